@@ -1,0 +1,26 @@
+// Reading and checking the name and dates given on the command line, with the same rules
+// and messages as the entry dialog.
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+namespace vidalume {
+
+struct EntradaCli {
+    QString nome;       // normalised
+    QString nascimento; // "dd/mm/yyyy"
+    QDate hoje;
+
+    static const QString kMensagemNomeVazio;
+
+    // Checks name and birth date (date first) and reads `hojeTexto` (today's date when
+    // empty). On refusal, returns nothing and puts the message in `erro`.
+    static std::optional<EntradaCli> le(const QString& nome, const QString& nascimento,
+                                        const QString& hojeTexto, QDate hojeRelogio,
+                                        QString* erro);
+};
+
+} // namespace vidalume

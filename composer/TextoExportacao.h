@@ -1,0 +1,28 @@
+// The plain text of an analysis as it goes to the clipboard: the selected sections with
+// their explanations, titles and texts, separated by a rule; CR LF line breaks.
+#pragma once
+
+#include "Configuracao.h"
+#include "ItemAnalise.h"
+
+#include <QString>
+
+namespace vidalume {
+
+class TextoExportacao {
+public:
+    static const QString kSeparador; // "-=-=...-" (21 characters)
+
+    // The title of entry k as the layouts write it: with " Número n" (or " Letra x" for
+    // the first vowel) when the numbers are to be shown.
+    static QString tituloComNumero(const Analise& analise, int k, const Configuracao& config);
+
+    // `selecionados` is the live selection of calculations (entries 1 to 28).
+    static QString monta(const Analise& analise, const Configuracao& config,
+                         const Configuracao::Selecao& selecionados);
+    static QString monta(const Analise& analise, const Configuracao& config) {
+        return monta(analise, config, config.CalculosAtivos);
+    }
+};
+
+} // namespace vidalume

@@ -1,0 +1,130 @@
+#include "EntradaDados.h"
+
+#include "Windows1252.h"
+
+#include <QRegularExpression>
+
+namespace vidalume {
+
+const QString EntradaDados::kMensagemDataInvalida = QStringLiteral(
+    "A data informada não é uma data válida. Se você informou o ano com apenas dois dígitos, "
+    "tente informá-lo com quatro. (ex. 20/08/78 = 20/08/1978)");
+const QString EntradaDados::kMensagemNomeCurto =
+    QStringLiteral("Para gerar uma análise numerológica você precisa informar um nome completo. "
+                   "Tente novamente.");
+const QString EntradaDados::kMarcadorCancelado = QStringLiteral("Descartar");
+
+namespace {
+
+// Two-digit years: 30-99 are 1930-1999, 00-29 are 2000-2029.
+int anoDaJanela(int ano) { return ano < 30 ? 2000 + ano : 1900 + ano; }
+
+std::optional<QDate> dataValida(int dia, int mes, int ano) {
+    if (ano < 1 || ano > 9999) {
+        return std::nullopt;
+    }
+    QDate d(ano, mes, dia);
+    if (!d.isValid()) {
+        return std::nullopt;
+    }
+    return d;
+}
+
+QChar semAcento(QChar c) {
+    switch (c.unicode()) {
+    case u'Á':
+    case u'À':
+    case u'Â':
+    case u'Ã':
+        return u'A';
+    case u'É':
+    case u'Ê':
+        return u'E';
+    case u'Í':
+    case u'Î':
+    case u'Ï':
+        return u'I';
+    case u'Ó':
+    case u'Ô':
+    case u'Õ':
+        return u'O';
+    case u'Ú':
+    case u'Û':
+    case u'Ü':
+        return u'U';
+    case u'Ç':
+        return u'C';
+    default:
+        return c;
+    }
+}
+
+// Upper case of one character as a Windows-1252 text box would give it: a capital the
+// code page cannot hold (the Greek capital of the micro sign) leaves the character as is.
+QChar maiuscula(QChar c) {
+    const QChar m = c.toUpper();
+    if (m == c || Windows1252::codifica(QString(m)) == "?") {
+        return c;
+    }
+    return m;
+}
+
+} // namespace
+
+std::optional<QDate> EntradaDados::leData(const QString& texto) {
+    static const QRegularExpression dma(
+        QStringLiteral(R"(^\s*([0-9]{1,2})\s*[/.\-]\s*([0-9]{1,2})\s*[/.\-]\s*([0-9]{1,4})\s*$)"));
+    static const QRegularExpression amd(
+        QStringLiteral(R"(^\s*([0-9]{4})\s*[/.\-]\s*([0-9]{1,2})\s*[/.\-]\s*([0-9]{1,2})\s*$)"));
+    if (auto m = amd.match(texto); m.hasMatch()) {
+        return dataValida(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    }
+    if (auto m = dma.match(texto); m.hasMatch()) {
+        const QString anoTexto = m.captured(3);
+        int ano = anoTexto.toInt();
+        if (anoTexto.size() <= 2) {
+            ano = anoDaJanela(ano);
+        }
+        return dataValida(m.captured(1).toInt(), m.captured(2).toInt(), ano);
+    }
+    return std::nullopt;
+}
+
+QString EntradaDados::formataData(QDate data) {
+    return QStringLiteral("%1/%2/%3")
+        .arg(data.day(), 2, 10, QLatin1Char('0'))
+        .arg(data.month(), 2, 10, QLatin1Char('0'))
+        .arg(data.year(), 4, 10, QLatin1Char('0'));
+}
+
+std::optional<QString> EntradaDados::normalizaData(const QString& texto) {
+    if (auto d = leData(texto)) {
+        return formataData(*d);
+    }
+    return std::nullopt;
+}
+
+QString EntradaDados::normalizaNome(const QString& nome) {
+    QString resultado;
+    resultado.reserve(nome.size());
+    for (QChar c : nome) {
+        resultado.append(semAcento(maiuscula(c)));
+    }
+    return resultado;
+}
+
+EntradaDados::Resultado EntradaDados::valida(const QString& nome, const QString& data) {
+    if (!leData(data)) {
+        return Resultado::DataInvalida;
+    }
+    // A name of blanks only is no name: it would give an analysis of nothing.
+    if (nome.trimmed().isEmpty()) {
+        return Resultado::NomeVazio;
+    }
+    if (Windows1252::restringe(nome).size() < kMinimoCaracteresNome) {
+        return Resultado::NomeCurto;
+    }
+    return Resultado::Aceito;
+}
+
+} // namespace vidalume

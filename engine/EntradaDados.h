@@ -1,0 +1,37 @@
+// Checks and normalisation of the name and birth date typed by the user, shared by the
+// entry dialog and the command-line tool.
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+namespace vidalume {
+
+class EntradaDados {
+public:
+    enum class Resultado { Aceito, DataInvalida, NomeVazio, NomeCurto };
+
+    static const QString kMensagemDataInvalida;
+    static const QString kMensagemNomeCurto;
+    static const QString kMarcadorCancelado; // "Descartar"
+    static constexpr int kMinimoCaracteresNome = 5;
+
+    // Reads a date typed day/month/year ("/", "-" or "." between the parts; one- or
+    // two-digit years follow the 1930-2029 window) or year-month-day with a four-digit
+    // year first. A bare number, a missing part or a day that is not on the calendar is no
+    // date. Years 1 to 9999.
+    static std::optional<QDate> leData(const QString& texto);
+    // The date rewritten as "dd/mm/yyyy", or nothing when the text is no date.
+    static std::optional<QString> normalizaData(const QString& texto);
+    static QString formataData(QDate data);
+
+    // Upper-case, accents of the table removed, every other character kept.
+    static QString normalizaNome(const QString& nome);
+
+    // The checks of the entry, in their order: date first, then name.
+    static Resultado valida(const QString& nome, const QString& data);
+};
+
+} // namespace vidalume

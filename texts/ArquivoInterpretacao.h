@@ -1,0 +1,39 @@
+// Interpretation files: one file per kind of number ("CVIDA.DAT" ...), one record per
+// number, in the program folder.
+//
+// Record layout: fixed 5120-byte records, no header, no separators; record n (from 1)
+// starts at byte (n - 1) * 5120. Text in Windows-1252, left-justified and padded with
+// spaces (0x20); line breaks inside a text are CR LF.
+#pragma once
+
+#include <QString>
+
+namespace vidalume {
+
+class ArquivoInterpretacao {
+public:
+    static constexpr int kTamanhoRegistro = 5120;
+
+    explicit ArquivoInterpretacao(QString pasta) : pasta_(std::move(pasta)) {}
+
+    const QString& pasta() const { return pasta_; }
+    QString caminho(const QString& arquivo) const;
+
+    // The record with leading and trailing spaces removed. A missing file, a record past
+    // the end or a record number below 1 reads as the empty text.
+    QString LeTextoInterpretacao(int posicao, const QString& arquivo) const;
+
+    // Writes the text (cut or padded to 5120 characters) over record `posicao`, extending
+    // the file with blank records when needed. False, with a message in `erro`, when the
+    // file could not be written; the old file is then unchanged.
+    bool GravaTextoInterpretacao(int posicao, const QString& arquivo, const QString& texto,
+                                 QString* erro = nullptr) const;
+
+    // The 5120 bytes a text is stored as.
+    static QByteArray registro(const QString& texto);
+
+private:
+    QString pasta_;
+};
+
+} // namespace vidalume

@@ -19,8 +19,7 @@ struct EntradaCli {
     // Checks name and birth date (date first) and reads `hojeTexto` (today's date when
     // empty). On refusal, returns nothing and puts the message in `erro`.
     static std::optional<EntradaCli> le(const QString& nome, const QString& nascimento,
-                                        const QString& hojeTexto, QDate hojeRelogio,
-                                        QString* erro);
+                                        const QString& hojeTexto, QDate hojeRelogio, QString* erro);
 };
 
 } // namespace vidalume

@@ -23,7 +23,9 @@ namespace {
 
 const QString kCRLF = QStringLiteral("\r\n");
 
-QString n(int v) { return QString::number(v); }
+QString n(int v) {
+    return QString::number(v);
+}
 
 class Compositor {
 public:
@@ -131,8 +133,8 @@ private:
              QStringLiteral("2º Desafio Menor (Vibra principalmente durante a última metade "
                             "da vida):"),
              {}, texto(num_.desafioMenor2), n(num_.desafioMenor2));
-        item(15, QStringLiteral("Desafio Menor Adicional:"), {},
-             texto(num_.desafioMenorAdicional), n(num_.desafioMenorAdicional));
+        item(15, QStringLiteral("Desafio Menor Adicional:"), {}, texto(num_.desafioMenorAdicional),
+             n(num_.desafioMenorAdicional));
     }
 
     void saude() {

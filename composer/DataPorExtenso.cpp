@@ -5,9 +5,9 @@
 namespace vidalume {
 
 QString DataPorExtenso::formata(const QString& data) {
-    static const char16_t* const kMeses[12] = {
-        u"janeiro", u"fevereiro", u"março",    u"abril",   u"maio",     u"junho",
-        u"julho",   u"agosto",    u"setembro", u"outubro", u"novembro", u"dezembro"};
+    static const char16_t* const kMeses[12] = {u"janeiro",  u"fevereiro", u"março",    u"abril",
+                                               u"maio",     u"junho",     u"julho",    u"agosto",
+                                               u"setembro", u"outubro",   u"novembro", u"dezembro"};
     const auto d = EntradaDados::leData(data);
     if (!d) {
         return data;

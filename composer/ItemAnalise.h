@@ -11,7 +11,7 @@ struct ItemAnalise {
     QString Titulo;
     QString Descricao; // empty for sections that continue a group
     QString Texto;
-    QString Numero;    // decimal text; for the first vowel, the letter
+    QString Numero; // decimal text; for the first vowel, the letter
 
     bool operator==(const ItemAnalise&) const = default;
 };

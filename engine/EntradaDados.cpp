@@ -17,7 +17,9 @@ const QString EntradaDados::kMarcadorCancelado = QStringLiteral("Descartar");
 namespace {
 
 // Two-digit years: 30-99 are 1930-1999, 00-29 are 2000-2029.
-int anoDaJanela(int ano) { return ano < 30 ? 2000 + ano : 1900 + ano; }
+int anoDaJanela(int ano) {
+    return ano < 30 ? 2000 + ano : 1900 + ano;
+}
 
 std::optional<QDate> dataValida(int dia, int mes, int ano) {
     if (ano < 1 || ano > 9999) {

@@ -58,13 +58,20 @@ int codigoVogal(QChar c) {
 // The digit that occurs most among the fifteen birth-date numbers; a tie goes to the
 // higher digit. Returned as its counter index (digit + 1).
 int indicacaoSaude(const NumerosAnalise& n) {
-    const int digitos[15] = {n.caminhoDaVida,      n.D,
-                             n.M,                  n.A,
-                             n.diaDoNascimento,    n.desafioDiaNascimento,
-                             n.presenteDiaNascimento, n.realizacoes[0],
-                             n.realizacoes[1],     n.realizacoes[2],
-                             n.realizacoes[3],     n.desafioMenor1,
-                             n.desafioMenor2,      n.desafioMaior,
+    const int digitos[15] = {n.caminhoDaVida,
+                             n.D,
+                             n.M,
+                             n.A,
+                             n.diaDoNascimento,
+                             n.desafioDiaNascimento,
+                             n.presenteDiaNascimento,
+                             n.realizacoes[0],
+                             n.realizacoes[1],
+                             n.realizacoes[2],
+                             n.realizacoes[3],
+                             n.desafioMenor1,
+                             n.desafioMenor2,
+                             n.desafioMaior,
                              n.desafioMenorAdicional};
     int contadores[11] = {};
     for (int d : digitos) {

@@ -21,8 +21,8 @@ struct NumerosAnalise {
     int diaDoNascimento = 0;
     int desafioDiaNascimento = 0;
     int presenteDiaNascimento = 0;
-    std::array<int, 4> realizacoes{};        // P1..P4
-    std::array<int, 3> idadesRealizacoes{};  // ages at which P2, P3, P4 begin
+    std::array<int, 4> realizacoes{};       // P1..P4
+    std::array<int, 3> idadesRealizacoes{}; // ages at which P2, P3, P4 begin
     int desafioMenor1 = 0, desafioMenor2 = 0, desafioMaior = 0, desafioMenorAdicional = 0;
     int saudeRegistro = 0; // counter index 1-10 (digit + 1)
     int saudeNumero = 0;   // R(saudeRegistro)
@@ -31,8 +31,8 @@ struct NumerosAnalise {
     int anoPessoal = 0, mesPessoal = 0, diaPessoal = 0;
 
     int expressao = 0, impulsoDaAlma = 0, euSilencioso = 0;
-    QChar primeiraVogal;          // null when the name has no vowel
-    int primeiraVogalCodigo = 0;  // A 1, E 2, I 3, O 4, U 5, Y 6; 0 when none
+    QChar primeiraVogal;         // null when the name has no vowel
+    int primeiraVogalCodigo = 0; // A 1, E 2, I 3, O 4, U 5, Y 6; 0 when none
     int caracteristicaDoNome = 0;
     int numeroDaRealidade = 0;
     int signo = 0;

@@ -37,8 +37,8 @@ template <typename Tabela> int somaReduzida(const QString& nome, Tabela valor) {
 } // namespace
 
 int ReduzNumero(long long n) {
-    unsigned long long v = n < 0 ? 0ULL - static_cast<unsigned long long>(n)
-                                 : static_cast<unsigned long long>(n);
+    unsigned long long v =
+        n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
     do {
         unsigned long long soma = 0;
         for (; v > 0; v /= 10) {
@@ -68,8 +68,14 @@ int ValorVogal(QChar c) {
     return (i >= 0 && ehVogal(i)) ? kValores[i] : 0;
 }
 
-int SomaNome(const QString& nome) { return somaReduzida(nome, ValorLetra); }
-int SomaConsoantes(const QString& nome) { return somaReduzida(nome, ValorConsoante); }
-int SomaVogais(const QString& nome) { return somaReduzida(nome, ValorVogal); }
+int SomaNome(const QString& nome) {
+    return somaReduzida(nome, ValorLetra);
+}
+int SomaConsoantes(const QString& nome) {
+    return somaReduzida(nome, ValorConsoante);
+}
+int SomaVogais(const QString& nome) {
+    return somaReduzida(nome, ValorVogal);
+}
 
 } // namespace vidalume

@@ -17,7 +17,9 @@ constexpr Faixa kFaixas[] = {
 
 constexpr int kDiasNoMes[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-int chave(int dia, int mes) { return mes * 100 + dia; }
+int chave(int dia, int mes) {
+    return mes * 100 + dia;
+}
 
 } // namespace
 

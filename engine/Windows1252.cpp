@@ -10,38 +10,37 @@ namespace {
 
 constexpr const char* kNomeCodificacao = "windows-1252";
 
-QStringEncoder& codificador() {
-    thread_local QStringEncoder enc(kNomeCodificacao);
-    return enc;
-}
-
 QStringDecoder& decodificador() {
     thread_local QStringDecoder dec(kNomeCodificacao);
     return dec;
 }
 
-// Whole-text conversion is the fast path; this slower path converts one code point at a
-// time so that each unrepresentable one becomes exactly one '?'.
-QByteArray codificaPorCaractere(const QString& texto) {
-    QByteArray saida;
-    saida.reserve(texto.size());
-    auto& enc = codificador();
-    for (qsizetype i = 0; i < texto.size(); ++i) {
-        qsizetype n = (texto.at(i).isHighSurrogate() && i + 1 < texto.size() &&
-                       texto.at(i + 1).isLowSurrogate())
-                          ? 2
-                          : 1;
-        enc.resetState();
-        QByteArray um = enc.encode(QStringView(texto).mid(i, n));
-        if (enc.hasError() || um.size() != 1) {
-            saida.append('?');
-        } else {
-            saida.append(um);
+qsizetype pontosDeCodigo(const QString& texto) {
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i, ++n) {
+        if (texto.at(i).isHighSurrogate() && i + 1 < texto.size() &&
+            texto.at(i + 1).isLowSurrogate()) {
+            ++i;
         }
-        i += n - 1;
     }
-    enc.resetState();
-    return saida;
+    return n;
+}
+
+// The converter writes the substitute byte 0x1A for every code point the code page lacks;
+// those become '?' (a real U+001A in the text stays 0x1A).
+QByteArray trocaSubstitutos(const QString& texto, QByteArray bytes) {
+    qsizetype b = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i, ++b) {
+        const bool par = texto.at(i).isHighSurrogate() && i + 1 < texto.size() &&
+                         texto.at(i + 1).isLowSurrogate();
+        if (bytes.at(b) == '\x1a' && (par || texto.at(i) != QChar(0x1A))) {
+            bytes[b] = '?';
+        }
+        if (par) {
+            ++i;
+        }
+    }
+    return bytes;
 }
 
 } // namespace
@@ -58,15 +57,31 @@ QString Windows1252::decodifica(const QByteArray& bytes) {
 }
 
 QByteArray Windows1252::codifica(const QString& texto) {
-    auto& enc = codificador();
-    enc.resetState();
+    // A fresh converter per call: one that met an unrepresentable character stays in
+    // its error state.
+    QStringEncoder enc(kNomeCodificacao);
     QByteArray bytes = enc.encode(texto);
     if (!enc.hasError() && bytes.size() == texto.size()) {
         return bytes;
     }
-    return codificaPorCaractere(texto);
+    if (bytes.size() == pontosDeCodigo(texto)) {
+        return trocaSubstitutos(texto, bytes);
+    }
+    // Unexpected converter output: keep what is plain ASCII, mark the rest.
+    QByteArray seguro;
+    seguro.reserve(texto.size());
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const char16_t u = texto.at(i).unicode();
+        seguro.append(u < 0x80 ? char(u) : '?');
+        if (texto.at(i).isHighSurrogate() && i + 1 < texto.size()) {
+            ++i;
+        }
+    }
+    return seguro;
 }
 
-QString Windows1252::restringe(const QString& texto) { return decodifica(codifica(texto)); }
+QString Windows1252::restringe(const QString& texto) {
+    return decodifica(codifica(texto));
+}
 
 } // namespace vidalume

@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -19,7 +20,9 @@ void leCampo(const QByteArray& b, int pos, float& campo) {
     campo = (v && std::isfinite(*v)) ? *v : Margens::kPadrao;
 }
 
-bool ehBranco(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+bool ehBranco(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
 
 } // namespace
 
@@ -52,13 +55,9 @@ bool Margens::GravaMargens(const QString& pasta, QString* erro) const {
 
 QString Margens::texto(float valor) {
     // Shortest text that reads back as the same float.
-    for (int precisao = 1; precisao <= 9; ++precisao) {
-        const QString t = QString::number(valor, 'g', precisao);
-        if (t.toFloat() == valor) {
-            return t;
-        }
-    }
-    return QString::number(valor, 'g', 9);
+    char buffer[64];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, valor);
+    return QString::fromLatin1(buffer, r.ptr - buffer);
 }
 
 double Margens::interpreta(const QString& texto) {

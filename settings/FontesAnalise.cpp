@@ -45,7 +45,9 @@ DadosFonte DadosFonte::cria(const QString& nome, bool negrito, bool italico, int
     return f;
 }
 
-QString DadosFonte::nomeAparado() const { return Nome.trimmed(); }
+QString DadosFonte::nomeAparado() const {
+    return Nome.trimmed();
+}
 
 void DadosFonte::defineNome(const QString& nome) {
     Nome = nome.left(kTamanhoNome).leftJustified(kTamanhoNome, u' ');

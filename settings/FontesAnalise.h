@@ -15,7 +15,7 @@ struct DadosFonte {
     static constexpr int kTamanhoNome = 50;
     static constexpr int kTamanhoRegistro = 56;
 
-    QString Nome;      // exactly 50 characters as stored; users trim it
+    QString Nome; // exactly 50 characters as stored; users trim it
     qint16 Negrito = 0;
     qint16 Italico = 0;
     qint16 Tamanho = 12;
@@ -42,7 +42,7 @@ struct FontesAnalise {
     static FontesAnalise deBytes(const QByteArray& bytes);
     QByteArray paraBytes() const;
 
-    static FontesAnalise le(const QString& pasta); // never writes
+    static FontesAnalise le(const QString& pasta);            // never writes
     static FontesAnalise CarregaFontes(const QString& pasta); // creates the file when empty
     bool GravaFontes(const QString& pasta, QString* erro = nullptr) const;
 

@@ -40,8 +40,8 @@ LinhasRodape LinhasRodape::CarregaLinhasRodape(const QString& pasta) {
 }
 
 bool LinhasRodape::GravaLinhasRodape(const QString& pasta, QString* erro) const {
-    const QByteArray bytes = registroDe(RodapeLinhaUm) + registroDe(RodapeLinhaDois) +
-                             registroDe(CabecalhoLinhaUm);
+    const QByteArray bytes =
+        registroDe(RodapeLinhaUm) + registroDe(RodapeLinhaDois) + registroDe(CabecalhoLinhaUm);
     return ArquivoRegistros::grava(QDir(pasta).filePath(kArquivo), 0, bytes, '\0', erro);
 }
 

@@ -1,1 +1,121 @@
+// Interpretation records: reading, writing, and what hostile files do.
+#include "ArquivoInterpretacao.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
+using namespace vidalume;
+
+namespace {
+
+constexpr int kR = ArquivoInterpretacao::kTamanhoRegistro;
+
+QByteArray conteudo(const QString& caminho) {
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void escreve(const QString& caminho, const QByteArray& bytes) {
+    QFile f(caminho);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+TEST(ArquivoInterpretacao, GravaELeDeVolta) {
+    QTemporaryDir dir;
+    const ArquivoInterpretacao arq(dir.path());
+    const QString texto = QStringLiteral("  Você é uma pessoa ímpar.\r\n\r\n  Segundo parágrafo  ");
+    ASSERT_TRUE(arq.GravaTextoInterpretacao(3, "CVIDA.DAT", texto));
+    // Leading and trailing spaces go; inner spaces and line breaks stay.
+    EXPECT_EQ(arq.LeTextoInterpretacao(3, "CVIDA.DAT"),
+              QStringLiteral("Você é uma pessoa ímpar.\r\n\r\n  Segundo parágrafo"));
+    // Records 1 and 2 before it were created blank.
+    EXPECT_EQ(arq.LeTextoInterpretacao(1, "CVIDA.DAT"), QString());
+    const QByteArray bytes = conteudo(arq.caminho("CVIDA.DAT"));
+    ASSERT_EQ(bytes.size(), 3 * kR);
+    EXPECT_EQ(bytes.left(2 * kR), QByteArray(2 * kR, ' '));
+    EXPECT_EQ(bytes.mid(2 * kR, 6), QByteArray("  Voc\xea"));
+    EXPECT_EQ(bytes.right(1), QByteArray(" "));
+
+    // Overwriting the middle record keeps the others byte for byte.
+    ASSERT_TRUE(arq.GravaTextoInterpretacao(1, "CVIDA.DAT", QStringLiteral("Um")));
+    ASSERT_TRUE(arq.GravaTextoInterpretacao(2, "CVIDA.DAT", QString()));
+    const QByteArray depois = conteudo(arq.caminho("CVIDA.DAT"));
+    EXPECT_EQ(depois.mid(2 * kR), bytes.mid(2 * kR));
+    EXPECT_EQ(arq.LeTextoInterpretacao(1, "CVIDA.DAT"), QStringLiteral("Um"));
+    EXPECT_EQ(arq.LeTextoInterpretacao(2, "CVIDA.DAT"), QString());
+}
+
+TEST(ArquivoInterpretacao, TextoLongoECaracteresForaDoCodigo) {
+    QTemporaryDir dir;
+    const ArquivoInterpretacao arq(dir.path());
+    QString longo;
+    for (int i = 0; i < 6000; ++i) {
+        longo.append(QChar(u'a' + i % 26));
+    }
+    ASSERT_TRUE(arq.GravaTextoInterpretacao(1, "X.DAT", longo));
+    EXPECT_EQ(arq.LeTextoInterpretacao(1, "X.DAT"), longo.left(kR));
+    EXPECT_EQ(conteudo(arq.caminho("X.DAT")).size(), kR);
+
+    ASSERT_TRUE(arq.GravaTextoInterpretacao(1, "X.DAT", QStringLiteral("São Paulo → ł 😀 €")));
+    EXPECT_EQ(arq.LeTextoInterpretacao(1, "X.DAT"), QStringLiteral("São Paulo ? ? ? €"));
+}
+
+TEST(ArquivoInterpretacao, LeituraSemConteudoDaTextoVazio) {
+    QTemporaryDir dir;
+    const ArquivoInterpretacao arq(dir.path());
+    EXPECT_EQ(arq.LeTextoInterpretacao(1, "NAOEXISTE.DAT"), QString());
+    escreve(arq.caminho("CURTO.DAT"), QByteArray(kR + 10, 'x'));
+    EXPECT_EQ(arq.LeTextoInterpretacao(0, "CURTO.DAT"), QString());
+    EXPECT_EQ(arq.LeTextoInterpretacao(-4, "CURTO.DAT"), QString());
+    EXPECT_EQ(arq.LeTextoInterpretacao(3, "CURTO.DAT"), QString());
+    // A short last record reads as far as it goes.
+    EXPECT_EQ(arq.LeTextoInterpretacao(2, "CURTO.DAT"), QStringLiteral("xxxxxxxxxx"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("PASTA.DAT"));
+    EXPECT_EQ(arq.LeTextoInterpretacao(1, "PASTA.DAT"), QString());
+}
+
+TEST(ArquivoInterpretacao, BytesAleatoriosVoltamIntactos) {
+    QTemporaryDir dir;
+    const ArquivoInterpretacao arq(dir.path());
+    QByteArray aleatorio(3 * kR + 77, '\0');
+    QRandomGenerator gerador(42);
+    for (char& c : aleatorio) {
+        c = char(gerador.bounded(256));
+    }
+    escreve(arq.caminho("R.DAT"), aleatorio);
+    // Rewriting a record with the text it holds changes nothing, other records included.
+    const QString texto = arq.LeTextoInterpretacao(2, "R.DAT");
+    EXPECT_FALSE(texto.isEmpty());
+    QByteArray esperado = aleatorio;
+    esperado.replace(kR, kR, ArquivoInterpretacao::registro(texto));
+    ASSERT_TRUE(arq.GravaTextoInterpretacao(2, "R.DAT", texto));
+    EXPECT_EQ(conteudo(arq.caminho("R.DAT")), esperado);
+    EXPECT_EQ(arq.LeTextoInterpretacao(2, "R.DAT"), texto);
+}
+
+TEST(ArquivoInterpretacao, FalhaDeGravacaoDizPorqueEPreservaOArquivo) {
+    QTemporaryDir dir;
+    const ArquivoInterpretacao arq(dir.path());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("PASTA.DAT"));
+    QString erro;
+    EXPECT_FALSE(arq.GravaTextoInterpretacao(1, "PASTA.DAT", QStringLiteral("x"), &erro));
+    EXPECT_TRUE(erro.contains(QStringLiteral("PASTA.DAT"))) << erro.toStdString();
+    EXPECT_FALSE(arq.GravaTextoInterpretacao(0, "A.DAT", QStringLiteral("x"), &erro));
+
+    ASSERT_TRUE(arq.GravaTextoInterpretacao(1, "A.DAT", QStringLiteral("antigo")));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool gravou = arq.GravaTextoInterpretacao(1, "A.DAT", QStringLiteral("novo"), &erro);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (gravou) {
+        GTEST_SKIP() << "running as a user who can write into read-only folders";
+    }
+    EXPECT_FALSE(erro.isEmpty());
+    EXPECT_EQ(arq.LeTextoInterpretacao(1, "A.DAT"), QStringLiteral("antigo"));
+}

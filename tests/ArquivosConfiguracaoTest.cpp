@@ -1,1 +1,206 @@
+// The settings files: defaults, byte layout, round trips and hostile content.
+#include "Configuracao.h"
+#include "FontesAnalise.h"
+#include "LinhasRodape.h"
+#include "Margens.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <cmath>
+#include <limits>
+
 #include <gtest/gtest.h>
+
+using namespace vidalume;
+
+namespace {
+
+QByteArray conteudo(const QString& caminho) {
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void escreve(const QString& caminho, const QByteArray& bytes) {
+    QFile f(caminho);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray aleatorio(int tamanho, quint32 semente) {
+    QByteArray b(tamanho, '\0');
+    QRandomGenerator g(semente);
+    for (char& c : b) {
+        c = char(g.bounded(256));
+    }
+    return b;
+}
+
+qint16 i16(const QByteArray& b, int pos) {
+    return qFromLittleEndian<qint16>(b.constData() + pos);
+}
+
+} // namespace
+
+TEST(Configuracao, PrimeiraExecucaoCriaOArquivoPadrao) {
+    QTemporaryDir dir;
+    const Configuracao c = Configuracao::CarregaConfiguracao(dir.path());
+    EXPECT_EQ(c, Configuracao());
+    const QByteArray b = conteudo(dir.filePath("vidalume.dat"));
+    ASSERT_EQ(b.size(), 168);
+    EXPECT_EQ(i16(b, 0), -1);
+    EXPECT_EQ(i16(b, 2), 0);
+    EXPECT_EQ(i16(b, 4), -1);
+    EXPECT_EQ(i16(b, 6), 0);
+    EXPECT_EQ(i16(b, 8), 0);
+    EXPECT_EQ(b.mid(10, 6), QByteArray(6, '\0'));
+    EXPECT_EQ(i16(b, 16), 0);
+    for (int k = 1; k <= 28; ++k) {
+        EXPECT_EQ(i16(b, 16 + 2 * k), -1) << k;
+    }
+    EXPECT_EQ(i16(b, 74), -1);
+}
+
+TEST(Configuracao, FlagsNaoNulasSaoLigadasEArquivoVoltaByteAByte) {
+    QTemporaryDir dir;
+    const QByteArray original = aleatorio(168, 7);
+    escreve(dir.filePath("vidalume.dat"), original);
+    const Configuracao c = Configuracao::CarregaConfiguracao(dir.path());
+    EXPECT_EQ(Configuracao::ligado(c.ImprimirNumero), i16(original, 2) != 0);
+    ASSERT_TRUE(c.GravaConfiguracao(dir.path()));
+    EXPECT_EQ(conteudo(dir.filePath("vidalume.dat")), original);
+
+    QByteArray uns = Configuracao().paraBytes();
+    uns[0] = 1;
+    uns[1] = 0;
+    EXPECT_TRUE(Configuracao::ligado(Configuracao::deBytes(uns).ImprimirDescricao));
+}
+
+TEST(Configuracao, ArquivoCurtoLeOQuePodeESemReescrever) {
+    QTemporaryDir dir;
+    QByteArray curto(20, '\0'); // every option off, calculations 0 and 1 off
+    escreve(dir.filePath("vidalume.dat"), curto);
+    const Configuracao c = Configuracao::CarregaConfiguracao(dir.path());
+    EXPECT_FALSE(Configuracao::ligado(c.ImprimirDescricao));
+    EXPECT_FALSE(Configuracao::ligado(c.CalculosAtivos[1]));
+    EXPECT_TRUE(Configuracao::ligado(c.CalculosAtivos[2])); // beyond the file: default
+    EXPECT_TRUE(Configuracao::ligado(c.EscutarSons));
+    EXPECT_EQ(conteudo(dir.filePath("vidalume.dat")), curto);
+    // A folder in place of the file gives the defaults.
+    QTemporaryDir outro;
+    ASSERT_TRUE(QDir(outro.path()).mkdir("vidalume.dat"));
+    EXPECT_EQ(Configuracao::CarregaConfiguracao(outro.path()), Configuracao());
+    EXPECT_FALSE(Configuracao().GravaConfiguracao(outro.path()));
+}
+
+TEST(FontesAnalise, PadraoELayout) {
+    QTemporaryDir dir;
+    const FontesAnalise f = FontesAnalise::CarregaFontes(dir.path());
+    EXPECT_EQ(f.FonteTitulo.nomeAparado(), QStringLiteral("Courier New"));
+    EXPECT_TRUE(f.FonteTitulo.negrito());
+    EXPECT_EQ(f.FonteTitulo.Tamanho, 14);
+    EXPECT_TRUE(f.FonteDescricao.italico());
+    EXPECT_EQ(f.FonteTexto.nomeAparado(), QStringLiteral("Times New Roman"));
+    const QByteArray b = conteudo(dir.filePath("fontes.dat"));
+    ASSERT_EQ(b.size(), 168);
+    EXPECT_EQ(b.left(50), QByteArray("Courier New").leftJustified(50, ' '));
+    EXPECT_EQ(i16(b, 50), -1);
+    EXPECT_EQ(i16(b, 54), 14);
+    EXPECT_EQ(b.mid(56, 5), QByteArray("Arial"));
+    EXPECT_EQ(i16(b, 108), -1);
+    EXPECT_EQ(i16(b, 110), 10);
+    EXPECT_EQ(i16(b, 166), 12);
+}
+
+TEST(FontesAnalise, NomeLongoCortadoEIdaEVolta) {
+    QTemporaryDir dir;
+    FontesAnalise f;
+    f.FonteTexto.defineNome(QString(60, u'Á'));
+    ASSERT_TRUE(f.GravaFontes(dir.path()));
+    EXPECT_EQ(FontesAnalise::le(dir.path()).FonteTexto.nomeAparado(), QString(50, u'Á'));
+
+    const QByteArray original = aleatorio(168, 9);
+    escreve(dir.filePath("fontes.dat"), original);
+    ASSERT_TRUE(FontesAnalise::CarregaFontes(dir.path()).GravaFontes(dir.path()));
+    EXPECT_EQ(conteudo(dir.filePath("fontes.dat")), original);
+
+    // Only the fonts wholly inside a short file are read.
+    escreve(dir.filePath("fontes.dat"), original.left(100));
+    const FontesAnalise curto = FontesAnalise::CarregaFontes(dir.path());
+    EXPECT_EQ(curto.FonteTitulo, FontesAnalise::deBytes(original).FonteTitulo);
+    EXPECT_EQ(curto.FonteDescricao, FontesAnalise().FonteDescricao);
+    EXPECT_EQ(conteudo(dir.filePath("fontes.dat")).size(), 100);
+}
+
+TEST(LinhasRodape, PadroesRegistrosECortes) {
+    QTemporaryDir dir;
+    LinhasRodape l = LinhasRodape::CarregaLinhasRodape(dir.path());
+    EXPECT_EQ(l.CabecalhoLinhaUm, QStringLiteral("Sua vida através da Vidalume"));
+    EXPECT_TRUE(l.RodapeLinhaUm.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("rodape.dat")));
+
+    l.RodapeLinhaUm = QString(200, u'ç');
+    l.RodapeLinhaDois = QStringLiteral("(11) 5555-0000 – contato@exemplo.com.br");
+    l.CabecalhoLinhaUm.clear();
+    ASSERT_TRUE(l.GravaLinhasRodape(dir.path()));
+    const QByteArray b = conteudo(dir.filePath("rodape.dat"));
+    ASSERT_EQ(b.size(), 600);
+    EXPECT_EQ(qFromLittleEndian<quint16>(b.constData()), 198);
+    EXPECT_EQ(qFromLittleEndian<quint16>(b.constData() + 400), 0);
+    const LinhasRodape lida = LinhasRodape::CarregaLinhasRodape(dir.path());
+    EXPECT_EQ(lida.RodapeLinhaUm, QString(198, u'ç'));
+    EXPECT_EQ(lida.RodapeLinhaDois, l.RodapeLinhaDois);
+    EXPECT_TRUE(lida.CabecalhoLinhaUm.isEmpty());
+
+    // A length past its record, or a file too short for a record, gives the default.
+    QByteArray ruim = b;
+    qToLittleEndian<quint16>(5000, ruim.data() + 200);
+    escreve(dir.filePath("rodape.dat"), ruim.left(250));
+    const LinhasRodape r = LinhasRodape::CarregaLinhasRodape(dir.path());
+    EXPECT_EQ(r.RodapeLinhaUm, QString(198, u'ç'));
+    EXPECT_TRUE(r.RodapeLinhaDois.isEmpty());
+    EXPECT_EQ(r.CabecalhoLinhaUm, LinhasRodape::kCabecalhoPadrao);
+}
+
+TEST(Margens, ArquivoPadraoValoresInvalidosEIdaEVolta) {
+    QTemporaryDir dir;
+    EXPECT_EQ(Margens::CarregaMargens(dir.path()), Margens::padrao());
+    EXPECT_EQ(conteudo(dir.filePath("margens.dat")).size(), 16);
+
+    QByteArray b(168, '\x55');
+    float valores[4] = {12.5f, std::numeric_limits<float>::quiet_NaN(),
+                        std::numeric_limits<float>::infinity(), -3.0f};
+    std::memcpy(b.data(), valores, 16);
+    escreve(dir.filePath("margens.dat"), b);
+    const Margens m = Margens::CarregaMargens(dir.path());
+    EXPECT_EQ(m.MargemEsquerda, 12.5f);
+    EXPECT_EQ(m.MargemSuperior, 10.0f);
+    EXPECT_EQ(m.MargemDireita, 10.0f);
+    EXPECT_EQ(m.MargemInferior, -3.0f);
+    EXPECT_EQ(conteudo(dir.filePath("margens.dat")), b); // reading never rewrites
+
+    ASSERT_TRUE((Margens{1, 2, 3, 4}.GravaMargens(dir.path())));
+    const QByteArray depois = conteudo(dir.filePath("margens.dat"));
+    EXPECT_EQ(depois.mid(16), b.mid(16));
+    EXPECT_EQ(Margens::le(dir.path()), (Margens{1, 2, 3, 4}));
+
+    escreve(dir.filePath("margens.dat"), b.left(6));
+    EXPECT_EQ(Margens::le(dir.path()), (Margens{12.5f, 10, 10, 10}));
+}
+
+TEST(Margens, TextoDasCaixas) {
+    EXPECT_EQ(Margens::texto(10.0f), QStringLiteral("10"));
+    EXPECT_EQ(Margens::texto(12.5f), QStringLiteral("12.5"));
+    EXPECT_EQ(Margens::texto(0.1f), QStringLiteral("0.1"));
+    const std::pair<const char*, double> casos[] = {
+        {"15", 15}, {"1 5", 15},       {"12abc", 12}, {"abc", 0},   {"", 0},
+        {"-5", -5}, {" 7.25mm", 7.25}, {".5", 0.5},   {"1e1", 10},  {"2e", 2},
+        {"+3", 3},  {"1\t2\n3", 123},  {"1,5", 1},    {"1e999", 0}, {"-", 0}};
+    for (auto [texto, valor] : casos) {
+        EXPECT_DOUBLE_EQ(Margens::interpreta(QString::fromUtf8(texto)), valor) << texto;
+    }
+}

@@ -1,1 +1,194 @@
+// Composition of the 28 sections and the exported text, against interpretation files whose
+// every record names itself ("CVIDA 3"), so the record each section reads is visible.
+#include "ComporAnalise.h"
+#include "TabelaSecoes.h"
+#include "TextoExportacao.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
+using namespace vidalume;
+
+namespace {
+
+const QString CRLF = QStringLiteral("\r\n");
+const QDate kHoje(2026, 12, 6);
+
+class ComporAnaliseTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const QStringList radicais = {"CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",
+                                      "DESNASC",  "PRESNASC", "APICES",   "DESVIDA",  "INDSAUDE",
+                                      "INTANOUN", "INTMESUN", "INTDIAUN", "INTANOPS", "INTMESPS",
+                                      "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",
+                                      "INTNOME",  "INTREALI", "CDATA"};
+        for (const QString& r : radicais) {
+            for (int n = 1; n <= 13; ++n) {
+                ASSERT_TRUE(
+                    arquivos.GravaTextoInterpretacao(n, r + ".DAT", r + " " + QString::number(n)));
+            }
+        }
+    }
+    Analise compoe(const QString& nome, const QString& data, QDate hoje = kHoje) {
+        return ComporAnalise::compoe(nome, data, hoje, arquivos);
+    }
+
+    QTemporaryDir dir;
+    ArquivoInterpretacao arquivos{dir.path()};
+};
+
+} // namespace
+
+TEST_F(ComporAnaliseTest, ExemploCompletoSecaoASecao) {
+    const Analise a = compoe(QStringLiteral("MARIA DA SILVA"), QStringLiteral("29/11/1978"));
+    EXPECT_EQ(a[1], (ItemAnalise{"Interpretações do Caminho da Vida:", "CDATA 1", "CVIDA 2", "2"}));
+    EXPECT_EQ(a[2].Titulo, QStringLiteral("Dia em que Começa o Ciclo Formativo: 29/11/1978"));
+    EXPECT_EQ(a[2].Descricao, "CDATA 2" + CRLF);
+    EXPECT_EQ(a[3].Titulo, QStringLiteral("Dia em que Termina o Ciclo Formativo e Começa o Ciclo "
+                                          "Produtivo: 29/11/2004"));
+    EXPECT_TRUE(a[3].Descricao.isEmpty());
+    EXPECT_EQ(a[4].Titulo, QStringLiteral("Dia em que Termina o Ciclo Produtivo e Começa o Ciclo "
+                                          "Colheita: 29/11/2040"));
+    EXPECT_EQ(a[4].Texto, QStringLiteral("CCOLH 7"));
+    EXPECT_EQ(a[5].Texto, QStringLiteral("CDNAS 2"));
+    EXPECT_EQ(a[5].Descricao, QStringLiteral("CDATA 3"));
+    EXPECT_EQ(a[6].Texto, QStringLiteral("DESNASC 8"));
+    EXPECT_EQ(a[6].Numero, QStringLiteral("7"));
+    EXPECT_TRUE(a[6].Descricao.endsWith(QStringLiteral("até ser superdada ou compreendida.")));
+    EXPECT_EQ(a[7].Texto, QStringLiteral("O seu dom para o Presente de Nascimento é PRESNASC 3."));
+    EXPECT_EQ(a[8].Titulo,
+              "Interpretação das Realizações/Ápices" + CRLF + CRLF +
+                  QStringLiteral("A sua primeira realização tem início na data de seu nascimento e "
+                                 "prolonga-se até os seus 34 anos."));
+    EXPECT_EQ(a[8].Texto, QStringLiteral("APICES 4."));
+    EXPECT_EQ(a[9].Titulo, QStringLiteral("A sua segunda realização tem início aos seus 34 anos e "
+                                          "prolonga-se até os seus 43 anos."));
+    EXPECT_EQ(a[9].Texto, QStringLiteral("APICES 9."));
+    EXPECT_EQ(a[11].Titulo, QStringLiteral("A sua quarta realização tem início aos seus 52 anos e "
+                                           "prolonga-se até o fim de sua vida."));
+    EXPECT_EQ(a[12].Texto, QStringLiteral("DESVIDA 6."));
+    EXPECT_EQ(a[12].Descricao, QStringLiteral("CDATA 5"));
+    EXPECT_EQ(a[13].Texto, QStringLiteral("DESVIDA 1."));
+    EXPECT_EQ(a[13].Numero, QStringLiteral("0"));
+    EXPECT_EQ(a[16].Texto, QStringLiteral("INDSAUDE 3"));
+    EXPECT_EQ(a[17].Descricao, QStringLiteral("CDATA 6"));
+    EXPECT_EQ(a[20].Texto, QStringLiteral("INTANOPS 5"));
+    EXPECT_EQ(a[22].Texto, QStringLiteral("INTDIAPS 5"));
+    EXPECT_EQ(a[23].Texto, QStringLiteral("INTEXEXP 2"));
+    EXPECT_EQ(a[25].Texto, "EUXSILEN " + a[25].Numero + CRLF);
+    EXPECT_EQ(a[26], (ItemAnalise{"Interpretação da Primeira Vogal:", "CDATA 11", "INTVOG 1" + CRLF,
+                                  "A"}));
+    EXPECT_EQ(a[28].Texto, QStringLiteral("INTREALI 4"));
+    EXPECT_EQ(a[28].Descricao, QStringLiteral("CDATA 13"));
+    for (int k : {3, 4, 9, 10, 11, 13, 14, 15, 18, 19, 21, 22}) {
+        EXPECT_TRUE(a[k].Descricao.isEmpty()) << k;
+    }
+}
+
+TEST_F(ComporAnaliseTest, DesafioZeroListaOsNoveDesafios) {
+    for (const char* data : {"11/05/1990", "22/05/1990"}) {
+        const Analise a = compoe(QStringLiteral("ANA MARIA"), QString::fromLatin1(data));
+        QString esperado;
+        for (int r = 2; r <= 10; ++r) {
+            esperado += "DESNASC " + QString::number(r) + CRLF;
+        }
+        EXPECT_EQ(a[6].Texto, esperado) << data;
+        EXPECT_EQ(a[6].Numero, QStringLiteral("0"));
+        EXPECT_EQ(a[7].Texto,
+                  QStringLiteral("O seu dom para o Presente de Nascimento é PRESNASC 10."));
+    }
+    const Analise a = compoe(QStringLiteral("ANA MARIA"), QStringLiteral("09/05/1990"));
+    EXPECT_EQ(a[6].Texto, QStringLiteral("DESNASC 10"));
+    EXPECT_EQ(a[7].Texto, QStringLiteral("O seu dom para o Presente de Nascimento é PRESNASC 1."));
+}
+
+TEST_F(ComporAnaliseTest, SoAsSecoesDoDiaMudamComADataDeHoje) {
+    const Analise a = compoe(QStringLiteral("ANA MARIA"), QStringLiteral("29/11/1978"));
+    const Analise b =
+        compoe(QStringLiteral("ANA MARIA"), QStringLiteral("29/11/1978"), QDate(2027, 3, 15));
+    for (int k = 1; k <= 28; ++k) {
+        if (k >= 17 && k <= 22) {
+            continue;
+        }
+        EXPECT_EQ(a[k], b[k]) << k;
+    }
+    EXPECT_NE(a[17].Texto, b[17].Texto);
+}
+
+TEST_F(ComporAnaliseTest, NomeSemVogaisSemConsoantesOuSemValor) {
+    Analise a = compoe(QStringLiteral("BRR KST"), QStringLiteral("29/11/1978"));
+    EXPECT_EQ(a[24].Numero, QStringLiteral("0"));
+    EXPECT_EQ(a[24].Texto, ComporAnalise::kSemVogais);
+    EXPECT_EQ(a[26].Numero, QStringLiteral("-"));
+    EXPECT_EQ(a[26].Texto, ComporAnalise::kSemVogaisPrimeiraVogal + CRLF);
+
+    a = compoe(QStringLiteral("AIE OUA"), QStringLiteral("29/11/1978"));
+    EXPECT_EQ(a[25].Texto, ComporAnalise::kSemConsoantes + CRLF);
+    EXPECT_EQ(a[25].Numero, QStringLiteral("0"));
+
+    a = compoe(QStringLiteral("ÑÑÑÑ Ñ"), QStringLiteral("29/11/1978"));
+    EXPECT_EQ(a[23].Texto, ComporAnalise::kSemValorExpressao);
+    EXPECT_EQ(a[28].Texto, QStringLiteral("INTREALI 2")); // reality = life path
+    EXPECT_EQ(a[27].Texto, QStringLiteral("INTNOME 5"));
+}
+
+TEST_F(ComporAnaliseTest, ArquivosAusentesDaoTextosVazios) {
+    QTemporaryDir vazio;
+    const Analise a =
+        ComporAnalise::compoe(QStringLiteral("ANA MARIA"), QStringLiteral("09/05/1990"), kHoje,
+                              ArquivoInterpretacao(vazio.path()));
+    EXPECT_EQ(a[1].Texto, QString());
+    EXPECT_EQ(a[8].Texto, QStringLiteral("."));
+    EXPECT_EQ(a[7].Texto, QStringLiteral("O seu dom para o Presente de Nascimento é ."));
+    EXPECT_EQ(a[2].Descricao, CRLF);
+}
+
+TEST_F(ComporAnaliseTest, TextoExportado) {
+    const Analise a = compoe(QStringLiteral("MARIA DA SILVA"), QStringLiteral("29/11/1978"));
+    Configuracao c;
+    c.CalculosAtivos.fill(0);
+    c.CalculosAtivos[1] = -1;
+    c.CalculosAtivos[26] = 1;
+    const QString sep = QStringLiteral("-=-=-=-=-=-=-=-=-=-=-");
+    EXPECT_EQ(sep.size(), 21);
+    EXPECT_EQ(TextoExportacao::monta(a, c),
+              "CDATA 1" + CRLF + CRLF + "Interpretações do Caminho da Vida:" + CRLF + CRLF +
+                  "CVIDA 2" + CRLF + CRLF + sep + CRLF + CRLF + "CDATA 11" + CRLF + CRLF +
+                  "Interpretação da Primeira Vogal:" + CRLF + CRLF + "INTVOG 1" + CRLF + CRLF +
+                  CRLF + sep + CRLF + CRLF);
+
+    c.ImprimirNumero = -1;
+    c.ImprimirDescricao = 0;
+    EXPECT_EQ(TextoExportacao::monta(a, c),
+              "Interpretações do Caminho da Vida: Número 2" + CRLF + CRLF + "CVIDA 2" + CRLF +
+                  CRLF + sep + CRLF + CRLF + "Interpretação da Primeira Vogal: Letra A" + CRLF +
+                  CRLF + "INTVOG 1" + CRLF + CRLF + CRLF + sep + CRLF + CRLF);
+
+    // A description of 5 characters stays out; one of 6 goes in.
+    Analise curta = a;
+    curta[1].Descricao = QStringLiteral("12345");
+    curta[26].Descricao = QStringLiteral("123456");
+    c.ImprimirDescricao = -1;
+    c.ImprimirNumero = 0;
+    const QString t = TextoExportacao::monta(curta, c);
+    EXPECT_FALSE(t.contains(QStringLiteral("12345\r\n")));
+    EXPECT_TRUE(t.contains("123456" + CRLF + CRLF + "Interpretação da Primeira Vogal:"));
+
+    // Empty texts still give the titles, the rules and the line breaks.
+    Analise vazia;
+    Configuracao todas;
+    const QString v = TextoExportacao::monta(vazia, todas);
+    EXPECT_EQ(v.count(sep), 28);
+    EXPECT_FALSE(v.contains(QChar(u'\n')) && v.contains(QStringLiteral("\n\n")));
+}
+
+TEST(TabelaSecoes, ArquivosEDeslocamentos) {
+    EXPECT_EQ(TabelaSecoes::arquivo(6), QStringLiteral("DESNASC.DAT"));
+    EXPECT_EQ(TabelaSecoes::secao(12).deslocamentoRegistro, 1);
+    EXPECT_EQ(TabelaSecoes::secao(9).titulo,
+              std::u16string_view(u"Segunda Realização (=primeira)"));
+    EXPECT_EQ(TabelaSecoes::secao(9).legenda, std::u16string_view(u"Segunda Realização"));
+    EXPECT_EQ(TabelaSecoes::secao(26).grupoExplicacao, 11);
+}

@@ -128,3 +128,19 @@ TEST(FonteTextos, FormatoDosFontes) {
     EXPECT_TRUE(FonteTextos::analisa(QStringLiteral("@@ 1\nx\n@@ 1\ny"), &erro).isEmpty());
     EXPECT_FALSE(erro.isEmpty());
 }
+
+TEST(TextosEntregues, PastaDoProgramaTemFigurasESons) {
+    const QDir pasta(VIDALUME_PASTA_PROGRAMA);
+    for (const char* som : {"welcomeb.wav", "aguarda.wav", "virafolh.wav"}) {
+        EXPECT_GT(QFileInfo(pasta.filePath(som)).size(), 1000) << som;
+    }
+    QStringList figuras = {"capa", "borda", "divisoria", "criar", "imprimir", "fontes",
+                           "calculos", "ajuda", "exportar", "sair", "volta", "avanca",
+                           "dicas", "vidalume"};
+    for (int i = 1; i <= 12; ++i) {
+        figuras << QStringLiteral("signo%1").arg(i, 2, 10, QLatin1Char('0'));
+    }
+    for (const QString& f : figuras) {
+        EXPECT_TRUE(QFileInfo::exists(pasta.filePath("imagens/" + f + ".svg"))) << f.toStdString();
+    }
+}

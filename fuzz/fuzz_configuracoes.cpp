@@ -1,0 +1,86 @@
+// Settings files: any content reads without failing, and writing back what was read leaves
+// the file byte for byte as it was (a whole record present) or only fills what was missing.
+#include "Configuracao.h"
+#include "FontesAnalise.h"
+#include "LinhasRodape.h"
+#include "Margens.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstdlib>
+
+using namespace vidalume;
+
+namespace {
+
+void escreve(const QString& caminho, const QByteArray& b) {
+    QFile f(caminho);
+    if (!f.open(QIODevice::WriteOnly)) {
+        std::abort();
+    }
+    f.write(b);
+}
+
+QByteArray conteudo(const QString& caminho) {
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
+    static QTemporaryDir dir;
+    const QByteArray b(reinterpret_cast<const char*>(dados), int(tamanho));
+    const QString pasta = dir.path();
+
+    escreve(QDir(pasta).filePath(Configuracao::kArquivo), b);
+    const Configuracao c = Configuracao::CarregaConfiguracao(pasta);
+    if (b.size() >= Configuracao::kTamanhoUsado) {
+        c.GravaConfiguracao(pasta);
+        if (conteudo(QDir(pasta).filePath(Configuracao::kArquivo)) != b) {
+            std::abort();
+        }
+    }
+
+    escreve(QDir(pasta).filePath(FontesAnalise::kArquivo), b);
+    const FontesAnalise f = FontesAnalise::CarregaFontes(pasta);
+    for (const DadosFonte* d : {&f.FonteTitulo, &f.FonteDescricao, &f.FonteTexto}) {
+        if (d->Nome.size() != DadosFonte::kTamanhoNome) {
+            std::abort();
+        }
+    }
+    if (b.size() >= FontesAnalise::kTamanhoRegistro) {
+        f.GravaFontes(pasta);
+        if (conteudo(QDir(pasta).filePath(FontesAnalise::kArquivo)).left(168) != b.left(168)) {
+            std::abort();
+        }
+    }
+
+    escreve(QDir(pasta).filePath(LinhasRodape::kArquivo), b);
+    const LinhasRodape l = LinhasRodape::CarregaLinhasRodape(pasta);
+    for (const QString* s : {&l.RodapeLinhaUm, &l.RodapeLinhaDois, &l.CabecalhoLinhaUm}) {
+        if (s->size() > LinhasRodape::kMaximoCaracteres) {
+            std::abort();
+        }
+    }
+    l.GravaLinhasRodape(pasta);
+    if (!(LinhasRodape::CarregaLinhasRodape(pasta) == l)) {
+        std::abort();
+    }
+
+    escreve(QDir(pasta).filePath(Margens::kArquivo), b);
+    const Margens m = Margens::CarregaMargens(pasta);
+    for (float v : {m.MargemEsquerda, m.MargemSuperior, m.MargemDireita, m.MargemInferior}) {
+        if (!std::isfinite(v)) {
+            std::abort();
+        }
+    }
+    const double v = Margens::interpreta(QString::fromUtf8(b));
+    if (!std::isfinite(v)) {
+        std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,30 @@
+// Date reading and name normalisation: any text is either refused or normalised to a
+// date that reads back as itself; names keep their length and never grow accents of the
+// table; the checks never fail on any name.
+#include "EntradaDados.h"
+#include "Windows1252.h"
+
+#include <cstdlib>
+
+using namespace vidalume;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
+    const QString texto = QString::fromUtf8(reinterpret_cast<const char*>(dados), int(tamanho));
+    if (const auto d = EntradaDados::normalizaData(texto)) {
+        if (d->size() != 10 || EntradaDados::normalizaData(*d) != d) {
+            std::abort();
+        }
+    }
+    const QString nome = Windows1252::restringe(texto);
+    const QString normal = EntradaDados::normalizaNome(nome);
+    if (normal.size() != nome.size() || EntradaDados::normalizaNome(normal) != normal) {
+        std::abort();
+    }
+    for (QChar c : normal) {
+        if (QStringLiteral("áàâãéêíîïóôõúûüçÁÀÂÃÉÊÍÎÏÓÔÕÚÛÜÇ").contains(c)) {
+            std::abort();
+        }
+    }
+    EntradaDados::valida(texto, texto);
+    return 0;
+}

@@ -1,0 +1,214 @@
+#include "EscreveTexto.h"
+
+#include <algorithm>
+
+namespace vidalume {
+
+const QString EscreveTexto::kAmostraLinha = QStringLiteral("ABZgzhj");
+const QString EscreveTexto::kAmostraLimite = QStringLiteral("textoatual");
+
+namespace {
+
+constexpr QChar kCR = u'\r';
+constexpr QChar kEspaco = u' ';
+
+struct Linha {
+    QString texto;
+    int espacos = 0;      // spaces consumed for the line, less the trailing ones dropped
+    bool cortada = false; // the line was too wide and was cut back
+};
+
+class Escritor {
+public:
+    Escritor(SuperficieDesenho& destino, double esquerda, double direita, QString texto)
+        : d_(destino), esquerda_(esquerda), largura_(std::max(0.0, direita - esquerda)),
+          t_(std::move(texto)) {}
+
+    bool escreve(double y, double limite, QString& resto) {
+        d_.DefineY(y - d_.AlturaTexto(EscreveTexto::kAmostraLinha));
+        for (;;) {
+            const Linha linha = proximaLinha();
+            d_.DefineY(d_.Y() + d_.AlturaTexto(EscreveTexto::kAmostraLinha));
+            const double topo = d_.Y();
+            const bool cheia = topo + d_.AlturaTexto(EscreveTexto::kAmostraLimite) > limite;
+            desenha(linha);
+            if (cheia) {
+                return devolveResto(resto);
+            }
+            if (pos_ >= t_.size()) {
+                return true;
+            }
+        }
+    }
+
+private:
+    // Consumes the next line from pos_: up to the first character that makes it too wide,
+    // or up to a CR (the CR and the character after it are consumed too), or to the end.
+    Linha proximaLinha() {
+        const int inicio = pos_;
+        const int n = static_cast<int>(t_.size());
+        int fim = static_cast<int>(t_.indexOf(kCR, inicio));
+        if (fim < 0) {
+            fim = n;
+        }
+        const int excesso = primeiroExcesso(inicio, fim - inicio);
+        Linha linha;
+        int consumidos = fim - inicio;
+        if (excesso > 0) {
+            consumidos = excesso;
+            linha.cortada = true;
+            pos_ = inicio + excesso;
+        } else if (fim < n) {
+            pos_ = std::min(n, fim + 2);
+        } else {
+            pos_ = n;
+        }
+        estimativa_ = std::max(1, consumidos);
+        linha.texto = t_.mid(inicio, consumidos);
+        int ultimoEspaco = -1;
+        for (int i = 0; i < consumidos; ++i) {
+            if (linha.texto[i] == kEspaco) {
+                ++linha.espacos;
+                ultimoEspaco = i;
+            }
+        }
+        if (linha.cortada) {
+            corta(linha, inicio, ultimoEspaco);
+        }
+        while (linha.texto.endsWith(kEspaco)) {
+            linha.texto.chop(1);
+            --linha.espacos;
+        }
+        return linha;
+    }
+
+    // Cuts a too-wide line back: at its last character when that is a space, else at its
+    // last space; a word without any space is broken before the character that did not fit
+    // (a single character always stays, so every line consumes at least one).
+    void corta(Linha& linha, int inicio, int ultimoEspaco) {
+        if (linha.texto.endsWith(kEspaco)) {
+            linha.texto.chop(1);
+        } else if (ultimoEspaco >= 0) {
+            linha.texto.truncate(ultimoEspaco);
+            pos_ = inicio + ultimoEspaco + 1;
+        } else if (linha.texto.size() > 1) {
+            linha.texto.chop(1);
+            --pos_;
+        }
+    }
+
+    bool excede(int inicio, int quantos) const {
+        return d_.LarguraTexto(t_.mid(inicio, quantos)) > largura_;
+    }
+
+    // The smallest count of characters from `inicio` (1 to `disponiveis`) whose width
+    // exceeds the column, or 0 when all of them fit. Searches outwards from the length of
+    // the previous line, then bisects.
+    int primeiroExcesso(int inicio, int disponiveis) {
+        if (disponiveis == 0) {
+            return 0;
+        }
+        int cabe = 0;                  // a count known to fit (0 always fits)
+        int naoCabe = disponiveis + 1; // a count known to exceed, or past the end
+        const int palpite = std::clamp(estimativaInicial(), 1, disponiveis);
+        if (excede(inicio, palpite)) {
+            naoCabe = palpite;
+            for (int passo = 1;; passo *= 2) {
+                const int p = std::max(cabe, naoCabe - passo);
+                if (p == cabe) {
+                    break;
+                }
+                if (!excede(inicio, p)) {
+                    cabe = p;
+                    break;
+                }
+                naoCabe = p;
+            }
+        } else {
+            cabe = palpite;
+            for (int passo = 1;; passo *= 2) {
+                const int p = std::min(disponiveis, cabe + passo);
+                if (p == cabe) {
+                    break;
+                }
+                if (excede(inicio, p)) {
+                    naoCabe = p;
+                    break;
+                }
+                cabe = p;
+            }
+        }
+        while (naoCabe - cabe > 1 && naoCabe <= disponiveis) {
+            const int meio = cabe + (naoCabe - cabe) / 2;
+            if (excede(inicio, meio)) {
+                naoCabe = meio;
+            } else {
+                cabe = meio;
+            }
+        }
+        return naoCabe <= disponiveis ? naoCabe : 0;
+    }
+
+    // The first line starts from the number of average characters the column holds.
+    int estimativaInicial() {
+        if (estimativa_ == 0) {
+            const QString& amostra = EscreveTexto::kAmostraLimite;
+            const double media = d_.LarguraTexto(amostra) / amostra.size();
+            estimativa_ = media > 0 ? static_cast<int>(std::min(largura_ / media, 1e6)) + 1 : 1;
+        }
+        return estimativa_;
+    }
+
+    void desenha(const Linha& linha) {
+        const int lacunas = linha.espacos - 1; // the space at the cut is not drawn
+        if (!linha.cortada || lacunas <= 0) {
+            d_.DefineX(esquerda_);
+            d_.Escreve(linha.texto);
+            return;
+        }
+        const double extra = (largura_ - d_.LarguraTexto(linha.texto)) / lacunas;
+        double x = esquerda_;
+        QString palavra;
+        for (const QChar c : linha.texto) {
+            if (c != kEspaco) {
+                palavra += c;
+                continue;
+            }
+            palavra += kEspaco;
+            d_.DefineX(x);
+            d_.Escreve(palavra);
+            x += d_.LarguraTexto(palavra) + extra;
+            palavra.clear();
+        }
+        d_.DefineX(x);
+        d_.Escreve(palavra);
+    }
+
+    bool devolveResto(QString& resto) const {
+        int i = pos_;
+        while (i < t_.size() && t_[i].unicode() < 32) {
+            ++i;
+        }
+        if (i >= t_.size()) {
+            return true;
+        }
+        resto = t_.mid(i);
+        return false;
+    }
+
+    SuperficieDesenho& d_;
+    const double esquerda_;
+    const double largura_;
+    const QString t_;
+    int pos_ = 0;        // characters consumed so far; the next line starts here
+    int estimativa_ = 0; // characters consumed by the previous line
+};
+
+} // namespace
+
+bool EscreveTexto::escreve(SuperficieDesenho& destino, double y, double esquerda, double direita,
+                           double limite, QString& textoBloco) {
+    return Escritor(destino, esquerda, direita, textoBloco).escreve(y, limite, textoBloco);
+}
+
+} // namespace vidalume

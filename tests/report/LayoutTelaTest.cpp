@@ -1,0 +1,88 @@
+// The screen pages of a real analysis: their size, and page 1 rendered to an image (saved
+// as pagina1.png beside the test for a look).
+#include "LayoutTela.h"
+#include "ArquivoInterpretacao.h"
+#include "ComporAnalise.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+namespace vidalume {
+namespace {
+
+QList<QPicture> paginas(double largura, int tamanho = 12) {
+    const QString nome = QStringLiteral("MARIA DA SILVA"), data = QStringLiteral("29/11/1978");
+    const Analise a = ComporAnalise::compoe(
+        nome, data, QDate(2024, 6, 1), ArquivoInterpretacao(QStringLiteral(VIDALUME_DADOS_TESTE)));
+    FontesAnalise fontes;
+    fontes.FonteDescricao.Tamanho = fontes.FonteTexto.Tamanho = static_cast<qint16>(tamanho);
+    LinhasRodape linhas;
+    linhas.RodapeLinhaUm = QStringLiteral("Consultora: Ana Souza");
+    linhas.RodapeLinhaDois = QStringLiteral("Telefone (11) 5555-0000");
+    return LayoutTela::ImprimirAnaliseNoMonitor(a, Configuracao{}, Configuracao::padraoCalculos(),
+                                                fontes, linhas, nome, data, largura,
+                                                QStringLiteral(VIDALUME_PASTA_DADOS));
+}
+
+TEST(LayoutTelaTest, EveryPageIsASmallVectorPictureOfTheScreenPageSize) {
+    const QList<QPicture> grandes = paginas(210, 22);
+    EXPECT_GT(grandes.size(), 21);
+    qint64 total = 0;
+    for (const QPicture& p : grandes) {
+        EXPECT_EQ(p.boundingRect(), QRect(0, 0, 210, 297));
+        EXPECT_LT(p.size(), 300 * 1024);
+        total += p.size();
+    }
+    EXPECT_LT(total, 20 * 1024 * 1024);
+    EXPECT_EQ(paginas(457.14).first().boundingRect(), QRect(0, 0, 458, 297));
+}
+
+TEST(LayoutTelaTest, PageOneShowsHeaderJustifiedTextDividersAndFooter) {
+    constexpr double kPx = 6; // pixels per millimetre
+    QImage img(210 * kPx, 297 * kPx, QImage::Format_ARGB32);
+    img.fill(Qt::white);
+    {
+        QPainter pintor(&img);
+        LayoutTela::pinta(pintor, paginas(210).first(), kPx);
+    }
+    img.save(QStringLiteral(VIDALUME_SAIDA_TESTE "/pagina1.png"));
+    const auto cinza = [&](double x, double y) { return qGray(img.pixel(x * kPx, y * kPx)); };
+    const auto tinta = [&](double x1, double y1, double x2, double y2) {
+        int n = 0;
+        for (double y = y1; y < y2; y += 1 / kPx) {
+            for (double x = x1; x < x2; x += 1 / kPx) {
+                n += cinza(x, y) < 200;
+            }
+        }
+        return n;
+    };
+    for (double x = 10.5; x < 199.6; x += 1) { // header and footer bars
+        EXPECT_LT(cinza(x, 29.5), 100) << x;
+        EXPECT_LT(cinza(x, 280.5), 100) << x;
+    }
+    EXPECT_GT(tinta(12, 5, 34, 27), 500);     // the sign
+    EXPECT_GT(tinta(40, 6, 190, 28), 500);    // header line, name and date
+    EXPECT_GT(tinta(12, 282, 80, 292), 200);  // footer lines
+    EXPECT_GT(tinta(190, 284, 200, 292), 20); // page number
+    double esquerda = 210, direita = 0;
+    int douradas = 0;
+    for (double y = 31; y < 278; y += 1 / kPx) {
+        for (double x = 0; x < 210; x += 1 / kPx) {
+            if (cinza(x, y) < 128) {
+                esquerda = std::min(esquerda, x);
+                direita = std::max(direita, x);
+            }
+        }
+        const QRgb c = img.pixel(105 * kPx, y * kPx);
+        douradas += qRed(c) - qBlue(c) > 60; // the gold centre of a divider
+    }
+    EXPECT_GE(esquerda, 11.5);
+    EXPECT_LE(direita, 198.8);
+    EXPECT_GE(direita, 197); // stretched lines end at the column's right edge
+    EXPECT_GT(douradas, 0);
+}
+
+} // namespace
+} // namespace vidalume

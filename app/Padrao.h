@@ -1,0 +1,33 @@
+// The records every part of the program shares for the whole run: the analysis being made,
+// the settings, the fonts, the header and footer lines and the margins. The main window owns
+// the one instance; readers take the values as they stand when they run.
+#pragma once
+
+#include "Configuracao.h"
+#include "FontesAnalise.h"
+#include "ItemAnalise.h"
+#include "LinhasRodape.h"
+#include "Margens.h"
+
+#include <QString>
+
+namespace vidalume {
+
+struct Padrao {
+    QString NomeAnalise;    // normalised full name, or "Descartar" after a cancelled entry
+    QString DataNascimento; // "dd/mm/yyyy"
+    vidalume::Analise Analise{};
+    vidalume::Configuracao Configuracao;
+    vidalume::Configuracao::Selecao CalculosSelecionados{}; // the live selection, 1 to 28
+    vidalume::FontesAnalise FontesAnalise;
+    vidalume::LinhasRodape LinhasRodape;
+    vidalume::Margens Margens; // zero until a layout or the print dialog sets them
+};
+
+// Reads the settings file (creating it with the defaults when it is empty) and takes the
+// stored selection of calculations as the live one.
+void CarregaConfiguracao(Padrao& padrao, const QString& pastaPrograma);
+// Stores the live selection in the settings record and writes the file.
+bool GravaConfiguracao(Padrao& padrao, const QString& pastaPrograma, QString* erro = nullptr);
+
+} // namespace vidalume

@@ -1,0 +1,89 @@
+#include "Servicos.h"
+
+#include "FontesAnalise.h"
+#include "LayoutTela.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QTimer>
+
+namespace vidalume {
+
+namespace {
+
+void aguardaTratandoEventos(int ms) {
+    QEventLoop laco;
+    QTimer::singleShot(ms, &laco, &QEventLoop::quit);
+    laco.exec();
+}
+
+QSize tamanhoDaTela() {
+    const QScreen* tela = QGuiApplication::primaryScreen();
+    return tela != nullptr ? tela->size() : QSize(1024, 768);
+}
+
+// The face the system draws for a face name.
+QString faceDesenhada(const QString& face) {
+    return QFontInfo(QFont(face)).family();
+}
+
+// The installed faces, and the faces of the default fonts when the system draws them with a
+// face chosen for that name (Arial, Courier New and Times New Roman through the Liberation
+// faces, for example) rather than with its fallback for unknown names, as printing does.
+QStringList facesInstaladas() {
+    QStringList faces = QFontDatabase::families();
+    const QString reserva = faceDesenhada(QStringLiteral("Vidalume Face Inexistente"));
+    const FontesAnalise padrao;
+    for (const DadosFonte* fonte :
+         {&padrao.FonteDescricao, &padrao.FonteTitulo, &padrao.FonteTexto}) {
+        const QString face = fonte->nomeAparado();
+        if (!faces.contains(face) && faceDesenhada(face) != reserva) {
+            faces << face;
+        }
+    }
+    faces.sort(Qt::CaseInsensitive);
+    return faces;
+}
+
+std::unique_ptr<QPrinter> impressoraPadrao() {
+    const QPrinterInfo padrao = QPrinterInfo::defaultPrinter();
+    if (padrao.isNull()) {
+        return nullptr;
+    }
+    auto impressora = std::make_unique<QPrinter>(padrao, QPrinter::HighResolution);
+    impressora->setPageOrientation(QPageLayout::Portrait);
+    return impressora;
+}
+
+} // namespace
+
+Servicos Servicos::doSistema(Mensagens& mensagens, Som& som) {
+    Servicos s;
+    s.mensagens = &mensagens;
+    s.som = &som;
+    s.hoje = [] { return QDate::currentDate(); };
+    s.aguarda = aguardaTratandoEventos;
+    s.bipe = [] { QApplication::beep(); };
+    s.tamanhoTela = tamanhoDaTela;
+    s.facesFonte = facesInstaladas;
+    s.abreEndereco = [](const QUrl& endereco) { QDesktopServices::openUrl(endereco); };
+    s.encerra = [] { QCoreApplication::exit(0); };
+    s.preparaImpressora = impressoraPadrao;
+    s.paginas = [](const PedidoPaginas& p) {
+        return PaginasProntas{LayoutTela::ImprimirAnaliseNoMonitor(
+                                  p.analise, p.configuracao, p.calculosSelecionados, p.fontes,
+                                  p.linhas, p.nomeAnalise, p.dataNascimento, p.larguraMm,
+                                  p.pastaPrograma, p.corTexto),
+                              1.0};
+    };
+    return s;
+}
+
+} // namespace vidalume

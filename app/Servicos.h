@@ -1,0 +1,55 @@
+// What the main window takes from outside: the platform services it uses (message boxes,
+// sound, clock, beep, screen, clipboard-free hooks to the desktop and to ending the program),
+// the screen layout of an analysis, and hooks to the windows that other parts of the program
+// provide. Tests replace any of them; an empty hook does nothing.
+#pragma once
+
+#include "FonteDePaginas.h"
+
+#include <QDate>
+#include <QSize>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace vidalume {
+
+class Mensagens;
+class Som;
+class frmPrincipal;
+
+struct Servicos {
+    Mensagens* mensagens = nullptr;
+    Som* som = nullptr;
+    std::function<QDate()> hoje;
+    // Waits `ms` milliseconds while window events go on being handled.
+    std::function<void(int ms)> aguarda;
+    std::function<void()> bipe;
+    std::function<QSize()> tamanhoTela; // in pixels
+    std::function<QStringList()> facesFonte;
+    std::function<void(const QUrl&)> abreEndereco;
+    // Ends the program at once, without any further window handling.
+    std::function<void()> encerra;
+    // The program's printer: the default printer in portrait orientation, or none.
+    std::function<std::unique_ptr<QPrinter>()> preparaImpressora;
+    FonteDePaginas paginas;
+
+    // Windows of other parts of the program.
+    std::function<void(frmPrincipal&)> mostraEntrada; // the start-up window, modal
+    std::function<void()> fechaDicas;                 // unloads the toolbar button help
+    // Shows the help of a toolbar button by its help name.
+    std::function<void(frmPrincipal&, const QString& nomeAjuda, QWidget* botao)> ajudaDoBotao;
+    std::function<void(frmPrincipal&)> imprime;        // the print dialog, modal
+    std::function<void(frmPrincipal&)> alteraConteudo; // the interpretation editor, modal
+    std::function<void(frmPrincipal&)> mostraSobre;    // the about window, modal
+
+    // The platform's services over `mensagens` and `som`, without the windows of other parts.
+    static Servicos doSistema(Mensagens& mensagens, Som& som);
+};
+
+} // namespace vidalume

@@ -1,0 +1,84 @@
+#include "frmEntrada.h"
+
+#include "AnimacaoEntrada.h"
+#include "DicasBotoes.h"
+#include "ImagensPrograma.h"
+#include "QuadroCapa.h"
+
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+
+namespace vidalume {
+
+namespace {
+
+constexpr int kLarguraTwips = 3915;
+constexpr int kAlturaTwips = 3930;
+constexpr int kLadoQuadroTwips = 3900;
+constexpr double kTwipsPorPixel = DicasBotoes::kTwipsPorPixel;
+
+QRectF emPixels(const QRectF& twips) {
+    return {twips.x() / kTwipsPorPixel, twips.y() / kTwipsPorPixel, twips.width() / kTwipsPorPixel,
+            twips.height() / kTwipsPorPixel};
+}
+
+} // namespace
+
+frmEntrada::frmEntrada(const QString& pastaPrograma, Espera espera, QWidget* parent)
+    : QDialog(parent), espera_(espera ? std::move(espera) : Espera(&esperaComEventos)) {
+    setObjectName(QStringLiteral("frmEntrada"));
+    setWindowTitle(QStringLiteral("Programa de Vidalume"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFixedSize(DicasBotoes::pixels(kLarguraTwips), DicasBotoes::pixels(kAlturaTwips));
+
+    imgEntrada_ =
+        new QuadroCapa(ImagensPrograma::caminho(pastaPrograma, QStringLiteral("capa")), this);
+    imgEntrada_->setObjectName(QStringLiteral("imgEntrada"));
+    imgEntrada_->setGeometry(0, 0, DicasBotoes::pixels(kLadoQuadroTwips),
+                             DicasBotoes::pixels(kLadoQuadroTwips));
+}
+
+void frmEntrada::esperaComEventos(int milissegundos) {
+    QEventLoop laco;
+    QTimer::singleShot(milissegundos, &laco, &QEventLoop::quit);
+    laco.exec();
+}
+
+void frmEntrada::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    if (!animacaoIniciada_) {
+        animacaoIniciada_ = true;
+        // Starts once the window is on the screen, from the event loop that shows it.
+        QTimer::singleShot(0, this, &frmEntrada::anima);
+    }
+}
+
+void frmEntrada::anima() {
+    const QPointer<frmEntrada> viva(this);
+    setCursor(Qt::WaitCursor);
+    const double lado = imgEntrada_->width() * kTwipsPorPixel;
+    for (const QRectF& quadro : AnimacaoEntrada::quadros(lado)) {
+        imgEntrada_->pinta(emPixels(quadro));
+        espera_(AnimacaoEntrada::kIntervaloMs);
+        if (!viva || encerrada_) {
+            return;
+        }
+    }
+    espera_(AnimacaoEntrada::kEsperaFinalMs);
+    if (!viva || encerrada_) {
+        return;
+    }
+    unsetCursor();
+    accept();
+}
+
+void frmEntrada::done(int resultado) {
+    encerrada_ = true;
+    unsetCursor();
+    QDialog::done(resultado);
+}
+
+} // namespace vidalume

@@ -1,0 +1,117 @@
+// The main window: the frame in which report windows open, with its toolbar, menus and page
+// navigation bar. It loads the settings at start-up, runs every command of the program,
+// copies an analysis to the clipboard and writes the settings once on every way out.
+#pragma once
+
+#include "Mensagens.h"
+#include "Padrao.h"
+#include "Servicos.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QPushButton;
+
+namespace vidalume {
+
+class QuadroImagem;
+class frmExibeRelatorio;
+struct LigacoesRelatorio;
+
+class frmPrincipal : public QMainWindow {
+    Q_OBJECT
+public:
+    static const QString kTitulo;
+    static const QString kNenhum; // BotaoComAjuda once the help is taken away
+    static const QString kM1, kM2, kM3, kM4, kM5, kM6;
+    static const QString kPerguntaSair;
+
+    frmPrincipal(const QString& pastaPrograma, Servicos servicos, QWidget* parent = nullptr);
+    ~frmPrincipal() override;
+
+    // The start-up: loads the settings, greets and shows the window.
+    void Form_Load();
+
+    void ImprimirAnaliseNoMonitor();
+    void ApagaAjudaDoBotao();
+    void CarregaLinhasRodape();
+    void EnviarAnaliseParaAreaTransf();
+
+    Padrao& padrao() { return padrao_; }
+    const QString& pastaPrograma() const { return pastaPrograma_; }
+    Servicos& servicos() { return servicos_; }
+    QPrinter* impressora() const { return impressora_.get(); }
+    const QString& BotaoComAjuda() const { return botaoComAjuda_; }
+    QMdiArea* areaRelatorios() const { return mdiArea_; }
+    // The report window in front, or none when no analysis is shown.
+    frmExibeRelatorio* relatorioAtivo() const;
+    QList<frmExibeRelatorio*> relatorios() const;
+
+    void cmdCriaAnalise_Click();
+    void cmdImprimir_Click();
+    void cmdConfigurarFontes_Click();
+    void cmdConfiguraPrograma_Click();
+    void cmdAjuda_Click();
+    void cmdExportar_Click();
+    void cmdSair_Click();
+    void mnuConfigurarRodape_Click();
+    void mnuEncerrar_Click();
+    void mnuJanelaLadoLado_Click();
+    void mnuJanelaEmCascata_Click();
+    void mnuAlterarConteudoDasAnalises_Click();
+    void mnuSobreEstePrograma_Click();
+    void picAvanca_Click();
+    void picVolta_Click();
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    struct BotaoFerramenta;
+
+    void montaJanela();
+    QWidget* montaBarraFerramentas();
+    QWidget* montaBarraNavegacao();
+    void montaMenus();
+    void posicionaNavegacao();
+
+    void prologo();
+    void tiraAjuda();
+    void botaoApontado(const QString& nomeAjuda, QWidget* botao);
+    void tocaSom(const QString& arquivo, bool repete);
+    void informa(const QString& titulo, const QString& texto, Mensagens::Icone icone);
+    bool pergunta(const QString& titulo, const QString& texto);
+    void gravaEEncerra();
+    bool gravaConfiguracao();
+    void navega(int passo);
+    QList<QMdiSubWindow*> janelasParaOrganizar() const;
+    static void organiza(const QList<QMdiSubWindow*>& janelas, const QList<QRect>& lugares);
+    void compoeAnalise();
+    LigacoesRelatorio ligacoesRelatorio();
+    void escreveStatus(const QString& texto);
+    static frmExibeRelatorio* relatorioDe(QMdiSubWindow* janela);
+
+    QString pastaPrograma_;
+    Servicos servicos_;
+    Padrao padrao_;
+    QString botaoComAjuda_;
+    bool encerrado_ = false;
+    std::unique_ptr<QPrinter> impressora_;
+
+    QWidget* picMenu_ = nullptr;
+    QWidget* picRodape_ = nullptr;
+    QMdiArea* mdiArea_ = nullptr;
+    QLabel* lblInfoNavega_ = nullptr;
+    QuadroImagem* picVolta_ = nullptr;
+    QuadroImagem* picAvanca_ = nullptr;
+    std::array<QPushButton*, 7> botoes_{};
+};
+
+} // namespace vidalume

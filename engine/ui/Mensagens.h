@@ -1,0 +1,24 @@
+// The program's modal message boxes, behind an interface so that tests can answer them.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace vidalume {
+
+class Mensagens {
+public:
+    enum class Icone { Critico, Exclamacao, Informacao, Pergunta };
+
+    virtual ~Mensagens() = default;
+
+    // A message with one OK button.
+    virtual void informa(QWidget* pai, const QString& titulo, const QString& texto,
+                         Icone icone) = 0;
+    // A question with the buttons Yes and No (Yes is the default); true when Yes.
+    virtual bool pergunta(QWidget* pai, const QString& titulo, const QString& texto,
+                          Icone icone) = 0;
+};
+
+} // namespace vidalume

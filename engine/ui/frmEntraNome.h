@@ -1,0 +1,60 @@
+// The modal dialog that takes the full name and the birth date of the person to analyse,
+// checks both, shows the sign of the date while the user types and hands back the name in
+// plain capitals and the date as "dd/mm/yyyy". A cancelled dialog hands back the marker
+// "Descartar" as the name.
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vidalume {
+
+class Mensagens;
+class QuadroImagem;
+
+class frmEntraNome : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kQuadrosSigno = 8;
+
+    // `nomeAnalise` and `dataNascimento` are the values of the previous analysis; they are
+    // handed back unchanged unless the dialog changes them.
+    frmEntraNome(const QString& nomeAnalise, const QString& dataNascimento,
+                 const QString& pastaPrograma, Mensagens& mensagens, QWidget* parent = nullptr);
+
+    const QString& NomeAnalise() const { return nomeAnalise_; }
+    const QString& DataNascimento() const { return dataNascimento_; }
+    bool cancelado() const;
+
+    // Esc and the window frame's close button cancel the dialog.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void montaControles();
+    void txtDataNasc_LostFocus();
+    void normalizaCaixaData();
+    void mostraSigno(int indice);
+    void cmdOk_Click();
+    void cmdCancelar_Click();
+
+    QString nomeAnalise_;
+    QString dataNascimento_;
+    QString pastaPrograma_;
+    Mensagens& mensagens_;
+
+    QLineEdit* txtNome_ = nullptr;
+    QLineEdit* txtDataNasc_ = nullptr;
+    QPushButton* cmdOk_ = nullptr;
+    QPushButton* cmdCancelar_ = nullptr;
+    std::array<QuadroImagem*, kQuadrosSigno> picSigno_{};
+};
+
+} // namespace vidalume

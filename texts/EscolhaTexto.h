@@ -1,0 +1,40 @@
+// What the interpretation editor opens for a choice of the user: the file, the record and
+// the line that tells what is being edited. Only records that an analysis reads can be
+// chosen, and every such record can be.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace vidalume {
+
+struct TextoEscolhido {
+    QString arquivo; // file name in the program folder, e.g. "DESNASC.DAT"
+    int registro = 0;
+    QString info; // what is being edited, as the edit window shows it
+};
+
+class EscolhaTexto {
+public:
+    static constexpr int kMenorNumero = 0; // "Número 0", where a section uses the number 0
+    static constexpr int kMaiorNumero = 9;
+    // A header text shorter than this is taken as "no header" and is not opened.
+    static constexpr int kMinimoCabecalho = 10;
+    static const QString kSemCabecalho;
+
+    // Whether the option of `numero` (0 to 9) opens a record that an analysis reads for
+    // the section `item` (1 to 28).
+    static bool numeroDisponivel(int item, int numero);
+    // The interpretation of `numero` for `item`; none when the option is not available.
+    static std::optional<TextoEscolhido> interpretacao(int item, int numero);
+    // The explanation record of the item's group; none for the sections whose explanation is
+    // a fixed sentence (the birth-day challenge and gift, the health indication).
+    static std::optional<TextoEscolhido> cabecalho(int item);
+    static bool cabecalhoEditavel(const QString& texto) { return texto.size() >= kMinimoCabecalho; }
+
+private:
+    static int registro(int item, int numero);
+};
+
+} // namespace vidalume

@@ -1,0 +1,139 @@
+#include "frmAlteraForm.h"
+
+#include "Avisos.h"
+#include "TextoCaixa.h"
+
+#include <QDir>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace vidalume {
+
+namespace {
+
+QLabel* rotulo(const QString& nome, const QString& texto, QWidget* pai) {
+    auto* lbl = new QLabel(texto, pai);
+    lbl->setObjectName(nome);
+    lbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return lbl;
+}
+
+QPushButton* botao(const QString& nome, const QString& texto, QWidget* pai) {
+    auto* cmd = new QPushButton(texto, pai);
+    cmd->setObjectName(nome);
+    cmd->setAutoDefault(false); // Enter belongs to the text box: the window has no default
+    return cmd;
+}
+
+} // namespace
+
+const QString frmAlteraForm::kPerguntaCancelar = QStringLiteral(
+    "Cancelando esta edição as modificações que você acabou de fazer não serão atualizados "
+    "no arquivo de interpretações. Cancelar assim mesmo?");
+
+frmAlteraForm::frmAlteraForm(const QString& pastaPrograma, const TextoEscolhido& alvo,
+                             const QString& texto, Avisos& avisos, QWidget* parent)
+    : QDialog(parent), arquivos_(pastaPrograma), alvo_(alvo), avisos_(avisos) {
+    setObjectName(QStringLiteral("frmAlteraForm"));
+    setWindowTitle(QStringLiteral("Alterando interpretação da análise..."));
+    montaControles(texto);
+    resize(720, 540);
+}
+
+void frmAlteraForm::montaControles(const QString& texto) {
+    lblInfo_ = rotulo(QStringLiteral("lblInfo"), TextoCaixa::paraCaixa(alvo_.info), this);
+    lblInfo_->setWordWrap(true);
+    QFont negrito = lblInfo_->font();
+    negrito.setBold(true);
+    lblInfo_->setFont(negrito);
+    lblArquivo_ = rotulo(QStringLiteral("lblArquivo"),
+                         QDir::toNativeSeparators(arquivos_.caminho(alvo_.arquivo)), this);
+    lblPosicao_ = rotulo(QStringLiteral("lblPosicao"), QString::number(alvo_.registro), this);
+
+    txtTexto_ = new QPlainTextEdit(this);
+    txtTexto_->setObjectName(QStringLiteral("txtTexto"));
+    txtTexto_->setPlainText(TextoCaixa::paraCaixa(texto));
+    txtTexto_->setTabChangesFocus(true);
+    connect(txtTexto_->document(), &QTextDocument::contentsChange, this,
+            &frmAlteraForm::txtTexto_Change);
+
+    cmdSalvar_ = botao(QStringLiteral("cmdSalvar"),
+                       QStringLiteral("Atualizar Interpretação (&Salvar)"), this);
+    cmdRetornar_ = botao(QStringLiteral("cmdRetornar"),
+                         QStringLiteral("Retornar sem Salva&r (Cancelar)"), this);
+    connect(cmdSalvar_, &QPushButton::clicked, this, &frmAlteraForm::cmdSalvar_Click);
+    connect(cmdRetornar_, &QPushButton::clicked, this, &frmAlteraForm::reject);
+
+    auto* alvoLayout = new QFormLayout;
+    alvoLayout->addRow(QStringLiteral("Arquivo:"), lblArquivo_);
+    alvoLayout->addRow(QStringLiteral("Registro:"), lblPosicao_);
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(cmdSalvar_);
+    botoes->addWidget(cmdRetornar_);
+    auto* principal = new QVBoxLayout(this);
+    principal->addWidget(lblInfo_);
+    principal->addLayout(alvoLayout);
+    principal->addWidget(txtTexto_, 1);
+    principal->addLayout(botoes);
+    txtTexto_->setFocus();
+}
+
+QString frmAlteraForm::texto() const {
+    // The raw text keeps non-breaking spaces; paragraph ends come as U+2029.
+    return TextoCaixa::paraRegistro(txtTexto_->document()->toRawText());
+}
+
+// Keeps the box within what a record holds: whatever a typing or pasting would add beyond it
+// is taken off the end of what was added, so nothing is cut silently on save.
+void frmAlteraForm::txtTexto_Change(int posicao, int removidos, int inseridos) {
+    if (limitando_ || inseridos <= 0) {
+        return;
+    }
+    const QString bruto = txtTexto_->document()->toRawText();
+    const qsizetype excesso =
+        TextoCaixa::tamanhoNoRegistro(bruto) - ArquivoInterpretacao::kTamanhoRegistro;
+    if (excesso <= 0) {
+        return;
+    }
+    const qsizetype inicio = std::clamp<qsizetype>(posicao, 0, bruto.size());
+    const qsizetype fim = std::clamp<qsizetype>(posicao + inseridos, inicio, bruto.size());
+    const qsizetype corte =
+        TextoCaixa::corteDoFim(QStringView(bruto).mid(inicio, fim - inicio), excesso);
+    if (corte <= 0) {
+        return;
+    }
+    limitando_ = true;
+    QTextCursor cursor(txtTexto_->document());
+    cursor.setPosition(int(fim - corte));
+    cursor.setPosition(int(fim), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    limitando_ = false;
+}
+
+void frmAlteraForm::cmdSalvar_Click() {
+    QString erro;
+    if (arquivos_.GravaTextoInterpretacao(alvo_.registro, alvo_.arquivo, texto(), &erro)) {
+        accept();
+        return;
+    }
+    avisos_.erro(this, QStringLiteral("Erro:"),
+                 QStringLiteral("A interpretação não foi atualizada.\n\n%1\n\nO texto continua "
+                                "nesta janela: resolva o problema e salve novamente.")
+                     .arg(erro));
+}
+
+void frmAlteraForm::reject() {
+    if (avisos_.perguntaPadraoNao(this, QStringLiteral("Importante:"), kPerguntaCancelar)) {
+        QDialog::reject();
+    }
+}
+
+} // namespace vidalume

@@ -1,0 +1,179 @@
+#include "frmSelecionaAlteracao.h"
+
+#include "ArquivoInterpretacao.h"
+#include "AvisosQt.h"
+#include "EscolhaTexto.h"
+#include "TabelaSecoes.h"
+#include "frmAlteraForm.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace vidalume {
+
+namespace {
+
+// The captions of the numbers 1 to 6 carry the vowel codes of the first-vowel file.
+QString legendaNumero(int numero) {
+    static const char16_t* const kVogais[] = {u"a", u"e", u"i", u"o", u"u", u"y"};
+    if (numero >= 1 && numero <= 6) {
+        return QStringLiteral("Número %1 (ou \"%2\")")
+            .arg(numero)
+            .arg(QString::fromUtf16(kVogais[numero - 1]));
+    }
+    return QStringLiteral("Número %1").arg(numero);
+}
+
+QPushButton* botao(const QString& nome, const QString& texto, QWidget* pai) {
+    auto* cmd = new QPushButton(texto, pai);
+    cmd->setObjectName(nome);
+    cmd->setAutoDefault(false);
+    return cmd;
+}
+
+} // namespace
+
+frmSelecionaAlteracao::frmSelecionaAlteracao(const QString& pastaPrograma, QWidget* parent,
+                                             Avisos* avisos)
+    : QDialog(parent), pastaPrograma_(pastaPrograma),
+      avisosQt_(avisos ? nullptr : std::make_unique<AvisosQt>()),
+      avisos_(avisos ? *avisos : *avisosQt_) {
+    setObjectName(QStringLiteral("frmSelecionaAlteracao"));
+    setWindowTitle(QStringLiteral("Informe o texto a ser alterado..."));
+    montaControles();
+    PreencheCombo();
+    optNumeros_[1]->setChecked(true);
+}
+
+frmSelecionaAlteracao::~frmSelecionaAlteracao() = default;
+
+void frmSelecionaAlteracao::montaControles() {
+    lblInfo_ = new QLabel(QStringLiteral("Selecione abaixo o item onde está localizado o texto "
+                                         "que você desja alterar:"),
+                          this);
+    lblInfo_->setObjectName(QStringLiteral("lblInfo"));
+    cmbItem_ = new QComboBox(this);
+    cmbItem_->setObjectName(QStringLiteral("cmbItem"));
+    cmbItem_->setMaxVisibleItems(TabelaSecoes::kTotal);
+    connect(cmbItem_, &QComboBox::currentIndexChanged, this, &frmSelecionaAlteracao::cmbItem_Click);
+
+    frmInfo_ = new QGroupBox(QStringLiteral("Selecione o número que corresponde ao texto que "
+                                            "você deseja alterar:"),
+                             this);
+    frmInfo_->setObjectName(QStringLiteral("frmInfo"));
+    grupoNumeros_ = new QButtonGroup(this);
+    auto* grade = new QGridLayout(frmInfo_);
+    // Numbers 1 to 9 in three columns, then the number 0 that a few sections use.
+    for (int numero = 0; numero <= EscolhaTexto::kMaiorNumero; ++numero) {
+        auto* opt = new QRadioButton(legendaNumero(numero), frmInfo_);
+        opt->setObjectName(QStringLiteral("optNumeros_%1").arg(numero));
+        grupoNumeros_->addButton(opt, numero);
+        optNumeros_[numero] = opt;
+        if (numero == 0) {
+            grade->addWidget(opt, 3, 0);
+        } else {
+            grade->addWidget(opt, (numero - 1) % 3, (numero - 1) / 3);
+        }
+    }
+
+    cmdAlterarTexto_ =
+        botao(QStringLiteral("cmdAlterarTexto"), QStringLiteral("A&lterar Texto"), this);
+    cmdAlterarTexto_->setDefault(true);
+    cmdAlterarHeader_ =
+        botao(QStringLiteral("cmdAlterarHeader"), QStringLiteral("Alterar o &Cabeçalho"), this);
+    cmdRetornar_ =
+        botao(QStringLiteral("cmdRetornar"), QStringLiteral("Retorna&r ao Programa"), this);
+    connect(cmdAlterarTexto_, &QPushButton::clicked, this,
+            &frmSelecionaAlteracao::cmdAlterarTexto_Click);
+    connect(cmdAlterarHeader_, &QPushButton::clicked, this,
+            &frmSelecionaAlteracao::cmdAlterarHeader_Click);
+    connect(cmdRetornar_, &QPushButton::clicked, this, &frmSelecionaAlteracao::reject);
+
+    auto* botoes = new QHBoxLayout;
+    botoes->addWidget(cmdAlterarTexto_);
+    botoes->addWidget(cmdAlterarHeader_);
+    botoes->addStretch();
+    botoes->addWidget(cmdRetornar_);
+    auto* principal = new QVBoxLayout(this);
+    principal->addWidget(lblInfo_);
+    principal->addWidget(cmbItem_);
+    principal->addWidget(frmInfo_);
+    principal->addLayout(botoes);
+}
+
+void frmSelecionaAlteracao::PreencheCombo() {
+    cmbItem_->clear();
+    for (int k = 1; k <= TabelaSecoes::kTotal; ++k) {
+        cmbItem_->addItem(QString::fromUtf16(TabelaSecoes::secao(k).titulo));
+    }
+    cmbItem_->setCurrentIndex(0);
+}
+
+int frmSelecionaAlteracao::itemSelecionado() const {
+    return cmbItem_->currentIndex() + 1;
+}
+
+int frmSelecionaAlteracao::numeroSelecionado() const {
+    return grupoNumeros_->checkedId();
+}
+
+// Offers only the numbers whose records the selected section reads; a number that goes
+// away gives its place to the number 1.
+void frmSelecionaAlteracao::cmbItem_Click() {
+    const int item = itemSelecionado();
+    for (int numero = 0; numero <= EscolhaTexto::kMaiorNumero; ++numero) {
+        optNumeros_[numero]->setEnabled(EscolhaTexto::numeroDisponivel(item, numero));
+    }
+    const int numero = numeroSelecionado();
+    if (numero >= 0 && !optNumeros_[numero]->isEnabled()) {
+        optNumeros_[1]->setChecked(true);
+    }
+}
+
+std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::preparaAlteracaoTexto() {
+    const auto alvo = EscolhaTexto::interpretacao(itemSelecionado(), numeroSelecionado());
+    if (!alvo) {
+        return nullptr;
+    }
+    const ArquivoInterpretacao arquivos(pastaPrograma_);
+    return std::make_unique<frmAlteraForm>(
+        pastaPrograma_, *alvo, arquivos.LeTextoInterpretacao(alvo->registro, alvo->arquivo),
+        avisos_, this);
+}
+
+std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::preparaAlteracaoCabecalho() {
+    const auto alvo = EscolhaTexto::cabecalho(itemSelecionado());
+    QString texto;
+    if (alvo) {
+        texto = ArquivoInterpretacao(pastaPrograma_)
+                    .LeTextoInterpretacao(alvo->registro, alvo->arquivo);
+    }
+    if (!alvo || !EscolhaTexto::cabecalhoEditavel(texto)) {
+        avisos_.erro(this, QStringLiteral("Erro:"), EscolhaTexto::kSemCabecalho);
+        return nullptr;
+    }
+    return std::make_unique<frmAlteraForm>(pastaPrograma_, *alvo, texto, avisos_, this);
+}
+
+void frmSelecionaAlteracao::cmdAlterarTexto_Click() {
+    exibe(preparaAlteracaoTexto());
+}
+
+void frmSelecionaAlteracao::cmdAlterarHeader_Click() {
+    exibe(preparaAlteracaoCabecalho());
+}
+
+void frmSelecionaAlteracao::exibe(std::unique_ptr<frmAlteraForm> edicao) {
+    if (edicao) {
+        edicao->exec();
+    }
+}
+
+} // namespace vidalume

@@ -1,0 +1,65 @@
+// The selection dialog of the interpretation editor: the user picks a section of the
+// analysis and a number and opens its interpretation, or the explanation that heads the
+// section's group, in the edit window. The dialog stays open until "Retorna&r ao Programa".
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+#include <memory>
+
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace vidalume {
+
+class Avisos;
+class AvisosQt;
+class frmAlteraForm;
+
+class frmSelecionaAlteracao : public QDialog {
+    Q_OBJECT
+public:
+    // Without `avisos` the messages are shown with QMessageBox.
+    explicit frmSelecionaAlteracao(const QString& pastaPrograma, QWidget* parent = nullptr,
+                                   Avisos* avisos = nullptr);
+    ~frmSelecionaAlteracao() override;
+
+    // Fills the list with the 28 section titles and selects the first.
+    void PreencheCombo();
+
+    int itemSelecionado() const;   // 1 to 28
+    int numeroSelecionado() const; // 0 to 9
+
+    // The edit window for the current choice, filled and not yet shown.
+    std::unique_ptr<frmAlteraForm> preparaAlteracaoTexto();
+    // The edit window for the header of the selected section, or none after telling the
+    // user that the section has no header.
+    std::unique_ptr<frmAlteraForm> preparaAlteracaoCabecalho();
+
+private:
+    void montaControles();
+    void cmbItem_Click();
+    void cmdAlterarTexto_Click();
+    void cmdAlterarHeader_Click();
+    void exibe(std::unique_ptr<frmAlteraForm> edicao);
+
+    QString pastaPrograma_;
+    std::unique_ptr<AvisosQt> avisosQt_;
+    Avisos& avisos_;
+
+    QLabel* lblInfo_ = nullptr;
+    QComboBox* cmbItem_ = nullptr;
+    QGroupBox* frmInfo_ = nullptr;
+    QButtonGroup* grupoNumeros_ = nullptr;
+    std::array<QRadioButton*, 10> optNumeros_{}; // index = the number
+    QPushButton* cmdAlterarTexto_ = nullptr;
+    QPushButton* cmdAlterarHeader_ = nullptr;
+    QPushButton* cmdRetornar_ = nullptr;
+};
+
+} // namespace vidalume

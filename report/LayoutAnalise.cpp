@@ -31,6 +31,18 @@ void LayoutAnalise::AplicaFonte(SuperficieDesenho& destino, const DadosFonte& fo
     destino.DefineNegrito(fonte.negrito());
 }
 
+void LayoutAnalise::AplicaFonte(SuperficieDesenho& destino, const DadosFonte& fonte,
+                                const DadosFonte& padrao) {
+    DadosFonte efetiva = fonte;
+    if (fonte.nomeAparado().isEmpty()) {
+        efetiva.Nome = padrao.Nome;
+    }
+    if (fonte.Tamanho < 1) {
+        efetiva.Tamanho = padrao.Tamanho;
+    }
+    AplicaFonte(destino, efetiva);
+}
+
 int LayoutAnalise::dispoe(const Analise& analise, FabricaFolhas& folhas) {
     folhas_ = &folhas;
     if (p_.folhaRosto) {
@@ -55,16 +67,16 @@ void LayoutAnalise::dispoeEntrada(const Analise& analise, int k) {
     const FontesAnalise& fontes = p_.fontes;
     if (Configuracao::ligado(p_.configuracao.ImprimirDescricao) &&
         item.Descricao.size() >= kMinimoDescricao) {
-        AplicaFonte(*atual_, fontes.FonteDescricao);
+        AplicaFonte(*atual_, fontes.FonteDescricao, FontesAnalise().FonteDescricao);
         escreveBloco(item.Descricao);
         y_ = atual_->Y() + alturaLinha(kAmostraBloco) + kEspacoAposBloco - topo();
     }
-    AplicaFonte(*atual_, fontes.FonteTitulo);
+    AplicaFonte(*atual_, fontes.FonteTitulo, FontesAnalise().FonteTitulo);
     quebraPaginaSeNaoCouber();
     escreveBloco(TextoExportacao::tituloComNumero(analise, k, p_.configuracao));
     y_ = atual_->Y() + alturaLinha(kAmostraBloco) + kEspacoAposBloco - topo();
 
-    AplicaFonte(*atual_, fontes.FonteTexto);
+    AplicaFonte(*atual_, fontes.FonteTexto, FontesAnalise().FonteTexto);
     quebraPaginaSeNaoCouber();
     escreveBloco(item.Texto);
 

@@ -55,6 +55,10 @@ public:
     // blanks, size, italic, bold. An empty name or a size below 1 point is not applied, so
     // the surface keeps the one it had.
     static void AplicaFonte(SuperficieDesenho& destino, const DadosFonte& fonte);
+    // As above, but a record without a face name or a usable size takes the face or size of
+    // `padrao`, the default font of its role.
+    static void AplicaFonte(SuperficieDesenho& destino, const DadosFonte& fonte,
+                            const DadosFonte& padrao);
 
 private:
     void dispoeEntrada(const Analise& analise, int k);

@@ -193,6 +193,25 @@ TEST(LayoutAnaliseTest, UnusableFontRecordKeepsTheSurfaceFont) {
     EXPECT_EQ(s.fonte(), (FonteSuperficie{"Times New Roman", 12, true, false}));
 }
 
+TEST(LayoutAnaliseTest, EmptyFaceOrSizeDrawsTheRoleDefault) {
+    ParametrosLayout p = parametros({1});
+    p.fontes.FonteTitulo = DadosFonte::cria(QString(), false, true, 0);
+    p.fontes.FonteTexto = DadosFonte::cria(QStringLiteral("  "), false, false, 20);
+    FolhasTeste folhas;
+    LayoutAnalise(p).dispoe(analiseSimples(), folhas);
+    bool viuTitulo = false, viuTexto = false;
+    for (const auto& d : corpo(folhas.folha(0))) {
+        if (d.texto == QStringLiteral("T1")) {
+            EXPECT_EQ(d.fonte, (FonteSuperficie{"Courier New", 14, false, true}));
+            viuTitulo = true;
+        } else if (d.texto == QStringLiteral("X1")) {
+            EXPECT_EQ(d.fonte, (FonteSuperficie{"Times New Roman", 20, false, false}));
+            viuTexto = true;
+        }
+    }
+    EXPECT_TRUE(viuTitulo && viuTexto);
+}
+
 // Every word of every selected section of a real analysis is drawn once, in order, at every
 // size the fonts dialog offers, on a narrow and on a wide screen page.
 TEST(LayoutAnaliseTest, ShippedAnalysisLosesNoWordAtAnySize) {

@@ -6,6 +6,7 @@
 #include "MensagensQt.h"
 #include "SomQt.h"
 #include "frmEntrada.h"
+#include "frmImprimir.h"
 #include "frmPrincipal.h"
 #include "frmSelecionaAlteracao.h"
 #include "frmSobre.h"
@@ -38,6 +39,13 @@ void ligaJanelas(Servicos& s, ControleDicas& dicas, Som& som) {
         }
     };
     s.fechaDicas = [&dicas] { dicas.descarregaDica(); };
+    s.imprime = [](frmPrincipal& p) {
+        Padrao& d = p.padrao();
+        frmImprimir dialogo(&p, p.pastaPrograma(), *p.servicos().mensagens, p.impressora(),
+                            d.Configuracao, d.CalculosSelecionados, d.FontesAnalise,
+                            d.LinhasRodape, d.NomeAnalise, d.DataNascimento, p.servicos().hoje());
+        dialogo.exec();
+    };
     s.alteraConteudo = [](frmPrincipal& p) {
         frmSelecionaAlteracao selecao(p.pastaPrograma(), &p);
         selecao.exec();

@@ -1,8 +1,17 @@
-// vidalume-cli: numbers, text (and later PDFs) of analyses from the command line. Reads the
-// program folder (or --pasta) and never writes there.
+// vidalume-cli: numbers, text and PDFs of analyses from the command line. Reads the program
+// folder (or --pasta) and never writes there. "numeros" and "texto" need no display; "pdf"
+// and "lote" draw with fonts and use the offscreen platform where there is no display.
 #include "ComandoNumeros.h"
 #include "ComandoTexto.h"
 #include "EntradaCli.h"
+#include "EntradaDados.h"
+
+#ifdef VIDALUME_CLI_PDF
+#include "ComandoLote.h"
+#include "ComandoPdf.h"
+
+#include <QGuiApplication>
+#endif
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -10,6 +19,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <memory>
 
 using namespace vidalume;
 
@@ -25,46 +35,137 @@ int erro(const QString& mensagem, int codigo = 2) {
     return codigo;
 }
 
+struct Opcoes {
+    QCommandLineOption nome{QStringLiteral("nome"), QStringLiteral("Nome completo."),
+                            QStringLiteral("NOME")};
+    QCommandLineOption nascimento{QStringLiteral("nascimento"),
+                                  QStringLiteral("Data de nascimento (dd/mm/aaaa)."),
+                                  QStringLiteral("DATA")};
+    QCommandLineOption hoje{QStringLiteral("hoje"),
+                            QStringLiteral("Data da análise (padrão: a data de hoje)."),
+                            QStringLiteral("DATA")};
+    QCommandLineOption pasta{
+        QStringLiteral("pasta"),
+        QStringLiteral("Pasta dos arquivos de interpretação e configuração (padrão: a pasta do "
+                       "programa)."),
+        QStringLiteral("PASTA")};
+    QCommandLineOption saida{
+        QStringLiteral("saida"),
+        QStringLiteral("pdf: o arquivo PDF a gravar; lote: a pasta onde gravar os PDFs."),
+        QStringLiteral("CAMINHO")};
+    QCommandLineOption capa{QStringLiteral("capa"),
+                            QStringLiteral("pdf, lote: imprime a folha de rosto.")};
+    QCommandLineOption colorido{QStringLiteral("colorido"),
+                                QStringLiteral("pdf: imprime em cores (padrão: preto e branco).")};
+
+    void registra(QCommandLineParser& parser) const {
+        parser.setApplicationDescription(QStringLiteral(
+            "Números, textos e PDFs de análises numerológicas da Vidalume.\n\n"
+            "Comandos:\n"
+            "  numeros   todos os números da análise, em JSON\n"
+            "  texto     o texto da análise, como é copiado para a área de transferência\n"
+            "  pdf       a análise impressa num arquivo PDF (A4, retrato)\n"
+            "  lote      um PDF por linha \"nome;nascimento\" de um arquivo CSV:\n"
+            "            vidalume-cli lote ARQUIVO.csv --saida PASTA"));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addPositionalArgument(QStringLiteral("comando"),
+                                     QStringLiteral("numeros, texto, pdf ou lote"));
+        parser.addOptions({nome, nascimento, hoje, pasta, saida, capa, colorido});
+    }
+};
+
+// The command, read before any application object exists: drawing needs a GUI application,
+// the other commands must run without a display.
+QString comandoPedido(int argc, char* argv[]) {
+    QStringList argumentos;
+    for (int i = 0; i < argc; ++i) {
+        argumentos << QString::fromLocal8Bit(argv[i]);
+    }
+    QCommandLineParser parser;
+    Opcoes().registra(parser);
+    parser.parse(argumentos);
+    return parser.positionalArguments().value(0);
+}
+
+bool desenha(const QString& comando) {
+    return comando == QLatin1String("pdf") || comando == QLatin1String("lote");
+}
+
+std::unique_ptr<QCoreApplication> criaAplicacao(const QString& comando, int& argc, char* argv[]) {
+#ifdef VIDALUME_CLI_PDF
+    if (desenha(comando)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+#endif
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+#ifdef VIDALUME_CLI_PDF
+int pdf(const QCommandLineParser& parser, const Opcoes& o, const EntradaCli& entrada,
+        const ComandoPdf::Opcoes& opcoes) {
+    if (parser.value(o.saida).isEmpty()) {
+        return erro(QStringLiteral("Informe o arquivo PDF a gravar (--saida)."));
+    }
+    const QString falha = ComandoPdf::gera(entrada, parser.value(o.saida), opcoes);
+    return falha.isEmpty() ? 0 : erro(falha, 1);
+}
+
+int lote(const QCommandLineParser& parser, const Opcoes& o, const ComandoPdf::Opcoes& opcoes) {
+    const QString lista = parser.positionalArguments().value(1);
+    if (lista.isEmpty()) {
+        return erro(QStringLiteral("Informe o arquivo CSV com as linhas \"nome;nascimento\"."));
+    }
+    if (parser.value(o.saida).isEmpty()) {
+        return erro(QStringLiteral("Informe a pasta onde gravar os PDFs (--saida)."));
+    }
+    const QString hoje = parser.value(o.hoje);
+    if (!hoje.isEmpty() && !EntradaDados::leData(hoje)) {
+        return erro(EntradaDados::kMensagemDataInvalida);
+    }
+    return ComandoLote::executa(lista, parser.value(o.saida), hoje, QDate::currentDate(), opcoes,
+                                [](const QString& linha) { erro(linha); });
+}
+#endif
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const auto app = criaAplicacao(comandoPedido(argc, argv), argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vidalume-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VIDALUME_VERSAO));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Números e textos de análises numerológicas da Vidalume.\n\n"
-        "Comandos:\n"
-        "  numeros   todos os números da análise, em JSON\n"
-        "  texto     o texto da análise, como é copiado para a área de transferência"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("comando"), QStringLiteral("numeros ou texto"));
-    const QCommandLineOption nome(QStringLiteral("nome"), QStringLiteral("Nome completo."),
-                                  QStringLiteral("NOME"));
-    const QCommandLineOption nascimento(QStringLiteral("nascimento"),
-                                        QStringLiteral("Data de nascimento (dd/mm/aaaa)."),
-                                        QStringLiteral("DATA"));
-    const QCommandLineOption hoje(QStringLiteral("hoje"),
-                                  QStringLiteral("Data da análise (padrão: a data de hoje)."),
-                                  QStringLiteral("DATA"));
-    const QCommandLineOption pasta(
-        QStringLiteral("pasta"),
-        QStringLiteral("Pasta dos arquivos de interpretação e configuração (padrão: a pasta do "
-                       "programa)."),
-        QStringLiteral("PASTA"));
-    parser.addOptions({nome, nascimento, hoje, pasta});
-    parser.process(app);
+    const Opcoes o;
+    o.registra(parser);
+    parser.process(*app);
 
-    const QStringList posicionais = parser.positionalArguments();
-    const QString comando = posicionais.value(0);
-    if (comando != QLatin1String("numeros") && comando != QLatin1String("texto")) {
-        return erro(QStringLiteral("Comando desconhecido. Use numeros ou texto (veja --help)."));
+    const QString comando = parser.positionalArguments().value(0);
+    if (comando != QLatin1String("numeros") && comando != QLatin1String("texto") &&
+        !desenha(comando)) {
+        return erro(QStringLiteral("Comando desconhecido. Use numeros, texto, pdf ou lote (veja "
+                                   "--help)."));
     }
+    const QString pasta =
+        parser.isSet(o.pasta) ? parser.value(o.pasta) : QCoreApplication::applicationDirPath();
+#ifdef VIDALUME_CLI_PDF
+    const ComandoPdf::Opcoes opcoesPdf{pasta, parser.isSet(o.capa), parser.isSet(o.colorido)};
+    if (comando == QLatin1String("lote")) {
+        return lote(parser, o, opcoesPdf);
+    }
+#else
+    if (desenha(comando)) {
+        return erro(QStringLiteral("Esta versão do programa não gera PDFs."));
+    }
+#endif
     QString mensagem;
-    const auto entrada = EntradaCli::le(parser.value(nome), parser.value(nascimento),
-                                        parser.value(hoje), QDate::currentDate(), &mensagem);
+    const auto entrada = EntradaCli::le(parser.value(o.nome), parser.value(o.nascimento),
+                                        parser.value(o.hoje), QDate::currentDate(), &mensagem);
     if (!entrada) {
         return erro(mensagem);
     }
@@ -72,8 +173,11 @@ int main(int argc, char* argv[]) {
         escreve(stdout, ComandoNumeros::json(*entrada));
         return 0;
     }
-    const QString folder =
-        parser.isSet(pasta) ? parser.value(pasta) : QCoreApplication::applicationDirPath();
-    escreve(stdout, ComandoTexto::texto(*entrada, folder).toUtf8());
+#ifdef VIDALUME_CLI_PDF
+    if (comando == QLatin1String("pdf")) {
+        return pdf(parser, o, *entrada, opcoesPdf);
+    }
+#endif
+    escreve(stdout, ComandoTexto::texto(*entrada, pasta).toUtf8());
     return 0;
 }

@@ -51,7 +51,11 @@ private:
         if (fim < 0) {
             fim = n;
         }
-        const int excesso = primeiroExcesso(inicio, fim - inicio);
+        const int excesso =
+            fim == inicio
+                ? 0
+                : static_cast<int>(d_.PrimeiroExcesso(QStringView(t_).mid(inicio, fim - inicio),
+                                                      largura_, estimativaInicial()));
         Linha linha;
         int consumidos = fim - inicio;
         if (excesso > 0) {
@@ -97,58 +101,6 @@ private:
         }
     }
 
-    bool excede(int inicio, int quantos) const {
-        return d_.LarguraTexto(t_.mid(inicio, quantos)) > largura_;
-    }
-
-    // The smallest count of characters from `inicio` (1 to `disponiveis`) whose width
-    // exceeds the column, or 0 when all of them fit. Searches outwards from the length of
-    // the previous line, then bisects.
-    int primeiroExcesso(int inicio, int disponiveis) {
-        if (disponiveis == 0) {
-            return 0;
-        }
-        int cabe = 0;                  // a count known to fit (0 always fits)
-        int naoCabe = disponiveis + 1; // a count known to exceed, or past the end
-        const int palpite = std::clamp(estimativaInicial(), 1, disponiveis);
-        if (excede(inicio, palpite)) {
-            naoCabe = palpite;
-            for (int passo = 1;; passo *= 2) {
-                const int p = std::max(cabe, naoCabe - passo);
-                if (p == cabe) {
-                    break;
-                }
-                if (!excede(inicio, p)) {
-                    cabe = p;
-                    break;
-                }
-                naoCabe = p;
-            }
-        } else {
-            cabe = palpite;
-            for (int passo = 1;; passo *= 2) {
-                const int p = std::min(disponiveis, cabe + passo);
-                if (p == cabe) {
-                    break;
-                }
-                if (excede(inicio, p)) {
-                    naoCabe = p;
-                    break;
-                }
-                cabe = p;
-            }
-        }
-        while (naoCabe - cabe > 1 && naoCabe <= disponiveis) {
-            const int meio = cabe + (naoCabe - cabe) / 2;
-            if (excede(inicio, meio)) {
-                naoCabe = meio;
-            } else {
-                cabe = meio;
-            }
-        }
-        return naoCabe <= disponiveis ? naoCabe : 0;
-    }
-
     // The first line starts from the number of average characters the column holds.
     int estimativaInicial() {
         if (estimativa_ == 0) {
@@ -166,22 +118,22 @@ private:
             d_.Escreve(linha.texto);
             return;
         }
+        // Each word with the space after it, then the last word.
         const double extra = (largura_ - d_.LarguraTexto(linha.texto)) / lacunas;
         double x = esquerda_;
-        QString palavra;
-        for (const QChar c : linha.texto) {
-            if (c != kEspaco) {
-                palavra += c;
+        qsizetype inicio = 0;
+        for (qsizetype i = 0; i < linha.texto.size(); ++i) {
+            if (linha.texto[i] != kEspaco) {
                 continue;
             }
-            palavra += kEspaco;
+            const QString palavra = linha.texto.mid(inicio, i + 1 - inicio);
             d_.DefineX(x);
             d_.Escreve(palavra);
             x += d_.LarguraTexto(palavra) + extra;
-            palavra.clear();
+            inicio = i + 1;
         }
         d_.DefineX(x);
-        d_.Escreve(palavra);
+        d_.Escreve(linha.texto.mid(inicio));
     }
 
     bool devolveResto(QString& resto) const {

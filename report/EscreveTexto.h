@@ -12,10 +12,9 @@
 // top is at `y`. The page is full once the top of the line just drawn plus one line height
 // passes `limite`; that line is still drawn.
 //
-// Break points are found by measuring a few prefixes of the line rather than the line after
-// every character: the result is the same as measuring character by character as long as a
-// string is never narrower than its beginning, which holds for every font of the program
-// (glyph advances are never negative).
+// Break points are found by the surface's PrimeiroExcesso rather than by measuring the line
+// after every character: the result is the same as measuring character by character (see
+// SuperficieDesenho::PrimeiroExcesso).
 #pragma once
 
 #include "SuperficieDesenho.h"

@@ -1,6 +1,58 @@
 #include "SuperficieDesenho.h"
 
+#include <algorithm>
+
 namespace vidalume {
+
+qsizetype SuperficieDesenho::PrimeiroExcesso(QStringView texto, double largura,
+                                             qsizetype palpite) const {
+    const qsizetype disponiveis = texto.size();
+    if (disponiveis == 0) {
+        return 0;
+    }
+    const auto excede = [&](qsizetype quantos) {
+        return LarguraTexto(texto.left(quantos).toString()) > largura;
+    };
+    qsizetype cabe = 0;                  // a count known to fit (0 always fits)
+    qsizetype naoCabe = disponiveis + 1; // a count known to exceed, or past the end
+    const qsizetype inicio = std::clamp<qsizetype>(palpite, 1, disponiveis);
+    if (excede(inicio)) {
+        naoCabe = inicio;
+        for (qsizetype passo = 1;; passo *= 2) {
+            const qsizetype p = std::max(cabe, naoCabe - passo);
+            if (p == cabe) {
+                break;
+            }
+            if (!excede(p)) {
+                cabe = p;
+                break;
+            }
+            naoCabe = p;
+        }
+    } else {
+        cabe = inicio;
+        for (qsizetype passo = 1;; passo *= 2) {
+            const qsizetype p = std::min(disponiveis, cabe + passo);
+            if (p == cabe) {
+                break;
+            }
+            if (excede(p)) {
+                naoCabe = p;
+                break;
+            }
+            cabe = p;
+        }
+    }
+    while (naoCabe - cabe > 1 && naoCabe <= disponiveis) {
+        const qsizetype meio = cabe + (naoCabe - cabe) / 2;
+        if (excede(meio)) {
+            naoCabe = meio;
+        } else {
+            cabe = meio;
+        }
+    }
+    return naoCabe <= disponiveis ? naoCabe : 0;
+}
 
 void SuperficieDesenho::Escreve(const QString& texto) {
     DesenhaTexto(x_, y_, texto);

@@ -36,6 +36,13 @@ public:
 
     // Width of a string in the current font; the empty string is 0 wide.
     virtual double LarguraTexto(const QString& texto) const = 0;
+    // The smallest count n (1 to texto.size()) of leading characters of `texto` that are
+    // wider than `largura`, or 0 when the whole text fits: what measuring every beginning of
+    // the text with LarguraTexto in turn would find. This version measures a few beginnings
+    // only, searching outwards from `palpite` and then bisecting, and finds the same as long
+    // as a string is never narrower than its beginning. Surfaces that add widths up
+    // character by character answer exactly in one pass.
+    virtual qsizetype PrimeiroExcesso(QStringView texto, double largura, qsizetype palpite) const;
     // Height of one line of text in the current font; the same for any one-line string.
     virtual double AlturaTexto(const QString& texto) const = 0;
 

@@ -1,8 +1,14 @@
 #include "SuperficiePintor.h"
 
+#include <QHash>
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <tuple>
 
 namespace vidalume {
 
@@ -10,85 +16,241 @@ namespace {
 
 constexpr double kMmPorPonto = 25.4 / 72;
 constexpr double kU = SuperficiePintor::kUnidadesPorMm;
+// Gaps of one justified line differ only by rounding: far below a nanometre.
+constexpr double kToleranciaLacuna = 1e-6;
 
 QRectF emUnidades(double x, double y, double largura, double altura) {
     return {x * kU, y * kU, largura * kU, altura * kU};
 }
 
+// A piece of a justified line: a word without any blank, with or without one space after it.
+bool pecaDeLinha(const QString& texto) {
+    const qsizetype n = texto.endsWith(u' ') ? texto.size() - 1 : texto.size();
+    if (n == 0) {
+        return false;
+    }
+    for (qsizetype i = 0; i < n; ++i) {
+        if (texto[i].isSpace()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
-QFont SuperficiePintor::criaFonte(const FonteSuperficie& fonte) {
-    QFont f(fonte.nome);
-    f.setPixelSize(std::max(1, qRound(fonte.tamanho * kMmPorPonto * kU)));
-    f.setBold(fonte.negrito);
-    f.setItalic(fonte.italico);
-    f.setHintingPreference(QFont::PreferNoHinting);
-    return f;
+// The line height, ascent and character advances of one face and style at kPixelsFonte
+// pixels. Advances are measured when first asked for.
+struct SuperficiePintor::Metricas {
+    double altura = 0;
+    double subida = 0;
+    std::array<double, 256> latin1; // negative until measured
+    QHash<char16_t, double> outros;
+
+    Metricas() { latin1.fill(-1); }
+};
+
+// Kept for the whole run; plain numbers only, so they may outlive the application object.
+SuperficiePintor::Metricas& SuperficiePintor::metricasDe(const FonteSuperficie& f) {
+    using Chave = std::tuple<QString, bool, bool>; // face, bold, italic
+    thread_local std::map<Chave, std::unique_ptr<Metricas>> conhecidas;
+    auto& m = conhecidas[{f.nome, f.negrito, f.italico}];
+    if (!m) {
+        m = std::make_unique<Metricas>();
+    }
+    return *m;
 }
 
 SuperficiePintor::SuperficiePintor(QPainter& pintor, double larguraMm, double alturaMm,
                                    double dispositivoPorMm, FigurasSvg* figuras,
                                    const QColor& papel)
     : pintor_(pintor), largura_(larguraMm), altura_(alturaMm),
-      escala_(QTransform::fromScale(dispositivoPorMm / kU, dispositivoPorMm / kU) *
-              pintor.transform()),
-      figuras_(figuras), papel_(papel), fonteQt_(criaFonte(fonte())),
-      metricas_(fonteQt_, pintor.device()) {
+      escalaMm_(QTransform::fromScale(dispositivoPorMm / kU, dispositivoPorMm / kU) *
+                pintor.transform()),
+      figuras_(figuras), papel_(papel) {
     EscalaMilimetros();
-    FonteMudou();
     CorMudou();
 }
 
+SuperficiePintor::~SuperficiePintor() {
+    if (pintor_.isActive()) {
+        DesenhaPendente();
+    }
+}
+
 void SuperficiePintor::EscalaMilimetros() {
-    pintor_.setTransform(escala_);
+    DesenhaPendente();
+    pintor_.setTransform(escalaMm_);
+}
+
+void SuperficiePintor::resolveFonte() const {
+    if (fonteValida_) {
+        return;
+    }
+    const FonteSuperficie& f = fonte();
+    if (metricas_ == nullptr || f.nome != resolvida_.nome || f.negrito != resolvida_.negrito ||
+        f.italico != resolvida_.italico) {
+        fonteQt_ = QFont(f.nome);
+        fonteQt_.setPixelSize(kPixelsFonte);
+        fonteQt_.setBold(f.negrito);
+        fonteQt_.setItalic(f.italico);
+        fonteQt_.setKerning(false);
+        fonteQt_.setHintingPreference(QFont::PreferNoHinting);
+        fonteQt_.setStyleStrategy(QFont::PreferNoShaping);
+        medidor_.reset();
+        metricas_ = &metricasDe(f);
+        if (metricas_->altura == 0) {
+            const QFontMetricsF medidas(fonteQt_);
+            metricas_->altura = medidas.height();
+            metricas_->subida = medidas.ascent();
+        }
+    }
+    // Sizes below a hundredth of a millimetre (or not numbers at all) draw at that size.
+    double unidades = f.tamanho * kMmPorPonto * kU;
+    if (!(unidades >= 1)) {
+        unidades = 1;
+    }
+    escala_ = unidades / kPixelsFonte;
+    resolvida_ = f;
+    fonteValida_ = true;
+}
+
+double SuperficiePintor::avanco(QStringView texto, qsizetype& i) const {
+    const char16_t c = texto[i].unicode();
+    ++i;
+    double* a = nullptr;
+    if (c < metricas_->latin1.size()) {
+        a = &metricas_->latin1[c];
+    } else {
+        auto it = metricas_->outros.find(c);
+        if (it == metricas_->outros.end()) {
+            it = metricas_->outros.insert(c, -1);
+        }
+        a = &*it;
+    }
+    if (*a < 0) {
+        if (!medidor_) {
+            medidor_.emplace(fonteQt_);
+        }
+        *a = std::max(0.0, medidor_->horizontalAdvance(QString(QChar(c))));
+    }
+    return *a;
 }
 
 double SuperficiePintor::LarguraTexto(const QString& texto) const {
     if (texto.isEmpty()) {
         return 0;
     }
-    if (texto != ultimoMedido_) {
-        ultimoMedido_ = texto;
-        ultimaLargura_ = metricas_.horizontalAdvance(texto) / kU;
+    resolveFonte();
+    double soma = 0;
+    for (qsizetype i = 0; i < texto.size();) {
+        soma += avanco(texto, i);
     }
-    return ultimaLargura_;
+    return emMm(soma);
+}
+
+// The widths of the beginnings are the very sums LarguraTexto makes, so the answer is that
+// of measuring every beginning in turn.
+qsizetype SuperficiePintor::PrimeiroExcesso(QStringView texto, double largura, qsizetype) const {
+    if (texto.isEmpty()) {
+        return 0;
+    }
+    resolveFonte();
+    double soma = 0;
+    for (qsizetype i = 0; i < texto.size();) {
+        soma += avanco(texto, i);
+        if (emMm(soma) > largura) {
+            return i;
+        }
+    }
+    return 0;
 }
 
 double SuperficiePintor::AlturaTexto(const QString&) const {
-    return metricas_.height() / kU;
+    resolveFonte();
+    return emMm(metricas_->altura);
 }
 
 void SuperficiePintor::DesenhaTexto(double x, double y, const QString& texto) {
     if (texto.isEmpty()) {
         return;
     }
-    pintor_.drawText(QPointF(x * kU, y * kU + metricas_.ascent()), texto);
+    resolveFonte();
+    const bool peca = pecaDeLinha(texto);
+    if (pendente_ && peca && y == pendente_->y) {
+        LinhaPendente& l = *pendente_;
+        const double lacuna = x - l.fim;
+        if (std::isfinite(lacuna) &&
+            (l.pecas == 1 || std::abs(lacuna - l.lacuna) <= kToleranciaLacuna)) {
+            if (l.pecas == 1) {
+                l.lacuna = lacuna;
+            }
+            l.texto += texto;
+            l.fim = x + LarguraTexto(texto);
+            ++l.pecas;
+            if (!texto.endsWith(u' ')) {
+                DesenhaPendente();
+            }
+            return;
+        }
+    }
+    DesenhaPendente();
+    if (peca && texto.endsWith(u' ')) {
+        pendente_ = LinhaPendente{texto, x,        y,       x + LarguraTexto(texto), 0,
+                                  1,     fonteQt_, escala_, metricas_->subida};
+        return;
+    }
+    desenhaAgora(x, y, texto, fonteQt_, escala_, metricas_->subida);
+}
+
+void SuperficiePintor::DesenhaPendente() {
+    if (!pendente_) {
+        return;
+    }
+    LinhaPendente l = std::move(*pendente_);
+    pendente_.reset();
+    if (l.pecas > 1 && l.lacuna != 0) {
+        l.fonte.setWordSpacing(l.lacuna * kU / l.escala);
+    }
+    desenhaAgora(l.x, l.y, l.texto, l.fonte, l.escala, l.subida);
+}
+
+// The text's top-left corner at (x, y) millimetres, in the painter's current transform.
+void SuperficiePintor::desenhaAgora(double x, double y, const QString& texto, const QFont& fonte,
+                                    double escala, double subida) {
+    const QTransform antes = pintor_.transform();
+    pintor_.setFont(fonte);
+    pintor_.setTransform(QTransform::fromScale(escala, escala) * antes);
+    pintor_.drawText(QPointF(x * kU / escala, y * kU / escala + subida), texto);
+    pintor_.setTransform(antes);
 }
 
 void SuperficiePintor::Retangulo(double x1, double y1, double x2, double y2) {
+    DesenhaPendente();
     const QRectF r = QRectF(QPointF(x1 * kU, y1 * kU), QPointF(x2 * kU, y2 * kU)).normalized();
     pintor_.fillRect(r, QColor::fromRgba(CorFrente()));
 }
 
 void SuperficiePintor::PintaFigura(const Figura& figura, double x, double y, double largura,
                                    double altura) {
+    DesenhaPendente();
     if (figuras_) {
         figuras_->desenha(pintor_, figura, emUnidades(x, y, largura, altura));
     }
 }
 
 void SuperficiePintor::ApagaTudo() {
+    DesenhaPendente();
     pintor_.fillRect(emUnidades(0, 0, largura_, altura_), papel_);
 }
 
 void SuperficiePintor::FonteMudou() {
-    fonteQt_ = criaFonte(fonte());
-    metricas_ = QFontMetricsF(fonteQt_, pintor_.device());
-    ultimoMedido_.clear();
-    pintor_.setFont(fonteQt_);
+    DesenhaPendente();
+    fonteValida_ = false;
 }
 
 void SuperficiePintor::CorMudou() {
+    DesenhaPendente();
     pintor_.setPen(QColor::fromRgba(CorFrente()));
 }
 

@@ -1,9 +1,25 @@
 // The drawing surface over a QPainter: a page picture, the printer or a preview box.
 //
-// The surface works in millimetres; internally it draws in hundredths of a millimetre with
-// fonts sized in those units, so text widths come out exact whatever the device and are
-// the same when the drawing is played back at any scale. Text widths and heights are those
-// of QFontMetricsF for the current font, converted to millimetres.
+// The surface works in millimetres; internally it draws in hundredths of a millimetre, so
+// positions come out exact whatever the device and are the same when the drawing is played
+// back at any scale.
+//
+// Text widths are additive: a string is exactly as wide as its characters one by one. Fonts
+// are set without kerning, ligatures or hinting, so that Qt draws a string exactly as wide as
+// the sum of its characters' advances (scripts that cannot be written without shaping, such
+// as Arabic or the Indic ones, are still shaped and may come out a little narrower or wider
+// than measured). Each character is measured once per face and style, for the whole run;
+// measuring a string is adding up a few numbers.
+//
+// Every font is drawn at kPixelsFonte pixels and scaled to its size: Qt's FreeType engine
+// keeps glyph advances and glyph images in its caches only up to that size, and measures and
+// draws many times slower above it.
+//
+// The pieces of a justified line (each word with its space, then the last word, all on one
+// line top, separated by equal gaps) are drawn as one string with the gap as word spacing:
+// a page then holds one text item per line instead of one per word, which is what makes
+// recording and replaying a page fast. Such a line is held until its last word, or until
+// anything else is drawn, the font or colour changes or the surface is destroyed.
 #pragma once
 
 #include "FigurasSvg.h"
@@ -14,6 +30,8 @@
 #include <QFontMetricsF>
 #include <QTransform>
 
+#include <optional>
+
 class QPainter;
 
 namespace vidalume {
@@ -21,6 +39,7 @@ namespace vidalume {
 class SuperficiePintor : public SuperficieDesenho {
 public:
     static constexpr double kUnidadesPorMm = 100;
+    static constexpr int kPixelsFonte = 64;
 
     // `pintor` must be active on its device and stay so while the surface is used; its
     // transform at this moment, scaled by `dispositivoPorMm` (painter units per millimetre:
@@ -29,19 +48,23 @@ public:
     // colour Limpa() paints. Pictures come from `figuras` (none when null).
     SuperficiePintor(QPainter& pintor, double larguraMm, double alturaMm, double dispositivoPorMm,
                      FigurasSvg* figuras, const QColor& papel = Qt::white);
+    ~SuperficiePintor() override;
+    SuperficiePintor(const SuperficiePintor&) = delete;
+    SuperficiePintor& operator=(const SuperficiePintor&) = delete;
 
     void EscalaMilimetros() override;
     double LarguraEscala() const override { return largura_; }
     double AlturaEscala() const override { return altura_; }
     double LarguraTexto(const QString& texto) const override;
     double AlturaTexto(const QString& texto) const override;
+    qsizetype PrimeiroExcesso(QStringView texto, double largura, qsizetype palpite) const override;
     void Retangulo(double x1, double y1, double x2, double y2) override;
     void PintaFigura(const Figura& figura, double x, double y, double largura,
                      double altura) override;
 
-    // The QFont the surface draws with (sized in hundredths of a millimetre).
-    const QFont& fonteQt() const { return fonteQt_; }
-    static QFont criaFonte(const FonteSuperficie& fonte);
+    // Draws the justified line held back, if any. Call it before drawing on the painter
+    // directly.
+    void DesenhaPendente();
 
 protected:
     void DesenhaTexto(double x, double y, const QString& texto) override;
@@ -50,17 +73,44 @@ protected:
     void CorMudou() override;
 
 private:
+    struct Metricas;
+    struct LinhaPendente {
+        QString texto;
+        double x = 0;
+        double y = 0;
+        double fim = 0;    // where the last piece ends, millimetres
+        double lacuna = 0; // the gap between pieces, millimetres; known from the second piece
+        int pecas = 0;
+        QFont fonte;
+        double escala = 1;
+        double subida = 0;
+    };
+
+    static Metricas& metricasDe(const FonteSuperficie& fonte);
+    // The font of the current face, style and size; resolved when first needed.
+    void resolveFonte() const;
+    // Advance of the character (or surrogate pair) at `i` in pixels of the drawn font; `i`
+    // moves past it.
+    double avanco(QStringView texto, qsizetype& i) const;
+    double emMm(double pixels) const { return pixels * escala_ / kUnidadesPorMm; }
+    void desenhaAgora(double x, double y, const QString& texto, const QFont& fonte, double escala,
+                      double subida);
+
     QPainter& pintor_;
     const double largura_;
     const double altura_;
-    const QTransform escala_;
+    const QTransform escalaMm_;
     FigurasSvg* figuras_;
     const QColor papel_;
-    QFont fonteQt_;
-    QFontMetricsF metricas_;
-    // The last string measured and its width: a justified piece is measured twice in a row.
-    mutable QString ultimoMedido_;
-    mutable double ultimaLargura_ = 0;
+
+    mutable bool fonteValida_ = false;
+    mutable Metricas* metricas_ = nullptr; // of the current face and style, shared by all
+    mutable QFont fonteQt_;                // the current face and style at kPixelsFonte
+    mutable double escala_ = 1;            // hundredths of a millimetre per pixel of fonteQt_
+    mutable FonteSuperficie resolvida_;    // what fonteQt_ and escala_ were made for
+    mutable std::optional<QFontMetricsF> medidor_;
+
+    std::optional<LinhaPendente> pendente_;
 };
 
 } // namespace vidalume

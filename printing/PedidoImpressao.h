@@ -1,0 +1,30 @@
+// What a print job prints: the analysis (name, birth date and the day it is made for, with
+// the interpretation files of the program folder) and every setting that shapes its pages.
+#pragma once
+
+#include "Configuracao.h"
+#include "FontesAnalise.h"
+#include "LinhasRodape.h"
+#include "Margens.h"
+
+#include <QDate>
+#include <QString>
+
+namespace vidalume {
+
+struct PedidoImpressao {
+    QString pastaPrograma;  // interpretation files and the folder "imagens"
+    QString NomeAnalise;    // normalised
+    QString DataNascimento; // "dd/mm/yyyy"
+    QDate hoje;
+
+    Margens margens = Margens::padrao();
+    bool pretoEmBranco = true;
+    bool folhaRosto = false;
+    Configuracao configuracao; // ImprimirDescricao, ImprimirNumero, ImprimirCabecalho
+    Configuracao::Selecao selecao = Configuracao::padraoCalculos();
+    FontesAnalise fontes;
+    LinhasRodape linhas;
+};
+
+} // namespace vidalume

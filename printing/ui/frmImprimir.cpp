@@ -1,0 +1,310 @@
+#include "frmImprimir.h"
+
+#include "ArquivoInterpretacao.h"
+#include "ComporAnalise.h"
+#include "DesenhoExemplo.h"
+#include "FigurasSvg.h"
+#include "Mensagens.h"
+#include "NomeArquivoPdf.h"
+#include "PedidoImpressao.h"
+#include "QuadroExemplo.h"
+#include "TrabalhoImpressao.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cmath>
+#include <memory>
+
+namespace vidalume {
+
+namespace {
+
+constexpr int kTwipsPorPixel = 15;
+constexpr int kEntradaExemplo = 23; // the expression interpretation
+
+int px(int twips) {
+    return static_cast<int>(std::lround(double(twips) / kTwipsPorPixel));
+}
+
+QRect retangulo(int esquerda, int topo, int largura, int altura) {
+    return {px(esquerda), px(topo), px(largura), px(altura)};
+}
+
+template <typename T> T* controle(T* c, const QString& nome, const QRect& lugar) {
+    c->setObjectName(nome);
+    c->setGeometry(lugar);
+    return c;
+}
+
+// The design's labels were measured in a small system font: a label whose text is wider
+// than its place takes a smaller size, down to kMenorFonte points.
+void cabeNaLargura(QLabel* rotulo) {
+    constexpr double kMenorFonte = 6;
+    QFont fonte = rotulo->font();
+    while (fonte.pointSizeF() > kMenorFonte &&
+           QFontMetrics(fonte).horizontalAdvance(rotulo->text()) > rotulo->width()) {
+        fonte.setPointSizeF(std::max(kMenorFonte, fonte.pointSizeF() - 0.5));
+    }
+    rotulo->setFont(fonte);
+}
+
+QString escolhePdfNoDisco(QWidget* pai, const QString& sugestao) {
+    QFileDialog dialogo(pai, TrabalhoImpressao::kTituloArquivoPdf, QDir::home().filePath(sugestao),
+                        QStringLiteral("Documentos PDF (*.pdf)"));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialogo.selectedFiles().constFirst();
+}
+
+} // namespace
+
+frmImprimir::frmImprimir(QWidget* parent, const QString& pastaPrograma, Mensagens& mensagens,
+                         QPrinter* impressora, Configuracao& configuracao,
+                         const Configuracao::Selecao& selecao, const FontesAnalise& fontes,
+                         const LinhasRodape& linhas, const QString& NomeAnalise,
+                         const QString& DataNascimento, QDate hoje)
+    : QDialog(parent), pastaPrograma_(pastaPrograma), mensagens_(mensagens),
+      impressora_(impressora), configuracao_(configuracao), selecao_(selecao), fontes_(fontes),
+      linhas_(linhas), NomeAnalise_(NomeAnalise), DataNascimento_(DataNascimento), hoje_(hoje),
+      escolheArquivoPdf_(escolhePdfNoDisco),
+      areaImpressora_(TrabalhoImpressao::areaImprimivel(impressora)) {
+    setObjectName(QStringLiteral("frmImprimir"));
+    setWindowTitle(QStringLiteral("Imprimir:"));
+    setModal(true);
+    montaControles();
+    Form_Load();
+}
+
+frmImprimir::~frmImprimir() = default;
+
+void frmImprimir::montaControles() {
+    setFixedSize(px(6315), px(3735));
+    montaMargens();
+    picExemplo_ = controle(new QuadroExemplo(&FigurasSvg::daPasta(pastaPrograma_), this),
+                           QStringLiteral("picExemplo"), retangulo(2430, 450, 2040, 2580));
+    picExemplo_->setFocusPolicy(Qt::TabFocus);
+    montaOpcoesEBotoes();
+    QWidget* ordem[] = {txtSuperior_, txtEsquerda_,           txtInferior_,
+                        txtDireita_,  chkImprimirFolhaRosto_, chkPretoEmBranco_,
+                        cmdImprimir_, cmdCancelar_,           picExemplo_};
+    for (size_t i = 1; i < std::size(ordem); ++i) {
+        setTabOrder(ordem[i - 1], ordem[i]);
+    }
+}
+
+// The heading, the four margin boxes with their labels and their checks.
+void frmImprimir::montaMargens() {
+    const auto rotulo = [this](int indice, const char* texto, int topo, int largura) {
+        auto* l =
+            controle(new QLabel(QString::fromUtf8(texto), this),
+                     QStringLiteral("lblInfo_%1").arg(indice), retangulo(90, topo, largura, 240));
+        cabeNaLargura(l);
+        return l;
+    };
+    const auto caixa = [&](const char* nome, const char* texto, int indice, int topo) {
+        auto* c = controle(new QLineEdit(this), QString::fromLatin1(nome),
+                           retangulo(1485, topo, 870, 330));
+        c->installEventFilter(this);
+        rotulo(indice, texto, topo + 45, 2265)->setBuddy(c);
+        return c;
+    };
+    rotulo(0, "Defina abaixo as margens para impressão (em milímetros):", 90, 4380);
+    txtSuperior_ = caixa("txtSuperior", "Superior:", 1, 450);
+    txtEsquerda_ = caixa("txtEsquerda", "Esquerda:", 2, 810);
+    txtInferior_ = caixa("txtInferior", "Inferior:", 3, 1170);
+    txtDireita_ = caixa("txtDireita", "Direita:", 4, 1530);
+    // The boxes cover the right part of their labels.
+    for (QLineEdit* c : {txtSuperior_, txtEsquerda_, txtInferior_, txtDireita_}) {
+        c->raise();
+    }
+    caixas_ = {{txtDireita_, RegraMargem(RegraMargem::Lado::Direita)},
+               {txtEsquerda_, RegraMargem(RegraMargem::Lado::Esquerda)},
+               {txtSuperior_, RegraMargem(RegraMargem::Lado::Superior)},
+               {txtInferior_, RegraMargem(RegraMargem::Lado::Inferior)}};
+    for (CaixaMargem& c : caixas_) {
+        connect(c.txt, &QLineEdit::textChanged, this, [this, &c] { margemMudou(c); });
+    }
+}
+
+// The two options below the margins, the buttons at the right and the lines between.
+void frmImprimir::montaOpcoesEBotoes() {
+    const auto marca = [this](const char* nome, const char* texto, int topo) {
+        auto* c = controle(new QCheckBox(QString::fromUtf8(texto), this), QString::fromLatin1(nome),
+                           retangulo(45, topo, 4425, 195));
+        // The design's 13 pixels are less than a check box needs on most styles.
+        c->resize(c->width(), std::max(c->height(), std::min(c->sizeHint().height(), px(270))));
+        return c;
+    };
+    chkImprimirFolhaRosto_ = marca("chkImprimirFolhaRosto", "Imprimir Folha de Rosto", 3195);
+    chkPretoEmBranco_ = marca("chkPretoEmBranco", "Imprimir em Preto e Branco", 3465);
+
+    cmdImprimir_ = controle(new QPushButton(QStringLiteral("I&mprimir"), this),
+                            QStringLiteral("cmdImprimir"), retangulo(4680, 90, 1545, 420));
+    cmdImprimir_->setDefault(true);
+    cmdCancelar_ = controle(new QPushButton(QStringLiteral("Cancela&r"), this),
+                            QStringLiteral("cmdCancelar"), retangulo(4680, 585, 1545, 420));
+    connect(cmdImprimir_, &QPushButton::clicked, this, &frmImprimir::cmdImprimir_Click);
+    connect(cmdCancelar_, &QPushButton::clicked, this, &frmImprimir::cmdCancelar_Click);
+
+    auto* linha1 =
+        controle(new QFrame(this), QStringLiteral("Line1"), QRect(px(4545) - 1, 0, 2, height()));
+    linha1->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    auto* linha2 =
+        controle(new QFrame(this), QStringLiteral("Line2"), QRect(0, px(3105) - 1, px(4545), 2));
+    linha2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+}
+
+// Options from the settings, margins from their file into the boxes, then one preview.
+void frmImprimir::Form_Load() {
+    Desenhando_ = true;
+    chkPretoEmBranco_->setChecked(Configuracao::ligado(configuracao_.PretoEmBranco));
+    chkImprimirFolhaRosto_->setChecked(Configuracao::ligado(configuracao_.ImprimirFolhaRosto));
+    margens_ = Margens::CarregaMargens(pastaPrograma_);
+    for (CaixaMargem& c : caixas_) {
+        c.txt->setText(Margens::texto(RegraMargem::campo(margens_, c.regra.lado())));
+    }
+    const Analise analise = ComporAnalise::compoe(NomeAnalise_, DataNascimento_, hoje_,
+                                                  ArquivoInterpretacao(pastaPrograma_));
+    textoExemplo_ = analise[kEntradaExemplo].Texto;
+    DesenhaExemplo();
+}
+
+void frmImprimir::RedefinirMargens() {
+    for (const CaixaMargem& c : caixas_) {
+        RegraMargem::campo(margens_, c.regra.lado()) =
+            static_cast<float>(Margens::interpreta(c.txt->text()));
+    }
+}
+
+void frmImprimir::DesenhaExemplo() {
+    setCursor(Qt::WaitCursor);
+    Desenhando_ = true;
+    RedefinirMargens();
+    const QSizeF papel = areaImpressora_.size();
+    picExemplo_->desenha([&](SuperficieDesenho& superficie) {
+        DesenhoExemplo::desenha(superficie, papel, margens_, textoExemplo_);
+    });
+    ++desenhosExemplo_;
+    Desenhando_ = false;
+    unsetCursor();
+}
+
+void frmImprimir::margemMudou(CaixaMargem& caixa) {
+    const double extensao =
+        caixa.regra.horizontal() ? areaImpressora_.width() : areaImpressora_.height();
+    switch (caixa.regra.confere(caixa.txt->text(), extensao)) {
+    case RegraMargem::Decisao::Aceita:
+        if (!Desenhando_) {
+            DesenhaExemplo();
+        }
+        return;
+    case RegraMargem::Decisao::Devolvida:
+        return;
+    case RegraMargem::Decisao::Recusa:
+        break;
+    }
+    mensagens_.informa(this, QStringLiteral("Informação:"), caixa.regra.mensagem(extensao),
+                       Mensagens::Icone::Exclamacao);
+    caixa.regra.devolve(RegraMargem::campo(margens_, caixa.regra.lado()),
+                        [&caixa](const QString& texto) { caixa.txt->setText(texto); });
+}
+
+bool frmImprimir::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::FocusIn) {
+        if (auto* caixa = qobject_cast<QLineEdit*>(objeto)) {
+            // After the click that gave the focus has placed the caret.
+            QTimer::singleShot(0, caixa, &QLineEdit::selectAll);
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void frmImprimir::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier) {
+        cmdCancelar_->click();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
+}
+
+void frmImprimir::guardaOpcoes() {
+    configuracao_.PretoEmBranco = Configuracao::flag(chkPretoEmBranco_->isChecked());
+    configuracao_.ImprimirFolhaRosto = Configuracao::flag(chkImprimirFolhaRosto_->isChecked());
+}
+
+void frmImprimir::cmdCancelar_Click() {
+    guardaOpcoes();
+    QDialog::reject();
+}
+
+void frmImprimir::cmdImprimir_Click() {
+    if (impressora_ != nullptr) {
+        if (imprimeEm(*impressora_)) {
+            accept();
+        }
+        return;
+    }
+    const QString arquivo =
+        escolheArquivoPdf_(this, NomeArquivoPdf::sugere(NomeAnalise_, DataNascimento_));
+    if (arquivo.isEmpty()) {
+        return;
+    }
+    QPrinter pdf(QPrinter::HighResolution);
+    TrabalhoImpressao::preparaPdf(pdf, arquivo);
+    if (imprimeEm(pdf)) {
+        accept();
+    }
+}
+
+PedidoImpressao frmImprimir::pedido() const {
+    PedidoImpressao p;
+    p.pastaPrograma = pastaPrograma_;
+    p.NomeAnalise = NomeAnalise_;
+    p.DataNascimento = DataNascimento_;
+    p.hoje = hoje_;
+    p.margens = margens_;
+    p.pretoEmBranco = chkPretoEmBranco_->isChecked();
+    p.folhaRosto = chkImprimirFolhaRosto_->isChecked();
+    p.configuracao = configuracao_;
+    p.selecao = selecao_;
+    p.fontes = fontes_;
+    p.linhas = linhas_;
+    return p;
+}
+
+// Saves the margins, keeps the options and prints. On failure the user is told, the
+// preview comes back and the dialog stays open with the margins typed.
+bool frmImprimir::imprimeEm(QPrinter& impressora) {
+    setCursor(Qt::WaitCursor);
+    picExemplo_->desenhaAgora(DesenhoExemplo::desenhaAviso);
+    RedefinirMargens();
+    QString erroMargens;
+    const bool margensGravadas = margens_.GravaMargens(pastaPrograma_, &erroMargens);
+    guardaOpcoes();
+    const QString erro = TrabalhoImpressao::imprime(impressora, pedido());
+    unsetCursor();
+    if (!margensGravadas) {
+        mensagens_.informa(this, QStringLiteral("Erro:"), erroMargens, Mensagens::Icone::Critico);
+    }
+    if (erro.isEmpty()) {
+        return true;
+    }
+    mensagens_.informa(this, QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+    DesenhaExemplo();
+    return false;
+}
+
+} // namespace vidalume

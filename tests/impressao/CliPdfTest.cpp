@@ -1,0 +1,152 @@
+// "pdf" and "lote" of the command-line tool as scripts use them: without a display, reading
+// the program folder only, one PDF per good line and a report of the bad ones.
+#include "AmbienteImpressao.h"
+#include "Margens.h"
+#include "Windows1252.h"
+
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+
+namespace vidalume::teste {
+namespace {
+
+struct Saida {
+    int codigo;
+    QString err;
+};
+
+// Runs the tool as a script on a server does: no display, no platform chosen.
+Saida executa(const QStringList& argumentos, const QString& plataforma = QString()) {
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        ambiente.remove(QString::fromLatin1(v));
+    }
+    if (!plataforma.isEmpty()) {
+        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), plataforma);
+    }
+    QProcess p;
+    p.setProcessEnvironment(ambiente);
+    p.start(QStringLiteral(VIDALUME_CLI), argumentos);
+    EXPECT_TRUE(p.waitForFinished(120000));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QByteArray retrato(const QString& pasta) {
+    QCryptographicHash h(QCryptographicHash::Sha1);
+    QDirIterator it(pasta, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    QStringList nomes;
+    while (it.hasNext()) {
+        nomes << it.next();
+    }
+    nomes.sort();
+    for (const QString& n : nomes) {
+        QFile f(n);
+        h.addData(n.toUtf8());
+        h.addData(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+    }
+    return h.result();
+}
+
+void gravaArquivo(const QString& caminho, const QByteArray& bytes) {
+    QFile f(caminho);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+TEST(CliPdfTest, PdfWithTheFolderSettingsAndNothingWrittenThere) {
+    PastaTeste pasta;
+    ASSERT_TRUE((Margens{30, 10, 10, 10}).GravaMargens(pasta.caminho()));
+    const QByteArray antes = retrato(pasta.caminho());
+    QTemporaryDir saida;
+    const QStringList pessoa = {"--nome",     "Maria da Silva", "--nascimento",
+                                "29/11/1978", "--pasta",        pasta.caminho()};
+    const QString capa = saida.filePath(QStringLiteral("capa.pdf"));
+    const Saida s = executa(QStringList{"pdf", "--saida", capa, "--capa", "--colorido"} + pessoa);
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    EXPECT_EQ(retrato(pasta.caminho()), antes);
+    const PdfLido pdf(capa);
+    EXPECT_TRUE(pdf.a4Retrato());
+    ASSERT_GT(pdf.paginas().size(), 2);
+    EXPECT_TRUE(pdf.paginas()[0].contem(QStringLiteral("Análise Numerológica")));
+    EXPECT_TRUE(pdf.paginas()[1].contem(kNome));
+    EXPECT_GT(pixelsColoridos(pdf.imagem(2)), 50);
+    double esquerda = 210; // the folder's left margin of 30 mm: the text starts at 32 mm
+    for (const PalavraPdf& w : pdf.paginas()[1].palavras) {
+        esquerda = w.yMin > 40 && w.yMax < 270 ? std::min(esquerda, w.xMin) : esquerda;
+    }
+    EXPECT_NEAR(esquerda, 32, 0.05);
+
+    const QString pb = saida.filePath(QStringLiteral("pb.pdf"));
+    ASSERT_EQ(executa(QStringList{"pdf", "--saida", pb} + pessoa).codigo, 0);
+    EXPECT_TRUE(PdfLido(pb).paginas()[0].contem(kNome));
+    EXPECT_EQ(pixelsColoridos(PdfLido(pb).imagem(1)), 0);
+
+    Saida erro = executa(QStringList{"pdf"} + pessoa);
+    EXPECT_EQ(erro.codigo, 2);
+    EXPECT_TRUE(erro.err.contains(QStringLiteral("--saida")));
+    erro = executa(QStringList{"pdf", "--saida", saida.filePath("nao/existe/x.pdf")} + pessoa);
+    EXPECT_EQ(erro.codigo, 1);
+    EXPECT_TRUE(erro.err.contains(QStringLiteral("Não foi possível gravar o arquivo")));
+    // The commands that draw nothing never start a display connection.
+    erro = executa({"numeros", "--nome", "Maria da Silva", "--nascimento", "29/11/1978"},
+                   QStringLiteral("plataforma-inexistente"));
+    EXPECT_EQ(erro.codigo, 0) << erro.err.toStdString();
+}
+
+TEST(CliPdfTest, BatchMakesOnePdfPerGoodLineAndReportsTheBadOnes) {
+    PastaTeste pasta;
+    QTemporaryDir saida;
+    const QString pdfs = saida.filePath(QStringLiteral("pdfs"));
+    QDir().mkpath(pdfs);
+    const QString existente = QDir(pdfs).filePath(QStringLiteral("MARIA_DA_SILVA_29-11-1978.pdf"));
+    gravaArquivo(existente, "já estava aqui");
+    // Windows-1252, with a header, a blank line, a bad date, a short name, a missing field
+    // and the same person twice.
+    const QString csv = saida.filePath(QStringLiteral("lista.csv"));
+    gravaArquivo(csv, Windows1252::codifica(QStringLiteral("Nome;Nascimento\r\n"
+                                                           "Maria da Silva;29/11/1978\r\n"
+                                                           "\r\n"
+                                                           "José Araújo;31/02/1980\r\n"
+                                                           "Ana;01/01/1990\r\n"
+                                                           "Conceição Gonçalves\r\n"
+                                                           "\"Conceição; Gonçalves\";5/3/1961\r\n"
+                                                           "Maria da Silva;29/11/1978\r\n")));
+    const QByteArray antes = retrato(pasta.caminho());
+    const Saida s =
+        executa({"lote", csv, "--saida", pdfs, "--pasta", pasta.caminho(), "--hoje", "01/06/2024"});
+    EXPECT_EQ(s.codigo, 1);
+    EXPECT_EQ(retrato(pasta.caminho()), antes);
+    EXPECT_EQ(
+        QDir(pdfs).entryList(QDir::Files, QDir::Name),
+        QStringList({"CONCEICAO_GONCALVES_05-03-1961.pdf", "MARIA_DA_SILVA_29-11-1978 (2).pdf",
+                     "MARIA_DA_SILVA_29-11-1978 (3).pdf", "MARIA_DA_SILVA_29-11-1978.pdf"}));
+    QFile velho(existente);
+    EXPECT_EQ(velho.open(QIODevice::ReadOnly) ? velho.readAll() : QByteArray(),
+              QByteArray("já estava aqui"));
+    const QStringList relato =
+        s.err.split(u'\n', Qt::SkipEmptyParts).filter(QStringLiteral(" de 6 - "));
+    ASSERT_EQ(relato.size(), 6) << s.err.toStdString();
+    EXPECT_EQ(relato[0], QStringLiteral("1 de 6 - MARIA_DA_SILVA_29-11-1978 (2).pdf"));
+    EXPECT_TRUE(relato[1].startsWith(QStringLiteral("2 de 6 - Linha 4: A data informada")));
+    EXPECT_TRUE(relato[2].startsWith(QStringLiteral("3 de 6 - Linha 5: Para gerar")));
+    EXPECT_TRUE(relato[3].startsWith(QStringLiteral("4 de 6 - Linha 6: A linha deve")));
+    EXPECT_EQ(relato[4], QStringLiteral("5 de 6 - CONCEICAO_GONCALVES_05-03-1961.pdf"));
+    const PdfLido pdf(QDir(pdfs).filePath(QStringLiteral("CONCEICAO_GONCALVES_05-03-1961.pdf")));
+    EXPECT_TRUE(pdf.paginas()[0].contem(QStringLiteral("CONCEICAO; GONCALVES")));
+    EXPECT_TRUE(pdf.paginas()[0].contem(QStringLiteral("05 de março de 1961")));
+
+    // Every line good: exit status 0.
+    const QString utf8 = saida.filePath(QStringLiteral("utf8.csv"));
+    gravaArquivo(utf8, "\xEF\xBB\xBFJo\xC3\xA3o d'\xC3\x81vila;11/05/1990\n");
+    const QString outra = saida.filePath(QStringLiteral("outra"));
+    EXPECT_EQ(executa({"lote", utf8, "--saida", outra, "--pasta", pasta.caminho()}).codigo, 0);
+    EXPECT_EQ(QDir(outra).entryList(QDir::Files), QStringList({"JOAO_D_AVILA_11-05-1990.pdf"}));
+}
+
+} // namespace
+} // namespace vidalume::teste

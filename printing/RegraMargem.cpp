@@ -26,7 +26,13 @@ RegraMargem::Decisao RegraMargem::confere(const QString& texto, double extensaoM
     if (devolvendo_) {
         return Decisao::Devolvida;
     }
-    return Margens::interpreta(texto) <= limite(extensaoMm) ? Decisao::Aceita : Decisao::Recusa;
+    // A number beyond what a margin record can hold (it would be stored as infinite) is
+    // refused like one over the limit.
+    const double valor = Margens::interpreta(texto);
+    if (!std::isfinite(static_cast<float>(valor))) {
+        return Decisao::Recusa;
+    }
+    return valor <= limite(extensaoMm) ? Decisao::Aceita : Decisao::Recusa;
 }
 
 QString RegraMargem::mensagem(double extensaoMm) const {

@@ -31,6 +31,8 @@ TEST(RegraMargemTest, AcceptsUpToAFifthOfTheExtentWithTheLimitsWholePartInTheMes
         EXPECT_EQ(direita.confere(QString::fromLatin1(aceito), 200), Decisao::Aceita) << aceito;
     }
     EXPECT_EQ(direita.confere(QStringLiteral("4 1"), 200), Decisao::Recusa);
+    // A number no margin record can hold is refused, not stored as infinite.
+    EXPECT_EQ(direita.confere(QStringLiteral("-1e40"), 200), Decisao::Recusa);
 }
 
 TEST(RegraMargemTest, ValuePutBackIsNotCheckedAgainSoAStoredOverLimitValueWarnsOnce) {

@@ -1,51 +1,58 @@
-// What the desktop tests share: a program folder of their own, message boxes that answer as
-// told and remember what they showed, a sound player that remembers what it played, page
-// pictures drawn here, and a way to act on a modal dialog once it is open.
+// What the desktop, editor and printing tests share: Qt's test and widget classes, a program
+// folder of their own, message boxes that answer as told and remember what they showed, a sound
+// player that remembers what it played, page pictures drawn here, and ways to reach a control
+// and to act on a modal dialog once it is open.
 #pragma once
 
+#include "Avisos.h"
 #include "FonteDePaginas.h"
 #include "Mensagens.h"
 #include "Som.h"
 
-#include <QApplication>
-#include <QList>
-#include <QTemporaryDir>
-#include <QTimer>
-
-#include <functional>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace vidalume::teste {
 
-struct MensagemMostrada {
-    QString titulo;
-    QString texto;
-    Mensagens::Icone icone;
-    bool pergunta;
-};
+using namespace Qt::StringLiterals;
+using Icone = Mensagens::Icone;
 
-class MensagensTeste : public Mensagens {
+// A message as the tests compare it: "title|text|icon", with a "?" after a question.
+inline QString mensagem(const QString& titulo, const QString& texto, Icone icone,
+                        bool pergunta = false) {
+    static const char* const kIcones[] = {"crítico", "exclamação", "informação", "pergunta"};
+    return titulo + u'|' + texto + u'|' + QString::fromUtf8(kIcones[int(icone)]) +
+           (pergunta ? u"?"_s : QString());
+}
+
+// The program's and the editor's message boxes: every message is recorded, and questions are
+// answered from `respostas` (Yes once it is empty).
+class MensagensTeste : public Mensagens, public Avisos {
 public:
-    QList<MensagemMostrada> mostradas;
-    QList<bool> respostas; // the next answers to questions; Yes when none is left
+    QStringList mostradas;
+    QList<bool> respostas;
 
     void informa(QWidget*, const QString& titulo, const QString& texto, Icone icone) override {
-        mostradas << MensagemMostrada{titulo, texto, icone, false};
+        mostradas << mensagem(titulo, texto, icone);
     }
     bool pergunta(QWidget*, const QString& titulo, const QString& texto, Icone icone) override {
-        mostradas << MensagemMostrada{titulo, texto, icone, true};
-        return respostas.isEmpty() ? true : respostas.takeFirst();
+        mostradas << mensagem(titulo, texto, icone, true);
+        return respostas.isEmpty() || respostas.takeFirst();
     }
-};
-
-struct SomTocado {
-    QString arquivo; // the file name, without its folder
-    bool repete;
+    void erro(QWidget* pai, const QString& titulo, const QString& texto) override {
+        informa(pai, titulo, texto, Icone::Critico);
+    }
+    bool perguntaPadraoNao(QWidget* pai, const QString& titulo, const QString& texto) override {
+        return pergunta(pai, titulo, texto, Icone::Pergunta);
+    }
 };
 
 class SomTeste : public Som {
 public:
-    QList<SomTocado> tocados;
-    void toca(const QString& arquivo, bool repete) override;
+    QStringList tocados; // file names without their folder, "+" after a looping one
+    void toca(const QString& arquivo, bool repete) override {
+        tocados << QFileInfo(arquivo).fileName() + (repete ? u"+"_s : QString());
+    }
 };
 
 // A program folder with the shipped interpretation files and pictures.
@@ -54,16 +61,36 @@ public:
     PastaPrograma();
     QString caminho() const { return dir_.path(); }
     QString arquivo(const QString& nome) const { return dir_.filePath(nome); }
-    QByteArray conteudo(const QString& nome) const;
-    void escreve(const QString& nome, const QByteArray& bytes) const;
+    QByteArray conteudo(const QString& nome) const {
+        QFile f(arquivo(nome));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void escreve(const QString& nome, const QByteArray& bytes) const {
+        QFile f(arquivo(nome));
+        if (f.open(QIODevice::WriteOnly)) {
+            f.write(bytes);
+        }
+    }
 
 private:
     QTemporaryDir dir_;
 };
 
-// `total` pages of W x 297 mm, each with a frame and its number.
+// `total` pages of W x 297 mm, each with a frame one device pixel thin.
 PaginasProntas paginasDeTeste(int total, float larguraMm);
-FonteDePaginas fonteDeTeste(int total, QList<QString>* nomesPedidos = nullptr);
+
+// The child control `nome` of `pai`; a missing one ends the test program.
+template <typename T = QWidget> T* filho(const QObject* pai, const QString& nome) {
+    T* w = pai->findChild<T*>(nome);
+    if (w == nullptr) {
+        qFatal("controle %s não encontrado", qPrintable(nome));
+    }
+    return w;
+}
+
+inline void clica(const QObject* pai, const QString& botao) {
+    filho<QAbstractButton>(pai, botao)->click();
+}
 
 // Runs `acao` on the modal dialog of type T as soon as it is open.
 template <typename T> void quandoAbrir(std::function<void(T*)> acao) {

@@ -12,28 +12,30 @@
 #include "frmConfiguraRodape.h"
 #include "frmEntraNome.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
-
 using namespace vidalume;
 using namespace vidalume::teste;
 
 namespace {
 
-template <typename T> T* filho(QWidget* pai, const QString& nome) {
-    T* w = pai->findChild<T*>(nome);
-    if (w == nullptr) {
-        qFatal("controle %s não encontrado", qPrintable(nome));
-    }
-    return w;
-}
+// The entry dialog, shown and active in a program folder of its own.
+struct Entrada {
+    PastaPrograma pasta;
+    MensagensTeste mensagens;
+    frmEntraNome d;
+    QLineEdit* nome = filho<QLineEdit>(&d, u"txtNome"_s);
+    QLineEdit* data = filho<QLineEdit>(&d, u"txtDataNasc"_s);
 
-QPushButton* botao(QWidget* pai, const char* nome) {
-    return filho<QPushButton>(pai, QString::fromLatin1(nome));
-}
+    explicit Entrada(const QString& nomeAnterior = {}, const QString& dataAnterior = {})
+        : d(nomeAnterior, dataAnterior, pasta.caminho(), mensagens) {
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+    }
+    QString lidos() const { return d.NomeAnalise() + u'|' + d.DataNascimento(); }
+    void digitaData(const QString& texto) {
+        data->setFocus();
+        QTest::keyClicks(data, texto);
+    }
+};
 
 } // namespace
 
@@ -43,196 +45,125 @@ class DialogosTest : public QObject {
 private slots:
     // --- frmEntraNome -----------------------------------------------------------------------
 
-    void entradaEnterNaDataNormalizaAntesDeConferir() {
-        PastaPrograma pasta;
-        MensagensTeste mensagens;
-        frmEntraNome d(QString(), QString(), pasta.caminho(), mensagens);
-        d.show();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-        auto* nome = filho<QLineEdit>(&d, QStringLiteral("txtNome"));
-        auto* data = filho<QLineEdit>(&d, QStringLiteral("txtDataNasc"));
-        nome->setText(QStringLiteral("maria josé da conceição"));
-        data->setFocus();
-        QTest::keyClicks(data, QStringLiteral("20/8/78"));
-        QTest::keyClick(data, Qt::Key_Return);
-        QCOMPARE(d.result(), int(QDialog::Accepted));
-        QCOMPARE(d.NomeAnalise(), QStringLiteral("MARIA JOSE DA CONCEICAO"));
-        QCOMPARE(d.DataNascimento(), QStringLiteral("20/08/1978"));
-        QCOMPARE(d.windowTitle(), QStringLiteral("Gerando análise, aguarde..."));
-        QVERIFY(mensagens.mostradas.isEmpty());
-    }
+    void entradaConfereDataENome() {
+        Entrada e(u"ANTERIOR"_s);
+        // The date is checked before the name.
+        e.nome->setText(u"Ana"_s);
+        e.data->setText(u"31/02/1990"_s);
+        clica(&e.d, u"cmdOk"_s);
+        QCOMPARE(
+            e.mensagens.mostradas,
+            QStringList{mensagem(u"Erro:"_s, EntradaDados::kMensagemDataInvalida, Icone::Critico)});
+        QVERIFY(e.d.isVisible());
+        QVERIFY(e.data->hasFocus());
+        QCOMPARE(e.d.NomeAnalise(), u"ANTERIOR"_s);
 
-    void entradaConfereDataAntesDoNome() {
-        PastaPrograma pasta;
-        MensagensTeste mensagens;
-        frmEntraNome d(QStringLiteral("ANTERIOR"), QString(), pasta.caminho(), mensagens);
-        d.show();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-        filho<QLineEdit>(&d, QStringLiteral("txtNome"))->setText(QStringLiteral("Ana"));
-        filho<QLineEdit>(&d, QStringLiteral("txtDataNasc"))->setText(QStringLiteral("31/02/1990"));
-        botao(&d, "cmdOk")->click();
-        QCOMPARE(mensagens.mostradas.size(), 1);
-        QCOMPARE(mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
-        QCOMPARE(mensagens.mostradas[0].texto, EntradaDados::kMensagemDataInvalida);
-        QCOMPARE(mensagens.mostradas[0].icone, Mensagens::Icone::Critico);
-        QVERIFY(d.isVisible());
-        QVERIFY(filho<QLineEdit>(&d, QStringLiteral("txtDataNasc"))->hasFocus());
-        QCOMPARE(d.NomeAnalise(), QStringLiteral("ANTERIOR"));
-    }
+        e.data->setText(u"01/01/2000"_s);
+        e.nome->clear();
+        clica(&e.d, u"cmdOk"_s); // empty name: focus only
+        QCOMPARE(e.mensagens.mostradas.size(), 1);
+        QVERIFY(e.nome->hasFocus());
+        e.nome->setText(u"Ana."_s);
+        clica(&e.d, u"cmdOk"_s);
+        QCOMPARE(e.mensagens.mostradas.last(),
+                 mensagem(u"Erro:"_s, EntradaDados::kMensagemNomeCurto, Icone::Critico));
+        QVERIFY(e.d.isVisible());
 
-    void entradaNomeVazioCurtoEMinimo() {
-        PastaPrograma pasta;
-        MensagensTeste mensagens;
-        frmEntraNome d(QString(), QString(), pasta.caminho(), mensagens);
-        d.show();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-        auto* nome = filho<QLineEdit>(&d, QStringLiteral("txtNome"));
-        filho<QLineEdit>(&d, QStringLiteral("txtDataNasc"))->setText(QStringLiteral("01/01/2000"));
-        botao(&d, "cmdOk")->setFocus();
-
-        botao(&d, "cmdOk")->click(); // empty name: focus only
-        QVERIFY(mensagens.mostradas.isEmpty());
-        QVERIFY(nome->hasFocus());
-
-        nome->setText(QStringLiteral("Ana."));
-        botao(&d, "cmdOk")->click();
-        QCOMPARE(mensagens.mostradas.size(), 1);
-        QCOMPARE(mensagens.mostradas[0].texto, EntradaDados::kMensagemNomeCurto);
-        QVERIFY(d.isVisible());
-
-        nome->setText(QStringLiteral("Ana B"));
-        botao(&d, "cmdOk")->click();
-        QCOMPARE(d.result(), int(QDialog::Accepted));
-        QCOMPARE(d.NomeAnalise(), QStringLiteral("ANA B"));
+        // Enter in the date box normalises the date before the checks.
+        e.nome->setText(u"Zoé B"_s);
+        e.data->clear();
+        e.digitaData(u"20/8/78"_s);
+        QTest::keyClick(e.data, Qt::Key_Return);
+        QCOMPARE(e.d.result(), int(QDialog::Accepted));
+        QCOMPARE(e.lidos(), u"ZOE B|20/08/1978"_s);
+        QCOMPARE(e.mensagens.mostradas.size(), 2);
     }
 
     void entradaSaidaDaDataMostraSignoOuSeleciona() {
-        PastaPrograma pasta;
-        MensagensTeste mensagens;
-        frmEntraNome d(QString(), QString(), pasta.caminho(), mensagens);
-        d.show();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-        auto* nome = filho<QLineEdit>(&d, QStringLiteral("txtNome"));
-        auto* data = filho<QLineEdit>(&d, QStringLiteral("txtDataNasc"));
-        data->setFocus();
-        QTest::keyClicks(data, QStringLiteral("20/08/78"));
-        nome->setFocus();
-        QCOMPARE(data->text(), QStringLiteral("20/08/1978"));
-        QCOMPARE(d.DataNascimento(), QStringLiteral("20/08/1978"));
+        Entrada e;
+        e.digitaData(u"20/08/78"_s);
+        e.nome->setFocus();
+        QCOMPARE(e.data->text(), u"20/08/1978"_s);
+        QCOMPARE(e.d.DataNascimento(), u"20/08/1978"_s);
         for (int i = 0; i < frmEntraNome::kQuadrosSigno; ++i) {
-            auto* quadro = filho<QuadroImagem>(&d, QStringLiteral("picSigno_%1").arg(i));
-            QVERIFY(quadro->temImagem());
-            QVERIFY(quadro->arquivo().endsWith(QStringLiteral("signo04.svg"))); // Leo
+            auto* quadro = filho<QuadroImagem>(&e.d, u"picSigno_%1"_s.arg(i));
+            QVERIFY(quadro->temImagem() && quadro->arquivo().endsWith(u"signo04.svg"_s)); // Leo
         }
 
-        data->setFocus();
-        data->setText(QStringLiteral("ontem"));
-        nome->setFocus();
-        QCOMPARE(data->text(), QStringLiteral("ontem"));
-        QTRY_COMPARE(data->selectedText(), QStringLiteral("ontem"));
-        QVERIFY(mensagens.mostradas.isEmpty());
+        e.data->setFocus();
+        e.data->setText(u"ontem"_s);
+        e.nome->setFocus();
+        QCOMPARE(e.data->text(), u"ontem"_s);
+        QTRY_COMPARE(e.data->selectedText(), u"ontem"_s);
+        QVERIFY(e.mensagens.mostradas.isEmpty());
     }
 
     void entradaCancelarEscEFecharDescartam() {
-        PastaPrograma pasta;
-        MensagensTeste mensagens;
-        for (int modo = 0; modo < 3; ++modo) {
-            frmEntraNome d(QStringLiteral("ANTIGO"), QStringLiteral("01/01/1990"), pasta.caminho(),
-                           mensagens);
-            d.show();
-            QVERIFY(QTest::qWaitForWindowActive(&d));
-            filho<QLineEdit>(&d, QStringLiteral("txtNome"))->setText(QStringLiteral("Outro Nome"));
-            auto* data = filho<QLineEdit>(&d, QStringLiteral("txtDataNasc"));
-            data->setFocus();
-            QTest::keyClicks(data, QStringLiteral("5/5/55"));
-            filho<QLineEdit>(&d, QStringLiteral("txtNome"))->setFocus();
-            if (modo == 0) {
-                botao(&d, "cmdCancelar")->click();
-            } else if (modo == 1) {
-                QTest::keyClick(&d, Qt::Key_Escape);
-            } else {
-                d.close();
-            }
-            QVERIFY(!d.isVisible());
-            QVERIFY(d.cancelado());
-            QCOMPARE(d.NomeAnalise(), QStringLiteral("Descartar"));
-            QCOMPARE(d.DataNascimento(), QStringLiteral("05/05/1955"));
+        const std::function<void(frmEntraNome&)> saidas[] = {
+            [](frmEntraNome& d) { clica(&d, u"cmdCancelar"_s); },
+            [](frmEntraNome& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+            [](frmEntraNome& d) { d.close(); }};
+        for (const auto& sai : saidas) {
+            Entrada e(u"ANTIGO"_s, u"01/01/1990"_s);
+            e.nome->setText(u"Outro Nome"_s);
+            e.digitaData(u"5/5/55"_s);
+            e.nome->setFocus();
+            sai(e.d);
+            QVERIFY(!e.d.isVisible());
+            QVERIFY(e.d.cancelado());
+            QCOMPARE(e.lidos(), u"Descartar|05/05/1955"_s);
         }
     }
 
     // --- frmConfiguraPrograma -------------------------------------------------------------
 
-    void programaMostraORegistro() {
+    void programaMostraOkSoComCalculoCancelarNaoMuda() {
         MensagensTeste mensagens;
         Configuracao config;
         config.ImprimirNumero = 1; // any non-zero flag reads as on
         config.EscutarSons = 0;
         Configuracao::Selecao selecao = Configuracao::padraoCalculos();
         selecao[3] = 0;
-        frmConfiguraPrograma d(config, selecao, mensagens);
-        QVERIFY(filho<QCheckBox>(&d, QStringLiteral("chkImprimirNumero"))->isChecked());
-        QVERIFY(!filho<QCheckBox>(&d, QStringLiteral("chkEscutarSons"))->isChecked());
-        QVERIFY(filho<QCheckBox>(&d, QStringLiteral("chkImprimirDescricao"))->isChecked());
-        QVERIFY(!filho<QCheckBox>(&d, QStringLiteral("chkInterpretacoes_2"))->isChecked());
-        QVERIFY(filho<QCheckBox>(&d, QStringLiteral("chkInterpretacoes_27"))->isChecked());
-        QCOMPARE(filho<QCheckBox>(&d, QStringLiteral("chkInterpretacoes_27"))->text(),
-                 QStringLiteral("Número da Realidade"));
-    }
-
-    void programaOkSemCalculoAvisaENaoMuda() {
-        MensagensTeste mensagens;
-        Configuracao config;
-        Configuracao::Selecao selecao = Configuracao::padraoCalculos();
-        frmConfiguraPrograma d(config, selecao, mensagens);
-        d.show();
-        for (QCheckBox* c : d.findChildren<QCheckBox*>(
-                 QRegularExpression(QStringLiteral("^chkInterpretacoes_")))) {
-            c->setChecked(false);
-        }
-        filho<QCheckBox>(&d, QStringLiteral("chkEscutarSons"))->setChecked(false);
-        botao(&d, "cmdOk")->click();
-        QCOMPARE(mensagens.mostradas.size(), 1);
-        QCOMPARE(mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
-        QCOMPARE(mensagens.mostradas[0].texto, frmConfiguraPrograma::kMensagemNenhumCalculo);
-        QCOMPARE(mensagens.mostradas[0].icone, Mensagens::Icone::Critico);
-        QVERIFY(d.isVisible());
-        QCOMPARE(selecao, Configuracao::padraoCalculos());
-        QCOMPARE(config, Configuracao());
-    }
-
-    void programaOkGuardaNaMemoriaCancelarNao() {
-        MensagensTeste mensagens;
-        PastaPrograma pasta;
-        Configuracao config;
-        Configuracao::Selecao selecao = Configuracao::padraoCalculos();
-        const auto marcaSoASexta = [](frmConfiguraPrograma& d) {
-            for (QCheckBox* c : d.findChildren<QCheckBox*>(
-                     QRegularExpression(QStringLiteral("^chkInterpretacoes_")))) {
-                c->setChecked(c->objectName() == QStringLiteral("chkInterpretacoes_5"));
+        const Configuracao configAntes = config;
+        const Configuracao::Selecao selecaoAntes = selecao;
+        // Ticks only the calculation box `so` (none when -1), the header and the sounds on.
+        const auto marca = [](frmConfiguraPrograma& d, int so) {
+            for (QCheckBox* c :
+                 d.findChildren<QCheckBox*>(QRegularExpression(u"^chkInterpretacoes_"_s))) {
+                c->setChecked(c->objectName() == u"chkInterpretacoes_%1"_s.arg(so));
             }
-            filho<QCheckBox>(&d, QStringLiteral("chkEscutarSons"))->setChecked(false);
-            filho<QCheckBox>(&d, QStringLiteral("chkImprimirCabecalho"))->setChecked(true);
+            filho<QCheckBox>(&d, u"chkEscutarSons"_s)->setChecked(true);
+            filho<QCheckBox>(&d, u"chkImprimirCabecalho"_s)->setChecked(true);
         };
         {
             frmConfiguraPrograma d(config, selecao, mensagens);
-            marcaSoASexta(d);
-            botao(&d, "cmdCancelar")->click();
-            QCOMPARE(selecao, Configuracao::padraoCalculos());
-            QCOMPARE(config, Configuracao());
+            QVERIFY(filho<QCheckBox>(&d, u"chkImprimirNumero"_s)->isChecked());
+            QVERIFY(!filho<QCheckBox>(&d, u"chkEscutarSons"_s)->isChecked());
+            QVERIFY(filho<QCheckBox>(&d, u"chkImprimirDescricao"_s)->isChecked());
+            QVERIFY(!filho<QCheckBox>(&d, u"chkInterpretacoes_2"_s)->isChecked());
+            QVERIFY(filho<QCheckBox>(&d, u"chkInterpretacoes_27"_s)->isChecked());
+            d.show();
+            marca(d, -1);
+            clica(&d, u"cmdOk"_s);
+            QCOMPARE(mensagens.mostradas,
+                     QStringList{mensagem(u"Erro:"_s, frmConfiguraPrograma::kMensagemNenhumCalculo,
+                                          Icone::Critico)});
+            QVERIFY(d.isVisible());
+            marca(d, 5);
+            clica(&d, u"cmdCancelar"_s);
         }
-        {
-            frmConfiguraPrograma d(config, selecao, mensagens);
-            marcaSoASexta(d);
-            botao(&d, "cmdOk")->click();
-            QCOMPARE(d.result(), int(QDialog::Accepted));
-        }
+        QCOMPARE(selecao, selecaoAntes);
+        QCOMPARE(config, configAntes);
+        frmConfiguraPrograma d(config, selecao, mensagens);
+        marca(d, 5);
+        clica(&d, u"cmdOk"_s);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
         for (int k = 1; k <= Configuracao::kTotalCalculos; ++k) {
             QCOMPARE(Configuracao::ligado(selecao[k]), k == 6);
         }
-        QCOMPARE(config.EscutarSons, qint16(0));
+        QCOMPARE(config.EscutarSons, qint16(-1));
         QCOMPARE(config.ImprimirCabecalho, qint16(-1));
-        QVERIFY(mensagens.mostradas.isEmpty());
-        QVERIFY(!QFile::exists(pasta.arquivo(Configuracao::kArquivo)));
+        QCOMPARE(mensagens.mostradas.size(), 1);
     }
 
     // --- frmConfiguraFonte ----------------------------------------------------------------
@@ -242,151 +173,111 @@ private slots:
         MensagensTeste mensagens;
         FontesAnalise fontes;
         fontes.FonteTexto.Tamanho = 22;
-        fontes.FonteTitulo.defineNome(QStringLiteral("Fonte Que Não Existe"));
+        fontes.FonteTitulo.defineNome(u"Fonte Que Não Existe"_s);
         fontes.FonteTitulo.Tamanho = 9;
         frmConfiguraFonte d(fontes, pasta.caminho(), mensagens,
-                            {QStringLiteral("Arial"), QStringLiteral("Courier New"),
-                             QStringLiteral("Times New Roman"), QStringLiteral("Arial")});
-        auto* face0 = filho<QComboBox>(&d, QStringLiteral("cmbFonte_0"));
-        QCOMPARE(face0->currentText(), QStringLiteral("Arial"));
-        QCOMPARE(face0->currentIndex(), 3); // the later of two equal names
-        QCOMPARE(filho<QComboBox>(&d, QStringLiteral("cmbTamanho_0"))->currentText(),
-                 QStringLiteral("10"));
-        QVERIFY(filho<QCheckBox>(&d, QStringLiteral("chkItalico_0"))->isChecked());
-        QVERIFY(!filho<QCheckBox>(&d, QStringLiteral("chkNegrito_0"))->isChecked());
+                            {"Arial", "Courier New", "Times New Roman", "Arial"});
+        QCOMPARE(filho<QComboBox>(&d, u"cmbFonte_0"_s)->currentIndex(), 3); // the later Arial
+        QCOMPARE(filho<QComboBox>(&d, u"cmbTamanho_0"_s)->currentText(), u"10"_s);
+        QVERIFY(filho<QCheckBox>(&d, u"chkItalico_0"_s)->isChecked());
+        QVERIFY(!filho<QCheckBox>(&d, u"chkNegrito_0"_s)->isChecked());
         // A face and a size the dialog does not offer leave the row unselected.
-        QCOMPARE(filho<QComboBox>(&d, QStringLiteral("cmbFonte_1"))->currentIndex(), -1);
-        QCOMPARE(filho<QComboBox>(&d, QStringLiteral("cmbFonte_1"))->currentText(), QString());
-        QCOMPARE(filho<QComboBox>(&d, QStringLiteral("cmbTamanho_1"))->currentIndex(), -1);
-        QVERIFY(filho<QCheckBox>(&d, QStringLiteral("chkNegrito_1"))->isChecked());
-        QCOMPARE(filho<QComboBox>(&d, QStringLiteral("cmbTamanho_2"))->currentIndex(), 8);
+        QCOMPARE(filho<QComboBox>(&d, u"cmbFonte_1"_s)->currentIndex(), -1);
+        QCOMPARE(filho<QComboBox>(&d, u"cmbFonte_1"_s)->currentText(), QString());
+        QCOMPARE(filho<QComboBox>(&d, u"cmbTamanho_1"_s)->currentIndex(), -1);
+        QVERIFY(filho<QCheckBox>(&d, u"chkNegrito_1"_s)->isChecked());
+        QCOMPARE(filho<QComboBox>(&d, u"cmbTamanho_2"_s)->currentIndex(), 8);
         // Filling the dialog changed nothing in memory.
-        QCOMPARE(fontes.FonteTitulo.nomeAparado(), QStringLiteral("Fonte Que Não Existe"));
+        QCOMPARE(fontes.FonteTitulo.nomeAparado(), u"Fonte Que Não Existe"_s);
+
+        // Typed sizes.
+        QCOMPARE(TamanhosFonte::interpreta(u"12.5"_s), qint16(12));
+        QCOMPARE(TamanhosFonte::interpreta(u" 1 4pt"_s), qint16(14));
+        QCOMPARE(TamanhosFonte::interpreta(u"grande"_s), qint16(0));
+        QCOMPARE(TamanhosFonte::interpreta(u"99999999"_s), qint16(32767));
     }
 
-    void fontesMudancaVaiParaMemoriaOkGrava() {
+    void fontesMudancaVaiParaMemoriaOkGravaCancelarRele() {
         PastaPrograma pasta;
         MensagensTeste mensagens;
         FontesAnalise fontes = FontesAnalise::CarregaFontes(pasta.caminho());
         const QByteArray antes = pasta.conteudo(FontesAnalise::kArquivo);
-        frmConfiguraFonte d(fontes, pasta.caminho(), mensagens,
-                            {QStringLiteral("Arial"), QStringLiteral("Courier New"),
-                             QStringLiteral("Times New Roman")});
-        filho<QComboBox>(&d, QStringLiteral("cmbTamanho_2"))->setEditText(QStringLiteral("13.5"));
-        filho<QCheckBox>(&d, QStringLiteral("chkNegrito_2"))->setChecked(true);
-        filho<QComboBox>(&d, QStringLiteral("cmbFonte_0"))->setCurrentIndex(1);
+        const QStringList faces = {"Arial", "Courier New", "Times New Roman"};
+        for (const bool esc : {true, false}) {
+            frmConfiguraFonte d(fontes, pasta.caminho(), mensagens, faces);
+            d.show();
+            filho<QComboBox>(&d, u"cmbTamanho_1"_s)->setEditText(u"20"_s);
+            QCOMPARE(fontes.FonteTitulo.Tamanho, qint16(20));
+            if (esc) {
+                QTest::keyClick(&d, Qt::Key_Escape); // reads the file back
+            } else {
+                d.close(); // keeps the changes for this run without writing them
+            }
+            QCOMPARE(fontes == FontesAnalise(), esc);
+            QVERIFY(!d.isVisible());
+            QCOMPARE(pasta.conteudo(FontesAnalise::kArquivo), antes);
+        }
+
+        frmConfiguraFonte d(fontes, pasta.caminho(), mensagens, faces);
+        filho<QComboBox>(&d, u"cmbTamanho_2"_s)->setEditText(u"13.5"_s);
+        filho<QCheckBox>(&d, u"chkNegrito_2"_s)->setChecked(true);
+        filho<QComboBox>(&d, u"cmbFonte_0"_s)->setCurrentIndex(1);
         QCOMPARE(fontes.FonteTexto.Tamanho, qint16(14)); // halves go to the even neighbour
         QVERIFY(fontes.FonteTexto.negrito());
-        QCOMPARE(fontes.FonteDescricao.nomeAparado(), QStringLiteral("Courier New"));
-        QCOMPARE(fontes.FonteDescricao.Nome.size(), DadosFonte::kTamanhoNome);
+        QCOMPARE(fontes.FonteDescricao.nomeAparado(), u"Courier New"_s);
         QCOMPARE(pasta.conteudo(FontesAnalise::kArquivo), antes);
-
-        botao(&d, "cmdOk")->click();
+        clica(&d, u"cmdOk"_s);
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(FontesAnalise::le(pasta.caminho()), fontes);
     }
 
-    void fontesCancelarLeOArquivoFecharNaoGrava() {
-        PastaPrograma pasta;
-        MensagensTeste mensagens;
-        FontesAnalise fontes = FontesAnalise::CarregaFontes(pasta.caminho());
-        const QStringList faces = {QStringLiteral("Arial"), QStringLiteral("Courier New")};
-        {
-            frmConfiguraFonte d(fontes, pasta.caminho(), mensagens, faces);
-            d.show();
-            filho<QComboBox>(&d, QStringLiteral("cmbTamanho_1"))->setEditText(QStringLiteral("20"));
-            QCOMPARE(fontes.FonteTitulo.Tamanho, qint16(20));
-            QTest::keyClick(&d, Qt::Key_Escape);
-            QVERIFY(!d.isVisible());
-            QCOMPARE(fontes, FontesAnalise());
-        }
-        {
-            // The frame's close keeps the changes for this run without writing them.
-            frmConfiguraFonte d(fontes, pasta.caminho(), mensagens, faces);
-            d.show();
-            filho<QComboBox>(&d, QStringLiteral("cmbTamanho_1"))->setEditText(QStringLiteral("20"));
-            d.close();
-            QCOMPARE(fontes.FonteTitulo.Tamanho, qint16(20));
-            QCOMPARE(FontesAnalise::le(pasta.caminho()), FontesAnalise());
-        }
-    }
-
-    void fontesTamanhoDigitado() {
-        QCOMPARE(TamanhosFonte::interpreta(QStringLiteral("12.5")), qint16(12));
-        QCOMPARE(TamanhosFonte::interpreta(QStringLiteral(" 1 4pt")), qint16(14));
-        QCOMPARE(TamanhosFonte::interpreta(QStringLiteral("grande")), qint16(0));
-        QCOMPARE(TamanhosFonte::interpreta(QStringLiteral("99999999")), qint16(32767));
-        QCOMPARE(TamanhosFonte::lista().first(), QStringLiteral("6"));
-        QCOMPARE(TamanhosFonte::lista().size(), 9);
-    }
-
     // --- frmConfiguraRodape ---------------------------------------------------------------
 
-    void rodapeOkGravaEAvisa() {
+    void rodapeCancelarPerguntaOkGrava() {
         PastaPrograma pasta;
         MensagensTeste mensagens;
-        LinhasRodape linhas;
-        frmConfiguraRodape d(linhas, pasta.caminho(), mensagens);
-        auto* cabecalho = filho<QLineEdit>(&d, QStringLiteral("txtCabecalhoLinhaUm"));
-        QCOMPARE(cabecalho->text(), LinhasRodape::kCabecalhoPadrao);
-        cabecalho->setText(QString());
-        filho<QLineEdit>(&d, QStringLiteral("txtRodapeLinhaUm"))
-            ->setText(QStringLiteral("Ana Luz"));
-        filho<QLineEdit>(&d, QStringLiteral("txtRodapeLinhaDois"))
-            ->setText(QStringLiteral("(11) 5555-0000 ana@exemplo.com.br"));
-        botao(&d, "cmdOk")->click();
-        QCOMPARE(d.result(), int(QDialog::Accepted));
-        QCOMPARE(mensagens.mostradas.size(), 1);
-        QCOMPARE(mensagens.mostradas[0].titulo, QStringLiteral("Informação:"));
-        QCOMPARE(mensagens.mostradas[0].texto, frmConfiguraRodape::kMensagemGravado);
-        QCOMPARE(mensagens.mostradas[0].icone, Mensagens::Icone::Informacao);
-        const LinhasRodape gravadas = LinhasRodape::CarregaLinhasRodape(pasta.caminho());
-        QCOMPARE(gravadas.CabecalhoLinhaUm, QString());
-        QCOMPARE(gravadas.RodapeLinhaUm, QStringLiteral("Ana Luz"));
-        QCOMPARE(gravadas.RodapeLinhaDois, QStringLiteral("(11) 5555-0000 ana@exemplo.com.br"));
-    }
-
-    void rodapeCancelarPerguntaAntes() {
-        PastaPrograma pasta;
-        MensagensTeste mensagens;
-        frmConfiguraRodape d(LinhasRodape(), pasta.caminho(), mensagens);
-        d.show();
-        auto* linha = filho<QLineEdit>(&d, QStringLiteral("txtRodapeLinhaUm"));
-        linha->setText(QStringLiteral("digitado"));
+        frmConfiguraRodape cancelado(LinhasRodape(), pasta.caminho(), mensagens);
+        cancelado.show();
+        auto* linha = filho<QLineEdit>(&cancelado, u"txtRodapeLinhaUm"_s);
+        linha->setText(u"digitado"_s);
         mensagens.respostas = {false};
-        botao(&d, "cmdCancelar")->click();
-        QCOMPARE(mensagens.mostradas.size(), 1);
-        QCOMPARE(mensagens.mostradas[0].titulo, QStringLiteral("Atenção:"));
-        QCOMPARE(mensagens.mostradas[0].texto, frmConfiguraRodape::kPerguntaCancelar);
-        QVERIFY(mensagens.mostradas[0].pergunta);
-        QVERIFY(d.isVisible());
-        QCOMPARE(linha->text(), QStringLiteral("digitado"));
-
-        mensagens.respostas = {true};
-        d.close(); // the frame asks as Cancel does
-        QVERIFY(!d.isVisible());
+        clica(&cancelado, u"cmdCancelar"_s);
+        QCOMPARE(mensagens.mostradas,
+                 QStringList{mensagem(u"Atenção:"_s, frmConfiguraRodape::kPerguntaCancelar,
+                                      Icone::Pergunta, true)});
+        QVERIFY(cancelado.isVisible());
+        QCOMPARE(linha->text(), u"digitado"_s);
+        cancelado.close(); // the frame asks as Cancel does; Yes
+        QVERIFY(!cancelado.isVisible());
         QCOMPARE(mensagens.mostradas.size(), 2);
         QVERIFY(!QFile::exists(pasta.arquivo(LinhasRodape::kArquivo)));
-    }
 
-    void rodapeLimitesDasCaixas() {
-        PastaPrograma pasta;
-        MensagensTeste mensagens;
+        // OK writes what the boxes hold, as much as the record keeps.
         frmConfiguraRodape d(LinhasRodape(), pasta.caminho(), mensagens);
         d.show();
         QVERIFY(QTest::qWaitForWindowActive(&d));
-        auto* cabecalho = filho<QLineEdit>(&d, QStringLiteral("txtCabecalhoLinhaUm"));
+        auto* cabecalho = filho<QLineEdit>(&d, u"txtCabecalhoLinhaUm"_s);
+        QCOMPARE(cabecalho->text(), LinhasRodape::kCabecalhoPadrao);
         cabecalho->clear();
         cabecalho->setFocus();
-        QTest::keyClicks(cabecalho, QString(41, QLatin1Char('x')));
+        QTest::keyClicks(cabecalho, QString(41, u'x'));
         QCOMPARE(cabecalho->text().size(), 40);
-        auto* rodape = filho<QLineEdit>(&d, QStringLiteral("txtRodapeLinhaDois"));
+        cabecalho->clear();
+        auto* rodape = filho<QLineEdit>(&d, u"txtRodapeLinhaDois"_s);
         rodape->setFocus();
-        QTest::keyClicks(rodape, QString(200, QLatin1Char('y')));
+        QTest::keyClicks(rodape, QString(200, u'y'));
         QCOMPARE(rodape->text().size(), 198);
-        botao(&d, "cmdOk")->click();
-        QCOMPARE(LinhasRodape::CarregaLinhasRodape(pasta.caminho()).RodapeLinhaDois,
-                 QString(198, QLatin1Char('y')));
+        filho<QLineEdit>(&d, u"txtRodapeLinhaUm"_s)->setText(u"Ana Luz"_s);
+        clica(&d, u"cmdOk"_s);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(
+            mensagens.mostradas.last(),
+            mensagem(u"Informação:"_s, frmConfiguraRodape::kMensagemGravado, Icone::Informacao));
+        QCOMPARE(mensagens.mostradas.size(), 3);
+        const LinhasRodape gravadas = LinhasRodape::CarregaLinhasRodape(pasta.caminho());
+        QCOMPARE(gravadas.CabecalhoLinhaUm, QString());
+        QCOMPARE(gravadas.RodapeLinhaUm, u"Ana Luz"_s);
+        QCOMPARE(gravadas.RodapeLinhaDois, QString(198, u'y'));
     }
 };
 

@@ -1,56 +1,47 @@
-// The interpretation editor's windows: the choices offered, the record opened, saving and
-// reading back, leaving without saving, a failed save and the header refusal.
+// The interpretation editor: the choices offered and the record each one opens, saving and
+// reading back, leaving without saving, a failed save, the text box that keeps to its record
+// and the header of each title or its refusal.
+#include "AmbienteTeste.h"
 #include "ArquivoInterpretacao.h"
 #include "AvisosQt.h"
-#include "AvisosTeste.h"
 #include "EscolhaTexto.h"
+#include "TabelaSecoes.h"
+#include "TextoCaixa.h"
 #include "frmAlteraForm.h"
 #include "frmSelecionaAlteracao.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
+#include <numeric>
 
 using namespace vidalume;
+using namespace vidalume::teste;
 
 namespace {
 
-// Runs `acao` on the next modal window that opens over `dono`.
-void quandoAbrirModal(QWidget* dono, std::function<void(QWidget*)> acao) {
-    auto* relogio = new QTimer;
-    QObject::connect(relogio, &QTimer::timeout, [relogio, dono, acao] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal != dono) {
-            relogio->deleteLater();
-            relogio->stop();
-            acao(modal);
-        }
-    });
-    relogio->start(10);
+// The selection window over an empty folder of its own.
+struct Editor {
+    QTemporaryDir pasta;
+    ArquivoInterpretacao arquivos{pasta.path()};
+    MensagensTeste avisos;
+    frmSelecionaAlteracao dlg{pasta.path(), nullptr, &avisos};
+    QComboBox* item = filho<QComboBox>(&dlg, u"cmbItem"_s);
+
+    QRadioButton* opcao(int numero) {
+        return filho<QRadioButton>(&dlg, u"optNumeros_%1"_s.arg(numero));
+    }
+};
+
+// Numbers in ascending order, separated by blanks.
+QString juntos(QList<int> numeros) {
+    std::sort(numeros.begin(), numeros.end());
+    QStringList textos;
+    for (int n : numeros) {
+        textos << QString::number(n);
+    }
+    return textos.join(u' ');
 }
 
-template <typename T> T* filho(QWidget& janela, const QString& nome) {
-    return janela.findChild<T*>(nome);
-}
-QRadioButton* opcao(QWidget& janela, int numero) {
-    return filho<QRadioButton>(janela, QStringLiteral("optNumeros_%1").arg(numero));
-}
-QString rotulo(QWidget& janela, const char* nome) {
-    return filho<QLabel>(janela, QString::fromLatin1(nome))->text();
-}
-void clica(QWidget& janela, const char* nome) {
-    QTest::mouseClick(filho<QPushButton>(janela, QString::fromLatin1(nome)), Qt::LeftButton);
-}
-QStringList aviso(const char* tipo, const char* titulo, const QString& texto) {
-    return {QString::fromLatin1(tipo), QString::fromUtf8(titulo), texto};
+QPlainTextEdit* caixa(const QWidget* janela) {
+    return filho<QPlainTextEdit>(janela, u"txtTexto"_s);
 }
 
 } // namespace
@@ -59,207 +50,227 @@ class EditorTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void selecaoAbreNoNumeroUmEOfereceSoOQueExiste();
-    void alteraSalvaELeDeVolta();
-    void cancelarPerguntaENaoGrava();
-    void salvarQueFalhaMantemOTexto();
-    void caixaNaoPassaDoRegistro();
-    void cabecalhoDoGrupoOuRecusa();
-    void perguntaTemNaoComoPadrao();
+    void escolhasOferecidasEORegistroDeCadaUma() {
+        Editor e;
+        QCOMPARE(e.dlg.numeroSelecionado(), 1);
+        QVERIFY(!e.opcao(0)->isEnabled());
+        // The number 0 only where a section uses it; the first vowel has no 7 to 9. A chosen
+        // number that the new section does not use gives way to the number 1.
+        e.item->setCurrentIndex(5); // birth-day challenge
+        e.opcao(0)->setChecked(true);
+        QCOMPARE(e.dlg.numeroSelecionado(), 0);
+        e.item->setCurrentIndex(25); // first vowel
+        QVERIFY(!e.opcao(7)->isEnabled());
+        QVERIFY(e.opcao(6)->isEnabled());
+        QCOMPARE(e.dlg.numeroSelecionado(), 1);
+        e.opcao(6)->setChecked(true);
+        e.item->setCurrentIndex(0);
+        QCOMPARE(e.dlg.numeroSelecionado(), 6);
+
+        e.dlg.show();
+        clica(&e.dlg, u"cmdRetornar"_s);
+        QVERIFY(!e.dlg.isVisible());
+
+        // Each choice opens the record its number stands for. Item and number: the birth-day
+        // challenge (record = number + 1), the gift 0 and 9, the challenges of life (9 stands
+        // for the challenge 0), the health record of each digit.
+        const int casos[][2] = {{6, 1},  {7, 0},  {7, 9},  {12, 9},
+                                {15, 8}, {16, 0}, {16, 1}, {16, 9}};
+        QList<int> registros;
+        for (const auto& c : casos) {
+            registros << EscolhaTexto::interpretacao(c[0], c[1])->registro;
+        }
+        QCOMPARE(registros, (QList<int>{2, 1, 10, 1, 9, 1, 2, 10}));
+        QVERIFY(EscolhaTexto::interpretacao(6, 1)->info.endsWith(
+            u"Nascimento\r\nVocê está alterando a interpretação do número 1"_s));
+        QCOMPARE(EscolhaTexto::interpretacao(8, 5)->registro, // the pinnacles share their records
+                 EscolhaTexto::interpretacao(11, 5)->registro);
+        QVERIFY(!EscolhaTexto::interpretacao(29, 1)); // out of range: nothing
+
+        QVERIFY(!EscolhaTexto::interpretacao(1, 10));
+
+        // The choices of a section reach, once each, exactly the records an analysis reads: 1
+        // to 9; 1 to 10 where the number 0 is used (birth-day challenge and gift, health); 1 to
+        // 6 for the first vowel (A 1 to Y 6).
+        QStringList alcancados, lidos; // "item: records", one per section
+        for (int item = 1; item <= TabelaSecoes::kTotal; ++item) {
+            QList<int> deste;
+            for (int numero = 0; numero <= 9; ++numero) {
+                const auto alvo = EscolhaTexto::interpretacao(item, numero);
+                QCOMPARE(bool(alvo), EscolhaTexto::numeroDisponivel(item, numero));
+                if (alvo) {
+                    QCOMPARE(alvo->arquivo, TabelaSecoes::arquivo(item));
+                    deste << alvo->registro;
+                }
+            }
+            QList<int> esperados(item == 6 || item == 7 || item == 16 ? 10 : item == 26 ? 6 : 9);
+            std::iota(esperados.begin(), esperados.end(), 1);
+            alcancados << u"%1: %2"_s.arg(item).arg(juntos(deste));
+            lidos << u"%1: %2"_s.arg(item).arg(juntos(esperados));
+        }
+        QCOMPARE(alcancados, lidos);
+    }
+
+    void alteraSalvaELeDeVolta() {
+        Editor e;
+        const QString desnasc = u"DESNASC.DAT"_s;
+        for (int r = 1; r <= 3; ++r) {
+            QVERIFY(e.arquivos.GravaTextoInterpretacao(r, desnasc, u"Registro %1"_s.arg(r)));
+        }
+        e.item->setCurrentIndex(5);
+        e.dlg.show();
+        QString info, posicao, lido;
+        quandoAbrir<frmAlteraForm>([&](frmAlteraForm* janela) {
+            info = filho<QLabel>(janela, u"lblInfo"_s)->text();
+            posicao = filho<QLabel>(janela, u"lblPosicao"_s)->text();
+            lido = caixa(janela)->toPlainText();
+            caixa(janela)->setPlainText(u"  Novo texto\n\nsegundo parágrafo  "_s);
+            clica(janela, u"cmdSalvar"_s);
+        });
+        clica(&e.dlg, u"cmdAlterarTexto"_s);
+
+        // The option of the number 1 opens record 2, and the info line says number 1.
+        QVERIFY(info.endsWith(u"alterando a interpretação do número 1"_s));
+        QCOMPARE(posicao, u"2"_s);
+        QCOMPARE(lido, u"Registro 2"_s);
+        QVERIFY(e.avisos.mostradas.isEmpty()); // saving asks and tells nothing
+        QCOMPARE(e.arquivos.LeTextoInterpretacao(2, desnasc),
+                 u"Novo texto\r\n\r\nsegundo parágrafo"_s);
+        QCOMPARE(e.arquivos.LeTextoInterpretacao(1, desnasc), u"Registro 1"_s);
+        QCOMPARE(e.arquivos.LeTextoInterpretacao(3, desnasc), u"Registro 3"_s);
+        QVERIFY(e.dlg.isVisible()); // ready for the next edit
+    }
+
+    void cancelarPerguntaComNaoPorPadraoENaoGrava() {
+        Editor e;
+        QVERIFY(e.arquivos.GravaTextoInterpretacao(4, u"APICES.DAT"_s, u"Original"_s));
+        e.item->setCurrentIndex(10);
+        e.opcao(4)->setChecked(true);
+        auto edicao = e.dlg.preparaAlteracaoTexto();
+        edicao->show();
+
+        // Asked even when nothing changed; No keeps the window open.
+        e.avisos.respostas = {false};
+        clica(edicao.get(), u"cmdRetornar"_s);
+        QCOMPARE(e.avisos.mostradas,
+                 QStringList{mensagem(u"Importante:"_s, frmAlteraForm::kPerguntaCancelar,
+                                      Mensagens::Icone::Pergunta, true)});
+        QVERIFY(edicao->isVisible());
+
+        // Esc asks the same; Yes closes without writing.
+        caixa(edicao.get())->setPlainText(u"Mudado"_s);
+        QTest::keyClick(edicao.get(), Qt::Key_Escape);
+        QCOMPARE(e.avisos.mostradas.size(), 2);
+        QVERIFY(!edicao->isVisible());
+        QCOMPARE(e.arquivos.LeTextoInterpretacao(4, u"APICES.DAT"_s), u"Original"_s);
+
+        // The program's own question box: Enter answers its default, No.
+        AvisosQt avisos;
+        QMessageBox::Icon icone = QMessageBox::NoIcon;
+        quandoAbrir<QMessageBox>([&](QMessageBox* pergunta) {
+            icone = pergunta->icon();
+            QTest::keyClick(pergunta, Qt::Key_Return);
+        });
+        QVERIFY(
+            !avisos.perguntaPadraoNao(nullptr, u"Importante:"_s, frmAlteraForm::kPerguntaCancelar));
+        QCOMPARE(icone, QMessageBox::Question);
+    }
+
+    void salvarQueFalhaMantemOTexto() {
+        Editor e;
+        QVERIFY(QDir(e.pasta.path()).mkdir(u"CVIDA.DAT"_s)); // the write must fail
+        auto edicao = e.dlg.preparaAlteracaoTexto();
+        caixa(edicao.get())->setPlainText(u"Texto que não pode se perder"_s);
+        edicao->show();
+        clica(edicao.get(), u"cmdSalvar"_s);
+        QCOMPARE(e.avisos.mostradas.size(), 1);
+        QVERIFY(e.avisos.mostradas[0].startsWith(u"Erro:|"_s));
+        QVERIFY(e.avisos.mostradas[0].contains(u"CVIDA.DAT"_s));
+        QVERIFY(edicao->isVisible());
+        QCOMPARE(caixa(edicao.get())->toPlainText(), u"Texto que não pode se perder"_s);
+    }
+
+    void caixaNaoPassaDoRegistro() {
+        Editor e;
+        e.opcao(3)->setChecked(true);
+        auto edicao = e.dlg.preparaAlteracaoTexto();
+        QPlainTextEdit* txt = caixa(edicao.get());
+        const int limite = ArquivoInterpretacao::kTamanhoRegistro;
+        QString longo;
+        for (int i = 0; i < limite + 900; ++i) {
+            longo.append(QChar(u'a' + i % 26));
+        }
+
+        // A paste beyond the record keeps what fits: refused at once, not cut silently on save.
+        txt->insertPlainText(longo);
+        QCOMPARE(edicao->texto(), longo.left(limite));
+
+        // A line break takes two bytes: one byte short of full, a break does not fit, a letter
+        // does.
+        txt->setPlainText(longo.left(limite - 1));
+        txt->moveCursor(QTextCursor::End);
+        QTest::keyClick(txt, Qt::Key_Return);
+        QCOMPARE(edicao->texto().size(), limite - 1);
+        QTest::keyClicks(txt, u"zz"_s);
+        QCOMPARE(edicao->texto().size(), limite);
+
+        edicao->show();
+        clica(edicao.get(), u"cmdSalvar"_s);
+        QCOMPARE(e.arquivos.LeTextoInterpretacao(3, u"CVIDA.DAT"_s),
+                 longo.left(limite - 1) + u"z"_s);
+
+        // Paragraph and line separators of the document, a lone CR and a CR LF: one CR LF each.
+        const QString documento = u"a"_s + QChar(QChar::ParagraphSeparator) + u"b"_s +
+                                  QChar(QChar::LineSeparator) + u"c\rd\r\ne"_s;
+        QCOMPARE(TextoCaixa::paraRegistro(documento), u"a\r\nb\r\nc\r\nd\r\ne"_s);
+        QCOMPARE(TextoCaixa::paraCaixa(u"a\r\nb\rc"_s), u"a\nb\nc"_s);
+        // Cutting never splits a surrogate pair; a line break frees two bytes.
+        const QString texto = u"ab\ncé"_s + QString::fromUtf16(u"\U0001F600");
+        QCOMPARE(TextoCaixa::tamanhoNoRegistro(texto), 7);
+        QCOMPARE(TextoCaixa::corteDoFim(texto, 1), 2);
+        QCOMPARE(TextoCaixa::corteDoFim(texto, 4), 5);
+    }
+
+    void cabecalhoDoGrupoOuRecusa() {
+        Editor e;
+        QVERIFY(
+            e.arquivos.GravaTextoInterpretacao(4, u"CDATA.DAT"_s, u"As realizações são quatro."_s));
+        QVERIFY(e.arquivos.GravaTextoInterpretacao(13, u"CDATA.DAT"_s, u"Curto"_s));
+
+        // Any pinnacle title opens the pinnacles' explanation, record 4.
+        e.item->setCurrentIndex(9);
+        auto edicao = e.dlg.preparaAlteracaoCabecalho();
+        QVERIFY(edicao);
+        QCOMPARE(filho<QLabel>(edicao.get(), u"lblPosicao"_s)->text(), u"4"_s);
+        QCOMPARE(edicao->texto(), u"As realizações são quatro."_s);
+
+        // No explanation record (birth-day challenge, gift, health) or one too short: refused,
+        // and the button opens no window.
+        e.dlg.show();
+        for (int indice : {5, 6, 15, 27}) {
+            e.item->setCurrentIndex(indice);
+            clica(&e.dlg, u"cmdAlterarHeader"_s);
+            QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        }
+        QCOMPARE(e.avisos.mostradas,
+                 QStringList(4, mensagem(u"Erro:"_s,
+                                         u"Desculpe mas não há cabeçalho referente ao item "
+                                         "selecionado. Impossível continuar."_s,
+                                         Mensagens::Icone::Critico)));
+
+        // The explanation record of every title.
+        QList<int> registros; // 0: no header to edit
+        for (int item = 1; item <= TabelaSecoes::kTotal; ++item) {
+            const auto alvo = EscolhaTexto::cabecalho(item);
+            QVERIFY(!alvo || alvo->arquivo == u"CDATA.DAT"_s);
+            registros << (alvo ? alvo->registro : 0);
+        }
+        QCOMPARE(registros, (QList<int>{1, 2, 2, 2, 3, 0, 0, 4, 4, 4, 4,  5,  5,  5,
+                                        5, 0, 6, 6, 6, 7, 7, 7, 8, 9, 10, 11, 12, 13}));
+        QVERIFY(!EscolhaTexto::cabecalhoEditavel(u"123456789"_s));
+        QVERIFY(EscolhaTexto::cabecalhoEditavel(u"1234567890"_s));
+    }
 };
-
-void EditorTest::selecaoAbreNoNumeroUmEOfereceSoOQueExiste() {
-    QTemporaryDir pasta;
-    AvisosTeste avisos;
-    frmSelecionaAlteracao dlg(pasta.path(), nullptr, &avisos);
-    auto* cmb = filho<QComboBox>(dlg, QStringLiteral("cmbItem"));
-    QCOMPARE(cmb->count(), 28);
-    QCOMPARE(cmb->currentText(), QStringLiteral("Caminho da Vida"));
-    QCOMPARE(dlg.numeroSelecionado(), 1);
-    QCOMPARE(opcao(dlg, 1)->text(), QStringLiteral("Número 1 (ou \"a\")"));
-    QVERIFY(!opcao(dlg, 0)->isEnabled());
-
-    // The number 0 only where a section uses it; the first vowel has no 7 to 9. A chosen
-    // number that the new section does not use gives way to the number 1.
-    cmb->setCurrentIndex(5); // birth-day challenge
-    opcao(dlg, 0)->setChecked(true);
-    QCOMPARE(dlg.numeroSelecionado(), 0);
-    cmb->setCurrentIndex(25); // first vowel
-    QVERIFY(!opcao(dlg, 7)->isEnabled());
-    QVERIFY(opcao(dlg, 6)->isEnabled());
-    QCOMPARE(dlg.numeroSelecionado(), 1);
-    opcao(dlg, 6)->setChecked(true);
-    cmb->setCurrentIndex(0);
-    QCOMPARE(dlg.numeroSelecionado(), 6);
-
-    dlg.show();
-    clica(dlg, "cmdRetornar");
-    QVERIFY(!dlg.isVisible());
-}
-
-void EditorTest::alteraSalvaELeDeVolta() {
-    QTemporaryDir pasta;
-    const ArquivoInterpretacao arquivos(pasta.path());
-    const QString desnasc = QStringLiteral("DESNASC.DAT");
-    for (int r = 1; r <= 3; ++r) {
-        QVERIFY(arquivos.GravaTextoInterpretacao(r, desnasc, QStringLiteral("Registro %1").arg(r)));
-    }
-    AvisosTeste avisos;
-    frmSelecionaAlteracao dlg(pasta.path(), nullptr, &avisos);
-    filho<QComboBox>(dlg, QStringLiteral("cmbItem"))->setCurrentIndex(5);
-    dlg.show();
-
-    QString info, arquivo, posicao, lido;
-    quandoAbrirModal(&dlg, [&](QWidget* janela) {
-        info = rotulo(*janela, "lblInfo");
-        arquivo = rotulo(*janela, "lblArquivo");
-        posicao = rotulo(*janela, "lblPosicao");
-        auto* txt = filho<QPlainTextEdit>(*janela, QStringLiteral("txtTexto"));
-        lido = txt->toPlainText();
-        txt->setPlainText(QStringLiteral("  Novo texto\n\nsegundo parágrafo  "));
-        clica(*janela, "cmdSalvar");
-    });
-    clica(dlg, "cmdAlterarTexto");
-
-    // The option of the number 1 opens record 2, and the info line says number 1.
-    QCOMPARE(info, QStringLiteral("Texto referente ao cálculo Desafios do Dia do Nascimento\n"
-                                  "Você está alterando a interpretação do número 1"));
-    QCOMPARE(arquivo, QDir::toNativeSeparators(QDir(pasta.path()).filePath(desnasc)));
-    QCOMPARE(posicao, QStringLiteral("2"));
-    QCOMPARE(lido, QStringLiteral("Registro 2"));
-    QVERIFY(avisos.avisos.isEmpty()); // saving asks and tells nothing
-    QCOMPARE(arquivos.LeTextoInterpretacao(2, desnasc),
-             QStringLiteral("Novo texto\r\n\r\nsegundo parágrafo"));
-    QCOMPARE(arquivos.LeTextoInterpretacao(1, desnasc), QStringLiteral("Registro 1"));
-    QCOMPARE(arquivos.LeTextoInterpretacao(3, desnasc), QStringLiteral("Registro 3"));
-    QVERIFY(dlg.isVisible()); // ready for the next edit
-}
-
-void EditorTest::cancelarPerguntaENaoGrava() {
-    QTemporaryDir pasta;
-    const ArquivoInterpretacao arquivos(pasta.path());
-    QVERIFY(arquivos.GravaTextoInterpretacao(4, QStringLiteral("APICES.DAT"), "Original"));
-    AvisosTeste avisos;
-    frmSelecionaAlteracao dlg(pasta.path(), nullptr, &avisos);
-    filho<QComboBox>(dlg, QStringLiteral("cmbItem"))->setCurrentIndex(10);
-    opcao(dlg, 4)->setChecked(true);
-    auto edicao = dlg.preparaAlteracaoTexto();
-    edicao->show();
-
-    // Asked even when nothing changed; No keeps the window open.
-    clica(*edicao, "cmdRetornar");
-    QCOMPARE(avisos.avisos, QList<QStringList>{aviso(
-                                "pergunta", "Importante:", frmAlteraForm::kPerguntaCancelar)});
-    QVERIFY(edicao->isVisible());
-
-    // Esc asks the same; Yes closes without writing.
-    filho<QPlainTextEdit>(*edicao, QStringLiteral("txtTexto"))->setPlainText("Mudado");
-    avisos.resposta = true;
-    QTest::keyClick(edicao.get(), Qt::Key_Escape);
-    QCOMPARE(avisos.avisos.size(), 2);
-    QVERIFY(!edicao->isVisible());
-    QCOMPARE(arquivos.LeTextoInterpretacao(4, QStringLiteral("APICES.DAT")), QString("Original"));
-}
-
-void EditorTest::salvarQueFalhaMantemOTexto() {
-    QTemporaryDir pasta;
-    QVERIFY(QDir(pasta.path()).mkdir(QStringLiteral("CVIDA.DAT"))); // the write must fail
-    AvisosTeste avisos;
-    frmSelecionaAlteracao dlg(pasta.path(), nullptr, &avisos);
-    auto edicao = dlg.preparaAlteracaoTexto();
-    auto* txt = filho<QPlainTextEdit>(*edicao, QStringLiteral("txtTexto"));
-    txt->setPlainText(QStringLiteral("Texto que não pode se perder"));
-    edicao->show();
-    clica(*edicao, "cmdSalvar");
-    QCOMPARE(avisos.avisos.size(), 1);
-    QCOMPARE(avisos.avisos[0].mid(0, 2), (QStringList{"erro", "Erro:"}));
-    QVERIFY(avisos.avisos[0][2].contains(QStringLiteral("CVIDA.DAT")));
-    QVERIFY(edicao->isVisible());
-    QCOMPARE(txt->toPlainText(), QStringLiteral("Texto que não pode se perder"));
-}
-
-void EditorTest::caixaNaoPassaDoRegistro() {
-    QTemporaryDir pasta;
-    const ArquivoInterpretacao arquivos(pasta.path());
-    AvisosTeste avisos;
-    frmAlteraForm edicao(pasta.path(), *EscolhaTexto::interpretacao(1, 3), QString(), avisos);
-    auto* txt = filho<QPlainTextEdit>(edicao, QStringLiteral("txtTexto"));
-    const int limite = ArquivoInterpretacao::kTamanhoRegistro;
-    QString longo;
-    for (int i = 0; i < limite + 900; ++i) {
-        longo.append(QChar(u'a' + i % 26));
-    }
-
-    // A paste beyond the record keeps what fits: refused at once, not cut silently on save.
-    txt->insertPlainText(longo);
-    QCOMPARE(edicao.texto(), longo.left(limite));
-
-    // A line break takes two bytes: one byte short of full, a break does not fit, a letter does.
-    txt->setPlainText(longo.left(limite - 1));
-    txt->moveCursor(QTextCursor::End);
-    QTest::keyClick(txt, Qt::Key_Return);
-    QCOMPARE(edicao.texto().size(), limite - 1);
-    QTest::keyClick(txt, 'z');
-    QTest::keyClick(txt, 'z');
-    QCOMPARE(edicao.texto().size(), limite);
-
-    edicao.show();
-    clica(edicao, "cmdSalvar");
-    QCOMPARE(arquivos.LeTextoInterpretacao(3, QStringLiteral("CVIDA.DAT")),
-             longo.left(limite - 1) + QStringLiteral("z"));
-}
-
-void EditorTest::cabecalhoDoGrupoOuRecusa() {
-    QTemporaryDir pasta;
-    const ArquivoInterpretacao arquivos(pasta.path());
-    const QString cdata = QStringLiteral("CDATA.DAT");
-    QVERIFY(arquivos.GravaTextoInterpretacao(4, cdata, "As realizações são quatro."));
-    QVERIFY(arquivos.GravaTextoInterpretacao(13, cdata, "Curto"));
-    AvisosTeste avisos;
-    frmSelecionaAlteracao dlg(pasta.path(), nullptr, &avisos);
-    auto* cmb = filho<QComboBox>(dlg, QStringLiteral("cmbItem"));
-
-    // Any pinnacle title opens the pinnacles' explanation, record 4.
-    cmb->setCurrentIndex(9);
-    auto edicao = dlg.preparaAlteracaoCabecalho();
-    QVERIFY(edicao);
-    QCOMPARE(rotulo(*edicao, "lblInfo"), QStringLiteral("Texto referente ao cabeçalho do "
-                                                        "cálculo Terceira Realização (=primeira)"));
-    QCOMPARE(rotulo(*edicao, "lblArquivo"),
-             QDir::toNativeSeparators(QDir(pasta.path()).filePath(cdata)));
-    QCOMPARE(rotulo(*edicao, "lblPosicao"), QStringLiteral("4"));
-    QCOMPARE(edicao->texto(), QStringLiteral("As realizações são quatro."));
-
-    // No explanation record (birth-day challenge, gift, health) or one too short: refused,
-    // and the button opens no window.
-    for (int indice : {5, 6, 15, 27}) {
-        cmb->setCurrentIndex(indice);
-        avisos.avisos.clear();
-        dlg.show();
-        clica(dlg, "cmdAlterarHeader");
-        QCOMPARE(avisos.avisos,
-                 QList<QStringList>{aviso("erro", "Erro:",
-                                          QStringLiteral("Desculpe mas não há cabeçalho "
-                                                         "referente ao item selecionado. "
-                                                         "Impossível continuar."))});
-        QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    }
-}
-
-void EditorTest::perguntaTemNaoComoPadrao() {
-    AvisosQt avisos;
-    QMessageBox::StandardButton padrao = QMessageBox::NoButton;
-    QMessageBox::Icon icone = QMessageBox::NoIcon;
-    quandoAbrirModal(nullptr, [&](QWidget* janela) {
-        auto* caixa = qobject_cast<QMessageBox*>(janela);
-        padrao = caixa->standardButton(caixa->defaultButton());
-        icone = caixa->icon();
-        QTest::keyClick(caixa, Qt::Key_Return); // Enter answers the default
-    });
-    QVERIFY(!avisos.perguntaPadraoNao(nullptr, "Importante:", frmAlteraForm::kPerguntaCancelar));
-    QCOMPARE(padrao, QMessageBox::No);
-    QCOMPARE(icone, QMessageBox::Question);
-}
 
 QTEST_MAIN(EditorTest)
 #include "EditorTest.moc"

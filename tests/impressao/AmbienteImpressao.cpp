@@ -1,25 +1,12 @@
 #include "AmbienteImpressao.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QXmlStreamReader>
-
-#include <algorithm>
+#include <gtest/gtest.h>
 
 namespace vidalume::teste {
 
 namespace {
 
 constexpr double kMmPorPonto = 25.4 / 72;
-
-void copiaArquivos(const QString& de, const QString& para, const QStringList& filtros) {
-    QDir().mkpath(para);
-    for (const QFileInfo& f : QDir(de).entryInfoList(filtros, QDir::Files)) {
-        QFile::copy(f.filePath(), QDir(para).filePath(f.fileName()));
-    }
-}
 
 QByteArray executa(const QString& programa, const QStringList& argumentos) {
     QProcess p;
@@ -30,29 +17,13 @@ QByteArray executa(const QString& programa, const QStringList& argumentos) {
 
 } // namespace
 
-PastaTeste::PastaTeste() {
-    copiaArquivos(QStringLiteral(VIDALUME_DADOS_TESTE), dir_.path(), {QStringLiteral("*.DAT")});
-    copiaArquivos(QStringLiteral(VIDALUME_IMAGENS), dir_.filePath(QStringLiteral("imagens")),
-                  {QStringLiteral("*.svg")});
-}
-
-QByteArray PastaTeste::conteudo(const QString& nome) const {
-    QFile f(arquivo(nome));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 bool PaginaPdf::contem(const QString& frase) const {
-    const QStringList procuradas = separaPalavras(frase);
-    for (qsizetype i = 0; i + procuradas.size() <= palavras.size(); ++i) {
-        bool igual = true;
-        for (qsizetype j = 0; j < procuradas.size() && igual; ++j) {
-            igual = palavras[i + j].texto == procuradas[j];
-        }
-        if (igual) {
-            return true;
-        }
+    QStringList textos;
+    for (const PalavraPdf& w : palavras) {
+        textos << w.texto;
     }
-    return false;
+    const QString procurada = separaPalavras(frase).join(u' ');
+    return (u' ' + textos.join(u' ') + u' ').contains(u' ' + procurada + u' ');
 }
 
 PdfLido::PdfLido(const QString& arquivo) : arquivo_(arquivo) {
@@ -75,29 +46,19 @@ PdfLido::PdfLido(const QString& arquivo) : arquivo_(arquivo) {
     }
 }
 
-QMap<QString, int> PdfLido::contagem() const {
-    QMap<QString, int> c;
-    for (const PaginaPdf& p : paginas_) {
-        for (const PalavraPdf& w : p.palavras) {
-            ++c[w.texto];
-        }
-    }
-    return c;
-}
-
 QImage PdfLido::imagem(int n, int dpi) const {
-    const QByteArray png = executa(QStringLiteral("pdftoppm"),
-                                   {QStringLiteral("-png"), QStringLiteral("-r"),
-                                    QString::number(dpi), QStringLiteral("-f"), QString::number(n),
-                                    QStringLiteral("-l"), QString::number(n), arquivo_});
-    return QImage::fromData(png, "PNG");
+    const QString pagina = QString::number(n);
+    return QImage::fromData(
+        executa(QStringLiteral("pdftoppm"),
+                {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
+                 QStringLiteral("-f"), pagina, QStringLiteral("-l"), pagina, arquivo_}),
+        "PNG");
 }
 
 bool PdfLido::a4Retrato() const {
-    return !paginas_.isEmpty() &&
-           std::all_of(paginas_.cbegin(), paginas_.cend(), [](const auto& p) {
-               return std::abs(p.largura - 210) < 0.1 && std::abs(p.altura - 297) < 0.1;
-           });
+    return !paginas_.isEmpty() && std::all_of(paginas_.cbegin(), paginas_.cend(), [](auto& p) {
+        return std::abs(p.largura - 210) < 0.1 && std::abs(p.altura - 297) < 0.1;
+    });
 }
 
 QStringList separaPalavras(const QString& texto) {
@@ -112,11 +73,21 @@ int pixelsColoridos(const QImage& imagem) {
         for (int x = 0; x < rgb.width(); ++x) {
             const QRgb c = rgb.pixel(x, y);
             const int maior = std::max({qRed(c), qGreen(c), qBlue(c)});
-            const int menor = std::min({qRed(c), qGreen(c), qBlue(c)});
-            n += maior - menor > 24;
+            n += maior - std::min({qRed(c), qGreen(c), qBlue(c)}) > 24;
         }
     }
     return n;
 }
 
 } // namespace vidalume::teste
+
+// Tests that draw or show windows need an application object; without a display they use
+// the offscreen platform.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

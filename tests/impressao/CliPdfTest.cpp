@@ -1,12 +1,12 @@
 // "pdf" and "lote" of the command-line tool as scripts use them: without a display, reading
-// the program folder only, one PDF per good line and a report of the bad ones.
+// the program folder only (its margins place the text column), the cover first, one PDF per
+// good line and a report of the bad ones.
 #include "AmbienteImpressao.h"
 #include "Margens.h"
 #include "Windows1252.h"
 
 #include <gtest/gtest.h>
 
-#include <QCryptographicHash>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
@@ -36,32 +36,21 @@ Saida executa(const QStringList& argumentos, const QString& plataforma = QString
             QString::fromUtf8(p.readAllStandardError())};
 }
 
-QByteArray retrato(const QString& pasta) {
-    QCryptographicHash h(QCryptographicHash::Sha1);
-    QDirIterator it(pasta, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    QStringList nomes;
-    while (it.hasNext()) {
-        nomes << it.next();
+// Every file under `pasta` with its bytes.
+QMap<QString, QByteArray> retrato(const QString& pasta) {
+    QMap<QString, QByteArray> arquivos;
+    for (QDirIterator it(pasta, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        QFile f(it.next());
+        arquivos[f.fileName()] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    nomes.sort();
-    for (const QString& n : nomes) {
-        QFile f(n);
-        h.addData(n.toUtf8());
-        h.addData(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
-    }
-    return h.result();
-}
-
-void gravaArquivo(const QString& caminho, const QByteArray& bytes) {
-    QFile f(caminho);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    return arquivos;
 }
 
 TEST(CliPdfTest, PdfWithTheFolderSettingsAndNothingWrittenThere) {
-    PastaTeste pasta;
-    ASSERT_TRUE((Margens{30, 10, 10, 10}).GravaMargens(pasta.caminho()));
-    const QByteArray antes = retrato(pasta.caminho());
+    PastaPrograma pasta;
+    ASSERT_TRUE((Margens{25, 12, 15, 8}).GravaMargens(pasta.caminho())); // left, top, right, bottom
+    const auto antes = retrato(pasta.caminho());
     QTemporaryDir saida;
     const QStringList pessoa = {"--nome",     "Maria da Silva", "--nascimento",
                                 "29/11/1978", "--pasta",        pasta.caminho()};
@@ -72,14 +61,26 @@ TEST(CliPdfTest, PdfWithTheFolderSettingsAndNothingWrittenThere) {
     const PdfLido pdf(capa);
     EXPECT_TRUE(pdf.a4Retrato());
     ASSERT_GT(pdf.paginas().size(), 2);
+    EXPECT_EQ(pdf.paginas()[0].palavras.size(), 2); // the cover holds the title alone
     EXPECT_TRUE(pdf.paginas()[0].contem(QStringLiteral("Análise Numerológica")));
     EXPECT_TRUE(pdf.paginas()[1].contem(kNome));
     EXPECT_GT(pixelsColoridos(pdf.imagem(2)), 50);
-    double esquerda = 210; // the folder's left margin of 30 mm: the text starts at 32 mm
-    for (const PalavraPdf& w : pdf.paginas()[1].palavras) {
-        esquerda = w.yMin > 40 && w.yMax < 270 ? std::min(esquerda, w.xMin) : esquerda;
+    // Between the header bar (top + 25) and the footer bar (297 - bottom - 12), every word
+    // lies within left + 2 and 210 - right - 2, and many lines touch both edges.
+    const double esquerda = 25 + 2, direita = 210 - 15 - 2;
+    int naEsquerda = 0, naDireita = 0;
+    for (int n = 1; n < pdf.paginas().size(); ++n) {
+        for (const PalavraPdf& w : pdf.paginas()[n].palavras) {
+            if (w.yMin > 12 + 25 && w.yMax < 297 - 8 - 12) {
+                EXPECT_GE(w.xMin, esquerda - 0.05) << w.texto.toStdString() << " page " << n;
+                EXPECT_LE(w.xMax, direita + 0.05) << w.texto.toStdString() << " page " << n;
+                naEsquerda += std::abs(w.xMin - esquerda) < 0.05;
+                naDireita += std::abs(w.xMax - direita) < 0.05;
+            }
+        }
     }
-    EXPECT_NEAR(esquerda, 32, 0.05);
+    EXPECT_GT(naEsquerda, 100);
+    EXPECT_GT(naDireita, 100);
 
     const QString pb = saida.filePath(QStringLiteral("pb.pdf"));
     ASSERT_EQ(executa(QStringList{"pdf", "--saida", pb} + pessoa).codigo, 0);
@@ -99,35 +100,33 @@ TEST(CliPdfTest, PdfWithTheFolderSettingsAndNothingWrittenThere) {
 }
 
 TEST(CliPdfTest, BatchMakesOnePdfPerGoodLineAndReportsTheBadOnes) {
-    PastaTeste pasta;
-    QTemporaryDir saida;
-    const QString pdfs = saida.filePath(QStringLiteral("pdfs"));
+    PastaPrograma pasta;
+    PastaPrograma saida; // holds the lists and the folders of PDFs
+    const QString pdfs = saida.arquivo(QStringLiteral("pdfs"));
     QDir().mkpath(pdfs);
-    const QString existente = QDir(pdfs).filePath(QStringLiteral("MARIA_DA_SILVA_29-11-1978.pdf"));
-    gravaArquivo(existente, "já estava aqui");
+    const QString existente = QStringLiteral("pdfs/MARIA_DA_SILVA_29-11-1978.pdf");
+    saida.escreve(existente, "já estava aqui");
     // Windows-1252, with a header, a blank line, a bad date, a short name, a missing field
     // and the same person twice.
-    const QString csv = saida.filePath(QStringLiteral("lista.csv"));
-    gravaArquivo(csv, Windows1252::codifica(QStringLiteral("Nome;Nascimento\r\n"
-                                                           "Maria da Silva;29/11/1978\r\n"
-                                                           "\r\n"
-                                                           "José Araújo;31/02/1980\r\n"
-                                                           "Ana;01/01/1990\r\n"
-                                                           "Conceição Gonçalves\r\n"
-                                                           "\"Conceição; Gonçalves\";5/3/1961\r\n"
-                                                           "Maria da Silva;29/11/1978\r\n")));
-    const QByteArray antes = retrato(pasta.caminho());
-    const Saida s =
-        executa({"lote", csv, "--saida", pdfs, "--pasta", pasta.caminho(), "--hoje", "01/06/2024"});
+    saida.escreve(QStringLiteral("lista.csv"),
+                  Windows1252::codifica(QStringLiteral("Nome;Nascimento\r\n"
+                                                       "Maria da Silva;29/11/1978\r\n"
+                                                       "\r\n"
+                                                       "José Araújo;31/02/1980\r\n"
+                                                       "Ana;01/01/1990\r\n"
+                                                       "Conceição Gonçalves\r\n"
+                                                       "\"Conceição; Gonçalves\";5/3/1961\r\n"
+                                                       "Maria da Silva;29/11/1978\r\n")));
+    const auto antes = retrato(pasta.caminho());
+    const Saida s = executa({"lote", saida.arquivo("lista.csv"), "--saida", pdfs, "--pasta",
+                             pasta.caminho(), "--hoje", "01/06/2024"});
     EXPECT_EQ(s.codigo, 1);
     EXPECT_EQ(retrato(pasta.caminho()), antes);
     EXPECT_EQ(
         QDir(pdfs).entryList(QDir::Files, QDir::Name),
         QStringList({"CONCEICAO_GONCALVES_05-03-1961.pdf", "MARIA_DA_SILVA_29-11-1978 (2).pdf",
                      "MARIA_DA_SILVA_29-11-1978 (3).pdf", "MARIA_DA_SILVA_29-11-1978.pdf"}));
-    QFile velho(existente);
-    EXPECT_EQ(velho.open(QIODevice::ReadOnly) ? velho.readAll() : QByteArray(),
-              QByteArray("já estava aqui"));
+    EXPECT_EQ(saida.conteudo(existente), QByteArray("já estava aqui"));
     const QStringList relato =
         s.err.split(u'\n', Qt::SkipEmptyParts).filter(QStringLiteral(" de 6 - "));
     ASSERT_EQ(relato.size(), 6) << s.err.toStdString();
@@ -140,11 +139,14 @@ TEST(CliPdfTest, BatchMakesOnePdfPerGoodLineAndReportsTheBadOnes) {
     EXPECT_TRUE(pdf.paginas()[0].contem(QStringLiteral("CONCEICAO; GONCALVES")));
     EXPECT_TRUE(pdf.paginas()[0].contem(QStringLiteral("05 de março de 1961")));
 
-    // Every line good: exit status 0.
-    const QString utf8 = saida.filePath(QStringLiteral("utf8.csv"));
-    gravaArquivo(utf8, "\xEF\xBB\xBFJo\xC3\xA3o d'\xC3\x81vila;11/05/1990\n");
-    const QString outra = saida.filePath(QStringLiteral("outra"));
-    EXPECT_EQ(executa({"lote", utf8, "--saida", outra, "--pasta", pasta.caminho()}).codigo, 0);
+    // Every line good, in UTF-8: exit status 0.
+    saida.escreve(QStringLiteral("utf8.csv"),
+                  "\xEF\xBB\xBFJo\xC3\xA3o d'\xC3\x81vila;11/05/1990\n");
+    const QString outra = saida.arquivo(QStringLiteral("outra"));
+    EXPECT_EQ(
+        executa({"lote", saida.arquivo("utf8.csv"), "--saida", outra, "--pasta", pasta.caminho()})
+            .codigo,
+        0);
     EXPECT_EQ(QDir(outra).entryList(QDir::Files), QStringList({"JOAO_D_AVILA_11-05-1990.pdf"}));
 }
 

@@ -1,5 +1,7 @@
-// The print job on a PDF printer, read back with poppler's tools: every word, the page
-// frames, the cover, the text column inside the margins, grey pictures, the errors.
+// The print job on a PDF printer, read back with poppler's tools: every word, the header,
+// the footer and the page numbers on every page, and margins that leave no room. (The cover,
+// the text column inside the margins and a file that cannot be written are read back from
+// the command-line PDFs and the print dialog.)
 #include "AmbienteImpressao.h"
 #include "ArquivoInterpretacao.h"
 #include "ComporAnalise.h"
@@ -13,18 +15,15 @@
 namespace vidalume::teste {
 namespace {
 
-PedidoImpressao pedido(const PastaTeste& pasta, int tamanhoFontes = 0) {
+PedidoImpressao pedido(const PastaPrograma& pasta, int tamanhoFontes = 0) {
     PedidoImpressao p;
     p.pastaPrograma = pasta.caminho();
     p.NomeAnalise = kNome;
     p.DataNascimento = kNascimento;
     p.hoje = kHoje;
     p.linhas.RodapeLinhaUm = QStringLiteral("Consultora Ana Souza");
-    if (tamanhoFontes > 0) {
-        for (DadosFonte* f :
-             {&p.fontes.FonteTitulo, &p.fontes.FonteDescricao, &p.fontes.FonteTexto}) {
-            f->Tamanho = static_cast<qint16>(tamanhoFontes);
-        }
+    for (DadosFonte* f : {&p.fontes.FonteTitulo, &p.fontes.FonteDescricao, &p.fontes.FonteTexto}) {
+        f->Tamanho = tamanhoFontes > 0 ? qint16(tamanhoFontes) : f->Tamanho; // 0: the defaults
     }
     return p;
 }
@@ -39,20 +38,22 @@ QString imprimePdf(const QString& arquivo, const PedidoImpressao& p) {
 void esperaTodasAsPalavras(const PdfLido& pdf, const PedidoImpressao& p) {
     const Analise a = ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, p.hoje,
                                             ArquivoInterpretacao(p.pastaPrograma));
-    QMap<QString, int> esperadas;
+    QMap<QString, int> faltam; // how often each word is yet to be found
     for (const QString& w : separaPalavras(TextoExportacao::monta(a, p.configuracao, p.selecao))) {
-        if (!w.startsWith(QStringLiteral("-=-="))) {
-            ++esperadas[w];
+        faltam[w] += w.startsWith(QStringLiteral("-=-=")) ? 0 : 1;
+    }
+    for (const PaginaPdf& pagina : pdf.paginas()) {
+        for (const PalavraPdf& w : pagina.palavras) {
+            --faltam[w.texto];
         }
     }
-    const QMap<QString, int> achadas = pdf.contagem();
-    for (auto it = esperadas.cbegin(); it != esperadas.cend(); ++it) {
-        EXPECT_GE(achadas.value(it.key()), it.value()) << it.key().toStdString();
+    for (auto it = faltam.cbegin(); it != faltam.cend(); ++it) {
+        EXPECT_LE(it.value(), 0) << it.key().toStdString();
     }
 }
 
-TEST(ImpressaoPdfTest, EveryWordOnNumberedPagesWithTheHeaderAtDefaultAnd22PointFonts) {
-    PastaTeste pasta;
+TEST(ImpressaoPdfTest, EveryWordOnNumberedPagesWithTheHeaderAtDefaultAnd22PointFontsOrNoRoom) {
+    PastaPrograma pasta;
     // The life path text of the test person (2) made long enough to need three pages at 22
     // points: a block goes on over every page it needs.
     QStringList longo;
@@ -67,7 +68,6 @@ TEST(ImpressaoPdfTest, EveryWordOnNumberedPagesWithTheHeaderAtDefaultAnd22PointF
         const QString arquivo = pasta.arquivo(QStringLiteral("analise.pdf"));
         ASSERT_EQ(imprimePdf(arquivo, p), QString());
         const PdfLido pdf(arquivo);
-        EXPECT_TRUE(pdf.a4Retrato());
         ASSERT_GT(pdf.paginas().size(), tamanho == 22 ? 20 : 5);
         esperaTodasAsPalavras(pdf, p);
         int primeira = -1, ultima = -1;
@@ -92,49 +92,10 @@ TEST(ImpressaoPdfTest, EveryWordOnNumberedPagesWithTheHeaderAtDefaultAnd22PointF
                 << "page " << n;
         }
     }
-}
 
-TEST(ImpressaoPdfTest, CoverComesFirstAndTheTextColumnLiesInsideTheMargins) {
-    PastaTeste pasta;
+    // Margins that leave no room for the text column: refused in Portuguese, and no file.
     PedidoImpressao p = pedido(pasta);
-    p.folhaRosto = true;
-    p.margens = {25, 12, 15, 8}; // left, top, right, bottom
-    const QString arquivo = pasta.arquivo(QStringLiteral("capa.pdf"));
-    ASSERT_EQ(imprimePdf(arquivo, p), QString());
-    const PdfLido pdf(arquivo);
-    ASSERT_GT(pdf.paginas().size(), 2);
-    QStringList capa;
-    for (const PalavraPdf& w : pdf.paginas()[0].palavras) {
-        capa << w.texto;
-    }
-    EXPECT_EQ(capa, QStringList({QStringLiteral("Análise"), QStringLiteral("Numerológica")}));
-    EXPECT_TRUE(pdf.paginas()[1].contem(kNome));
-
-    // Between the header bar (top + 25) and the footer bar (297 - bottom - 12), every word
-    // lies within left + 2 and 210 - right - 2, and many lines touch both edges.
-    const double esquerda = 25 + 2, direita = 210 - 15 - 2;
-    int naEsquerda = 0, naDireita = 0;
-    for (int n = 1; n < pdf.paginas().size(); ++n) {
-        for (const PalavraPdf& w : pdf.paginas()[n].palavras) {
-            if (w.yMin > 12 + 25 && w.yMax < 297 - 8 - 12) {
-                EXPECT_GE(w.xMin, esquerda - 0.05) << w.texto.toStdString() << " page " << n;
-                EXPECT_LE(w.xMax, direita + 0.05) << w.texto.toStdString() << " page " << n;
-                naEsquerda += std::abs(w.xMin - esquerda) < 0.05;
-                naDireita += std::abs(w.xMax - direita) < 0.05;
-            }
-        }
-    }
-    EXPECT_GT(naEsquerda, 100);
-    EXPECT_GT(naDireita, 100);
-}
-
-TEST(ImpressaoPdfTest, FailuresComeBackAsMessagesInPortuguese) {
-    PastaTeste pasta;
-    const QString semPasta = pasta.arquivo(QStringLiteral("nao/existe/analise.pdf"));
-    EXPECT_TRUE(imprimePdf(semPasta, pedido(pasta))
-                    .startsWith(QStringLiteral("Não foi possível gravar o arquivo")));
-    PedidoImpressao p = pedido(pasta);
-    p.margens = {120, 10, 90, 10}; // no room left for the text column
+    p.margens = {120, 10, 90, 10};
     const QString arquivo = pasta.arquivo(QStringLiteral("margens.pdf"));
     EXPECT_TRUE(imprimePdf(arquivo, p).startsWith(QStringLiteral("As margens não deixam")));
     EXPECT_FALSE(QFile::exists(arquivo));

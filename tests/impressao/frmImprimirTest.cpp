@@ -6,21 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QPrinter>
-#include <QPushButton>
-#include <QTest>
 
 namespace vidalume::teste {
 namespace {
 
 class frmImprimirTest : public ::testing::Test {
 protected:
-    frmImprimirTest() {
-        TrabalhoImpressao::preparaPdf(impressora, pasta.arquivo(QStringLiteral("impresso.pdf")));
-    }
-
     std::unique_ptr<frmImprimir> abre(QPrinter* comImpressora) {
         auto d = std::make_unique<frmImprimir>(nullptr, pasta.caminho(), mensagens, comImpressora,
                                                configuracao, selecao, fontes, linhas, kNome,
@@ -30,23 +22,27 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(d.get()));
         return d;
     }
-    std::unique_ptr<frmImprimir> abre() { return abre(&impressora); }
+    std::unique_ptr<frmImprimir> abre() { // on a PDF printer
+        TrabalhoImpressao::preparaPdf(impressora, pasta.arquivo(u"impresso.pdf"_s));
+        return abre(&impressora);
+    }
 
     static QLineEdit* caixa(frmImprimir& d, const char* nome) {
-        return d.findChild<QLineEdit*>(QString::fromLatin1(nome));
-    }
-    static QCheckBox* marca(frmImprimir& d, const char* nome) {
-        return d.findChild<QCheckBox*>(QString::fromLatin1(nome));
+        return filho<QLineEdit>(&d, QString(nome));
     }
     // Selects the box's text and types over it, one keystroke at a time.
     static void digita(frmImprimir& d, const char* nome, const QString& texto) {
-        QLineEdit* c = caixa(d, nome);
-        c->setFocus();
-        c->selectAll();
-        QTest::keyClicks(c, texto);
+        caixa(d, nome)->setFocus();
+        caixa(d, nome)->selectAll();
+        QTest::keyClicks(caixa(d, nome), texto);
+    }
+    static QString limite(const char* lado, int mm) {
+        return mensagem(u"Informação:"_s,
+                        u"A margem %1 não pode ser maior que %2mm"_s.arg(lado).arg(mm),
+                        Mensagens::Icone::Exclamacao);
     }
 
-    PastaTeste pasta;
+    PastaPrograma pasta;
     MensagensTeste mensagens;
     QPrinter impressora{QPrinter::HighResolution};
     Configuracao configuracao;
@@ -62,135 +58,101 @@ TEST_F(frmImprimirTest, OpeningCreatesTheMarginsFileAndDrawsThePreviewOnce) {
     EXPECT_EQ(pasta.conteudo(Margens::kArquivo).left(16),
               QByteArray::fromHex("00002041000020410000204100002041"));
     for (const char* nome : {"txtSuperior", "txtEsquerda", "txtInferior", "txtDireita"}) {
-        EXPECT_EQ(caixa(*d, nome)->text(), QStringLiteral("10")) << nome;
+        EXPECT_EQ(caixa(*d, nome)->text(), u"10"_s) << nome;
     }
     EXPECT_EQ(d->desenhosExemplo(), 1);
     EXPECT_TRUE(mensagens.mostradas.isEmpty());
-    EXPECT_TRUE(marca(*d, "chkImprimirFolhaRosto")->isChecked());
-    EXPECT_FALSE(marca(*d, "chkPretoEmBranco")->isChecked());
-    EXPECT_EQ(d->findChild<QWidget*>(QStringLiteral("picExemplo"))->geometry(),
-              QRect(162, 30, 136, 172));
-    // The tab order of the design.
-    QStringList ordem;
-    QWidget* w = caixa(*d, "txtSuperior");
-    for (int i = 0; i < 9; ++i, w = w->nextInFocusChain()) {
-        while (w->focusPolicy() == Qt::NoFocus) {
-            w = w->nextInFocusChain();
-        }
-        ordem << w->objectName();
-    }
-    EXPECT_EQ(ordem, QStringList({"txtSuperior", "txtEsquerda", "txtInferior", "txtDireita",
-                                  "chkImprimirFolhaRosto", "chkPretoEmBranco", "cmdImprimir",
-                                  "cmdCancelar", "picExemplo"}));
+    EXPECT_TRUE(filho<QCheckBox>(d.get(), u"chkImprimirFolhaRosto"_s)->isChecked());
+    EXPECT_FALSE(filho<QCheckBox>(d.get(), u"chkPretoEmBranco"_s)->isChecked());
+    // A click into a box selects the whole of it.
+    QLineEdit* c = caixa(*d, "txtInferior");
+    QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(3, c->height() / 2));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return c->selectedText() == u"10"_s; }));
 }
 
-TEST_F(frmImprimirTest, EachAcceptedKeystrokeRedrawsAndARefusedOneComesBack) {
+TEST_F(frmImprimirTest, EachAcceptedKeystrokeRedrawsAndARefusedValueComesBackWithTheLimit) {
+    // A stored margin over the limit of the paper warns once on opening.
+    ASSERT_TRUE((Margens{50, 10, 10, 10}).GravaMargens(pasta.caminho()));
     const auto d = abre();
-    digita(*d, "txtDireita", QStringLiteral("15"));
+    EXPECT_EQ(mensagens.mostradas, QStringList{limite("esquerda", 42)});
+    EXPECT_EQ(caixa(*d, "txtEsquerda")->text(), u"50"_s);
+    EXPECT_EQ(d->desenhosExemplo(), 1);
+    // A value pasted over the limit: one message, and the stored value comes back unchecked.
+    caixa(*d, "txtEsquerda")->setText(u"60"_s);
+    EXPECT_EQ(mensagens.mostradas.size(), 2);
+    EXPECT_EQ(caixa(*d, "txtEsquerda")->text(), u"50"_s);
+
+    digita(*d, "txtDireita", u"15"_s);
     EXPECT_EQ(d->desenhosExemplo(), 3);
     EXPECT_FLOAT_EQ(d->margens().MargemDireita, 15);
     QTest::keyClick(caixa(*d, "txtDireita"), Qt::Key_0); // 150 > 42
-    EXPECT_EQ(caixa(*d, "txtDireita")->text(), QStringLiteral("15"));
+    EXPECT_EQ(caixa(*d, "txtDireita")->text(), u"15"_s);
     EXPECT_EQ(d->desenhosExemplo(), 3);
-    ASSERT_EQ(mensagens.mostradas.size(), 1);
-    EXPECT_EQ(mensagens.mostradas[0].titulo, QStringLiteral("Informação:"));
-    EXPECT_EQ(mensagens.mostradas[0].texto,
-              QStringLiteral("A margem direita não pode ser maior que 42mm"));
-    EXPECT_EQ(mensagens.mostradas[0].icone, Mensagens::Icone::Exclamacao);
-
-    digita(*d, "txtSuperior", QStringLiteral("59.4")); // a fifth of 297: accepted
+    EXPECT_EQ(mensagens.mostradas.last(), limite("direita", 42));
+    digita(*d, "txtSuperior", u"59.4"_s); // a fifth of 297: accepted
     EXPECT_FLOAT_EQ(d->margens().MargemSuperior, 59.4f);
-    digita(*d, "txtInferior", QStringLiteral("60"));
-    EXPECT_EQ(mensagens.mostradas.last().texto,
-              QStringLiteral("A margem inferior não pode ser maior que 59mm"));
-    EXPECT_EQ(caixa(*d, "txtInferior")->text(), QStringLiteral("6"));
+    digita(*d, "txtInferior", u"60"_s);
+    EXPECT_EQ(mensagens.mostradas.last(), limite("inferior", 59));
+    EXPECT_EQ(caixa(*d, "txtInferior")->text(), u"6"_s);
     caixa(*d, "txtEsquerda")->clear(); // an empty box is a margin of 0
     EXPECT_FLOAT_EQ(d->margens().MargemEsquerda, 0);
+    EXPECT_EQ(mensagens.mostradas.size(), 4);
 }
 
-TEST_F(frmImprimirTest, StoredMarginOverTheLimitWarnsOnce) {
-    ASSERT_TRUE((Margens{50, 10, 10, 10}).GravaMargens(pasta.caminho()));
-    const auto d = abre();
-    ASSERT_EQ(mensagens.mostradas.size(), 1);
-    EXPECT_EQ(mensagens.mostradas[0].texto,
-              QStringLiteral("A margem esquerda não pode ser maior que 42mm"));
-    EXPECT_EQ(caixa(*d, "txtEsquerda")->text(), QStringLiteral("50"));
-    EXPECT_EQ(d->desenhosExemplo(), 1);
-    // A value pasted over the limit: one message, and the stored value comes back unchecked.
-    caixa(*d, "txtEsquerda")->setText(QStringLiteral("60"));
-    EXPECT_EQ(mensagens.mostradas.size(), 2);
-    EXPECT_EQ(caixa(*d, "txtEsquerda")->text(), QStringLiteral("50"));
-}
-
-TEST_F(frmImprimirTest, FocusSelectsTheWholeBox) {
-    const auto d = abre();
-    QLineEdit* c = caixa(*d, "txtInferior");
-    QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(3, c->height() / 2));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return c->selectedText() == QStringLiteral("10"); }));
-}
-
-TEST_F(frmImprimirTest, EnterSavesTheMarginsAndPrints) {
-    const auto d = abre();
-    marca(*d, "chkPretoEmBranco")->setChecked(false);
-    marca(*d, "chkImprimirFolhaRosto")->setChecked(true);
-    digita(*d, "txtEsquerda", QStringLiteral("25"));
-    QTest::keyClick(caixa(*d, "txtEsquerda"), Qt::Key_Return);
-    EXPECT_EQ(d->result(), QDialog::Accepted);
-    EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(Margens::le(pasta.caminho()), (Margens{25, 10, 10, 10}));
-    EXPECT_EQ(configuracao.PretoEmBranco, 0);
-    EXPECT_EQ(configuracao.ImprimirFolhaRosto, -1);
-    const PdfLido pdf(impressora.outputFileName());
-    ASSERT_GT(pdf.paginas().size(), 2);
-    EXPECT_TRUE(pdf.paginas()[0].contem(QStringLiteral("Análise Numerológica")));
-    EXPECT_GT(pixelsColoridos(pdf.imagem(2)), 50); // colour, as the box said
-    EXPECT_TRUE(mensagens.mostradas.isEmpty());
-}
-
-TEST_F(frmImprimirTest, BlackAndWhiteBoxGivesAGreyDocumentCoverIncluded) {
-    const auto d = abre();
-    marca(*d, "chkPretoEmBranco")->setChecked(true);
-    marca(*d, "chkImprimirFolhaRosto")->setChecked(true);
-    d->findChild<QPushButton*>(QStringLiteral("cmdImprimir"))->click();
-    EXPECT_EQ(d->result(), QDialog::Accepted);
-    const PdfLido pdf(impressora.outputFileName());
-    EXPECT_EQ(pixelsColoridos(pdf.imagem(1)) + pixelsColoridos(pdf.imagem(2)), 0);
+TEST_F(frmImprimirTest, EnterSavesTheMarginsAndPrintsInTheColourModeOfTheBox) {
+    for (const bool pretoEmBranco : {false, true}) {
+        const auto d = abre();
+        filho<QCheckBox>(d.get(), u"chkPretoEmBranco"_s)->setChecked(pretoEmBranco);
+        filho<QCheckBox>(d.get(), u"chkImprimirFolhaRosto"_s)->setChecked(true);
+        digita(*d, "txtEsquerda", u"25"_s);
+        QTest::keyClick(caixa(*d, "txtEsquerda"), Qt::Key_Return);
+        EXPECT_EQ(d->result(), QDialog::Accepted);
+        EXPECT_EQ(Margens::le(pasta.caminho()), (Margens{25, 10, 10, 10}));
+        EXPECT_EQ(configuracao.PretoEmBranco, Configuracao::flag(pretoEmBranco));
+        EXPECT_EQ(configuracao.ImprimirFolhaRosto, -1);
+        const PdfLido pdf(impressora.outputFileName());
+        ASSERT_GT(pdf.paginas().size(), 2);
+        EXPECT_TRUE(pdf.paginas()[0].contem(u"Análise Numerológica"_s));
+        // Grey throughout, cover included, or in colour, as the box said.
+        const int cor = pixelsColoridos(pdf.imagem(1)) + pixelsColoridos(pdf.imagem(2));
+        EXPECT_TRUE(pretoEmBranco ? cor == 0 : cor > 50) << cor;
+        EXPECT_TRUE(mensagens.mostradas.isEmpty());
+    }
 }
 
 TEST_F(frmImprimirTest, EscKeepsTheOptionsButNotTheMargins) {
     ASSERT_TRUE((Margens{12.5f, 10, 10, 10}).GravaMargens(pasta.caminho()));
     const QByteArray antes = pasta.conteudo(Margens::kArquivo);
     const auto d = abre();
-    marca(*d, "chkPretoEmBranco")->setChecked(false);
-    digita(*d, "txtSuperior", QStringLiteral("20"));
+    filho<QCheckBox>(d.get(), u"chkPretoEmBranco"_s)->setChecked(false);
+    digita(*d, "txtSuperior", u"20"_s);
     QTest::keyClick(caixa(*d, "txtSuperior"), Qt::Key_Escape);
     EXPECT_EQ(d->result(), QDialog::Rejected);
     EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(configuracao.PretoEmBranco, 0);
     EXPECT_EQ(pasta.conteudo(Margens::kArquivo), antes);
     EXPECT_FALSE(QFile::exists(impressora.outputFileName()));
-    EXPECT_EQ(caixa(*abre(), "txtEsquerda")->text(), QStringLiteral("12.5"));
+    EXPECT_EQ(caixa(*abre(), "txtEsquerda")->text(), u"12.5"_s);
 
     // Closing the window otherwise changes no setting.
     const auto outro = abre();
-    marca(*outro, "chkPretoEmBranco")->setChecked(true);
+    filho<QCheckBox>(outro.get(), u"chkPretoEmBranco"_s)->setChecked(true);
     outro->close();
     EXPECT_EQ(configuracao.PretoEmBranco, 0);
 }
 
 TEST_F(frmImprimirTest, FailedPrintSavesTheMarginsReportsAndStaysOpen) {
     QPrinter semPasta(QPrinter::HighResolution);
-    TrabalhoImpressao::preparaPdf(semPasta, pasta.arquivo(QStringLiteral("nao/existe/a.pdf")));
+    TrabalhoImpressao::preparaPdf(semPasta, pasta.arquivo(u"nao/existe/a.pdf"_s));
     const auto d = abre(&semPasta);
-    digita(*d, "txtDireita", QStringLiteral("17"));
-    d->findChild<QPushButton*>(QStringLiteral("cmdImprimir"))->click();
+    digita(*d, "txtDireita", u"17"_s);
+    clica(d.get(), u"cmdImprimir"_s);
     EXPECT_EQ(Margens::le(pasta.caminho()), (Margens{10, 10, 17, 10}));
     ASSERT_EQ(mensagens.mostradas.size(), 1);
-    EXPECT_EQ(mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
-    EXPECT_EQ(mensagens.mostradas[0].icone, Mensagens::Icone::Critico);
-    EXPECT_TRUE(mensagens.mostradas[0].texto.startsWith(QStringLiteral("Não foi possível gravar")));
+    EXPECT_TRUE(mensagens.mostradas[0].startsWith(u"Erro:|Não foi possível gravar"_s));
+    EXPECT_TRUE(mensagens.mostradas[0].endsWith(u"|crítico"_s));
     EXPECT_TRUE(d->isVisible());
-    EXPECT_EQ(caixa(*d, "txtDireita")->text(), QStringLiteral("17"));
+    EXPECT_EQ(caixa(*d, "txtDireita")->text(), u"17"_s);
 }
 
 TEST_F(frmImprimirTest, WithoutAPrinterTheAnalysisGoesToTheChosenPdf) {
@@ -203,15 +165,14 @@ TEST_F(frmImprimirTest, WithoutAPrinterTheAnalysisGoesToTheChosenPdf) {
         return escolhido;
     });
     const QByteArray antes = pasta.conteudo(Margens::kArquivo);
-    digita(*d, "txtSuperior", QStringLiteral("20"));
-    auto* cmdImprimir = d->findChild<QPushButton*>(QStringLiteral("cmdImprimir"));
-    cmdImprimir->click(); // the user gives up choosing a file
+    digita(*d, "txtSuperior", u"20"_s);
+    clica(d.get(), u"cmdImprimir"_s); // the user gives up choosing a file
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(pasta.conteudo(Margens::kArquivo), antes);
 
-    escolhido = pasta.arquivo(QStringLiteral("escolhido.pdf"));
-    cmdImprimir->click();
-    EXPECT_EQ(sugestoes, QStringList(2, QStringLiteral("MARIA_DA_SILVA_29-11-1978.pdf")));
+    escolhido = pasta.arquivo(u"escolhido.pdf"_s);
+    clica(d.get(), u"cmdImprimir"_s);
+    EXPECT_EQ(sugestoes, QStringList(2, u"MARIA_DA_SILVA_29-11-1978.pdf"_s));
     EXPECT_EQ(d->result(), QDialog::Accepted);
     const PdfLido pdf(escolhido);
     EXPECT_TRUE(pdf.a4Retrato());

@@ -1,6 +1,7 @@
 // Times of the composition and of the layout of a whole analysis, and of the text writer
 // beside the character-by-character reference it replaces, on the deterministic surface and
-// (with the desktop libraries) with real fonts on page pictures.
+// (with the desktop libraries) with real fonts on page pictures; with the desktop libraries
+// also the page turn of a report window and the memory such a window takes.
 #include "ArquivoInterpretacao.h"
 #include "ComporAnalise.h"
 #include "EscreveTexto.h"
@@ -11,10 +12,19 @@
 #ifdef VIDALUME_BENCH_GUI
 #include "LayoutTela.h"
 #include "SuperficiePintor.h"
+#include "frmExibeRelatorio.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPicture>
+
+#include <malloc.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <map>
+#include <memory>
 #endif
 
 #include <benchmark/benchmark.h>
@@ -119,6 +129,194 @@ BENCHMARK(BM_EscreveTextoFonteReal<false>)
 BENCHMARK(BM_EscreveTextoFonteReal<true>)
     ->Name("BM_EscreveTextoReferencia/FonteReal")
     ->Unit(benchmark::kMillisecond);
+
+// The same surface with its drawing left out: what the two writers themselves cost, finding
+// the line breaks and spreading the gaps, with real font measures.
+class SuperficieSoMedidas : public SuperficiePintor {
+public:
+    using SuperficiePintor::SuperficiePintor;
+
+protected:
+    void DesenhaTexto(double, double, const QString&) override {}
+};
+
+template <bool kReferencia> void BM_EscreveTextoSoMedidas(benchmark::State& state) {
+    for (auto _ : state) {
+        QPicture pagina;
+        QPainter pintor(&pagina);
+        SuperficieSoMedidas s(pintor, 210, 297, 1.0, nullptr);
+        escreveTudo<kReferencia>(s);
+    }
+    state.SetBytesProcessed(state.iterations() * textoLongo().size());
+}
+BENCHMARK(BM_EscreveTextoSoMedidas<false>)
+    ->Name("BM_EscreveTexto/FonteRealSemDesenho")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EscreveTextoSoMedidas<true>)
+    ->Name("BM_EscreveTextoReferencia/FonteRealSemDesenho")
+    ->Unit(benchmark::kMillisecond);
+
+// The screen pages of the analysis with the texts `pontos` points large.
+QList<QPicture> paginasTela(float largura, int pontos) {
+    FontesAnalise fontes;
+    fontes.FonteTexto.Tamanho = qint16(pontos);
+    fontes.FonteDescricao.Tamanho = qint16(pontos);
+    return LayoutTela::ImprimirAnaliseNoMonitor(
+        analise(), Configuracao{}, Configuracao::padraoCalculos(), fontes, LinhasRodape{}, kNome,
+        kData, largura, QStringLiteral(VIDALUME_PASTA_PROGRAMA));
+}
+
+// The smallest text size, from 12 points (the default) up in steps of 2, that makes a report
+// of at least `paginas` pages of this width.
+int pontosPara(float largura, int paginas) {
+    int pontos = 12;
+    while (paginasTela(largura, pontos).size() < paginas) {
+        pontos += 2;
+    }
+    return pontos;
+}
+
+// The main window a report window lives in, shown, and the image the screen shows the report
+// window in.
+struct Tela {
+    Tela(QSize pixels, QSize janela)
+        : pixels(pixels), janela(janela), imagem(janela, QImage::Format_ARGB32_Premultiplied) {
+        principal.resize(pixels);
+        principal.show();
+        QCoreApplication::processEvents();
+    }
+
+    const QSize pixels;
+    const QSize janela;
+    QWidget principal;
+    QImage imagem;
+};
+
+// A report window as the main window makes it: the screen pages of the analysis for the
+// screen, the window maximised inside the main window, page 1 shown. The texts are made
+// large enough for the report to run to at least `paginasMinimas` pages.
+struct JanelaRelatorio {
+    JanelaRelatorio(Tela& tela, int paginasMinimas)
+        : tela(tela), relatorio(std::make_unique<frmExibeRelatorio>(
+                          tela.pixels, LigacoesRelatorio{}, &tela.principal)) {
+        const float largura = relatorio->GetLarguraEmMm();
+        static std::map<std::pair<float, int>, int> tamanhos;
+        const std::pair chave(largura, paginasMinimas);
+        if (!tamanhos.contains(chave)) {
+            tamanhos[chave] = pontosPara(largura, paginasMinimas);
+        }
+        pontos = tamanhos[chave];
+        PaginasProntas prontas{paginasTela(largura, pontos), 1.0};
+        paginas = int(prontas.paginas.size());
+        for (const QPicture& p : prontas.paginas) {
+            bytesFiguras += p.size();
+        }
+        relatorio->setGeometry(QRect(QPoint(0, 0), tela.janela));
+        relatorio->definePaginas(std::move(prontas));
+        relatorio->GravaDados(paginas, 1, kData, kNome);
+        relatorio->show();
+        relatorio->mostrada();
+        pinta();
+    }
+
+    // Paints the whole window once, as the screen would show it.
+    void pinta() { relatorio->render(&tela.imagem); }
+
+    // Lets the window use its idle time: it renders the pages around the one shown.
+    void ociosa() {
+        while (relatorio->preparandoPaginas()) {
+            QCoreApplication::processEvents();
+        }
+    }
+
+    qint64 bytesImagensPaginas() const {
+        const auto* pagina = relatorio->findChild<const QWidget*>(QStringLiteral("picExibe"));
+        const QSize pixels = pagina->size() * pagina->devicePixelRatioF();
+        return qint64(relatorio->paginasProntas().size()) * pixels.width() * pixels.height() * 4;
+    }
+
+    Tela& tela;
+    std::unique_ptr<frmExibeRelatorio> relatorio;
+    int pontos = 0;
+    int paginas = 0;
+    qint64 bytesFiguras = 0;
+};
+
+// Turning to the next page (wrapping round at the end) and painting the window; arguments:
+// the screen's width and height in pixels, the least number of pages (0: texts in their
+// default size, the fullest pages) and whether the window was idle for a moment before each
+// turn (1), as between the clicks of a user, or the pages are turned one right after the
+// other (0).
+void BM_ViraPagina(benchmark::State& state) {
+    const QSize pixels(int(state.range(0)), int(state.range(1)));
+    Tela tela(pixels, pixels - QSize(20, 130));
+    JanelaRelatorio j(tela, int(state.range(2)));
+    const bool ociosa = state.range(3) != 0;
+    int pagina = 1;
+    for (auto _ : state) {
+        if (ociosa) {
+            state.PauseTiming();
+            j.ociosa();
+            state.ResumeTiming();
+        }
+        pagina = pagina % j.paginas + 1;
+        j.relatorio->ExibePagina(pagina);
+        j.pinta();
+    }
+    state.counters["paginas"] = j.paginas;
+    state.counters["pontos"] = j.pontos;
+}
+BENCHMARK(BM_ViraPagina)
+    ->Args({1366, 768, 0, 0})
+    ->Args({1366, 768, 0, 1})
+    ->Args({1366, 768, 21, 0})
+    ->Args({1366, 768, 21, 1})
+    ->Args({1920, 1080, 21, 0})
+    ->Args({1920, 1080, 21, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0);
+
+qint64 memoriaResidente() {
+    std::ifstream statm("/proc/self/statm");
+    qint64 total = 0, residente = 0;
+    statm >> total >> residente;
+    return residente * sysconf(_SC_PAGESIZE);
+}
+
+// The memory of a report window of at least 21 pages: its page pictures and the pages it has
+// rendered ahead while idle, and the growth of the resident memory while it is laid out,
+// created, shown, painted and left idle inside a main window that was already on the screen
+// (after a first report window had loaded the fonts and pictures and was closed again). The
+// image the screen shows the window in belongs to the main window and is not counted.
+void BM_MemoriaJanela(benchmark::State& state) {
+    const QSize pixels(int(state.range(0)), int(state.range(1)));
+    Tela tela(pixels, pixels - QSize(20, 130));
+    {
+        JanelaRelatorio primeira(tela, 21);
+        primeira.ociosa();
+    }
+    QCoreApplication::processEvents();
+    malloc_trim(0);
+    for (auto _ : state) {
+        const qint64 antes = memoriaResidente();
+        JanelaRelatorio j(tela, 21);
+        j.ociosa();
+        const qint64 depois = memoriaResidente();
+        const qint64 prontas = j.bytesImagensPaginas();
+        state.counters["paginas"] = j.paginas;
+        state.counters["pontos"] = j.pontos;
+        state.counters["figuras_KiB"] = double(j.bytesFiguras) / 1024;
+        state.counters["prontas_KiB"] = double(prontas) / 1024;
+        state.counters["total_MiB"] = double(j.bytesFiguras + prontas) / (1024 * 1024);
+        state.counters["rss_MiB"] = double(depois - antes) / (1024 * 1024);
+        state.counters["tela_KiB"] = double(tela.imagem.sizeInBytes()) / 1024;
+    }
+}
+BENCHMARK(BM_MemoriaJanela)
+    ->Args({1366, 768})
+    ->Args({1920, 1080})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 #endif
 
 } // namespace
@@ -129,7 +327,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
 #endif
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

@@ -120,6 +120,7 @@ private:
         }
         // Each word with the space after it, then the last word.
         const double extra = (largura_ - d_.LarguraTexto(linha.texto)) / lacunas;
+        d_.IniciaLinhaJustificada();
         double x = esquerda_;
         qsizetype inicio = 0;
         for (qsizetype i = 0; i < linha.texto.size(); ++i) {
@@ -134,6 +135,7 @@ private:
         }
         d_.DefineX(x);
         d_.Escreve(linha.texto.mid(inicio));
+        d_.ConcluiLinhaJustificada();
     }
 
     bool devolveResto(QString& resto) const {

@@ -54,6 +54,10 @@ public:
     // Draws the string with its top-left corner at the current position. X moves to the end
     // of the string; Y does not change (no new line).
     void Escreve(const QString& texto);
+    // Around the words of one justified line, all written on one line top with nothing else
+    // drawn in between: a surface may draw the line as a whole at Conclui.
+    virtual void IniciaLinhaJustificada() {}
+    virtual void ConcluiLinhaJustificada() {}
     // Draws the string like Escreve, then moves to the start of the next line: X = 0 and Y
     // one line height lower.
     void EscreveLinha(const QString& texto);

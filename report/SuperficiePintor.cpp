@@ -23,7 +23,8 @@ QRectF emUnidades(double x, double y, double largura, double altura) {
     return {x * kU, y * kU, largura * kU, altura * kU};
 }
 
-// A piece of a justified line: a word without any blank, with or without one space after it.
+// A piece that can join a justified line: a word with or without one space after it, and no
+// blank inside (Qt would widen any blank by the word spacing).
 bool pecaDeLinha(const QString& texto) {
     const qsizetype n = texto.endsWith(u' ') ? texto.size() - 1 : texto.size();
     if (n == 0) {
@@ -74,12 +75,12 @@ SuperficiePintor::SuperficiePintor(QPainter& pintor, double larguraMm, double al
 
 SuperficiePintor::~SuperficiePintor() {
     if (pintor_.isActive()) {
-        DesenhaPendente();
+        desenhaPendente();
     }
 }
 
 void SuperficiePintor::EscalaMilimetros() {
-    DesenhaPendente();
+    desenhaPendente();
     pintor_.setTransform(escalaMm_);
 }
 
@@ -176,7 +177,7 @@ void SuperficiePintor::DesenhaTexto(double x, double y, const QString& texto) {
         return;
     }
     resolveFonte();
-    const bool peca = pecaDeLinha(texto);
+    const bool peca = juntando_ && pecaDeLinha(texto);
     if (pendente_ && peca && y == pendente_->y) {
         LinhaPendente& l = *pendente_;
         const double lacuna = x - l.fim;
@@ -189,21 +190,68 @@ void SuperficiePintor::DesenhaTexto(double x, double y, const QString& texto) {
             l.fim = x + LarguraTexto(texto);
             ++l.pecas;
             if (!texto.endsWith(u' ')) {
-                DesenhaPendente();
+                desenhaPendente();
             }
             return;
         }
     }
-    DesenhaPendente();
+    desenhaPendente();
     if (peca && texto.endsWith(u' ')) {
-        pendente_ = LinhaPendente{texto, x,        y,       x + LarguraTexto(texto), 0,
-                                  1,     fonteQt_, escala_, metricas_->subida};
+        LinhaPendente& l = pendente_.emplace();
+        l.texto = texto;
+        l.x = x;
+        l.y = y;
+        l.fim = x + LarguraTexto(texto);
+        l.pecas = 1;
+        l.fonte = fonteQt_;
+        l.escala = escala_;
+        l.subida = metricas_->subida;
         return;
     }
-    desenhaAgora(x, y, texto, fonteQt_, escala_, metricas_->subida);
+    desenhaComoMedido(x, y, texto);
 }
 
-void SuperficiePintor::DesenhaPendente() {
+// In the current font. Inside a string Qt would move a tab on to its next tab stop; here a
+// tab is as wide as measured, and the pieces between tabs are drawn one by one where they
+// were measured.
+void SuperficiePintor::desenhaComoMedido(double x, double y, const QString& texto) {
+    if (!texto.contains(u'\t')) {
+        desenhaAgora(x, y, texto, fonteQt_, escala_, metricas_->subida);
+        return;
+    }
+    double soma = 0;         // pixels up to the character being looked at
+    double inicioPedaco = 0; // pixels up to the first character of the piece
+    qsizetype inicio = 0;
+    for (qsizetype i = 0; i < texto.size();) {
+        const qsizetype c = i;
+        const double a = avanco(texto, i);
+        if (texto[c] == u'\t') {
+            if (c > inicio) {
+                desenhaAgora(x + emMm(inicioPedaco), y, texto.mid(inicio, c - inicio), fonteQt_,
+                             escala_, metricas_->subida);
+            }
+            inicio = c + 1;
+            inicioPedaco = soma + a;
+        }
+        soma += a;
+    }
+    if (inicio < texto.size()) {
+        desenhaAgora(x + emMm(inicioPedaco), y, texto.mid(inicio), fonteQt_, escala_,
+                     metricas_->subida);
+    }
+}
+
+void SuperficiePintor::IniciaLinhaJustificada() {
+    desenhaPendente();
+    juntando_ = true;
+}
+
+void SuperficiePintor::ConcluiLinhaJustificada() {
+    juntando_ = false;
+    desenhaPendente();
+}
+
+void SuperficiePintor::desenhaPendente() {
     if (!pendente_) {
         return;
     }
@@ -226,31 +274,31 @@ void SuperficiePintor::desenhaAgora(double x, double y, const QString& texto, co
 }
 
 void SuperficiePintor::Retangulo(double x1, double y1, double x2, double y2) {
-    DesenhaPendente();
+    desenhaPendente();
     const QRectF r = QRectF(QPointF(x1 * kU, y1 * kU), QPointF(x2 * kU, y2 * kU)).normalized();
     pintor_.fillRect(r, QColor::fromRgba(CorFrente()));
 }
 
 void SuperficiePintor::PintaFigura(const Figura& figura, double x, double y, double largura,
                                    double altura) {
-    DesenhaPendente();
+    desenhaPendente();
     if (figuras_) {
         figuras_->desenha(pintor_, figura, emUnidades(x, y, largura, altura));
     }
 }
 
 void SuperficiePintor::ApagaTudo() {
-    DesenhaPendente();
+    desenhaPendente();
     pintor_.fillRect(emUnidades(0, 0, largura_, altura_), papel_);
 }
 
 void SuperficiePintor::FonteMudou() {
-    DesenhaPendente();
+    desenhaPendente();
     fonteValida_ = false;
 }
 
 void SuperficiePintor::CorMudou() {
-    DesenhaPendente();
+    desenhaPendente();
     pintor_.setPen(QColor::fromRgba(CorFrente()));
 }
 

@@ -8,18 +8,21 @@
 // are set without kerning, ligatures or hinting, so that Qt draws a string exactly as wide as
 // the sum of its characters' advances (scripts that cannot be written without shaping, such
 // as Arabic or the Indic ones, are still shaped and may come out a little narrower or wider
-// than measured). Each character is measured once per face and style, for the whole run;
-// measuring a string is adding up a few numbers.
+// than measured; so are characters outside the basic plane, measured here unit by unit). A
+// tab is as wide as Qt makes it at the start of a string, wherever it stands. Each character
+// is measured once per face and style, for the whole run; measuring a string is adding up a
+// few numbers.
 //
 // Every font is drawn at kPixelsFonte pixels and scaled to its size: Qt's FreeType engine
 // keeps glyph advances and glyph images in its caches only up to that size, and measures and
 // draws many times slower above it.
 //
-// The pieces of a justified line (each word with its space, then the last word, all on one
-// line top, separated by equal gaps) are drawn as one string with the gap as word spacing:
-// a page then holds one text item per line instead of one per word, which is what makes
-// recording and replaying a page fast. Such a line is held until its last word, or until
-// anything else is drawn, the font or colour changes or the surface is destroyed.
+// The words of a justified line (each with its space, then the last word, all on one line
+// top, separated by equal gaps) are drawn as one string with the gap as word spacing: a page
+// then holds one text item per line instead of one per word, which is what makes recording
+// and replaying a page fast. They are gathered between IniciaLinhaJustificada and
+// ConcluiLinhaJustificada; a word that cannot join (one with a blank inside, or after an
+// unequal gap) is drawn on its own.
 #pragma once
 
 #include "FigurasSvg.h"
@@ -61,10 +64,8 @@ public:
     void Retangulo(double x1, double y1, double x2, double y2) override;
     void PintaFigura(const Figura& figura, double x, double y, double largura,
                      double altura) override;
-
-    // Draws the justified line held back, if any. Call it before drawing on the painter
-    // directly.
-    void DesenhaPendente();
+    void IniciaLinhaJustificada() override;
+    void ConcluiLinhaJustificada() override;
 
 protected:
     void DesenhaTexto(double x, double y, const QString& texto) override;
@@ -74,6 +75,7 @@ protected:
 
 private:
     struct Metricas;
+    void desenhaPendente();
     struct LinhaPendente {
         QString texto;
         double x = 0;
@@ -89,10 +91,11 @@ private:
     static Metricas& metricasDe(const FonteSuperficie& fonte);
     // The font of the current face, style and size; resolved when first needed.
     void resolveFonte() const;
-    // Advance of the character (or surrogate pair) at `i` in pixels of the drawn font; `i`
-    // moves past it.
+    // Advance of the UTF-16 unit at `i` in pixels of the drawn font, as Qt measures it alone;
+    // `i` moves past it.
     double avanco(QStringView texto, qsizetype& i) const;
     double emMm(double pixels) const { return pixels * escala_ / kUnidadesPorMm; }
+    void desenhaComoMedido(double x, double y, const QString& texto);
     void desenhaAgora(double x, double y, const QString& texto, const QFont& fonte, double escala,
                       double subida);
 
@@ -110,6 +113,7 @@ private:
     mutable FonteSuperficie resolvida_;    // what fonteQt_ and escala_ were made for
     mutable std::optional<QFontMetricsF> medidor_;
 
+    bool juntando_ = false; // between IniciaLinhaJustificada and ConcluiLinhaJustificada
     std::optional<LinhaPendente> pendente_;
 };
 

@@ -7,9 +7,12 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace vidalume {
 
@@ -77,6 +80,10 @@ frmExibeRelatorio::frmExibeRelatorio(QSize telaPixels, LigacoesRelatorio ligacoe
     setFocusProxy(picExibe_);
     connect(vScroll_, &QScrollBar::valueChanged, this, &frmExibeRelatorio::vScroll_Change);
     connect(hScroll_, &QScrollBar::valueChanged, this, &frmExibeRelatorio::hScroll_Change);
+    preparo_ = new QTimer(this);
+    preparo_->setSingleShot(true);
+    preparo_->setInterval(0);
+    connect(preparo_, &QTimer::timeout, this, &frmExibeRelatorio::preparaImagens);
     posicionaPagina();
 }
 
@@ -103,6 +110,11 @@ void frmExibeRelatorio::ExibePagina(int Pagina) {
     const ArmazemPaginas::Posicao volta =
         armazem_.trocaPagina(Pagina, {float(rolagem_.valorH()), float(rolagem_.valorV())});
     picExibe_->mostra(armazem_.folha(Pagina), armazem_.unidadesPorMm());
+    if (const auto pronta = imagens_.find(Pagina);
+        pronta != imagens_.end() && armazem_.folha(Pagina) != nullptr) {
+        picExibe_->usaImagem(pronta->second, aparenciaImagens_);
+    }
+    preparo_->start();
     rolagem_.defineValorV(RolagemRelatorio::inteiro(volta.v));
     rolagem_.defineValorH(RolagemRelatorio::inteiro(volta.h));
     atualizaBarras();
@@ -111,6 +123,54 @@ void frmExibeRelatorio::ExibePagina(int Pagina) {
         ligacoes_.escreveStatus(armazem_.linhaNavegacao());
     }
     unsetCursor();
+}
+
+// Renders one page per turn of the event loop: the page shown, then the next, then the
+// previous one, as many as the memory allowed for them holds. Images of other pages, or
+// made for another size, density or colours, are dropped.
+void frmExibeRelatorio::preparaImagens() {
+    const AparenciaPagina aparencia =
+        picExibe_->aparencia(armazem_.unidadesPorMm(), picExibe_->devicePixelRatioF());
+    if (!(aparencia == aparenciaImagens_)) {
+        imagens_.clear();
+        aparenciaImagens_ = aparencia;
+    }
+    const int atual = armazem_.PaginaExibida();
+    const qint64 cabem =
+        std::min<qint64>(3, kMemoriaImagens / std::max<qint64>(1, aparencia.bytes()));
+    std::vector<int> desejadas;
+    for (const int p : {atual, atual + 1, atual - 1}) {
+        if (qint64(desejadas.size()) < cabem && armazem_.folha(p) != nullptr) {
+            desejadas.push_back(p);
+        }
+    }
+    std::erase_if(imagens_, [&](const auto& par) {
+        return std::find(desejadas.begin(), desejadas.end(), par.first) == desejadas.end();
+    });
+    for (const int p : desejadas) {
+        if (imagens_.contains(p)) {
+            continue;
+        }
+        const QImage imagem = QuadroPagina::renderiza(*armazem_.folha(p), aparencia);
+        imagens_[p] = imagem;
+        if (p == atual) {
+            picExibe_->usaImagem(imagem, aparencia);
+        }
+        preparo_->start();
+        return;
+    }
+}
+
+QList<int> frmExibeRelatorio::paginasProntas() const {
+    QList<int> paginas;
+    for (const auto& [p, imagem] : imagens_) {
+        paginas << p;
+    }
+    return paginas;
+}
+
+bool frmExibeRelatorio::preparandoPaginas() const {
+    return preparo_->isActive();
 }
 
 void frmExibeRelatorio::Form_Activate() {
@@ -211,6 +271,11 @@ bool frmExibeRelatorio::eventFilter(QObject* objeto, QEvent* evento) {
         // The window sees the keys before its controls, whichever has the focus.
         if (Form_KeyDown(static_cast<QKeyEvent*>(evento))) {
             return true;
+        }
+        break;
+    case QEvent::PaletteChange:
+        if (objeto == picExibe_) {
+            preparo_->start(); // the pages rendered so far have the old colours
         }
         break;
     case QEvent::MouseMove:

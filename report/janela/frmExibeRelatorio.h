@@ -5,17 +5,19 @@
 
 #include "ArmazemPaginas.h"
 #include "FonteDePaginas.h"
+#include "QuadroPagina.h"
 #include "RolagemRelatorio.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <functional>
+#include <map>
 
 class QScrollBar;
+class QTimer;
 
 namespace vidalume {
-
-class QuadroPagina;
 
 // What a report window asks of the main window.
 struct LigacoesRelatorio {
@@ -24,11 +26,15 @@ struct LigacoesRelatorio {
     std::function<void()> apagaAjuda;                  // takes the toolbar button help away
 };
 
+// While the window is idle it renders the page shown and the pages next to it into images
+// (as many of the three as kMemoriaImagens holds), so that turning to a neighbouring page or
+// scrolling copies pixels instead of replaying the page's drawing.
 class frmExibeRelatorio : public QWidget {
     Q_OBJECT
 public:
     static const QString kTitulo;
     static const QString kConvite; // the navigation line once a report window closes
+    static constexpr qint64 kMemoriaImagens = 18 * 1024 * 1024;
 
     // `telaPixels` is the size of the screen the page width and top offset are taken from.
     frmExibeRelatorio(QSize telaPixels, LigacoesRelatorio ligacoes, QWidget* parent = nullptr);
@@ -49,6 +55,9 @@ public:
     void focaPagina();
 
     const RolagemRelatorio& rolagem() const { return rolagem_; }
+    // The pages rendered so far, and whether more are still to be rendered.
+    QList<int> paginasProntas() const;
+    bool preparandoPaginas() const;
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -66,6 +75,7 @@ private:
     void atualizaBarras();
     void posicionaPagina();
     void posicionaBarras();
+    void preparaImagens();
 
     LigacoesRelatorio ligacoes_;
     ArmazemPaginas armazem_;
@@ -73,6 +83,9 @@ private:
     QuadroPagina* picExibe_ = nullptr;
     QScrollBar* vScroll_ = nullptr;
     QScrollBar* hScroll_ = nullptr;
+    QTimer* preparo_ = nullptr;
+    std::map<int, QImage> imagens_; // by page number
+    AparenciaPagina aparenciaImagens_;
 };
 
 } // namespace vidalume

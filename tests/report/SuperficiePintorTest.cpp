@@ -1,14 +1,18 @@
-// The painter surface's measures in millimetres, and the fast text writer against the
-// character-by-character reference with real fonts.
+// The painter surface's measures in millimetres, text drawn exactly where it was measured,
+// and the fast text writer against the character-by-character reference with real fonts.
 #include "SuperficiePintor.h"
 #include "EscreveTexto.h"
 #include "EscreveTextoReferencia.h"
+#include "LayoutTela.h"
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QPainter>
 #include <QPicture>
 #include <QRandomGenerator>
+
+#include <functional>
 
 namespace vidalume {
 namespace {
@@ -73,6 +77,111 @@ TEST(EscreveTextoFontesReaisTest, SameLinesAsTheReference) {
                   EscreveTextoReferencia::escreve(b, 20, 12, direita, 200, tb));
         ASSERT_EQ(ta, tb);
         ASSERT_EQ(a.desenho, b.desenho);
+    }
+}
+
+// Draws on a page picture as the screen layout does, replays it at 20 pixels per millimetre
+// and gives the rightmost inked millimetre between the tops y1 and y2.
+constexpr double kPixelsPorMm = 20;
+
+double bordaDireita(const std::function<void(SuperficiePintor&)>& desenha, double y1, double y2) {
+    QPicture pagina;
+    {
+        QPainter pintor(&pagina);
+        SuperficiePintor s(pintor, 150, 60, 1.0, nullptr);
+        desenha(s);
+    }
+    QImage imagem(int(150 * kPixelsPorMm), int(60 * kPixelsPorMm), QImage::Format_RGB32);
+    imagem.fill(Qt::white);
+    {
+        QPainter pintor(&imagem);
+        LayoutTela::pinta(pintor, pagina, kPixelsPorMm);
+    }
+    int direita = -1;
+    for (int y = int(y1 * kPixelsPorMm); y < int(y2 * kPixelsPorMm); ++y) {
+        for (int x = imagem.width() - 1; x > direita; --x) {
+            if (qGray(imagem.pixel(x, y)) < 160) {
+                direita = x;
+                break;
+            }
+        }
+    }
+    return (direita + 1) / kPixelsPorMm;
+}
+
+void defineFonte(SuperficiePintor& s, const QString& familia, bool negrito, bool italico) {
+    s.DefineNomeFonte(familia);
+    s.DefineTamanhoFonte(12);
+    s.DefineNegrito(negrito);
+    s.DefineItalico(italico);
+}
+
+// Widths add up character by character, and a string is drawn exactly as wide as that: a
+// justified line (drawn as one text item with its gaps) ends where its last word, drawn alone
+// at its measured place, ends; so does a word full of pairs a font would kern, and a word
+// with a tab inside.
+TEST(SuperficiePintorTest, TextEndsOnScreenWhereItWasMeasured) {
+    const QString linha = QStringLiteral("AVATAR Wave Tomo Yacht LTA office affluent AWAY "
+                                         "Vovó, você já leu \"Ávila\"? Tê-lo-ia lido");
+    const QString texto = linha + u' ' + linha;
+    const QString pares = QStringLiteral("AVAVAWAYATAVTeToYoLTAV\tAVAV");
+    const QStringList familias = {"Times New Roman", "Arial", "Courier New"};
+    for (const QString& familia : familias) {
+        for (int estilo = 0; estilo < 4; ++estilo) {
+            const bool negrito = estilo & 1, italico = estilo & 2;
+            SCOPED_TRACE(QStringLiteral("%1 %2").arg(familia).arg(estilo).toStdString());
+            const auto fonte = [&](SuperficiePintor& s) {
+                defineFonte(s, familia, negrito, italico);
+            };
+
+            // The first line's last word, found with the same measures as the writer's.
+            QPicture rascunho;
+            QPainter pintor(&rascunho);
+            SuperficiePintor medidas(pintor, 150, 60, 1.0, nullptr);
+            fonte(medidas);
+            QString primeira = texto.left(medidas.PrimeiroExcesso(texto, 100, 1));
+            primeira.truncate(primeira.lastIndexOf(u' '));
+            const QString ultima = primeira.mid(primeira.lastIndexOf(u' ') + 1);
+            const double x = 110 - medidas.LarguraTexto(ultima);
+            const double xFim = 10 + medidas.LarguraTexto(pares.chopped(1));
+
+            const double justificada = bordaDireita(
+                [&](SuperficiePintor& s) {
+                    fonte(s);
+                    QString bloco = texto;
+                    EscreveTexto::escreve(s, 10, 10, 110, 1e9, bloco);
+                },
+                10, 14);
+            const double sozinha = bordaDireita(
+                [&](SuperficiePintor& s) {
+                    fonte(s);
+                    s.DefineX(x);
+                    s.DefineY(10);
+                    s.Escreve(ultima);
+                },
+                10, 14);
+            EXPECT_NEAR(justificada, sozinha, 1.01 / kPixelsPorMm);
+            EXPECT_GT(justificada, 109); // italics reach a little past their advance
+            EXPECT_LT(justificada, 110.5);
+
+            const double inteira = bordaDireita(
+                [&](SuperficiePintor& s) {
+                    fonte(s);
+                    s.DefineX(10);
+                    s.DefineY(30);
+                    s.Escreve(pares);
+                },
+                30, 35);
+            const double soUltima = bordaDireita(
+                [&](SuperficiePintor& s) {
+                    fonte(s);
+                    s.DefineX(xFim);
+                    s.DefineY(30);
+                    s.Escreve(pares.right(1));
+                },
+                30, 35);
+            EXPECT_NEAR(inteira, soUltima, 1.01 / kPixelsPorMm);
+        }
     }
 }
 

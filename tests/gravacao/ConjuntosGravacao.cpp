@@ -1,0 +1,96 @@
+#include "ConjuntosGravacao.h"
+
+#include "ArquivoInterpretacao.h"
+#include "Configuracao.h"
+#include "FontesAnalise.h"
+#include "LinhasRodape.h"
+#include "Margens.h"
+
+namespace vidalume::teste {
+
+namespace {
+
+// A text that fills most of a record, so that a save writes several pages of the file.
+QString textoLongo(const QString& frase, int vezes) {
+    QString t;
+    for (int i = 0; i < vezes; ++i) {
+        t += frase.arg(i) + QStringLiteral("\r\n");
+    }
+    return t.left(ArquivoInterpretacao::kTamanhoRegistro - 10);
+}
+
+Configuracao configuracao(int qual) {
+    Configuracao c;
+    if (qual == 1) {
+        c.ImprimirNumero = -1;
+        c.ImprimirCabecalho = -1;
+        c.EscutarSons = 0;
+        for (int k = 1; k <= Configuracao::kTotalCalculos; k += 3) {
+            c.CalculosAtivos[k] = 0;
+        }
+    }
+    return c;
+}
+
+FontesAnalise fontes(int qual) {
+    FontesAnalise f;
+    if (qual == 1) {
+        f.FonteTitulo = DadosFonte::cria(QStringLiteral("Liberation Serif"), false, true, 18);
+        f.FonteTexto = DadosFonte::cria(QStringLiteral("Liberation Sans"), true, false, 11);
+    }
+    return f;
+}
+
+LinhasRodape linhas(int qual) {
+    LinhasRodape l;
+    if (qual == 1) {
+        l.CabecalhoLinhaUm = QStringLiteral("Consultório Estrela Guia");
+        l.RodapeLinhaUm = QStringLiteral("Numeróloga: Ana Souza");
+        l.RodapeLinhaDois =
+            QStringLiteral("Telefone (11) 5555-0000 — atendimento com hora marcada");
+    }
+    return l;
+}
+
+Margens margens(int qual) {
+    return qual == 1 ? Margens{12.5f, 8, 15, 20} : Margens::padrao();
+}
+
+} // namespace
+
+QStringList arquivosGravados() {
+    return {QStringLiteral("CVIDA.DAT"), QStringLiteral("CDATA.DAT"), Configuracao::kArquivo,
+            FontesAnalise::kArquivo,     LinhasRodape::kArquivo,      Margens::kArquivo};
+}
+
+void preparaPasta(const QString& pasta) {
+    const ArquivoInterpretacao arquivos(pasta);
+    for (int r = 1; r <= 5; ++r) {
+        arquivos.GravaTextoInterpretacao(
+            r, QStringLiteral("CVIDA.DAT"),
+            textoLongo(QStringLiteral("Caminho %1, registro fixo."), 200));
+        arquivos.GravaTextoInterpretacao(
+            r, QStringLiteral("CDATA.DAT"),
+            textoLongo(QStringLiteral("Explicação %1, registro fixo."), 200));
+    }
+    gravaConjunto(pasta, 0);
+}
+
+bool gravaConjunto(const QString& pasta, int qual) {
+    const ArquivoInterpretacao arquivos(pasta);
+    const QString versao = qual == 1 ? QStringLiteral("nova") : QStringLiteral("antiga");
+    bool ok = arquivos.GravaTextoInterpretacao(
+        3, QStringLiteral("CVIDA.DAT"),
+        textoLongo(QStringLiteral("Vida %1, versão ") + versao + QStringLiteral("."), 300));
+    ok = arquivos.GravaTextoInterpretacao(
+             1, QStringLiteral("CDATA.DAT"),
+             textoLongo(QStringLiteral("Data %1, versão ") + versao + QStringLiteral("."), 300)) &&
+         ok;
+    ok = configuracao(qual).GravaConfiguracao(pasta) && ok;
+    ok = fontes(qual).GravaFontes(pasta) && ok;
+    ok = linhas(qual).GravaLinhasRodape(pasta) && ok;
+    ok = margens(qual).GravaMargens(pasta) && ok;
+    return ok;
+}
+
+} // namespace vidalume::teste

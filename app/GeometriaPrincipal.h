@@ -3,6 +3,8 @@
 // horizontal tiling of the report windows.
 #pragma once
 
+#include "Unidades.h"
+
 #include <QList>
 #include <QRect>
 
@@ -10,7 +12,7 @@ namespace vidalume {
 
 class GeometriaPrincipal {
 public:
-    static constexpr int kTwipsPorPixel = 15;
+    static constexpr int kTwipsPorPixel = Unidades::kTwipsPorPixel;
     static constexpr int kBotoes = 7;
 
     static int pixels(double twips); // to the nearest pixel

@@ -3,12 +3,14 @@
 // and are turned into millimetres at 56.7 twips per millimetre.
 #pragma once
 
+#include "Unidades.h"
+
 namespace vidalume {
 
 class GeometriaTela {
 public:
-    static constexpr double kTwipsPorMm = 56.7;
-    static constexpr int kTwipsPorPixel = 15;
+    static constexpr double kTwipsPorMm = Unidades::kTwipsPorMm;
+    static constexpr int kTwipsPorPixel = Unidades::kTwipsPorPixel;
     static constexpr double kAlturaPagina = 297;
 
     static double twipsDePixels(int pixels) { return double(pixels) * kTwipsPorPixel; }

@@ -3,6 +3,8 @@
 // was laid out.
 #pragma once
 
+#include "Unidades.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -11,7 +13,7 @@ namespace vidalume {
 
 class DicasBotoes {
 public:
-    static constexpr int kTwipsPorPixel = 15;
+    static constexpr int kTwipsPorPixel = Unidades::kTwipsPorPixel;
     static constexpr int kLarguraTwips = 3615;
     static constexpr int kAlturaTwips = 645;
     // The help window sits this far right of the button's left edge and this far below the

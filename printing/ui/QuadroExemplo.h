@@ -2,6 +2,8 @@
 // it, scaled from millimetres to the box's inside.
 #pragma once
 
+#include "Unidades.h"
+
 #include <QFrame>
 #include <QPicture>
 #include <QSizeF>
@@ -17,7 +19,7 @@ class QuadroExemplo : public QFrame {
     Q_OBJECT
 public:
     // Screen millimetres: 56.7 twips per millimetre and 15 twips per pixel.
-    static constexpr double kPixelsPorMm = 56.7 / 15.0;
+    static constexpr double kPixelsPorMm = Unidades::kPixelsPorMm;
 
     explicit QuadroExemplo(FigurasSvg* figuras, QWidget* parent = nullptr);
 

@@ -1,4 +1,5 @@
 #include "frmImprimir.h"
+#include "Unidades.h"
 
 #include "ArquivoInterpretacao.h"
 #include "ComporAnalise.h"
@@ -28,7 +29,7 @@ namespace vidalume {
 
 namespace {
 
-constexpr int kTwipsPorPixel = 15;
+constexpr int kTwipsPorPixel = Unidades::kTwipsPorPixel;
 constexpr int kEntradaExemplo = 23; // the expression interpretation
 
 int px(int twips) {

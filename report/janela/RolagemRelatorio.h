@@ -8,14 +8,16 @@
 // the vertical maximum is negative when the window is taller than the page and its margins.
 #pragma once
 
+#include "Unidades.h"
+
 #include <QSizeF>
 
 namespace vidalume {
 
 class RolagemRelatorio {
 public:
-    static constexpr double kTwipsPorMm = 56.7;
-    static constexpr double kTwipsPorPixel = 15.0;
+    static constexpr double kTwipsPorMm = Unidades::kTwipsPorMm;
+    static constexpr double kTwipsPorPixel = Unidades::kTwipsPorPixel;
     static constexpr double kAlturaPagina = 297.0;
     static constexpr int kPequenaH = 5;
     static constexpr int kGrandeH = 10;

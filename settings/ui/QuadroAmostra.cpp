@@ -1,4 +1,5 @@
 #include "QuadroAmostra.h"
+#include "Unidades.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -12,7 +13,7 @@ const QString QuadroAmostra::kLinhaTexto = QStringLiteral("Você é uma pessoa..
 namespace {
 
 // Screen millimetres: 56.7 twips per millimetre and 15 twips per pixel.
-constexpr double kPixelsPorMm = 56.7 / 15.0;
+constexpr double kPixelsPorMm = Unidades::kPixelsPorMm;
 constexpr double kMargemMm = 2;
 constexpr double kEntrelinhaMm = 1;
 

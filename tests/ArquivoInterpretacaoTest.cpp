@@ -8,22 +8,15 @@
 
 #include <gtest/gtest.h>
 
+#include "ArquivosTeste.h"
+
 using namespace vidalume;
+using teste::conteudo;
+using teste::escreve;
 
 namespace {
 
 constexpr int kR = ArquivoInterpretacao::kTamanhoRegistro;
-
-QByteArray conteudo(const QString& caminho) {
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void escreve(const QString& caminho, const QByteArray& bytes) {
-    QFile f(caminho);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "RolagemRelatorio.h"
 
+#include "GeometriaTela.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -21,8 +23,10 @@ int RolagemRelatorio::inteiro(double valor) {
 }
 
 RolagemRelatorio::RolagemRelatorio(QSizeF telaPixels)
-    : larguraTela_(pixelsParaMm(telaPixels.width())), larguraPagina_(float(larguraTela_ * 0.9)),
-      topoFolha_(pixelsParaMm(telaPixels.height()) * 0.04), esquerdaPagina_(larguraTela_ * 0.04) {}
+    : larguraTela_(pixelsParaMm(telaPixels.width())),
+      larguraPagina_(GeometriaTela::GetLarguraEmMm(telaPixels.width() * kTwipsPorPixel)),
+      topoFolha_(GeometriaTela::TopoFolha(telaPixels.height() * kTwipsPorPixel)),
+      esquerdaPagina_(GeometriaTela::EsquerdaFolha(telaPixels.width() * kTwipsPorPixel)) {}
 
 int RolagemRelatorio::limitaV(int valor) const {
     // A negative maximum turns the bar's range around: from the maximum up to 0.

@@ -10,6 +10,7 @@
 #include "LayoutAnalise.h"
 
 #ifdef VIDALUME_BENCH_GUI
+#include "GravadorPagina.h"
 #include "LayoutTela.h"
 #include "SuperficiePintor.h"
 #include "frmExibeRelatorio.h"
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <QPicture>
 
 #include <malloc.h>
 #include <unistd.h>
@@ -116,10 +116,12 @@ BENCHMARK(BM_LayoutTela)->Arg(210)->Arg(457)->Unit(benchmark::kMillisecond);
 
 template <bool kReferencia> void BM_EscreveTextoFonteReal(benchmark::State& state) {
     for (auto _ : state) {
-        QPicture pagina;
-        QPainter pintor(&pagina);
-        SuperficiePintor s(pintor, 210, 297, 1.0, nullptr);
-        escreveTudo<kReferencia>(s);
+        GravadorPagina gravador(nullptr);
+        {
+            SuperficiePintor s(gravador, 210, 297);
+            escreveTudo<kReferencia>(s);
+        }
+        benchmark::DoNotOptimize(gravador.conclui());
     }
     state.SetBytesProcessed(state.iterations() * textoLongo().size());
 }
@@ -142,9 +144,8 @@ protected:
 
 template <bool kReferencia> void BM_EscreveTextoSoMedidas(benchmark::State& state) {
     for (auto _ : state) {
-        QPicture pagina;
-        QPainter pintor(&pagina);
-        SuperficieSoMedidas s(pintor, 210, 297, 1.0, nullptr);
+        GravadorPagina gravador(nullptr);
+        SuperficieSoMedidas s(gravador, 210, 297);
         escreveTudo<kReferencia>(s);
     }
     state.SetBytesProcessed(state.iterations() * textoLongo().size());
@@ -157,7 +158,7 @@ BENCHMARK(BM_EscreveTextoSoMedidas<true>)
     ->Unit(benchmark::kMillisecond);
 
 // The screen pages of the analysis with the texts `pontos` points large.
-QList<QPicture> paginasTela(float largura, int pontos) {
+QList<PaginaGravada> paginasTela(float largura, int pontos) {
     FontesAnalise fontes;
     fontes.FonteTexto.Tamanho = qint16(pontos);
     fontes.FonteDescricao.Tamanho = qint16(pontos);
@@ -208,8 +209,8 @@ struct JanelaRelatorio {
         pontos = tamanhos[chave];
         PaginasProntas prontas{paginasTela(largura, pontos), 1.0};
         paginas = int(prontas.paginas.size());
-        for (const QPicture& p : prontas.paginas) {
-            bytesFiguras += p.size();
+        for (const PaginaGravada& p : prontas.paginas) {
+            bytesFiguras += p.bytes();
         }
         relatorio->setGeometry(QRect(QPoint(0, 0), tela.janela));
         relatorio->definePaginas(std::move(prontas));

@@ -1,28 +1,27 @@
 // The screen layout of an analysis: lays the composed analysis out into finished page
 // pictures for a report window.
 //
-// Each page is a QPicture recorded in millimetres: the origin is the page's top-left corner,
-// x grows to the right and y downwards, and the page is larguraMm wide and 297 mm high
-// (boundingRect() gives the size rounded up to whole millimetres). Paper is not painted:
-// paint the page's background (the window colour) first, then the picture scaled to the
-// screen, for example with pinta():
+// Each page is recorded in millimetres: the origin is the page's top-left corner, x grows to
+// the right and y downwards, and the page is larguraMm wide and 297 mm high. Paper is not
+// painted: paint the page's background (the window colour) first, then the page scaled to
+// the screen, for example with pinta():
 //
 //     QPainter p(widget);
 //     p.fillRect(rectOfThePage, palette().window());
-//     LayoutTela::pinta(p, pagina, pixelsPorMm); // scale(pixelsPorMm) and drawPicture
+//     LayoutTela::pinta(p, pagina, pixelsPorMm); // scale(pixelsPorMm) and replay
 //
-// Pictures are vector drawings: they stay sharp at any scale and on high-density screens,
-// and a page takes a few dozen kilobytes.
+// Pages are vector drawings: they stay sharp at any scale and on high-density screens, and a
+// page takes a few dozen kilobytes.
 #pragma once
 
 #include "Configuracao.h"
 #include "FontesAnalise.h"
 #include "ItemAnalise.h"
 #include "LinhasRodape.h"
+#include "PaginaGravada.h"
 
 #include <QColor>
 #include <QList>
-#include <QPicture>
 #include <QString>
 
 class QPainter;
@@ -36,7 +35,7 @@ public:
     // The pages of the analysis, page 1 first; as many as the analysis needs. Screen margins
     // are 10, 5, 10, 5 mm; the sign, divider and other pictures are read from the folder
     // "imagens" inside `pastaPrograma`; text and rules are drawn in `corTexto`.
-    static QList<QPicture>
+    static QList<PaginaGravada>
     ImprimirAnaliseNoMonitor(const Analise& analise, const Configuracao& configuracao,
                              const Configuracao::Selecao& selecao, const FontesAnalise& fontes,
                              const LinhasRodape& linhas, const QString& NomeAnalise,
@@ -45,7 +44,7 @@ public:
 
     // Paints a page with its top-left corner at the painter's origin, `pixelsPorMm` painter
     // units per millimetre, with antialiased text and lines.
-    static void pinta(QPainter& pintor, const QPicture& pagina, double pixelsPorMm);
+    static void pinta(QPainter& pintor, const PaginaGravada& pagina, double pixelsPorMm);
 };
 
 } // namespace vidalume

@@ -65,23 +65,23 @@ SuperficiePintor::Metricas& SuperficiePintor::metricasDe(const FonteSuperficie& 
 SuperficiePintor::SuperficiePintor(QPainter& pintor, double larguraMm, double alturaMm,
                                    double dispositivoPorMm, FigurasSvg* figuras,
                                    const QColor& papel)
-    : pintor_(pintor), largura_(larguraMm), altura_(alturaMm),
-      escalaMm_(QTransform::fromScale(dispositivoPorMm / kU, dispositivoPorMm / kU) *
-                pintor.transform()),
-      figuras_(figuras), papel_(papel) {
-    EscalaMilimetros();
-    CorMudou();
-}
+    : propria_(std::make_unique<SaidaPintor>(
+          pintor,
+          QTransform::fromScale(dispositivoPorMm / kU, dispositivoPorMm / kU) * pintor.transform(),
+          figuras)),
+      saida_(*propria_), largura_(larguraMm), altura_(alturaMm), papel_(papel) {}
+
+SuperficiePintor::SuperficiePintor(SaidaPintura& saida, double larguraMm, double alturaMm,
+                                   const QColor& papel)
+    : saida_(saida), largura_(larguraMm), altura_(alturaMm), papel_(papel) {}
 
 SuperficiePintor::~SuperficiePintor() {
-    if (pintor_.isActive()) {
-        desenhaPendente();
-    }
+    desenhaPendente();
 }
 
+// Every drawing step is made in millimetres from the surface's corner already.
 void SuperficiePintor::EscalaMilimetros() {
     desenhaPendente();
-    pintor_.setTransform(escalaMm_);
 }
 
 void SuperficiePintor::resolveFonte() const {
@@ -264,32 +264,27 @@ void SuperficiePintor::desenhaPendente() {
 }
 
 // The text's top-left corner at (x, y) millimetres, in the painter's current transform.
+// The text's top-left corner at (x, y) millimetres, in the fore colour.
 void SuperficiePintor::desenhaAgora(double x, double y, const QString& texto, const QFont& fonte,
                                     double escala, double subida) {
-    const QTransform antes = pintor_.transform();
-    pintor_.setFont(fonte);
-    pintor_.setTransform(QTransform::fromScale(escala, escala) * antes);
-    pintor_.drawText(QPointF(x * kU / escala, y * kU / escala + subida), texto);
-    pintor_.setTransform(antes);
+    saida_.texto(QPointF(x * kU, y * kU + subida * escala), texto, fonte, escala, CorFrente());
 }
 
 void SuperficiePintor::Retangulo(double x1, double y1, double x2, double y2) {
     desenhaPendente();
     const QRectF r = QRectF(QPointF(x1 * kU, y1 * kU), QPointF(x2 * kU, y2 * kU)).normalized();
-    pintor_.fillRect(r, QColor::fromRgba(CorFrente()));
+    saida_.retangulo(r, CorFrente());
 }
 
 void SuperficiePintor::PintaFigura(const Figura& figura, double x, double y, double largura,
                                    double altura) {
     desenhaPendente();
-    if (figuras_) {
-        figuras_->desenha(pintor_, figura, emUnidades(x, y, largura, altura));
-    }
+    saida_.figura(figura, emUnidades(x, y, largura, altura));
 }
 
 void SuperficiePintor::ApagaTudo() {
     desenhaPendente();
-    pintor_.fillRect(emUnidades(0, 0, largura_, altura_), papel_);
+    saida_.retangulo(emUnidades(0, 0, largura_, altura_), papel_.rgba());
 }
 
 void SuperficiePintor::FonteMudou() {
@@ -299,7 +294,6 @@ void SuperficiePintor::FonteMudou() {
 
 void SuperficiePintor::CorMudou() {
     desenhaPendente();
-    pintor_.setPen(QColor::fromRgba(CorFrente()));
 }
 
 } // namespace vidalume

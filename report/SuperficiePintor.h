@@ -26,6 +26,7 @@
 #pragma once
 
 #include "FigurasSvg.h"
+#include "SaidaPintor.h"
 #include "SuperficieDesenho.h"
 
 #include <QColor>
@@ -33,6 +34,7 @@
 #include <QFontMetricsF>
 #include <QTransform>
 
+#include <memory>
 #include <optional>
 
 class QPainter;
@@ -51,6 +53,9 @@ public:
     // colour Limpa() paints. Pictures come from `figuras` (none when null).
     SuperficiePintor(QPainter& pintor, double larguraMm, double alturaMm, double dispositivoPorMm,
                      FigurasSvg* figuras, const QColor& papel = Qt::white);
+    // A surface whose drawing goes to `saida`, which must outlive it.
+    SuperficiePintor(SaidaPintura& saida, double larguraMm, double alturaMm,
+                     const QColor& papel = Qt::white);
     ~SuperficiePintor() override;
     SuperficiePintor(const SuperficiePintor&) = delete;
     SuperficiePintor& operator=(const SuperficiePintor&) = delete;
@@ -99,11 +104,10 @@ private:
     void desenhaAgora(double x, double y, const QString& texto, const QFont& fonte, double escala,
                       double subida);
 
-    QPainter& pintor_;
+    std::unique_ptr<SaidaPintor> propria_; // when drawing on a painter
+    SaidaPintura& saida_;
     const double largura_;
     const double altura_;
-    const QTransform escalaMm_;
-    FigurasSvg* figuras_;
     const QColor papel_;
 
     mutable bool fonteValida_ = false;

@@ -7,7 +7,7 @@ void ArmazemPaginas::definePaginas(PaginasProntas paginas) {
     unidadesPorMm_ = paginas.unidadesPorMm;
 }
 
-const QPicture* ArmazemPaginas::folha(int pagina) const {
+const PaginaGravada* ArmazemPaginas::folha(int pagina) const {
     if (pagina < 1 || pagina > folhas_.size()) {
         return nullptr;
     }

@@ -19,8 +19,8 @@ public:
     };
 
     void definePaginas(PaginasProntas paginas);
-    // The picture of page `pagina` (from 1), or nothing when the report has no such page.
-    const QPicture* folha(int pagina) const;
+    // The drawing of page `pagina` (from 1), or nothing when the report has no such page.
+    const PaginaGravada* folha(int pagina) const;
     double unidadesPorMm() const { return unidadesPorMm_; }
 
     // Takes the page count, the page shown first and the analysed date and name.
@@ -46,7 +46,7 @@ public:
     QString linhaNavegacao() const;
 
 private:
-    QList<QPicture> folhas_;
+    QList<PaginaGravada> folhas_;
     double unidadesPorMm_ = 1.0;
     int totalPaginas_ = 0;
     int paginaExibidaAtual_ = 0;

@@ -1,7 +1,7 @@
 // What the report window needs from the screen layout: the finished pages of one analysis.
 //
-// A page is a QPicture of W x 297 millimetres with its origin at the page's top left corner,
-// recorded in `unidadesPorMm` picture units per millimetre. The window replays it scaled to
+// A page is a drawing of W x 297 millimetres with its origin at the page's top left corner,
+// recorded in `unidadesPorMm` units per millimetre. The window replays it scaled to
 // the screen, so it stays sharp at any pixel density.
 #pragma once
 
@@ -10,10 +10,10 @@
 #include "ItemAnalise.h"
 #include "LinhasRodape.h"
 #include "Margens.h"
+#include "PaginaGravada.h"
 
 #include <QColor>
 #include <QList>
-#include <QPicture>
 #include <QString>
 
 #include <functional>
@@ -36,7 +36,7 @@ struct PedidoPaginas {
 };
 
 struct PaginasProntas {
-    QList<QPicture> paginas;
+    QList<PaginaGravada> paginas;
     double unidadesPorMm = 1.0;
 };
 

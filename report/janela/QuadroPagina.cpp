@@ -35,7 +35,7 @@ QuadroPagina::QuadroPagina(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
 }
 
-void QuadroPagina::mostra(const QPicture* folha, double unidadesPorMm) {
+void QuadroPagina::mostra(const PaginaGravada* folha, double unidadesPorMm) {
     if (folha == nullptr) {
         return;
     }
@@ -52,7 +52,7 @@ AparenciaPagina QuadroPagina::aparencia(double unidadesPorMm, qreal densidade) c
             RolagemRelatorio::mmParaPixels(1.0) / unidadesPorMm};
 }
 
-QImage QuadroPagina::renderiza(const QPicture& folha, const AparenciaPagina& aparencia) {
+QImage QuadroPagina::renderiza(const PaginaGravada& folha, const AparenciaPagina& aparencia) {
     const QSize pixels(int(std::ceil(aparencia.tamanho.width() * aparencia.densidade)),
                        int(std::ceil(aparencia.tamanho.height() * aparencia.densidade)));
     if (pixels.isEmpty()) {
@@ -64,7 +64,7 @@ QImage QuadroPagina::renderiza(const QPicture& folha, const AparenciaPagina& apa
     imagem.fill(QColor::fromRgba(aparencia.papel));
     QPainter pintor(&imagem);
     preparaPintor(pintor, aparencia.tinta, aparencia.escala);
-    pintor.drawPicture(0, 0, folha);
+    folha.reproduz(pintor);
     return imagem;
 }
 
@@ -103,7 +103,7 @@ void QuadroPagina::paintEvent(QPaintEvent* evento) {
     pintor.fillRect(evento->rect(), palette().base());
     preparaPintor(pintor, palette().color(QPalette::Text).rgba(),
                   RolagemRelatorio::mmParaPixels(1.0) / unidadesPorMm_);
-    pintor.drawPicture(0, 0, folha_);
+    folha_.reproduz(pintor);
 }
 
 } // namespace vidalume

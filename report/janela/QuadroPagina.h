@@ -1,13 +1,14 @@
 // The display picture of a report window: the page now shown, replayed from its vector
-// picture at the screen's scale, so it is sharp at any pixel density.
+// drawing at the screen's scale, so it is sharp at any pixel density.
 //
 // Replaying a page takes a few milliseconds; the window can hand the page over already
 // rendered (see renderiza), and the page is then painted by copying pixels, as long as the
 // image still fits: same size, pixel density and colours.
 #pragma once
 
+#include "PaginaGravada.h"
+
 #include <QImage>
-#include <QPicture>
 #include <QRgb>
 #include <QWidget>
 
@@ -30,9 +31,9 @@ class QuadroPagina : public QWidget {
 public:
     explicit QuadroPagina(QWidget* parent = nullptr);
 
-    // Shows `folha`, recorded in `unidadesPorMm` units per millimetre. Without a picture the
+    // Shows `folha`, recorded in `unidadesPorMm` units per millimetre. Without a page the
     // page shown so far stays.
-    void mostra(const QPicture* folha, double unidadesPorMm);
+    void mostra(const PaginaGravada* folha, double unidadesPorMm);
     bool temFolha() const { return temFolha_; }
 
     // How a page recorded in `unidadesPorMm` units per millimetre looks at this widget's
@@ -40,7 +41,7 @@ public:
     AparenciaPagina aparencia(double unidadesPorMm, qreal densidade) const;
     // The page as paintEvent would paint it with that appearance: the paper in the base
     // colour, the drawing in the text colour.
-    static QImage renderiza(const QPicture& folha, const AparenciaPagina& aparencia);
+    static QImage renderiza(const PaginaGravada& folha, const AparenciaPagina& aparencia);
     // The page now shown, rendered beforehand with `aparencia`; painted from then on by
     // copying its pixels while the appearance stays the same.
     void usaImagem(const QImage& imagem, const AparenciaPagina& aparencia);
@@ -52,7 +53,7 @@ protected:
 private:
     bool imagemServe(const QTransform& dispositivo) const;
 
-    QPicture folha_;
+    PaginaGravada folha_;
     double unidadesPorMm_ = 1.0;
     bool temFolha_ = false;
     QImage imagem_;

@@ -3,6 +3,7 @@
 #include "SuperficiePintor.h"
 #include "EscreveTexto.h"
 #include "EscreveTextoReferencia.h"
+#include "GravadorPagina.h"
 #include "LayoutTela.h"
 
 #include <gtest/gtest.h>
@@ -80,17 +81,17 @@ TEST(EscreveTextoFontesReaisTest, SameLinesAsTheReference) {
     }
 }
 
-// Draws on a page picture as the screen layout does, replays it at 20 pixels per millimetre
+// Records a page as the screen layout does, replays it at 20 pixels per millimetre
 // and gives the rightmost inked millimetre between the tops y1 and y2.
 constexpr double kPixelsPorMm = 20;
 
 double bordaDireita(const std::function<void(SuperficiePintor&)>& desenha, double y1, double y2) {
-    QPicture pagina;
+    GravadorPagina gravador(nullptr);
     {
-        QPainter pintor(&pagina);
-        SuperficiePintor s(pintor, 150, 60, 1.0, nullptr);
+        SuperficiePintor s(gravador, 150, 60);
         desenha(s);
     }
+    const PaginaGravada pagina = gravador.conclui();
     QImage imagem(int(150 * kPixelsPorMm), int(60 * kPixelsPorMm), QImage::Format_RGB32);
     imagem.fill(Qt::white);
     {

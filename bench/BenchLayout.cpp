@@ -139,7 +139,7 @@ public:
     using SuperficiePintor::SuperficiePintor;
 
 protected:
-    void DesenhaTexto(double, double, const QString&) override {}
+    void DesenhaTexto(double, double, const QString&, double) override {}
 };
 
 template <bool kReferencia> void BM_EscreveTextoSoMedidas(benchmark::State& state) {

@@ -68,14 +68,15 @@ private:
             pos_ = n;
         }
         estimativa_ = std::max(1, consumidos);
-        linha.texto = t_.mid(inicio, consumidos);
+        const QChar* c = t_.constData() + inicio;
         int ultimoEspaco = -1;
         for (int i = 0; i < consumidos; ++i) {
-            if (linha.texto[i] == kEspaco) {
+            if (c[i] == kEspaco) {
                 ++linha.espacos;
                 ultimoEspaco = i;
             }
         }
+        linha.texto = t_.mid(inicio, consumidos);
         if (linha.cortada) {
             corta(linha, inicio, ultimoEspaco);
         }
@@ -123,14 +124,16 @@ private:
         d_.IniciaLinhaJustificada();
         double x = esquerda_;
         qsizetype inicio = 0;
+        const QChar* c = linha.texto.constData();
         for (qsizetype i = 0; i < linha.texto.size(); ++i) {
-            if (linha.texto[i] != kEspaco) {
+            if (c[i] != kEspaco) {
                 continue;
             }
             const QString palavra = linha.texto.mid(inicio, i + 1 - inicio);
             d_.DefineX(x);
             d_.Escreve(palavra);
-            x += d_.LarguraTexto(palavra) + extra;
+            x = d_.X() + extra; // Escreve moved X past the word
+
             inicio = i + 1;
         }
         d_.DefineX(x);

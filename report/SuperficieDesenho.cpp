@@ -55,12 +55,13 @@ qsizetype SuperficieDesenho::PrimeiroExcesso(QStringView texto, double largura,
 }
 
 void SuperficieDesenho::Escreve(const QString& texto) {
-    DesenhaTexto(x_, y_, texto);
-    x_ += LarguraTexto(texto);
+    const double largura = LarguraTexto(texto);
+    DesenhaTexto(x_, y_, texto, largura);
+    x_ += largura;
 }
 
 void SuperficieDesenho::EscreveLinha(const QString& texto) {
-    DesenhaTexto(x_, y_, texto);
+    DesenhaTexto(x_, y_, texto, LarguraTexto(texto));
     x_ = 0;
     y_ += AlturaTexto(texto);
 }

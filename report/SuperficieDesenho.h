@@ -86,7 +86,9 @@ public:
                              double altura) = 0;
 
 protected:
-    virtual void DesenhaTexto(double x, double y, const QString& texto) = 0;
+    // Draws the string with its top-left corner at (x, y); `largura` is what LarguraTexto
+    // gives for it.
+    virtual void DesenhaTexto(double x, double y, const QString& texto, double largura) = 0;
     virtual void ApagaTudo() = 0;
     // Called after every change of the font or of the fore colour.
     virtual void FonteMudou() {}

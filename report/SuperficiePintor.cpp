@@ -116,9 +116,19 @@ void SuperficiePintor::resolveFonte() const {
     fonteValida_ = true;
 }
 
-double SuperficiePintor::avanco(QStringView texto, qsizetype& i) const {
+inline double SuperficiePintor::avanco(QStringView texto, qsizetype& i) const {
     const char16_t c = texto[i].unicode();
     ++i;
+    if (c < metricas_->latin1.size()) {
+        const double a = metricas_->latin1[c];
+        if (a >= 0) {
+            return a;
+        }
+    }
+    return mede(c);
+}
+
+double SuperficiePintor::mede(char16_t c) const {
     double* a = nullptr;
     if (c < metricas_->latin1.size()) {
         a = &metricas_->latin1[c];
@@ -157,10 +167,12 @@ qsizetype SuperficiePintor::PrimeiroExcesso(QStringView texto, double largura, q
         return 0;
     }
     resolveFonte();
+    // Below this many pixels a beginning surely fits; only from there on is it converted.
+    const double certamenteCabe = largura * kU / escala_ * (1 - 1e-9);
     double soma = 0;
     for (qsizetype i = 0; i < texto.size();) {
         soma += avanco(texto, i);
-        if (emMm(soma) > largura) {
+        if (soma > certamenteCabe && emMm(soma) > largura) {
             return i;
         }
     }
@@ -172,7 +184,7 @@ double SuperficiePintor::AlturaTexto(const QString&) const {
     return emMm(metricas_->altura);
 }
 
-void SuperficiePintor::DesenhaTexto(double x, double y, const QString& texto) {
+void SuperficiePintor::DesenhaTexto(double x, double y, const QString& texto, double largura) {
     if (texto.isEmpty()) {
         return;
     }
@@ -187,7 +199,7 @@ void SuperficiePintor::DesenhaTexto(double x, double y, const QString& texto) {
                 l.lacuna = lacuna;
             }
             l.texto += texto;
-            l.fim = x + LarguraTexto(texto);
+            l.fim = x + largura;
             ++l.pecas;
             if (!texto.endsWith(u' ')) {
                 desenhaPendente();
@@ -201,7 +213,7 @@ void SuperficiePintor::DesenhaTexto(double x, double y, const QString& texto) {
         l.texto = texto;
         l.x = x;
         l.y = y;
-        l.fim = x + LarguraTexto(texto);
+        l.fim = x + largura;
         l.pecas = 1;
         l.fonte = fonteQt_;
         l.escala = escala_;

@@ -73,7 +73,7 @@ public:
     void ConcluiLinhaJustificada() override;
 
 protected:
-    void DesenhaTexto(double x, double y, const QString& texto) override;
+    void DesenhaTexto(double x, double y, const QString& texto, double largura) override;
     void ApagaTudo() override;
     void FonteMudou() override;
     void CorMudou() override;
@@ -99,6 +99,8 @@ private:
     // Advance of the UTF-16 unit at `i` in pixels of the drawn font, as Qt measures it alone;
     // `i` moves past it.
     double avanco(QStringView texto, qsizetype& i) const;
+    // The advance of a character not measured yet or outside Latin-1.
+    [[gnu::noinline]] double mede(char16_t c) const;
     double emMm(double pixels) const { return pixels * escala_ / kUnidadesPorMm; }
     void desenhaComoMedido(double x, double y, const QString& texto);
     void desenhaAgora(double x, double y, const QString& texto, const QFont& fonte, double escala,

@@ -25,7 +25,7 @@ void SuperficieTeste::PintaFigura(const Figura& figura, double x, double y, doub
     figuras_.append({figura, x, y, largura, altura});
 }
 
-void SuperficieTeste::DesenhaTexto(double x, double y, const QString& texto) {
+void SuperficieTeste::DesenhaTexto(double x, double y, const QString& texto, double) {
     textos_.append({texto, x, y, fonte(), CorFrente()});
 }
 

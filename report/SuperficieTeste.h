@@ -51,7 +51,7 @@ public:
     double larguraCaractere() const { return larguraPorPonto_ * TamanhoFonte(); }
 
 protected:
-    void DesenhaTexto(double x, double y, const QString& texto) override;
+    void DesenhaTexto(double x, double y, const QString& texto, double largura) override;
     void ApagaTudo() override;
 
 private:

@@ -77,7 +77,7 @@ bool EscreveTextoReferencia::escreve(SuperficieDesenho& d, double y, double esqu
                 } else {
                     d.DefineX(x);
                     d.Escreve(palavra + kEspaco);
-                    x += d.LarguraTexto(palavra + kEspaco) + extra;
+                    x = x + d.LarguraTexto(palavra + kEspaco) + extra;
                     palavra.clear();
                 }
             }

@@ -25,9 +25,9 @@ public:
     QStringList desenho;
 
 protected:
-    void DesenhaTexto(double x, double y, const QString& texto) override {
+    void DesenhaTexto(double x, double y, const QString& texto, double largura) override {
         desenho << QStringLiteral("%1@%2,%3").arg(texto).arg(x, 0, 'g', 17).arg(y, 0, 'g', 17);
-        SuperficiePintor::DesenhaTexto(x, y, texto);
+        SuperficiePintor::DesenhaTexto(x, y, texto, largura);
     }
 };
 

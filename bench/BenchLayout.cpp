@@ -10,6 +10,7 @@
 #include "LayoutAnalise.h"
 
 #ifdef VIDALUME_BENCH_GUI
+#include "GravacaoPdf.h"
 #include "GravadorPagina.h"
 #include "LayoutTela.h"
 #include "SuperficiePintor.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 
 #include <malloc.h>
 #include <unistd.h>
@@ -276,6 +278,24 @@ BENCHMARK(BM_ViraPagina)
     ->Args({1920, 1080, 21, 1})
     ->Unit(benchmark::kMillisecond)
     ->MinTime(1.0);
+
+// The whole analysis written to a PDF file, as "vidalume-cli pdf" writes it, once the fonts
+// are loaded.
+void BM_GravacaoPdf(benchmark::State& state) {
+    QTemporaryDir pasta;
+    PedidoImpressao p;
+    p.pastaPrograma = QStringLiteral(VIDALUME_PASTA_PROGRAMA);
+    p.NomeAnalise = kNome;
+    p.DataNascimento = kData;
+    p.hoje = QDate(2024, 6, 1);
+    for (auto _ : state) {
+        const QString erro = GravacaoPdf::grava(pasta.filePath(QStringLiteral("a.pdf")), p);
+        if (!erro.isEmpty()) {
+            state.SkipWithError(erro.toStdString().c_str());
+        }
+    }
+}
+BENCHMARK(BM_GravacaoPdf)->Unit(benchmark::kMillisecond);
 
 qint64 memoriaResidente() {
     std::ifstream statm("/proc/self/statm");

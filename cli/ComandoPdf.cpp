@@ -1,8 +1,6 @@
 #include "ComandoPdf.h"
 
-#include "TrabalhoImpressao.h"
-
-#include <QPrinter>
+#include "GravacaoPdf.h"
 
 namespace vidalume {
 
@@ -23,9 +21,7 @@ PedidoImpressao ComandoPdf::pedido(const EntradaCli& e, const Opcoes& o) {
 }
 
 QString ComandoPdf::gera(const EntradaCli& entrada, const QString& arquivo, const Opcoes& opcoes) {
-    QPrinter impressora(QPrinter::HighResolution);
-    TrabalhoImpressao::preparaPdf(impressora, arquivo);
-    return TrabalhoImpressao::imprime(impressora, pedido(entrada, opcoes));
+    return GravacaoPdf::grava(arquivo, pedido(entrada, opcoes));
 }
 
 } // namespace vidalume

@@ -2,8 +2,10 @@
 
 #include <QColor>
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
+
+#include <map>
+#include <memory>
 
 namespace vidalume {
 
@@ -30,27 +32,16 @@ QString trocaCores(const QString& texto, const QRegularExpression& padrao, int g
     return r + texto.mid(inicio);
 }
 
-bool copiaEmCinza(const QString& de, const QString& para) {
-    QFile origem(de);
-    QFile destino(para);
-    return origem.open(QIODevice::ReadOnly) && destino.open(QIODevice::WriteOnly) &&
-           destino.write(FigurasCinza::emCinza(origem.readAll())) >= 0;
-}
-
 } // namespace
 
-FigurasCinza::FigurasCinza(const QString& pastaPrograma) {
-    if (!pasta_.isValid()) {
-        return;
+FigurasSvg& FigurasCinza::daPasta(const QString& pastaPrograma) {
+    static std::map<QString, std::unique_ptr<FigurasSvg>> porPasta;
+    const QString pasta = QDir::cleanPath(QDir(pastaPrograma).filePath(QStringLiteral("imagens")));
+    auto& figuras = porPasta[pasta];
+    if (!figuras) {
+        figuras = std::make_unique<FigurasSvg>(pasta, &FigurasCinza::emCinza);
     }
-    const QDir imagens(QDir(pastaPrograma).filePath(QStringLiteral("imagens")));
-    const QDir cinzas(pasta_.path());
-    for (const QString& nome : imagens.entryList({QStringLiteral("*.svg")}, QDir::Files)) {
-        if (!copiaEmCinza(imagens.filePath(nome), cinzas.filePath(nome))) {
-            return;
-        }
-    }
-    figuras_ = std::make_unique<FigurasSvg>(pasta_.path());
+    return *figuras;
 }
 
 QByteArray FigurasCinza::emCinza(const QByteArray& svg) {

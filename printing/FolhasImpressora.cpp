@@ -1,17 +1,17 @@
 #include "FolhasImpressora.h"
 
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 namespace vidalume {
 
-FolhasImpressora::FolhasImpressora(QPainter& pintor, QPrinter& impressora, const QRectF& areaMm,
-                                   FigurasSvg& figuras)
-    : pintor_(pintor), impressora_(impressora), figuras_(figuras), area_(areaMm) {}
+FolhasImpressora::FolhasImpressora(QPainter& pintor, QPagedPaintDevice& destino,
+                                   const QRectF& areaMm, FigurasSvg& figuras)
+    : pintor_(pintor), destino_(destino), figuras_(figuras), area_(areaMm) {}
 
 SuperficieDesenho& FolhasImpressora::ProximaFolha() {
     conclui();
-    if (folhas_ > 0 && !impressora_.newPage()) {
+    if (folhas_ > 0 && !destino_.newPage()) {
         falhou_ = true;
     }
     ++folhas_;
@@ -20,7 +20,7 @@ SuperficieDesenho& FolhasImpressora::ProximaFolha() {
     pintor_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                            QPainter::SmoothPixmapTransform);
     superficie_ = std::make_unique<SuperficiePintor>(pintor_, area_.width(), area_.height(),
-                                                     impressora_.resolution() / 25.4, &figuras_);
+                                                     destino_.logicalDpiX() / 25.4, &figuras_);
     return *superficie_;
 }
 

@@ -1,5 +1,5 @@
-// The sheets of a printer document for a layout: the first sheet is the printer's first
-// page, each further one a new printer page. Each sheet is a fresh surface in millimetres
+// The sheets of a printed document for a layout: the first sheet is the device's first
+// page, each further one a new page. Each sheet is a fresh surface in millimetres
 // with its origin at the top-left corner of the printable area.
 #pragma once
 
@@ -11,7 +11,7 @@
 #include <memory>
 
 class QPainter;
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace vidalume {
 
@@ -19,21 +19,21 @@ class FigurasSvg;
 
 class FolhasImpressora : public FabricaFolhas {
 public:
-    // `pintor` is active on `impressora` and stays so until conclui(); `areaMm` is the
-    // printable area of the printer's page in millimetres.
-    FolhasImpressora(QPainter& pintor, QPrinter& impressora, const QRectF& areaMm,
+    // `pintor` is active on `destino` and stays so until conclui(); `areaMm` is the
+    // printable area of the device's page in millimetres.
+    FolhasImpressora(QPainter& pintor, QPagedPaintDevice& destino, const QRectF& areaMm,
                      FigurasSvg& figuras);
 
     SuperficieDesenho& ProximaFolha() override;
     // Finishes the last sheet; call it before the painter ends.
     void conclui() { superficie_.reset(); }
 
-    // Whether the printer refused a new page.
+    // Whether the device refused a new page.
     bool falhou() const { return falhou_; }
 
 private:
     QPainter& pintor_;
-    QPrinter& impressora_;
+    QPagedPaintDevice& destino_;
     FigurasSvg& figuras_;
     const QRectF area_;
     std::unique_ptr<SuperficiePintor> superficie_;

@@ -1,7 +1,6 @@
-// The print job: composes the analysis again and lays it out on a printer, which may be a
-// PDF file, with the same block layout as the screen pages but on the printer's printable
-// area, inside the user's margins, in black and white or in colour, optionally after a
-// cover page. Text stays text and pictures stay vector drawings.
+// The print job on a printer, which may be a PDF printer: the printed document of the
+// analysis on the printer's printable area, in black and white or in colour. A PDF printer's
+// file is written whole or not at all (see GravacaoPdf).
 #pragma once
 
 #include "PedidoImpressao.h"
@@ -29,9 +28,6 @@ public:
     // The printable area of the printer's page in millimetres; A4 portrait (210 x 297)
     // without a printer.
     static QRectF areaImprimivel(const QPrinter* impressora);
-
-private:
-    static QString nomeDestino(const QPrinter& impressora);
 };
 
 } // namespace vidalume

@@ -1,12 +1,14 @@
 #include "FigurasSvg.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 
 namespace vidalume {
 
-FigurasSvg::FigurasSvg(QString pastaImagens) : pasta_(std::move(pastaImagens)) {}
+FigurasSvg::FigurasSvg(QString pastaImagens, Filtro filtro)
+    : pasta_(std::move(pastaImagens)), filtro_(std::move(filtro)) {}
 
 FigurasSvg::~FigurasSvg() = default;
 
@@ -27,7 +29,14 @@ QSvgRenderer* FigurasSvg::renderizador(const Figura& figura) {
     }
     auto& r = cache_[nome];
     if (!r) {
-        r = std::make_unique<QSvgRenderer>(QDir(pasta_).filePath(nome));
+        const QString arquivo = QDir(pasta_).filePath(nome);
+        if (filtro_) {
+            QFile svg(arquivo);
+            r = std::make_unique<QSvgRenderer>(
+                filtro_(svg.open(QIODevice::ReadOnly) ? svg.readAll() : QByteArray()));
+        } else {
+            r = std::make_unique<QSvgRenderer>(arquivo);
+        }
     }
     return r->isValid() ? r.get() : nullptr;
 }

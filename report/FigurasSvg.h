@@ -1,12 +1,15 @@
 // The pictures of the pages, drawn from the SVG files in the folder "imagens" beside the
-// program. Each file is read once and kept for the rest of the run.
+// program, optionally passed through a filter first (for grey copies, say). Each file is
+// read once and kept for the rest of the run.
 #pragma once
 
 #include "Figura.h"
 
+#include <QByteArray>
 #include <QRectF>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -17,7 +20,10 @@ namespace vidalume {
 
 class FigurasSvg {
 public:
-    explicit FigurasSvg(QString pastaImagens);
+    // Changes the text of an SVG file before it is drawn.
+    using Filtro = std::function<QByteArray(const QByteArray&)>;
+
+    explicit FigurasSvg(QString pastaImagens, Filtro filtro = {});
     ~FigurasSvg();
     FigurasSvg(const FigurasSvg&) = delete;
     FigurasSvg& operator=(const FigurasSvg&) = delete;
@@ -34,6 +40,7 @@ private:
     QSvgRenderer* renderizador(const Figura& figura);
 
     QString pasta_;
+    Filtro filtro_;
     std::map<QString, std::unique_ptr<QSvgRenderer>> cache_;
 };
 

@@ -16,9 +16,15 @@ void SaidaPintor::texto(QPointF origem, const QString& texto, const QFont& fonte
     if (!pintor_.isActive()) {
         return;
     }
-    pintor_.setPen(QColor::fromRgba(cor));
-    pintor_.setFont(fonte);
-    pintor_.setTransform(QTransform::fromScale(escala, escala) * unidades_);
+    if (cor_ != cor) {
+        pintor_.setPen(QColor::fromRgba(cor));
+        cor_ = cor;
+    }
+    if (fonte_ != fonte) {
+        pintor_.setFont(fonte);
+        fonte_ = fonte;
+    }
+    transforma(escala);
     pintor_.drawText(origem / escala, texto);
 }
 
@@ -26,7 +32,7 @@ void SaidaPintor::retangulo(const QRectF& retangulo, QRgb cor) {
     if (!pintor_.isActive()) {
         return;
     }
-    pintor_.setTransform(unidades_);
+    transforma(0);
     pintor_.fillRect(retangulo, QColor::fromRgba(cor));
 }
 
@@ -34,8 +40,17 @@ void SaidaPintor::figura(const Figura& figura, const QRectF& retangulo) {
     if (!pintor_.isActive() || figuras_ == nullptr) {
         return;
     }
-    pintor_.setTransform(unidades_);
+    transforma(0);
     figuras_->desenha(pintor_, figura, retangulo);
+}
+
+void SaidaPintor::transforma(double escala) {
+    if (escala_ == escala) {
+        return;
+    }
+    pintor_.setTransform(escala == 0 ? unidades_
+                                     : QTransform::fromScale(escala, escala) * unidades_);
+    escala_ = escala;
 }
 
 } // namespace vidalume

@@ -1,9 +1,16 @@
 // The drawing of a surface painted straight away with a QPainter.
+//
+// The painter's pen, font and transform are set only when a step needs them changed: on a
+// printer or a PDF every change is written to the document, so a page of text with one font
+// costs one setting instead of three per line. The painter is the output's alone while it is
+// used.
 #pragma once
 
 #include "SaidaPintura.h"
 
 #include <QTransform>
+
+#include <optional>
 
 class QPainter;
 
@@ -25,9 +32,16 @@ public:
     QPainter& pintor() { return pintor_; }
 
 private:
+    // Puts the painter in the transform of the drawing steps scaled by `escala` (0: the
+    // transform of millimetre hundredths itself).
+    void transforma(double escala);
+
     QPainter& pintor_;
     const QTransform unidades_;
     FigurasSvg* figuras_;
+    std::optional<QRgb> cor_;
+    std::optional<QFont> fonte_;
+    std::optional<double> escala_;
 };
 
 } // namespace vidalume

@@ -5,11 +5,13 @@
 #include "AmbienteImpressao.h"
 #include "ArquivoInterpretacao.h"
 #include "ComporAnalise.h"
+#include "GravacaoPdf.h"
 #include "TextoExportacao.h"
 #include "TrabalhoImpressao.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QPrinter>
 
 namespace vidalume::teste {
@@ -99,6 +101,33 @@ TEST(ImpressaoPdfTest, EveryWordOnNumberedPagesWithTheHeaderAtDefaultAnd22PointF
     const QString arquivo = pasta.arquivo(QStringLiteral("margens.pdf"));
     EXPECT_TRUE(imprimePdf(arquivo, p).startsWith(QStringLiteral("As margens não deixam")));
     EXPECT_FALSE(QFile::exists(arquivo));
+}
+
+// A PDF takes the place of an existing file only when finished: a refused or failed job
+// leaves the old file as it was, and no temporary file stays behind.
+TEST(ImpressaoPdfTest, AnExistingFileIsReplacedOnlyByAFinishedDocument) {
+    PastaPrograma pasta;
+    const QString arquivo = pasta.arquivo(QStringLiteral("saida/analise.pdf"));
+    EXPECT_TRUE(GravacaoPdf::grava(arquivo, pedido(pasta))
+                    .startsWith(QStringLiteral("Não foi possível gravar o arquivo")));
+    EXPECT_FALSE(QFile::exists(arquivo));
+
+    ASSERT_TRUE(QDir().mkpath(pasta.arquivo(QStringLiteral("saida"))));
+    QFile antigo(arquivo);
+    ASSERT_TRUE(antigo.open(QIODevice::WriteOnly));
+    antigo.write("documento anterior");
+    antigo.close();
+    PedidoImpressao semEspaco = pedido(pasta);
+    semEspaco.margens = {120, 10, 90, 10};
+    EXPECT_FALSE(GravacaoPdf::grava(arquivo, semEspaco).isEmpty());
+    ASSERT_TRUE(antigo.open(QIODevice::ReadOnly));
+    EXPECT_EQ(antigo.readAll(), QByteArray("documento anterior"));
+    antigo.close();
+
+    ASSERT_EQ(GravacaoPdf::grava(arquivo, pedido(pasta)), QString());
+    EXPECT_GT(PdfLido(arquivo).paginas().size(), 5);
+    EXPECT_EQ(QDir(pasta.arquivo(QStringLiteral("saida"))).entryList(QDir::Files),
+              QStringList{QStringLiteral("analise.pdf")});
 }
 
 } // namespace

@@ -27,6 +27,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <optional>
 #endif
 
 #include <benchmark/benchmark.h>
@@ -157,6 +158,45 @@ BENCHMARK(BM_EscreveTextoSoMedidas<false>)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EscreveTextoSoMedidas<true>)
     ->Name("BM_EscreveTextoReferencia/FonteRealSemDesenho")
+    ->Unit(benchmark::kMillisecond);
+
+// The reference as a plain port would run it: every string measured by Qt itself, in the
+// font at its size (Qt's own measure of a string is what the surface's sums reproduce).
+class SuperficieMedidaQt : public SuperficiePintor {
+public:
+    using SuperficiePintor::SuperficiePintor;
+
+    double LarguraTexto(const QString& texto) const override {
+        if (!medidor_ || !(medida_ == fonte())) {
+            QFont f(fonte().nome);
+            f.setPointSizeF(fonte().tamanho);
+            f.setBold(fonte().negrito);
+            f.setItalic(fonte().italico);
+            f.setKerning(false);
+            medidor_.emplace(f);
+            medida_ = fonte();
+        }
+        return medidor_->horizontalAdvance(texto) * 25.4 / 72; // points at 72 per inch
+    }
+
+private:
+    mutable std::optional<QFontMetricsF> medidor_;
+    mutable FonteSuperficie medida_;
+};
+
+void BM_EscreveTextoReferenciaMedidaQt(benchmark::State& state) {
+    for (auto _ : state) {
+        GravadorPagina gravador(nullptr);
+        {
+            SuperficieMedidaQt s(gravador, 210, 297);
+            escreveTudo<true>(s);
+        }
+        benchmark::DoNotOptimize(gravador.conclui());
+    }
+    state.SetBytesProcessed(state.iterations() * textoLongo().size());
+}
+BENCHMARK(BM_EscreveTextoReferenciaMedidaQt)
+    ->Name("BM_EscreveTextoReferencia/MedidaQt")
     ->Unit(benchmark::kMillisecond);
 
 // The screen pages of the analysis with the texts `pontos` points large.

@@ -1,4 +1,5 @@
-// The drawing surface over a QPainter: a page picture, the printer or a preview box.
+// The drawing surface of real fonts and pictures: its drawing goes to a QPainter (the
+// printer, a PDF, a preview box) or into the recording of a screen page (see SaidaPintura).
 //
 // The surface works in millimetres; internally it draws in hundredths of a millimetre, so
 // positions come out exact whatever the device and are the same when the drawing is played

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -43,11 +42,8 @@ TEST(ArquivoInterpretacao, GravaELeDeVolta) {
     EXPECT_EQ(depois.mid(2 * kR), bytes.mid(2 * kR));
     EXPECT_EQ(arq.LeTextoInterpretacao(1, "CVIDA.DAT"), QStringLiteral("Um"));
     EXPECT_EQ(arq.LeTextoInterpretacao(2, "CVIDA.DAT"), QString());
-}
 
-TEST(ArquivoInterpretacao, TextoLongoECaracteresForaDoCodigo) {
-    QTemporaryDir dir;
-    const ArquivoInterpretacao arq(dir.path());
+    // A text longer than its record is cut; characters outside the code page become "?".
     QString longo;
     for (int i = 0; i < 6000; ++i) {
         longo.append(QChar(u'a' + i % 26));
@@ -55,12 +51,11 @@ TEST(ArquivoInterpretacao, TextoLongoECaracteresForaDoCodigo) {
     ASSERT_TRUE(arq.GravaTextoInterpretacao(1, "X.DAT", longo));
     EXPECT_EQ(arq.LeTextoInterpretacao(1, "X.DAT"), longo.left(kR));
     EXPECT_EQ(conteudo(arq.caminho("X.DAT")).size(), kR);
-
     ASSERT_TRUE(arq.GravaTextoInterpretacao(1, "X.DAT", QStringLiteral("São Paulo → ł 😀 €")));
     EXPECT_EQ(arq.LeTextoInterpretacao(1, "X.DAT"), QStringLiteral("São Paulo ? ? ? €"));
 }
 
-TEST(ArquivoInterpretacao, LeituraSemConteudoDaTextoVazio) {
+TEST(ArquivoInterpretacao, ArquivosEstranhosLidosSemEstragar) {
     QTemporaryDir dir;
     const ArquivoInterpretacao arq(dir.path());
     EXPECT_EQ(arq.LeTextoInterpretacao(1, "NAOEXISTE.DAT"), QString());
@@ -72,18 +67,11 @@ TEST(ArquivoInterpretacao, LeituraSemConteudoDaTextoVazio) {
     EXPECT_EQ(arq.LeTextoInterpretacao(2, "CURTO.DAT"), QStringLiteral("xxxxxxxxxx"));
     ASSERT_TRUE(QDir(dir.path()).mkdir("PASTA.DAT"));
     EXPECT_EQ(arq.LeTextoInterpretacao(1, "PASTA.DAT"), QString());
-}
 
-TEST(ArquivoInterpretacao, BytesAleatoriosVoltamIntactos) {
-    QTemporaryDir dir;
-    const ArquivoInterpretacao arq(dir.path());
-    QByteArray aleatorio(3 * kR + 77, '\0');
-    QRandomGenerator gerador(42);
-    for (char& c : aleatorio) {
-        c = char(gerador.bounded(256));
-    }
+    // Rewriting a record of random bytes with the text it holds changes nothing, other records
+    // included.
+    const QByteArray aleatorio = teste::aleatorio(3 * kR + 77, 42);
     escreve(arq.caminho("R.DAT"), aleatorio);
-    // Rewriting a record with the text it holds changes nothing, other records included.
     const QString texto = arq.LeTextoInterpretacao(2, "R.DAT");
     EXPECT_FALSE(texto.isEmpty());
     QByteArray esperado = aleatorio;

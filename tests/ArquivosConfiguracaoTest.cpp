@@ -7,11 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include <cmath>
 #include <limits>
 
 #include <gtest/gtest.h>
@@ -19,19 +17,11 @@
 #include "ArquivosTeste.h"
 
 using namespace vidalume;
+using teste::aleatorio;
 using teste::conteudo;
 using teste::escreve;
 
 namespace {
-
-QByteArray aleatorio(int tamanho, quint32 semente) {
-    QByteArray b(tamanho, '\0');
-    QRandomGenerator g(semente);
-    for (char& c : b) {
-        c = char(g.bounded(256));
-    }
-    return b;
-}
 
 qint16 i16(const QByteArray& b, int pos) {
     return qFromLittleEndian<qint16>(b.constData() + pos);
@@ -39,27 +29,16 @@ qint16 i16(const QByteArray& b, int pos) {
 
 } // namespace
 
-TEST(Configuracao, PrimeiraExecucaoCriaOArquivoPadrao) {
+TEST(Configuracao, PadraoFlagsIdaEVoltaEArquivoCurto) {
     QTemporaryDir dir;
-    const Configuracao c = Configuracao::CarregaConfiguracao(dir.path());
-    EXPECT_EQ(c, Configuracao());
+    EXPECT_EQ(Configuracao::CarregaConfiguracao(dir.path()), Configuracao());
     const QByteArray b = conteudo(dir.filePath("vidalume.dat"));
     ASSERT_EQ(b.size(), 168);
-    EXPECT_EQ(i16(b, 0), -1);
-    EXPECT_EQ(i16(b, 2), 0);
-    EXPECT_EQ(i16(b, 4), -1);
-    EXPECT_EQ(i16(b, 6), 0);
-    EXPECT_EQ(i16(b, 8), 0);
-    EXPECT_EQ(b.mid(10, 6), QByteArray(6, '\0'));
-    EXPECT_EQ(i16(b, 16), 0);
-    for (int k = 1; k <= 28; ++k) {
-        EXPECT_EQ(i16(b, 16 + 2 * k), -1) << k;
-    }
-    EXPECT_EQ(i16(b, 74), -1);
-}
+    // Description on, number off, header on, sounds and cover off, the 28 calculations on.
+    EXPECT_EQ(b.left(76),
+              QByteArray::fromHex("ffff0000ffff") + QByteArray(12, '\0') + QByteArray(58, '\xff'));
 
-TEST(Configuracao, FlagsNaoNulasSaoLigadasEArquivoVoltaByteAByte) {
-    QTemporaryDir dir;
+    // Any non-zero flag is on, and the file goes back byte for byte.
     const QByteArray original = aleatorio(168, 7);
     escreve(dir.filePath("vidalume.dat"), original);
     const Configuracao c = Configuracao::CarregaConfiguracao(dir.path());
@@ -71,17 +50,15 @@ TEST(Configuracao, FlagsNaoNulasSaoLigadasEArquivoVoltaByteAByte) {
     uns[0] = 1;
     uns[1] = 0;
     EXPECT_TRUE(Configuracao::ligado(Configuracao::deBytes(uns).ImprimirDescricao));
-}
 
-TEST(Configuracao, ArquivoCurtoLeOQuePodeESemReescrever) {
-    QTemporaryDir dir;
+    // A short file: what it holds is read, the rest is the default, nothing is rewritten.
     QByteArray curto(20, '\0'); // every option off, calculations 0 and 1 off
     escreve(dir.filePath("vidalume.dat"), curto);
-    const Configuracao c = Configuracao::CarregaConfiguracao(dir.path());
-    EXPECT_FALSE(Configuracao::ligado(c.ImprimirDescricao));
-    EXPECT_FALSE(Configuracao::ligado(c.CalculosAtivos[1]));
-    EXPECT_TRUE(Configuracao::ligado(c.CalculosAtivos[2])); // beyond the file: default
-    EXPECT_TRUE(Configuracao::ligado(c.EscutarSons));
+    const Configuracao lida = Configuracao::CarregaConfiguracao(dir.path());
+    EXPECT_FALSE(Configuracao::ligado(lida.ImprimirDescricao));
+    EXPECT_FALSE(Configuracao::ligado(lida.CalculosAtivos[1]));
+    EXPECT_TRUE(Configuracao::ligado(lida.CalculosAtivos[2]));
+    EXPECT_TRUE(Configuracao::ligado(lida.EscutarSons));
     EXPECT_EQ(conteudo(dir.filePath("vidalume.dat")), curto);
     // A folder in place of the file gives the defaults.
     QTemporaryDir outro;
@@ -90,27 +67,18 @@ TEST(Configuracao, ArquivoCurtoLeOQuePodeESemReescrever) {
     EXPECT_FALSE(Configuracao().GravaConfiguracao(outro.path()));
 }
 
-TEST(FontesAnalise, PadraoELayout) {
+TEST(FontesAnalise, PadraoLayoutNomeLongoEIdaEVolta) {
     QTemporaryDir dir;
-    const FontesAnalise f = FontesAnalise::CarregaFontes(dir.path());
-    EXPECT_EQ(f.FonteTitulo.nomeAparado(), QStringLiteral("Courier New"));
-    EXPECT_TRUE(f.FonteTitulo.negrito());
-    EXPECT_EQ(f.FonteTitulo.Tamanho, 14);
-    EXPECT_TRUE(f.FonteDescricao.italico());
-    EXPECT_EQ(f.FonteTexto.nomeAparado(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(FontesAnalise::CarregaFontes(dir.path()), FontesAnalise());
     const QByteArray b = conteudo(dir.filePath("fontes.dat"));
     ASSERT_EQ(b.size(), 168);
+    // Title Courier New bold 14, description Arial italic 10, text Times New Roman 12.
     EXPECT_EQ(b.left(50), QByteArray("Courier New").leftJustified(50, ' '));
-    EXPECT_EQ(i16(b, 50), -1);
-    EXPECT_EQ(i16(b, 54), 14);
+    EXPECT_EQ(std::tuple(i16(b, 50), i16(b, 54), i16(b, 108), i16(b, 110), i16(b, 166)),
+              std::tuple(-1, 14, -1, 10, 12));
     EXPECT_EQ(b.mid(56, 5), QByteArray("Arial"));
-    EXPECT_EQ(i16(b, 108), -1);
-    EXPECT_EQ(i16(b, 110), 10);
-    EXPECT_EQ(i16(b, 166), 12);
-}
+    EXPECT_EQ(b.mid(112, 15), QByteArray("Times New Roman"));
 
-TEST(FontesAnalise, NomeLongoCortadoEIdaEVolta) {
-    QTemporaryDir dir;
     FontesAnalise f;
     f.FonteTexto.defineNome(QString(60, u'Á'));
     ASSERT_TRUE(f.GravaFontes(dir.path()));

@@ -1,8 +1,14 @@
-// Whole-file reads and writes for the tests of the program's files.
+// What the tests of files, pages and the command-line tool share: whole-file reads and writes,
+// random bytes, words of a text, and the tool run as a script runs it.
 #pragma once
 
 #include <QByteArray>
+#include <QDirIterator>
 #include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -19,5 +25,58 @@ inline void escreve(const QString& caminho, const QByteArray& bytes) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
+
+// `tamanho` bytes of any value, the same for the same seed.
+inline QByteArray aleatorio(int tamanho, quint32 semente) {
+    QByteArray b(tamanho, '\0');
+    QRandomGenerator g(semente);
+    for (char& c : b) {
+        c = char(g.bounded(256));
+    }
+    return b;
+}
+
+// Words as pdftotext separates them: runs of characters between blanks.
+inline QStringList separaPalavras(const QString& texto) {
+    static const QRegularExpression kBrancos(QStringLiteral("\\s+"));
+    return texto.split(kBrancos, Qt::SkipEmptyParts);
+}
+
+// Every entry under `pasta`, folders included, with the bytes of the files.
+inline QMap<QString, QByteArray> retrato(const QString& pasta) {
+    QMap<QString, QByteArray> entradas;
+    for (QDirIterator it(pasta, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString nome = it.next();
+        entradas[nome] = conteudo(nome);
+    }
+    return entradas;
+}
+
+#ifdef VIDALUME_CLI
+struct Saida {
+    int codigo;
+    QByteArray out;
+    QString err;
+};
+
+// Runs the tool as a script on a server does: no display and no platform, unless one is given.
+inline Saida executaCli(const QStringList& argumentos, const QString& plataforma = QString()) {
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        ambiente.remove(QString::fromLatin1(v));
+    }
+    if (!plataforma.isEmpty()) {
+        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), plataforma);
+    }
+    QProcess p;
+    p.setProcessEnvironment(ambiente);
+    p.start(QStringLiteral(VIDALUME_CLI), argumentos);
+    EXPECT_TRUE(p.waitForFinished(120000));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+#endif
 
 } // namespace vidalume::teste

@@ -8,19 +8,20 @@ using namespace vidalume;
 using R = EntradaDados::Resultado;
 
 TEST(EntradaDados, NormalizaNome) {
-    EXPECT_EQ(EntradaDados::normalizaNome(QStringLiteral("maria josé da conceição")),
-              QStringLiteral("MARIA JOSE DA CONCEICAO"));
-    EXPECT_EQ(EntradaDados::normalizaNome(QStringLiteral("João d'Ávila")),
-              QStringLiteral("JOAO D'AVILA"));
-    EXPECT_EQ(EntradaDados::normalizaNome(QStringLiteral("àâãéêíîïóôõúûüç")),
-              QStringLiteral("AAAEEIIIOOOUUUC"));
     // Accented capitals outside the table stay as they are.
-    EXPECT_EQ(EntradaDados::normalizaNome(QStringLiteral("èìòùëöäñ ß ÿ")),
-              QStringLiteral("ÈÌÒÙËÖÄÑ ß Ÿ"));
-    EXPECT_EQ(EntradaDados::normalizaNome(QStringLiteral("ana-2 ?")), QStringLiteral("ANA-2 ?"));
+    const std::pair<const char*, const char*> casos[] = {
+        {"maria josé da conceição", "MARIA JOSE DA CONCEICAO"},
+        {"João d'Ávila", "JOAO D'AVILA"},
+        {"àâãéêíîïóôõúûüç", "AAAEEIIIOOOUUUC"},
+        {"èìòùëöäñ ß ÿ", "ÈÌÒÙËÖÄÑ ß Ÿ"},
+        {"ana-2 ?", "ANA-2 ?"}};
+    for (auto [nome, esperado] : casos) {
+        EXPECT_EQ(EntradaDados::normalizaNome(QString::fromUtf8(nome)),
+                  QString::fromUtf8(esperado));
+    }
 }
 
-TEST(EntradaDados, DatasAceitasENormalizadas) {
+TEST(EntradaDados, DatasAceitasNormalizadasERecusadas) {
     const std::pair<const char*, const char*> casos[] = {
         {"20/08/78", "20/08/1978"},   {"20/8/78", "20/08/1978"},      {"1/1/30", "01/01/1930"},
         {"31/12/29", "31/12/2029"},   {"05/05/00", "05/05/2000"},     {"20-08-1978", "20/08/1978"},
@@ -32,9 +33,7 @@ TEST(EntradaDados, DatasAceitasENormalizadas) {
         ASSERT_TRUE(d.has_value()) << texto;
         EXPECT_EQ(*d, QString::fromLatin1(esperado)) << texto;
     }
-}
 
-TEST(EntradaDados, DatasRecusadas) {
     for (const char* texto : {"", "20081978", "29111978", "20/08", "31/02/2000", "29/02/1900",
                               "32/01/2000", "00/01/2000", "10/13/2000", "01/01/0000", "20/08/78x",
                               "abc", "20//08/1978", "١٢/٠٨/١٩٧٨", "20/08/19785"}) {
@@ -42,21 +41,21 @@ TEST(EntradaDados, DatasRecusadas) {
     }
 }
 
+// The date is checked before the name; a character outside Windows-1252 (even one outside
+// the BMP) counts as one.
 TEST(EntradaDados, OrdemDasConferencias) {
-    EXPECT_EQ(EntradaDados::valida(QStringLiteral("Ana"), QStringLiteral("31/02/2000")),
-              R::DataInvalida);
-    EXPECT_EQ(EntradaDados::valida(QString(), QStringLiteral("20/08/1978")), R::NomeVazio);
-    EXPECT_EQ(EntradaDados::valida(QStringLiteral("     "), QStringLiteral("20/08/1978")),
-              R::NomeVazio);
-    EXPECT_EQ(EntradaDados::valida(QStringLiteral("Ana S"), QStringLiteral("20/08/1978")),
-              R::Aceito);
-    EXPECT_EQ(EntradaDados::valida(QStringLiteral("AnaS"), QStringLiteral("20/08/1978")),
-              R::NomeCurto);
-    // A character outside Windows-1252 (even one outside the BMP) counts as one.
-    EXPECT_EQ(EntradaDados::valida(QStringLiteral("Ana 😀"), QStringLiteral("20/08/1978")),
-              R::Aceito);
-    EXPECT_EQ(EntradaDados::valida(QStringLiteral("An😀"), QStringLiteral("20/08/1978")),
-              R::NomeCurto);
+    const std::tuple<QString, const char*, R> casos[] = {
+        {QStringLiteral("Ana"), "31/02/2000", R::DataInvalida},
+        {QString(), "20/08/1978", R::NomeVazio},
+        {QStringLiteral("     "), "20/08/1978", R::NomeVazio},
+        {QStringLiteral("Ana S"), "20/08/1978", R::Aceito},
+        {QStringLiteral("AnaS"), "20/08/1978", R::NomeCurto},
+        {QStringLiteral("Ana 😀"), "20/08/1978", R::Aceito},
+        {QStringLiteral("An😀"), "20/08/1978", R::NomeCurto}};
+    for (const auto& [nome, data, resultado] : casos) {
+        EXPECT_EQ(EntradaDados::valida(nome, QString::fromLatin1(data)), resultado)
+            << nome.toStdString();
+    }
 }
 
 TEST(Windows1252, IdaEVoltaDeTodosOsBytes) {

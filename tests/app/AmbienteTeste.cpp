@@ -27,6 +27,13 @@ PaginasProntas paginasDeTeste(int total, float larguraMm) {
         pintor.setRenderHint(QPainter::Antialiasing, false);
         pintor.setPen(QPen(Qt::black, 0));
         pintor.drawRect(QRectF(5, 5, larguraMm - 10, 287));
+        // A line of text and a coloured bar that differs from page to page.
+        pintor.setRenderHint(QPainter::Antialiasing, true);
+        QFont fonte(QStringLiteral("Liberation Serif"));
+        fonte.setPixelSize(8);
+        pintor.setFont(fonte);
+        pintor.drawText(QPointF(20, 40), u"Página %1 — Análise Numerológica"_s.arg(n + 1));
+        pintor.fillRect(QRectF(20, 61 + n, 30, 1), QColor(184, 145, 58));
         pintor.end();
         prontas.paginas << folha;
     }

@@ -76,7 +76,8 @@ private:
     QTemporaryDir dir_;
 };
 
-// `total` pages of W x 297 mm, each with a frame one device pixel thin.
+// `total` pages of W x 297 mm, each with a frame one device pixel thin, a line of text and a
+// bar.
 PaginasProntas paginasDeTeste(int total, float larguraMm);
 
 // The child control `nome` of `pai`; a missing one ends the test program.

@@ -19,43 +19,6 @@ QString textoLongo(const QString& frase, int vezes) {
     return t.left(ArquivoInterpretacao::kTamanhoRegistro - 10);
 }
 
-Configuracao configuracao(int qual) {
-    Configuracao c;
-    if (qual == 1) {
-        c.ImprimirNumero = -1;
-        c.ImprimirCabecalho = -1;
-        c.EscutarSons = 0;
-        for (int k = 1; k <= Configuracao::kTotalCalculos; k += 3) {
-            c.CalculosAtivos[k] = 0;
-        }
-    }
-    return c;
-}
-
-FontesAnalise fontes(int qual) {
-    FontesAnalise f;
-    if (qual == 1) {
-        f.FonteTitulo = DadosFonte::cria(QStringLiteral("Liberation Serif"), false, true, 18);
-        f.FonteTexto = DadosFonte::cria(QStringLiteral("Liberation Sans"), true, false, 11);
-    }
-    return f;
-}
-
-LinhasRodape linhas(int qual) {
-    LinhasRodape l;
-    if (qual == 1) {
-        l.CabecalhoLinhaUm = QStringLiteral("Consultório Estrela Guia");
-        l.RodapeLinhaUm = QStringLiteral("Numeróloga: Ana Souza");
-        l.RodapeLinhaDois =
-            QStringLiteral("Telefone (11) 5555-0000 — atendimento com hora marcada");
-    }
-    return l;
-}
-
-Margens margens(int qual) {
-    return qual == 1 ? Margens{12.5f, 8, 15, 20} : Margens::padrao();
-}
-
 } // namespace
 
 QStringList arquivosGravados() {
@@ -79,17 +42,35 @@ void preparaPasta(const QString& pasta) {
 bool gravaConjunto(const QString& pasta, int qual) {
     const ArquivoInterpretacao arquivos(pasta);
     const QString versao = qual == 1 ? QStringLiteral("nova") : QStringLiteral("antiga");
+    Configuracao c;
+    FontesAnalise f;
+    LinhasRodape l;
+    Margens m = Margens::padrao();
+    if (qual == 1) {
+        c.ImprimirNumero = c.ImprimirCabecalho = -1;
+        c.EscutarSons = 0;
+        for (int k = 1; k <= Configuracao::kTotalCalculos; k += 3) {
+            c.CalculosAtivos[k] = 0;
+        }
+        f.FonteTitulo = DadosFonte::cria(QStringLiteral("Liberation Serif"), false, true, 18);
+        f.FonteTexto = DadosFonte::cria(QStringLiteral("Liberation Sans"), true, false, 11);
+        l.CabecalhoLinhaUm = QStringLiteral("Consultório Estrela Guia");
+        l.RodapeLinhaUm = QStringLiteral("Numeróloga: Ana Souza");
+        l.RodapeLinhaDois =
+            QStringLiteral("Telefone (11) 5555-0000 — atendimento com hora marcada");
+        m = Margens{12.5f, 8, 15, 20};
+    }
+    // Every save is attempted, even after one failed.
     bool ok = arquivos.GravaTextoInterpretacao(
         3, QStringLiteral("CVIDA.DAT"),
         textoLongo(QStringLiteral("Vida %1, versão ") + versao + QStringLiteral("."), 300));
-    ok = arquivos.GravaTextoInterpretacao(
-             1, QStringLiteral("CDATA.DAT"),
-             textoLongo(QStringLiteral("Data %1, versão ") + versao + QStringLiteral("."), 300)) &&
-         ok;
-    ok = configuracao(qual).GravaConfiguracao(pasta) && ok;
-    ok = fontes(qual).GravaFontes(pasta) && ok;
-    ok = linhas(qual).GravaLinhasRodape(pasta) && ok;
-    ok = margens(qual).GravaMargens(pasta) && ok;
+    ok &= arquivos.GravaTextoInterpretacao(
+        1, QStringLiteral("CDATA.DAT"),
+        textoLongo(QStringLiteral("Data %1, versão ") + versao + QStringLiteral("."), 300));
+    ok &= c.GravaConfiguracao(pasta);
+    ok &= f.GravaFontes(pasta);
+    ok &= l.GravaLinhasRodape(pasta);
+    ok &= m.GravaMargens(pasta);
     return ok;
 }
 

@@ -3,6 +3,7 @@
 // or its new content, never a mix of the two, and what the program reads from the folder is
 // one or the other. The temporary files a killed save leaves behind lie beside the data under
 // names of their own, and nothing reads them.
+#include "../ArquivosTeste.h"
 #include "ConjuntosGravacao.h"
 
 #include "ArquivoInterpretacao.h"
@@ -12,7 +13,6 @@
 #include "Margens.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -29,8 +29,7 @@ using namespace vidalume::teste;
 namespace {
 
 QByteArray conteudo(const QString& pasta, const QString& nome) {
-    QFile f(QDir(pasta).filePath(nome));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return teste::conteudo(QDir(pasta).filePath(nome));
 }
 
 // What the program reads from the folder, one entry per file.

@@ -61,11 +61,6 @@ bool PdfLido::a4Retrato() const {
     });
 }
 
-QStringList separaPalavras(const QString& texto) {
-    static const QRegularExpression kBrancos(QStringLiteral("\\s+"));
-    return texto.split(kBrancos, Qt::SkipEmptyParts);
-}
-
 int pixelsColoridos(const QImage& imagem) {
     const QImage rgb = imagem.convertToFormat(QImage::Format_RGB32);
     int n = 0;
@@ -80,14 +75,3 @@ int pixelsColoridos(const QImage& imagem) {
 }
 
 } // namespace vidalume::teste
-
-// Tests that draw or show windows need an application object; without a display they use
-// the offscreen platform.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

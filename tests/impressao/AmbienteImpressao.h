@@ -3,6 +3,7 @@
 // pages as images).
 #pragma once
 
+#include "../ArquivosTeste.h"
 #include "AmbienteTeste.h"
 
 namespace vidalume::teste {
@@ -36,8 +37,6 @@ private:
     QList<PaginaPdf> paginas_;
 };
 
-// Words as pdftotext separates them: runs of characters between blanks.
-QStringList separaPalavras(const QString& texto);
 // Pixels whose red, green and blue differ by more than a shade of grey may.
 int pixelsColoridos(const QImage& imagem);
 

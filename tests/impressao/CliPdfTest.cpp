@@ -7,45 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QDirIterator>
-#include <QFile>
-#include <QProcess>
-
 namespace vidalume::teste {
 namespace {
-
-struct Saida {
-    int codigo;
-    QString err;
-};
-
-// Runs the tool as a script on a server does: no display, no platform chosen.
-Saida executa(const QStringList& argumentos, const QString& plataforma = QString()) {
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        ambiente.remove(QString::fromLatin1(v));
-    }
-    if (!plataforma.isEmpty()) {
-        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), plataforma);
-    }
-    QProcess p;
-    p.setProcessEnvironment(ambiente);
-    p.start(QStringLiteral(VIDALUME_CLI), argumentos);
-    EXPECT_TRUE(p.waitForFinished(120000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-// Every file under `pasta` with its bytes.
-QMap<QString, QByteArray> retrato(const QString& pasta) {
-    QMap<QString, QByteArray> arquivos;
-    for (QDirIterator it(pasta, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-         it.hasNext();) {
-        QFile f(it.next());
-        arquivos[f.fileName()] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    return arquivos;
-}
 
 TEST(CliPdfTest, PdfWithTheFolderSettingsAndNothingWrittenThere) {
     PastaPrograma pasta;
@@ -55,7 +18,8 @@ TEST(CliPdfTest, PdfWithTheFolderSettingsAndNothingWrittenThere) {
     const QStringList pessoa = {"--nome",     "Maria da Silva", "--nascimento",
                                 "29/11/1978", "--pasta",        pasta.caminho()};
     const QString capa = saida.filePath(QStringLiteral("capa.pdf"));
-    const Saida s = executa(QStringList{"pdf", "--saida", capa, "--capa", "--colorido"} + pessoa);
+    const Saida s =
+        executaCli(QStringList{"pdf", "--saida", capa, "--capa", "--colorido"} + pessoa);
     ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
     EXPECT_EQ(retrato(pasta.caminho()), antes);
     const PdfLido pdf(capa);
@@ -83,19 +47,19 @@ TEST(CliPdfTest, PdfWithTheFolderSettingsAndNothingWrittenThere) {
     EXPECT_GT(naDireita, 100);
 
     const QString pb = saida.filePath(QStringLiteral("pb.pdf"));
-    ASSERT_EQ(executa(QStringList{"pdf", "--saida", pb} + pessoa).codigo, 0);
+    ASSERT_EQ(executaCli(QStringList{"pdf", "--saida", pb} + pessoa).codigo, 0);
     EXPECT_TRUE(PdfLido(pb).paginas()[0].contem(kNome));
     EXPECT_EQ(pixelsColoridos(PdfLido(pb).imagem(1)), 0);
 
-    Saida erro = executa(QStringList{"pdf"} + pessoa);
+    Saida erro = executaCli(QStringList{"pdf"} + pessoa);
     EXPECT_EQ(erro.codigo, 2);
     EXPECT_TRUE(erro.err.contains(QStringLiteral("--saida")));
-    erro = executa(QStringList{"pdf", "--saida", saida.filePath("nao/existe/x.pdf")} + pessoa);
+    erro = executaCli(QStringList{"pdf", "--saida", saida.filePath("nao/existe/x.pdf")} + pessoa);
     EXPECT_EQ(erro.codigo, 1);
     EXPECT_TRUE(erro.err.contains(QStringLiteral("Não foi possível gravar o arquivo")));
     // The commands that draw nothing never start a display connection.
-    erro = executa({"numeros", "--nome", "Maria da Silva", "--nascimento", "29/11/1978"},
-                   QStringLiteral("plataforma-inexistente"));
+    erro = executaCli({"numeros", "--nome", "Maria da Silva", "--nascimento", "29/11/1978"},
+                      QStringLiteral("plataforma-inexistente"));
     EXPECT_EQ(erro.codigo, 0) << erro.err.toStdString();
 }
 
@@ -118,8 +82,8 @@ TEST(CliPdfTest, BatchMakesOnePdfPerGoodLineAndReportsTheBadOnes) {
                                                        "\"Conceição; Gonçalves\";5/3/1961\r\n"
                                                        "Maria da Silva;29/11/1978\r\n")));
     const auto antes = retrato(pasta.caminho());
-    const Saida s = executa({"lote", saida.arquivo("lista.csv"), "--saida", pdfs, "--pasta",
-                             pasta.caminho(), "--hoje", "01/06/2024"});
+    const Saida s = executaCli({"lote", saida.arquivo("lista.csv"), "--saida", pdfs, "--pasta",
+                                pasta.caminho(), "--hoje", "01/06/2024"});
     EXPECT_EQ(s.codigo, 1);
     EXPECT_EQ(retrato(pasta.caminho()), antes);
     EXPECT_EQ(
@@ -143,10 +107,10 @@ TEST(CliPdfTest, BatchMakesOnePdfPerGoodLineAndReportsTheBadOnes) {
     saida.escreve(QStringLiteral("utf8.csv"),
                   "\xEF\xBB\xBFJo\xC3\xA3o d'\xC3\x81vila;11/05/1990\n");
     const QString outra = saida.arquivo(QStringLiteral("outra"));
-    EXPECT_EQ(
-        executa({"lote", saida.arquivo("utf8.csv"), "--saida", outra, "--pasta", pasta.caminho()})
-            .codigo,
-        0);
+    EXPECT_EQ(executaCli(
+                  {"lote", saida.arquivo("utf8.csv"), "--saida", outra, "--pasta", pasta.caminho()})
+                  .codigo,
+              0);
     EXPECT_EQ(QDir(outra).entryList(QDir::Files), QStringList({"JOAO_D_AVILA_11-05-1990.pdf"}));
 }
 

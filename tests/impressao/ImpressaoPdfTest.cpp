@@ -113,16 +113,11 @@ TEST(ImpressaoPdfTest, AnExistingFileIsReplacedOnlyByAFinishedDocument) {
     EXPECT_FALSE(QFile::exists(arquivo));
 
     ASSERT_TRUE(QDir().mkpath(pasta.arquivo(QStringLiteral("saida"))));
-    QFile antigo(arquivo);
-    ASSERT_TRUE(antigo.open(QIODevice::WriteOnly));
-    antigo.write("documento anterior");
-    antigo.close();
+    pasta.escreve(QStringLiteral("saida/analise.pdf"), "documento anterior");
     PedidoImpressao semEspaco = pedido(pasta);
     semEspaco.margens = {120, 10, 90, 10};
     EXPECT_FALSE(GravacaoPdf::grava(arquivo, semEspaco).isEmpty());
-    ASSERT_TRUE(antigo.open(QIODevice::ReadOnly));
-    EXPECT_EQ(antigo.readAll(), QByteArray("documento anterior"));
-    antigo.close();
+    EXPECT_EQ(pasta.conteudo(QStringLiteral("saida/analise.pdf")), "documento anterior");
 
     ASSERT_EQ(GravacaoPdf::grava(arquivo, pedido(pasta)), QString());
     EXPECT_GT(PdfLido(arquivo).paginas().size(), 5);

@@ -40,13 +40,11 @@ TEST(NomeArquivoPdfTest, SafeNamesFromTheNameAndTheDate) {
     EXPECT_LE(NomeArquivoPdf::sugere(QString(500, u'A'), data).size(), 120);
 }
 
-TEST(LoteCsvTest, DecodesUtf8OrWindows1252) {
+TEST(LoteCsvTest, DecodesAndReadsLinesWithTheirNumbersLeavingOutHeaderAndBlankLines) {
     EXPECT_EQ(LoteCsv::decodifica("\xEF\xBB\xBFJo\xC3\xA3o"), QStringLiteral("João"));
     EXPECT_EQ(LoteCsv::decodifica("Jo\xE3o \x80"), QStringLiteral("João €"));
     EXPECT_EQ(LoteCsv::decodifica("Joao"), QStringLiteral("Joao"));
-}
 
-TEST(LoteCsvTest, LinesWithTheirNumbersHeaderAndBlankLinesLeftOut) {
     QStringList lidas; // "number|name|date", or "number|erro" for a line that cannot be read
     for (const LinhaLote& l : LoteCsv::linhas(QStringLiteral(
              "nome;nascimento\r\n\r\n Ana Maria ; 01/02/2003 ;;\rSó um campo\n"

@@ -57,9 +57,6 @@ TEST_F(frmImprimirTest, OpeningCreatesTheMarginsFileAndDrawsThePreviewOnce) {
     const auto d = abre();
     EXPECT_EQ(pasta.conteudo(Margens::kArquivo).left(16),
               QByteArray::fromHex("00002041000020410000204100002041"));
-    for (const char* nome : {"txtSuperior", "txtEsquerda", "txtInferior", "txtDireita"}) {
-        EXPECT_EQ(caixa(*d, nome)->text(), u"10"_s) << nome;
-    }
     EXPECT_EQ(d->desenhosExemplo(), 1);
     EXPECT_TRUE(mensagens.mostradas.isEmpty());
     EXPECT_TRUE(filho<QCheckBox>(d.get(), u"chkImprimirFolhaRosto"_s)->isChecked());

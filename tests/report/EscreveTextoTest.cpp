@@ -26,71 +26,54 @@ QString desenho(const SuperficieTeste& s, bool exato = false) {
     return l.join(u'|');
 }
 
-class EscreveTextoTest : public ::testing::Test {
-protected:
-    EscreveTextoTest() { s.DefineTamanhoFonte(10); }
-    bool escreve(const QString& texto, double y = 50, double limite = 272, double direita = 30) {
-        resto = texto;
-        return EscreveTexto::escreve(s, y, 10, direita, limite, resto);
+// A block written from y on the column 10 to 30 above `limite`: whether it was all written,
+// what was drawn (null: not compared), the rest handed back when the page filled and where the
+// last line stands.
+TEST(EscreveTextoTest, LinesCutsAndPageEnds) {
+    const std::tuple<const char*, double, double, bool, const char*, const char*, double> casos[] =
+        {// Short and empty texts take one left-aligned line.
+         {"abc def", 50, 272, true, "abc def@10.00,50.00", "", 50},
+         {"", 50, 272, true, "@10.00,50.00", "", 50},
+         // Every line but the last of each paragraph ends at the right edge.
+         {"aaa bbb ccc ddd\r\neee fff ggg hhh iii\r\n\r\nj", 50, 272, true,
+          "aaa @10.00,50.00|bbb@24.00,50.00|ccc ddd@10.00,54.00|eee @10.00,58.00|fff@24.00,58.00|"
+          "ggg @10.00,62.00|hhh@24.00,62.00|iii@10.00,66.00|@10.00,70.00|j@10.00,74.00",
+          "", 74},
+         // Repeated spaces are gaps and the cut space is not drawn; a last character overflowing
+         // cuts at the last space.
+         {"aa  bb cccc", 50, 272, true,
+          "aa @10.00,50.00| @20.00,50.00|bb@26.00,50.00|cccc@10.00,54.00", "", 54},
+         {"aa bb ccccc", 50, 272, true, "aa @10.00,50.00|bb@26.00,50.00|ccccc@10.00,54.00", "", 54},
+         // A full page hands back the rest without leading controls: lines at 50, 54 and 58, the
+         // third the last because 58 + 4 > 60. Full at the very end, or before line breaks only,
+         // counts as written.
+         {"aaa bbb ccc ddd eee fff\r\n\r\n\tggg hhh \r\n", 50, 60, false,
+          "aaa @10.00,50.00|bbb@24.00,50.00|ccc @10.00,54.00|ddd@24.00,54.00|eee fff@10.00,58.00",
+          "ggg hhh \r\n", 58},
+         {"aaa bbb ccc ddd eee fff", 50, 60, true, nullptr, "", 58},
+         {"aaa bbb ccc ddd eee fff\r\n\r\n\r\n", 50, 60, true, nullptr, "", 58},
+         // A start below the limit still draws one line.
+         {"aaa bbb ccc", 280, 272, false, "aaa @10.00,280.00|bbb@24.00,280.00", "ccc", 280},
+         // A word wider than the column is broken where it stops fitting.
+         {"aa abcdefghijklmnopqrstuvwxy zz", 50, 272, true,
+          "aa@10.00,50.00|abcdefghij@10.00,54.00|klmnopqrst@10.00,58.00|uvwxy zz@10.00,62.00", "",
+          62}};
+    for (const auto& [texto, y, limite, inteiro, desenhado, resto, yFinal] : casos) {
+        SCOPED_TRACE(texto);
+        SuperficieTeste s;
+        s.DefineTamanhoFonte(10);
+        QString bloco = QString::fromUtf8(texto);
+        EXPECT_EQ(EscreveTexto::escreve(s, y, 10, 30, limite, bloco), inteiro);
+        EXPECT_TRUE(!desenhado || desenho(s) == QString::fromUtf8(desenhado))
+            << desenho(s).toStdString();
+        EXPECT_TRUE(inteiro || bloco == QString::fromUtf8(resto)) << bloco.toStdString();
+        EXPECT_EQ(s.Y(), yFinal);
     }
+    // A column narrower than one character still ends.
     SuperficieTeste s;
-    QString resto;
-};
-
-TEST_F(EscreveTextoTest, ShortAndEmptyTextsTakeOneLeftAlignedLine) {
-    EXPECT_TRUE(escreve(QStringLiteral("abc def")));
-    EXPECT_EQ(desenho(s), QStringLiteral("abc def@10.00,50.00"));
-    s.Limpa();
-    EXPECT_TRUE(escreve(QString()));
-    EXPECT_EQ(desenho(s), QStringLiteral("@10.00,50.00"));
-    EXPECT_EQ(s.Y(), 50);
-}
-
-TEST_F(EscreveTextoTest, EveryLineButTheLastOfEachParagraphEndsAtTheRightEdge) {
-    escreve(QStringLiteral("aaa bbb ccc ddd\r\neee fff ggg hhh iii\r\n\r\nj"));
-    EXPECT_EQ(desenho(s), QStringLiteral("aaa @10.00,50.00|bbb@24.00,50.00|ccc ddd@10.00,54.00|"
-                                         "eee @10.00,58.00|fff@24.00,58.00|"
-                                         "ggg @10.00,62.00|hhh@24.00,62.00|iii@10.00,66.00|"
-                                         "@10.00,70.00|j@10.00,74.00"));
-    EXPECT_EQ(s.Y(), 74);
-}
-
-TEST_F(EscreveTextoTest, RepeatedSpacesAreGapsAndTheCutSpaceIsNotDrawn) {
-    escreve(QStringLiteral("aa  bb cccc"));
-    EXPECT_EQ(desenho(s), QStringLiteral("aa @10.00,50.00| @20.00,50.00|bb@26.00,50.00|"
-                                         "cccc@10.00,54.00"));
-}
-
-TEST_F(EscreveTextoTest, LastCharacterOverflowingCutsAtTheLastSpaceAndJustifies) {
-    EXPECT_TRUE(escreve(QStringLiteral("aa bb ccccc")));
-    EXPECT_EQ(desenho(s), QStringLiteral("aa @10.00,50.00|bb@26.00,50.00|ccccc@10.00,54.00"));
-}
-
-TEST_F(EscreveTextoTest, FullPageHandsBackTheRestWithoutLeadingControls) {
-    // Lines at 50, 54 and 58; the third is the last because 58 + 4 > 60.
-    EXPECT_FALSE(escreve(QStringLiteral("aaa bbb ccc ddd eee fff\r\n\r\n\tggg hhh \r\n"), 50, 60));
-    EXPECT_EQ(resto, QStringLiteral("ggg hhh \r\n"));
-    EXPECT_EQ(s.textos().last().texto, QStringLiteral("eee fff"));
-    EXPECT_EQ(s.Y(), 58);
-}
-
-TEST_F(EscreveTextoTest, PageFullAtTheEndOrBeforeOnlyLineBreaksCountsAsWritten) {
-    EXPECT_TRUE(escreve(QStringLiteral("aaa bbb ccc ddd eee fff"), 50, 60));
-    EXPECT_TRUE(escreve(QStringLiteral("aaa bbb ccc ddd eee fff\r\n\r\n\r\n"), 50, 60));
-}
-
-TEST_F(EscreveTextoTest, StartBelowTheLimitStillDrawsOneLine) {
-    EXPECT_FALSE(escreve(QStringLiteral("aaa bbb ccc"), 280, 272));
-    EXPECT_EQ(desenho(s), QStringLiteral("aaa @10.00,280.00|bbb@24.00,280.00"));
-    EXPECT_EQ(resto, QStringLiteral("ccc"));
-}
-
-TEST_F(EscreveTextoTest, WordWiderThanTheColumnIsBrokenWhereItStopsFitting) {
-    EXPECT_TRUE(escreve(QStringLiteral("aa abcdefghijklmnopqrstuvwxy zz")));
-    EXPECT_EQ(desenho(s), QStringLiteral("aa@10.00,50.00|abcdefghij@10.00,54.00|"
-                                         "klmnopqrst@10.00,58.00|uvwxy zz@10.00,62.00"));
-    s.Limpa(); // a column narrower than one character still ends
-    EXPECT_TRUE(escreve(QStringLiteral("ab cd"), 0, 1e9, 10));
+    QString estreito = QStringLiteral("ab cd");
+    s.DefineTamanhoFonte(10);
+    EXPECT_TRUE(EscreveTexto::escreve(s, 0, 10, 10, 1e9, estreito));
     EXPECT_EQ(s.textos().size(), 5);
 }
 

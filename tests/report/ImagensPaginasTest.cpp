@@ -1,43 +1,19 @@
 // The report window renders the page shown and its neighbours while idle, within its memory
 // allowance, and paints from those images exactly what replaying the page would paint.
+#include "AmbienteTeste.h"
 #include "QuadroPagina.h"
 #include "frmExibeRelatorio.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QPainter>
-
 namespace vidalume {
 namespace {
-
-// Pages with a frame one device pixel thin at any density, a line of text and a bar,
-// recorded in millimetres.
-PaginasProntas paginas(int total, double larguraMm) {
-    PaginasProntas prontas;
-    for (int n = 1; n <= total; ++n) {
-        QPicture folha;
-        QPainter pintor(&folha);
-        pintor.setRenderHint(QPainter::Antialiasing, false);
-        pintor.setPen(QPen(Qt::black, 0));
-        pintor.drawRect(QRectF(5, 5, larguraMm - 10, 287));
-        pintor.setRenderHint(QPainter::Antialiasing, true);
-        QFont fonte(QStringLiteral("Liberation Serif"));
-        fonte.setPixelSize(8);
-        pintor.setFont(fonte);
-        pintor.drawText(QPointF(20, 40), QStringLiteral("Página %1 — Análise Numerológica").arg(n));
-        pintor.fillRect(QRectF(20, 60 + n, 30, 1), QColor(184, 145, 58));
-        pintor.end();
-        prontas.paginas << folha;
-    }
-    return prontas;
-}
 
 struct Janela {
     frmExibeRelatorio janela;
 
     Janela(int total, QSize tela = QSize(1280, 800)) : janela(tela, LigacoesRelatorio{}) {
-        janela.definePaginas(paginas(total, janela.GetLarguraEmMm()));
+        janela.definePaginas(teste::paginasDeTeste(total, janela.GetLarguraEmMm()));
         janela.resize(900, 650);
         janela.show();
         janela.GravaDados(total, 1, QStringLiteral("20/08/1978"), QStringLiteral("ANA LUZ"));
@@ -58,24 +34,21 @@ struct Janela {
 
 TEST(ImagensPaginasTest, PageShownAndItsNeighboursAreRenderedWhileIdle) {
     Janela j(5);
-    j.ociosa();
-    EXPECT_EQ(j.janela.paginasProntas(), QList<int>({1, 2}));
-    EXPECT_TRUE(j.pagina()->temImagem());
-    j.janela.ExibePagina(2);
-    EXPECT_TRUE(j.pagina()->temImagem()); // rendered while page 1 was shown
-    j.ociosa();
-    EXPECT_EQ(j.janela.paginasProntas(), QList<int>({1, 2, 3}));
-    j.janela.ExibePagina(3);
-    EXPECT_TRUE(j.pagina()->temImagem());
-    j.ociosa();
-    EXPECT_EQ(j.janela.paginasProntas(), QList<int>({2, 3, 4}));
-    j.janela.ExibePagina(5);
-    EXPECT_FALSE(j.pagina()->temImagem());
-    j.ociosa();
-    EXPECT_EQ(j.janela.paginasProntas(), QList<int>({4, 5}));
+    // Page shown, whether it is painted from an image at once, the images kept once idle.
+    const std::tuple<int, bool, QList<int>> passos[] = {
+        {1, false, {1, 2}}, {2, true, {1, 2, 3}}, {3, true, {2, 3, 4}}, {5, false, {4, 5}}};
+    for (const auto& [pagina, pronta, depois] : passos) {
+        j.janela.ExibePagina(pagina);
+        if (pagina > 1) {
+            EXPECT_EQ(j.pagina()->temImagem(), pronta) << pagina;
+        }
+        j.ociosa();
+        EXPECT_TRUE(j.pagina()->temImagem()) << pagina;
+        EXPECT_EQ(j.janela.paginasProntas(), depois) << pagina;
+    }
 }
 
-TEST(ImagensPaginasTest, PaintingFromTheImageEqualsReplayingThePage) {
+TEST(ImagensPaginasTest, ImageIsUsedOnlyWhereItPaintsWhatReplayingWould) {
     Janela pronta(3);
     pronta.ociosa();
     for (int p : {1, 2}) {
@@ -86,11 +59,9 @@ TEST(ImagensPaginasTest, PaintingFromTheImageEqualsReplayingThePage) {
         ASSERT_FALSE(direta.pagina()->temImagem());
         EXPECT_EQ(pronta.pintura(), direta.pintura()) << p;
     }
-}
 
-TEST(ImagensPaginasTest, ImageOfAnotherDensityOrColourIsNotUsed) {
-    Janela j(2);
-    j.ociosa();
+    Janela& j = pronta;
+    j.janela.ExibePagina(1);
     ASSERT_TRUE(j.pagina()->temImagem());
     // Twice the density: the page is replayed, its frame one device pixel thin (the image,
     // enlarged, would make it two).
@@ -128,12 +99,3 @@ TEST(ImagensPaginasTest, PagesTooLargeForTheAllowanceAreNotKept) {
 
 } // namespace
 } // namespace vidalume
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

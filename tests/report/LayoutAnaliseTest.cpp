@@ -2,6 +2,7 @@
 // lines 0.4 mm per point high; screen geometry: 210 x 297 mm, margins 10, 5, 10, 5; default
 // fonts: explanation 10 pt, title 14 pt, text 12 pt).
 #include "LayoutAnalise.h"
+#include "../ArquivosTeste.h"
 #include "ArquivoInterpretacao.h"
 #include "ComporAnalise.h"
 #include "FolhasTeste.h"
@@ -9,10 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
-
 namespace vidalume {
 namespace {
+
+using teste::separaPalavras;
 
 constexpr double kTol = 0.01;
 
@@ -68,16 +69,11 @@ QString numeroPagina(const SuperficieTeste& s) {
     return {};
 }
 
-QStringList palavras(const QString& texto) {
-    static const QRegularExpression brancos(QStringLiteral("\\s+"));
-    return texto.split(brancos, Qt::SkipEmptyParts);
-}
-
 QStringList palavrasDesenhadas(const FolhasTeste& folhas) {
     QStringList p;
     for (int i = 0; i < folhas.quantidade(); ++i) {
         for (const auto& d : corpo(folhas.folha(i))) {
-            p << palavras(d.texto);
+            p << separaPalavras(d.texto);
         }
     }
     return p;
@@ -105,54 +101,54 @@ TEST(LayoutAnaliseTest, SectionsStackExplanationTitleTextAndDivider) {
                            "X1@51.60/Times New Roman 12", "T2 Número 3@69.40/Courier New 14",
                            "X2@80.00/Times New Roman 12", "Explicação 26@97.80/Arial 10",
                            "T26 Letra A@106.80/Courier New 14", "X26@117.40/Times New Roman 12"}));
-    const auto& figuras = folhas.folha(0).figuras(); // the sign, then one divider per entry
-    ASSERT_EQ(figuras.size(), 4);
-    const double y[] = {61.4, 89.8, 127.2};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(figuras[i + 1].figura, Figura::divisoria());
-        EXPECT_NEAR(figuras[i + 1].x, 50, kTol);
-        EXPECT_NEAR(figuras[i + 1].y, y[i], kTol);
-        EXPECT_NEAR(figuras[i + 1].largura, 110, kTol);
-        EXPECT_NEAR(figuras[i + 1].altura, 3, kTol);
+    QStringList divisorias; // after the sign, one divider per entry: x y width height
+    for (const auto& f : folhas.folha(0).figuras().mid(1)) {
+        EXPECT_EQ(f.figura, Figura::divisoria());
+        divisorias << QStringLiteral("%1 %2 %3 %4").arg(f.x).arg(f.y).arg(f.largura).arg(f.altura);
     }
+    EXPECT_EQ(divisorias, QStringList({"50 61.4 110 3", "50 89.8 110 3", "50 127.2 110 3"}));
 }
 
-// Entries 1 and 2 without explanations, entry 1 with title and text of the given number of
-// lines; pages after the first have no header.
-FolhasTeste dispoeComLinhas(int nTitulo, int nTexto) {
-    ParametrosLayout p = parametros({1, 2});
-    p.configuracao.ImprimirDescricao = 0;
-    Analise a = analiseSimples();
-    a[1].Titulo = linhas(nTitulo, QStringLiteral("título"));
-    a[1].Texto = linhas(nTexto);
-    FolhasTeste folhas;
-    LayoutAnalise(p).dispoe(a, folhas);
-    EXPECT_EQ(folhas.quantidade(), 2);
-    return folhas;
-}
-
-TEST(LayoutAnaliseTest, TitleThatWouldEndBelowTheLimitStartsTheNextPage) {
-    // The divider lies at 258.8; the next title would start at 266.8 and end past 272.
-    const FolhasTeste folhas = dispoeComLinhas(1, 44);
-    EXPECT_NEAR(folhas.folha(0).figuras().last().y, 258.8, kTol);
-    EXPECT_EQ(corpo(folhas.folha(1))[0].texto, QStringLiteral("T2"));
-    EXPECT_NEAR(corpo(folhas.folha(1))[0].y, 5, kTol); // no header: the top margin
-}
-
-TEST(LayoutAnaliseTest, DividerThatWouldNotFitOpensTheNextPage) {
-    const FolhasTeste folhas = dispoeComLinhas(1, 46);
-    EXPECT_EQ(folhas.folha(0).figuras().size(), 1); // the sign only
-    ASSERT_EQ(folhas.folha(1).figuras().size(), 2);
-    EXPECT_NEAR(folhas.folha(1).figuras()[0].y, 5, kTol);
-    EXPECT_NEAR(corpo(folhas.folha(1))[0].y, 13, kTol); // 8 mm below the divider
-}
-
-TEST(LayoutAnaliseTest, TextThatWouldNotFitStartsTheNextPageInItsOwnFont) {
-    const FolhasTeste folhas = dispoeComLinhas(43, 1);
-    const auto primeira = corpo(folhas.folha(1))[0];
-    EXPECT_EQ(primeira.texto, QStringLiteral("linha 1"));
-    EXPECT_NEAR(primeira.y, 5, kTol);
-    EXPECT_EQ(primeira.fonte, (FonteSuperficie{"Times New Roman", 12, false, false}));
+// Entry 1 with a title and a text of the given numbers of lines, entry 2 after it, no
+// explanations: what starts the second page (no header there: the top margin, 5 mm).
+TEST(LayoutAnaliseTest, WhatDoesNotFitStartsTheNextPage) {
+    struct Caso {
+        int linhasTitulo, linhasTexto;
+        double divisoria;     // where page 1's last divider lies, 0: not checked
+        const char* primeiro; // the first string on page 2, 8 mm below a divider
+        FonteSuperficie fonte;
+    };
+    const FonteSuperficie titulo{"Courier New", 14, true, false};
+    // The divider at 258.8: the next title would start at 266.8 and end past 272. Then a
+    // divider that would not fit, and a text that would not fit, in its own font.
+    const Caso casos[] = {{1, 44, 258.8, "T2", titulo},
+                          {1, 46, 0, "T2", titulo},
+                          {43, 1, 0, "linha 1", {"Times New Roman", 12, false, false}}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.linhasTexto);
+        ParametrosLayout p = parametros({1, 2});
+        p.configuracao.ImprimirDescricao = 0;
+        Analise a = analiseSimples();
+        a[1].Titulo = linhas(c.linhasTitulo, QStringLiteral("título"));
+        a[1].Texto = linhas(c.linhasTexto);
+        FolhasTeste folhas;
+        LayoutAnalise(p).dispoe(a, folhas);
+        ASSERT_EQ(folhas.quantidade(), 2);
+        const auto& figuras = folhas.folha(0).figuras();
+        if (c.divisoria > 0) {
+            EXPECT_NEAR(figuras.last().y, c.divisoria, kTol);
+        }
+        const auto primeira = corpo(folhas.folha(1))[0];
+        EXPECT_EQ(primeira.texto, QString::fromUtf8(c.primeiro));
+        EXPECT_EQ(primeira.fonte, c.fonte);
+        const bool divisoriaAbre = c.linhasTexto == 46;
+        if (divisoriaAbre) { // the sign alone on page 1; page 2 opens with the divider
+            EXPECT_EQ(figuras.size(), 1);
+            ASSERT_EQ(folhas.folha(1).figuras().size(), 2);
+            EXPECT_NEAR(folhas.folha(1).figuras()[0].y, 5, kTol);
+        }
+        EXPECT_NEAR(primeira.y, divisoriaAbre ? 13 : 5, kTol);
+    }
 }
 
 // A block of 1500 lines: more than 21 pages, every line on them once, in its font.
@@ -166,8 +162,9 @@ TEST(LayoutAnaliseTest, LongBlockGoesOnOverEveryPageItNeeds) {
     const int paginas = LayoutAnalise(p).dispoe(a, folhas);
     EXPECT_GT(paginas, 21);
     ASSERT_EQ(folhas.quantidade(), paginas);
-    EXPECT_EQ(palavrasDesenhadas(folhas),
-              palavras(a[1].Descricao) + palavras(a[1].Titulo) + palavras(a[1].Texto));
+    EXPECT_EQ(palavrasDesenhadas(folhas), separaPalavras(a[1].Descricao) +
+                                              separaPalavras(a[1].Titulo) +
+                                              separaPalavras(a[1].Texto));
     for (int i = 1; i < paginas; ++i) {
         const auto c = corpo(folhas.folha(i));
         EXPECT_NEAR(c[0].y, 32, kTol) << i; // below the header on every page
@@ -177,39 +174,29 @@ TEST(LayoutAnaliseTest, LongBlockGoesOnOverEveryPageItNeeds) {
     }
 }
 
-TEST(LayoutAnaliseTest, CoverSheetComesBeforePageOne) {
+TEST(LayoutAnaliseTest, CoverSheetComesBeforePageOneInTheFontsOfEachRole) {
     ParametrosLayout p = parametros({1});
     p.folhaRosto = true;
+    // An empty face or size draws the role's default.
+    p.fontes.FonteTitulo = DadosFonte::cria(QString(), false, true, 0);
+    p.fontes.FonteTexto = DadosFonte::cria(QStringLiteral("  "), false, false, 20);
     FolhasTeste folhas;
     EXPECT_EQ(LayoutAnalise(p).dispoe(analiseSimples(), folhas), 1);
     ASSERT_EQ(folhas.quantidade(), 2);
     EXPECT_EQ(folhas.folha(0).figuras()[0].figura, Figura::borda());
     EXPECT_EQ(folhas.folha(1).figuras()[0].figura, Figura::doSigno(5));
-}
+    QList<FonteSuperficie> fontes;
+    for (const auto& d : corpo(folhas.folha(1))) {
+        fontes << d.fonte;
+    }
+    ASSERT_EQ(fontes.size(), 3); // explanation, title, text
+    EXPECT_EQ(fontes[1], (FonteSuperficie{"Courier New", 14, false, true}));
+    EXPECT_EQ(fontes[2], (FonteSuperficie{"Times New Roman", 20, false, false}));
 
-TEST(LayoutAnaliseTest, UnusableFontRecordKeepsTheSurfaceFont) {
+    // A font record that cannot be used keeps the surface's font.
     SuperficieTeste s;
     LayoutAnalise::AplicaFonte(s, DadosFonte::cria(QStringLiteral("   "), true, false, 0));
     EXPECT_EQ(s.fonte(), (FonteSuperficie{"Times New Roman", 12, true, false}));
-}
-
-TEST(LayoutAnaliseTest, EmptyFaceOrSizeDrawsTheRoleDefault) {
-    ParametrosLayout p = parametros({1});
-    p.fontes.FonteTitulo = DadosFonte::cria(QString(), false, true, 0);
-    p.fontes.FonteTexto = DadosFonte::cria(QStringLiteral("  "), false, false, 20);
-    FolhasTeste folhas;
-    LayoutAnalise(p).dispoe(analiseSimples(), folhas);
-    bool viuTitulo = false, viuTexto = false;
-    for (const auto& d : corpo(folhas.folha(0))) {
-        if (d.texto == QStringLiteral("T1")) {
-            EXPECT_EQ(d.fonte, (FonteSuperficie{"Courier New", 14, false, true}));
-            viuTitulo = true;
-        } else if (d.texto == QStringLiteral("X1")) {
-            EXPECT_EQ(d.fonte, (FonteSuperficie{"Times New Roman", 20, false, false}));
-            viuTexto = true;
-        }
-    }
-    EXPECT_TRUE(viuTitulo && viuTexto);
 }
 
 // Every word of every selected section of a real analysis is drawn once, in order, at every
@@ -225,9 +212,9 @@ TEST(LayoutAnaliseTest, ShippedAnalysisLosesNoWordAtAnySize) {
     QStringList esperado;
     for (int k = 1; k <= 28; ++k) {
         if (p.selecao[k]) {
-            esperado << palavras(a[k].Descricao.size() > 5 ? a[k].Descricao : QString())
-                     << palavras(TextoExportacao::tituloComNumero(a, k, p.configuracao))
-                     << palavras(a[k].Texto);
+            esperado << separaPalavras(a[k].Descricao.size() > 5 ? a[k].Descricao : QString())
+                     << separaPalavras(TextoExportacao::tituloComNumero(a, k, p.configuracao))
+                     << separaPalavras(a[k].Texto);
         }
     }
     for (const double largura : {210.0, 457.0}) {

@@ -26,7 +26,7 @@ QList<PaginaGravada> paginas(double largura, int tamanho = 12) {
                                                 QStringLiteral(VIDALUME_PASTA_DADOS));
 }
 
-TEST(LayoutTelaTest, EveryPageIsASmallVectorDrawing) {
+TEST(LayoutTelaTest, SmallVectorPagesAndPageOneWithItsParts) {
     const QList<PaginaGravada> grandes = paginas(210, 22);
     EXPECT_GT(grandes.size(), 21);
     qint64 total = 0;
@@ -36,9 +36,7 @@ TEST(LayoutTelaTest, EveryPageIsASmallVectorDrawing) {
         total += p.bytes();
     }
     EXPECT_LT(total, 20 * 1024 * 1024);
-}
 
-TEST(LayoutTelaTest, PageOneShowsHeaderJustifiedTextDividersAndFooter) {
     constexpr double kPx = 6; // pixels per millimetre
     QImage img(210 * kPx, 297 * kPx, QImage::Format_ARGB32);
     img.fill(Qt::white);

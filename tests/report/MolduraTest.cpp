@@ -11,7 +11,16 @@
 namespace vidalume {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 constexpr double kTol = 0.01;
+
+// Measures in millimetres to the hundredth, separated by blanks.
+template <typename... T> QString mm(T... medidas) {
+    QStringList l;
+    (l << ... << QString::number(medidas, 'f', 2));
+    return l.join(u' ');
+}
 
 DesenhosPagina desenhos() {
     DadosMoldura m{Margens::tela(),
@@ -38,39 +47,33 @@ QString desenho(const SuperficieTeste& s) {
     return l.join(u'|');
 }
 
-TEST(DesenhosPaginaTest, HeaderShowsBarSignAndThreeLinesCentredRightOfTheSign) {
-    SuperficieTeste s;
+// The header: bar, sign and three lines centred right of the sign; the footer: bar, two lines
+// and the page number unless it is 0; the cover picture follows the shape of the sheet.
+TEST(DesenhosPaginaTest, HeaderFooterAndCover) {
+    SuperficieTeste s, rodape, semNumero;
     s.DefineY(123);
     desenhos().DesenhaCabecalho(s, 210);
     ASSERT_EQ(s.retangulos().size(), 1);
-    EXPECT_NEAR(s.retangulos()[0].x1, 10, kTol);
-    EXPECT_NEAR(s.retangulos()[0].y1, 29, kTol);
-    EXPECT_NEAR(s.retangulos()[0].x2, 200, kTol);
-    EXPECT_NEAR(s.retangulos()[0].y2, 30, kTol);
+    const auto& barra = s.retangulos()[0];
+    EXPECT_EQ(mm(barra.x1, barra.y1, barra.x2, barra.y2), u"10.00 29.00 200.00 30.00"_s);
     ASSERT_EQ(s.figuras().size(), 1);
-    EXPECT_EQ(s.figuras()[0].figura, Figura::doSigno(5)); // Sagittarius
-    EXPECT_NEAR(s.figuras()[0].x, 12, kTol);
-    EXPECT_NEAR(s.figuras()[0].y, 5, kTol);
-    EXPECT_NEAR(s.figuras()[0].largura, 22, kTol);
+    const auto& signo = s.figuras()[0];
+    EXPECT_EQ(signo.figura, Figura::doSigno(5)); // Sagittarius
+    EXPECT_EQ(mm(signo.x, signo.y, signo.largura), u"12.00 5.00 22.00"_s);
     // The band right of the sign starts at 34 mm and is 166 mm wide.
     EXPECT_EQ(desenho(s), QStringLiteral("Sua vida@101.00,7.00/20b|MARIA DA SILVA@97.40,16.00/14|"
                                          "29 de novembro de 1978@90.60,22.60/12"));
     EXPECT_EQ(s.Y(), 123);
-}
 
-TEST(DesenhosPaginaTest, FooterShowsBarTwoLinesAndThePageNumberUnlessZero) {
-    SuperficieTeste s, semNumero;
-    desenhos().DesenhaRodape(s, 210, 297, QStringLiteral("3"));
-    ASSERT_EQ(s.retangulos().size(), 1);
-    EXPECT_NEAR(s.retangulos()[0].y1, 280, kTol);
-    EXPECT_NEAR(s.retangulos()[0].y2, 281, kTol);
-    EXPECT_EQ(desenho(s), QStringLiteral("Consultora@12.00,282.00/12b|Telefone@12.00,286.80/10|"
-                                         "3@196.80,285.60/16b"));
+    desenhos().DesenhaRodape(rodape, 210, 297, QStringLiteral("3"));
+    ASSERT_EQ(rodape.retangulos().size(), 1);
+    EXPECT_EQ(mm(rodape.retangulos()[0].y1, rodape.retangulos()[0].y2), u"280.00 281.00"_s);
+    EXPECT_EQ(desenho(rodape),
+              QStringLiteral("Consultora@12.00,282.00/12b|Telefone@12.00,286.80/10|"
+                             "3@196.80,285.60/16b"));
     desenhos().DesenhaRodape(semNumero, 210, 297, QStringLiteral("0"));
     EXPECT_EQ(semNumero.textos().size(), 2);
-}
 
-TEST(DesenhosPaginaTest, CoverPictureFollowsTheShapeOfTheSheet) {
     SuperficieTeste retrato(210, 297), paisagem(297, 210);
     desenhos().DesenhaFolhaRosto(retrato);
     desenhos().DesenhaFolhaRosto(paisagem);
@@ -78,11 +81,9 @@ TEST(DesenhosPaginaTest, CoverPictureFollowsTheShapeOfTheSheet) {
     EXPECT_EQ(retrato.figuras()[0].figura, Figura::borda());
     EXPECT_NEAR(retrato.figuras()[0].altura, 287, kTol);
     const auto& capa = retrato.figuras()[1];
-    EXPECT_NEAR(capa.x, 48, kTol);
-    EXPECT_NEAR(capa.y, 33.7, kTol);
-    EXPECT_NEAR(capa.largura, 114, kTol);
-    EXPECT_NEAR(capa.altura, 143.5, kTol);                  // half the height inside
-    EXPECT_NEAR(paisagem.figuras()[1].altura, 166.2, kTol); // 0.6 of the width inside
+    // Half the height inside, and 0.6 of the width inside a landscape sheet.
+    EXPECT_EQ(mm(capa.x, capa.y, capa.largura, capa.altura), u"48.00 33.70 114.00 143.50"_s);
+    EXPECT_NEAR(paisagem.figuras()[1].altura, 166.2, kTol);
     EXPECT_EQ(desenho(retrato),
               QStringLiteral("Análise@77.00,205.90/40b|Numerológica@57.00,221.90/40b"));
     EXPECT_EQ(retrato.Y(), 297);

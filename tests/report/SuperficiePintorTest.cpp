@@ -110,13 +110,6 @@ double bordaDireita(const std::function<void(SuperficiePintor&)>& desenha, doubl
     return (direita + 1) / kPixelsPorMm;
 }
 
-void defineFonte(SuperficiePintor& s, const QString& familia, bool negrito, bool italico) {
-    s.DefineNomeFonte(familia);
-    s.DefineTamanhoFonte(12);
-    s.DefineNegrito(negrito);
-    s.DefineItalico(italico);
-}
-
 // Widths add up character by character, and a string is drawn exactly as wide as that: a
 // justified line (drawn as one text item with its gaps) ends where its last word, drawn alone
 // at its measured place, ends; so does a word full of pairs a font would kern, and a word
@@ -132,7 +125,10 @@ TEST(SuperficiePintorTest, TextEndsOnScreenWhereItWasMeasured) {
             const bool negrito = estilo & 1, italico = estilo & 2;
             SCOPED_TRACE(QStringLiteral("%1 %2").arg(familia).arg(estilo).toStdString());
             const auto fonte = [&](SuperficiePintor& s) {
-                defineFonte(s, familia, negrito, italico);
+                s.DefineNomeFonte(familia);
+                s.DefineTamanhoFonte(12);
+                s.DefineNegrito(negrito);
+                s.DefineItalico(italico);
             };
 
             // The first line's last word, found with the same measures as the writer's.
@@ -146,6 +142,15 @@ TEST(SuperficiePintorTest, TextEndsOnScreenWhereItWasMeasured) {
             const double x = 110 - medidas.LarguraTexto(ultima);
             const double xFim = 10 + medidas.LarguraTexto(pares.chopped(1));
 
+            // `texto` written alone from (x, y).
+            const auto escrita = [&](double x, double y, const QString& texto) {
+                return [&fonte, x, y, texto](SuperficiePintor& s) {
+                    fonte(s);
+                    s.DefineX(x);
+                    s.DefineY(y);
+                    s.Escreve(texto);
+                };
+            };
             const double justificada = bordaDireita(
                 [&](SuperficiePintor& s) {
                     fonte(s);
@@ -153,34 +158,12 @@ TEST(SuperficiePintorTest, TextEndsOnScreenWhereItWasMeasured) {
                     EscreveTexto::escreve(s, 10, 10, 110, 1e9, bloco);
                 },
                 10, 14);
-            const double sozinha = bordaDireita(
-                [&](SuperficiePintor& s) {
-                    fonte(s);
-                    s.DefineX(x);
-                    s.DefineY(10);
-                    s.Escreve(ultima);
-                },
-                10, 14);
-            EXPECT_NEAR(justificada, sozinha, 1.01 / kPixelsPorMm);
+            EXPECT_NEAR(justificada, bordaDireita(escrita(x, 10, ultima), 10, 14),
+                        1.01 / kPixelsPorMm);
             EXPECT_GT(justificada, 109); // italics reach a little past their advance
             EXPECT_LT(justificada, 110.5);
-
-            const double inteira = bordaDireita(
-                [&](SuperficiePintor& s) {
-                    fonte(s);
-                    s.DefineX(10);
-                    s.DefineY(30);
-                    s.Escreve(pares);
-                },
-                30, 35);
-            const double soUltima = bordaDireita(
-                [&](SuperficiePintor& s) {
-                    fonte(s);
-                    s.DefineX(xFim);
-                    s.DefineY(30);
-                    s.Escreve(pares.right(1));
-                },
-                30, 35);
+            const double inteira = bordaDireita(escrita(10, 30, pares), 30, 35);
+            const double soUltima = bordaDireita(escrita(xFim, 30, pares.right(1)), 30, 35);
             EXPECT_NEAR(inteira, soUltima, 1.01 / kPixelsPorMm);
         }
     }

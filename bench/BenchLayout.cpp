@@ -140,6 +140,7 @@ BENCHMARK(BM_EscreveTextoFonteReal<true>)
 class SuperficieSoMedidas : public SuperficiePintor {
 public:
     using SuperficiePintor::SuperficiePintor;
+    bool EscreveJustificada(const QString&, double, int) override { return true; }
 
 protected:
     void DesenhaTexto(double, double, const QString&, double) override {}

@@ -68,14 +68,9 @@ private:
             pos_ = n;
         }
         estimativa_ = std::max(1, consumidos);
-        const QChar* c = t_.constData() + inicio;
-        int ultimoEspaco = -1;
-        for (int i = 0; i < consumidos; ++i) {
-            if (c[i] == kEspaco) {
-                ++linha.espacos;
-                ultimoEspaco = i;
-            }
-        }
+        const QStringView consumida = QStringView(t_).mid(inicio, consumidos);
+        linha.espacos = static_cast<int>(std::count(consumida.begin(), consumida.end(), kEspaco));
+        const int ultimoEspaco = static_cast<int>(consumida.lastIndexOf(kEspaco));
         linha.texto = t_.mid(inicio, consumidos);
         if (linha.cortada) {
             corta(linha, inicio, ultimoEspaco);
@@ -117,6 +112,10 @@ private:
         if (!linha.cortada || lacunas <= 0) {
             d_.DefineX(esquerda_);
             d_.Escreve(linha.texto);
+            return;
+        }
+        d_.DefineX(esquerda_);
+        if (d_.EscreveJustificada(linha.texto, largura_, lacunas)) {
             return;
         }
         // Each word with the space after it, then the last word.

@@ -4,6 +4,8 @@
 #include "PaginaGravada.h"
 #include "SaidaPintura.h"
 
+#include <vector>
+
 namespace vidalume {
 
 class GravadorPagina : public SaidaPintura {
@@ -11,8 +13,8 @@ public:
     // Pictures will be drawn from `figuras` (none when null) when the page is shown.
     explicit GravadorPagina(FigurasSvg* figuras) : figuras_(figuras) {}
 
-    void texto(QPointF origem, const QString& texto, const QFont& fonte, double escala,
-               QRgb cor) override;
+    void texto(QPointF origem, const QString& texto, const QFont& fonte, double espacamento,
+               double escala, QRgb cor) override;
     void retangulo(const QRectF& retangulo, QRgb cor) override;
     void figura(const Figura& figura, const QRectF& retangulo) override;
 
@@ -22,6 +24,8 @@ public:
 private:
     FigurasSvg* figuras_;
     std::vector<PaginaGravada::Passo> passos_;
+    std::vector<QFont> fontes_;
+    int ultimaFonte_ = -1; // the font of the last text, the one most likely asked again
 };
 
 } // namespace vidalume

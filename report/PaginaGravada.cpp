@@ -11,13 +11,16 @@ namespace vidalume {
 
 struct PaginaGravada::Conteudo {
     std::vector<Passo> passos;
+    std::vector<QFont> fontes;
     FigurasSvg* figuras = nullptr;
     std::optional<QPicture> figura;
 };
 
-PaginaGravada::PaginaGravada(std::vector<Passo> passos, FigurasSvg* figuras) {
+PaginaGravada::PaginaGravada(std::vector<Passo> passos, std::vector<QFont> fontes,
+                             FigurasSvg* figuras) {
     auto c = std::make_shared<Conteudo>();
     c->passos = std::move(passos);
+    c->fontes = std::move(fontes);
     c->figuras = figuras;
     conteudo_ = std::move(c);
 }
@@ -26,11 +29,6 @@ PaginaGravada::PaginaGravada(const QPicture& figura) {
     auto c = std::make_shared<Conteudo>();
     c->figura = figura;
     conteudo_ = std::move(c);
-}
-
-const std::vector<PaginaGravada::Passo>& PaginaGravada::passos() const {
-    static const std::vector<Passo> nenhum;
-    return conteudo_ ? conteudo_->passos : nenhum;
 }
 
 void PaginaGravada::reproduz(QPainter& pintor) const {
@@ -49,7 +47,8 @@ void PaginaGravada::reproduz(QPainter& pintor) const {
                       conteudo_->figuras);
     for (const Passo& passo : conteudo_->passos) {
         if (const auto* t = std::get_if<Texto>(&passo)) {
-            saida.texto(t->origem, t->texto, t->fonte, t->escala, t->cor);
+            saida.texto(t->origem, t->texto, conteudo_->fontes[t->fonte], t->espacamento, t->escala,
+                        t->cor);
         } else if (const auto* r = std::get_if<Retangulo>(&passo)) {
             saida.retangulo(r->retangulo, r->cor);
         } else {

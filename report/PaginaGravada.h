@@ -31,8 +31,9 @@ public:
     struct Texto {
         QPointF origem; // start of the baseline
         QString texto;
-        QFont fonte;
-        double escala = 1; // hundredths of a millimetre per font pixel
+        int fonte = 0;          // in the page's list of fonts
+        double espacamento = 0; // added to every space, font pixels
+        double escala = 1;      // hundredths of a millimetre per font pixel
         QRgb cor = 0;
     };
     struct Retangulo {
@@ -46,9 +47,9 @@ public:
     using Passo = std::variant<Texto, Retangulo, ComFigura>;
 
     PaginaGravada() = default;
-    // The steps recorded for a page; pictures are drawn from `figuras` (none when null), which
-    // must outlive the page.
-    PaginaGravada(std::vector<Passo> passos, FigurasSvg* figuras);
+    // The steps recorded for a page with the fonts its texts name; pictures are drawn from
+    // `figuras` (none when null), which must outlive the page.
+    PaginaGravada(std::vector<Passo> passos, std::vector<QFont> fontes, FigurasSvg* figuras);
     // A page drawn by a picture recorded in millimetres.
     PaginaGravada(const QPicture& figura); // NOLINT: a picture is a page
 
@@ -58,8 +59,6 @@ public:
     void reproduz(QPainter& pintor) const;
     // The memory the page takes, roughly.
     qint64 bytes() const;
-    // The drawing steps (none for a page made from a picture).
-    const std::vector<Passo>& passos() const;
 
 private:
     struct Conteudo;

@@ -11,8 +11,8 @@ SaidaPintor::SaidaPintor(QPainter& pintor, const QTransform& unidades, FigurasSv
 
 // The text is drawn in font pixels, scaled to its size; painting on a painter that has
 // already ended (a surface outliving its page) draws nothing.
-void SaidaPintor::texto(QPointF origem, const QString& texto, const QFont& fonte, double escala,
-                        QRgb cor) {
+void SaidaPintor::texto(QPointF origem, const QString& texto, const QFont& fonte,
+                        double espacamento, double escala, QRgb cor) {
     if (!pintor_.isActive()) {
         return;
     }
@@ -20,9 +20,14 @@ void SaidaPintor::texto(QPointF origem, const QString& texto, const QFont& fonte
         pintor_.setPen(QColor::fromRgba(cor));
         cor_ = cor;
     }
-    if (fonte_ != fonte) {
-        pintor_.setFont(fonte);
+    if (fonte_ != fonte || espacamento_ != espacamento) {
+        QFont comEspacamento = fonte;
+        if (espacamento != 0) {
+            comEspacamento.setWordSpacing(espacamento);
+        }
+        pintor_.setFont(comEspacamento);
         fonte_ = fonte;
+        espacamento_ = espacamento;
     }
     transforma(escala);
     pintor_.drawText(origem / escala, texto);

@@ -1,6 +1,7 @@
 // The drawing of a surface painted straight away with a QPainter.
 //
-// The painter's pen, font and transform are set only when a step needs them changed: on a
+// The painter's pen, font (with its word spacing) and transform are set only when a step
+// needs them changed: on a
 // printer or a PDF every change is written to the document, so a page of text with one font
 // costs one setting instead of three per line. The painter is the output's alone while it is
 // used.
@@ -24,8 +25,8 @@ public:
     // `figuras` (none when null). The painter must stay active while the output is used.
     SaidaPintor(QPainter& pintor, const QTransform& unidades, FigurasSvg* figuras);
 
-    void texto(QPointF origem, const QString& texto, const QFont& fonte, double escala,
-               QRgb cor) override;
+    void texto(QPointF origem, const QString& texto, const QFont& fonte, double espacamento,
+               double escala, QRgb cor) override;
     void retangulo(const QRectF& retangulo, QRgb cor) override;
     void figura(const Figura& figura, const QRectF& retangulo) override;
 
@@ -40,7 +41,8 @@ private:
     const QTransform unidades_;
     FigurasSvg* figuras_;
     std::optional<QRgb> cor_;
-    std::optional<QFont> fonte_;
+    std::optional<QFont> fonte_; // as given, before the word spacing
+    double espacamento_ = 0;
     std::optional<double> escala_;
 };
 

@@ -17,10 +17,11 @@ class SaidaPintura {
 public:
     virtual ~SaidaPintura() = default;
 
-    // `texto` in `fonte` (set in pixels), every font pixel drawn `escala` hundredths of a
-    // millimetre large, with the start of its baseline at `origem`.
-    virtual void texto(QPointF origem, const QString& texto, const QFont& fonte, double escala,
-                       QRgb cor) = 0;
+    // `texto` in `fonte` (set in pixels) with every space `espacamento` font pixels wider,
+    // every font pixel drawn `escala` hundredths of a millimetre large, with the start of its
+    // baseline at `origem`.
+    virtual void texto(QPointF origem, const QString& texto, const QFont& fonte, double espacamento,
+                       double escala, QRgb cor) = 0;
     virtual void retangulo(const QRectF& retangulo, QRgb cor) = 0;
     // The picture stretched into the rectangle.
     virtual void figura(const Figura& figura, const QRectF& retangulo) = 0;

@@ -54,7 +54,17 @@ public:
     // Draws the string with its top-left corner at the current position. X moves to the end
     // of the string; Y does not change (no new line).
     void Escreve(const QString& texto);
-    // Around the words of one justified line, all written on one line top with nothing else
+    // Draws a justified line `largura` wide at the current position in one go, its `lacunas`
+    // spaces each widened by acrescimo = (largura - LarguraTexto(linha)) / lacunas: what
+    // writing its pieces one by one would draw (each word with the space after it, then the
+    // last word; the first at X, each next one LarguraTexto(previous piece) + acrescimo further
+    // right). Neither X nor Y changes. A surface that cannot draw such a line as a whole draws
+    // nothing and returns false: the caller then writes it piece by piece, between
+    // IniciaLinhaJustificada and ConcluiLinhaJustificada.
+    virtual bool EscreveJustificada(const QString& linha, double largura, int lacunas) {
+        return false;
+    }
+    // Around the pieces of one justified line, all written on one line top with nothing else
     // drawn in between: a surface may draw the line as a whole at Conclui.
     virtual void IniciaLinhaJustificada() {}
     virtual void ConcluiLinhaJustificada() {}

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -46,9 +47,15 @@ struct SuperficiePintor::Metricas {
     double altura = 0;
     double subida = 0;
     std::array<double, 256> latin1; // negative until measured
+    // The same advances in 64ths of a pixel, the unit Qt measures in; negative until measured
+    // (or should an advance not be a whole number of them).
+    std::array<qint32, 256> latin1Em64;
     QHash<char16_t, double> outros;
 
-    Metricas() { latin1.fill(-1); }
+    Metricas() {
+        latin1.fill(-1);
+        latin1Em64.fill(-1);
+    }
 };
 
 // Kept for the whole run; plain numbers only, so they may outlive the application object.
@@ -144,6 +151,9 @@ double SuperficiePintor::mede(char16_t c) const {
             medidor_.emplace(fonteQt_);
         }
         *a = std::max(0.0, medidor_->horizontalAdvance(QString(QChar(c))));
+        if (c < metricas_->latin1Em64.size() && *a * 64 < 1e9 && *a * 64 == std::round(*a * 64)) {
+            metricas_->latin1Em64[c] = static_cast<qint32>(*a * 64);
+        }
     }
     return *a;
 }
@@ -169,8 +179,27 @@ qsizetype SuperficiePintor::PrimeiroExcesso(QStringView texto, double largura, q
     resolveFonte();
     // Below this many pixels a beginning surely fits; only from there on is it converted.
     const double certamenteCabe = largura * kU / escala_ * (1 - 1e-9);
-    double soma = 0;
-    for (qsizetype i = 0; i < texto.size();) {
+    // As long as the characters have advances of whole 64ths of a pixel, the sums are added up
+    // as whole numbers: every partial sum is then exactly the one LarguraTexto makes.
+    const double limite64 = certamenteCabe * 64;
+    const qint64 cabe64 = !(limite64 < 4e18) ? std::numeric_limits<qint64>::max()
+                          : limite64 < 0     ? -1
+                                             : static_cast<qint64>(limite64);
+    qint64 soma64 = 0;
+    qsizetype i = 0;
+    for (; i < texto.size(); ++i) {
+        const char16_t c = texto[i].unicode();
+        const qint32 a = c < metricas_->latin1Em64.size() ? metricas_->latin1Em64[c] : -1;
+        if (a < 0) {
+            break;
+        }
+        soma64 += a;
+        if (soma64 > cabe64 && emMm(static_cast<double>(soma64) / 64) > largura) {
+            return i + 1;
+        }
+    }
+    double soma = static_cast<double>(soma64) / 64;
+    while (i < texto.size()) {
         soma += avanco(texto, i);
         if (soma > certamenteCabe && emMm(soma) > largura) {
             return i;
@@ -253,6 +282,39 @@ void SuperficiePintor::desenhaComoMedido(double x, double y, const QString& text
     }
 }
 
+// Qt widens every space by the font's word spacing and nothing else, and draws the rest as
+// measured; other blanks (a tab moves on to a tab stop) are left to the word-by-word writer.
+// The line is measured while it is looked through, in whole 64ths of a pixel where the
+// advances allow, which gives exactly what LarguraTexto gives.
+bool SuperficiePintor::EscreveJustificada(const QString& linha, double largura, int lacunas) {
+    if (lacunas <= 0) {
+        return false;
+    }
+    resolveFonte();
+    qint64 soma64 = 0;
+    bool inteira = true;
+    for (const QChar c : linha) {
+        const char16_t u = c.unicode();
+        const bool branco =
+            u < 0x20 ? c.isSpace()
+                     : u >= 0x80 && (u == 0x85 || u == 0xA0 || (u >= 0x1680 && c.isSpace()));
+        if (branco) {
+            return false;
+        }
+        const qint32 a = u < metricas_->latin1Em64.size() ? metricas_->latin1Em64[u] : -1;
+        inteira = inteira && a >= 0;
+        soma64 += a;
+    }
+    const double medida = inteira ? emMm(static_cast<double>(soma64) / 64) : LarguraTexto(linha);
+    const double acrescimo = (largura - medida) / lacunas;
+    if (!std::isfinite(acrescimo)) {
+        return false;
+    }
+    desenhaPendente();
+    desenhaAgora(X(), Y(), linha, fonteQt_, escala_, metricas_->subida, acrescimo * kU / escala_);
+    return true;
+}
+
 void SuperficiePintor::IniciaLinhaJustificada() {
     desenhaPendente();
     juntando_ = true;
@@ -269,17 +331,16 @@ void SuperficiePintor::desenhaPendente() {
     }
     LinhaPendente l = std::move(*pendente_);
     pendente_.reset();
-    if (l.pecas > 1 && l.lacuna != 0) {
-        l.fonte.setWordSpacing(l.lacuna * kU / l.escala);
-    }
-    desenhaAgora(l.x, l.y, l.texto, l.fonte, l.escala, l.subida);
+    const double espacamento = l.pecas > 1 ? l.lacuna * kU / l.escala : 0;
+    desenhaAgora(l.x, l.y, l.texto, l.fonte, l.escala, l.subida, espacamento);
 }
 
 // The text's top-left corner at (x, y) millimetres, in the painter's current transform.
 // The text's top-left corner at (x, y) millimetres, in the fore colour.
 void SuperficiePintor::desenhaAgora(double x, double y, const QString& texto, const QFont& fonte,
-                                    double escala, double subida) {
-    saida_.texto(QPointF(x * kU, y * kU + subida * escala), texto, fonte, escala, CorFrente());
+                                    double escala, double subida, double espacamento) {
+    saida_.texto(QPointF(x * kU, y * kU + subida * escala), texto, fonte, espacamento, escala,
+                 CorFrente());
 }
 
 void SuperficiePintor::Retangulo(double x1, double y1, double x2, double y2) {

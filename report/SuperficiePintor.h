@@ -18,12 +18,13 @@
 // keeps glyph advances and glyph images in its caches only up to that size, and measures and
 // draws many times slower above it.
 //
-// The words of a justified line (each with its space, then the last word, all on one line
-// top, separated by equal gaps) are drawn as one string with the gap as word spacing: a page
-// then holds one text item per line instead of one per word, which is what makes recording
-// and replaying a page fast. They are gathered between IniciaLinhaJustificada and
-// ConcluiLinhaJustificada; a word that cannot join (one with a blank inside, or after an
-// unequal gap) is drawn on its own.
+// A justified line is drawn as one string with the gap as word spacing: a page then holds one
+// text item per line instead of one per word, which is what makes recording and replaying a
+// page fast. Since widths add up exactly, every word lands where writing the words one by one
+// would put it. A line with a blank other than the space (a tab, say) is written word by word
+// instead; such words, gathered between IniciaLinhaJustificada and ConcluiLinhaJustificada,
+// still join into one string where they can (a word with a blank inside, or after an unequal
+// gap, is drawn on its own).
 #pragma once
 
 #include "FigurasSvg.h"
@@ -70,6 +71,7 @@ public:
     void Retangulo(double x1, double y1, double x2, double y2) override;
     void PintaFigura(const Figura& figura, double x, double y, double largura,
                      double altura) override;
+    bool EscreveJustificada(const QString& linha, double largura, int lacunas) override;
     void IniciaLinhaJustificada() override;
     void ConcluiLinhaJustificada() override;
 
@@ -105,7 +107,7 @@ private:
     double emMm(double pixels) const { return pixels * escala_ / kUnidadesPorMm; }
     void desenhaComoMedido(double x, double y, const QString& texto);
     void desenhaAgora(double x, double y, const QString& texto, const QFont& fonte, double escala,
-                      double subida);
+                      double subida, double espacamento = 0);
 
     std::unique_ptr<SaidaPintor> propria_; // when drawing on a painter
     SaidaPintura& saida_;

@@ -18,16 +18,40 @@
 namespace vidalume {
 namespace {
 
-// Records what it draws, besides drawing it.
+// Records what it draws, besides drawing it; a justified line drawn whole is recorded as the
+// pieces it stands for, each where writing it alone would put it.
 class PintorGravador : public SuperficiePintor {
 public:
     using SuperficiePintor::SuperficiePintor;
     QStringList desenho;
 
+    bool EscreveJustificada(const QString& linha, double largura, int lacunas) override {
+        if (!SuperficiePintor::EscreveJustificada(linha, largura, lacunas)) {
+            return false;
+        }
+        const double acrescimo = (largura - LarguraTexto(linha)) / lacunas;
+        double x = X();
+        qsizetype inicio = 0;
+        for (qsizetype i = 0; i <= linha.size(); ++i) {
+            if (i == linha.size() || linha[i] == u' ') {
+                const QString peca = linha.mid(inicio, i + 1 - inicio);
+                anota(x, Y(), peca);
+                x = x + LarguraTexto(peca) + acrescimo;
+                inicio = i + 1;
+            }
+        }
+        return true;
+    }
+
 protected:
     void DesenhaTexto(double x, double y, const QString& texto, double largura) override {
-        desenho << QStringLiteral("%1@%2,%3").arg(texto).arg(x, 0, 'g', 17).arg(y, 0, 'g', 17);
+        anota(x, y, texto);
         SuperficiePintor::DesenhaTexto(x, y, texto, largura);
+    }
+
+private:
+    void anota(double x, double y, const QString& texto) {
+        desenho << QStringLiteral("%1@%2,%3").arg(texto).arg(x, 0, 'g', 17).arg(y, 0, 'g', 17);
     }
 };
 

@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QSvgRenderer>
+
+#include <cmath>
 
 namespace vidalume {
 
@@ -46,9 +49,62 @@ bool FigurasSvg::existe(const Figura& figura) {
 }
 
 void FigurasSvg::desenha(QPainter& pintor, const Figura& figura, const QRectF& retangulo) {
-    if (QSvgRenderer* r = renderizador(figura)) {
+    QSvgRenderer* r = renderizador(figura);
+    if (r != nullptr && !desenhaPixels(pintor, figura.nomeArquivo(), *r, retangulo)) {
         r->render(&pintor, retangulo);
     }
+}
+
+bool FigurasSvg::desenhaPixels(QPainter& pintor, const QString& nome, QSvgRenderer& r,
+                               const QRectF& retangulo) {
+    constexpr qint64 kMaximoBytes = 8 * 1024 * 1024; // all the pictures kept
+    constexpr double kMaximoPixels = 4096.0 * 4096;  // one picture
+    const QTransform dispositivo = pintor.deviceTransform();
+    if (pintor.paintEngine() == nullptr || pintor.paintEngine()->type() != QPaintEngine::Raster ||
+        dispositivo.type() > QTransform::TxScale || dispositivo.m11() <= 0 ||
+        dispositivo.m22() <= 0) {
+        return false;
+    }
+    const QRectF alvo = dispositivo.mapRect(retangulo);
+    if (!(alvo.width() * alvo.height() <= kMaximoPixels) || alvo.isEmpty() ||
+        !(std::abs(alvo.left()) < 1e6 && std::abs(alvo.top()) < 1e6)) {
+        return false;
+    }
+    const QPointF canto(std::floor(alvo.left()), std::floor(alvo.top()));
+    const int fx = int(std::lround((alvo.left() - canto.x()) * 64));
+    const int fy = int(std::lround((alvo.top() - canto.y()) * 64));
+    const bool suave = pintor.testRenderHint(QPainter::Antialiasing);
+    const ChavePixels chave{
+        nome, std::llround(alvo.width() * 64), std::llround(alvo.height() * 64), fx, fy, suave};
+    auto it = pixels_.find(chave);
+    if (it == pixels_.end()) {
+        const QRectF dentro(fx / 64.0, fy / 64.0, alvo.width(), alvo.height());
+        QImage imagem(int(std::ceil(dentro.right())), int(std::ceil(dentro.bottom())),
+                      QImage::Format_ARGB32_Premultiplied);
+        imagem.fill(Qt::transparent);
+        {
+            QPainter p(&imagem);
+            p.setRenderHint(QPainter::Antialiasing, suave);
+            p.setRenderHint(QPainter::SmoothPixmapTransform, suave);
+            r.render(&p, dentro);
+        }
+        const qint64 bytes = imagem.sizeInBytes();
+        if (bytesPixels_ + bytes > kMaximoBytes) {
+            pixels_.clear();
+            bytesPixels_ = 0;
+        }
+        bytesPixels_ += bytes;
+        it = pixels_.emplace(chave, std::move(imagem)).first;
+    }
+    // Pixel for pixel onto the device, whatever its pixel ratio.
+    const qreal razao = pintor.device()->devicePixelRatio();
+    QImage imagem = it->second;
+    imagem.setDevicePixelRatio(razao);
+    pintor.save();
+    pintor.resetTransform();
+    pintor.drawImage(canto / razao, imagem);
+    pintor.restore();
+    return true;
 }
 
 } // namespace vidalume

@@ -3,11 +3,13 @@
 #include "LayoutTela.h"
 #include "ArquivoInterpretacao.h"
 #include "ComporAnalise.h"
+#include "FigurasSvg.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
+#include <QSvgRenderer>
 
 namespace vidalume {
 namespace {
@@ -79,6 +81,44 @@ TEST(LayoutTelaTest, SmallVectorPagesAndPageOneWithItsParts) {
     EXPECT_LE(direita, 198.8);
     EXPECT_GE(direita, 197); // stretched lines end at the column's right edge
     EXPECT_GT(douradas, 0);
+}
+
+// On screen a picture is drawn from pixels it rendered before; they must be the pixels the
+// vector drawing gives at that size and position within a pixel, at any pixel ratio.
+TEST(LayoutTelaTest, PicturesFromTheirPixelsLookAsDrawnFromTheirCurves) {
+    FigurasSvg figuras(QStringLiteral(VIDALUME_PASTA_DADOS "/imagens"));
+    QSvgRenderer vetor(QStringLiteral(VIDALUME_PASTA_DADOS "/imagens/divisoria.svg"));
+    for (const qreal razao : {1.0, 2.0}) {
+        for (const QRectF onde : {QRectF(3.3, 7.55, 180.2, 9.1), QRectF(10, 20, 60.5, 31.25)}) {
+            QImage guardada(200 * razao, 60 * razao, QImage::Format_ARGB32_Premultiplied);
+            QImage direta = guardada;
+            for (QImage* i : {&guardada, &direta}) {
+                i->setDevicePixelRatio(razao);
+                i->fill(Qt::white);
+            }
+            for (int vez = 0; vez < 2; ++vez) { // rendered, then from the kept pixels
+                guardada.fill(Qt::white);
+                QPainter p(&guardada);
+                p.setRenderHint(QPainter::Antialiasing);
+                figuras.desenha(p, Figura::divisoria(), onde);
+            }
+            {
+                QPainter p(&direta);
+                p.setRenderHint(QPainter::Antialiasing);
+                vetor.render(&p, onde);
+            }
+            int diferentes = 0, tinta = 0;
+            for (int y = 0; y < direta.height(); ++y) {
+                for (int x = 0; x < direta.width(); ++x) {
+                    const QRgb a = guardada.pixel(x, y), b = direta.pixel(x, y);
+                    tinta += qGray(b) < 250;
+                    diferentes += std::abs(qGray(a) - qGray(b)) > 24;
+                }
+            }
+            EXPECT_GT(tinta, 100 * razao);
+            EXPECT_LT(diferentes, tinta / 50 + 2) << razao << " " << onde.x();
+        }
+    }
 }
 
 } // namespace

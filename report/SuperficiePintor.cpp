@@ -47,8 +47,8 @@ struct SuperficiePintor::Metricas {
     double altura = 0;
     double subida = 0;
     std::array<double, 256> latin1; // negative until measured
-    // The same advances in 64ths of a pixel, the unit Qt measures in; negative until measured
-    // (or should an advance not be a whole number of them).
+    // The same advances in 64ths of a pixel, the unit Qt measures in; negative until measured,
+    // should an advance not be a whole number of them, and for blanks other than the space.
     std::array<qint32, 256> latin1Em64;
     QHash<char16_t, double> outros;
 
@@ -151,7 +151,9 @@ double SuperficiePintor::mede(char16_t c) const {
             medidor_.emplace(fonteQt_);
         }
         *a = std::max(0.0, medidor_->horizontalAdvance(QString(QChar(c))));
-        if (c < metricas_->latin1Em64.size() && *a * 64 < 1e9 && *a * 64 == std::round(*a * 64)) {
+        const bool branco = c != u' ' && QChar(c).isSpace();
+        if (c < metricas_->latin1Em64.size() && !branco && *a * 64 < 1e9 &&
+            *a * 64 == std::round(*a * 64)) {
             metricas_->latin1Em64[c] = static_cast<qint32>(*a * 64);
         }
     }
@@ -185,11 +187,13 @@ qsizetype SuperficiePintor::PrimeiroExcesso(QStringView texto, double largura, q
     const qint64 cabe64 = !(limite64 < 4e18) ? std::numeric_limits<qint64>::max()
                           : limite64 < 0     ? -1
                                              : static_cast<qint64>(limite64);
+    const qint32* em64 = metricas_->latin1Em64.data();
+    const qsizetype medidos = qsizetype(metricas_->latin1Em64.size());
     qint64 soma64 = 0;
     qsizetype i = 0;
     for (; i < texto.size(); ++i) {
         const char16_t c = texto[i].unicode();
-        const qint32 a = c < metricas_->latin1Em64.size() ? metricas_->latin1Em64[c] : -1;
+        const qint32 a = c < medidos ? em64[c] : -1;
         if (a < 0) {
             break;
         }
@@ -291,19 +295,21 @@ bool SuperficiePintor::EscreveJustificada(const QString& linha, double largura, 
         return false;
     }
     resolveFonte();
+    const qint32* em64 = metricas_->latin1Em64.data();
+    const qsizetype medidos = qsizetype(metricas_->latin1Em64.size());
     qint64 soma64 = 0;
     bool inteira = true;
     for (const QChar c : linha) {
         const char16_t u = c.unicode();
-        const bool branco =
-            u < 0x20 ? c.isSpace()
-                     : u >= 0x80 && (u == 0x85 || u == 0xA0 || (u >= 0x1680 && c.isSpace()));
-        if (branco) {
+        const qint32 a = u < medidos ? em64[u] : -1;
+        if (a >= 0) { // never a blank other than the space
+            soma64 += a;
+            continue;
+        }
+        if (u != u' ' && c.isSpace()) {
             return false;
         }
-        const qint32 a = u < metricas_->latin1Em64.size() ? metricas_->latin1Em64[u] : -1;
-        inteira = inteira && a >= 0;
-        soma64 += a;
+        inteira = false;
     }
     const double medida = inteira ? emMm(static_cast<double>(soma64) / 64) : LarguraTexto(linha);
     const double acrescimo = (largura - medida) / lacunas;

@@ -1,13 +1,11 @@
-// Times of the composition and of the layout of a whole analysis, and of the text writer
-// beside the character-by-character reference it replaces, on the deterministic surface and
-// (with the desktop libraries) with real fonts on page pictures; with the desktop libraries
-// also the page turn of a report window and the memory such a window takes.
+// Times of the composition of a whole analysis; with the desktop libraries also of its screen
+// layout, of the text writer beside the character-by-character reference it replaces (real
+// fonts, recorded pages), of a page turn in a report window, of the PDF document and the
+// memory a report window takes.
 #include "ArquivoInterpretacao.h"
 #include "ComporAnalise.h"
 #include "EscreveTexto.h"
 #include "EscreveTextoReferencia.h"
-#include "FolhasTeste.h"
-#include "LayoutAnalise.h"
 
 #ifdef VIDALUME_BENCH_GUI
 #include "GravacaoPdf.h"
@@ -27,7 +25,6 @@
 #include <fstream>
 #include <map>
 #include <memory>
-#include <optional>
 #endif
 
 #include <benchmark/benchmark.h>
@@ -43,6 +40,15 @@ const ArquivoInterpretacao& arquivos() {
     return a;
 }
 
+void BM_ComporAnalise(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            ComporAnalise::compoe(kNome, kData, QDate(2024, 6, 1), arquivos()));
+    }
+}
+BENCHMARK(BM_ComporAnalise)->Unit(benchmark::kMillisecond);
+
+#ifdef VIDALUME_BENCH_GUI
 const Analise& analise() {
     static const Analise a = ComporAnalise::compoe(kNome, kData, QDate(2024, 6, 1), arquivos());
     return a;
@@ -60,31 +66,6 @@ const QString& textoLongo() {
     return t;
 }
 
-ParametrosLayout parametros(double largura) {
-    ParametrosLayout p;
-    p.larguraPagina = largura;
-    p.NomeAnalise = kNome;
-    p.DataNascimento = kData;
-    return p;
-}
-
-void BM_ComporAnalise(benchmark::State& state) {
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            ComporAnalise::compoe(kNome, kData, QDate(2024, 6, 1), arquivos()));
-    }
-}
-BENCHMARK(BM_ComporAnalise)->Unit(benchmark::kMillisecond);
-
-void BM_LayoutAnaliseSuperficieTeste(benchmark::State& state) {
-    const ParametrosLayout p = parametros(static_cast<double>(state.range(0)));
-    for (auto _ : state) {
-        FolhasTeste folhas(p.larguraPagina);
-        benchmark::DoNotOptimize(LayoutAnalise(p).dispoe(analise(), folhas));
-    }
-}
-BENCHMARK(BM_LayoutAnaliseSuperficieTeste)->Arg(210)->Arg(457)->Unit(benchmark::kMillisecond);
-
 template <bool kReferencia> void escreveTudo(SuperficieDesenho& s) {
     QString bloco = textoLongo();
     const bool ok = kReferencia ? EscreveTextoReferencia::escreve(s, 0, 12, 198, 1e9, bloco)
@@ -92,21 +73,6 @@ template <bool kReferencia> void escreveTudo(SuperficieDesenho& s) {
     benchmark::DoNotOptimize(ok);
 }
 
-template <bool kReferencia> void BM_EscreveTextoSuperficieTeste(benchmark::State& state) {
-    for (auto _ : state) {
-        SuperficieTeste s;
-        escreveTudo<kReferencia>(s);
-    }
-    state.SetBytesProcessed(state.iterations() * textoLongo().size());
-}
-BENCHMARK(BM_EscreveTextoSuperficieTeste<false>)
-    ->Name("BM_EscreveTexto/SuperficieTeste")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_EscreveTextoSuperficieTeste<true>)
-    ->Name("BM_EscreveTextoReferencia/SuperficieTeste")
-    ->Unit(benchmark::kMillisecond);
-
-#ifdef VIDALUME_BENCH_GUI
 void BM_LayoutTela(benchmark::State& state) {
     const double largura = static_cast<double>(state.range(0));
     for (auto _ : state) {
@@ -133,71 +99,6 @@ BENCHMARK(BM_EscreveTextoFonteReal<false>)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EscreveTextoFonteReal<true>)
     ->Name("BM_EscreveTextoReferencia/FonteReal")
-    ->Unit(benchmark::kMillisecond);
-
-// The same surface with its drawing left out: what the two writers themselves cost, finding
-// the line breaks and spreading the gaps, with real font measures.
-class SuperficieSoMedidas : public SuperficiePintor {
-public:
-    using SuperficiePintor::SuperficiePintor;
-    bool EscreveJustificada(const QString&, double, int) override { return true; }
-
-protected:
-    void DesenhaTexto(double, double, const QString&, double) override {}
-};
-
-template <bool kReferencia> void BM_EscreveTextoSoMedidas(benchmark::State& state) {
-    for (auto _ : state) {
-        GravadorPagina gravador(nullptr);
-        SuperficieSoMedidas s(gravador, 210, 297);
-        escreveTudo<kReferencia>(s);
-    }
-    state.SetBytesProcessed(state.iterations() * textoLongo().size());
-}
-BENCHMARK(BM_EscreveTextoSoMedidas<false>)
-    ->Name("BM_EscreveTexto/FonteRealSemDesenho")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_EscreveTextoSoMedidas<true>)
-    ->Name("BM_EscreveTextoReferencia/FonteRealSemDesenho")
-    ->Unit(benchmark::kMillisecond);
-
-// The reference as a plain port would run it: every string measured by Qt itself, in the
-// font at its size (Qt's own measure of a string is what the surface's sums reproduce).
-class SuperficieMedidaQt : public SuperficiePintor {
-public:
-    using SuperficiePintor::SuperficiePintor;
-
-    double LarguraTexto(const QString& texto) const override {
-        if (!medidor_ || !(medida_ == fonte())) {
-            QFont f(fonte().nome);
-            f.setPointSizeF(fonte().tamanho);
-            f.setBold(fonte().negrito);
-            f.setItalic(fonte().italico);
-            f.setKerning(false);
-            medidor_.emplace(f);
-            medida_ = fonte();
-        }
-        return medidor_->horizontalAdvance(texto) * 25.4 / 72; // points at 72 per inch
-    }
-
-private:
-    mutable std::optional<QFontMetricsF> medidor_;
-    mutable FonteSuperficie medida_;
-};
-
-void BM_EscreveTextoReferenciaMedidaQt(benchmark::State& state) {
-    for (auto _ : state) {
-        GravadorPagina gravador(nullptr);
-        {
-            SuperficieMedidaQt s(gravador, 210, 297);
-            escreveTudo<true>(s);
-        }
-        benchmark::DoNotOptimize(gravador.conclui());
-    }
-    state.SetBytesProcessed(state.iterations() * textoLongo().size());
-}
-BENCHMARK(BM_EscreveTextoReferenciaMedidaQt)
-    ->Name("BM_EscreveTextoReferencia/MedidaQt")
     ->Unit(benchmark::kMillisecond);
 
 // The screen pages of the analysis with the texts `pontos` points large.

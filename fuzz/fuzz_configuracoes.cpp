@@ -1,12 +1,12 @@
 // Settings files: any content reads without failing, and writing back what was read leaves
 // the file byte for byte as it was (a whole record present) or only fills what was missing.
+#include "ArquivoFuzz.h"
 #include "Configuracao.h"
 #include "FontesAnalise.h"
 #include "LinhasRodape.h"
 #include "Margens.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -14,22 +14,8 @@
 
 using namespace vidalume;
 
-namespace {
-
-void escreve(const QString& caminho, const QByteArray& b) {
-    QFile f(caminho);
-    if (!f.open(QIODevice::WriteOnly)) {
-        std::abort();
-    }
-    f.write(b);
-}
-
-QByteArray conteudo(const QString& caminho) {
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
+using fuzz::conteudo;
+using fuzz::escreve;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
     static QTemporaryDir dir;

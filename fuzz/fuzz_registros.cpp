@@ -1,11 +1,11 @@
 // Interpretation records: any file content reads without failing; writing a record and
 // reading it back gives the text as stored, and leaves every other byte of the file alone.
+#include "ArquivoFuzz.h"
 #include "ArquivoInterpretacao.h"
 #include "Windows1252.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -13,14 +13,8 @@
 
 using namespace vidalume;
 
-namespace {
-
-QByteArray conteudo(const QString& caminho) {
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
+using fuzz::conteudo;
+using fuzz::escreve;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
     static QTemporaryDir dir;
@@ -30,13 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
     const ArquivoInterpretacao arq(dir.path());
     const int registro = int(dados[0] % 5) - 1; // -1 .. 3
     const QByteArray arquivo(reinterpret_cast<const char*>(dados + 1), int(tamanho - 1));
-    {
-        QFile f(arq.caminho("F.DAT"));
-        if (!f.open(QIODevice::WriteOnly)) {
-            std::abort();
-        }
-        f.write(arquivo.left(arquivo.size() / 2));
-    }
+    escreve(arq.caminho("F.DAT"), arquivo.left(arquivo.size() / 2));
     const QByteArray antes = conteudo(arq.caminho("F.DAT"));
     const QString lido = arq.LeTextoInterpretacao(registro, "F.DAT");
     if (lido.size() > ArquivoInterpretacao::kTamanhoRegistro) {

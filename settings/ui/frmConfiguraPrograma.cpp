@@ -1,10 +1,10 @@
 #include "frmConfiguraPrograma.h"
 
+#include "BotoesOkCancela.h"
 #include "Mensagens.h"
 #include "TabelaSecoes.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
@@ -70,16 +70,9 @@ void frmConfiguraPrograma::montaControles() {
     chkEscutarSons_ = caixa(QStringLiteral("chkEscutarSons"),
                             QStringLiteral("Tocar sons durante a execução do programa"), this);
 
-    auto* cmdOk = new QPushButton(QStringLiteral("O&k"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    auto* cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
-    cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
-    auto* botoes = new QDialogButtonBox(this);
-    botoes->addButton(cmdOk, QDialogButtonBox::AcceptRole);
-    botoes->addButton(cmdCancelar, QDialogButtonBox::RejectRole);
-    connect(cmdOk, &QPushButton::clicked, this, &frmConfiguraPrograma::cmdOk_Click);
-    connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
+    auto* botoes = new BotoesOkCancela(this);
+    connect(botoes->ok(), &QPushButton::clicked, this, &frmConfiguraPrograma::cmdOk_Click);
+    connect(botoes->cancela(), &QPushButton::clicked, this, &QDialog::reject);
 
     auto* principal = new QVBoxLayout(this);
     principal->addWidget(fraFundo);

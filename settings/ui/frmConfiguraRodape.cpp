@@ -1,8 +1,8 @@
 #include "frmConfiguraRodape.h"
 
+#include "BotoesOkCancela.h"
 #include "Mensagens.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,16 +59,9 @@ void frmConfiguraRodape::montaControles() {
     txtCabecalhoLinhaUm_->setFont(maior);
     txtCabecalhoLinhaUm_->setMaximumWidth(440);
 
-    auto* cmdOk = new QPushButton(QStringLiteral("O&k"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    auto* cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
-    cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
-    auto* botoes = new QDialogButtonBox(this);
-    botoes->addButton(cmdOk, QDialogButtonBox::AcceptRole);
-    botoes->addButton(cmdCancelar, QDialogButtonBox::RejectRole);
-    connect(cmdOk, &QPushButton::clicked, this, &frmConfiguraRodape::cmdOk_Click);
-    connect(cmdCancelar, &QPushButton::clicked, this, &frmConfiguraRodape::cmdCancelar_Click);
+    auto* botoes = new BotoesOkCancela(this);
+    connect(botoes->ok(), &QPushButton::clicked, this, &frmConfiguraRodape::cmdOk_Click);
+    connect(botoes->cancela(), &QPushButton::clicked, this, &frmConfiguraRodape::cmdCancelar_Click);
 
     auto* principal = new QVBoxLayout(this);
     principal->addWidget(rotulo(2,

@@ -120,7 +120,6 @@ private:
         }
         // Each word with the space after it, then the last word.
         const double extra = (largura_ - d_.LarguraTexto(linha.texto)) / lacunas;
-        d_.IniciaLinhaJustificada();
         double x = esquerda_;
         qsizetype inicio = 0;
         const QChar* c = linha.texto.constData();
@@ -137,7 +136,6 @@ private:
         }
         d_.DefineX(x);
         d_.Escreve(linha.texto.mid(inicio));
-        d_.ConcluiLinhaJustificada();
     }
 
     bool devolveResto(QString& resto) const {

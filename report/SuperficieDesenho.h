@@ -59,15 +59,10 @@ public:
     // writing its pieces one by one would draw (each word with the space after it, then the
     // last word; the first at X, each next one LarguraTexto(previous piece) + acrescimo further
     // right). Neither X nor Y changes. A surface that cannot draw such a line as a whole draws
-    // nothing and returns false: the caller then writes it piece by piece, between
-    // IniciaLinhaJustificada and ConcluiLinhaJustificada.
+    // nothing and returns false: the caller then writes it piece by piece.
     virtual bool EscreveJustificada(const QString& linha, double largura, int lacunas) {
         return false;
     }
-    // Around the pieces of one justified line, all written on one line top with nothing else
-    // drawn in between: a surface may draw the line as a whole at Conclui.
-    virtual void IniciaLinhaJustificada() {}
-    virtual void ConcluiLinhaJustificada() {}
     // Draws the string like Escreve, then moves to the start of the next line: X = 0 and Y
     // one line height lower.
     void EscreveLinha(const QString& texto);

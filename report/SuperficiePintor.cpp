@@ -17,26 +17,9 @@ namespace {
 
 constexpr double kMmPorPonto = 25.4 / 72;
 constexpr double kU = SuperficiePintor::kUnidadesPorMm;
-// Gaps of one justified line differ only by rounding: far below a nanometre.
-constexpr double kToleranciaLacuna = 1e-6;
 
 QRectF emUnidades(double x, double y, double largura, double altura) {
     return {x * kU, y * kU, largura * kU, altura * kU};
-}
-
-// A piece that can join a justified line: a word with or without one space after it, and no
-// blank inside (Qt would widen any blank by the word spacing).
-bool pecaDeLinha(const QString& texto) {
-    const qsizetype n = texto.endsWith(u' ') ? texto.size() - 1 : texto.size();
-    if (n == 0) {
-        return false;
-    }
-    for (qsizetype i = 0; i < n; ++i) {
-        if (texto[i].isSpace()) {
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -82,14 +65,10 @@ SuperficiePintor::SuperficiePintor(SaidaPintura& saida, double larguraMm, double
                                    const QColor& papel)
     : saida_(saida), largura_(larguraMm), altura_(alturaMm), papel_(papel) {}
 
-SuperficiePintor::~SuperficiePintor() {
-    desenhaPendente();
-}
+SuperficiePintor::~SuperficiePintor() = default;
 
 // Every drawing step is made in millimetres from the surface's corner already.
-void SuperficiePintor::EscalaMilimetros() {
-    desenhaPendente();
-}
+void SuperficiePintor::EscalaMilimetros() {}
 
 void SuperficiePintor::resolveFonte() const {
     if (fonteValida_) {
@@ -217,42 +196,11 @@ double SuperficiePintor::AlturaTexto(const QString&) const {
     return emMm(metricas_->altura);
 }
 
-void SuperficiePintor::DesenhaTexto(double x, double y, const QString& texto, double largura) {
+void SuperficiePintor::DesenhaTexto(double x, double y, const QString& texto, double) {
     if (texto.isEmpty()) {
         return;
     }
     resolveFonte();
-    const bool peca = juntando_ && pecaDeLinha(texto);
-    if (pendente_ && peca && y == pendente_->y) {
-        LinhaPendente& l = *pendente_;
-        const double lacuna = x - l.fim;
-        if (std::isfinite(lacuna) &&
-            (l.pecas == 1 || std::abs(lacuna - l.lacuna) <= kToleranciaLacuna)) {
-            if (l.pecas == 1) {
-                l.lacuna = lacuna;
-            }
-            l.texto += texto;
-            l.fim = x + largura;
-            ++l.pecas;
-            if (!texto.endsWith(u' ')) {
-                desenhaPendente();
-            }
-            return;
-        }
-    }
-    desenhaPendente();
-    if (peca && texto.endsWith(u' ')) {
-        LinhaPendente& l = pendente_.emplace();
-        l.texto = texto;
-        l.x = x;
-        l.y = y;
-        l.fim = x + largura;
-        l.pecas = 1;
-        l.fonte = fonteQt_;
-        l.escala = escala_;
-        l.subida = metricas_->subida;
-        return;
-    }
     desenhaComoMedido(x, y, texto);
 }
 
@@ -316,29 +264,8 @@ bool SuperficiePintor::EscreveJustificada(const QString& linha, double largura, 
     if (!std::isfinite(acrescimo)) {
         return false;
     }
-    desenhaPendente();
     desenhaAgora(X(), Y(), linha, fonteQt_, escala_, metricas_->subida, acrescimo * kU / escala_);
     return true;
-}
-
-void SuperficiePintor::IniciaLinhaJustificada() {
-    desenhaPendente();
-    juntando_ = true;
-}
-
-void SuperficiePintor::ConcluiLinhaJustificada() {
-    juntando_ = false;
-    desenhaPendente();
-}
-
-void SuperficiePintor::desenhaPendente() {
-    if (!pendente_) {
-        return;
-    }
-    LinhaPendente l = std::move(*pendente_);
-    pendente_.reset();
-    const double espacamento = l.pecas > 1 ? l.lacuna * kU / l.escala : 0;
-    desenhaAgora(l.x, l.y, l.texto, l.fonte, l.escala, l.subida, espacamento);
 }
 
 // The text's top-left corner at (x, y) millimetres, in the painter's current transform.
@@ -350,29 +277,21 @@ void SuperficiePintor::desenhaAgora(double x, double y, const QString& texto, co
 }
 
 void SuperficiePintor::Retangulo(double x1, double y1, double x2, double y2) {
-    desenhaPendente();
     const QRectF r = QRectF(QPointF(x1 * kU, y1 * kU), QPointF(x2 * kU, y2 * kU)).normalized();
     saida_.retangulo(r, CorFrente());
 }
 
 void SuperficiePintor::PintaFigura(const Figura& figura, double x, double y, double largura,
                                    double altura) {
-    desenhaPendente();
     saida_.figura(figura, emUnidades(x, y, largura, altura));
 }
 
 void SuperficiePintor::ApagaTudo() {
-    desenhaPendente();
     saida_.retangulo(emUnidades(0, 0, largura_, altura_), papel_.rgba());
 }
 
 void SuperficiePintor::FonteMudou() {
-    desenhaPendente();
     fonteValida_ = false;
-}
-
-void SuperficiePintor::CorMudou() {
-    desenhaPendente();
 }
 
 } // namespace vidalume

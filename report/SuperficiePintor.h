@@ -22,9 +22,7 @@
 // text item per line instead of one per word, which is what makes recording and replaying a
 // page fast. Since widths add up exactly, every word lands where writing the words one by one
 // would put it. A line with a blank other than the space (a tab, say) is written word by word
-// instead; such words, gathered between IniciaLinhaJustificada and ConcluiLinhaJustificada,
-// still join into one string where they can (a word with a blank inside, or after an unequal
-// gap, is drawn on its own).
+// instead.
 #pragma once
 
 #include "FigurasSvg.h"
@@ -72,29 +70,14 @@ public:
     void PintaFigura(const Figura& figura, double x, double y, double largura,
                      double altura) override;
     bool EscreveJustificada(const QString& linha, double largura, int lacunas) override;
-    void IniciaLinhaJustificada() override;
-    void ConcluiLinhaJustificada() override;
 
 protected:
     void DesenhaTexto(double x, double y, const QString& texto, double largura) override;
     void ApagaTudo() override;
     void FonteMudou() override;
-    void CorMudou() override;
 
 private:
     struct Metricas;
-    void desenhaPendente();
-    struct LinhaPendente {
-        QString texto;
-        double x = 0;
-        double y = 0;
-        double fim = 0;    // where the last piece ends, millimetres
-        double lacuna = 0; // the gap between pieces, millimetres; known from the second piece
-        int pecas = 0;
-        QFont fonte;
-        double escala = 1;
-        double subida = 0;
-    };
 
     static Metricas& metricasDe(const FonteSuperficie& fonte);
     // The font of the current face, style and size; resolved when first needed.
@@ -121,9 +104,6 @@ private:
     mutable double escala_ = 1;            // hundredths of a millimetre per pixel of fonteQt_
     mutable FonteSuperficie resolvida_;    // what fonteQt_ and escala_ were made for
     mutable std::optional<QFontMetricsF> medidor_;
-
-    bool juntando_ = false; // between IniciaLinhaJustificada and ConcluiLinhaJustificada
-    std::optional<LinhaPendente> pendente_;
 };
 
 } // namespace vidalume

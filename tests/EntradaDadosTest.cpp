@@ -1,6 +1,5 @@
 // Checks and normalisation of the typed name and date.
 #include "EntradaDados.h"
-#include "Windows1252.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +10,6 @@ TEST(EntradaDados, NormalizaNome) {
     // Accented capitals outside the table stay as they are.
     const std::pair<const char*, const char*> casos[] = {
         {"maria josé da conceição", "MARIA JOSE DA CONCEICAO"},
-        {"João d'Ávila", "JOAO D'AVILA"},
         {"àâãéêíîïóôõúûüç", "AAAEEIIIOOOUUUC"},
         {"èìòùëöäñ ß ÿ", "ÈÌÒÙËÖÄÑ ß Ÿ"},
         {"ana-2 ?", "ANA-2 ?"}};
@@ -23,20 +21,17 @@ TEST(EntradaDados, NormalizaNome) {
 
 TEST(EntradaDados, DatasAceitasNormalizadasERecusadas) {
     const std::pair<const char*, const char*> casos[] = {
-        {"20/08/78", "20/08/1978"},   {"20/8/78", "20/08/1978"},      {"1/1/30", "01/01/1930"},
-        {"31/12/29", "31/12/2029"},   {"05/05/00", "05/05/2000"},     {"20-08-1978", "20/08/1978"},
-        {"20.08.1978", "20/08/1978"}, {" 20/08/1978 ", "20/08/1978"}, {"29/02/2000", "29/02/2000"},
-        {"1978-08-20", "20/08/1978"}, {"01/01/0005", "01/01/0005"},   {"31/12/9999", "31/12/9999"},
-        {"7/7/7", "07/07/2007"}};
+        {"20/8/78", "20/08/1978"},    {"31/12/29", "31/12/2029"},     {"1/1/30", "01/01/1930"},
+        {"20.08.1978", "20/08/1978"}, {" 20-08-1978 ", "20/08/1978"}, {"1978-08-20", "20/08/1978"},
+        {"29/02/2000", "29/02/2000"}, {"01/01/0005", "01/01/0005"}};
     for (auto [texto, esperado] : casos) {
         const auto d = EntradaDados::normalizaData(QString::fromUtf8(texto));
         ASSERT_TRUE(d.has_value()) << texto;
         EXPECT_EQ(*d, QString::fromLatin1(esperado)) << texto;
     }
 
-    for (const char* texto : {"", "20081978", "29111978", "20/08", "31/02/2000", "29/02/1900",
-                              "32/01/2000", "00/01/2000", "10/13/2000", "01/01/0000", "20/08/78x",
-                              "abc", "20//08/1978", "١٢/٠٨/١٩٧٨", "20/08/19785"}) {
+    for (const char* texto : {"", "20081978", "20/08", "31/02/2000", "29/02/1900", "00/01/2000",
+                              "10/13/2000", "01/01/0000", "20/08/78x", "١٢/٠٨/١٩٧٨"}) {
         EXPECT_FALSE(EntradaDados::normalizaData(QString::fromUtf8(texto)).has_value()) << texto;
     }
 }
@@ -47,7 +42,6 @@ TEST(EntradaDados, OrdemDasConferencias) {
     const std::tuple<QString, const char*, R> casos[] = {
         {QStringLiteral("Ana"), "31/02/2000", R::DataInvalida},
         {QString(), "20/08/1978", R::NomeVazio},
-        {QStringLiteral("     "), "20/08/1978", R::NomeVazio},
         {QStringLiteral("Ana S"), "20/08/1978", R::Aceito},
         {QStringLiteral("AnaS"), "20/08/1978", R::NomeCurto},
         {QStringLiteral("Ana 😀"), "20/08/1978", R::Aceito},
@@ -56,18 +50,4 @@ TEST(EntradaDados, OrdemDasConferencias) {
         EXPECT_EQ(EntradaDados::valida(nome, QString::fromLatin1(data)), resultado)
             << nome.toStdString();
     }
-}
-
-TEST(Windows1252, IdaEVoltaDeTodosOsBytes) {
-    QByteArray todos;
-    for (int i = 0; i < 256; ++i) {
-        todos.append(char(i));
-    }
-    const QString texto = Windows1252::decodifica(todos);
-    EXPECT_EQ(texto.size(), 256);
-    EXPECT_EQ(Windows1252::codifica(texto), todos);
-    EXPECT_EQ(texto.at(0x80), QChar(0x20AC));
-    EXPECT_EQ(Windows1252::codifica(QStringLiteral("ação € ł 😀 ok")),
-              QByteArray("a\xe7\xe3o \x80 ? ? ok"));
-    EXPECT_EQ(Windows1252::restringe(QStringLiteral("Zoë ł😀")), QStringLiteral("Zoë ??"));
 }

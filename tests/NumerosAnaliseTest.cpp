@@ -14,28 +14,21 @@ NumerosAnalise numeros(const char* data, const QString& nome = QStringLiteral("A
 }
 } // namespace
 
+// What the composed analysis of this example does not show on its own.
 TEST(NumerosAnalise, DataDoExemploCompleto) {
     const auto n = numeros("29/11/1978", QStringLiteral("MARIA DA SILVA"));
     EXPECT_EQ(std::tie(n.D, n.M, n.A, n.caminhoDaVida), std::tuple(2, 2, 7, 2));
-    EXPECT_EQ(std::tie(n.desafioDiaNascimento, n.presenteDiaNascimento), std::tuple(7, 2));
-    EXPECT_EQ(n.realizacoes, (std::array<int, 4>{4, 9, 4, 9}));
-    EXPECT_EQ(n.idadesRealizacoes, (std::array<int, 3>{34, 43, 52}));
     EXPECT_EQ(std::tie(n.desafioMenor1, n.desafioMenor2, n.desafioMaior, n.desafioMenorAdicional),
               std::tuple(0, 5, 5, 5));
-    EXPECT_EQ(std::tie(n.anoInicioCicloProdutivo, n.anoInicioCicloColheita),
-              std::tuple(2004, 2040));
-    EXPECT_EQ(std::tie(n.saudeRegistro, n.saudeNumero, n.signo), std::tuple(3, 3, 5));
-    EXPECT_EQ(std::tie(n.expressao, n.numeroDaRealidade), std::tuple(2, 4));
+    EXPECT_EQ(std::tie(n.anoInicioCicloProdutivo, n.saudeRegistro, n.signo),
+              std::tuple(2004, 3, 5));
 }
 
 TEST(NumerosAnalise, AnosDeMudancaDosCiclosTemAnoPessoalUm) {
     for (int ano : {1930, 1955, 1978, 1999, 2000, 2024}) {
         for (int mes = 1; mes <= 12; ++mes) {
             for (int dia = 1; dia <= 28; dia += 3) {
-                const QString data = QStringLiteral("%1/%2/%3")
-                                         .arg(dia, 2, 10, QLatin1Char('0'))
-                                         .arg(mes, 2, 10, QLatin1Char('0'))
-                                         .arg(ano);
+                const QString data = QDate(ano, mes, dia).toString(QStringLiteral("dd/MM/yyyy"));
                 const auto n = CalculaNumeros(QStringLiteral("ANA"), data, kHoje);
                 for (auto [mudanca, offset] : {std::pair{n.anoInicioCicloProdutivo, 27},
                                                std::pair{n.anoInicioCicloColheita, 57}}) {
@@ -54,9 +47,8 @@ TEST(NumerosAnalise, AnosDeMudancaDosCiclosTemAnoPessoalUm) {
 // The birth-day challenge and gift use both digits of the day; the health record is the most
 // frequent digit of the date plus one (the higher digit on a tie), shown reduced.
 TEST(NumerosAnalise, DesafioPresenteESaudeDoDia) {
-    const std::tuple<const char*, int> desafios[] = {{"05/03/1990", 5}, {"10/03/1990", 1},
-                                                     {"11/03/1990", 0}, {"22/03/1990", 0},
-                                                     {"29/03/1990", 7}, {"09/03/1990", 9}};
+    const std::tuple<const char*, int> desafios[] = {
+        {"10/03/1990", 1}, {"22/03/1990", 0}, {"29/03/1990", 7}, {"09/03/1990", 9}};
     for (auto [data, desafio] : desafios) {
         const auto n = numeros(data);
         EXPECT_EQ(n.desafioDiaNascimento, desafio) << data;
@@ -76,9 +68,6 @@ TEST(NumerosAnalise, NumerosDoDiaDeHoje) {
     const auto n = numeros("29/11/1978");
     EXPECT_EQ(std::tie(n.anoUniversal, n.mesUniversal, n.diaUniversal), std::tuple(1, 4, 1));
     EXPECT_EQ(std::tie(n.anoPessoal, n.mesPessoal, n.diaPessoal), std::tuple(5, 8, 5));
-    const auto outroDia = CalculaNumeros(QStringLiteral("ANA"), "29/11/1978", QDate(2026, 12, 7));
-    EXPECT_EQ(outroDia.diaUniversal, 2);
-    EXPECT_EQ(outroDia.caminhoDaVida, n.caminhoDaVida);
 }
 
 TEST(NumerosAnalise, NumerosDoNome) {
@@ -89,21 +78,16 @@ TEST(NumerosAnalise, NumerosDoNome) {
     n = numeros("29/11/1978", QStringLiteral("LYNN GWYNN")); // Y + Y = 14
     EXPECT_EQ(std::tie(n.primeiraVogal, n.primeiraVogalCodigo, n.impulsoDaAlma),
               std::tuple(QChar(u'Y'), 6, 5));
-    n = numeros("29/11/1978", QStringLiteral("BRR KST"));
-    EXPECT_EQ(std::tie(n.primeiraVogal, n.primeiraVogalCodigo, n.impulsoDaAlma),
-              std::tuple(QChar(), 0, 0));
     n = numeros("29/11/1978", QStringLiteral("---- --"));
     EXPECT_EQ(n.expressao, 0);
     EXPECT_EQ(n.numeroDaRealidade, n.caminhoDaVida);
 }
 
 TEST(Signo, FaixasDoAno) {
-    const std::tuple<int, int, int> casos[] = {
-        {22, 12, 12}, {31, 12, 12}, {1, 1, 12},  {20, 1, 12}, {21, 1, 11}, {19, 2, 11}, {20, 2, 10},
-        {20, 3, 10},  {21, 3, 9},   {21, 12, 5}, {22, 11, 5}, {21, 11, 1}, {23, 10, 1}, {22, 10, 2},
-        {23, 9, 2},   {22, 9, 3},   {23, 8, 3},  {22, 8, 4},  {22, 7, 4},  {21, 7, 6},  {21, 6, 6},
-        {20, 6, 7},   {21, 5, 7},   {20, 5, 8},  {21, 4, 8},  {20, 4, 9},  {29, 2, 10}, {28, 2, 10},
-        {30, 2, 0},   {1, 13, 0},   {0, 5, 0}};
+    // Both ends of a few signs, the turn of the year, 29 February and impossible dates.
+    const std::tuple<int, int, int> casos[] = {{22, 12, 12}, {20, 1, 12}, {21, 1, 11}, {20, 3, 10},
+                                               {21, 3, 9},   {21, 12, 5}, {22, 11, 5}, {21, 11, 1},
+                                               {29, 2, 10},  {30, 2, 0},  {1, 13, 0},  {0, 5, 0}};
     for (auto [dia, mes, signo] : casos) {
         EXPECT_EQ(SignoDoNascimento(dia, mes), signo) << dia << "/" << mes;
     }

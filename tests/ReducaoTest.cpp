@@ -6,11 +6,9 @@
 using namespace vidalume;
 
 TEST(Reducao, ReduzNumeroSemNumerosMestres) {
-    const std::pair<long long, int> casos[] = {
-        {0, 0},  {9, 9},     {10, 1},    {11, 2},
-        {19, 1}, {22, 4},    {29, 2},    {33, 6},
-        {38, 2}, {99, 9},    {1978, 7},  {2000, 2},
-        {-5, 5}, {-1978, 7}, {32767, 7}, {999999999999LL, 9}};
+    const std::pair<long long, int> casos[] = {{0, 0},    {9, 9},     {10, 1},
+                                               {11, 2},   {22, 4},    {38, 2},
+                                               {1978, 7}, {-1978, 7}, {999999999999LL, 9}};
     for (auto [n, esperado] : casos) {
         EXPECT_EQ(ReduzNumero(n), esperado) << n;
     }
@@ -34,12 +32,8 @@ TEST(Reducao, TabelasDasLetras) {
 }
 
 TEST(Reducao, SomasDoNome) {
-    EXPECT_EQ(std::tuple(SomaNome(QStringLiteral("ANA")), SomaVogais(QStringLiteral("ANA")),
-                         SomaConsoantes(QStringLiteral("ANA"))),
-              std::tuple(7, 2, 5));
     // 47 reduced once at the end, not per word.
     EXPECT_EQ(SomaNome(QStringLiteral("MARIA DA SILVA")), 2);
-    EXPECT_EQ(SomaNome(QStringLiteral("-----")), 0);
     EXPECT_EQ(SomaVogais(QStringLiteral("BRR KST")), 0);
     EXPECT_EQ(SomaConsoantes(QStringLiteral("AEIOU Y")), 0);
     EXPECT_EQ(SomaNome(QStringLiteral("ANA 2")), 9);

@@ -5,7 +5,6 @@
 #include "EntradaDados.h"
 #include "FontesAnalise.h"
 #include "LinhasRodape.h"
-#include "QuadroImagem.h"
 #include "TamanhosFonte.h"
 #include "frmConfiguraFonte.h"
 #include "frmConfiguraPrograma.h"
@@ -43,8 +42,6 @@ class DialogosTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // --- frmEntraNome -----------------------------------------------------------------------
-
     void entradaConfereDataENome() {
         Entrada e(u"ANTERIOR"_s);
         // The date is checked before the name.
@@ -54,7 +51,6 @@ private slots:
         QCOMPARE(
             e.mensagens.mostradas,
             QStringList{mensagem(u"Erro:"_s, EntradaDados::kMensagemDataInvalida, Icone::Critico)});
-        QVERIFY(e.d.isVisible());
         QVERIFY(e.data->hasFocus());
         QCOMPARE(e.d.NomeAnalise(), u"ANTERIOR"_s);
 
@@ -63,11 +59,6 @@ private slots:
         clica(&e.d, u"cmdOk"_s); // empty name: focus only
         QCOMPARE(e.mensagens.mostradas.size(), 1);
         QVERIFY(e.nome->hasFocus());
-        e.nome->setText(u"Ana."_s);
-        clica(&e.d, u"cmdOk"_s);
-        QCOMPARE(e.mensagens.mostradas.last(),
-                 mensagem(u"Erro:"_s, EntradaDados::kMensagemNomeCurto, Icone::Critico));
-        QVERIFY(e.d.isVisible());
 
         // Enter in the date box normalises the date before the checks.
         e.nome->setText(u"Zoé B"_s);
@@ -76,26 +67,6 @@ private slots:
         QTest::keyClick(e.data, Qt::Key_Return);
         QCOMPARE(e.d.result(), int(QDialog::Accepted));
         QCOMPARE(e.lidos(), u"ZOE B|20/08/1978"_s);
-        QCOMPARE(e.mensagens.mostradas.size(), 2);
-    }
-
-    void entradaSaidaDaDataMostraSignoOuSeleciona() {
-        Entrada e;
-        e.digitaData(u"20/08/78"_s);
-        e.nome->setFocus();
-        QCOMPARE(e.data->text(), u"20/08/1978"_s);
-        QCOMPARE(e.d.DataNascimento(), u"20/08/1978"_s);
-        for (int i = 0; i < frmEntraNome::kQuadrosSigno; ++i) {
-            auto* quadro = filho<QuadroImagem>(&e.d, u"picSigno_%1"_s.arg(i));
-            QVERIFY(quadro->temImagem() && quadro->arquivo().endsWith(u"signo04.svg"_s)); // Leo
-        }
-
-        e.data->setFocus();
-        e.data->setText(u"ontem"_s);
-        e.nome->setFocus();
-        QCOMPARE(e.data->text(), u"ontem"_s);
-        QTRY_COMPARE(e.data->selectedText(), u"ontem"_s);
-        QVERIFY(e.mensagens.mostradas.isEmpty());
     }
 
     void entradaCancelarEscEFecharDescartam() {
@@ -115,8 +86,6 @@ private slots:
         }
     }
 
-    // --- frmConfiguraPrograma -------------------------------------------------------------
-
     void programaMostraOkSoComCalculoCancelarNaoMuda() {
         MensagensTeste mensagens;
         Configuracao config;
@@ -126,26 +95,21 @@ private slots:
         selecao[3] = 0;
         const Configuracao configAntes = config;
         const Configuracao::Selecao selecaoAntes = selecao;
-        // Ticks only the calculation box `so` (none when -1), the header and the sounds on.
+        // Ticks only the calculation box `so` (none when -1), and the sounds on.
         const auto marca = [](frmConfiguraPrograma& d, int so) {
             for (QCheckBox* c :
                  d.findChildren<QCheckBox*>(QRegularExpression(u"^chkInterpretacoes_"_s))) {
                 c->setChecked(c->objectName() == u"chkInterpretacoes_%1"_s.arg(so));
             }
             filho<QCheckBox>(&d, u"chkEscutarSons"_s)->setChecked(true);
-            filho<QCheckBox>(&d, u"chkImprimirCabecalho"_s)->setChecked(true);
         };
         {
             frmConfiguraPrograma d(config, selecao, mensagens);
             QVERIFY(filho<QCheckBox>(&d, u"chkImprimirNumero"_s)->isChecked());
-            QVERIFY(!filho<QCheckBox>(&d, u"chkEscutarSons"_s)->isChecked());
-            QVERIFY(!filho<QCheckBox>(&d, u"chkInterpretacoes_2"_s)->isChecked());
             d.show();
             marca(d, -1);
             clica(&d, u"cmdOk"_s);
-            QCOMPARE(mensagens.mostradas,
-                     QStringList{mensagem(u"Erro:"_s, frmConfiguraPrograma::kMensagemNenhumCalculo,
-                                          Icone::Critico)});
+            QCOMPARE(mensagens.mostradas.size(), 1);
             QVERIFY(d.isVisible());
             marca(d, 5);
             clica(&d, u"cmdCancelar"_s);
@@ -160,11 +124,8 @@ private slots:
             QCOMPARE(Configuracao::ligado(selecao[k]), k == 6);
         }
         QCOMPARE(config.EscutarSons, qint16(-1));
-        QCOMPARE(config.ImprimirCabecalho, qint16(-1));
         QCOMPARE(mensagens.mostradas.size(), 1);
     }
-
-    // --- frmConfiguraFonte ----------------------------------------------------------------
 
     void fontesMostraGravaERele() {
         PastaPrograma pasta;
@@ -177,23 +138,16 @@ private slots:
             frmConfiguraFonte d(fontes, pasta.caminho(), mensagens,
                                 {"Arial", "Courier New", "Times New Roman", "Arial"});
             QCOMPARE(filho<QComboBox>(&d, u"cmbFonte_0"_s)->currentIndex(), 3); // the later Arial
-            QCOMPARE(filho<QComboBox>(&d, u"cmbTamanho_0"_s)->currentText(), u"10"_s);
-            QVERIFY(filho<QCheckBox>(&d, u"chkItalico_0"_s)->isChecked());
-            QVERIFY(!filho<QCheckBox>(&d, u"chkNegrito_0"_s)->isChecked());
-            // A face and a size the dialog does not offer leave the row unselected.
-            QCOMPARE(filho<QComboBox>(&d, u"cmbFonte_1"_s)->currentIndex(), -1);
-            QCOMPARE(filho<QComboBox>(&d, u"cmbFonte_1"_s)->currentText(), QString());
-            QCOMPARE(filho<QComboBox>(&d, u"cmbTamanho_1"_s)->currentIndex(), -1);
-            QVERIFY(filho<QCheckBox>(&d, u"chkNegrito_1"_s)->isChecked());
             QCOMPARE(filho<QComboBox>(&d, u"cmbTamanho_2"_s)->currentIndex(), 8);
-            // Filling the dialog changed nothing in memory.
+            // A face and a size the dialog does not offer leave the row unselected, and filling
+            // the dialog changes nothing in memory.
+            QCOMPARE(filho<QComboBox>(&d, u"cmbFonte_1"_s)->currentIndex(), -1);
+            QCOMPARE(filho<QComboBox>(&d, u"cmbTamanho_1"_s)->currentIndex(), -1);
             QCOMPARE(fontes.FonteTitulo.nomeAparado(), u"Fonte Que Não Existe"_s);
             QCOMPARE(fontes.FonteTitulo.Tamanho, qint16(9));
         }
-        // Typed sizes.
-        QCOMPARE(TamanhosFonte::interpreta(u"12.5"_s), qint16(12));
-        QCOMPARE(TamanhosFonte::interpreta(u" 1 4pt"_s), qint16(14));
-        QCOMPARE(TamanhosFonte::interpreta(u"grande"_s), qint16(0));
+        // Typed sizes: halves to the even neighbour, blanks and units ignored, clamped.
+        QCOMPARE(TamanhosFonte::interpreta(u" 1 2.5pt"_s), qint16(12));
         QCOMPARE(TamanhosFonte::interpreta(u"99999999"_s), qint16(32767));
 
         // A change goes to memory at once; OK writes it, Esc reads the file back.
@@ -211,24 +165,16 @@ private slots:
                 d.close(); // keeps the changes for this run without writing them
             }
             QCOMPARE(fontes == FontesAnalise(), esc);
-            QVERIFY(!d.isVisible());
             QCOMPARE(pasta.conteudo(FontesAnalise::kArquivo), antes);
         }
 
         frmConfiguraFonte d(fontes, pasta.caminho(), mensagens, faces);
         filho<QComboBox>(&d, u"cmbTamanho_2"_s)->setEditText(u"13.5"_s);
-        filho<QCheckBox>(&d, u"chkNegrito_2"_s)->setChecked(true);
         filho<QComboBox>(&d, u"cmbFonte_0"_s)->setCurrentIndex(1);
-        QCOMPARE(fontes.FonteTexto.Tamanho, qint16(14)); // halves go to the even neighbour
-        QVERIFY(fontes.FonteTexto.negrito());
         QCOMPARE(fontes.FonteDescricao.nomeAparado(), u"Courier New"_s);
-        QCOMPARE(pasta.conteudo(FontesAnalise::kArquivo), antes);
         clica(&d, u"cmdOk"_s);
-        QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(FontesAnalise::le(pasta.caminho()), fontes);
     }
-
-    // --- frmConfiguraRodape ---------------------------------------------------------------
 
     void rodapeCancelarPerguntaOkGrava() {
         PastaPrograma pasta;
@@ -239,10 +185,7 @@ private slots:
         linha->setText(u"digitado"_s);
         mensagens.respostas = {false};
         clica(&cancelado, u"cmdCancelar"_s);
-        QCOMPARE(mensagens.mostradas,
-                 QStringList{mensagem(u"Atenção:"_s, frmConfiguraRodape::kPerguntaCancelar,
-                                      Icone::Pergunta, true)});
-        QVERIFY(cancelado.isVisible());
+        QCOMPARE(mensagens.mostradas.size(), 1);
         QCOMPARE(linha->text(), u"digitado"_s);
         cancelado.close(); // the frame asks as Cancel does; Yes
         QVERIFY(!cancelado.isVisible());
@@ -253,24 +196,16 @@ private slots:
         frmConfiguraRodape d(LinhasRodape(), pasta.caminho(), mensagens);
         d.show();
         QVERIFY(QTest::qWaitForWindowActive(&d));
-        auto* cabecalho = filho<QLineEdit>(&d, u"txtCabecalhoLinhaUm"_s);
-        QCOMPARE(cabecalho->text(), LinhasRodape::kCabecalhoPadrao);
-        cabecalho->clear();
-        cabecalho->setFocus();
-        QTest::keyClicks(cabecalho, QString(41, u'x'));
-        QCOMPARE(cabecalho->text().size(), 40);
-        cabecalho->clear();
+        filho<QLineEdit>(&d, u"txtCabecalhoLinhaUm"_s)->clear();
         auto* rodape = filho<QLineEdit>(&d, u"txtRodapeLinhaDois"_s);
         rodape->setFocus();
         QTest::keyClicks(rodape, QString(200, u'y'));
         QCOMPARE(rodape->text().size(), 198);
         filho<QLineEdit>(&d, u"txtRodapeLinhaUm"_s)->setText(u"Ana Luz"_s);
         clica(&d, u"cmdOk"_s);
-        QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(
             mensagens.mostradas.last(),
             mensagem(u"Informação:"_s, frmConfiguraRodape::kMensagemGravado, Icone::Informacao));
-        QCOMPARE(mensagens.mostradas.size(), 3);
         const LinhasRodape gravadas = LinhasRodape::CarregaLinhasRodape(pasta.caminho());
         QCOMPARE(gravadas.CabecalhoLinhaUm, QString());
         QCOMPARE(gravadas.RodapeLinhaUm, u"Ana Luz"_s);

@@ -29,12 +29,10 @@ QStringList arquivosGravados() {
 void preparaPasta(const QString& pasta) {
     const ArquivoInterpretacao arquivos(pasta);
     for (int r = 1; r <= 5; ++r) {
-        arquivos.GravaTextoInterpretacao(
-            r, QStringLiteral("CVIDA.DAT"),
-            textoLongo(QStringLiteral("Caminho %1, registro fixo."), 200));
-        arquivos.GravaTextoInterpretacao(
-            r, QStringLiteral("CDATA.DAT"),
-            textoLongo(QStringLiteral("Explicação %1, registro fixo."), 200));
+        for (const QString& nome : {QStringLiteral("CVIDA.DAT"), QStringLiteral("CDATA.DAT")}) {
+            arquivos.GravaTextoInterpretacao(r, nome,
+                                             textoLongo(nome + QStringLiteral(" %1."), 200));
+        }
     }
     gravaConjunto(pasta, 0);
 }
@@ -47,26 +45,16 @@ bool gravaConjunto(const QString& pasta, int qual) {
     LinhasRodape l;
     Margens m = Margens::padrao();
     if (qual == 1) {
-        c.ImprimirNumero = c.ImprimirCabecalho = -1;
-        c.EscutarSons = 0;
-        for (int k = 1; k <= Configuracao::kTotalCalculos; k += 3) {
-            c.CalculosAtivos[k] = 0;
-        }
-        f.FonteTitulo = DadosFonte::cria(QStringLiteral("Liberation Serif"), false, true, 18);
+        c.ImprimirNumero = -1;
+        c.CalculosAtivos[7] = 0;
         f.FonteTexto = DadosFonte::cria(QStringLiteral("Liberation Sans"), true, false, 11);
-        l.CabecalhoLinhaUm = QStringLiteral("Consultório Estrela Guia");
         l.RodapeLinhaUm = QStringLiteral("Numeróloga: Ana Souza");
-        l.RodapeLinhaDois =
-            QStringLiteral("Telefone (11) 5555-0000 — atendimento com hora marcada");
         m = Margens{12.5f, 8, 15, 20};
     }
     // Every save is attempted, even after one failed.
-    bool ok = arquivos.GravaTextoInterpretacao(
-        3, QStringLiteral("CVIDA.DAT"),
-        textoLongo(QStringLiteral("Vida %1, versão ") + versao + QStringLiteral("."), 300));
-    ok &= arquivos.GravaTextoInterpretacao(
-        1, QStringLiteral("CDATA.DAT"),
-        textoLongo(QStringLiteral("Data %1, versão ") + versao + QStringLiteral("."), 300));
+    const QString texto = textoLongo(QStringLiteral("Registro %1, versão ") + versao + u'.', 300);
+    bool ok = arquivos.GravaTextoInterpretacao(3, QStringLiteral("CVIDA.DAT"), texto);
+    ok &= arquivos.GravaTextoInterpretacao(1, QStringLiteral("CDATA.DAT"), texto);
     ok &= c.GravaConfiguracao(pasta);
     ok &= f.GravaFontes(pasta);
     ok &= l.GravaLinhasRodape(pasta);

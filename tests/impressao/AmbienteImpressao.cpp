@@ -55,12 +55,6 @@ QImage PdfLido::imagem(int n, int dpi) const {
         "PNG");
 }
 
-bool PdfLido::a4Retrato() const {
-    return !paginas_.isEmpty() && std::all_of(paginas_.cbegin(), paginas_.cend(), [](auto& p) {
-        return std::abs(p.largura - 210) < 0.1 && std::abs(p.altura - 297) < 0.1;
-    });
-}
-
 int pixelsColoridos(const QImage& imagem) {
     const QImage rgb = imagem.convertToFormat(QImage::Format_RGB32);
     int n = 0;

@@ -29,8 +29,6 @@ public:
     const QList<PaginaPdf>& paginas() const { return paginas_; }
     // Page `n` (from 1) rendered at `dpi`.
     QImage imagem(int n, int dpi = 40) const;
-    // Whether every page is an A4 portrait sheet.
-    bool a4Retrato() const;
 
 private:
     QString arquivo_;

@@ -43,7 +43,6 @@ TEST(NomeArquivoPdfTest, SafeNamesFromTheNameAndTheDate) {
 TEST(LoteCsvTest, DecodesAndReadsLinesWithTheirNumbersLeavingOutHeaderAndBlankLines) {
     EXPECT_EQ(LoteCsv::decodifica("\xEF\xBB\xBFJo\xC3\xA3o"), QStringLiteral("João"));
     EXPECT_EQ(LoteCsv::decodifica("Jo\xE3o \x80"), QStringLiteral("João €"));
-    EXPECT_EQ(LoteCsv::decodifica("Joao"), QStringLiteral("Joao"));
 
     QStringList lidas; // "number|name|date", or "number|erro" for a line that cannot be read
     for (const LinhaLote& l : LoteCsv::linhas(QStringLiteral(

@@ -1,5 +1,5 @@
-// The painter surface's measures in millimetres, text drawn exactly where it was measured,
-// and the fast text writer against the character-by-character reference with real fonts.
+// The painter surface's text drawn exactly where it was measured, and the fast text writer against
+// the character-by-character reference with real fonts.
 #include "SuperficiePintor.h"
 #include "EscreveTexto.h"
 #include "EscreveTextoReferencia.h"
@@ -54,27 +54,6 @@ private:
         desenho << QStringLiteral("%1@%2,%3").arg(texto).arg(x, 0, 'g', 17).arg(y, 0, 'g', 17);
     }
 };
-
-TEST(SuperficiePintorTest, MeasuresInMillimetresOfTheCurrentFont) {
-    QPicture pagina;
-    QPainter pintor(&pagina);
-    SuperficiePintor s(pintor, 210, 297, 1.0, nullptr); // Times New Roman 12
-    const QString amostra = QStringLiteral("Análise Numerológica");
-    EXPECT_EQ(s.LarguraTexto(QString()), 0);
-    const double linha = s.AlturaTexto(QStringLiteral("Agê"));
-    EXPECT_EQ(s.AlturaTexto(QString()), linha);
-    EXPECT_GT(linha, 3.5); // 12 points are 4.23 mm
-    EXPECT_LT(linha, 6.0);
-    const double m = s.LarguraTexto(QStringLiteral("M"));
-    EXPECT_NEAR(s.LarguraTexto(QStringLiteral("MMMMMMMMMM")), 10 * m, 0.05);
-    const double normal = s.LarguraTexto(amostra);
-    s.DefineNegrito(true);
-    EXPECT_GT(s.LarguraTexto(amostra), normal);
-    s.DefineNegrito(false);
-    s.DefineTamanhoFonte(24);
-    EXPECT_NEAR(s.LarguraTexto(amostra), 2 * normal, 0.02 * normal);
-    EXPECT_NEAR(s.AlturaTexto(QString()), 2 * linha, 0.05 * linha);
-}
 
 TEST(EscreveTextoFontesReaisTest, SameLinesAsTheReference) {
     const QStringList familias = {"Times New Roman", "Arial", "Courier New"};
@@ -163,32 +142,32 @@ TEST(SuperficiePintorTest, TextEndsOnScreenWhereItWasMeasured) {
             QString primeira = texto.left(medidas.PrimeiroExcesso(texto, 100, 1));
             primeira.truncate(primeira.lastIndexOf(u' '));
             const QString ultima = primeira.mid(primeira.lastIndexOf(u' ') + 1);
-            const double x = 110 - medidas.LarguraTexto(ultima);
-            const double xFim = 10 + medidas.LarguraTexto(pares.chopped(1));
 
-            // `texto` written alone from (x, y).
-            const auto escrita = [&](double x, double y, const QString& texto) {
-                return [&fonte, x, y, texto](SuperficiePintor& s) {
-                    fonte(s);
-                    s.DefineX(x);
-                    s.DefineY(y);
-                    s.Escreve(texto);
-                };
+            // `texto` written alone from (x, y), or as a block of the column 10 to 110.
+            const auto escrita = [&](double x, double y, const QString& texto, bool bloco) {
+                return bordaDireita(
+                    [&](SuperficiePintor& s) {
+                        fonte(s);
+                        QString t = texto;
+                        s.DefineX(x);
+                        s.DefineY(y);
+                        if (bloco) {
+                            EscreveTexto::escreve(s, y, x, 110, 1e9, t);
+                        } else {
+                            s.Escreve(t);
+                        }
+                    },
+                    y, y + 4);
             };
-            const double justificada = bordaDireita(
-                [&](SuperficiePintor& s) {
-                    fonte(s);
-                    QString bloco = texto;
-                    EscreveTexto::escreve(s, 10, 10, 110, 1e9, bloco);
-                },
-                10, 14);
-            EXPECT_NEAR(justificada, bordaDireita(escrita(x, 10, ultima), 10, 14),
+            const double justificada = escrita(10, 10, texto, true);
+            EXPECT_NEAR(justificada, escrita(110 - medidas.LarguraTexto(ultima), 10, ultima, false),
                         1.01 / kPixelsPorMm);
             EXPECT_GT(justificada, 109); // italics reach a little past their advance
             EXPECT_LT(justificada, 110.5);
-            const double inteira = bordaDireita(escrita(10, 30, pares), 30, 35);
-            const double soUltima = bordaDireita(escrita(xFim, 30, pares.right(1)), 30, 35);
-            EXPECT_NEAR(inteira, soUltima, 1.01 / kPixelsPorMm);
+            EXPECT_NEAR(
+                escrita(10, 30, pares, false),
+                escrita(10 + medidas.LarguraTexto(pares.chopped(1)), 30, pares.right(1), false),
+                1.01 / kPixelsPorMm);
         }
     }
 }

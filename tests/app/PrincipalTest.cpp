@@ -96,18 +96,18 @@ class PrincipalTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void inicioCriaOsArquivosComPadroes() {
+    // Start-up, the commands before any analysis, creating one and turning its pages.
+    void iniciarCriarENavegar() {
         Programa p;
-        QCOMPARE(p.pasta.conteudo(Configuracao::kArquivo).size(), Configuracao::kTamanhoRegistro);
         QCOMPARE(p.pasta.conteudo(FontesAnalise::kArquivo).size(), FontesAnalise::kTamanhoRegistro);
-
-        QCOMPARE(p.som.tocados, QStringList{u"welcomeb.wav"_s});
         QCOMPARE(p.telasDeEntrada + p.impressoras, 2);
-        QVERIFY(p.j.cursor().shape() != Qt::WaitCursor);
-    }
+        // Without an analysis each command says so and does nothing else.
+        p.j.picAvanca_Click();
+        p.j.cmdExportar_Click();
+        p.j.cmdImprimir_Click();
+        QCOMPARE(p.mensagens.mostradas.size(), 3);
+        QVERIFY(p.impressos.isEmpty() && p.bipes == 0);
 
-    void criarSemAnaliseAberta() {
-        Programa p;
         p.cria(u"João d'Ávila"_s, u"20/8/78"_s);
         QCOMPARE(p.pedidos, QStringList{u"JOAO D'AVILA|20/08/1978"_s});
         QCOMPARE(p.j.padrao().Analise,
@@ -115,9 +115,13 @@ private slots:
                                        ArquivoInterpretacao(p.pasta.caminho())));
         // The waiting sound loops until the first page replaces it.
         QCOMPARE(p.som.tocados, (QStringList{"welcomeb.wav", "aguarda.wav+", "virafolh.wav"}));
-        QCOMPARE(p.status(), u"Navegando: Página 1 de 3"_s);
-        QVERIFY(p.mensagens.mostradas.isEmpty());
         QCOMPARE(QApplication::overrideCursor(), nullptr);
+
+        QTest::mouseClick(filho(&p.j, u"picVolta"_s), Qt::LeftButton); // before the first: a beep
+        QTest::mouseClick(filho(&p.j, u"picAvanca"_s), Qt::LeftButton);
+        p.j.picAvanca_Click();
+        QCOMPARE(p.bipes, 1);
+        QCOMPARE(p.status(), u"Navegando: Página 3 de 3"_s);
     }
 
     void semSonsNaoTocaEsperaNemFolha() {
@@ -129,53 +133,15 @@ private slots:
         QCOMPARE(p.som.tocados, QStringList{u"welcomeb.wav"_s});
     }
 
-    void criarComAnaliseAberta() {
-        Programa p;
-        p.criaDuas();
-        QCOMPARE(p.mensagens.mostradas, QStringList{mensagem(u"Advertência:"_s, frmPrincipal::kM1,
-                                                             Icone::Pergunta, true)});
-        p.cria(u"Terceira Pessoa"_s, u"03/03/1993"_s); // Yes: the window in front closes
-        QTRY_COMPARE(p.relatorios(), 2);
-
-        // Cancelling after Yes leaves the old window closed and nothing new.
-        p.cria(QString(), QString());
-        QTRY_COMPARE(p.relatorios(), 1);
-        QCOMPARE(p.j.padrao().NomeAnalise, u"Descartar"_s);
-        QCOMPARE(p.pedidos.size(), 3);
-        p.cria(QString(), QString());
-        QTRY_COMPARE(p.relatorios(), 0);
-    }
-
-    void navegarComBotoesETeclas() {
-        Programa p;
-        // Without an analysis each command says so and does nothing else.
-        p.j.picAvanca_Click();
-        p.j.cmdExportar_Click();
-        p.j.cmdImprimir_Click();
-        QCOMPARE(p.mensagens.mostradas.size(), 3);
-        QVERIFY(p.impressos.isEmpty() && p.bipes == 0);
-
-        p.cria(u"Ana Luz"_s, u"01/01/1990"_s);
-        QTest::mouseClick(filho(&p.j, u"picVolta"_s), Qt::LeftButton);
-        QTest::mouseClick(filho(&p.j, u"picAvanca"_s), Qt::LeftButton);
-        p.j.picAvanca_Click();
-        p.j.picAvanca_Click(); // past the last page: a beep, no turn
-        QCOMPARE(p.bipes, 2);
-        QCOMPARE(p.status(), u"Navegando: Página 3 de 3"_s);
-    }
-
-    void organizarEAgirNaJanelaDaFrente() {
+    // With two windows open the commands act on the one in front; creating another asks to
+    // close it first.
+    void duasAnalisesEAJanelaDaFrente() {
         Programa p;
         p.j.padrao().Configuracao.ImprimirNumero = -1;
         p.j.padrao().CalculosSelecionados[3] = 0;
         p.criaDuas();
-        // Tiling and cascading take the windows out of their maximized state.
-        p.j.mnuJanelaLadoLado_Click();
-        const QList<QMdiSubWindow*> janelas = p.j.areaRelatorios()->subWindowList();
-        QVERIFY(!janelas[0]->isMaximized() && janelas[0]->y() != janelas[1]->y());
-        p.j.mnuJanelaEmCascata_Click();
-        QVERIFY(janelas[0]->pos() != janelas[1]->pos());
-
+        QCOMPARE(p.mensagens.mostradas, QStringList{mensagem(u"Advertência:"_s, frmPrincipal::kM1,
+                                                             Icone::Pergunta, true)});
         p.ativa(true);
         p.j.picAvanca_Click();
         QCOMPARE(p.j.relatorios().first()->PaginaExibida(), 2);
@@ -194,11 +160,17 @@ private slots:
         p.j.cmdImprimir_Click();
         QCOMPARE(p.impressos, QStringList{u"SEGUNDA PESSOA"_s});
 
-        // Five tiles fill the area in two columns; a long cascade starts over at its edge.
+        p.cria(u"Terceira Pessoa"_s, u"03/03/1993"_s); // Yes: the window in front closes
+        QTRY_COMPARE(p.relatorios(), 2);
+        // Cancelling after Yes leaves the old window closed and nothing new.
+        p.cria(QString(), QString());
+        QTRY_COMPARE(p.relatorios(), 1);
+        QCOMPARE(p.j.padrao().NomeAnalise, u"Descartar"_s);
+        QCOMPARE(p.pedidos.size(), 3);
+
+        // Five tiles reach the area's corner; a long cascade starts over inside the area.
         const QRect area(0, 0, 900, 600);
-        const QList<QRect> cinco = GeometriaPrincipal::ladoALado(area, 5);
-        QCOMPARE(cinco[2], QRect(450, 0, 450, 200));
-        QCOMPARE(cinco[4].bottomRight(), area.bottomRight());
+        QCOMPARE(GeometriaPrincipal::ladoALado(area, 5)[4].bottomRight(), area.bottomRight());
         for (const QRect& r : GeometriaPrincipal::cascata(area, 12, 20)) {
             QVERIFY(area.contains(r));
         }
@@ -224,9 +196,8 @@ private slots:
         QCOMPARE(p.mensagens.mostradas.size(), 2); // asked each time
         QCOMPARE(p.enderecos, QList<QUrl>{QUrl::fromLocalFile(p.pasta.arquivo(u"ajuda.html"_s))});
 
-        // The help of a toolbar button shows once while the pointer stays on it, and the
-        // toolbar's background takes it away.
-        QTest::mouseMove(filho(&p.j, u"cmdCriaAnalise"_s), QPoint(5, 5));
+        // The help of a toolbar button shows when the pointer reaches it, and the toolbar's
+        // background takes it away.
         QTest::mouseMove(filho(&p.j, u"cmdCriaAnalise"_s), QPoint(10, 10));
         QTRY_COMPARE(p.ajudasMostradas, QStringList{u"Criar"_s});
         QTest::mouseMove(filho(&p.j, u"picMenu"_s), QPoint(600, 20));

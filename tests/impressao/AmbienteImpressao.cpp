@@ -38,7 +38,7 @@ PdfLido::PdfLido(const QString& arquivo) : arquivo_(arquivo) {
             return a.value(QLatin1String(nome)).toDouble() * kMmPorPonto;
         };
         if (xml.name() == QLatin1String("page")) {
-            paginas_.append(PaginaPdf{mm("width"), mm("height"), {}});
+            paginas_.append(PaginaPdf{});
         } else if (xml.name() == QLatin1String("word") && !paginas_.isEmpty()) {
             const double x1 = mm("xMin"), y1 = mm("yMin"), x2 = mm("xMax"), y2 = mm("yMax");
             paginas_.last().palavras.append(PalavraPdf{xml.readElementText(), x1, y1, x2, y2});
@@ -46,11 +46,11 @@ PdfLido::PdfLido(const QString& arquivo) : arquivo_(arquivo) {
     }
 }
 
-QImage PdfLido::imagem(int n, int dpi) const {
+QImage PdfLido::imagem(int n) const {
     const QString pagina = QString::number(n);
     return QImage::fromData(
         executa(QStringLiteral("pdftoppm"),
-                {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi),
+                {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("40"),
                  QStringLiteral("-f"), pagina, QStringLiteral("-l"), pagina, arquivo_}),
         "PNG");
 }

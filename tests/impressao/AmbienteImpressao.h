@@ -1,6 +1,5 @@
 // What the printing tests add to the shared ones: the person the tests print, and a PDF read
-// back with poppler's tools (pages with their size, words with their boxes in millimetres,
-// pages as images).
+// back with poppler's tools (words with their boxes in millimetres, pages as images).
 #pragma once
 
 #include "../ArquivosTeste.h"
@@ -18,7 +17,6 @@ struct PalavraPdf {
 };
 
 struct PaginaPdf {
-    double largura = 0, altura = 0; // mm
     QList<PalavraPdf> palavras;
     bool contem(const QString& frase) const; // words in a row, compared exactly
 };
@@ -27,8 +25,8 @@ class PdfLido {
 public:
     explicit PdfLido(const QString& arquivo);
     const QList<PaginaPdf>& paginas() const { return paginas_; }
-    // Page `n` (from 1) rendered at `dpi`.
-    QImage imagem(int n, int dpi = 40) const;
+    // Page `n` (from 1) rendered at 40 dpi.
+    QImage imagem(int n) const;
 
 private:
     QString arquivo_;

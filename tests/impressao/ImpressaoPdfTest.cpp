@@ -1,5 +1,5 @@
-// The print job on a PDF printer, read back with poppler's tools: every word, the header,
-// the footer and the page numbers on every page, and margins that leave no room. (The cover,
+// The print job on a PDF printer, read back with poppler's tools: every word, the footer and
+// the page numbers on every page, and margins that leave no room. (The cover,
 // the text column inside the margins and a file that cannot be written are read back from
 // the command-line PDFs and the print dialog.)
 #include "AmbienteImpressao.h"
@@ -17,7 +17,8 @@
 namespace vidalume::teste {
 namespace {
 
-PedidoImpressao pedido(const PastaPrograma& pasta, qint16 tamanhoFontes = 0) {
+// At 22 points, so that long words and blocks meet the column's width and the page's end.
+PedidoImpressao pedido(const PastaPrograma& pasta) {
     PedidoImpressao p;
     p.pastaPrograma = pasta.caminho();
     p.NomeAnalise = kNome;
@@ -25,7 +26,7 @@ PedidoImpressao pedido(const PastaPrograma& pasta, qint16 tamanhoFontes = 0) {
     p.hoje = kHoje;
     p.linhas.RodapeLinhaUm = QStringLiteral("Consultora Ana Souza");
     for (DadosFonte* f : {&p.fontes.FonteTitulo, &p.fontes.FonteDescricao, &p.fontes.FonteTexto}) {
-        f->Tamanho = tamanhoFontes > 0 ? tamanhoFontes : f->Tamanho; // 0: the defaults
+        f->Tamanho = 22;
     }
     return p;
 }
@@ -40,7 +41,7 @@ QString imprimePdf(const QString& arquivo, const PedidoImpressao& p) {
 // as there, and every page has its number and the footer.
 TEST(ImpressaoPdfTest, EveryWordOnNumberedPagesAt22PointFonts) {
     PastaPrograma pasta;
-    const PedidoImpressao p = pedido(pasta, 22);
+    const PedidoImpressao p = pedido(pasta);
     const QString arquivo = pasta.arquivo(QStringLiteral("analise.pdf"));
     ASSERT_EQ(imprimePdf(arquivo, p), QString());
     const PdfLido pdf(arquivo);
@@ -61,7 +62,6 @@ TEST(ImpressaoPdfTest, EveryWordOnNumberedPagesAt22PointFonts) {
         EXPECT_LE(it.value(), 0) << it.key().toStdString();
     }
 
-    EXPECT_TRUE(pdf.paginas()[0].contem(QStringLiteral("Sua vida através da Vidalume")));
     for (int n = 1; n <= pdf.paginas().size(); ++n) {
         const PaginaPdf& pagina = pdf.paginas()[n - 1];
         EXPECT_TRUE(pagina.contem(QStringLiteral("Consultora Ana Souza"))) << n;
@@ -76,16 +76,12 @@ TEST(ImpressaoPdfTest, EveryWordOnNumberedPagesAt22PointFonts) {
     }
 }
 
-// A PDF takes the place of an existing file only when finished: a refused or failed job
-// (margins that leave no room for the text column) leaves the old file as it was, and no
-// temporary file stays behind.
+// A PDF takes the place of an existing file only when finished: a refused job (margins that
+// leave no room for the text column) leaves the old file as it was, and no temporary file
+// stays behind.
 TEST(ImpressaoPdfTest, AnExistingFileIsReplacedOnlyByAFinishedDocument) {
     PastaPrograma pasta;
     const QString arquivo = pasta.arquivo(QStringLiteral("saida/analise.pdf"));
-    EXPECT_TRUE(GravacaoPdf::grava(arquivo, pedido(pasta))
-                    .startsWith(QStringLiteral("Não foi possível gravar o arquivo")));
-    EXPECT_FALSE(QFile::exists(arquivo));
-
     ASSERT_TRUE(QDir().mkpath(pasta.arquivo(QStringLiteral("saida"))));
     pasta.escreve(QStringLiteral("saida/analise.pdf"), "documento anterior");
     PedidoImpressao semEspaco = pedido(pasta);

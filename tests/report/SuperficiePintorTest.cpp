@@ -122,18 +122,15 @@ TEST(SuperficiePintorTest, TextEndsOnScreenWhereItWasMeasured) {
                                          "Vovó, você já leu \"Ávila\"? Tê-lo-ia lido");
     const QString texto = linha + u' ' + linha;
     const QString pares = QStringLiteral("AVAVAWAYATAVTeToYoLTAV\tAVAV");
-    const QStringList familias = {"Times New Roman", "Arial", "Courier New"};
-    for (const QString& familia : familias) {
+    for (const char* familia : {"Times New Roman", "Arial", "Courier New"}) {
         for (int estilo = 0; estilo < 4; ++estilo) {
-            const bool negrito = estilo & 1, italico = estilo & 2;
-            SCOPED_TRACE(QStringLiteral("%1 %2").arg(familia).arg(estilo).toStdString());
+            SCOPED_TRACE(testing::Message() << familia << " " << estilo);
             const auto fonte = [&](SuperficiePintor& s) {
-                s.DefineNomeFonte(familia);
+                s.DefineNomeFonte(QString::fromLatin1(familia));
                 s.DefineTamanhoFonte(12);
-                s.DefineNegrito(negrito);
-                s.DefineItalico(italico);
+                s.DefineNegrito(estilo & 1);
+                s.DefineItalico(estilo & 2);
             };
-
             // The first line's last word, found with the same measures as the writer's.
             QPicture rascunho;
             QPainter pintor(&rascunho);
@@ -143,27 +140,21 @@ TEST(SuperficiePintorTest, TextEndsOnScreenWhereItWasMeasured) {
             primeira.truncate(primeira.lastIndexOf(u' '));
             const QString ultima = primeira.mid(primeira.lastIndexOf(u' ') + 1);
 
-            // `texto` written alone from (x, y), or as a block of the column 10 to 110.
-            const auto escrita = [&](double x, double y, const QString& texto, bool bloco) {
-                return bordaDireita(
-                    [&](SuperficiePintor& s) {
-                        fonte(s);
-                        QString t = texto;
-                        s.DefineX(x);
-                        s.DefineY(y);
-                        if (bloco) {
-                            EscreveTexto::escreve(s, y, x, 110, 1e9, t);
-                        } else {
-                            s.Escreve(t);
-                        }
-                    },
-                    y, y + 4);
+            // `t` written alone from (x, y), or as a block of the column x to 110.
+            const auto escrita = [&](double x, double y, QString t, bool bloco) {
+                const auto desenha = [&](SuperficiePintor& s) {
+                    fonte(s);
+                    s.DefineX(x);
+                    s.DefineY(y);
+                    bloco ? void(EscreveTexto::escreve(s, y, x, 110, 1e9, t)) : s.Escreve(t);
+                };
+                return bordaDireita(desenha, y, y + 4);
             };
             const double justificada = escrita(10, 10, texto, true);
             EXPECT_NEAR(justificada, escrita(110 - medidas.LarguraTexto(ultima), 10, ultima, false),
                         1.01 / kPixelsPorMm);
-            EXPECT_GT(justificada, 109); // italics reach a little past their advance
-            EXPECT_LT(justificada, 110.5);
+            // Italics reach a little past their advance.
+            EXPECT_TRUE(justificada > 109 && justificada < 110.5) << justificada;
             EXPECT_NEAR(
                 escrita(10, 30, pares, false),
                 escrita(10 + medidas.LarguraTexto(pares.chopped(1)), 30, pares.right(1), false),

@@ -2,14 +2,15 @@
 // in its own folder. main() joins the main window with the platform services and with the
 // windows of the editor, the button help and the start-up and about windows.
 #include "ControleDicas.h"
-#include "frmDicas.h"
 #include "MensagensQt.h"
 #include "SomQt.h"
+#include "frmDicas.h"
 #include "frmEntrada.h"
 #include "frmImprimir.h"
 #include "frmPrincipal.h"
 #include "frmSelecionaAlteracao.h"
 #include "frmSobre.h"
+#include "texts/GravacaoSegura.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -42,8 +43,8 @@ void ligaJanelas(Servicos& s, ControleDicas& dicas, Som& som) {
     s.imprime = [](frmPrincipal& p) {
         Padrao& d = p.padrao();
         frmImprimir dialogo(&p, p.pastaPrograma(), *p.servicos().mensagens, p.impressora(),
-                            d.Configuracao, d.CalculosSelecionados, d.FontesAnalise,
-                            d.LinhasRodape, d.NomeAnalise, d.DataNascimento, p.servicos().hoje());
+                            d.Configuracao, d.CalculosSelecionados, d.FontesAnalise, d.LinhasRodape,
+                            d.NomeAnalise, d.DataNascimento, p.servicos().hoje());
         dialogo.exec();
     };
     s.alteraConteudo = [](frmPrincipal& p) {
@@ -66,6 +67,8 @@ int main(int argc, char* argv[]) {
     instalaTraducao(traducao);
 
     const QString pasta = QCoreApplication::applicationDirPath();
+    // Hidden files left by saves that a crash or a kill interrupted.
+    GravacaoSegura::limpaRestos(pasta);
     MensagensQt mensagens;
     SomQt som;
     ControleDicas dicas(pasta, nullptr);

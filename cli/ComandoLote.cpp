@@ -1,7 +1,9 @@
 #include "ComandoLote.h"
 
+#include "GravacaoPdf.h"
 #include "LoteCsv.h"
 #include "NomeArquivoPdf.h"
+#include "texts/GravacaoSegura.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,36 +11,82 @@
 
 namespace vidalume {
 
-QString ComandoLote::geraLinha(const EntradaCli& entrada, const QString& pastaSaida,
-                               const ComandoPdf::Opcoes& opcoes, QString* erro) {
+namespace {
+
+constexpr int kTentativasDeNome = 1000;
+
+QString semLeitura(const QString& arquivo) {
+    const QFileInfo info(arquivo);
+    QString motivo = QStringLiteral("não foi possível abrir o arquivo.");
+    if (!info.exists()) {
+        motivo = QStringLiteral("o arquivo não existe.");
+    } else if (info.isDir()) {
+        motivo = QStringLiteral("o caminho indica uma pasta, não um arquivo.");
+    } else if (!info.isReadable()) {
+        motivo = QStringLiteral("você não tem permissão para ler o arquivo.");
+    }
+    return QStringLiteral("Não foi possível ler a lista \"%1\": %2")
+        .arg(QDir::toNativeSeparators(arquivo), motivo);
+}
+
+// Whether a new file can be made in the folder; the reason when it cannot.
+QString pastaGravavel(const QString& pasta) {
+    if (!QDir().mkpath(pasta)) {
+        return QStringLiteral("Não foi possível criar a pasta de saída \"%1\".")
+            .arg(QDir::toNativeSeparators(pasta));
+    }
+    GravacaoSegura teste(QDir(pasta).filePath(QStringLiteral("teste.pdf")),
+                         GravacaoSegura::Destino::NomeNovo);
+    QString motivo;
+    if (!teste.abre(&motivo)) {
+        return QStringLiteral("Não é possível gravar na pasta de saída \"%1\": %2")
+            .arg(QDir::toNativeSeparators(pasta), motivo);
+    }
+    return {};
+}
+
+int contaLinhas(QFile& lista) {
+    if (lista.isSequential()) {
+        return 0;
+    }
+    int total = 0;
+    LinhaLote linha;
+    for (LoteCsv leitor(lista); leitor.proxima(linha);) {
+        ++total;
+    }
+    lista.seek(0);
+    return total;
+}
+
+QString plural(int n, const char* singular, const char* plural) {
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? singular : plural));
+}
+
+} // namespace
+
+QString ComandoLote::geraPdf(const EntradaCli& entrada, const QString& pastaSaida,
+                             const ComandoPdf::Opcoes& opcoes, QString* erro) {
     const QString sugestao = NomeArquivoPdf::sugere(entrada.nome, entrada.nascimento);
-    // The file is claimed before it is written, so two lines of the same person (or a file
-    // made meanwhile) never share a name.
-    QFile reserva;
-    for (int tentativa = 0; tentativa < 100; ++tentativa) {
-        reserva.setFileName(NomeArquivoPdf::livre(pastaSaida, sugestao));
-        if (reserva.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            break;
-        }
-        if (!QFileInfo::exists(reserva.fileName())) {
-            *erro = QStringLiteral("Não foi possível criar o arquivo \"%1\": %2")
-                        .arg(QDir::toNativeSeparators(reserva.fileName()), reserva.errorString());
-            return {};
-        }
-    }
-    if (!reserva.isOpen()) {
-        *erro =
-            QStringLiteral("Não foi possível escolher um nome livre para \"%1\".").arg(sugestao);
-        return {};
-    }
-    reserva.close();
-    const QString falha = ComandoPdf::gera(entrada, reserva.fileName(), opcoes);
-    if (!falha.isEmpty()) {
-        reserva.remove();
+    GravacaoSegura saida(QDir(pastaSaida).filePath(sugestao), GravacaoSegura::Destino::NomeNovo);
+    if (QString falha = GravacaoPdf::escreve(saida, ComandoPdf::pedido(entrada, opcoes));
+        !falha.isEmpty()) {
         *erro = falha;
         return {};
     }
-    return QFileInfo(reserva.fileName()).fileName();
+    // The first free name; one taken meanwhile (even by a planted link) is never replaced:
+    // the next one is tried.
+    QString motivo;
+    for (int tentativa = 0; tentativa < kTentativasDeNome; ++tentativa) {
+        const QString nome = QFileInfo(NomeArquivoPdf::livre(pastaSaida, sugestao)).fileName();
+        if (saida.conclui(&motivo, nome)) {
+            return nome;
+        }
+        if (!saida.nomeOcupado()) {
+            break;
+        }
+    }
+    *erro = GravacaoPdf::naoTerminouDeGravar(QDir(pastaSaida).filePath(sugestao), motivo);
+    return {};
 }
 
 int ComandoLote::executa(const QString& arquivoLista, const QString& pastaSaida,
@@ -46,39 +94,60 @@ int ComandoLote::executa(const QString& arquivoLista, const QString& pastaSaida,
                          const ComandoPdf::Opcoes& opcoes,
                          const std::function<void(const QString&)>& relata) {
     QFile lista(arquivoLista);
-    if (!lista.open(QIODevice::ReadOnly)) {
-        relata(QStringLiteral("Não foi possível ler a lista \"%1\": %2")
-                   .arg(QDir::toNativeSeparators(arquivoLista), lista.errorString()));
+    if (QFileInfo(arquivoLista).isDir() || !lista.open(QIODevice::ReadOnly)) {
+        relata(semLeitura(arquivoLista));
         return 2;
     }
-    const QList<LinhaLote> linhas = LoteCsv::linhas(LoteCsv::decodifica(lista.readAll()));
-    if (!QDir().mkpath(pastaSaida)) {
-        relata(QStringLiteral("Não foi possível criar a pasta de saída \"%1\".")
-                   .arg(QDir::toNativeSeparators(pastaSaida)));
+    const int total = contaLinhas(lista);
+    if (total == 0 && !lista.isSequential()) {
+        relata(QStringLiteral("A lista \"%1\" não tem nenhuma linha com nome e data de "
+                              "nascimento.")
+                   .arg(QDir::toNativeSeparators(arquivoLista)));
         return 2;
     }
-    int falhas = 0;
-    const qsizetype total = linhas.size();
-    for (qsizetype i = 0; i < total; ++i) {
-        const LinhaLote& linha = linhas[i];
-        const QString progresso = QStringLiteral("%1 de %2").arg(i + 1).arg(total);
+    if (const QString falha = pastaGravavel(pastaSaida); !falha.isEmpty()) {
+        relata(falha);
+        return 2;
+    }
+    GravacaoSegura::limpaRestos(pastaSaida);
+
+    int gravados = 0;
+    int recusadas = 0;
+    int n = 0;
+    LinhaLote linha;
+    for (LoteCsv leitor(lista); leitor.proxima(linha);) {
+        ++n;
+        const QString progresso =
+            total > 0 ? QStringLiteral("%1 de %2").arg(n).arg(total) : QString::number(n);
         QString erro = linha.erro;
         QString arquivo;
         if (erro.isEmpty()) {
             if (const auto entrada =
                     EntradaCli::le(linha.nome, linha.nascimento, hojeTexto, hojeRelogio, &erro)) {
-                arquivo = geraLinha(*entrada, pastaSaida, opcoes, &erro);
+                arquivo = geraPdf(*entrada, pastaSaida, opcoes, &erro);
             }
         }
         if (arquivo.isEmpty()) {
-            ++falhas;
+            ++recusadas;
             relata(QStringLiteral("%1 - Linha %2: %3")
                        .arg(progresso, QString::number(linha.numero), erro));
         } else {
+            ++gravados;
             relata(QStringLiteral("%1 - %2").arg(progresso, arquivo));
         }
     }
-    return falhas > 0 ? 1 : 0;
+    if (n == 0) {
+        relata(QStringLiteral("A lista \"%1\" não tem nenhuma linha com nome e data de "
+                              "nascimento.")
+                   .arg(QDir::toNativeSeparators(arquivoLista)));
+        return 2;
+    }
+    relata(plural(gravados, "PDF gravado", "PDFs gravados") + QStringLiteral(", ") +
+           plural(recusadas, "linha recusada", "linhas recusadas") + u'.');
+    if (gravados == 0) {
+        return 2;
+    }
+    return recusadas > 0 ? 1 : 0;
 }
 
 } // namespace vidalume

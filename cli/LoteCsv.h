@@ -1,35 +1,65 @@
-// The input of "lote": a text file with one person a line, "nome;nascimento", in UTF-8 or
-// Windows-1252, optionally beginning with a header line.
+// The input of "lote": a text file with one person a row, "nome;nascimento", optionally
+// beginning with a header row. Read as a stream, one row at a time, so a file of any size
+// takes the same little memory: a row is kept up to kMaximoLinha bytes and the rest of an
+// overlong row is skipped.
+//
+// Encodings: UTF-16 with a byte order mark; UTF-8 with or without one; any other row is
+// read as Windows-1252. Row ends may be LF, CR LF or CR.
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
+
+class QIODevice;
 
 namespace vidalume {
 
 struct LinhaLote {
-    int numero = 0; // the line's number in the file, from 1
+    int numero = 0; // the row's line number in the file, from 1
     QString nome;
     QString nascimento;
-    QString erro; // why the line cannot be read; empty when it can
+    QString erro; // why the row cannot be read, without the line number; empty when it can
 };
 
 class LoteCsv {
 public:
-    // UTF-8 when the bytes are valid UTF-8 (an initial byte order mark left out), else
-    // Windows-1252.
-    static QString decodifica(const QByteArray& bytes);
+    static constexpr int kMaximoNome = 200;              // characters of a name
+    static constexpr qsizetype kMaximoLinha = 16 * 1024; // bytes of a row kept in memory
 
-    // The lines that stand for a person, with their numbers. Blank lines are left out, and
-    // so is the first non-blank line when it holds no digit at all (a header such as
-    // "nome;nascimento"). Line ends may be LF, CR LF or CR.
-    static QList<LinhaLote> linhas(const QString& texto);
+    // Reads `entrada`, which must stay open while rows are read.
+    explicit LoteCsv(QIODevice& entrada);
 
-    // The fields of a line split at ";". A field in double quotes may hold ";" and writes
-    // a double quote as two; blanks around a field are dropped.
-    static QStringList campos(const QString& linha);
+    // The next row that stands for a person, with its line number; false at the end.
+    // Blank lines are left out, and so is the first non-blank line when it holds no digit
+    // (a header such as "nome;nascimento"). A row the reader cannot take comes with
+    // `erro` set to the reason.
+    bool proxima(LinhaLote& linha);
+
+    // The fields of a row split at ";". A field in double quotes may hold ";" and writes a
+    // double quote as two; blanks around a field are dropped. `aspasAbertas` tells whether
+    // the row ends inside quotes.
+    static QStringList campos(const QString& linha, bool* aspasAbertas = nullptr);
+
+    // What is wrong with the fields of a row, or an empty text when they are a name and a
+    // birth date to check.
+    static QString confere(QStringList& campos);
+
+private:
+    enum class Codificacao { Utf8Ou1252, Utf16LE, Utf16BE };
+
+    void detectaCodificacao();
+    bool leUnidade(char16_t& unidade);
+    bool linhaFisica(QString& texto, bool& longa);
+    QString decodifica(const QByteArray& bytes);
+
+    QIODevice& entrada_;
+    Codificacao codificacao_ = Codificacao::Utf8Ou1252;
+    bool detectada_ = false;
+    bool primeira_ = true;
+    int numero_ = 0;
+    int devolvida_ = -1; // a unit read one too far after a CR
 };
 
 } // namespace vidalume

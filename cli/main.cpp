@@ -16,7 +16,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <memory>
@@ -109,10 +111,17 @@ std::unique_ptr<QCoreApplication> criaAplicacao(const QString& comando, int& arg
 #ifdef VIDALUME_CLI_PDF
 int pdf(const QCommandLineParser& parser, const Opcoes& o, const EntradaCli& entrada,
         const ComandoPdf::Opcoes& opcoes) {
-    if (parser.value(o.saida).isEmpty()) {
+    const QString arquivo = parser.value(o.saida);
+    if (arquivo.isEmpty()) {
         return erro(QStringLiteral("Informe o arquivo PDF a gravar (--saida)."));
     }
-    const QString falha = ComandoPdf::gera(entrada, parser.value(o.saida), opcoes);
+    if (const QFileInfo alvo(arquivo); !alvo.isSymLink() && alvo.exists() && !alvo.isFile()) {
+        // A folder, device, FIFO or socket is never replaced by the PDF.
+        return erro(QStringLiteral("\"%1\" não é um arquivo comum (é uma pasta, um dispositivo "
+                                   "ou um canal) e não será substituído pelo PDF.")
+                        .arg(QDir::toNativeSeparators(arquivo)));
+    }
+    const QString falha = ComandoPdf::gera(entrada, arquivo, opcoes);
     return falha.isEmpty() ? 0 : erro(falha, 1);
 }
 

@@ -1,12 +1,13 @@
 #include "GravacaoPdf.h"
 
 #include "DocumentoAnalise.h"
+#include "texts/GravacaoSegura.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace vidalume {
 
@@ -14,33 +15,42 @@ namespace {
 
 constexpr int kPontosPorPolegada = 1200;
 
-QString naoGravou(const QString& arquivo) {
-    return QStringLiteral("Não foi possível gravar o arquivo \"%1\". Verifique se a pasta existe "
-                          "e se você pode gravar nela.")
-        .arg(QDir::toNativeSeparators(arquivo));
+QString naoGravou(const QString& arquivo, const QString& motivo) {
+    return QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
+        .arg(QDir::toNativeSeparators(arquivo), motivo);
 }
 
-QString naoTerminou(const QString& arquivo) {
-    return QStringLiteral("Não foi possível terminar de gravar o arquivo \"%1\".")
-        .arg(QDir::toNativeSeparators(arquivo));
+QString naoTerminou(const QString& arquivo, const QString& motivo) {
+    return QStringLiteral("Não foi possível terminar de gravar o arquivo \"%1\": %2")
+        .arg(QDir::toNativeSeparators(arquivo), motivo);
 }
 
 } // namespace
 
 QString GravacaoPdf::grava(const QString& arquivo, const PedidoImpressao& pedido) {
-    if (arquivo.isEmpty()) {
+    GravacaoSegura saida(arquivo);
+    if (QString falha = escreve(saida, pedido); !falha.isEmpty()) {
+        return falha;
+    }
+    QString motivo;
+    return saida.conclui(&motivo) ? QString() : naoTerminou(arquivo, motivo);
+}
+
+QString GravacaoPdf::escreve(GravacaoSegura& saida, const PedidoImpressao& pedido) {
+    const QString arquivo = saida.caminho();
+    if (QFileInfo(arquivo).fileName().isEmpty()) {
         return QStringLiteral("Nenhum arquivo foi escolhido para gravar a análise em PDF.");
     }
     if (!DocumentoAnalise::cabe(area(), pedido)) {
         return DocumentoAnalise::kSemEspaco;
     }
-    QSaveFile saida(arquivo);
-    if (!saida.open(QIODevice::WriteOnly)) {
-        return naoGravou(arquivo);
+    QString motivo;
+    if (!saida.abre(&motivo)) {
+        return naoGravou(arquivo, motivo);
     }
     DocumentoAnalise::Resultado resultado;
     {
-        QPdfWriter pdf(&saida);
+        QPdfWriter pdf(&saida.saida());
         pdf.setResolution(kPontosPorPolegada);
         pdf.setCreator(QStringLiteral("Vidalume"));
         pdf.setTitle(QStringLiteral("Análise Numerológica - %1").arg(pedido.NomeAnalise));
@@ -50,15 +60,19 @@ QString GravacaoPdf::grava(const QString& arquivo, const PedidoImpressao& pedido
     }
     switch (resultado) {
     case DocumentoAnalise::Resultado::Feito:
-        return saida.commit() ? QString() : naoTerminou(arquivo);
+        return {};
     case DocumentoAnalise::Resultado::SemEspaco:
         return DocumentoAnalise::kSemEspaco;
     case DocumentoAnalise::Resultado::NaoComecou:
-        return naoGravou(arquivo);
+        return naoGravou(arquivo, QStringLiteral("o documento não pôde ser começado."));
     case DocumentoAnalise::Resultado::FalhouNoFim:
         break;
     }
-    return naoTerminou(arquivo);
+    return naoTerminou(arquivo, QStringLiteral("uma página não pôde ser desenhada."));
+}
+
+QString GravacaoPdf::naoTerminouDeGravar(const QString& arquivo, const QString& motivo) {
+    return naoTerminou(arquivo, motivo);
 }
 
 } // namespace vidalume

@@ -24,8 +24,8 @@ void LayoutAnalise::AplicaFonte(SuperficieDesenho& destino, const DadosFonte& fo
     if (const QString nome = fonte.nomeAparado(); !nome.isEmpty()) {
         destino.DefineNomeFonte(nome);
     }
-    if (fonte.Tamanho >= 1) {
-        destino.DefineTamanhoFonte(fonte.Tamanho);
+    if (const int tamanho = fonte.tamanhoDesenho(); tamanho > 0) {
+        destino.DefineTamanhoFonte(tamanho);
     }
     destino.DefineItalico(fonte.italico());
     destino.DefineNegrito(fonte.negrito());

@@ -81,7 +81,13 @@ Configuracao Configuracao::CarregaConfiguracao(const QString& pasta) {
 }
 
 bool Configuracao::GravaConfiguracao(const QString& pasta, QString* erro) const {
-    return ArquivoRegistros::grava(QDir(pasta).filePath(kArquivo), 0, paraBytes(), '\0', erro);
+    // The whole 168-byte record, even over a file cut short: the tail keeps the bytes that
+    // were there and is zero where the file had none.
+    const QString caminho = QDir(pasta).filePath(kArquivo);
+    QByteArray registro = paraBytes();
+    registro.append(ArquivoRegistros::le(caminho, kTamanhoUsado, kTamanhoRegistro - kTamanhoUsado));
+    registro.append(QByteArray(kTamanhoRegistro - registro.size(), '\0'));
+    return ArquivoRegistros::grava(caminho, 0, registro, '\0', erro);
 }
 
 } // namespace vidalume

@@ -6,6 +6,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace vidalume {
 
 namespace {
@@ -43,6 +45,10 @@ DadosFonte DadosFonte::cria(const QString& nome, bool negrito, bool italico, int
     f.Italico = italico ? -1 : 0;
     f.Tamanho = static_cast<qint16>(tamanho);
     return f;
+}
+
+int DadosFonte::tamanhoDesenho() const {
+    return Tamanho < 1 ? 0 : std::clamp<int>(Tamanho, kMenorTamanho, kMaiorTamanho);
 }
 
 QString DadosFonte::nomeAparado() const {

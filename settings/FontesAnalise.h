@@ -14,6 +14,10 @@ namespace vidalume {
 struct DadosFonte {
     static constexpr int kTamanhoNome = 50;
     static constexpr int kTamanhoRegistro = 56;
+    // The sizes a font is drawn at: a stored size outside them (a file edited by hand or
+    // damaged) is drawn at the nearest one, so no size can make thousands of pages.
+    static constexpr int kMenorTamanho = 4;
+    static constexpr int kMaiorTamanho = 200;
 
     QString Nome; // exactly 50 characters as stored; users trim it
     qint16 Negrito = 0;
@@ -22,6 +26,9 @@ struct DadosFonte {
 
     static DadosFonte cria(const QString& nome, bool negrito, bool italico, int tamanho);
     QString nomeAparado() const; // the name without trailing (and leading) spaces
+    // The size to draw in points: `Tamanho` held within kMenorTamanho..kMaiorTamanho, or 0
+    // when the stored size is unusable (below 1) and the role's default applies.
+    int tamanhoDesenho() const;
     bool negrito() const { return Negrito != 0; }
     bool italico() const { return Italico != 0; }
     void defineNome(const QString& nome); // cut or padded to 50 characters

@@ -11,6 +11,10 @@
 #include <QRegularExpression>
 #include <QString>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 namespace vidalume::teste {
@@ -53,6 +57,25 @@ inline QMap<QString, QByteArray> retrato(const QString& pasta) {
     }
     return entradas;
 }
+
+// A listening-free Unix socket bound at `caminho`, closed with the object: a file that is
+// neither regular nor a folder.
+class SoqueteTeste {
+public:
+    explicit SoqueteTeste(const QString& caminho) : descritor_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
+        sockaddr_un endereco{};
+        endereco.sun_family = AF_UNIX;
+        const QByteArray nome = QFile::encodeName(caminho);
+        std::copy(nome.begin(), nome.end(), endereco.sun_path);
+        ligado_ = ::bind(descritor_, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) == 0;
+    }
+    ~SoqueteTeste() { ::close(descritor_); }
+    bool ligado() const { return ligado_; }
+
+private:
+    int descritor_;
+    bool ligado_ = false;
+};
 
 #ifdef VIDALUME_CLI
 struct Saida {

@@ -1,8 +1,9 @@
 #include "ArquivoRegistros.h"
 
+#include "texts/GravacaoSegura.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace vidalume {
 
@@ -39,16 +40,21 @@ bool ArquivoRegistros::grava(const QString& caminho, qint64 deslocamento, const 
     }
     const QFileInfo info(caminho);
     if (info.exists() && !info.isFile()) {
-        return falha(QStringLiteral("existe uma pasta com este nome."));
+        return falha(info.isDir() ? QStringLiteral("existe uma pasta com este nome.")
+                                  : QStringLiteral("existe com este nome um arquivo especial, "
+                                                   "que não pode ser substituído."));
     }
 
     QByteArray conteudo;
     if (info.exists()) {
         QFile antigo(caminho);
         if (!antigo.open(QIODevice::ReadOnly)) {
-            return falha(antigo.errorString());
+            return falha(QStringLiteral("não foi possível ler o arquivo atual."));
         }
         conteudo = antigo.readAll();
+        if (antigo.error() != QFileDevice::NoError) {
+            return falha(QStringLiteral("não foi possível ler o arquivo atual."));
+        }
     }
     if (conteudo.size() < deslocamento) {
         conteudo.append(QByteArray(deslocamento - conteudo.size(), preenchimento));
@@ -56,17 +62,9 @@ bool ArquivoRegistros::grava(const QString& caminho, qint64 deslocamento, const 
     conteudo.replace(deslocamento, std::min<qint64>(bytes.size(), conteudo.size() - deslocamento),
                      bytes);
 
-    QSaveFile novo(caminho);
-    if (!novo.open(QIODevice::WriteOnly)) {
-        return falha(novo.errorString());
-    }
-    if (novo.write(conteudo) != conteudo.size()) {
-        const QString motivo = novo.errorString();
-        novo.cancelWriting();
+    QString motivo;
+    if (!GravacaoSegura::grava(caminho, conteudo, &motivo)) {
         return falha(motivo);
-    }
-    if (!novo.commit()) {
-        return falha(novo.errorString());
     }
     return true;
 }

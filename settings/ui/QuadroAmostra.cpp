@@ -35,7 +35,7 @@ QFont QuadroAmostra::fonteDe(const DadosFonte& escolha, const DadosFonte& padrao
         nome = padrao.nomeAparado();
     }
     QFont fonte(nome);
-    fonte.setPointSize(std::max<int>(1, escolha.Tamanho));
+    fonte.setPointSize(std::max(DadosFonte::kMenorTamanho, escolha.tamanhoDesenho()));
     fonte.setBold(escolha.negrito());
     fonte.setItalic(escolha.italico());
     return fonte;

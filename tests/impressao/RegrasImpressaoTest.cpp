@@ -4,6 +4,8 @@
 #include "NomeArquivoPdf.h"
 #include "RegraMargem.h"
 
+#include <QBuffer>
+
 #include <gtest/gtest.h>
 
 namespace vidalume {
@@ -37,20 +39,66 @@ TEST(NomeArquivoPdfTest, SafeNamesFromTheNameAndTheDate) {
     EXPECT_LE(NomeArquivoPdf::sugere(QString(500, u'A'), data).size(), 120);
 }
 
-TEST(LoteCsvTest, DecodesAndReadsLinesWithTheirNumbersLeavingOutHeaderAndBlankLines) {
-    EXPECT_EQ(LoteCsv::decodifica("\xEF\xBB\xBFJo\xC3\xA3o"), QStringLiteral("João"));
-    EXPECT_EQ(LoteCsv::decodifica("Jo\xE3o \x80"), QStringLiteral("João €"));
-
-    QStringList lidas; // "number|name|date", or "number|erro" for a line that cannot be read
-    for (const LinhaLote& l : LoteCsv::linhas(QStringLiteral(
-             "nome;nascimento\r\n\r\n Ana Maria ; 01/02/2003 ;;\rSó um campo\n"
-             "\"Silva; Souza\";\"1/1/1990\"\n\"Dito \"\"Zé\"\"\";2/2/1992\na;b;c\n"))) {
-        lidas << (l.erro.isEmpty()
-                      ? QStringLiteral("%1|%2|%3").arg(l.numero).arg(l.nome, l.nascimento)
-                      : QStringLiteral("%1|erro").arg(l.numero));
+// "number|name|date" for a row read, "number|reason" for a row refused.
+QStringList lidas(const QByteArray& bytes) {
+    QBuffer entrada;
+    entrada.setData(bytes);
+    entrada.open(QIODevice::ReadOnly);
+    QStringList r;
+    LinhaLote l;
+    for (LoteCsv leitor(entrada); leitor.proxima(l);) {
+        r << (l.erro.isEmpty() ? QStringLiteral("%1|%2|%3").arg(l.numero).arg(l.nome, l.nascimento)
+                               : QStringLiteral("%1|%2").arg(l.numero).arg(l.erro));
     }
-    EXPECT_EQ(lidas, QStringList({"3|Ana Maria|01/02/2003", "4|erro", "5|Silva; Souza|1/1/1990",
-                                  "6|Dito \"Zé\"|2/2/1992", "7|erro"}));
+    return r;
+}
+
+TEST(LoteCsvTest, ReadsEveryEncodingAndLineEndWithLineNumbersLeavingOutHeaderAndBlankLines) {
+    const QStringList esperado{"3|Ana Maria|01/02/2003", "4|José Araújo|5/3/1961",
+                               "5|Silva; Souza|1/1/1990", "6|Dito \"Zé\"|2/2/1992"};
+    const QString texto = QStringLiteral("nome;nascimento\r\n\r\n Ana Maria ; 01/02/2003 ;;\r"
+                                         "José Araújo;5/3/1961\n\"Silva; Souza\";\"1/1/1990\"\n"
+                                         "\"Dito \"\"Zé\"\"\";2/2/1992\n");
+    const QByteArray utf8 = texto.toUtf8();
+    QByteArray utf16le("\xFF\xFE", 2), utf16be("\xFE\xFF", 2);
+    for (const QChar c : texto) {
+        utf16le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+        utf16be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+    }
+    EXPECT_EQ(lidas(utf8), esperado);
+    EXPECT_EQ(lidas("\xEF\xBB\xBF" + utf8), esperado);
+    EXPECT_EQ(lidas(texto.toLatin1()), esperado); // Windows-1252
+    EXPECT_EQ(lidas(utf16le), esperado);
+    EXPECT_EQ(lidas(utf16be), esperado);
+    EXPECT_EQ(lidas(""), QStringList());
+    EXPECT_EQ(lidas("nome;nascimento\n\n"), QStringList());
+}
+
+TEST(LoteCsvTest, EveryRefusedRowSaysItsOwnReason) {
+    const QStringList r = lidas("Ana;1/1/1990\n"
+                                ";\n"
+                                "Bia Lima\n"
+                                "3/4/1985\n"
+                                "Caio Reis;\n"
+                                ";3/4/1985\n"
+                                "3/4/1985;Davi Souza\n"
+                                "a;b;c\n" +
+                                QByteArray(201, 'N') + ";1/1/1990\n" + QByteArray(100000, 'X') +
+                                ";1/1/1990\n"
+                                "\"Eva\nLopes\";1/1/1990\n"
+                                "Fabio Dias;2/2/1992\n");
+    const QStringList esperado{
+        "1|Ana|1/1/1990", "2|a linha está vazia.",
+        "3|falta a data de nascimento (separe o nome e a data com \";\").",
+        "4|falta o nome (separe o nome e a data com \";\").", "5|falta a data de nascimento.",
+        "6|falta o nome.", "7|as colunas estão trocadas: a data de nascimento vem antes do nome.",
+        "8|a linha traz mais campos que o nome e a data de nascimento.",
+        "9|o nome tem mais de 200 caracteres.",
+        "10|a linha é longa demais; o nome pode ter no máximo 200 caracteres.",
+        // A quoted line break is one refused row, never a second one.
+        "11|um campo entre aspas atravessa o fim da linha; cada pessoa deve ocupar uma só linha.",
+        "13|Fabio Dias|2/2/1992"};
+    EXPECT_EQ(r, esperado);
 }
 
 } // namespace

@@ -184,6 +184,17 @@ TEST(LayoutAnaliseTest, ShippedAnalysisLosesNoWordAtAnySize) {
             EXPECT_EQ(palavrasDesenhadas(folhas), esperado) << largura << " mm, " << tamanho;
         }
     }
+    // A size no dialog offers, read from a damaged fonts file, is drawn at the largest one
+    // instead of laying out tens of thousands of pages.
+    int paginas[2] = {};
+    for (const int tamanho : {200, 32767}) {
+        p.fontes.FonteTexto.Tamanho = static_cast<qint16>(tamanho);
+        FolhasTeste folhas(210);
+        LayoutAnalise(p).dispoe(a, folhas);
+        paginas[tamanho == 200 ? 0 : 1] = folhas.quantidade();
+    }
+    EXPECT_EQ(paginas[0], paginas[1]);
+    EXPECT_LT(paginas[1], 2000);
 }
 
 } // namespace

@@ -1,0 +1,91 @@
+// Every file the program writes goes through this class, so that no save can report success
+// unless every byte reached the disk, and no failure can leave a half-written file or damage
+// the file that was there.
+//
+// The content is written into a file without a name in the target's folder (or, where the
+// file system cannot make one, a hidden file ".NAME.PID.N.gravando"), every write checked.
+// Only after the data and the file's size were flushed to the disk (fsync) does the new file
+// take its name, in one rename; a failure at any step leaves the old file byte for byte and
+// reports why in Portuguese. A process killed midway leaves at most a hidden file that
+// `limpaRestos` removes at the next start.
+//
+// The folder is opened once, and every later step works inside that open folder, so nothing
+// swapped into its path meanwhile can redirect the file. A target that exists and is not a
+// regular file (a folder, a device, a FIFO, a socket) is refused; a symbolic link at the
+// target is replaced, never followed.
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace vidalume {
+
+class GravacaoSegura {
+public:
+    // What happens to a file that already has the target's name.
+    enum class Destino {
+        Substitui, // replaced whole, keeping its permissions
+        NomeNovo,  // left alone: the save fails with `nomeOcupado()` true
+    };
+
+    explicit GravacaoSegura(QString caminho, Destino destino = Destino::Substitui);
+    ~GravacaoSegura(); // an unfinished save is dropped and leaves nothing behind
+    GravacaoSegura(const GravacaoSegura&) = delete;
+    GravacaoSegura& operator=(const GravacaoSegura&) = delete;
+
+    // Opens the target's folder and the new, nameless file. False, with the reason in
+    // `erro`, when the folder cannot be written or the target is not a regular file.
+    bool abre(QString* erro);
+
+    // Where the content goes, once `abre` succeeded. A failed write returns -1 and is
+    // remembered: `conclui` then fails with its reason.
+    QIODevice& saida();
+
+    // Flushes the content to the disk and gives the file its name: the constructor's path,
+    // or `outroNome` (a file name in the same folder) when given. May be called again with
+    // another name after a failure with `nomeOcupado()`.
+    bool conclui(QString* erro, const QString& outroNome = {});
+
+    // Whether the last `conclui` failed only because `Destino::NomeNovo` found the name taken.
+    bool nomeOcupado() const { return ocupado_; }
+
+    const QString& caminho() const { return caminho_; }
+
+    // The path the file was given by the last successful `conclui`.
+    QString caminhoFinal() const;
+
+    // The whole of `conteudo` as the file `caminho`, replacing it. The one call for small
+    // files.
+    static bool grava(const QString& caminho, const QByteArray& conteudo, QString* erro);
+
+    // Removes the hidden files of saves whose process is no longer running from `pasta`.
+    static void limpaRestos(const QString& pasta);
+
+    // A system error number said in Portuguese, lower case, ending with a full stop.
+    static QString motivo(int codigoErro);
+
+    // Test seam: called with the final path right before the new file takes its name.
+    static inline std::function<void(const QString&)> antesDeNomear;
+
+private:
+    bool descarrega(QString* erro);
+    bool nomeia(const QString& nome, QString* erro);
+    bool falha(QString* erro, int codigoErro);
+    void fecha();
+
+    QString caminho_;
+    Destino destino_;
+    int pasta_ = -1;
+    int arquivo_ = -1;
+    QString nomeTemporario_; // set when the file system gave no nameless file
+    std::unique_ptr<QIODevice> saida_;
+    bool descarregado_ = false;
+    bool ocupado_ = false;
+    QString nomeFinal_;
+};
+
+} // namespace vidalume

@@ -1,4 +1,4 @@
-#include "GeometriaPrincipal.h"
+#include "app/GeometriaPrincipal.h"
 
 #include <algorithm>
 #include <cmath>

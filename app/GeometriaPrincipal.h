@@ -3,7 +3,7 @@
 // horizontal tiling of the report windows.
 #pragma once
 
-#include "Unidades.h"
+#include "widgets/Unidades.h"
 
 #include <QList>
 #include <QRect>

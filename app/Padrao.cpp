@@ -1,4 +1,4 @@
-#include "Padrao.h"
+#include "app/Padrao.h"
 
 namespace vidalume {
 

@@ -3,11 +3,11 @@
 // the one instance; readers take the values as they stand when they run.
 #pragma once
 
-#include "Configuracao.h"
-#include "FontesAnalise.h"
-#include "ItemAnalise.h"
-#include "LinhasRodape.h"
-#include "Margens.h"
+#include "composer/ItemAnalise.h"
+#include "settings/Configuracao.h"
+#include "settings/FontesAnalise.h"
+#include "settings/LinhasRodape.h"
+#include "settings/Margens.h"
 
 #include <QString>
 

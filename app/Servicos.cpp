@@ -1,7 +1,7 @@
-#include "Servicos.h"
+#include "app/Servicos.h"
 
-#include "FontesAnalise.h"
-#include "LayoutTela.h"
+#include "report/painter/LayoutTela.h"
+#include "settings/FontesAnalise.h"
 
 #include <QApplication>
 #include <QCoreApplication>

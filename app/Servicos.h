@@ -4,7 +4,7 @@
 // provide. Tests replace any of them; an empty hook does nothing.
 #pragma once
 
-#include "FonteDePaginas.h"
+#include "report/ui/FonteDePaginas.h"
 
 #include <QDate>
 #include <QSize>

@@ -1,4 +1,4 @@
-#include "SomQt.h"
+#include "app/SomQt.h"
 
 #include <QAudioDevice>
 #include <QFileInfo>

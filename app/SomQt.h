@@ -1,7 +1,7 @@
 // The sound player over QSoundEffect.
 #pragma once
 
-#include "Som.h"
+#include "app/Som.h"
 
 #include <QSoundEffect>
 

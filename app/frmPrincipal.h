@@ -3,9 +3,9 @@
 // copies an analysis to the clipboard and writes the settings once on every way out.
 #pragma once
 
-#include "Mensagens.h"
-#include "Padrao.h"
-#include "Servicos.h"
+#include "app/Padrao.h"
+#include "app/Servicos.h"
+#include "widgets/Mensagens.h"
 
 #include <QMainWindow>
 

@@ -1,16 +1,16 @@
 // Vidalume: the desktop program. It takes no arguments; everything it reads and writes lies
 // in its own folder. main() joins the main window with the platform services and with the
 // windows of the editor, the button help and the start-up and about windows.
-#include "ControleDicas.h"
-#include "MensagensQt.h"
-#include "SomQt.h"
-#include "frmDicas.h"
-#include "frmEntrada.h"
-#include "frmImprimir.h"
-#include "frmPrincipal.h"
-#include "frmSelecionaAlteracao.h"
-#include "frmSobre.h"
+#include "app/SomQt.h"
+#include "app/auxiliares/ControleDicas.h"
+#include "app/auxiliares/frmDicas.h"
+#include "app/auxiliares/frmEntrada.h"
+#include "app/auxiliares/frmSobre.h"
+#include "app/frmPrincipal.h"
+#include "printing/ui/frmImprimir.h"
 #include "texts/GravacaoSegura.h"
+#include "texts/ui/frmSelecionaAlteracao.h"
+#include "widgets/MensagensQt.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -2,17 +2,17 @@
 // layout, of the text writer beside the character-by-character reference it replaces (real
 // fonts, recorded pages), of a page turn in a report window, of the PDF document and the
 // memory a report window takes.
-#include "ArquivoInterpretacao.h"
-#include "ComporAnalise.h"
-#include "EscreveTexto.h"
-#include "EscreveTextoReferencia.h"
+#include "composer/ComporAnalise.h"
+#include "report/EscreveTexto.h"
+#include "tests/report/EscreveTextoReferencia.h"
+#include "texts/ArquivoInterpretacao.h"
 
 #ifdef VIDALUME_BENCH_GUI
-#include "GravacaoPdf.h"
-#include "GravadorPagina.h"
-#include "LayoutTela.h"
-#include "SuperficiePintor.h"
-#include "frmExibeRelatorio.h"
+#include "printing/painter/GravacaoPdf.h"
+#include "report/painter/GravadorPagina.h"
+#include "report/painter/LayoutTela.h"
+#include "report/painter/SuperficiePintor.h"
+#include "report/ui/frmExibeRelatorio.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,14 +1,14 @@
 // vidalume-cli: numbers, text and PDFs of analyses from the command line. Reads the program
 // folder (or --pasta) and never writes there. "numeros" and "texto" need no display; "pdf"
 // and "lote" draw with fonts and use the offscreen platform where there is no display.
-#include "ComandoNumeros.h"
-#include "ComandoTexto.h"
-#include "EntradaCli.h"
-#include "EntradaDados.h"
+#include "cli/comandos/ComandoNumeros.h"
+#include "cli/comandos/ComandoTexto.h"
+#include "cli/comandos/EntradaCli.h"
+#include "engine/EntradaDados.h"
 
 #ifdef VIDALUME_CLI_PDF
-#include "ComandoLote.h"
-#include "ComandoPdf.h"
+#include "cli/pdf/ComandoLote.h"
+#include "cli/pdf/ComandoPdf.h"
 
 #include <QGuiApplication>
 #endif

@@ -1,4 +1,4 @@
-#include "ComporAnalise.h"
+#include "composer/ComporAnalise.h"
 
 #include <QStringList>
 

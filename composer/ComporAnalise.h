@@ -2,9 +2,9 @@
 // date: every number, every interpretation text, every title. Draws nothing.
 #pragma once
 
-#include "ArquivoInterpretacao.h"
-#include "ItemAnalise.h"
-#include "NumerosAnalise.h"
+#include "composer/ItemAnalise.h"
+#include "engine/NumerosAnalise.h"
+#include "texts/ArquivoInterpretacao.h"
 
 #include <QDate>
 

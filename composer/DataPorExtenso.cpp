@@ -1,6 +1,6 @@
-#include "DataPorExtenso.h"
+#include "composer/DataPorExtenso.h"
 
-#include "EntradaDados.h"
+#include "engine/EntradaDados.h"
 
 namespace vidalume {
 

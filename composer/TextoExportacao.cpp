@@ -1,4 +1,4 @@
-#include "TextoExportacao.h"
+#include "composer/TextoExportacao.h"
 
 namespace vidalume {
 

@@ -2,8 +2,8 @@
 // their explanations, titles and texts, separated by a rule; CR LF line breaks.
 #pragma once
 
-#include "Configuracao.h"
-#include "ItemAnalise.h"
+#include "composer/ItemAnalise.h"
+#include "settings/Configuracao.h"
 
 #include <QString>
 

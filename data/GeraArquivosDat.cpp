@@ -2,8 +2,8 @@
 // UTF-8 source (STEM.txt), only where the folder does not have that file yet.
 //   vidalume-gera-dat SOURCE_DIR PROGRAM_DIR [--sempre]
 // With --sempre every file is written (used to produce pristine copies for tests).
-#include "ArquivoInterpretacao.h"
-#include "FonteTextos.h"
+#include "texts/ArquivoInterpretacao.h"
+#include "texts/FonteTextos.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "EntradaDados.h"
+#include "engine/EntradaDados.h"
 
-#include "Windows1252.h"
+#include "engine/Windows1252.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
-#include "NumerosAnalise.h"
+#include "engine/NumerosAnalise.h"
 
-#include "Reducao.h"
-#include "Signo.h"
+#include "engine/Reducao.h"
+#include "engine/Signo.h"
 
 #include <cstdlib>
 

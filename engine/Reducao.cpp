@@ -1,4 +1,4 @@
-#include "Reducao.h"
+#include "engine/Reducao.h"
 
 #include <cstdlib>
 

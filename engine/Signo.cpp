@@ -1,4 +1,4 @@
-#include "Signo.h"
+#include "engine/Signo.h"
 
 namespace vidalume {
 

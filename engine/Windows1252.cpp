@@ -1,5 +1,5 @@
 // Windows-1252 conversion through QStringConverter, with '?' for what the code page lacks.
-#include "Windows1252.h"
+#include "engine/Windows1252.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

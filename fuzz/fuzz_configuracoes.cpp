@@ -1,10 +1,11 @@
 // Settings files: any content reads without failing, and writing back what was read leaves
 // the file byte for byte as it was (a whole record present) or only fills what was missing.
-#include "ArquivoFuzz.h"
-#include "Configuracao.h"
-#include "FontesAnalise.h"
-#include "LinhasRodape.h"
-#include "Margens.h"
+#include "engine/LeituraNumero.h"
+#include "fuzz/ArquivoFuzz.h"
+#include "settings/Configuracao.h"
+#include "settings/FontesAnalise.h"
+#include "settings/LinhasRodape.h"
+#include "settings/Margens.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -64,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
             std::abort();
         }
     }
-    const double v = Margens::interpreta(QString::fromUtf8(b));
+    const double v = LeituraNumero::interpreta(QString::fromUtf8(b));
     if (!std::isfinite(v)) {
         std::abort();
     }

@@ -1,8 +1,8 @@
 // Date reading and name normalisation: any text is either refused or normalised to a
 // date that reads back as itself; names keep their length and never grow accents of the
 // table; the checks never fail on any name.
-#include "EntradaDados.h"
-#include "Windows1252.h"
+#include "engine/EntradaDados.h"
+#include "engine/Windows1252.h"
 
 #include <cstdlib>
 

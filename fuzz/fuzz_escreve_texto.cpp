@@ -13,9 +13,9 @@
 //   column (it then fills its line: at least one more character would not have fitted);
 // - what is handed back is the end of the text, after the consumed part and the control
 //   characters that follow it.
-#include "EscreveTexto.h"
-#include "EscreveTextoReferencia.h"
-#include "SuperficieTeste.h"
+#include "report/EscreveTexto.h"
+#include "tests/report/EscreveTextoReferencia.h"
+#include "tests/suporte/SuperficieTeste.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
 // The numbers of any name and any valid date: every number lies in its range and the
 // change-over years have personal year 1.
-#include "EntradaDados.h"
-#include "NumerosAnalise.h"
-#include "Windows1252.h"
+#include "engine/EntradaDados.h"
+#include "engine/NumerosAnalise.h"
+#include "engine/Windows1252.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
 // Interpretation records: any file content reads without failing; writing a record and
 // reading it back gives the text as stored, and leaves every other byte of the file alone.
-#include "ArquivoFuzz.h"
-#include "ArquivoInterpretacao.h"
-#include "Windows1252.h"
+#include "engine/Windows1252.h"
+#include "fuzz/ArquivoFuzz.h"
+#include "texts/ArquivoInterpretacao.h"
 
 #include <QCoreApplication>
 #include <QDir>

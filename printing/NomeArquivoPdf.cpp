@@ -1,4 +1,4 @@
-#include "NomeArquivoPdf.h"
+#include "printing/NomeArquivoPdf.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,10 +2,10 @@
 // the interpretation files of the program folder) and every setting that shapes its pages.
 #pragma once
 
-#include "Configuracao.h"
-#include "FontesAnalise.h"
-#include "LinhasRodape.h"
-#include "Margens.h"
+#include "settings/Configuracao.h"
+#include "settings/FontesAnalise.h"
+#include "settings/LinhasRodape.h"
+#include "settings/Margens.h"
 
 #include <QDate>
 #include <QString>

@@ -1,4 +1,5 @@
-#include "RegraMargem.h"
+#include "printing/RegraMargem.h"
+#include "engine/LeituraNumero.h"
 
 #include <cmath>
 
@@ -28,7 +29,7 @@ RegraMargem::Decisao RegraMargem::confere(const QString& texto, double extensaoM
     }
     // A number beyond what a margin record can hold (it would be stored as infinite) is
     // refused like one over the limit.
-    const double valor = Margens::interpreta(texto);
+    const double valor = LeituraNumero::interpreta(texto);
     if (!std::isfinite(static_cast<float>(valor))) {
         return Decisao::Recusa;
     }

@@ -6,7 +6,7 @@
 // its message once and not endlessly.
 #pragma once
 
-#include "Margens.h"
+#include "settings/Margens.h"
 
 #include <QString>
 

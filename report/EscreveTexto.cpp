@@ -1,4 +1,4 @@
-#include "EscreveTexto.h"
+#include "report/EscreveTexto.h"
 
 #include <algorithm>
 

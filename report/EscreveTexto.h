@@ -17,7 +17,7 @@
 // SuperficieDesenho::PrimeiroExcesso).
 #pragma once
 
-#include "SuperficieDesenho.h"
+#include "report/SuperficieDesenho.h"
 
 #include <QString>
 

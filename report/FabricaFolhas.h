@@ -2,7 +2,7 @@
 // page, a recording surface in a test.
 #pragma once
 
-#include "SuperficieDesenho.h"
+#include "report/SuperficieDesenho.h"
 
 namespace vidalume {
 

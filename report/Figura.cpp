@@ -1,4 +1,4 @@
-#include "Figura.h"
+#include "report/Figura.h"
 
 namespace vidalume {
 

@@ -1,4 +1,4 @@
-#include "FonteSalva.h"
+#include "report/FonteSalva.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // footer draw in their own fonts, and the text goes on in the font it was using.
 #pragma once
 
-#include "SuperficieDesenho.h"
+#include "report/SuperficieDesenho.h"
 
 #include <optional>
 

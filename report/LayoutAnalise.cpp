@@ -1,7 +1,7 @@
-#include "LayoutAnalise.h"
+#include "report/LayoutAnalise.h"
 
-#include "EscreveTexto.h"
-#include "TextoExportacao.h"
+#include "composer/TextoExportacao.h"
+#include "report/EscreveTexto.h"
 
 namespace vidalume {
 

@@ -7,13 +7,13 @@
 // a report may have any number of pages.
 #pragma once
 
-#include "Configuracao.h"
-#include "DesenhosPagina.h"
-#include "FabricaFolhas.h"
-#include "FonteSalva.h"
-#include "FontesAnalise.h"
-#include "ItemAnalise.h"
-#include "NovaPagina.h"
+#include "composer/ItemAnalise.h"
+#include "report/DesenhosPagina.h"
+#include "report/FabricaFolhas.h"
+#include "report/FonteSalva.h"
+#include "report/NovaPagina.h"
+#include "settings/Configuracao.h"
+#include "settings/FontesAnalise.h"
 
 namespace vidalume {
 

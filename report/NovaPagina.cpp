@@ -1,4 +1,4 @@
-#include "NovaPagina.h"
+#include "report/NovaPagina.h"
 
 namespace vidalume {
 

@@ -3,8 +3,8 @@
 // tells the caller where the content may begin.
 #pragma once
 
-#include "DesenhosPagina.h"
-#include "SuperficieDesenho.h"
+#include "report/DesenhosPagina.h"
+#include "report/SuperficieDesenho.h"
 
 namespace vidalume {
 

@@ -1,4 +1,4 @@
-#include "SuperficieDesenho.h"
+#include "report/SuperficieDesenho.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 // rectangles are painted in it too.
 #pragma once
 
-#include "Figura.h"
+#include "report/Figura.h"
 
 #include <QString>
 

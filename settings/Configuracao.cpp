@@ -1,7 +1,7 @@
-#include "Configuracao.h"
+#include "settings/Configuracao.h"
 
-#include "ArquivoRegistros.h"
-#include "RegistroBinario.h"
+#include "settings/RegistroBinario.h"
+#include "texts/ArquivoRegistros.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
-#include "FontesAnalise.h"
+#include "settings/FontesAnalise.h"
 
-#include "ArquivoRegistros.h"
-#include "RegistroBinario.h"
-#include "Windows1252.h"
+#include "engine/Windows1252.h"
+#include "settings/RegistroBinario.h"
+#include "texts/ArquivoRegistros.h"
 
 #include <QDir>
 

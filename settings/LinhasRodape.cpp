@@ -1,8 +1,8 @@
-#include "LinhasRodape.h"
+#include "settings/LinhasRodape.h"
 
-#include "ArquivoRegistros.h"
-#include "RegistroBinario.h"
-#include "Windows1252.h"
+#include "engine/Windows1252.h"
+#include "settings/RegistroBinario.h"
+#include "texts/ArquivoRegistros.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "RegistroBinario.h"
+#include "settings/RegistroBinario.h"
 
 namespace vidalume {
 

@@ -1,5 +1,5 @@
 // Interpretation records: reading, writing, and what hostile files do.
-#include "ArquivoInterpretacao.h"
+#include "texts/ArquivoInterpretacao.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ArquivosTeste.h"
+#include "tests/ArquivosTeste.h"
 
 using namespace vidalume;
 using teste::conteudo;

@@ -1,8 +1,9 @@
 // The settings files: defaults, byte layout, round trips and hostile content.
-#include "Configuracao.h"
-#include "FontesAnalise.h"
-#include "LinhasRodape.h"
-#include "Margens.h"
+#include "engine/LeituraNumero.h"
+#include "settings/Configuracao.h"
+#include "settings/FontesAnalise.h"
+#include "settings/LinhasRodape.h"
+#include "settings/Margens.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ArquivosTeste.h"
+#include "tests/ArquivosTeste.h"
 
 using namespace vidalume;
 using teste::aleatorio;
@@ -127,6 +128,6 @@ TEST(Margens, TextoDasCaixas) {
     const std::pair<const char*, double> casos[] = {
         {"12abc", 12}, {"abc", 0}, {" 7.25mm", 7.25}, {"1,5", 1}, {"1e999", 0}};
     for (auto [texto, valor] : casos) {
-        EXPECT_DOUBLE_EQ(Margens::interpreta(QString::fromUtf8(texto)), valor) << texto;
+        EXPECT_DOUBLE_EQ(LeituraNumero::interpreta(QString::fromUtf8(texto)), valor) << texto;
     }
 }

@@ -1,7 +1,7 @@
 // The command-line tool as a script uses it: output, exit codes, and a folder it only reads.
-#include "ComporAnalise.h"
-#include "Configuracao.h"
-#include "TextoExportacao.h"
+#include "composer/ComporAnalise.h"
+#include "composer/TextoExportacao.h"
+#include "settings/Configuracao.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ArquivosTeste.h"
+#include "tests/ArquivosTeste.h"
 
 using namespace vidalume;
 using namespace vidalume::teste;

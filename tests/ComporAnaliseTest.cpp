@@ -1,8 +1,8 @@
 // Composition of the 28 sections and the exported text, against interpretation files whose
 // every record names itself ("CVIDA 3"), so the record each section reads is visible.
-#include "ComporAnalise.h"
-#include "TabelaSecoes.h"
-#include "TextoExportacao.h"
+#include "composer/ComporAnalise.h"
+#include "composer/TextoExportacao.h"
+#include "texts/TabelaSecoes.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 // Checks and normalisation of the typed name and date.
-#include "EntradaDados.h"
+#include "engine/EntradaDados.h"
 
 #include <gtest/gtest.h>
 

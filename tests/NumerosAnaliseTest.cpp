@@ -1,6 +1,6 @@
 // Every number of an analysis, and the sign index.
-#include "NumerosAnalise.h"
-#include "Signo.h"
+#include "engine/NumerosAnalise.h"
+#include "engine/Signo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Letter tables and digit reduction.
-#include "Reducao.h"
+#include "engine/Reducao.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The interpretation texts delivered with the program: every record an analysis or the
 // editor can open exists, fits its record in Windows-1252 and reads well in its sentence.
-#include "ArquivoInterpretacao.h"
-#include "FonteTextos.h"
-#include "Windows1252.h"
+#include "engine/Windows1252.h"
+#include "texts/ArquivoInterpretacao.h"
+#include "texts/FonteTextos.h"
 
 #include <QDir>
 #include <QFileInfo>

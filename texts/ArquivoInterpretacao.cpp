@@ -1,7 +1,7 @@
-#include "ArquivoInterpretacao.h"
+#include "texts/ArquivoInterpretacao.h"
 
-#include "ArquivoRegistros.h"
-#include "Windows1252.h"
+#include "engine/Windows1252.h"
+#include "texts/ArquivoRegistros.h"
 
 #include <QDir>
 

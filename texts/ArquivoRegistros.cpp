@@ -1,4 +1,4 @@
-#include "ArquivoRegistros.h"
+#include "texts/ArquivoRegistros.h"
 
 #include "texts/GravacaoSegura.h"
 

@@ -1,6 +1,6 @@
-#include "EscolhaTexto.h"
+#include "texts/EscolhaTexto.h"
 
-#include "TabelaSecoes.h"
+#include "texts/TabelaSecoes.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "FonteTextos.h"
+#include "texts/FonteTextos.h"
 
 #include <QFile>
 #include <QRegularExpression>

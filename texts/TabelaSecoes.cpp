@@ -1,4 +1,4 @@
-#include "TabelaSecoes.h"
+#include "texts/TabelaSecoes.h"
 
 namespace vidalume {
 

@@ -1,4 +1,4 @@
-#include "AnimacaoEntrada.h"
+#include "app/auxiliares/AnimacaoEntrada.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "ControleDicas.h"
+#include "app/auxiliares/ControleDicas.h"
 
-#include "DicasBotoes.h"
-#include "frmDicas.h"
+#include "app/auxiliares/DicasBotoes.h"
+#include "app/auxiliares/frmDicas.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "DicasBotoes.h"
+#include "app/auxiliares/DicasBotoes.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // was laid out.
 #pragma once
 
-#include "Unidades.h"
+#include "widgets/Unidades.h"
 
 #include <QPoint>
 #include <QRect>

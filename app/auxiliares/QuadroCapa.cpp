@@ -1,4 +1,4 @@
-#include "QuadroCapa.h"
+#include "app/auxiliares/QuadroCapa.h"
 
 #include <QFileInfo>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "frmDicas.h"
+#include "app/auxiliares/frmDicas.h"
 
-#include "DicasBotoes.h"
-#include "ImagensPrograma.h"
-#include "QuadroImagem.h"
+#include "app/auxiliares/DicasBotoes.h"
+#include "widgets/ImagensPrograma.h"
+#include "widgets/QuadroImagem.h"
 
 #include <QEvent>
 #include <QLabel>

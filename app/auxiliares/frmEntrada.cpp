@@ -1,9 +1,9 @@
-#include "frmEntrada.h"
+#include "app/auxiliares/frmEntrada.h"
 
-#include "AnimacaoEntrada.h"
-#include "DicasBotoes.h"
-#include "ImagensPrograma.h"
-#include "QuadroCapa.h"
+#include "app/auxiliares/AnimacaoEntrada.h"
+#include "app/auxiliares/DicasBotoes.h"
+#include "app/auxiliares/QuadroCapa.h"
+#include "widgets/ImagensPrograma.h"
 
 #include <QEventLoop>
 #include <QPointer>

@@ -1,7 +1,7 @@
-#include "frmSobre.h"
+#include "app/auxiliares/frmSobre.h"
 
-#include "ImagensPrograma.h"
-#include "QuadroImagem.h"
+#include "widgets/ImagensPrograma.h"
+#include "widgets/QuadroImagem.h"
 
 #include <QDir>
 #include <QGridLayout>

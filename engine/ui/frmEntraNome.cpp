@@ -1,11 +1,11 @@
-#include "frmEntraNome.h"
+#include "engine/ui/frmEntraNome.h"
 
-#include "EntradaDados.h"
-#include "ImagensPrograma.h"
-#include "Mensagens.h"
-#include "QuadroImagem.h"
-#include "Signo.h"
-#include "Windows1252.h"
+#include "engine/EntradaDados.h"
+#include "engine/Signo.h"
+#include "engine/Windows1252.h"
+#include "widgets/ImagensPrograma.h"
+#include "widgets/Mensagens.h"
+#include "widgets/QuadroImagem.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>

@@ -1,9 +1,9 @@
-#include "DesenhoExemplo.h"
+#include "printing/ui/DesenhoExemplo.h"
 
-#include "DesenhosPagina.h"
-#include "EscreveTexto.h"
-#include "LayoutAnalise.h"
-#include "NovaPagina.h"
+#include "report/DesenhosPagina.h"
+#include "report/EscreveTexto.h"
+#include "report/LayoutAnalise.h"
+#include "report/NovaPagina.h"
 
 namespace vidalume {
 

@@ -5,8 +5,8 @@
 // preview shows while a print job runs.
 #pragma once
 
-#include "Margens.h"
-#include "SuperficieDesenho.h"
+#include "report/SuperficieDesenho.h"
+#include "settings/Margens.h"
 
 #include <QSizeF>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "QuadroExemplo.h"
+#include "printing/ui/QuadroExemplo.h"
 
-#include "LayoutTela.h"
-#include "SuperficiePintor.h"
+#include "report/painter/LayoutTela.h"
+#include "report/painter/SuperficiePintor.h"
 
 #include <QPainter>
 

@@ -2,7 +2,7 @@
 // it, scaled from millimetres to the box's inside.
 #pragma once
 
-#include "Unidades.h"
+#include "widgets/Unidades.h"
 
 #include <QFrame>
 #include <QPicture>

@@ -1,15 +1,16 @@
-#include "frmImprimir.h"
-#include "Unidades.h"
+#include "printing/ui/frmImprimir.h"
+#include "engine/LeituraNumero.h"
+#include "widgets/Unidades.h"
 
-#include "ArquivoInterpretacao.h"
-#include "ComporAnalise.h"
-#include "DesenhoExemplo.h"
-#include "FigurasSvg.h"
-#include "Mensagens.h"
-#include "NomeArquivoPdf.h"
-#include "PedidoImpressao.h"
-#include "QuadroExemplo.h"
-#include "TrabalhoImpressao.h"
+#include "composer/ComporAnalise.h"
+#include "printing/NomeArquivoPdf.h"
+#include "printing/PedidoImpressao.h"
+#include "printing/ui/DesenhoExemplo.h"
+#include "printing/ui/QuadroExemplo.h"
+#include "printing/ui/TrabalhoImpressao.h"
+#include "report/painter/FigurasSvg.h"
+#include "texts/ArquivoInterpretacao.h"
+#include "widgets/Mensagens.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -186,7 +187,7 @@ void frmImprimir::Form_Load() {
 void frmImprimir::RedefinirMargens() {
     for (const CaixaMargem& c : caixas_) {
         RegraMargem::campo(margens_, c.regra.lado()) =
-            static_cast<float>(Margens::interpreta(c.txt->text()));
+            static_cast<float>(LeituraNumero::interpreta(c.txt->text()));
     }
 }
 

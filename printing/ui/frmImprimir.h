@@ -14,11 +14,11 @@
 //     dialogo.exec();
 #pragma once
 
-#include "Configuracao.h"
-#include "FontesAnalise.h"
-#include "LinhasRodape.h"
-#include "Margens.h"
-#include "RegraMargem.h"
+#include "printing/RegraMargem.h"
+#include "settings/Configuracao.h"
+#include "settings/FontesAnalise.h"
+#include "settings/LinhasRodape.h"
+#include "settings/Margens.h"
 
 #include <QDate>
 #include <QDialog>

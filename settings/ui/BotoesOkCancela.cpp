@@ -1,4 +1,4 @@
-#include "BotoesOkCancela.h"
+#include "settings/ui/BotoesOkCancela.h"
 
 #include <QPushButton>
 

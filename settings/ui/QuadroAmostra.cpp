@@ -1,5 +1,5 @@
-#include "QuadroAmostra.h"
-#include "Unidades.h"
+#include "settings/ui/QuadroAmostra.h"
+#include "widgets/Unidades.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // placed in millimetres from the box's top left corner.
 #pragma once
 
-#include "FontesAnalise.h"
+#include "settings/FontesAnalise.h"
 
 #include <QFont>
 #include <QWidget>

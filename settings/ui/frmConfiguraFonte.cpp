@@ -1,8 +1,8 @@
-#include "frmConfiguraFonte.h"
+#include "settings/ui/frmConfiguraFonte.h"
 
-#include "Mensagens.h"
-#include "QuadroAmostra.h"
-#include "TamanhosFonte.h"
+#include "settings/TamanhosFonte.h"
+#include "settings/ui/QuadroAmostra.h"
+#include "widgets/Mensagens.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 // writes the record to its file, "Cancelar" reads the file back into memory.
 #pragma once
 
-#include "FontesAnalise.h"
+#include "settings/FontesAnalise.h"
 
 #include <QDialog>
 #include <QStringList>

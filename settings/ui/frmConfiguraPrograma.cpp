@@ -1,8 +1,8 @@
-#include "frmConfiguraPrograma.h"
+#include "settings/ui/frmConfiguraPrograma.h"
 
-#include "BotoesOkCancela.h"
-#include "Mensagens.h"
-#include "TabelaSecoes.h"
+#include "settings/ui/BotoesOkCancela.h"
+#include "texts/TabelaSecoes.h"
+#include "widgets/Mensagens.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

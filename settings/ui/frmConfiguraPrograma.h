@@ -3,7 +3,7 @@
 // is written when the program ends.
 #pragma once
 
-#include "Configuracao.h"
+#include "settings/Configuracao.h"
 
 #include <QDialog>
 

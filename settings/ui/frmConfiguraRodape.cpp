@@ -1,7 +1,7 @@
-#include "frmConfiguraRodape.h"
+#include "settings/ui/frmConfiguraRodape.h"
 
-#include "BotoesOkCancela.h"
-#include "Mensagens.h"
+#include "settings/ui/BotoesOkCancela.h"
+#include "widgets/Mensagens.h"
 
 #include <QLabel>
 #include <QLineEdit>

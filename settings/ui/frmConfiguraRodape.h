@@ -2,7 +2,7 @@
 // lines of the pages. "Ok" writes them to their file at once; the caller then reloads them.
 #pragma once
 
-#include "LinhasRodape.h"
+#include "settings/LinhasRodape.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "AmbienteTeste.h"
+#include "tests/app/AmbienteTeste.h"
 
 namespace vidalume::teste {
 

@@ -4,10 +4,10 @@
 // and to act on a modal dialog once it is open.
 #pragma once
 
-#include "Avisos.h"
-#include "FonteDePaginas.h"
-#include "Mensagens.h"
-#include "Som.h"
+#include "app/Som.h"
+#include "report/ui/FonteDePaginas.h"
+#include "texts/ui/Avisos.h"
+#include "widgets/Mensagens.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -1,15 +1,15 @@
 // The entry dialog and the three settings dialogs: their checks, messages, and what OK and
 // Cancel leave in memory and on disk.
-#include "AmbienteTeste.h"
-#include "Configuracao.h"
-#include "EntradaDados.h"
-#include "FontesAnalise.h"
-#include "LinhasRodape.h"
-#include "TamanhosFonte.h"
-#include "frmConfiguraFonte.h"
-#include "frmConfiguraPrograma.h"
-#include "frmConfiguraRodape.h"
-#include "frmEntraNome.h"
+#include "engine/EntradaDados.h"
+#include "engine/ui/frmEntraNome.h"
+#include "settings/Configuracao.h"
+#include "settings/FontesAnalise.h"
+#include "settings/LinhasRodape.h"
+#include "settings/TamanhosFonte.h"
+#include "settings/ui/frmConfiguraFonte.h"
+#include "settings/ui/frmConfiguraPrograma.h"
+#include "settings/ui/frmConfiguraRodape.h"
+#include "tests/app/AmbienteTeste.h"
 
 using namespace vidalume;
 using namespace vidalume::teste;

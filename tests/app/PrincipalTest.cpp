@@ -1,16 +1,16 @@
 // The main window: start-up, creating analyses, page navigation, the commands on the window in
 // front, the footer lines read back after their dialog and the three ways out of the program.
-#include "AmbienteTeste.h"
-#include "ArquivoInterpretacao.h"
-#include "ComporAnalise.h"
-#include "Configuracao.h"
-#include "FontesAnalise.h"
-#include "GeometriaPrincipal.h"
-#include "TextoExportacao.h"
-#include "frmConfiguraRodape.h"
-#include "frmEntraNome.h"
-#include "frmExibeRelatorio.h"
-#include "frmPrincipal.h"
+#include "app/GeometriaPrincipal.h"
+#include "app/frmPrincipal.h"
+#include "composer/ComporAnalise.h"
+#include "composer/TextoExportacao.h"
+#include "engine/ui/frmEntraNome.h"
+#include "report/ui/frmExibeRelatorio.h"
+#include "settings/Configuracao.h"
+#include "settings/FontesAnalise.h"
+#include "settings/ui/frmConfiguraRodape.h"
+#include "tests/app/AmbienteTeste.h"
+#include "texts/ArquivoInterpretacao.h"
 
 #include <QPrinter>
 

@@ -1,10 +1,10 @@
 // The report window: its scroll arithmetic in millimetres, its page store with the scroll
 // position remembered per page, and the window's keys and status line.
-#include "AmbienteTeste.h"
-#include "ArmazemPaginas.h"
-#include "QuadroPagina.h"
-#include "RolagemRelatorio.h"
-#include "frmExibeRelatorio.h"
+#include "report/ui/ArmazemPaginas.h"
+#include "report/ui/QuadroPagina.h"
+#include "report/ui/RolagemRelatorio.h"
+#include "report/ui/frmExibeRelatorio.h"
+#include "tests/app/AmbienteTeste.h"
 
 using namespace vidalume;
 using namespace vidalume::teste;

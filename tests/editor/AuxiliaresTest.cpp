@@ -1,12 +1,12 @@
 // The toolbar help (where it goes, when it shows, what takes it away) and the start-up
 // // animation driven by a fake wait, and the about window.
-#include "AmbienteTeste.h"
-#include "AnimacaoEntrada.h"
-#include "ControleDicas.h"
-#include "DicasBotoes.h"
-#include "QuadroCapa.h"
-#include "frmDicas.h"
-#include "frmEntrada.h"
+#include "app/auxiliares/AnimacaoEntrada.h"
+#include "app/auxiliares/ControleDicas.h"
+#include "app/auxiliares/DicasBotoes.h"
+#include "app/auxiliares/QuadroCapa.h"
+#include "app/auxiliares/frmDicas.h"
+#include "app/auxiliares/frmEntrada.h"
+#include "tests/app/AmbienteTeste.h"
 
 using namespace vidalume;
 using namespace vidalume::teste;

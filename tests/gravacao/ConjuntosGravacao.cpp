@@ -1,10 +1,10 @@
-#include "ConjuntosGravacao.h"
+#include "tests/gravacao/ConjuntosGravacao.h"
 
-#include "ArquivoInterpretacao.h"
-#include "Configuracao.h"
-#include "FontesAnalise.h"
-#include "LinhasRodape.h"
-#include "Margens.h"
+#include "settings/Configuracao.h"
+#include "settings/FontesAnalise.h"
+#include "settings/LinhasRodape.h"
+#include "settings/Margens.h"
+#include "texts/ArquivoInterpretacao.h"
 
 namespace vidalume::teste {
 

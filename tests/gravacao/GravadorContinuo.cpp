@@ -4,7 +4,7 @@
 // started it go away, it stops by itself (after a minute at the latest).
 //
 //     vidalume_gravador_continuo <program folder>
-#include "ConjuntosGravacao.h"
+#include "tests/gravacao/ConjuntosGravacao.h"
 
 #include <QElapsedTimer>
 

@@ -1,8 +1,8 @@
 // A writer killed (SIGKILL) at random moments while it saves interpretation records and the
 // four settings files, two hundred times over: afterwards every file holds exactly its old
 // or its new content, never a mix of the two.
-#include "../ArquivosTeste.h"
-#include "ConjuntosGravacao.h"
+#include "tests/ArquivosTeste.h"
+#include "tests/gravacao/ConjuntosGravacao.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

@@ -3,12 +3,12 @@
 // size of a write buffer. Every save of every kind of file must report the failure in
 // Portuguese and leave the old file byte for byte, with nothing beside it. Then the rules of
 // the safe save itself: what it refuses to replace, what it never follows, what it leaves.
-#include "../ArquivosTeste.h"
-#include "ArquivoInterpretacao.h"
-#include "Configuracao.h"
-#include "FontesAnalise.h"
-#include "LinhasRodape.h"
-#include "Margens.h"
+#include "settings/Configuracao.h"
+#include "settings/FontesAnalise.h"
+#include "settings/LinhasRodape.h"
+#include "settings/Margens.h"
+#include "tests/ArquivosTeste.h"
+#include "texts/ArquivoInterpretacao.h"
 #include "texts/GravacaoSegura.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "AmbienteImpressao.h"
+#include "tests/impressao/AmbienteImpressao.h"
 
 #include <gtest/gtest.h>
 

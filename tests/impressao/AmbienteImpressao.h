@@ -2,8 +2,8 @@
 // back with poppler's tools (words with their boxes in millimetres, pages as images).
 #pragma once
 
-#include "../ArquivosTeste.h"
-#include "AmbienteTeste.h"
+#include "tests/ArquivosTeste.h"
+#include "tests/app/AmbienteTeste.h"
 
 namespace vidalume::teste {
 

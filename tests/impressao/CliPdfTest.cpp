@@ -1,11 +1,11 @@
 // "pdf" and "lote" of the command-line tool as scripts use them: without a display, reading
 // the program folder only (its margins place the text column), the cover first, one PDF per
 // good line and a report of the bad ones.
-#include "AmbienteImpressao.h"
-#include "Margens.h"
-#include "Windows1252.h"
+#include "engine/Windows1252.h"
+#include "settings/Margens.h"
+#include "tests/impressao/AmbienteImpressao.h"
 
-#include "ComandoLote.h"
+#include "cli/pdf/ComandoLote.h"
 #include "texts/GravacaoSegura.h"
 
 #include <QTest>

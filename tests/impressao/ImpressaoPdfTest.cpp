@@ -2,12 +2,12 @@
 // the page numbers on every page, and margins that leave no room. (The cover,
 // the text column inside the margins and a file that cannot be written are read back from
 // the command-line PDFs and the print dialog.)
-#include "AmbienteImpressao.h"
-#include "ArquivoInterpretacao.h"
-#include "ComporAnalise.h"
-#include "GravacaoPdf.h"
-#include "TextoExportacao.h"
-#include "TrabalhoImpressao.h"
+#include "composer/ComporAnalise.h"
+#include "composer/TextoExportacao.h"
+#include "printing/painter/GravacaoPdf.h"
+#include "printing/ui/TrabalhoImpressao.h"
+#include "tests/impressao/AmbienteImpressao.h"
+#include "texts/ArquivoInterpretacao.h"
 
 #include <gtest/gtest.h>
 

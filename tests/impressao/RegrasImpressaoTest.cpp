@@ -1,8 +1,8 @@
 // The rules of printing that need no display: the margin boxes' check, the names of PDF
 // files, and the reading of a batch list.
-#include "LoteCsv.h"
-#include "NomeArquivoPdf.h"
-#include "RegraMargem.h"
+#include "cli/comandos/LoteCsv.h"
+#include "printing/NomeArquivoPdf.h"
+#include "printing/RegraMargem.h"
 
 #include <QBuffer>
 

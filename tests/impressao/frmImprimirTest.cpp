@@ -1,8 +1,8 @@
 // The print dialog: its opening, the preview that follows each accepted keystroke, the
 // margin messages, Enter and Esc, and what is saved when printing works or fails.
-#include "frmImprimir.h"
-#include "AmbienteImpressao.h"
-#include "TrabalhoImpressao.h"
+#include "printing/ui/frmImprimir.h"
+#include "printing/ui/TrabalhoImpressao.h"
+#include "tests/impressao/AmbienteImpressao.h"
 
 #include <gtest/gtest.h>
 

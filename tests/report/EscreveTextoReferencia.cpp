@@ -1,4 +1,4 @@
-#include "EscreveTextoReferencia.h"
+#include "tests/report/EscreveTextoReferencia.h"
 
 #include <algorithm>
 

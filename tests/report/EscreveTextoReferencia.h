@@ -3,7 +3,7 @@
 // the benchmark beside it.
 #pragma once
 
-#include "SuperficieDesenho.h"
+#include "report/SuperficieDesenho.h"
 
 #include <QString>
 

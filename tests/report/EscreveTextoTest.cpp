@@ -1,9 +1,9 @@
 // The text writer on the deterministic surface (size 10: characters 2 mm wide, lines 4 mm
 // high; column 10 to 30 mm holds ten characters), and the fast writer against the
 // character-by-character reference.
-#include "EscreveTexto.h"
-#include "EscreveTextoReferencia.h"
-#include "SuperficieTeste.h"
+#include "report/EscreveTexto.h"
+#include "tests/report/EscreveTextoReferencia.h"
+#include "tests/suporte/SuperficieTeste.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The report window renders the page shown and its neighbours while idle, within its memory
 // allowance, and paints from those images exactly what replaying the page would paint.
-#include "AmbienteTeste.h"
-#include "QuadroPagina.h"
-#include "frmExibeRelatorio.h"
+#include "report/ui/QuadroPagina.h"
+#include "report/ui/frmExibeRelatorio.h"
+#include "tests/app/AmbienteTeste.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The layout of a whole analysis on recording sheets (characters 0.2 mm per point wide,
 // lines 0.4 mm per point high; screen geometry: 210 x 297 mm, margins 10, 5, 10, 5; default
 // fonts: explanation 10 pt, title 14 pt, text 12 pt).
-#include "LayoutAnalise.h"
-#include "../ArquivosTeste.h"
-#include "ArquivoInterpretacao.h"
-#include "ComporAnalise.h"
-#include "FolhasTeste.h"
-#include "TextoExportacao.h"
+#include "report/LayoutAnalise.h"
+#include "composer/ComporAnalise.h"
+#include "composer/TextoExportacao.h"
+#include "tests/ArquivosTeste.h"
+#include "tests/suporte/FolhasTeste.h"
+#include "texts/ArquivoInterpretacao.h"
 
 #include <gtest/gtest.h>
 

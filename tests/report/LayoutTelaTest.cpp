@@ -1,9 +1,9 @@
 // The screen pages of a real analysis: their size, and page 1 rendered to an image (saved
 // as pagina1.png beside the test for a look).
-#include "LayoutTela.h"
-#include "ArquivoInterpretacao.h"
-#include "ComporAnalise.h"
-#include "FigurasSvg.h"
+#include "report/painter/LayoutTela.h"
+#include "composer/ComporAnalise.h"
+#include "report/painter/FigurasSvg.h"
+#include "texts/ArquivoInterpretacao.h"
 
 #include <gtest/gtest.h>
 

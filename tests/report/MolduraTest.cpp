@@ -1,8 +1,8 @@
 // Page header and footer and the page start, on the deterministic surface
 // (characters 0.2 mm per point wide, lines 0.4 mm per point).
-#include "DesenhosPagina.h"
-#include "NovaPagina.h"
-#include "SuperficieTeste.h"
+#include "report/DesenhosPagina.h"
+#include "report/NovaPagina.h"
+#include "tests/suporte/SuperficieTeste.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The painter surface's text drawn exactly where it was measured, and the fast text writer against
 // the character-by-character reference with real fonts.
-#include "SuperficiePintor.h"
-#include "EscreveTexto.h"
-#include "EscreveTextoReferencia.h"
-#include "GravadorPagina.h"
-#include "LayoutTela.h"
+#include "report/painter/SuperficiePintor.h"
+#include "report/EscreveTexto.h"
+#include "report/painter/GravadorPagina.h"
+#include "report/painter/LayoutTela.h"
+#include "tests/report/EscreveTextoReferencia.h"
 
 #include <gtest/gtest.h>
 

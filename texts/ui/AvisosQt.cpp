@@ -1,4 +1,4 @@
-#include "AvisosQt.h"
+#include "texts/ui/AvisosQt.h"
 
 #include <QMessageBox>
 

@@ -1,7 +1,7 @@
 // The editor's message boxes shown with QMessageBox.
 #pragma once
 
-#include "Avisos.h"
+#include "texts/ui/Avisos.h"
 
 namespace vidalume {
 

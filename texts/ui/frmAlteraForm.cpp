@@ -1,7 +1,7 @@
-#include "frmAlteraForm.h"
+#include "texts/ui/frmAlteraForm.h"
 
-#include "Avisos.h"
-#include "TextoCaixa.h"
+#include "texts/TextoCaixa.h"
+#include "texts/ui/Avisos.h"
 
 #include <QDir>
 #include <QFormLayout>

@@ -4,8 +4,8 @@
 // first, whichever way the user leaves.
 #pragma once
 
-#include "ArquivoInterpretacao.h"
-#include "EscolhaTexto.h"
+#include "texts/ArquivoInterpretacao.h"
+#include "texts/EscolhaTexto.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
-#include "frmSelecionaAlteracao.h"
+#include "texts/ui/frmSelecionaAlteracao.h"
 
-#include "ArquivoInterpretacao.h"
-#include "AvisosQt.h"
-#include "EscolhaTexto.h"
-#include "TabelaSecoes.h"
-#include "frmAlteraForm.h"
+#include "texts/ArquivoInterpretacao.h"
+#include "texts/EscolhaTexto.h"
+#include "texts/TabelaSecoes.h"
+#include "texts/ui/AvisosQt.h"
+#include "texts/ui/frmAlteraForm.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

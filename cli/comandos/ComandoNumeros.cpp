@@ -1,0 +1,78 @@
+#include "cli/comandos/ComandoNumeros.h"
+
+#include "engine/EntradaDados.h"
+#include "engine/NumerosAnalise.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QStringList>
+
+namespace vidalume {
+
+namespace {
+
+// Keys are written in a fixed, readable order, so the object is built by hand; values go
+// through QJsonDocument for correct escaping.
+QString valor(const QJsonValue& v) {
+    const QByteArray doc = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(doc.mid(1, doc.size() - 2));
+}
+
+QJsonArray lista(const auto& numeros) {
+    QJsonArray a;
+    for (int v : numeros) {
+        a.append(v);
+    }
+    return a;
+}
+
+} // namespace
+
+QByteArray ComandoNumeros::json(const EntradaCli& e) {
+    const NumerosAnalise n = CalculaNumeros(e.nome, e.nascimento, e.hoje);
+    const bool temVogal = n.primeiraVogalCodigo > 0;
+    const std::pair<const char*, QJsonValue> campos[] = {
+        {"nome", e.nome},
+        {"nascimento", e.nascimento},
+        {"hoje", EntradaDados::formataData(e.hoje)},
+        {"caminho_da_vida", n.caminhoDaVida},
+        {"ciclo_formativo", n.cicloFormativo},
+        {"ciclo_produtivo", n.cicloProdutivo},
+        {"ciclo_colheita", n.cicloColheita},
+        {"ano_inicio_ciclo_produtivo", n.anoInicioCicloProdutivo},
+        {"ano_inicio_ciclo_colheita", n.anoInicioCicloColheita},
+        {"dia_do_nascimento", n.diaDoNascimento},
+        {"desafio_dia_nascimento", n.desafioDiaNascimento},
+        {"presente_dia_nascimento", n.presenteDiaNascimento},
+        {"realizacoes", lista(n.realizacoes)},
+        {"idades_realizacoes", lista(n.idadesRealizacoes)},
+        {"desafio_menor_1", n.desafioMenor1},
+        {"desafio_menor_2", n.desafioMenor2},
+        {"desafio_maior", n.desafioMaior},
+        {"desafio_menor_adicional", n.desafioMenorAdicional},
+        {"saude_registro", n.saudeRegistro},
+        {"saude_numero", n.saudeNumero},
+        {"ano_universal", n.anoUniversal},
+        {"mes_universal", n.mesUniversal},
+        {"dia_universal", n.diaUniversal},
+        {"ano_pessoal", n.anoPessoal},
+        {"mes_pessoal", n.mesPessoal},
+        {"dia_pessoal", n.diaPessoal},
+        {"expressao", n.expressao},
+        {"impulso_da_alma", n.impulsoDaAlma},
+        {"eu_silencioso", n.euSilencioso},
+        {"primeira_vogal", temVogal ? QJsonValue(QString(n.primeiraVogal)) : QJsonValue()},
+        {"primeira_vogal_codigo", temVogal ? QJsonValue(n.primeiraVogalCodigo) : QJsonValue()},
+        {"caracteristica_do_nome", n.caracteristicaDoNome},
+        {"numero_da_realidade", n.numeroDaRealidade},
+        {"signo", n.signo},
+    };
+    QStringList partes;
+    for (const auto& [chave, v] : campos) {
+        partes.append(QStringLiteral("  \"%1\": %2").arg(QLatin1String(chave), valor(v)));
+    }
+    return ("{\n" + partes.join(QStringLiteral(",\n")) + "\n}\n").toUtf8();
+}
+
+} // namespace vidalume

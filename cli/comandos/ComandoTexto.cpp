@@ -1,0 +1,15 @@
+#include "cli/comandos/ComandoTexto.h"
+
+#include "composer/ComporAnalise.h"
+#include "composer/TextoExportacao.h"
+#include "settings/Configuracao.h"
+
+namespace vidalume {
+
+QString ComandoTexto::texto(const EntradaCli& e, const QString& pasta) {
+    const Analise analise =
+        ComporAnalise::compoe(e.nome, e.nascimento, e.hoje, ArquivoInterpretacao(pasta));
+    return TextoExportacao::monta(analise, Configuracao::le(pasta));
+}
+
+} // namespace vidalume

@@ -1,0 +1,42 @@
+#include "cli/comandos/EntradaCli.h"
+
+#include "engine/EntradaDados.h"
+#include "engine/Windows1252.h"
+
+namespace vidalume {
+
+const QString EntradaCli::kMensagemNomeVazio =
+    QStringLiteral("Informe o nome completo da pessoa a ser analisada (--nome).");
+
+std::optional<EntradaCli> EntradaCli::le(const QString& nomeDigitado, const QString& nascimento,
+                                         const QString& hojeTexto, QDate hojeRelogio,
+                                         QString* erro) {
+    // The name as a Windows-1252 text box would hold it.
+    const QString nome = Windows1252::restringe(nomeDigitado);
+    switch (EntradaDados::valida(nome, nascimento)) {
+    case EntradaDados::Resultado::DataInvalida:
+        *erro = EntradaDados::kMensagemDataInvalida;
+        return std::nullopt;
+    case EntradaDados::Resultado::NomeVazio:
+        *erro = kMensagemNomeVazio;
+        return std::nullopt;
+    case EntradaDados::Resultado::NomeCurto:
+        *erro = EntradaDados::kMensagemNomeCurto;
+        return std::nullopt;
+    case EntradaDados::Resultado::Aceito:
+        break;
+    }
+    QDate hoje = hojeRelogio;
+    if (!hojeTexto.isEmpty()) {
+        const auto d = EntradaDados::leData(hojeTexto);
+        if (!d) {
+            *erro = EntradaDados::kMensagemDataInvalida;
+            return std::nullopt;
+        }
+        hoje = *d;
+    }
+    return EntradaCli{EntradaDados::normalizaNome(nome), *EntradaDados::normalizaData(nascimento),
+                      hoje};
+}
+
+} // namespace vidalume

@@ -1,0 +1,239 @@
+#include "cli/comandos/LoteCsv.h"
+
+#include "engine/EntradaDados.h"
+#include "engine/Windows1252.h"
+
+#include <QIODevice>
+
+#include <algorithm>
+
+namespace vidalume {
+
+namespace {
+
+bool temDigito(const QString& s) {
+    for (const QChar c : s) {
+        if (c.isDigit()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool temLetra(const QString& s) {
+    for (const QChar c : s) {
+        if (c.isLetter()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void acrescenta(QByteArray& bytes, char16_t unidade, bool dupla) {
+    if (dupla) {
+        bytes.append(char(unidade & 0xFF)).append(char(unidade >> 8));
+    } else {
+        bytes.append(char(unidade));
+    }
+}
+
+} // namespace
+
+LoteCsv::LoteCsv(QIODevice& entrada) : entrada_(entrada) {}
+
+void LoteCsv::detectaCodificacao() {
+    detectada_ = true;
+    const QByteArray inicio = entrada_.peek(3);
+    if (inicio.startsWith("\xFF\xFE")) {
+        codificacao_ = Codificacao::Utf16LE;
+        entrada_.skip(2);
+    } else if (inicio.startsWith("\xFE\xFF")) {
+        codificacao_ = Codificacao::Utf16BE;
+        entrada_.skip(2);
+    } else if (inicio == "\xEF\xBB\xBF") {
+        entrada_.skip(3);
+    }
+}
+
+bool LoteCsv::leUnidade(char16_t& unidade) {
+    if (devolvida_ >= 0) {
+        unidade = char16_t(devolvida_);
+        devolvida_ = -1;
+        return true;
+    }
+    char a = 0;
+    if (!entrada_.getChar(&a)) {
+        return false;
+    }
+    if (codificacao_ == Codificacao::Utf8Ou1252) {
+        unidade = char16_t(uchar(a));
+        return true;
+    }
+    char b = 0;
+    if (!entrada_.getChar(&b)) {
+        return false; // half a unit at the end: nothing to read
+    }
+    unidade = codificacao_ == Codificacao::Utf16LE ? char16_t(uchar(a) | uchar(b) << 8)
+                                                   : char16_t(uchar(b) | uchar(a) << 8);
+    return true;
+}
+
+QString LoteCsv::decodifica(const QByteArray& bytes) {
+    if (codificacao_ != Codificacao::Utf8Ou1252) {
+        QStringDecoder utf16(QStringDecoder::Utf16LE);
+        return utf16(bytes);
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString texto = utf8(bytes);
+    return utf8.hasError() ? Windows1252::decodifica(bytes) : texto;
+}
+
+bool LoteCsv::linhaFisica(QString& texto, bool& longa) {
+    if (!detectada_) {
+        detectaCodificacao();
+    }
+    const bool dupla = codificacao_ != Codificacao::Utf8Ou1252;
+    QByteArray bytes;
+    longa = false;
+    bool leuAlgo = false;
+    char16_t u = 0;
+    while (leUnidade(u)) {
+        leuAlgo = true;
+        if (u == u'\n') {
+            break;
+        }
+        if (u == u'\r') {
+            char16_t seguinte = 0;
+            if (leUnidade(seguinte) && seguinte != u'\n') {
+                devolvida_ = seguinte;
+            }
+            break;
+        }
+        if (bytes.size() < kMaximoLinha) {
+            acrescenta(bytes, u, dupla); // UTF-16 units are kept little-endian
+        } else {
+            longa = true;
+        }
+    }
+    if (!leuAlgo) {
+        return false;
+    }
+    ++numero_;
+    texto = decodifica(bytes);
+    return true;
+}
+
+QStringList LoteCsv::campos(const QString& linha, bool* aspasAbertas) {
+    QStringList r;
+    QString atual;
+    bool entreAspas = false;
+    for (qsizetype i = 0; i < linha.size(); ++i) {
+        const QChar c = linha[i];
+        if (entreAspas) {
+            if (c != u'"') {
+                atual += c;
+            } else if (i + 1 < linha.size() && linha[i + 1] == u'"') {
+                atual += c;
+                ++i;
+            } else {
+                entreAspas = false;
+            }
+        } else if (c == u'"' && atual.trimmed().isEmpty()) {
+            atual.clear();
+            entreAspas = true;
+        } else if (c == u';') {
+            r << atual.trimmed();
+            atual.clear();
+        } else {
+            atual += c;
+        }
+    }
+    r << atual.trimmed();
+    if (aspasAbertas) {
+        *aspasAbertas = entreAspas;
+    }
+    return r;
+}
+
+QString LoteCsv::confere(QStringList& c) {
+    while (c.size() > 2 && c.constLast().isEmpty()) {
+        c.removeLast();
+    }
+    const bool vazios =
+        std::all_of(c.cbegin(), c.cend(), [](const QString& s) { return s.isEmpty(); });
+    if (vazios) {
+        return QStringLiteral("a linha está vazia.");
+    }
+    if (c.size() > 2) {
+        return QStringLiteral("a linha traz mais campos que o nome e a data de nascimento.");
+    }
+    if (c.size() < 2) {
+        return EntradaDados::leData(c[0])
+                   ? QStringLiteral("falta o nome (separe o nome e a data com \";\").")
+                   : QStringLiteral("falta a data de nascimento (separe o nome e a data com "
+                                    "\";\").");
+    }
+    if (temDigito(c[0]) && !temLetra(c[0]) && temLetra(c[1]) && !temDigito(c[1])) {
+        return QStringLiteral("as colunas estão trocadas: a data de nascimento vem antes do "
+                              "nome.");
+    }
+    if (c[0].isEmpty()) {
+        return QStringLiteral("falta o nome.");
+    }
+    if (c[1].isEmpty()) {
+        return QStringLiteral("falta a data de nascimento.");
+    }
+    if (c[0].size() > kMaximoNome) {
+        return QStringLiteral("o nome tem mais de %1 caracteres.").arg(kMaximoNome);
+    }
+    return {};
+}
+
+bool LoteCsv::proxima(LinhaLote& linha) {
+    QString texto;
+    bool longa = false;
+    while (linhaFisica(texto, longa)) {
+        if (texto.trimmed().isEmpty() && !longa) {
+            continue;
+        }
+        linha = LinhaLote{};
+        linha.numero = numero_;
+        const bool cabecalho = primeira_ && !longa && !temDigito(texto);
+        primeira_ = false;
+        bool aspasAbertas = false;
+        QStringList c = campos(texto, &aspasAbertas);
+        if (aspasAbertas) {
+            // A quoted field running over the line end: the following lines up to the
+            // closing quote belong to this row, which is refused as a whole.
+            QString resto;
+            bool restoLongo = false;
+            qsizetype lidos = texto.size();
+            while (aspasAbertas && lidos < kMaximoLinha && linhaFisica(resto, restoLongo)) {
+                texto += u'\n' + resto;
+                lidos += resto.size();
+                campos(texto, &aspasAbertas);
+            }
+            linha.erro = QStringLiteral("um campo entre aspas atravessa o fim da linha; cada "
+                                        "pessoa deve ocupar uma só linha.");
+            return true;
+        }
+        if (cabecalho) {
+            continue;
+        }
+        if (longa) {
+            linha.erro = QStringLiteral("a linha é longa demais; o nome pode ter no máximo %1 "
+                                        "caracteres.")
+                             .arg(kMaximoNome);
+            return true;
+        }
+        linha.erro = confere(c);
+        if (linha.erro.isEmpty()) {
+            linha.nome = c[0];
+            linha.nascimento = c[1];
+        }
+        return true;
+    }
+    return false;
+}
+
+} // namespace vidalume

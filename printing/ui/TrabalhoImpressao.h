@@ -1,0 +1,33 @@
+// The print job on a printer, which may be a PDF printer: the printed document of the
+// analysis on the printer's printable area, in black and white or in colour. A PDF printer's
+// file is written whole or not at all (see GravacaoPdf).
+#pragma once
+
+#include "printing/PedidoImpressao.h"
+
+#include <QRectF>
+#include <QString>
+
+class QPrinter;
+
+namespace vidalume {
+
+class TrabalhoImpressao {
+public:
+    static const QString kTituloArquivoPdf; // "Salvar análise em PDF"
+
+    // Prints the whole analysis once. Returns an empty text when the document was made,
+    // otherwise what went wrong, in Portuguese, starting with the fact. Never writes a
+    // settings file.
+    static QString imprime(QPrinter& impressora, const PedidoImpressao& pedido);
+
+    // Makes `impressora` a PDF printer writing `arquivo`: A4 portrait, the whole sheet
+    // printable.
+    static void preparaPdf(QPrinter& impressora, const QString& arquivo);
+
+    // The printable area of the printer's page in millimetres; A4 portrait (210 x 297)
+    // without a printer.
+    static QRectF areaImprimivel(const QPrinter* impressora);
+};
+
+} // namespace vidalume

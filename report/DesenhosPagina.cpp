@@ -1,0 +1,106 @@
+#include "report/DesenhosPagina.h"
+
+#include "composer/DataPorExtenso.h"
+#include "engine/Signo.h"
+
+namespace vidalume {
+
+namespace {
+
+void defineFonte(SuperficieDesenho& d, double tamanho, bool negrito) {
+    d.DefineNomeFonte(DesenhosPagina::kFonteMoldura);
+    d.DefineTamanhoFonte(tamanho);
+    d.DefineNegrito(negrito);
+    d.DefineItalico(false);
+}
+
+} // namespace
+
+int DesenhosPagina::signo() const {
+    const QString& data = dados_.DataNascimento;
+    return SignoDoNascimento(data.mid(0, 2).toInt(), data.mid(3, 2).toInt());
+}
+
+// Centres the text in the band right of the sign picture and draws it at the current Y.
+void DesenhosPagina::escreveCentrado(SuperficieDesenho& d, float larguraMm,
+                                     const QString& texto) const {
+    const Margens& m = dados_.margens;
+    const double inicioFaixa = m.MargemEsquerda + kLadoSigno + 2;
+    const double faixa = larguraMm - m.MargemEsquerda - m.MargemDireita - kLadoSigno - 2;
+    d.DefineX(inicioFaixa + (faixa - d.LarguraTexto(texto)) / 2);
+    d.Escreve(texto);
+}
+
+void DesenhosPagina::DesenhaCabecalho(SuperficieDesenho& d, float larguraMm) const {
+    const Margens& m = dados_.margens;
+    const double yGuardado = d.Y();
+    d.EscalaMilimetros();
+    d.Retangulo(m.MargemEsquerda, m.MargemSuperior + kTopoBarraCabecalho,
+                larguraMm - m.MargemDireita, m.MargemSuperior + kTopoBarraCabecalho + 1);
+    // A date without a sign (never one the entry accepts) shows no picture.
+    if (const int s = signo(); s > 0) {
+        d.PintaFigura(Figura::doSigno(s), m.MargemEsquerda + 2, m.MargemSuperior, kLadoSigno,
+                      kLadoSigno);
+    }
+    defineFonte(d, 20, true);
+    d.DefineY(m.MargemSuperior + 2);
+    escreveCentrado(d, larguraMm, dados_.linhas.CabecalhoLinhaUm);
+    d.DefineY(d.Y() + d.AlturaTexto(dados_.linhas.CabecalhoLinhaUm) + 1);
+    d.DefineNegrito(false);
+    d.DefineTamanhoFonte(14);
+    escreveCentrado(d, larguraMm, dados_.NomeAnalise);
+    d.DefineY(d.Y() + d.AlturaTexto(dados_.NomeAnalise) + 1);
+    d.DefineTamanhoFonte(12);
+    escreveCentrado(d, larguraMm, DataPorExtenso::formata(dados_.DataNascimento));
+    d.DefineY(yGuardado);
+}
+
+void DesenhosPagina::DesenhaRodape(SuperficieDesenho& d, float larguraMm, float alturaMm,
+                                   const QString& paginaTexto) const {
+    const Margens& m = dados_.margens;
+    const double base = alturaMm - m.MargemInferior;
+    const double yGuardado = d.Y();
+    d.EscalaMilimetros();
+    d.Retangulo(m.MargemEsquerda, base - kAlturaRodape, larguraMm - m.MargemDireita,
+                base - kAlturaRodape + 1);
+    defineFonte(d, 12, true);
+    d.DefineX(m.MargemEsquerda + 2);
+    d.DefineY(base - 10);
+    d.Escreve(dados_.linhas.RodapeLinhaUm);
+    d.DefineY(d.Y() + d.AlturaTexto(dados_.linhas.RodapeLinhaUm));
+    d.DefineNegrito(false);
+    d.DefineTamanhoFonte(10);
+    d.DefineX(m.MargemEsquerda + 2);
+    d.Escreve(dados_.linhas.RodapeLinhaDois);
+    if (paginaTexto != QLatin1String("0")) {
+        d.DefineNegrito(true);
+        d.DefineNomeFonte(kFonteMoldura);
+        d.DefineTamanhoFonte(16);
+        d.DefineY(base - d.AlturaTexto(paginaTexto));
+        d.DefineX(larguraMm - m.MargemDireita - d.LarguraTexto(paginaTexto));
+        d.Escreve(paginaTexto);
+    }
+    d.DefineY(yGuardado);
+}
+
+void DesenhosPagina::DesenhaFolhaRosto(SuperficieDesenho& d) const {
+    const Margens& m = dados_.margens;
+    d.EscalaMilimetros();
+    const double larguraEscala = d.LarguraEscala();
+    const double alturaEscala = d.AlturaEscala();
+    const double aw = larguraEscala - m.MargemEsquerda - m.MargemDireita;
+    const double ah = alturaEscala - m.MargemSuperior - m.MargemInferior;
+    d.PintaFigura(Figura::borda(), m.MargemEsquerda, m.MargemSuperior, aw, ah);
+    const double alturaCapa = ah <= aw ? 0.6 * aw : 0.5 * ah;
+    d.PintaFigura(Figura::capa(), m.MargemEsquerda + 0.2 * aw, m.MargemSuperior + 0.1 * ah,
+                  0.6 * aw, alturaCapa);
+    defineFonte(d, 40, true);
+    d.DefineY(m.MargemSuperior + 0.7 * ah);
+    for (const QString& palavra : {QStringLiteral("Análise"), QStringLiteral("Numerológica")}) {
+        d.DefineX(m.MargemEsquerda + (aw - d.LarguraTexto(palavra)) / 2);
+        d.EscreveLinha(palavra);
+    }
+    d.DefineY(alturaEscala);
+}
+
+} // namespace vidalume

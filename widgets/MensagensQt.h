@@ -1,0 +1,15 @@
+// Message boxes shown with QMessageBox; the button texts come from the installed Portuguese
+// translation of Qt.
+#pragma once
+
+#include "widgets/Mensagens.h"
+
+namespace vidalume {
+
+class MensagensQt : public Mensagens {
+public:
+    void informa(QWidget* pai, const QString& titulo, const QString& texto, Icone icone) override;
+    bool pergunta(QWidget* pai, const QString& titulo, const QString& texto, Icone icone) override;
+};
+
+} // namespace vidalume

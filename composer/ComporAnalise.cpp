@@ -83,7 +83,7 @@ private:
         }
         item(6, QStringLiteral("Desafios do Dia do Nascimento: "),
              QStringLiteral("Esta é uma lição a ser aprendida. Esta vibração pode causar "
-                            "ansiedade ou tensão na vida, até ser superada ou compreendida."),
+                            "ansiedade ou tensão na vida, até ser superdada ou compreendida."),
              desafio, n(c));
         const int g = num_.presenteDiaNascimento;
         item(7, QStringLiteral("Presente do Dia de Nascimento: "),

@@ -81,7 +81,8 @@ TEST(TextosEntregues, NenhumTextoTrataOLeitorNoMasculino) {
             R"((?<!\w)(colocá-lo|recompensá-lo|levá-lo|deixá-lo|conduzi-lo|magoá-lo|)"
             R"(procurá-lo|torná-lo|afastá-lo|sufocá-lo|idealizá-lo|que o leva|o impulsiona|)"
             R"(o orienta|o aprisionam|o impede|o vejam|sozinho|incompreendido|seguro de si|)"
-            R"(si mesmo|você mesmo|um colaborador|um parceiro|ser dono)(?!\w))"),
+            R"(si mesmo|você mesmo|um colaborador|um parceiro|ser dono|sendo admirado|)"
+            R"(papel de salvador)(?!\w))"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
     for (const auto& e : kArquivos) {
         const auto textos = fonte(e.radical);

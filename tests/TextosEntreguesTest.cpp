@@ -23,7 +23,7 @@ constexpr Esperado kArquivos[] = {
     {"DESNASC", 10}, {"PRESNASC", 10}, {"APICES", 9},   {"DESVIDA", 9},  {"INDSAUDE", 10},
     {"INTANOUN", 9}, {"INTMESUN", 9},  {"INTDIAUN", 9}, {"INTANOPS", 9}, {"INTMESPS", 9},
     {"INTDIAPS", 9}, {"INTEXEXP", 9},  {"IMPXALMA", 9}, {"EUXSILEN", 9}, {"INTVOG", 9},
-    {"INTNOME", 9},  {"INTREALI", 9},  {"CDATA", 13}};
+    {"INTNOME", 9},  {"INTREALI", 9},  {"CDATA", 13},   {"COMPATIB", 45}};
 
 QMap<int, QString> fonte(const char* radical) {
     QString erro;
@@ -57,6 +57,20 @@ TEST(TextosEntregues, CadaDesafioNomeiaOSeuNumero) {
     for (int r = 2; r <= 10; ++r) {
         EXPECT_TRUE(desafios.value(r).left(120).contains(QString::number(r - 1)))
             << "DESNASC(" << r << ")";
+    }
+}
+
+// The compatibility file holds one record per unordered pair a <= b of 1..9, in the order
+// 1-1, 1-2, ..., 1-9, 2-2, ..., 9-9; a record out of place would be read for the wrong pair.
+TEST(TextosEntregues, CadaCompatibilidadeNomeiaOSeuPar) {
+    const auto textos = fonte("COMPATIB");
+    int registro = 0;
+    for (int a = 1; a <= 9; ++a) {
+        for (int b = a; b <= 9; ++b) {
+            const QString inicio = textos.value(++registro).left(200);
+            EXPECT_TRUE(inicio.contains(QString::number(a)) && inicio.contains(QString::number(b)))
+                << "COMPATIB(" << registro << ") " << a << "-" << b;
+        }
     }
 }
 

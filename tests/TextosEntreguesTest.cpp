@@ -32,7 +32,7 @@ constexpr Esperado kArquivos[] = {
     {"INTDIAUN", 9, 720, 980},   {"INTANOPS", 9, 870, 1180}, {"INTMESPS", 9, 870, 1120},
     {"INTDIAPS", 9, 770, 1010},  {"INTEXEXP", 9, 950, 1290}, {"IMPXALMA", 9, 900, 1250},
     {"EUXSILEN", 9, 870, 1120},  {"INTVOG", 9, 800, 1200},   {"INTNOME", 9, 810, 1060},
-    {"INTREALI", 9, 780, 1070},  {"CDATA", 13, 400, 880}};
+    {"INTREALI", 9, 780, 1070},  {"CDATA", 13, 400, 880},    {"COMPATIB", 45, 1000, 1500}};
 
 QMap<int, QString> fonte(const char* radical) {
     QString erro;
@@ -138,6 +138,20 @@ TEST(TextosEntregues, SaudeFalaDoNumeroQueOTituloMostra) {
         EXPECT_TRUE(permitidos.contains(citados)) << r;
     }
     EXPECT_NE(textos.value(1).left(200), textos.value(10).left(200));
+}
+
+// The compatibility file holds one record per unordered pair a <= b of 1..9, in the order
+// 1-1, 1-2, ..., 1-9, 2-2, ..., 9-9; a record out of place would be read for the wrong pair.
+TEST(TextosEntregues, CadaCompatibilidadeNomeiaOSeuPar) {
+    const auto textos = fonte("COMPATIB");
+    int registro = 0;
+    for (int a = 1; a <= 9; ++a) {
+        for (int b = a; b <= 9; ++b) {
+            const QString inicio = textos.value(++registro).left(200);
+            EXPECT_TRUE(inicio.contains(QString::number(a)) && inicio.contains(QString::number(b)))
+                << "COMPATIB(" << registro << ") " << a << "-" << b;
+        }
+    }
 }
 
 TEST(TextosEntregues, ArquivosGeradosLemOsMesmosTextos) {

@@ -2,14 +2,18 @@
 
 #include "app/GeometriaPrincipal.h"
 #include "app/Som.h"
+#include "app/auxiliares/frmEntrada.h"
+#include "app/auxiliares/frmSobre.h"
 #include "composer/ComporAnalise.h"
 #include "composer/TextoExportacao.h"
 #include "engine/ui/frmEntraNome.h"
+#include "printing/ui/frmImprimir.h"
 #include "report/ui/frmExibeRelatorio.h"
 #include "settings/ui/frmConfiguraFonte.h"
 #include "settings/ui/frmConfiguraPrograma.h"
 #include "settings/ui/frmConfiguraRodape.h"
 #include "texts/ArquivoInterpretacao.h"
+#include "texts/ui/frmSelecionaAlteracao.h"
 #include "widgets/ImagensPrograma.h"
 #include "widgets/QuadroImagem.h"
 
@@ -270,8 +274,9 @@ void frmPrincipal::Form_Load() {
     tocaSom(kSomBoasVindas, false);
     show();
     posicionaNavegacao();
-    if (servicos_.mostraEntrada) {
-        servicos_.mostraEntrada(*this);
+    {
+        frmEntrada entrada(pastaPrograma_, servicos_.aguarda, this);
+        exibe(entrada);
     }
     if (servicos_.preparaImpressora) {
         impressora_ = servicos_.preparaImpressora();
@@ -410,6 +415,15 @@ LigacoesRelatorio frmPrincipal::ligacoesRelatorio() {
     return l;
 }
 
+// Every window the main window opens is shown here, modally, through the program's seam.
+void frmPrincipal::exibe(QDialog& janela) {
+    if (servicos_.exibe) {
+        servicos_.exibe(janela);
+    } else {
+        janela.exec();
+    }
+}
+
 void frmPrincipal::compoeAnalise() {
     const QDate hoje = servicos_.hoje ? servicos_.hoje() : QDate::currentDate();
     padrao_.Analise = ComporAnalise::compoe(padrao_.NomeAnalise, padrao_.DataNascimento, hoje,
@@ -431,21 +445,13 @@ void frmPrincipal::EnviarAnaliseParaAreaTransf() {
 }
 
 void frmPrincipal::ImprimirAnaliseNoMonitor() {
-    padrao_.Margens = Margens::tela();
     const QSize tela = servicos_.tamanhoTela ? servicos_.tamanhoTela() : QSize(1024, 768);
     auto* relatorio = new frmExibeRelatorio(tela, ligacoesRelatorio());
-    const PedidoPaginas pedido{padrao_.Analise,
-                               padrao_.Configuracao,
-                               padrao_.CalculosSelecionados,
-                               padrao_.FontesAnalise,
-                               padrao_.LinhasRodape,
-                               padrao_.Margens,
-                               padrao_.NomeAnalise,
-                               padrao_.DataNascimento,
-                               relatorio->GetLarguraEmMm(),
-                               pastaPrograma_,
-                               relatorio->palette().color(QPalette::Text)};
-    PaginasProntas paginas = servicos_.paginas ? servicos_.paginas(pedido) : PaginasProntas{};
+    PaginasProntas paginas =
+        servicos_.paginas
+            ? servicos_.paginas(padrao_.diagramacao(pastaPrograma_), relatorio->GetLarguraEmMm(),
+                                relatorio->palette().color(QPalette::Text))
+            : PaginasProntas{};
     const int total = int(paginas.paginas.size());
     relatorio->definePaginas(std::move(paginas));
 
@@ -471,7 +477,7 @@ void frmPrincipal::cmdCriaAnalise_Click() {
     {
         frmEntraNome entrada(padrao_.NomeAnalise, padrao_.DataNascimento, pastaPrograma_,
                              *servicos_.mensagens, this);
-        entrada.exec();
+        exibe(entrada);
         padrao_.NomeAnalise = entrada.NomeAnalise();
         padrao_.DataNascimento = entrada.DataNascimento();
         if (entrada.cancelado()) {
@@ -495,9 +501,10 @@ void frmPrincipal::cmdImprimir_Click() {
     }
     relatorio->AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
     const Ocupado ocupado = Ocupado::sobre(this);
-    if (servicos_.imprime) {
-        servicos_.imprime(*this);
-    }
+    compoeAnalise();
+    frmImprimir dialogo(this, pastaPrograma_, *servicos_.mensagens, impressora_.get(),
+                        padrao_.Configuracao, padrao_.diagramacao(pastaPrograma_));
+    exibe(dialogo);
 }
 
 void frmPrincipal::cmdConfigurarFontes_Click() {
@@ -506,7 +513,7 @@ void frmPrincipal::cmdConfigurarFontes_Click() {
     const QStringList faces = servicos_.facesFonte ? servicos_.facesFonte() : QStringList();
     frmConfiguraFonte dialogo(padrao_.FontesAnalise, pastaPrograma_, *servicos_.mensagens, faces,
                               this);
-    dialogo.exec();
+    exibe(dialogo);
 }
 
 void frmPrincipal::cmdConfiguraPrograma_Click() {
@@ -514,7 +521,7 @@ void frmPrincipal::cmdConfiguraPrograma_Click() {
     const Ocupado ocupado = Ocupado::sobre(this);
     frmConfiguraPrograma dialogo(padrao_.Configuracao, padrao_.CalculosSelecionados,
                                  *servicos_.mensagens, this);
-    dialogo.exec();
+    exibe(dialogo);
 }
 
 void frmPrincipal::cmdAjuda_Click() {
@@ -552,7 +559,7 @@ void frmPrincipal::mnuConfigurarRodape_Click() {
     {
         frmConfiguraRodape dialogo(padrao_.LinhasRodape, pastaPrograma_, *servicos_.mensagens,
                                    this);
-        dialogo.exec();
+        exibe(dialogo);
     }
     CarregaLinhasRodape();
 }
@@ -601,16 +608,15 @@ void frmPrincipal::mnuJanelaEmCascata_Click() {
 
 void frmPrincipal::mnuAlterarConteudoDasAnalises_Click() {
     prologo();
-    if (servicos_.alteraConteudo) {
-        servicos_.alteraConteudo(*this);
-    }
+    frmSelecionaAlteracao selecao(pastaPrograma_, *servicos_.mensagens, this);
+    exibe(selecao);
 }
 
 void frmPrincipal::mnuSobreEstePrograma_Click() {
     prologo();
-    if (servicos_.mostraSobre) {
-        servicos_.mostraSobre(*this);
-    }
+    frmSobre sobre(
+        pastaPrograma_, [this](const QString& arquivo) { tocaSom(arquivo, false); }, this);
+    exibe(sobre);
 }
 
 void frmPrincipal::navega(int passo) {

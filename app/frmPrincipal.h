@@ -94,6 +94,7 @@ private:
     QList<QMdiSubWindow*> janelasParaOrganizar() const;
     static void organiza(const QList<QMdiSubWindow*>& janelas, const QList<QRect>& lugares);
     void compoeAnalise();
+    void exibe(QDialog& janela);
     LigacoesRelatorio ligacoesRelatorio();
     void escreveStatus(const QString& texto);
     static frmExibeRelatorio* relatorioDe(QMdiSubWindow* janela);

@@ -108,7 +108,7 @@ private slots:
     // Start-up, the commands before any analysis, creating one and turning its pages.
     void iniciarCriarENavegar() {
         Programa p;
-        QCOMPARE(p.pasta.conteudo(FontesAnalise::kArquivo).size(), FontesAnalise::kTamanhoRegistro);
+        QCOMPARE(p.pasta.conteudo(FontesAnalise::kArquivo).size(), 168);
         QCOMPARE(p.telasDeEntrada + p.impressoras, 2);
         // Without an analysis each command says so and does nothing else.
         p.j.picAvanca_Click();

@@ -1,6 +1,7 @@
 #include "app/Servicos.h"
 
 #include "report/painter/LayoutTela.h"
+#include "settings/FamiliasFonte.h"
 #include "settings/FontesAnalise.h"
 
 #include <QApplication>
@@ -8,6 +9,8 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPrinter>
@@ -39,7 +42,7 @@ QString faceDesenhada(const QString& face) {
 // face chosen for that name (Arial, Courier New and Times New Roman through the Liberation
 // faces, for example) rather than with its fallback for unknown names, as printing does.
 QStringList facesInstaladas() {
-    QStringList faces = QFontDatabase::families();
+    QStringList faces = FamiliasFonte::limpa(QFontDatabase::families());
     const QString reserva = faceDesenhada(QStringLiteral("Vidalume Face Inexistente"));
     const FontesAnalise padrao;
     for (const DadosFonte* fonte :
@@ -51,6 +54,18 @@ QStringList facesInstaladas() {
     }
     faces.sort(Qt::CaseInsensitive);
     return faces;
+}
+
+QString escolheArquivoNoDisco(QWidget* pai, const QString& titulo, const QString& sugestao,
+                              const QString& filtro) {
+    QFileDialog dialogo(pai, titulo, sugestao, filtro);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setDefaultSuffix(QFileInfo(sugestao).suffix());
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialogo.selectedFiles().constFirst();
 }
 
 std::unique_ptr<QPrinter> impressoraPadrao() {
@@ -74,7 +89,8 @@ Servicos Servicos::doSistema(Mensagens& mensagens, Som& som) {
     s.bipe = [] { QApplication::beep(); };
     s.tamanhoTela = tamanhoDaTela;
     s.facesFonte = facesInstaladas;
-    s.abreEndereco = [](const QUrl& endereco) { QDesktopServices::openUrl(endereco); };
+    s.abreEndereco = [](const QUrl& endereco) { return QDesktopServices::openUrl(endereco); };
+    s.escolheArquivo = escolheArquivoNoDisco;
     s.encerra = [] { QCoreApplication::exit(0); };
     s.preparaImpressora = impressoraPadrao;
     s.exibe = [](QDialog& janela) { janela.exec(); };

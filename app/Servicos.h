@@ -33,7 +33,13 @@ struct Servicos {
     std::function<void()> bipe;
     std::function<QSize()> tamanhoTela; // in pixels
     std::function<QStringList()> facesFonte;
-    std::function<void(const QUrl&)> abreEndereco;
+    // Opens a page in the browser; false when nothing could open it.
+    std::function<bool(const QUrl&)> abreEndereco;
+    // Asks where to save a file: the dialog's title, the proposed file (a full path) and the
+    // filter; an empty text when the user gives up.
+    std::function<QString(QWidget* pai, const QString& titulo, const QString& sugestao,
+                          const QString& filtro)>
+        escolheArquivo;
     // Ends the program at once, without any further window handling.
     std::function<void()> encerra;
     // The program's printer: the default printer in portrait orientation, or none.

@@ -2,11 +2,15 @@
 
 #include "app/GeometriaPrincipal.h"
 #include "app/Som.h"
+#include "app/auxiliares/DicasBotoes.h"
 #include "app/auxiliares/frmEntrada.h"
 #include "app/auxiliares/frmSobre.h"
 #include "composer/ComporAnalise.h"
 #include "composer/TextoExportacao.h"
 #include "engine/ui/frmEntraNome.h"
+#include "printing/NomeArquivoPdf.h"
+#include "printing/painter/ExportacaoOdt.h"
+#include "printing/painter/GravacaoPdf.h"
 #include "printing/ui/frmImprimir.h"
 #include "report/ui/frmExibeRelatorio.h"
 #include "settings/ui/frmConfiguraFonte.h"
@@ -29,6 +33,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace vidalume {
@@ -52,10 +57,16 @@ const QString frmPrincipal::kM4 = QStringLiteral(
     "Word), primeiro inicie o programa, crie um novo documento em branco e então pressione CTRL "
     "+ V ou se preferir utilize a opção Editar -> Colar no menu do programa.");
 const QString frmPrincipal::kM5 = QStringLiteral(
-    "ATENÇÃO: A ajuda deste programa está disponível somente através da internet. Se você não "
-    "possui acesso à internet neste computador e realmente necessita de ajuda, ligue para o "
-    "nosso atendimento de suporte no telefone (99) 9999-9999. Você gostaria de obter a ajuda "
-    "deste programa através da internet agora?");
+    "A ajuda deste programa será aberta no seu navegador. Ela explica cada cálculo, cada "
+    "botão e onde ficam os seus textos e configurações. Deseja abrir a ajuda agora?");
+const QString frmPrincipal::kSemNavegador = QStringLiteral(
+    "Não foi possível abrir a ajuda: nenhum navegador está disponível neste computador. A "
+    "página de ajuda é o arquivo \"%1\"; abra-o com um navegador quando houver um.");
+const QString frmPrincipal::kSemAnalise = QStringLiteral(
+    "Para %1 é preciso que exista uma análise sendo exibida em seu monitor. Clique no "
+    "primeiro botão, crie uma análise e então repita a operação.");
+const QString frmPrincipal::kTituloPdf = QStringLiteral("Salvar análise em PDF");
+const QString frmPrincipal::kTituloOdt = QStringLiteral("Exportar para editor de textos");
 const QString frmPrincipal::kM6 = QStringLiteral(
     "Para você poder navegar é fundamental que exista uma análise sendo exibida na tela de seu "
     "computador. Crie uma análise clicando no primeiro botão do menu e então este botão de "
@@ -70,20 +81,22 @@ const QString kSomAguarda = QStringLiteral("aguarda.wav");
 const QString kSomPagina = QStringLiteral("virafolh.wav");
 const QString kPaginaAjuda = QStringLiteral("ajuda.html");
 
-// The toolbar in its tab order: control name, help name and picture.
+// The toolbar in its tab order: control name, help name, picture and the name a screen
+// reader says.
 struct DefinicaoBotao {
     const char* nome;
     const char* ajuda;
     const char* imagem;
+    const char16_t* nomeAcessivel;
 };
 constexpr DefinicaoBotao kBotoes[GeometriaPrincipal::kBotoes] = {
-    {"cmdCriaAnalise", "Criar", "criar"},
-    {"cmdImprimir", "Imprimir", "imprimir"},
-    {"cmdConfigurarFontes", "Fontes", "fontes"},
-    {"cmdConfiguraPrograma", "ConfigPrograma", "calculos"},
-    {"cmdAjuda", "Ajuda", "ajuda"},
-    {"cmdExportar", "Exportar", "exportar"},
-    {"cmdSair", "Sair", "sair"},
+    {"cmdCriaAnalise", "Criar", "criar", u"Nova análise"},
+    {"cmdImprimir", "Imprimir", "imprimir", u"Imprimir"},
+    {"cmdConfigurarFontes", "Fontes", "fontes", u"Fontes"},
+    {"cmdConfiguraPrograma", "ConfigPrograma", "calculos", u"Cálculos e opções"},
+    {"cmdAjuda", "Ajuda", "ajuda", u"Ajuda"},
+    {"cmdExportar", "Exportar", "exportar", u"Exportar"},
+    {"cmdSair", "Sair", "sair", u"Sair"},
 };
 
 // The busy pointer over a widget, or over the whole screen, for as long as it lives.
@@ -173,6 +186,10 @@ QWidget* frmPrincipal::montaBarraFerramentas() {
         botao->setGeometry(GeometriaPrincipal::botao(i));
         botao->setMouseTracking(true);
         botao->installEventFilter(this);
+        // Screen readers get the name and the help sentence; no tooltip would cover the
+        // button help window.
+        botao->setAccessibleName(QString::fromUtf16(kBotoes[i].nomeAcessivel));
+        botao->setAccessibleDescription(DicasBotoes::texto(QString::fromLatin1(kBotoes[i].ajuda)));
         botoes_[i] = botao;
     }
     const auto liga = [this](int i, void (frmPrincipal::*comando)()) {
@@ -198,12 +215,18 @@ QWidget* frmPrincipal::montaBarraNavegacao() {
     picVolta_->mostra(ImagensPrograma::caminho(pastaPrograma_, QStringLiteral("volta")));
     picVolta_->setCursor(Qt::PointingHandCursor);
     connect(picVolta_, &QuadroImagem::clicado, this, &frmPrincipal::picVolta_Click);
+    picVolta_->setAccessibleName(QStringLiteral("Página anterior"));
+    picVolta_->setAccessibleDescription(
+        QStringLiteral("Mostra a página anterior da análise (Ctrl + seta para a esquerda)."));
 
     picAvanca_ = new QuadroImagem(QuadroImagem::Modo::Ajustar, picRodape_);
     picAvanca_->setObjectName(QStringLiteral("picAvanca"));
     picAvanca_->mostra(ImagensPrograma::caminho(pastaPrograma_, QStringLiteral("avanca")));
     picAvanca_->setCursor(Qt::PointingHandCursor);
     connect(picAvanca_, &QuadroImagem::clicado, this, &frmPrincipal::picAvanca_Click);
+    picAvanca_->setAccessibleName(QStringLiteral("Próxima página"));
+    picAvanca_->setAccessibleDescription(
+        QStringLiteral("Mostra a próxima página da análise (Ctrl + seta para a direita)."));
 
     lblInfoNavega_ = new QLabel(frmExibeRelatorio::kConvite, picRodape_);
     lblInfoNavega_->setObjectName(QStringLiteral("lblInfoNavega"));
@@ -215,36 +238,60 @@ QWidget* frmPrincipal::montaBarraNavegacao() {
     return picRodape_;
 }
 
+// Every toolbar command is also a menu item with its standard shortcut, beside the menu
+// items of their own.
 void frmPrincipal::montaMenus() {
     const auto item = [this](QMenu* menu, const char* nome, const QString& legenda,
-                             void (frmPrincipal::*comando)()) {
+                             void (frmPrincipal::*comando)(),
+                             const QKeySequence& atalho = QKeySequence()) {
         QAction* acao = menu->addAction(legenda);
         acao->setObjectName(QString::fromLatin1(nome));
+        acao->setShortcut(atalho);
+        acao->setShortcutContext(Qt::ApplicationShortcut);
         connect(acao, &QAction::triggered, this, comando);
         return acao;
     };
-    QMenu* mnuArquivo = menuBar()->addMenu(QStringLiteral("Arquivo"));
+    QMenu* mnuArquivo = menuBar()->addMenu(QStringLiteral("&Arquivo"));
     mnuArquivo->setObjectName(QStringLiteral("mnuArquivo"));
+    item(mnuArquivo, "mnuNovaAnalise", QStringLiteral("&Nova análise..."),
+         &frmPrincipal::cmdCriaAnalise_Click, QKeySequence(QKeySequence::New));
+    item(mnuArquivo, "mnuImprimir", QStringLiteral("&Imprimir..."),
+         &frmPrincipal::cmdImprimir_Click, QKeySequence(QKeySequence::Print));
+    item(mnuArquivo, "mnuSalvarPdf", QStringLiteral("Salvar como &PDF..."),
+         &frmPrincipal::mnuSalvarPdf_Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    item(mnuArquivo, "mnuExportar", QStringLiteral("&Exportar para a área de transferência"),
+         &frmPrincipal::cmdExportar_Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    item(mnuArquivo, "mnuExportarOdt", QStringLiteral("Exportar para editor de &textos..."),
+         &frmPrincipal::mnuExportarOdt_Click);
+    mnuArquivo->addSeparator();
     item(mnuArquivo, "mnuConfigurarRodape", QStringLiteral("&Configurar Cabeçalho e Rodapé"),
          &frmPrincipal::mnuConfigurarRodape_Click);
     mnuArquivo->addSeparator()->setObjectName(QStringLiteral("mnuNulo"));
+    item(mnuArquivo, "mnuSair", QStringLiteral("&Sair"), &frmPrincipal::cmdSair_Click,
+         QKeySequence(Qt::CTRL | Qt::Key_Q));
     item(mnuArquivo, "mnuEncerrar", QStringLiteral("Encerrar Programa"),
          &frmPrincipal::mnuEncerrar_Click);
 
-    QMenu* mnuJanela = menuBar()->addMenu(QStringLiteral("Janela"));
+    QMenu* mnuJanela = menuBar()->addMenu(QStringLiteral("&Janela"));
     mnuJanela->setObjectName(QStringLiteral("mnuJanela"));
     item(mnuJanela, "mnuJanelaLadoLado", QStringLiteral("Organizar Lado a Lado"),
          &frmPrincipal::mnuJanelaLadoLado_Click);
     item(mnuJanela, "mnuJanelaEmCascata", QStringLiteral("Organizar em Cascata"),
          &frmPrincipal::mnuJanelaEmCascata_Click);
 
-    QMenu* mnuAlterar = menuBar()->addMenu(QStringLiteral("Alterar"));
+    QMenu* mnuAlterar = menuBar()->addMenu(QStringLiteral("A&lterar"));
     mnuAlterar->setObjectName(QStringLiteral("mnuAlterarNada"));
+    item(mnuAlterar, "mnuFontes", QStringLiteral("&Fontes..."),
+         &frmPrincipal::cmdConfigurarFontes_Click);
+    item(mnuAlterar, "mnuConfiguraPrograma", QStringLiteral("Cálculos e &opções..."),
+         &frmPrincipal::cmdConfiguraPrograma_Click);
     item(mnuAlterar, "mnuAlterarConteudoDasAnalises", QStringLiteral("&Conteúdo das Análises"),
          &frmPrincipal::mnuAlterarConteudoDasAnalises_Click);
 
-    QMenu* mnuSobre = menuBar()->addMenu(QStringLiteral("Sobre"));
+    QMenu* mnuSobre = menuBar()->addMenu(QStringLiteral("&Sobre"));
     mnuSobre->setObjectName(QStringLiteral("mnuSobre"));
+    item(mnuSobre, "mnuAjuda", QStringLiteral("&Ajuda"), &frmPrincipal::cmdAjuda_Click,
+         QKeySequence(Qt::Key_F1));
     item(mnuSobre, "mnuSobreEstePrograma", QStringLiteral("Sobre este Programa"),
          &frmPrincipal::mnuSobreEstePrograma_Click);
 }
@@ -526,8 +573,13 @@ void frmPrincipal::cmdConfiguraPrograma_Click() {
 
 void frmPrincipal::cmdAjuda_Click() {
     prologo();
-    if (pergunta(QStringLiteral("Aviso:"), kM5) && servicos_.abreEndereco) {
-        servicos_.abreEndereco(QUrl::fromLocalFile(QDir(pastaPrograma_).filePath(kPaginaAjuda)));
+    if (!pergunta(QStringLiteral("Aviso:"), kM5) || !servicos_.abreEndereco) {
+        return;
+    }
+    const QString pagina = QDir(pastaPrograma_).filePath(kPaginaAjuda);
+    if (!servicos_.abreEndereco(QUrl::fromLocalFile(pagina))) {
+        informa(QStringLiteral("Atenção:"), kSemNavegador.arg(QDir::toNativeSeparators(pagina)),
+                Mensagens::Icone::Exclamacao);
     }
 }
 
@@ -545,6 +597,70 @@ void frmPrincipal::cmdExportar_Click() {
         EnviarAnaliseParaAreaTransf();
     }
     informa(QStringLiteral("Importante:"), kM4, Mensagens::Icone::Informacao);
+}
+
+// The analysis of the active report window, composed now, with the margins and print
+// options the print dialog last kept; none, after a message, when no analysis is shown.
+std::optional<Diagramacao> frmPrincipal::analiseParaArquivo(const QString& acao) {
+    frmExibeRelatorio* relatorio = relatorioAtivo();
+    if (relatorio == nullptr) {
+        informa(QStringLiteral("Informação:"), kSemAnalise.arg(acao), Mensagens::Icone::Informacao);
+        return std::nullopt;
+    }
+    relatorio->AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
+    compoeAnalise();
+    Diagramacao d = padrao_.diagramacao(pastaPrograma_);
+    d.margens = Margens::le(pastaPrograma_);
+    return d;
+}
+
+// Where to save a file made from the analysis: the documents folder, the name as a batch
+// names it, with `sufixo`; an empty text when the user gives up.
+QString frmPrincipal::escolheArquivo(const QString& titulo, const QString& sufixo,
+                                     const QString& filtro) {
+    const QString pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString nome = NomeArquivoPdf::sugere(padrao_.NomeAnalise, padrao_.DataNascimento);
+    nome.chop(3); // "pdf"
+    const QString sugestao =
+        QDir(pasta.isEmpty() ? QDir::homePath() : pasta).filePath(nome + sufixo);
+    return servicos_.escolheArquivo ? servicos_.escolheArquivo(this, titulo, sugestao, filtro)
+                                    : QString();
+}
+
+void frmPrincipal::mnuSalvarPdf_Click() {
+    prologo();
+    const auto analise = analiseParaArquivo(QStringLiteral("salvar em PDF"));
+    if (!analise) {
+        return;
+    }
+    const QString arquivo =
+        escolheArquivo(kTituloPdf, QStringLiteral("pdf"), QStringLiteral("Documentos PDF (*.pdf)"));
+    if (arquivo.isEmpty()) {
+        return;
+    }
+    QString erro;
+    const Ocupado ocupado = Ocupado::sobre(this);
+    if (!GravacaoPdf::grava(arquivo, *analise, &erro)) {
+        informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+    }
+}
+
+void frmPrincipal::mnuExportarOdt_Click() {
+    prologo();
+    const auto analise = analiseParaArquivo(QStringLiteral("exportar para um editor de textos"));
+    if (!analise) {
+        return;
+    }
+    const QString arquivo = escolheArquivo(kTituloOdt, QStringLiteral("odt"),
+                                           QStringLiteral("Documentos de texto (*.odt)"));
+    if (arquivo.isEmpty()) {
+        return;
+    }
+    QString erro;
+    const Ocupado ocupado = Ocupado::sobre(this);
+    if (!ExportacaoOdt::grava(arquivo, *analise, &erro)) {
+        informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+    }
 }
 
 void frmPrincipal::cmdSair_Click() {

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QMdiArea;
@@ -29,6 +30,7 @@ public:
     static const QString kTitulo;
     static const QString kNenhum; // BotaoComAjuda once the help is taken away
     static const QString kM1, kM2, kM3, kM4, kM5, kM6;
+    static const QString kSemNavegador, kSemAnalise, kTituloPdf, kTituloOdt;
     static const QString kPerguntaSair;
 
     frmPrincipal(const QString& pastaPrograma, Servicos servicos, QWidget* parent = nullptr);
@@ -65,6 +67,8 @@ public:
     void mnuJanelaEmCascata_Click();
     void mnuAlterarConteudoDasAnalises_Click();
     void mnuSobreEstePrograma_Click();
+    void mnuSalvarPdf_Click();
+    void mnuExportarOdt_Click();
     void picAvanca_Click();
     void picVolta_Click();
 
@@ -95,6 +99,8 @@ private:
     static void organiza(const QList<QMdiSubWindow*>& janelas, const QList<QRect>& lugares);
     void compoeAnalise();
     void exibe(QDialog& janela);
+    std::optional<Diagramacao> analiseParaArquivo(const QString& acao);
+    QString escolheArquivo(const QString& titulo, const QString& sufixo, const QString& filtro);
     LigacoesRelatorio ligacoesRelatorio();
     void escreveStatus(const QString& texto);
     static frmExibeRelatorio* relatorioDe(QMdiSubWindow* janela);

@@ -9,6 +9,7 @@
 #ifdef VIDALUME_CLI_PDF
 #include "cli/pdf/ComandoLote.h"
 #include "cli/pdf/ComandoPdf.h"
+#include "printing/painter/ExportacaoOdt.h"
 
 #include <QGuiApplication>
 #endif
@@ -53,7 +54,7 @@ struct Opcoes {
         QStringLiteral("PASTA")};
     QCommandLineOption saida{
         QStringLiteral("saida"),
-        QStringLiteral("pdf: o arquivo PDF a gravar; lote: a pasta onde gravar os PDFs."),
+        QStringLiteral("pdf, odt: o arquivo a gravar; lote: a pasta onde gravar os PDFs."),
         QStringLiteral("CAMINHO")};
     QCommandLineOption capa{QStringLiteral("capa"),
                             QStringLiteral("pdf, lote: imprime a folha de rosto.")};
@@ -67,12 +68,13 @@ struct Opcoes {
             "  numeros   todos os números da análise, em JSON\n"
             "  texto     o texto da análise, como é copiado para a área de transferência\n"
             "  pdf       a análise impressa num arquivo PDF (A4, retrato)\n"
+            "  odt       a análise num documento de texto (.odt) para editores de texto\n"
             "  lote      um PDF por linha \"nome;nascimento\" de um arquivo CSV:\n"
             "            vidalume-cli lote ARQUIVO.csv --saida PASTA"));
         parser.addHelpOption();
         parser.addVersionOption();
         parser.addPositionalArgument(QStringLiteral("comando"),
-                                     QStringLiteral("numeros, texto, pdf ou lote"));
+                                     QStringLiteral("numeros, texto, pdf, odt ou lote"));
         parser.addOptions({nome, nascimento, hoje, pasta, saida, capa, colorido});
     }
 };
@@ -91,7 +93,8 @@ QString comandoPedido(int argc, char* argv[]) {
 }
 
 bool desenha(const QString& comando) {
-    return comando == QLatin1String("pdf") || comando == QLatin1String("lote");
+    return comando == QLatin1String("pdf") || comando == QLatin1String("lote") ||
+           comando == QLatin1String("odt");
 }
 
 std::unique_ptr<QCoreApplication> criaAplicacao(const QString& comando, int& argc, char* argv[]) {
@@ -123,6 +126,18 @@ int pdf(const QCommandLineParser& parser, const Opcoes& o, const EntradaCli& ent
     }
     QString falha;
     return ComandoPdf::gera(entrada, arquivo, opcoes, &falha) ? 0 : erro(falha, 1);
+}
+
+int odt(const QCommandLineParser& parser, const Opcoes& o, const EntradaCli& entrada,
+        const ComandoPdf::Opcoes& opcoes) {
+    const QString arquivo = parser.value(o.saida);
+    if (arquivo.isEmpty()) {
+        return erro(QStringLiteral("Informe o arquivo .odt a gravar (--saida)."));
+    }
+    QString falha;
+    return ExportacaoOdt::grava(arquivo, ComandoPdf::diagramacao(entrada, opcoes), &falha)
+               ? 0
+               : erro(falha, 1);
 }
 
 int lote(const QCommandLineParser& parser, const Opcoes& o, const ComandoPdf::Opcoes& opcoes) {
@@ -157,8 +172,8 @@ int main(int argc, char* argv[]) {
     const QString comando = parser.positionalArguments().value(0);
     if (comando != QLatin1String("numeros") && comando != QLatin1String("texto") &&
         !desenha(comando)) {
-        return erro(QStringLiteral("Comando desconhecido. Use numeros, texto, pdf ou lote (veja "
-                                   "--help)."));
+        return erro(QStringLiteral("Comando desconhecido. Use numeros, texto, pdf, odt ou lote "
+                                   "(veja --help)."));
     }
     const QString pasta =
         parser.isSet(o.pasta) ? parser.value(o.pasta) : QCoreApplication::applicationDirPath();
@@ -185,6 +200,9 @@ int main(int argc, char* argv[]) {
 #ifdef VIDALUME_CLI_PDF
     if (comando == QLatin1String("pdf")) {
         return pdf(parser, o, entrada, opcoesPdf);
+    }
+    if (comando == QLatin1String("odt")) {
+        return odt(parser, o, entrada, opcoesPdf);
     }
 #endif
     escreve(stdout, ComandoTexto::texto(entrada, pasta).toUtf8());

@@ -16,7 +16,8 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
 export ASAN_OPTIONS=abort_on_error=1:detect_stack_use_after_return=1:strict_string_checks=1
 export LSAN_OPTIONS=suppressions=$PWD/ferramentas/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIDALUME_SANITIZERS=ON \
-    -DVIDALUME_WERROR=ON
+# GCC's flow warnings see false array bounds through the sanitizers' instrumentation, so this
+# pass does not turn warnings into errors; the first one does.
+cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIDALUME_SANITIZERS=ON
 cmake --build build-san
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-san --output-on-failure -j2

@@ -1,6 +1,7 @@
 // The settings files: defaults, byte layout, round trips and hostile content.
 #include "engine/LeituraNumero.h"
 #include "settings/Configuracao.h"
+#include "settings/FamiliasFonte.h"
 #include "settings/FontesAnalise.h"
 #include "settings/LinhasRodape.h"
 #include "settings/Margens.h"
@@ -176,4 +177,15 @@ TEST(FormatosEmDisco, CamposNasPosicoesLiterais) {
     ASSERT_TRUE(ArquivoInterpretacao(dir.path()).GravaTextoInterpretacao(2, "CVIDA.DAT", "Dois"));
     EXPECT_EQ(conteudo(dir.filePath("CVIDA.DAT")).size(), 10240);
     EXPECT_EQ(bytes("CVIDA.DAT", 5118, 7), QByteArray("  Dois "));
+}
+
+// The fonts dialog lists and stores family names as a user knows them.
+TEST(FamiliasFonte, SemEtiquetaDeFundidoraCadaUmaUmaVez) {
+    EXPECT_EQ(FamiliasFonte::limpa({QStringLiteral("P052 [urw]"), QStringLiteral("DejaVu Serif"),
+                                    QStringLiteral("P052 [UKWN]"), QStringLiteral("arial"),
+                                    QStringLiteral("Times New Roman"),
+                                    QStringLiteral("Noto Sans [GOOG]"), QStringLiteral(" [x]")}),
+              QStringList({QStringLiteral("arial"), QStringLiteral("DejaVu Serif"),
+                           QStringLiteral("Noto Sans"), QStringLiteral("P052"),
+                           QStringLiteral("Times New Roman")}));
 }

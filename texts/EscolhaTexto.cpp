@@ -22,6 +22,14 @@ bool desafioDaVida(int item) {
     return radicalE(item, "DESVIDA");
 }
 
+// The health file holds the counter i (digit + 1), and an analysis shows it under the number
+// i, reduced: records 1 to 9 are the numbers 1 to 9 and record 10 (the digit 9, 10 reduced)
+// is shown as a second number 1. The option 0 stands for that record.
+bool saude(int item) {
+    return radicalE(item, "INDSAUDE");
+}
+constexpr int kRegistroSaudeDoNove = 10;
+
 // The first-vowel file holds one record per vowel code, A 1 to Y 6.
 bool primeiraVogal(int item) {
     return radicalE(item, "INTVOG");
@@ -52,6 +60,9 @@ int EscolhaTexto::registro(int item, int numero) {
     if (desafioDaVida(item) && numero == kMaiorNumero) {
         return 1;
     }
+    if (saude(item)) {
+        return numero == 0 ? kRegistroSaudeDoNove : numero;
+    }
     return numero + TabelaSecoes::secao(item).deslocamentoRegistro;
 }
 
@@ -65,8 +76,23 @@ std::optional<TextoEscolhido> EscolhaTexto::interpretacao(int item, int numero) 
         registro(item, numero),
         QStringLiteral("Texto referente ao cálculo ") + titulo +
             QStringLiteral("\r\nVocê está alterando a interpretação do número ") +
-            QString::number(numero),
+            (saude(item) && numero == 0
+                 ? QStringLiteral("1 (quando o 9 é o algarismo que mais se repete)")
+                 : QString::number(numero)),
     };
+}
+
+QString EscolhaTexto::legenda(int item, int numero) {
+    static const char16_t* const kVogais[] = {u"a", u"e", u"i", u"o", u"u", u"y"};
+    if (itemValido(item) && saude(item) && numero == 0) {
+        return QStringLiteral("Número 1 (vindo do 9)");
+    }
+    if (numero >= 1 && numero <= kMaiorCodigoVogal) {
+        return QStringLiteral("Número %1 (ou \"%2\")")
+            .arg(numero)
+            .arg(QString::fromUtf16(kVogais[numero - 1]));
+    }
+    return QStringLiteral("Número %1").arg(numero);
 }
 
 std::optional<TextoEscolhido> EscolhaTexto::cabecalho(int item) {

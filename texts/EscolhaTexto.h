@@ -28,6 +28,10 @@ public:
     static bool numeroDisponivel(int item, int numero);
     // The interpretation of `numero` for `item`; none when the option is not available.
     static std::optional<TextoEscolhido> interpretacao(int item, int numero);
+    // The caption of the option of `numero` while `item` is selected: "Número 1 (ou "a")" for
+    // the numbers that are also vowel codes, "Número 1 (vindo do 9)" for the health record of
+    // the digit 9, which an analysis shows as a second number 1.
+    static QString legenda(int item, int numero);
     // The explanation record of the item's group; none for the sections whose explanation is
     // a fixed sentence (the birth-day challenge and gift, the health indication).
     static std::optional<TextoEscolhido> cabecalho(int item);

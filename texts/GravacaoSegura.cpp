@@ -17,12 +17,23 @@ namespace vidalume {
 namespace {
 
 // Writes straight to a file descriptor, each call to the end or to the first failure, whose
-// error number it keeps. Nothing is buffered, so no failure can surface later unseen.
+// error number it keeps. Nothing is buffered, so no failure can surface later unseen. The
+// file can be sought, as writers of zipped formats need.
 class SaidaDescritor : public QIODevice {
 public:
     explicit SaidaDescritor(int descritor) : descritor_(descritor) {}
-    bool isSequential() const override { return true; }
+    bool isSequential() const override { return false; }
     int codigoErro() const { return codigoErro_; }
+    bool seek(qint64 posicao) override {
+        if (::lseek(descritor_, off_t(posicao), SEEK_SET) < 0) {
+            return false;
+        }
+        return QIODevice::seek(posicao);
+    }
+    qint64 size() const override {
+        struct stat st {};
+        return ::fstat(descritor_, &st) == 0 ? qint64(st.st_size) : 0;
+    }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }

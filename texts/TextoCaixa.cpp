@@ -1,6 +1,10 @@
 #include "texts/TextoCaixa.h"
 
+#include "engine/Windows1252.h"
+
 namespace vidalume {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -65,6 +69,22 @@ qsizetype TextoCaixa::corteDoFim(QStringView inserido, qsizetype excesso) {
         fim -= unidades;
     }
     return inserido.size() - fim;
+}
+
+QStringList TextoCaixa::semCodificacao(QStringView caixa) {
+    QStringList r;
+    for (qsizetype i = 0; i < caixa.size(); ++i) {
+        const qsizetype tamanho = caixa[i].isHighSurrogate() && i + 1 < caixa.size() ? 2 : 1;
+        const QString c = caixa.mid(i, tamanho).toString();
+        i += tamanho - 1;
+        if (c == u"\u2029"_s || c == u"\u2028"_s) {
+            continue; // the box's own paragraph and line breaks
+        }
+        if (Windows1252::restringe(c) != c && !r.contains(c)) {
+            r << c;
+        }
+    }
+    return r;
 }
 
 } // namespace vidalume

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace vidalume {
@@ -20,6 +21,10 @@ public:
     // How many bytes the box's text takes in a record: a line break takes two, a character
     // outside the Basic Multilingual Plane (two UTF-16 units) one, like any other.
     static qsizetype tamanhoNoRegistro(QStringView caixa);
+    // The characters of the box's text that a record cannot hold and would store as "?",
+    // each once, in the order they first appear (a character outside the Basic Multilingual
+    // Plane counts as one).
+    static QStringList semCodificacao(QStringView caixa);
     // How many UTF-16 units to remove from the end of `inserido` so that it takes at least
     // `excesso` bytes less in the record (all of it when it cannot).
     static qsizetype corteDoFim(QStringView inserido, qsizetype excesso);

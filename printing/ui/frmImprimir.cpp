@@ -9,7 +9,9 @@
 #include "report/painter/FigurasSvg.h"
 #include "widgets/Mensagens.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFrame>
@@ -17,7 +19,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <cmath>
@@ -51,6 +55,14 @@ void cabeNaLargura(QLabel* rotulo) {
     rotulo->setFont(fonte);
 }
 
+// Another installed printer than the program's, in portrait orientation.
+std::unique_ptr<QPrinter> impressoraDeNome(const QString& nome) {
+    auto impressora = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    impressora->setPrinterName(nome);
+    impressora->setPageOrientation(QPageLayout::Portrait);
+    return impressora;
+}
+
 QString escolhePdfNoDisco(QWidget* pai, const QString& sugestao) {
     QFileDialog dialogo(pai, TrabalhoImpressao::kTituloArquivoPdf, QDir::home().filePath(sugestao),
                         QStringLiteral("Documentos PDF (*.pdf)"));
@@ -65,11 +77,15 @@ QString escolhePdfNoDisco(QWidget* pai, const QString& sugestao) {
 
 } // namespace
 
+const QString frmImprimir::kSalvarComoPdf = QStringLiteral("Salvar como PDF");
+const QString frmImprimir::kImpressoraPadrao = QStringLiteral("Impressora padrão");
+
 frmImprimir::frmImprimir(QWidget* parent, const QString& pastaDados, Mensagens& mensagens,
                          QPrinter* impressora, Configuracao& configuracao, Diagramacao diagramacao)
     : QDialog(parent), pastaDados_(pastaDados), mensagens_(mensagens), impressora_(impressora),
       configuracao_(configuracao), diagramacao_(std::move(diagramacao)),
-      escolheArquivoPdf_(escolhePdfNoDisco),
+      escolheArquivoPdf_(escolhePdfNoDisco), trabalho_(&TrabalhoImpressao::imprime),
+      criaImpressora_(impressoraDeNome),
       areaImpressora_(TrabalhoImpressao::areaImprimivel(impressora)) {
     setObjectName(QStringLiteral("frmImprimir"));
     setWindowTitle(QStringLiteral("Imprimir:"));
@@ -88,9 +104,9 @@ void frmImprimir::montaControles() {
                  QStringLiteral("picExemplo"), retangulo(2430, 450, 2040, 2580));
     picExemplo_->setFocusPolicy(Qt::TabFocus);
     montaOpcoesEBotoes();
-    QWidget* ordem[] = {txtSuperior_, txtEsquerda_,           txtInferior_,
-                        txtDireita_,  chkImprimirFolhaRosto_, chkPretoEmBranco_,
-                        cmdImprimir_, cmdCancelar_,           picExemplo_};
+    QWidget* ordem[] = {txtSuperior_,           txtEsquerda_,      txtInferior_, txtDireita_,
+                        chkImprimirFolhaRosto_, chkPretoEmBranco_, cmdImprimir_, cmdCancelar_,
+                        cmbImpressora_,         spnCopias_,        picExemplo_};
     for (size_t i = 1; i < std::size(ordem); ++i) {
         setTabOrder(ordem[i - 1], ordem[i]);
     }
@@ -148,6 +164,7 @@ void frmImprimir::montaOpcoesEBotoes() {
     cmdImprimir_->setDefault(true);
     cmdCancelar_ = controle(new QPushButton(QStringLiteral("Cancela&r"), this),
                             QStringLiteral("cmdCancelar"), retangulo(4680, 585, 1545, 420));
+    montaImpressoras();
     connect(cmdImprimir_, &QPushButton::clicked, this, &frmImprimir::cmdImprimir_Click);
     connect(cmdCancelar_, &QPushButton::clicked, this, &frmImprimir::cmdCancelar_Click);
 
@@ -157,6 +174,53 @@ void frmImprimir::montaOpcoesEBotoes() {
     auto* linha2 = controle(new QFrame(this), QStringLiteral("Line2"),
                             QRect(0, Unidades::pixels(3105) - 1, Unidades::pixels(4545), 2));
     linha2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+}
+
+// The printer and the number of copies, below the buttons.
+void frmImprimir::montaImpressoras() {
+    auto* lblImpressora =
+        controle(new QLabel(QStringLiteral("Im&pressora:"), this), QStringLiteral("lblImpressora"),
+                 retangulo(4680, 1170, 1545, 240));
+    cmbImpressora_ = controle(new QComboBox(this), QStringLiteral("cmbImpressora"),
+                              retangulo(4680, 1425, 1545, 330));
+    cmbImpressora_->view()->setMinimumWidth(Unidades::pixels(4000));
+    lblImpressora->setBuddy(cmbImpressora_);
+    auto* lblCopias = controle(new QLabel(QStringLiteral("Có&pias:"), this),
+                               QStringLiteral("lblCopias"), retangulo(4680, 1890, 1545, 240));
+    spnCopias_ =
+        controle(new QSpinBox(this), QStringLiteral("spnCopias"), retangulo(4680, 2145, 870, 330));
+    spnCopias_->setRange(1, kMaximoCopias);
+    lblCopias->setBuddy(spnCopias_);
+    connect(cmbImpressora_, &QComboBox::currentIndexChanged, this,
+            [this] { spnCopias_->setEnabled(!salvaEmPdf()); });
+    QStringList nomes;
+    QString padrao;
+    if (impressora_ != nullptr) {
+        nomes = QPrinterInfo::availablePrinterNames();
+        padrao = impressora_->printerName();
+    }
+    defineImpressoras(nomes, padrao);
+}
+
+// The program's printer first (by its name, or "Impressora padrão" when it has none), the
+// other printers, then "Salvar como PDF"; the program's printer selected, or the PDF where
+// there is no printer.
+void frmImprimir::defineImpressoras(const QStringList& nomes, const QString& padrao) {
+    cmbImpressora_->clear();
+    if (impressora_ != nullptr) {
+        cmbImpressora_->addItem(padrao.isEmpty() ? kImpressoraPadrao : padrao);
+    }
+    for (const QString& nome : nomes) {
+        if (nome != padrao || impressora_ == nullptr) {
+            cmbImpressora_->addItem(nome);
+        }
+    }
+    cmbImpressora_->addItem(kSalvarComoPdf);
+    cmbImpressora_->setCurrentIndex(impressora_ != nullptr ? 0 : cmbImpressora_->count() - 1);
+}
+
+bool frmImprimir::salvaEmPdf() const {
+    return cmbImpressora_->currentIndex() == cmbImpressora_->count() - 1;
 }
 
 // Options from the settings, margins from their file into the boxes, then one preview.
@@ -240,22 +304,42 @@ void frmImprimir::cmdCancelar_Click() {
     QDialog::reject();
 }
 
+// The margins and options are kept first, whatever happens next: a PDF file dialog given up
+// or a printer that fails does not lose them. The default printer with one copy prints
+// exactly as the program's printer always did.
 void frmImprimir::cmdImprimir_Click() {
-    if (impressora_ != nullptr) {
-        if (imprimeEm(*impressora_)) {
+    guardaMargensEOpcoes();
+    if (salvaEmPdf()) {
+        const QString arquivo = escolheArquivoPdf_(
+            this, NomeArquivoPdf::sugere(diagramacao_.NomeAnalise, diagramacao_.DataNascimento));
+        if (arquivo.isEmpty()) {
+            return;
+        }
+        QPrinter pdf(QPrinter::HighResolution);
+        TrabalhoImpressao::preparaPdf(pdf, arquivo);
+        if (imprimeEm(pdf)) {
             accept();
         }
         return;
     }
-    const QString arquivo = escolheArquivoPdf_(
-        this, NomeArquivoPdf::sugere(diagramacao_.NomeAnalise, diagramacao_.DataNascimento));
-    if (arquivo.isEmpty()) {
-        return;
+    std::unique_ptr<QPrinter> outra;
+    QPrinter* destino = impressora_;
+    if (destino == nullptr || cmbImpressora_->currentIndex() != 0) {
+        outra = criaImpressora_(cmbImpressora_->currentText());
+        destino = outra.get();
     }
-    QPrinter pdf(QPrinter::HighResolution);
-    TrabalhoImpressao::preparaPdf(pdf, arquivo);
-    if (imprimeEm(pdf)) {
+    destino->setCopyCount(spnCopias_->value());
+    if (imprimeEm(*destino)) {
         accept();
+    }
+}
+
+void frmImprimir::guardaMargensEOpcoes() {
+    RedefinirMargens();
+    guardaOpcoes();
+    QString erro;
+    if (!margens_.GravaMargens(pastaDados_, &erro)) {
+        mensagens_.informa(this, QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
     }
 }
 
@@ -273,16 +357,9 @@ Diagramacao frmImprimir::diagramacao() const {
 bool frmImprimir::imprimeEm(QPrinter& impressora) {
     setCursor(Qt::WaitCursor);
     picExemplo_->desenhaAgora(DesenhoExemplo::desenhaAviso);
-    RedefinirMargens();
-    QString erroMargens;
-    const bool margensGravadas = margens_.GravaMargens(pastaDados_, &erroMargens);
-    guardaOpcoes();
     QString erro;
-    const bool impresso = TrabalhoImpressao::imprime(impressora, diagramacao(), &erro);
+    const bool impresso = trabalho_(impressora, diagramacao(), &erro);
     unsetCursor();
-    if (!margensGravadas) {
-        mensagens_.informa(this, QStringLiteral("Erro:"), erroMargens, Mensagens::Icone::Critico);
-    }
     if (impresso) {
         return true;
     }

@@ -1,9 +1,10 @@
 // The print dialog "Imprimir:": the four print margins in millimetres with a small picture
-// of a printed page that follows every accepted change, and the options cover page and
-// black and white. "Imprimir" saves the margins and prints the analysis on the program's
-// printer, or, where no printer is installed, into a PDF file the user chooses; a failure
-// is reported and the dialog stays open. "Cancelar" (and Esc) keeps the two options but
-// not the margins; closing the window otherwise changes nothing.
+// of a printed page that follows every accepted change, the options cover page and black
+// and white, the printer (the installed printers, the program's default selected, and
+// "Salvar como PDF") and the number of copies. "Imprimir" saves the margins and options
+// first, then prints the analysis on the chosen printer, or into a PDF file the user
+// chooses; a failure is reported and the dialog stays open. "Cancelar" (and Esc) keeps the two
+// options but not the margins; closing the window otherwise changes nothing.
 //
 // The main window opens it modally for the analysis of the active report window:
 //
@@ -21,9 +22,12 @@
 #include <QRectF>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
+class QSpinBox;
 class QLineEdit;
 class QPrinter;
 class QPushButton;
@@ -38,6 +42,13 @@ class frmImprimir : public QDialog {
 public:
     // Asks where to save the PDF; an empty text when the user gives up.
     using EscolheArquivoPdf = std::function<QString(QWidget* pai, const QString& sugestao)>;
+    // Prints the analysis on a printer (or a PDF printer); false with the reason on failure.
+    using Trabalho =
+        std::function<bool(QPrinter& impressora, const Diagramacao& diagramacao, QString* erro)>;
+
+    static const QString kSalvarComoPdf;    // the last choice of the printer list
+    static const QString kImpressoraPadrao; // the program's printer when it has no name
+    static constexpr int kMaximoCopias = 99;
 
     // `impressora` is the program's printer, or null where none is installed. The check
     // boxes are preset from `configuracao`, which gets their state back on "Imprimir" and
@@ -51,6 +62,15 @@ public:
     void defineEscolhaArquivoPdf(EscolheArquivoPdf escolha) {
         escolheArquivoPdf_ = std::move(escolha);
     }
+    // Replaces the print job (tests record what reaches it).
+    void defineTrabalho(Trabalho trabalho) { trabalho_ = std::move(trabalho); }
+    // Makes the printer of a name chosen in the list other than the program's.
+    using CriaImpressora = std::function<std::unique_ptr<QPrinter>(const QString& nome)>;
+    void defineCriaImpressora(CriaImpressora cria) { criaImpressora_ = std::move(cria); }
+    // The printers offered: the program's printer (named `padrao`) first and selected, the
+    // other `nomes`, and "Salvar como PDF" last. The dialog lists the installed printers
+    // itself; without a program's printer only the PDF is offered.
+    void defineImpressoras(const QStringList& nomes, const QString& padrao);
 
     // Redraws the preview from the four boxes.
     void DesenhaExemplo();
@@ -81,6 +101,9 @@ private:
     void cmdImprimir_Click();
     void cmdCancelar_Click();
     void guardaOpcoes();
+    void guardaMargensEOpcoes();
+    void montaImpressoras();
+    bool salvaEmPdf() const;
     bool imprimeEm(QPrinter& impressora);
     Diagramacao diagramacao() const;
 
@@ -90,6 +113,8 @@ private:
     Configuracao& configuracao_;
     const Diagramacao diagramacao_;
     EscolheArquivoPdf escolheArquivoPdf_;
+    Trabalho trabalho_;
+    CriaImpressora criaImpressora_;
 
     QRectF areaImpressora_;
     Margens margens_;
@@ -107,6 +132,8 @@ private:
     QCheckBox* chkPretoEmBranco_ = nullptr;
     QPushButton* cmdImprimir_ = nullptr;
     QPushButton* cmdCancelar_ = nullptr;
+    QComboBox* cmbImpressora_ = nullptr;
+    QSpinBox* spnCopias_ = nullptr;
 };
 
 } // namespace vidalume

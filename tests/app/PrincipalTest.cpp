@@ -1,6 +1,7 @@
 // The main window: start-up, creating analyses, page navigation, the commands on the window in
 // front, the footer lines read back after their dialog and the three ways out of the program.
 #include "app/GeometriaPrincipal.h"
+#include "app/auxiliares/DicasBotoes.h"
 #include "app/frmPrincipal.h"
 #include "composer/ComporAnalise.h"
 #include "composer/TextoExportacao.h"
@@ -17,6 +18,9 @@
 using namespace vidalume;
 using namespace vidalume::teste;
 
+#include <QMenuBar>
+#include <QPushButton>
+
 namespace {
 
 const QDate kHoje(2024, 3, 15);
@@ -31,27 +35,35 @@ struct Programa {
     // dialog opened.
     QStringList ajudasMostradas, pedidos, impressos;
     QList<QUrl> enderecos;
+    bool navegador = true; // whether a browser opens the help page
     std::unique_ptr<frmPrincipal> janela;
     frmPrincipal& j;
 
-    // Started at once unless told otherwise.
-    explicit Programa(bool iniciar = true)
-        : janela(std::make_unique<frmPrincipal>(pasta.caminho(), servicos())), j(*janela) {
+    // Started at once unless told otherwise; with a printer when asked (a PDF printer
+    // stands for it).
+    explicit Programa(bool iniciar = true, bool comImpressora = false)
+        : janela(std::make_unique<frmPrincipal>(pasta.caminho(), servicos(comImpressora))),
+          j(*janela) {
         if (iniciar) {
             j.Form_Load();
         }
     }
 
-    Servicos servicos() {
+    Servicos servicos(bool comImpressora) {
         Servicos s = Servicos::doSistema(mensagens, som);
         s.hoje = [] { return kHoje; };
         s.bipe = [this] { ++bipes; };
         s.tamanhoTela = [] { return QSize(1600, 1000); };
-        s.abreEndereco = [this](const QUrl& u) { enderecos << u; };
+        s.abreEndereco = [this](const QUrl& u) {
+            enderecos << u;
+            return navegador;
+        };
         s.encerra = [this] { ++encerramentos; };
-        s.preparaImpressora = [this] {
+        s.preparaImpressora = [this, comImpressora] {
             ++impressoras;
-            return std::unique_ptr<QPrinter>();
+            auto impressora = std::make_unique<QPrinter>();
+            impressora->setOutputFileName(pasta.arquivo(u"impressora.pdf"_s));
+            return comImpressora ? std::move(impressora) : std::unique_ptr<QPrinter>();
         };
         s.paginas = [this](const Diagramacao& d, float larguraMm, const QColor&) {
             pedidos << d.NomeAnalise + u'|' + d.DataNascimento;
@@ -204,6 +216,11 @@ private slots:
         p.j.cmdAjuda_Click();
         QCOMPARE(p.mensagens.mostradas.size(), 2); // asked each time
         QCOMPARE(p.enderecos, QList<QUrl>{QUrl::fromLocalFile(p.pasta.arquivo(u"ajuda.html"_s))});
+        // Without a browser the program says so instead of failing silently.
+        p.navegador = false;
+        p.j.cmdAjuda_Click();
+        QVERIFY(
+            p.mensagens.mostradas.last().startsWith(u"Atenção:|Não foi possível abrir a ajuda"_s));
 
         // The help of a toolbar button shows when the pointer reaches it, and the toolbar's
         // background takes it away.
@@ -212,6 +229,88 @@ private slots:
         QTest::mouseMove(filho(&p.j, u"picMenu"_s), QPoint(600, 20));
         QTRY_COMPARE(p.j.BotaoComAjuda(), frmPrincipal::kNenhum);
         QVERIFY(p.dicasFechadas >= 1);
+    }
+
+    // Every toolbar command is a menu item with its standard shortcut, the top menus have
+    // mnemonics, and screen readers get a name and the help sentence of each control.
+    void atalhosMenusENomesAcessiveis() {
+        Programa p;
+        const std::pair<const char*, QKeySequence> atalhos[] = {
+            {"mnuNovaAnalise", QKeySequence(Qt::CTRL | Qt::Key_N)},
+            {"mnuImprimir", QKeySequence(Qt::CTRL | Qt::Key_P)},
+            {"mnuSalvarPdf", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+            {"mnuExportar", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+            {"mnuSair", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+            {"mnuAjuda", QKeySequence(Qt::Key_F1)},
+            {"mnuFontes", QKeySequence()},
+            {"mnuConfiguraPrograma", QKeySequence()},
+            {"mnuExportarOdt", QKeySequence()}};
+        for (const auto& [nome, atalho] : atalhos) {
+            QCOMPARE(filho<QAction>(&p.j, QString::fromLatin1(nome))->shortcut(), atalho);
+        }
+        QStringList menus;
+        for (QAction* menu : p.j.menuBar()->actions()) {
+            menus << menu->text();
+        }
+        QCOMPARE(menus, (QStringList{u"&Arquivo"_s, u"&Janela"_s, u"A&lterar"_s, u"&Sobre"_s}));
+
+        // The keys reach the commands: Ctrl+P and Ctrl+Shift+S without an analysis say so.
+        p.j.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.j));
+        QTest::keySequence(&p.j, QKeySequence(Qt::CTRL | Qt::Key_P));
+        QTest::keySequence(&p.j, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+        QCOMPARE(p.mensagens.mostradas.size(), 2);
+        QCOMPARE(p.mensagens.mostradas[1],
+                 mensagem(u"Informação:"_s, frmPrincipal::kSemAnalise.arg(u"salvar em PDF"_s),
+                          Mensagens::Icone::Informacao));
+        p.mensagens.respostas = {false};
+        QTest::keyClick(&p.j, Qt::Key_F1);
+        QCOMPARE(p.mensagens.mostradas.size(), 3);
+
+        for (const char* nome : {"cmdCriaAnalise", "cmdImprimir", "cmdConfigurarFontes",
+                                 "cmdConfiguraPrograma", "cmdAjuda", "cmdExportar", "cmdSair"}) {
+            auto* botao = filho<QPushButton>(&p.j, QString::fromLatin1(nome));
+            QVERIFY2(!botao->accessibleName().isEmpty(), nome);
+            QCOMPARE(botao->accessibleDescription(),
+                     DicasBotoes::texto(botao->property("nomeAjuda").toString()));
+            QVERIFY(!botao->accessibleDescription().isEmpty());
+            QVERIFY(botao->toolTip().isEmpty()); // the button help window has the place
+        }
+        for (const char* nome : {"picVolta", "picAvanca"}) {
+            QVERIFY(!filho(&p.j, QString::fromLatin1(nome))->accessibleName().isEmpty());
+        }
+    }
+
+    // Salvar como PDF with a printer present: the analysis of the active window, with the
+    // margins and options the print dialog kept, in the documents folder under the batch's
+    // file name; giving up the file dialog writes nothing.
+    void salvarComoPdfEExportarOdt() {
+        Programa p(true, true);
+        QVERIFY(p.j.impressora() != nullptr);
+        QVERIFY((Margens{30, 10, 30, 10}).GravaMargens(p.pasta.caminho()));
+        p.cria(u"Maria da Silva"_s, u"29/11/1978"_s);
+        QStringList sugestoes;
+        QString destino;
+        p.j.servicos().escolheArquivo = [&](QWidget*, const QString& titulo,
+                                            const QString& sugestao, const QString&) {
+            sugestoes << titulo + u'|' + QFileInfo(sugestao).fileName();
+            return destino;
+        };
+        filho<QAction>(&p.j, u"mnuSalvarPdf"_s)->trigger();
+        QCOMPARE(sugestoes, QStringList{u"Salvar análise em PDF|MARIA_DA_SILVA_29-11-1978.pdf"_s});
+        QVERIFY(QDir(p.pasta.caminho()).entryList({u"*.pdf"_s}).isEmpty());
+
+        destino = p.pasta.arquivo(u"cliente.pdf"_s);
+        filho<QAction>(&p.j, u"mnuSalvarPdf"_s)->trigger();
+        const QByteArray pdf = p.pasta.conteudo(u"cliente.pdf"_s);
+        QVERIFY(pdf.startsWith("%PDF") && pdf.trimmed().endsWith("%%EOF"));
+
+        destino = p.pasta.arquivo(u"cliente.odt"_s);
+        filho<QAction>(&p.j, u"mnuExportarOdt"_s)->trigger();
+        QCOMPARE(sugestoes.last(),
+                 u"Exportar para editor de textos|MARIA_DA_SILVA_29-11-1978.odt"_s);
+        QVERIFY(p.pasta.conteudo(u"cliente.odt"_s).startsWith("PK"));
+        QVERIFY(p.mensagens.mostradas.isEmpty());
     }
 
     // Sair after its question, Encerrar at once and the frame's close each write the settings

@@ -54,13 +54,18 @@ private slots:
 
         // Each choice opens the record its number stands for. Item and number: the birth-day
         // challenge (record = number + 1), the gift 0, the challenges of life (9 stands for the
-        // challenge 0), the health record of each digit.
-        const int casos[][2] = {{6, 1}, {7, 0}, {15, 8}, {16, 0}, {16, 9}};
+        // challenge 0), and the health records under the number an analysis shows above them:
+        // "Número 3" is record 3, and the second "Número 1" (from the digit 9) is record 10.
+        const int casos[][2] = {{6, 1}, {7, 0}, {15, 8}, {16, 3}, {16, 9}, {16, 0}};
         QList<int> registros;
         for (const auto& c : casos) {
             registros << EscolhaTexto::interpretacao(c[0], c[1])->registro;
         }
-        QCOMPARE(registros, (QList<int>{2, 1, 9, 1, 10}));
+        QCOMPARE(registros, (QList<int>{2, 1, 9, 3, 9, 10}));
+        e.item->setCurrentIndex(15); // health
+        QCOMPARE(e.opcao(0)->text(), u"Número 1 (vindo do 9)"_s);
+        e.item->setCurrentIndex(0);
+        QCOMPARE(e.opcao(0)->text(), u"Número 0"_s);
         QVERIFY(!EscolhaTexto::interpretacao(29, 1) && !EscolhaTexto::interpretacao(1, 10));
 
         // The choices of a section reach, once each, exactly the records an analysis reads: 1
@@ -153,12 +158,16 @@ private slots:
         e.opcao(3)->setChecked(true);
         auto edicao = e.dlg.preparaAlteracaoTexto();
         QPlainTextEdit* txt = caixa(edicao.get());
-        const int limite = ArquivoInterpretacao::kTamanhoRegistro;
+        const int limite = 5120;
         const QString longo = u"abcdefghij"_s.repeated((limite + 900) / 10);
+        auto* aviso = filho<QLabel>(edicao.get(), u"lblAviso"_s);
 
-        // A paste beyond the record keeps what fits: refused at once, not cut silently on save.
+        // A paste beyond the record keeps what fits and says how much was left out.
+        edicao->show();
         txt->insertPlainText(longo);
         QCOMPARE(edicao->texto(), longo.left(limite));
+        QVERIFY(aviso->isVisible());
+        QVERIFY2(aviso->text().contains(u": 900 caracteres"_s), qPrintable(aviso->text()));
 
         // A line break takes two bytes: one byte short of full, a break does not fit, a letter
         // does.
@@ -169,10 +178,26 @@ private slots:
         QTest::keyClicks(txt, u"zz"_s);
         QCOMPARE(edicao->texto().size(), limite);
 
-        edicao->show();
         clica(edicao.get(), u"cmdSalvar"_s);
         QCOMPARE(e.arquivos.LeTextoInterpretacao(3, u"CVIDA.DAT"_s),
                  longo.left(limite - 1) + u"z"_s);
+
+        // Characters the record cannot hold are named before saving; No keeps the window open.
+        auto outra = e.dlg.preparaAlteracaoTexto();
+        outra->show();
+        caixa(outra.get())->setPlainText(u"A → B ≠ C → D "_s + QString::fromUtf16(u"\U0001F600"));
+        e.avisos.respostas = {false, true};
+        clica(outra.get(), u"cmdSalvar"_s);
+        QVERIFY(outra->isVisible());
+        QCOMPARE(e.avisos.mostradas.last(),
+                 mensagem(u"Atenção:"_s,
+                          u"Os caracteres → ≠ "_s + QString::fromUtf16(u"\U0001F600") +
+                              u" não existem nos arquivos de interpretação e serão gravados "
+                              "como \"?\". Deseja salvar assim mesmo?"_s,
+                          Mensagens::Icone::Exclamacao, true) +
+                     u"(não)"_s);
+        clica(outra.get(), u"cmdSalvar"_s);
+        QCOMPARE(e.arquivos.LeTextoInterpretacao(3, u"CVIDA.DAT"_s), u"A ? B ? C ? D ?"_s);
 
         // Paragraph and line separators of the document, a lone CR and a CR LF: one CR LF each.
         const QString documento = u"a"_s + QChar(QChar::ParagraphSeparator) + u"b"_s +

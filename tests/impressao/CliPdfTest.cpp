@@ -9,6 +9,7 @@
 #include "texts/GravacaoSegura.h"
 
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -246,6 +247,62 @@ TEST(CliPdfTest, BatchStreamsAHugeRowAndTellsWhatItDid) {
     EXPECT_EQ(vazio.codigo, 2);
     EXPECT_TRUE(vazio.err.contains(QStringLiteral("o arquivo não existe.")))
         << vazio.err.toStdString();
+}
+
+// The paragraphs of an OpenDocument text, as a word processor shows them.
+QStringList paragrafosOdt(const QString& arquivo) {
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"),
+                {QStringLiteral("-p"), arquivo, QStringLiteral("content.xml")});
+    EXPECT_TRUE(unzip.waitForFinished(30000));
+    QXmlStreamReader xml(unzip.readAllStandardOutput());
+    QStringList paragrafos;
+    int dentro = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const bool paragrafo = xml.qualifiedName() == u"text:p" || xml.qualifiedName() == u"text:h";
+        if (xml.isStartElement() && paragrafo) {
+            if (dentro++ == 0) {
+                paragrafos << QString();
+            }
+        } else if (xml.isEndElement() && paragrafo) {
+            --dentro;
+        } else if (dentro > 0 && xml.isCharacters()) {
+            paragrafos.last() += xml.text();
+        } else if (dentro > 0 && xml.isStartElement() && xml.qualifiedName() == u"text:s") {
+            const QString c = xml.attributes().value(QStringLiteral("text:c")).toString();
+            paragrafos.last() += QString(c.isEmpty() ? 1 : c.toInt(), u' ');
+        } else if (dentro > 0 && xml.isStartElement() && xml.qualifiedName() == u"text:tab") {
+            paragrafos.last() += u'\t';
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return paragrafos;
+}
+
+// The document for a word processor holds the exported text paragraph for paragraph, under
+// the title, the name and the birth date in words.
+TEST(CliPdfTest, OdtHoldsTheExportedTextParagraphForParagraph) {
+    PastaPrograma pasta;
+    QTemporaryDir saida;
+    const QStringList pessoa = {"--nome",  "Maria da Silva", "--nascimento", "29/11/1978",
+                                "--pasta", pasta.caminho(),  "--hoje",       "01/06/2024"};
+    const QString odt = saida.filePath(QStringLiteral("analise.odt"));
+    const Saida s = executaCli(QStringList{"odt", "--saida", odt} + pessoa);
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    const Saida texto = executaCli(QStringList{"texto"} + pessoa);
+    ASSERT_EQ(texto.codigo, 0);
+    QStringList esperado{QStringLiteral("Análise Numerológica"), QStringLiteral("MARIA DA SILVA"),
+                         QStringLiteral("29 de novembro de 1978")};
+    for (const QString& linha : QString::fromUtf8(texto.out).split(QStringLiteral("\r\n"))) {
+        if (!linha.trimmed().isEmpty()) {
+            esperado << linha;
+        }
+    }
+    const QStringList paragrafos = paragrafosOdt(odt);
+    ASSERT_GT(paragrafos.size(), 60);
+    EXPECT_EQ(paragrafos.mid(0, 3), esperado.mid(0, 3));
+    EXPECT_EQ(paragrafos.mid(3), esperado.mid(3));
 }
 
 } // namespace

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QPrinter>
+#include <QSpinBox>
 
 namespace vidalume::teste {
 namespace {
@@ -96,7 +98,7 @@ TEST_F(frmImprimirTest, FailedPrintSavesTheMarginsReportsAndStaysOpen) {
 }
 
 // Without a printer the analysis goes to a PDF the user chooses; giving up the choice keeps
-// the dialog open and saves nothing, Enter prints as the boxes say.
+// the dialog open with the margins already saved, Enter prints as the boxes say.
 TEST_F(frmImprimirTest, WithoutAPrinterEnterPrintsToTheChosenPdfAsTheBoxesSay) {
     const auto d = abre(nullptr);
     QStringList sugestoes;
@@ -109,7 +111,10 @@ TEST_F(frmImprimirTest, WithoutAPrinterEnterPrintsToTheChosenPdfAsTheBoxesSay) {
     digita(*d, "txtEsquerda", u"25"_s);
     clica(d.get(), u"cmdImprimir"_s);
     EXPECT_TRUE(d->isVisible());
-    EXPECT_EQ(pasta.conteudo(Margens::kArquivo), antes);
+    EXPECT_NE(pasta.conteudo(Margens::kArquivo), antes);
+    EXPECT_EQ(Margens::le(pasta.caminho()), (Margens{25, 10, 10, 10}));
+    EXPECT_EQ(filho<QComboBox>(d.get(), u"cmbImpressora"_s)->currentText(),
+              frmImprimir::kSalvarComoPdf);
 
     escolhido = pasta.arquivo(u"escolhido.pdf"_s);
     filho<QCheckBox>(d.get(), u"chkPretoEmBranco"_s)->setChecked(true);
@@ -126,6 +131,53 @@ TEST_F(frmImprimirTest, WithoutAPrinterEnterPrintsToTheChosenPdfAsTheBoxesSay) {
     // Grey throughout, cover included.
     EXPECT_EQ(pixelsColoridos(pdf.imagem(1)) + pixelsColoridos(pdf.imagem(2)), 0);
     EXPECT_TRUE(mensagens.mostradas.isEmpty());
+}
+
+// The printer and the number of copies reach the print job: the program's printer itself
+// when it stays selected, otherwise a printer of the chosen name; "Salvar como PDF" last.
+TEST_F(frmImprimirTest, ThePrinterAndTheCopiesChosenReachThePrintJob) {
+    struct Pedido {
+        QPrinter* impressora;
+        QString nome;
+        int copias;
+    };
+    QList<Pedido> pedidos;
+    QStringList criadas;
+    const auto abreComImpressoras = [&] {
+        auto d = abre();
+        d->defineCriaImpressora([&](const QString& nome) {
+            criadas << nome;
+            auto outra = std::make_unique<QPrinter>();
+            outra->setOutputFileName(pasta.arquivo(u"outra.pdf"_s));
+            return outra;
+        });
+        d->defineImpressoras({u"Laser da Sala"_s, u"Jato da Recepção"_s}, u"Laser da Sala"_s);
+        d->defineTrabalho([&](QPrinter& impressora, const Diagramacao& analise, QString*) {
+            EXPECT_EQ(analise.NomeAnalise, kNome);
+            pedidos.append({&impressora, impressora.printerName(), impressora.copyCount()});
+            return true;
+        });
+        return d;
+    };
+    auto d = abreComImpressoras();
+    auto* lista = filho<QComboBox>(d.get(), u"cmbImpressora"_s);
+    QCOMPARE(lista->count(), 3);
+    EXPECT_EQ(lista->currentText(), u"Laser da Sala"_s);
+    EXPECT_EQ(lista->itemText(2), frmImprimir::kSalvarComoPdf);
+    clica(d.get(), u"cmdImprimir"_s);
+    ASSERT_EQ(pedidos.size(), 1);
+    EXPECT_EQ(pedidos[0].impressora, &impressora);
+    EXPECT_EQ(pedidos[0].copias, 1);
+    EXPECT_EQ(d->result(), QDialog::Accepted);
+
+    d = abreComImpressoras();
+    filho<QComboBox>(d.get(), u"cmbImpressora"_s)->setCurrentIndex(1);
+    filho<QSpinBox>(d.get(), u"spnCopias"_s)->setValue(3);
+    clica(d.get(), u"cmdImprimir"_s);
+    ASSERT_EQ(pedidos.size(), 2);
+    EXPECT_NE(pedidos[1].impressora, &impressora);
+    EXPECT_EQ(pedidos[1].copias, 3);
+    EXPECT_EQ(criadas, QStringList{u"Jato da Recepção"_s});
 }
 
 } // namespace

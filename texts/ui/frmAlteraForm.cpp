@@ -68,6 +68,11 @@ void frmAlteraForm::montaControles(const QString& texto) {
                        QStringLiteral("Atualizar Interpretação (&Salvar)"), this);
     cmdRetornar_ = botao(QStringLiteral("cmdRetornar"),
                          QStringLiteral("Retornar sem Salva&r (Cancelar)"), this);
+    lblAviso_ = new QLabel(this);
+    lblAviso_->setObjectName(QStringLiteral("lblAviso"));
+    lblAviso_->setWordWrap(true);
+    lblAviso_->setStyleSheet(QStringLiteral("color: #a00000;"));
+    lblAviso_->hide();
     connect(cmdSalvar_, &QPushButton::clicked, this, &frmAlteraForm::cmdSalvar_Click);
     connect(cmdRetornar_, &QPushButton::clicked, this, &frmAlteraForm::reject);
 
@@ -82,6 +87,7 @@ void frmAlteraForm::montaControles(const QString& texto) {
     principal->addWidget(lblInfo_);
     principal->addLayout(alvoLayout);
     principal->addWidget(txtTexto_, 1);
+    principal->addWidget(lblAviso_);
     principal->addLayout(botoes);
     txtTexto_->setFocus();
 }
@@ -94,13 +100,16 @@ QString frmAlteraForm::texto() const {
 // Keeps the box within what a record holds: whatever a typing or pasting would add beyond it
 // is taken off the end of what was added, so nothing is cut silently on save.
 void frmAlteraForm::txtTexto_Change(int posicao, int removidos, int inseridos) {
-    if (limitando_ || inseridos <= 0) {
+    if (limitando_) {
         return;
     }
     const QString bruto = txtTexto_->document()->toRawText();
     const qsizetype excesso =
         TextoCaixa::tamanhoNoRegistro(bruto) - ArquivoInterpretacao::kTamanhoRegistro;
-    if (excesso <= 0) {
+    if (excesso <= 0 || inseridos <= 0) {
+        if (removidos > 0) {
+            lblAviso_->hide();
+        }
         return;
     }
     const qsizetype inicio = std::clamp<qsizetype>(posicao, 0, bruto.size());
@@ -116,9 +125,39 @@ void frmAlteraForm::txtTexto_Change(int posicao, int removidos, int inseridos) {
     cursor.setPosition(int(fim), QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
     limitando_ = false;
+    lblAviso_->setText(
+        QStringLiteral("O registro guarda no máximo %1 caracteres: %2 %3 do que foi digitado ou "
+                       "colado não %4 e %5 de fora.")
+            .arg(ArquivoInterpretacao::kTamanhoRegistro)
+            .arg(corte)
+            .arg(corte == 1 ? QStringLiteral("caractere") : QStringLiteral("caracteres"))
+            .arg(corte == 1 ? QStringLiteral("coube") : QStringLiteral("couberam"))
+            .arg(corte == 1 ? QStringLiteral("ficou") : QStringLiteral("ficaram")));
+    lblAviso_->show();
+}
+
+// Characters the record cannot hold are pointed out before they become "?".
+bool frmAlteraForm::confirmaCaracteres() {
+    const QStringList fora = TextoCaixa::semCodificacao(txtTexto_->document()->toRawText());
+    if (fora.isEmpty()) {
+        return true;
+    }
+    return mensagens_.pergunta(
+        this, QStringLiteral("Atenção:"),
+        QStringLiteral("%1 não %2 nos arquivos de interpretação e %3 gravado%4 como \"?\". "
+                       "Deseja salvar assim mesmo?")
+            .arg(fora.size() == 1 ? QStringLiteral("O caractere ") + fora[0]
+                                  : QStringLiteral("Os caracteres ") + fora.join(u' '))
+            .arg(fora.size() == 1 ? QStringLiteral("existe") : QStringLiteral("existem"))
+            .arg(fora.size() == 1 ? QStringLiteral("será") : QStringLiteral("serão"))
+            .arg(fora.size() == 1 ? QString() : QStringLiteral("s")),
+        Mensagens::Icone::Exclamacao, Mensagens::BotaoPadrao::Nao);
 }
 
 void frmAlteraForm::cmdSalvar_Click() {
+    if (!confirmaCaracteres()) {
+        return;
+    }
     QString erro;
     if (arquivos_.GravaTextoInterpretacao(alvo_.registro, alvo_.arquivo, texto(), &erro)) {
         accept();

@@ -1,7 +1,9 @@
 // The edit window of the interpretation editor: one record of one interpretation file in a
 // multi-line box, written back on "Atualizar Interpretação (&Salvar)". A write that fails
 // is reported and leaves the window open with its text; leaving without saving is asked
-// first, whichever way the user leaves.
+// first, whichever way the user leaves. What the record cannot hold is never lost unseen: a
+// paste beyond its size says how much was left out, and characters it cannot store are
+// named before saving.
 #pragma once
 
 #include "texts/ArquivoInterpretacao.h"
@@ -37,6 +39,7 @@ private:
     void montaControles(const QString& texto);
     void cmdSalvar_Click();
     void txtTexto_Change(int posicao, int removidos, int inseridos);
+    bool confirmaCaracteres();
 
     ArquivoInterpretacao arquivos_;
     TextoEscolhido alvo_;
@@ -47,6 +50,7 @@ private:
     QLabel* lblArquivo_ = nullptr;
     QLabel* lblPosicao_ = nullptr;
     QPlainTextEdit* txtTexto_ = nullptr;
+    QLabel* lblAviso_ = nullptr; // what a paste or a typing left out
     QPushButton* cmdSalvar_ = nullptr;
     QPushButton* cmdRetornar_ = nullptr;
 };

@@ -20,17 +20,6 @@ namespace vidalume {
 
 namespace {
 
-// The captions of the numbers 1 to 6 carry the vowel codes of the first-vowel file.
-QString legendaNumero(int numero) {
-    static const char16_t* const kVogais[] = {u"a", u"e", u"i", u"o", u"u", u"y"};
-    if (numero >= 1 && numero <= 6) {
-        return QStringLiteral("Número %1 (ou \"%2\")")
-            .arg(numero)
-            .arg(QString::fromUtf16(kVogais[numero - 1]));
-    }
-    return QStringLiteral("Número %1").arg(numero);
-}
-
 QPushButton* botao(const QString& nome, const QString& texto, QWidget* pai) {
     auto* cmd = new QPushButton(texto, pai);
     cmd->setObjectName(nome);
@@ -70,7 +59,7 @@ void frmSelecionaAlteracao::montaControles() {
     auto* grade = new QGridLayout(frmInfo_);
     // Numbers 1 to 9 in three columns, then the number 0 that a few sections use.
     for (int numero = 0; numero <= EscolhaTexto::kMaiorNumero; ++numero) {
-        auto* opt = new QRadioButton(legendaNumero(numero), frmInfo_);
+        auto* opt = new QRadioButton(EscolhaTexto::legenda(1, numero), frmInfo_);
         opt->setObjectName(QStringLiteral("optNumeros_%1").arg(numero));
         grupoNumeros_->addButton(opt, numero);
         optNumeros_[numero] = opt;
@@ -128,6 +117,7 @@ void frmSelecionaAlteracao::cmbItem_Click() {
     const int item = itemSelecionado();
     for (int numero = 0; numero <= EscolhaTexto::kMaiorNumero; ++numero) {
         optNumeros_[numero]->setEnabled(EscolhaTexto::numeroDisponivel(item, numero));
+        optNumeros_[numero]->setText(EscolhaTexto::legenda(item, numero));
     }
     const int numero = numeroSelecionado();
     if (numero >= 0 && !optNumeros_[numero]->isEnabled()) {

@@ -1,5 +1,6 @@
 // What a print job prints: the analysis (name, birth date and the day it is made for, with
-// the interpretation files of the program folder) and every setting that shapes its pages.
+// the interpretation files of the program folder, and the date of its forecasts) and every setting
+// that shapes its pages.
 #pragma once
 
 #include "settings/Configuracao.h"
@@ -17,6 +18,7 @@ struct PedidoImpressao {
     QString NomeAnalise;    // normalised
     QString DataNascimento; // "dd/mm/yyyy"
     QDate hoje;
+    QDate referencia; // the date of the forecasts; invalid for `hoje`
 
     Margens margens = Margens::padrao();
     bool pretoEmBranco = true;

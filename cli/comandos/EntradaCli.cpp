@@ -36,7 +36,20 @@ std::optional<EntradaCli> EntradaCli::le(const QString& nomeDigitado, const QStr
         hoje = *d;
     }
     return EntradaCli{EntradaDados::normalizaNome(nome), *EntradaDados::normalizaData(nascimento),
-                      hoje};
+                      hoje, hoje};
+}
+
+bool EntradaCli::defineReferencia(const QString& texto, QString* erro) {
+    if (texto.isEmpty()) {
+        return true;
+    }
+    const auto d = EntradaDados::leData(texto);
+    if (!d) {
+        *erro = EntradaDados::kMensagemDataInvalida;
+        return false;
+    }
+    referencia = *d;
+    return true;
 }
 
 } // namespace vidalume

@@ -13,6 +13,7 @@ struct EntradaCli {
     QString nome;       // normalised
     QString nascimento; // "dd/mm/yyyy"
     QDate hoje;
+    QDate referencia; // the date of the forecasts: `hoje` unless another is given
 
     static const QString kMensagemNomeVazio;
 
@@ -20,6 +21,10 @@ struct EntradaCli {
     // empty). On refusal, returns nothing and puts the message in `erro`.
     static std::optional<EntradaCli> le(const QString& nome, const QString& nascimento,
                                         const QString& hojeTexto, QDate hojeRelogio, QString* erro);
+
+    // Takes `texto` as the date of the forecasts; an empty text keeps `hoje`. False, with the
+    // message in `erro`, when the text is no date.
+    bool defineReferencia(const QString& texto, QString* erro);
 };
 
 } // namespace vidalume

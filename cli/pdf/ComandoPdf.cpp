@@ -10,6 +10,7 @@ PedidoImpressao ComandoPdf::pedido(const EntradaCli& e, const Opcoes& o) {
     p.NomeAnalise = e.nome;
     p.DataNascimento = e.nascimento;
     p.hoje = e.hoje;
+    p.referencia = e.referencia;
     p.margens = Margens::le(o.pasta);
     p.pretoEmBranco = !o.colorido;
     p.folhaRosto = o.capa;

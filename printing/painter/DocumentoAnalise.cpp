@@ -59,7 +59,7 @@ DocumentoAnalise::Resultado DocumentoAnalise::desenha(QPagedPaintDevice& destino
     }
     const Analise analise =
         ComporAnalise::compoe(pedido.NomeAnalise, pedido.DataNascimento, pedido.hoje,
-                              ArquivoInterpretacao(pedido.pastaPrograma));
+                              pedido.referencia, ArquivoInterpretacao(pedido.pastaPrograma));
     QPainter pintor;
     if (!pintor.begin(&destino)) {
         return Resultado::NaoComecou;

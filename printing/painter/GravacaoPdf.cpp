@@ -1,5 +1,6 @@
 #include "printing/painter/GravacaoPdf.h"
 
+#include "printing/NomeArquivoPdf.h"
 #include "printing/painter/DocumentoAnalise.h"
 #include "texts/GravacaoSegura.h"
 
@@ -69,6 +70,30 @@ QString GravacaoPdf::escreve(GravacaoSegura& saida, const PedidoImpressao& pedid
         break;
     }
     return naoTerminou(arquivo, QStringLiteral("uma página não pôde ser desenhada."));
+}
+
+QString GravacaoPdf::gravaComNomeLivre(const QString& pasta, const QString& sugestao,
+                                       const PedidoImpressao& pedido, QString* erro) {
+    constexpr int kTentativasDeNome = 1000;
+    GravacaoSegura saida(QDir(pasta).filePath(sugestao), GravacaoSegura::Destino::NomeNovo);
+    if (QString falha = escreve(saida, pedido); !falha.isEmpty()) {
+        *erro = falha;
+        return {};
+    }
+    // The first free name; one taken meanwhile (even by a planted link) is never replaced:
+    // the next one is tried.
+    QString motivo;
+    for (int tentativa = 0; tentativa < kTentativasDeNome; ++tentativa) {
+        const QString nome = QFileInfo(NomeArquivoPdf::livre(pasta, sugestao)).fileName();
+        if (saida.conclui(&motivo, nome)) {
+            return nome;
+        }
+        if (!saida.nomeOcupado()) {
+            break;
+        }
+    }
+    *erro = naoTerminouDeGravar(QDir(pasta).filePath(sugestao), motivo);
+    return {};
 }
 
 QString GravacaoPdf::naoTerminouDeGravar(const QString& arquivo, const QString& motivo) {

@@ -26,6 +26,12 @@ public:
     // callers that choose the name afterwards. An empty text when drawn, else the failure.
     static QString escreve(GravacaoSegura& saida, const PedidoImpressao& pedido);
 
+    // Writes the analysis into `pasta` under the first free name made from `sugestao`
+    // ("nome.pdf", "nome (2).pdf", ...), never replacing a file, even one that appears
+    // meanwhile. Returns the file name, or nothing with the reason in `erro`.
+    static QString gravaComNomeLivre(const QString& pasta, const QString& sugestao,
+                                     const PedidoImpressao& pedido, QString* erro);
+
     // "Não foi possível terminar de gravar o arquivo ...: motivo"
     static QString naoTerminouDeGravar(const QString& arquivo, const QString& motivo);
 };

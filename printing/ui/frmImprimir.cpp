@@ -277,6 +277,7 @@ PedidoImpressao frmImprimir::pedido() const {
     p.NomeAnalise = NomeAnalise_;
     p.DataNascimento = DataNascimento_;
     p.hoje = hoje_;
+    p.referencia = referencia_;
     p.margens = margens_;
     p.pretoEmBranco = chkPretoEmBranco_->isChecked();
     p.folhaRosto = chkImprimirFolhaRosto_->isChecked();

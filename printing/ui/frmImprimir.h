@@ -55,6 +55,9 @@ public:
                 const QString& DataNascimento, QDate hoje);
     ~frmImprimir() override;
 
+    // The date of the forecasts printed, when it is not `hoje`.
+    void defineReferencia(QDate referencia) { referencia_ = referencia; }
+
     // Replaces the file dialog "Salvar análise em PDF" (tests give a path).
     void defineEscolhaArquivoPdf(EscolheArquivoPdf escolha) {
         escolheArquivoPdf_ = std::move(escolha);
@@ -102,6 +105,7 @@ private:
     QString NomeAnalise_;
     QString DataNascimento_;
     QDate hoje_;
+    QDate referencia_;
     EscolheArquivoPdf escolheArquivoPdf_;
 
     QRectF areaImpressora_;

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPrinter>
@@ -76,6 +77,16 @@ Servicos Servicos::doSistema(Mensagens& mensagens, Som& som) {
     s.abreEndereco = [](const QUrl& endereco) { QDesktopServices::openUrl(endereco); };
     s.encerra = [] { QCoreApplication::exit(0); };
     s.preparaImpressora = impressoraPadrao;
+    s.escolheCsv = [](QWidget* pai, bool salvar) {
+        const QString filtro = QStringLiteral("Listas CSV (*.csv *.txt);;Todos os arquivos (*)");
+        return salvar ? QFileDialog::getSaveFileName(pai, QStringLiteral("Exportar clientes"),
+                                                     QStringLiteral("clientes.csv"), filtro)
+                      : QFileDialog::getOpenFileName(pai, QStringLiteral("Importar clientes"), {},
+                                                     filtro);
+    };
+    s.escolhePasta = [](QWidget* pai) {
+        return QFileDialog::getExistingDirectory(pai, QStringLiteral("Pasta onde gravar os PDFs"));
+    };
     s.paginas = [](const PedidoPaginas& p) {
         return PaginasProntas{LayoutTela::ImprimirAnaliseNoMonitor(
                                   p.analise, p.configuracao, p.calculosSelecionados, p.fontes,

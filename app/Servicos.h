@@ -47,6 +47,10 @@ struct Servicos {
     std::function<void(frmPrincipal&)> imprime;        // the print dialog, modal
     std::function<void(frmPrincipal&)> alteraConteudo; // the interpretation editor, modal
     std::function<void(frmPrincipal&)> mostraSobre;    // the about window, modal
+    // File dialogs of the client window: a CSV file to read (`salvar` false) or to write, and
+    // a folder for PDFs; an empty text when the user gives up.
+    std::function<QString(QWidget* pai, bool salvar)> escolheCsv;
+    std::function<QString(QWidget* pai)> escolhePasta;
 
     // The platform's services over `mensagens` and `som`, without the windows of other parts.
     static Servicos doSistema(Mensagens& mensagens, Som& som);

@@ -2,9 +2,15 @@
 
 #include "app/GeometriaPrincipal.h"
 #include "app/Som.h"
+#include "clients/FichaClientes.h"
+#include "clients/ui/frmClientes.h"
 #include "composer/ComporAnalise.h"
 #include "composer/TextoExportacao.h"
+#include "engine/EntradaDados.h"
+#include "engine/Windows1252.h"
 #include "engine/ui/frmEntraNome.h"
+#include "printing/NomeArquivoPdf.h"
+#include "printing/painter/GravacaoPdf.h"
 #include "report/ui/frmExibeRelatorio.h"
 #include "settings/ui/frmConfiguraFonte.h"
 #include "settings/ui/frmConfiguraPrograma.h"
@@ -221,6 +227,8 @@ void frmPrincipal::montaMenus() {
     };
     QMenu* mnuArquivo = menuBar()->addMenu(QStringLiteral("Arquivo"));
     mnuArquivo->setObjectName(QStringLiteral("mnuArquivo"));
+    item(mnuArquivo, "mnuClientes", QStringLiteral("C&lientes…"), &frmPrincipal::mnuClientes_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     item(mnuArquivo, "mnuConfigurarRodape", QStringLiteral("&Configurar Cabeçalho e Rodapé"),
          &frmPrincipal::mnuConfigurarRodape_Click);
     mnuArquivo->addSeparator()->setObjectName(QStringLiteral("mnuNulo"));
@@ -410,10 +418,14 @@ LigacoesRelatorio frmPrincipal::ligacoesRelatorio() {
     return l;
 }
 
+QDate frmPrincipal::hoje() const {
+    return servicos_.hoje ? servicos_.hoje() : QDate::currentDate();
+}
+
 void frmPrincipal::compoeAnalise() {
-    const QDate hoje = servicos_.hoje ? servicos_.hoje() : QDate::currentDate();
-    padrao_.Analise = ComporAnalise::compoe(padrao_.NomeAnalise, padrao_.DataNascimento, hoje,
-                                            ArquivoInterpretacao(pastaPrograma_));
+    padrao_.Analise =
+        ComporAnalise::compoe(padrao_.NomeAnalise, padrao_.DataNascimento, hoje(),
+                              padrao_.DataReferencia, ArquivoInterpretacao(pastaPrograma_));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -448,6 +460,7 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
     PaginasProntas paginas = servicos_.paginas ? servicos_.paginas(pedido) : PaginasProntas{};
     const int total = int(paginas.paginas.size());
     relatorio->definePaginas(std::move(paginas));
+    relatorio->defineReferencia(padrao_.DataReferencia);
 
     QMdiSubWindow* janela = mdiArea_->addSubWindow(relatorio);
     janela->setAttribute(Qt::WA_DeleteOnClose);
@@ -463,27 +476,132 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
 
 void frmPrincipal::cmdCriaAnalise_Click() {
     prologo();
+    if (pedeEntrada(nullptr)) {
+        mostraNovaAnalise();
+    }
+}
+
+// The entry dialog, filled with the client's name and birth date when one is given. False
+// when it was cancelled.
+bool frmPrincipal::pedeEntrada(const Cliente* cliente) {
     if (frmExibeRelatorio* aberto = relatorioAtivo()) {
         if (pergunta(QStringLiteral("Advertência:"), kM1)) {
             aberto->parentWidget()->close();
         }
     }
-    {
-        frmEntraNome entrada(padrao_.NomeAnalise, padrao_.DataNascimento, pastaPrograma_,
-                             *servicos_.mensagens, this);
-        entrada.exec();
-        padrao_.NomeAnalise = entrada.NomeAnalise();
-        padrao_.DataNascimento = entrada.DataNascimento();
-        if (entrada.cancelado()) {
-            return;
-        }
+    frmEntraNome entrada(padrao_.NomeAnalise, padrao_.DataNascimento, pastaPrograma_,
+                         *servicos_.mensagens, this);
+    entrada.defineHoje(hoje());
+    if (cliente != nullptr) {
+        entrada.preenche(cliente->nome, EntradaDados::formataData(cliente->nascimento), true);
     }
+    entrada.exec();
+    padrao_.NomeAnalise = entrada.NomeAnalise();
+    padrao_.DataNascimento = entrada.DataNascimento();
+    if (entrada.cancelado()) {
+        return false;
+    }
+    padrao_.DataReferencia = entrada.referencia();
+    if (entrada.guardarNaFicha()) {
+        guardaNaFicha(entrada.nomeDigitado(), entrada.referencia());
+    }
+    return true;
+}
+
+void frmPrincipal::mostraNovaAnalise() {
     const Ocupado ocupado = Ocupado::tela();
     compoeAnalise();
     if (Configuracao::ligado(padrao_.Configuracao.EscutarSons)) {
         tocaSom(kSomAguarda, true);
     }
     ImprimirAnaliseNoMonitor();
+}
+
+// Keeps the person of the analysis just made in the client file, with the analysis. A file
+// that cannot be used is told; the analysis is shown anyway.
+void frmPrincipal::guardaNaFicha(const QString& nomeDigitado, QDate referencia) {
+    FichaClientes ficha;
+    Cliente c;
+    c.nome = nomeDigitado;
+    c.nascimento = EntradaDados::leData(padrao_.DataNascimento).value_or(QDate());
+    AnaliseCliente a;
+    a.feita = QDateTime(hoje(), QTime::currentTime());
+    a.referencia = referencia;
+    QString erro;
+    bool jaExistia = false;
+    if (ficha.abre(pastaPrograma_, FichaClientes::Modo::Escrita, &erro) &&
+        ficha.guarda(c, &jaExistia, &erro)) {
+        a.cliente = c.id;
+        if (ficha.registraAnalise(a, &erro)) {
+            return;
+        }
+    }
+    informa(
+        QStringLiteral("Atenção:"),
+        QStringLiteral("A análise será exibida, mas não foi guardada na ficha de clientes.\n\n") +
+            erro,
+        Mensagens::Icone::Exclamacao);
+}
+
+void frmPrincipal::reabre(const Cliente& cliente, const AnaliseCliente& analise) {
+    if (frmExibeRelatorio* aberto = relatorioAtivo()) {
+        if (pergunta(QStringLiteral("Advertência:"), kM1)) {
+            aberto->parentWidget()->close();
+        }
+    }
+    padrao_.NomeAnalise = EntradaDados::normalizaNome(Windows1252::restringe(cliente.nome));
+    padrao_.DataNascimento = EntradaDados::formataData(cliente.nascimento);
+    padrao_.DataReferencia = analise.referencia;
+    mostraNovaAnalise();
+}
+
+QString frmPrincipal::geraPdf(const Cliente& cliente, const QString& pasta, QString* erro) const {
+    PedidoImpressao p;
+    p.pastaPrograma = pastaPrograma_;
+    p.NomeAnalise = EntradaDados::normalizaNome(Windows1252::restringe(cliente.nome));
+    p.DataNascimento = EntradaDados::formataData(cliente.nascimento);
+    p.hoje = hoje();
+    p.margens = Margens::le(pastaPrograma_);
+    p.pretoEmBranco = Configuracao::ligado(padrao_.Configuracao.PretoEmBranco);
+    p.folhaRosto = Configuracao::ligado(padrao_.Configuracao.ImprimirFolhaRosto);
+    p.configuracao = padrao_.Configuracao;
+    p.selecao = padrao_.CalculosSelecionados;
+    p.fontes = padrao_.FontesAnalise;
+    p.linhas = padrao_.LinhasRodape;
+    return GravacaoPdf::gravaComNomeLivre(
+        pasta, NomeArquivoPdf::sugere(p.NomeAnalise, p.DataNascimento), p, erro);
+}
+
+void frmPrincipal::mnuClientes_Click() {
+    prologo();
+    Cliente cliente;
+    AnaliseCliente analise;
+    frmClientes::Pedido pedido = frmClientes::Pedido::Nenhum;
+    {
+        FichaClientes ficha;
+        QString erro;
+        if (!ficha.abre(pastaPrograma_, FichaClientes::Modo::Escrita, &erro)) {
+            informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+            return;
+        }
+        LigacoesClientes l;
+        l.hoje = [this] { return hoje(); };
+        l.geraPdf = [this](const Cliente& c, const QString& pasta, QString* falha) {
+            return geraPdf(c, pasta, falha);
+        };
+        l.escolheCsv = servicos_.escolheCsv;
+        l.escolhePasta = servicos_.escolhePasta;
+        frmClientes janela(ficha, *servicos_.mensagens, std::move(l), this);
+        janela.exec();
+        pedido = janela.pedido();
+        cliente = janela.clientePedido();
+        analise = janela.analisePedida();
+    }
+    if (pedido == frmClientes::Pedido::NovaAnalise && pedeEntrada(&cliente)) {
+        mostraNovaAnalise();
+    } else if (pedido == frmClientes::Pedido::Reabre) {
+        reabre(cliente, analise);
+    }
 }
 
 void frmPrincipal::cmdImprimir_Click() {
@@ -494,6 +612,7 @@ void frmPrincipal::cmdImprimir_Click() {
         return;
     }
     relatorio->AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
+    padrao_.DataReferencia = relatorio->referencia();
     const Ocupado ocupado = Ocupado::sobre(this);
     if (servicos_.imprime) {
         servicos_.imprime(*this);
@@ -534,6 +653,7 @@ void frmPrincipal::cmdExportar_Click() {
     {
         const Ocupado ocupado = Ocupado::sobre(this);
         relatorio->AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
+        padrao_.DataReferencia = relatorio->referencia();
         compoeAnalise();
         EnviarAnaliseParaAreaTransf();
     }

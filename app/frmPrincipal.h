@@ -20,6 +20,8 @@ class QPushButton;
 namespace vidalume {
 
 class QuadroImagem;
+struct AnaliseCliente;
+struct Cliente;
 class frmExibeRelatorio;
 struct LigacoesRelatorio;
 
@@ -59,6 +61,7 @@ public:
     void cmdAjuda_Click();
     void cmdExportar_Click();
     void cmdSair_Click();
+    void mnuClientes_Click();
     void mnuConfigurarRodape_Click();
     void mnuEncerrar_Click();
     void mnuJanelaLadoLado_Click();
@@ -94,6 +97,12 @@ private:
     QList<QMdiSubWindow*> janelasParaOrganizar() const;
     static void organiza(const QList<QMdiSubWindow*>& janelas, const QList<QRect>& lugares);
     void compoeAnalise();
+    bool pedeEntrada(const Cliente* cliente);
+    void mostraNovaAnalise();
+    void guardaNaFicha(const QString& nomeDigitado, QDate referencia);
+    void reabre(const Cliente& cliente, const AnaliseCliente& analise);
+    QString geraPdf(const Cliente& cliente, const QString& pasta, QString* erro) const;
+    QDate hoje() const;
     LigacoesRelatorio ligacoesRelatorio();
     void escreveStatus(const QString& texto);
     static frmExibeRelatorio* relatorioDe(QMdiSubWindow* janela);

@@ -45,6 +45,7 @@ void ligaJanelas(Servicos& s, ControleDicas& dicas, Som& som) {
         frmImprimir dialogo(&p, p.pastaPrograma(), *p.servicos().mensagens, p.impressora(),
                             d.Configuracao, d.CalculosSelecionados, d.FontesAnalise, d.LinhasRodape,
                             d.NomeAnalise, d.DataNascimento, p.servicos().hoje());
+        dialogo.defineReferencia(d.DataReferencia);
         dialogo.exec();
     };
     s.alteraConteudo = [](frmPrincipal& p) {

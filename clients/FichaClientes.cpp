@@ -298,20 +298,24 @@ bool FichaClientes::termina(bool ok, QString* erro) {
     return false;
 }
 
-std::vector<Cliente> FichaClientes::busca(const QString& texto, QString* erro) const {
+std::vector<Cliente> FichaClientes::busca(const QString& texto, QString* erro,
+                                          Campos campos) const {
     std::vector<Cliente> lista;
     if (!aberta_) {
         return lista;
     }
+    const bool completos = campos == Campos::Todos;
     const QStringList palavras = ChaveNome::palavras(texto);
-    QString sql = QStringLiteral(
-        "SELECT c.id, c.nome, c.nascimento, c.telefone, c.email, c.observacoes,"
-        " (SELECT max(a.feita) FROM analises a WHERE a.cliente = c.id) FROM clientes c");
+    // The order is that of the (chave, nascimento) index, so no sorting is needed.
+    QString sql = QStringLiteral("SELECT c.id, c.nome, c.nascimento, u.ultima") +
+                  (completos ? QStringLiteral(", c.telefone, c.email, c.observacoes") : QString()) +
+                  QStringLiteral(" FROM clientes c LEFT JOIN (SELECT cliente, max(feita) AS "
+                                 "ultima FROM analises GROUP BY cliente) u ON u.cliente = c.id");
     for (qsizetype i = 0; i < palavras.size(); ++i) {
         sql += (i == 0 ? QStringLiteral(" WHERE") : QStringLiteral(" AND")) +
                QStringLiteral(" instr(c.chave, ?) > 0");
     }
-    sql += QStringLiteral(" ORDER BY c.chave, c.nascimento, c.id");
+    sql += QStringLiteral(" ORDER BY c.chave, c.nascimento");
     QSqlQuery q(QSqlDatabase::database(conexao_, false));
     q.setForwardOnly(true);
     q.prepare(sql);
@@ -323,15 +327,16 @@ std::vector<Cliente> FichaClientes::busca(const QString& texto, QString* erro) c
         return lista;
     }
     while (q.next()) {
-        Cliente c;
+        Cliente& c = lista.emplace_back();
         c.id = q.value(0).toLongLong();
         c.nome = q.value(1).toString();
         c.nascimento = leData(q.value(2).toString());
-        c.telefone = q.value(3).toString();
-        c.email = q.value(4).toString();
-        c.observacoes = q.value(5).toString();
-        c.ultimaAnalise = leDataHora(q.value(6).toString());
-        lista.push_back(std::move(c));
+        c.ultimaAnalise = leDataHora(q.value(3).toString());
+        if (completos) {
+            c.telefone = q.value(4).toString();
+            c.email = q.value(5).toString();
+            c.observacoes = q.value(6).toString();
+        }
     }
     return lista;
 }

@@ -51,9 +51,14 @@ public:
     bool aberta() const { return aberta_; }
     QString caminho() const { return caminho_; }
 
+    // What a search fills in: the name, birth date and last analysis of a list, or every
+    // field but the creation and change dates.
+    enum class Campos { Lista, Todos };
+
     // The clients whose name holds every word of `busca` (without case and accents; all of
     // them for a blank text), sorted by name, each with its last analysis.
-    std::vector<Cliente> busca(const QString& busca, QString* erro) const;
+    std::vector<Cliente> busca(const QString& busca, QString* erro,
+                               Campos campos = Campos::Todos) const;
     std::optional<Cliente> cliente(qint64 id, QString* erro) const;
     // The client with the same name key and birth date as `c`, or 0.
     qint64 procura(const Cliente& c, QString* erro) const;

@@ -1,6 +1,5 @@
 #include "clients/ui/ModeloClientes.h"
 
-#include "clients/ChaveNome.h"
 #include "engine/EntradaDados.h"
 
 namespace vidalume {
@@ -11,11 +10,6 @@ void ModeloClientes::define(std::vector<Cliente> clientes, QDate hoje) {
     beginResetModel();
     clientes_ = std::move(clientes);
     hoje_ = hoje;
-    chaves_.clear();
-    chaves_.reserve(clientes_.size());
-    for (const Cliente& c : clientes_) {
-        chaves_.push_back(ChaveNome::de(c.nome));
-    }
     endResetModel();
 }
 
@@ -35,7 +29,7 @@ QVariant ModeloClientes::data(const QModelIndex& indice, int papel) const {
     if (papel == Qt::UserRole) {
         switch (indice.column()) {
         case Nome:
-            return chaves_[std::size_t(indice.row())];
+            return indice.row(); // the file's order: by name without case and accents
         case Nascimento:
             return c.nascimento;
         case Idade:

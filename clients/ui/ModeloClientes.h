@@ -1,6 +1,7 @@
 // The clients of a search as the rows of the client window's list: name, birth date, age
 // and last analysis. The display role gives the texts; Qt::UserRole gives the values the
-// columns sort by (the name without case and accents, dates, the age as a number).
+// columns sort by (for the name, the position in the file's order, which is by name without
+// case and accents; dates; the age as a number).
 #pragma once
 
 #include "clients/Cliente.h"
@@ -19,7 +20,7 @@ public:
 
     explicit ModeloClientes(QObject* parent = nullptr);
 
-    // Replaces the rows; ages are counted on `hoje`.
+    // Replaces the rows, given in the file's order; ages are counted on `hoje`.
     void define(std::vector<Cliente> clientes, QDate hoje);
     const Cliente& cliente(int linha) const { return clientes_[std::size_t(linha)]; }
 
@@ -30,7 +31,6 @@ public:
 
 private:
     std::vector<Cliente> clientes_;
-    std::vector<QString> chaves_; // the names in key form, for sorting
     QDate hoje_;
 };
 

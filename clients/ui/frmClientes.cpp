@@ -167,7 +167,8 @@ void frmClientes::txtBusca_Change() {
 
 void frmClientes::atualiza(qint64 selecionar) {
     QString falha;
-    std::vector<Cliente> clientes = ficha_.busca(txtBusca_->text(), &falha);
+    std::vector<Cliente> clientes =
+        ficha_.busca(txtBusca_->text(), &falha, FichaClientes::Campos::Lista);
     const QDate hoje = ligacoes_.hoje ? ligacoes_.hoje() : QDate::currentDate();
     modelo_->define(std::move(clientes), hoje);
     lblTotal_->setText(modelo_->rowCount() == 1

@@ -86,6 +86,8 @@ void frmClientes::montaControles() {
     tblClientes_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     tblClientes_->horizontalHeader()->setSectionResizeMode(ModeloClientes::Nome,
                                                            QHeaderView::Stretch);
+    const int largura = fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000 00:00")) + 16;
+    tblClientes_->horizontalHeader()->resizeSection(ModeloClientes::UltimaAnalise, largura);
     tblClientes_->setAlternatingRowColors(true);
     tblClientes_->setMinimumSize(560, 320);
 

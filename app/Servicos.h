@@ -15,6 +15,7 @@
 #include <memory>
 
 class QPrinter;
+class QDialog;
 class QWidget;
 
 namespace vidalume {
@@ -39,14 +40,13 @@ struct Servicos {
     std::function<std::unique_ptr<QPrinter>()> preparaImpressora;
     FonteDePaginas paginas;
 
-    // Windows of other parts of the program.
-    std::function<void(frmPrincipal&)> mostraEntrada; // the start-up window, modal
-    std::function<void()> fechaDicas;                 // unloads the toolbar button help
+    // Shows a window of the program modally (the start-up window, the entry, settings,
+    // print and about dialogs, the interpretation editor); by default its exec().
+    std::function<void(QDialog&)> exibe;
+    // The toolbar button help, which lives beside the main window.
+    std::function<void()> fechaDicas; // unloads the help
     // Shows the help of a toolbar button by its help name.
     std::function<void(frmPrincipal&, const QString& nomeAjuda, QWidget* botao)> ajudaDoBotao;
-    std::function<void(frmPrincipal&)> imprime;        // the print dialog, modal
-    std::function<void(frmPrincipal&)> alteraConteudo; // the interpretation editor, modal
-    std::function<void(frmPrincipal&)> mostraSobre;    // the about window, modal
     // File dialogs of the client window: a CSV file to read (`salvar` false) or to write, and
     // a folder for PDFs; an empty text when the user gives up.
     std::function<QString(QWidget* pai, bool salvar)> escolheCsv;

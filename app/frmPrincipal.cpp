@@ -2,6 +2,8 @@
 
 #include "app/GeometriaPrincipal.h"
 #include "app/Som.h"
+#include "app/auxiliares/frmEntrada.h"
+#include "app/auxiliares/frmSobre.h"
 #include "clients/FichaClientes.h"
 #include "clients/ui/frmClientes.h"
 #include "composer/ComporAnalise.h"
@@ -11,11 +13,13 @@
 #include "engine/ui/frmEntraNome.h"
 #include "printing/NomeArquivoPdf.h"
 #include "printing/painter/GravacaoPdf.h"
+#include "printing/ui/frmImprimir.h"
 #include "report/ui/frmExibeRelatorio.h"
 #include "settings/ui/frmConfiguraFonte.h"
 #include "settings/ui/frmConfiguraPrograma.h"
 #include "settings/ui/frmConfiguraRodape.h"
 #include "texts/ArquivoInterpretacao.h"
+#include "texts/ui/frmSelecionaAlteracao.h"
 #include "widgets/ImagensPrograma.h"
 #include "widgets/QuadroImagem.h"
 
@@ -278,8 +282,9 @@ void frmPrincipal::Form_Load() {
     tocaSom(kSomBoasVindas, false);
     show();
     posicionaNavegacao();
-    if (servicos_.mostraEntrada) {
-        servicos_.mostraEntrada(*this);
+    {
+        frmEntrada entrada(pastaPrograma_, servicos_.aguarda, this);
+        exibe(entrada);
     }
     if (servicos_.preparaImpressora) {
         impressora_ = servicos_.preparaImpressora();
@@ -418,6 +423,15 @@ LigacoesRelatorio frmPrincipal::ligacoesRelatorio() {
     return l;
 }
 
+// Every window the main window opens is shown here, modally, through the program's seam.
+void frmPrincipal::exibe(QDialog& janela) {
+    if (servicos_.exibe) {
+        servicos_.exibe(janela);
+    } else {
+        janela.exec();
+    }
+}
+
 QDate frmPrincipal::hoje() const {
     return servicos_.hoje ? servicos_.hoje() : QDate::currentDate();
 }
@@ -443,21 +457,13 @@ void frmPrincipal::EnviarAnaliseParaAreaTransf() {
 }
 
 void frmPrincipal::ImprimirAnaliseNoMonitor() {
-    padrao_.Margens = Margens::tela();
     const QSize tela = servicos_.tamanhoTela ? servicos_.tamanhoTela() : QSize(1024, 768);
     auto* relatorio = new frmExibeRelatorio(tela, ligacoesRelatorio());
-    const PedidoPaginas pedido{padrao_.Analise,
-                               padrao_.Configuracao,
-                               padrao_.CalculosSelecionados,
-                               padrao_.FontesAnalise,
-                               padrao_.LinhasRodape,
-                               padrao_.Margens,
-                               padrao_.NomeAnalise,
-                               padrao_.DataNascimento,
-                               relatorio->GetLarguraEmMm(),
-                               pastaPrograma_,
-                               relatorio->palette().color(QPalette::Text)};
-    PaginasProntas paginas = servicos_.paginas ? servicos_.paginas(pedido) : PaginasProntas{};
+    PaginasProntas paginas =
+        servicos_.paginas
+            ? servicos_.paginas(padrao_.diagramacao(pastaPrograma_), relatorio->GetLarguraEmMm(),
+                                relatorio->palette().color(QPalette::Text))
+            : PaginasProntas{};
     const int total = int(paginas.paginas.size());
     relatorio->definePaginas(std::move(paginas));
     relatorio->defineReferencia(padrao_.DataReferencia);
@@ -495,7 +501,7 @@ bool frmPrincipal::pedeEntrada(const Cliente* cliente) {
     if (cliente != nullptr) {
         entrada.preenche(cliente->nome, EntradaDados::formataData(cliente->nascimento), true);
     }
-    entrada.exec();
+    exibe(entrada);
     padrao_.NomeAnalise = entrada.NomeAnalise();
     padrao_.DataNascimento = entrada.DataNascimento();
     if (entrada.cancelado()) {
@@ -536,11 +542,11 @@ void frmPrincipal::guardaNaFicha(const QString& nomeDigitado, QDate referencia) 
             return;
         }
     }
-    informa(
-        QStringLiteral("Atenção:"),
-        QStringLiteral("A análise será exibida, mas não foi guardada na ficha de clientes.\n\n") +
-            erro,
-        Mensagens::Icone::Exclamacao);
+    informa(QStringLiteral("Atenção:"),
+            QStringLiteral("A análise será exibida, mas não foi guardada na ficha de "
+                           "clientes.\n\n") +
+                erro,
+            Mensagens::Icone::Exclamacao);
 }
 
 void frmPrincipal::reabre(const Cliente& cliente, const AnaliseCliente& analise) {
@@ -555,21 +561,21 @@ void frmPrincipal::reabre(const Cliente& cliente, const AnaliseCliente& analise)
     mostraNovaAnalise();
 }
 
-QString frmPrincipal::geraPdf(const Cliente& cliente, const QString& pasta, QString* erro) const {
-    PedidoImpressao p;
-    p.pastaPrograma = pastaPrograma_;
+// The PDF of the client's analysis for today, with the program's settings, margins and print
+// options.
+bool frmPrincipal::geraPdf(const Cliente& cliente, const QString& pasta, QString* nome,
+                           QString* erro) const {
+    Padrao p = padrao_;
     p.NomeAnalise = EntradaDados::normalizaNome(Windows1252::restringe(cliente.nome));
     p.DataNascimento = EntradaDados::formataData(cliente.nascimento);
-    p.hoje = hoje();
-    p.margens = Margens::le(pastaPrograma_);
-    p.pretoEmBranco = Configuracao::ligado(padrao_.Configuracao.PretoEmBranco);
-    p.folhaRosto = Configuracao::ligado(padrao_.Configuracao.ImprimirFolhaRosto);
-    p.configuracao = padrao_.Configuracao;
-    p.selecao = padrao_.CalculosSelecionados;
-    p.fontes = padrao_.FontesAnalise;
-    p.linhas = padrao_.LinhasRodape;
+    p.Analise = ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, hoje(),
+                                      ArquivoInterpretacao(pastaPrograma_));
+    Diagramacao d = p.diagramacao(pastaPrograma_);
+    d.margens = Margens::le(pastaPrograma_);
+    d.pretoEmBranco = Configuracao::ligado(p.Configuracao.PretoEmBranco);
+    d.folhaRosto = Configuracao::ligado(p.Configuracao.ImprimirFolhaRosto);
     return GravacaoPdf::gravaComNomeLivre(
-        pasta, NomeArquivoPdf::sugere(p.NomeAnalise, p.DataNascimento), p, erro);
+        pasta, NomeArquivoPdf::sugere(d.NomeAnalise, d.DataNascimento), d, nome, erro);
 }
 
 void frmPrincipal::mnuClientes_Click() {
@@ -587,12 +593,13 @@ void frmPrincipal::mnuClientes_Click() {
         LigacoesClientes l;
         l.hoje = [this] { return hoje(); };
         l.geraPdf = [this](const Cliente& c, const QString& pasta, QString* falha) {
-            return geraPdf(c, pasta, falha);
+            QString nome;
+            return geraPdf(c, pasta, &nome, falha) ? nome : QString();
         };
         l.escolheCsv = servicos_.escolheCsv;
         l.escolhePasta = servicos_.escolhePasta;
         frmClientes janela(ficha, *servicos_.mensagens, std::move(l), this);
-        janela.exec();
+        exibe(janela);
         pedido = janela.pedido();
         cliente = janela.clientePedido();
         analise = janela.analisePedida();
@@ -614,9 +621,10 @@ void frmPrincipal::cmdImprimir_Click() {
     relatorio->AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
     padrao_.DataReferencia = relatorio->referencia();
     const Ocupado ocupado = Ocupado::sobre(this);
-    if (servicos_.imprime) {
-        servicos_.imprime(*this);
-    }
+    compoeAnalise();
+    frmImprimir dialogo(this, pastaPrograma_, *servicos_.mensagens, impressora_.get(),
+                        padrao_.Configuracao, padrao_.diagramacao(pastaPrograma_));
+    exibe(dialogo);
 }
 
 void frmPrincipal::cmdConfigurarFontes_Click() {
@@ -625,7 +633,7 @@ void frmPrincipal::cmdConfigurarFontes_Click() {
     const QStringList faces = servicos_.facesFonte ? servicos_.facesFonte() : QStringList();
     frmConfiguraFonte dialogo(padrao_.FontesAnalise, pastaPrograma_, *servicos_.mensagens, faces,
                               this);
-    dialogo.exec();
+    exibe(dialogo);
 }
 
 void frmPrincipal::cmdConfiguraPrograma_Click() {
@@ -633,7 +641,7 @@ void frmPrincipal::cmdConfiguraPrograma_Click() {
     const Ocupado ocupado = Ocupado::sobre(this);
     frmConfiguraPrograma dialogo(padrao_.Configuracao, padrao_.CalculosSelecionados,
                                  *servicos_.mensagens, this);
-    dialogo.exec();
+    exibe(dialogo);
 }
 
 void frmPrincipal::cmdAjuda_Click() {
@@ -672,7 +680,7 @@ void frmPrincipal::mnuConfigurarRodape_Click() {
     {
         frmConfiguraRodape dialogo(padrao_.LinhasRodape, pastaPrograma_, *servicos_.mensagens,
                                    this);
-        dialogo.exec();
+        exibe(dialogo);
     }
     CarregaLinhasRodape();
 }
@@ -721,16 +729,15 @@ void frmPrincipal::mnuJanelaEmCascata_Click() {
 
 void frmPrincipal::mnuAlterarConteudoDasAnalises_Click() {
     prologo();
-    if (servicos_.alteraConteudo) {
-        servicos_.alteraConteudo(*this);
-    }
+    frmSelecionaAlteracao selecao(pastaPrograma_, *servicos_.mensagens, this);
+    exibe(selecao);
 }
 
 void frmPrincipal::mnuSobreEstePrograma_Click() {
     prologo();
-    if (servicos_.mostraSobre) {
-        servicos_.mostraSobre(*this);
-    }
+    frmSobre sobre(
+        pastaPrograma_, [this](const QString& arquivo) { tocaSom(arquivo, false); }, this);
+    exibe(sobre);
 }
 
 void frmPrincipal::navega(int passo) {

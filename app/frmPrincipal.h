@@ -101,8 +101,9 @@ private:
     void mostraNovaAnalise();
     void guardaNaFicha(const QString& nomeDigitado, QDate referencia);
     void reabre(const Cliente& cliente, const AnaliseCliente& analise);
-    QString geraPdf(const Cliente& cliente, const QString& pasta, QString* erro) const;
+    bool geraPdf(const Cliente& cliente, const QString& pasta, QString* nome, QString* erro) const;
     QDate hoje() const;
+    void exibe(QDialog& janela);
     LigacoesRelatorio ligacoesRelatorio();
     void escreveStatus(const QString& texto);
     static frmExibeRelatorio* relatorioDe(QMdiSubWindow* janela);

@@ -4,12 +4,8 @@
 #include "app/SomQt.h"
 #include "app/auxiliares/ControleDicas.h"
 #include "app/auxiliares/frmDicas.h"
-#include "app/auxiliares/frmEntrada.h"
-#include "app/auxiliares/frmSobre.h"
 #include "app/frmPrincipal.h"
-#include "printing/ui/frmImprimir.h"
 #include "texts/GravacaoSegura.h"
-#include "texts/ui/frmSelecionaAlteracao.h"
 #include "widgets/MensagensQt.h"
 
 #include <QApplication>
@@ -29,34 +25,13 @@ void instalaTraducao(QTranslator& traducao) {
     }
 }
 
-void ligaJanelas(Servicos& s, ControleDicas& dicas, Som& som) {
-    s.mostraEntrada = [espera = s.aguarda](frmPrincipal& p) {
-        frmEntrada entrada(p.pastaPrograma(), espera, &p);
-        entrada.exec();
-    };
+void ligaDicas(Servicos& s, ControleDicas& dicas) {
     s.ajudaDoBotao = [&dicas](frmPrincipal&, const QString& nome, QWidget* botao) {
         if (botao != nullptr) {
             dicas.AjudaDoBotao(nome, *botao);
         }
     };
     s.fechaDicas = [&dicas] { dicas.descarregaDica(); };
-    s.imprime = [](frmPrincipal& p) {
-        Padrao& d = p.padrao();
-        frmImprimir dialogo(&p, p.pastaPrograma(), *p.servicos().mensagens, p.impressora(),
-                            d.Configuracao, d.CalculosSelecionados, d.FontesAnalise, d.LinhasRodape,
-                            d.NomeAnalise, d.DataNascimento, p.servicos().hoje());
-        dialogo.defineReferencia(d.DataReferencia);
-        dialogo.exec();
-    };
-    s.alteraConteudo = [](frmPrincipal& p) {
-        frmSelecionaAlteracao selecao(p.pastaPrograma(), &p);
-        selecao.exec();
-    };
-    s.mostraSobre = [&som](frmPrincipal& p) {
-        frmSobre sobre(
-            p.pastaPrograma(), [&som](const QString& arquivo) { som.toca(arquivo, false); }, &p);
-        sobre.exec();
-    };
 }
 
 } // namespace
@@ -74,7 +49,7 @@ int main(int argc, char* argv[]) {
     SomQt som;
     ControleDicas dicas(pasta, nullptr);
     Servicos servicos = Servicos::doSistema(mensagens, som);
-    ligaJanelas(servicos, dicas, som);
+    ligaDicas(servicos, dicas);
 
     frmPrincipal principal(pasta, std::move(servicos));
     principal.Form_Load();

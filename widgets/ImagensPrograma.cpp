@@ -1,15 +1,18 @@
 #include "widgets/ImagensPrograma.h"
 
+#include "report/Figura.h"
+
 #include <QDir>
 
 namespace vidalume {
 
 QString ImagensPrograma::caminho(const QString& pastaPrograma, const QString& nome) {
-    return QDir(pastaPrograma).filePath(QStringLiteral("imagens/%1.svg").arg(nome));
+    return QDir(pastaPrograma).filePath(Figura::kPasta + u'/' + nome + QStringLiteral(".svg"));
 }
 
 QString ImagensPrograma::signo(const QString& pastaPrograma, int indice) {
-    return caminho(pastaPrograma, QStringLiteral("signo%1").arg(indice, 2, 10, QLatin1Char('0')));
+    return QDir(pastaPrograma)
+        .filePath(Figura::kPasta + u'/' + Figura::doSigno(indice).nomeArquivo());
 }
 
 QIcon ImagensPrograma::icone(const QString& pastaPrograma, const QString& nome) {

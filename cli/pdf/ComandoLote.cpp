@@ -63,11 +63,11 @@ QString plural(int n, const char* singular, const char* plural) {
 
 } // namespace
 
-QString ComandoLote::geraPdf(const EntradaCli& entrada, const QString& pastaSaida,
-                             const ComandoPdf::Opcoes& opcoes, QString* erro) {
+bool ComandoLote::geraPdf(const EntradaCli& entrada, const QString& pastaSaida,
+                          const ComandoPdf::Opcoes& opcoes, QString* nome, QString* erro) {
     return GravacaoPdf::gravaComNomeLivre(pastaSaida,
                                           NomeArquivoPdf::sugere(entrada.nome, entrada.nascimento),
-                                          ComandoPdf::pedido(entrada, opcoes), erro);
+                                          ComandoPdf::diagramacao(entrada, opcoes), nome, erro);
 }
 
 int ComandoLote::executa(const QString& arquivoLista, const QString& pastaSaida, const Datas& datas,
@@ -131,14 +131,13 @@ int ComandoLote::gravaTodos(const std::function<bool(LinhaLote&)>& proxima, int 
             total > 0 ? QStringLiteral("%1 de %2").arg(n).arg(total) : QString::number(n);
         QString erro = linha.erro;
         QString arquivo;
-        if (erro.isEmpty()) {
-            auto entrada = EntradaCli::le(linha.nome, linha.nascimento, datas.hojeTexto,
-                                          datas.hojeRelogio, &erro);
-            if (entrada && entrada->defineReferencia(datas.referenciaTexto, &erro)) {
-                arquivo = geraPdf(*entrada, pastaSaida, opcoes, &erro);
-            }
-        }
-        if (arquivo.isEmpty()) {
+        EntradaCli entrada;
+        const bool feito = erro.isEmpty() &&
+                           EntradaCli::le(linha.nome, linha.nascimento, datas.hojeTexto,
+                                          datas.hojeRelogio, &entrada, &erro) &&
+                           entrada.defineReferencia(datas.referenciaTexto, &erro) &&
+                           geraPdf(entrada, pastaSaida, opcoes, &arquivo, &erro);
+        if (!feito) {
             ++recusadas;
             relata(QStringLiteral("%1 - Linha %2: %3")
                        .arg(progresso, QString::number(linha.numero), erro));

@@ -287,8 +287,9 @@ void frmClientes::cmdEditar_Click() {
 
 void frmClientes::cmdExcluir_Click() {
     const Cliente* c = selecionado();
-    if (c == nullptr || !mensagens_.perguntaPadraoNao(this, QStringLiteral("Atenção:"),
-                                                      kPerguntaExcluir.arg(c->nome))) {
+    if (c == nullptr ||
+        !mensagens_.pergunta(this, QStringLiteral("Atenção:"), kPerguntaExcluir.arg(c->nome),
+                             Mensagens::Icone::Pergunta, Mensagens::BotaoPadrao::Nao)) {
         return;
     }
     QString falha;

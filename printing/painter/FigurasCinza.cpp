@@ -1,4 +1,5 @@
 #include "printing/painter/FigurasCinza.h"
+#include "report/Figura.h"
 
 #include <QColor>
 #include <QDir>
@@ -36,7 +37,7 @@ QString trocaCores(const QString& texto, const QRegularExpression& padrao, int g
 
 FigurasSvg& FigurasCinza::daPasta(const QString& pastaPrograma) {
     static std::map<QString, std::unique_ptr<FigurasSvg>> porPasta;
-    const QString pasta = QDir::cleanPath(QDir(pastaPrograma).filePath(QStringLiteral("imagens")));
+    const QString pasta = QDir::cleanPath(QDir(pastaPrograma).filePath(Figura::kPasta));
     auto& figuras = porPasta[pasta];
     if (!figuras) {
         figuras = std::make_unique<FigurasSvg>(pasta, &FigurasCinza::emCinza);

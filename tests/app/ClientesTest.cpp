@@ -38,8 +38,14 @@ private slots:
         s.hoje = [] { return kHoje; };
         s.tamanhoTela = [] { return QSize(1600, 1000); };
         s.preparaImpressora = [] { return std::unique_ptr<QPrinter>(); };
-        s.paginas = [](const PedidoPaginas& p) { return paginasDeTeste(2, p.larguraMm); };
-        s.mostraEntrada = {};
+        s.paginas = [](const Diagramacao&, float larguraMm, const QColor&) {
+            return paginasDeTeste(2, larguraMm);
+        };
+        s.exibe = [](QDialog& janela) {
+            if (janela.objectName() != u"frmEntrada"_s) {
+                janela.exec();
+            }
+        };
         frmPrincipal j(pasta.caminho(), std::move(s));
         j.Form_Load();
 
@@ -99,7 +105,7 @@ private slots:
         QCOMPARE(mensagens.mostradas.size(), 3);
         QVERIFY(
             mensagens.mostradas[0].startsWith(u"Atenção:|Excluir o cliente \"Ângela Maria\""_s));
-        QVERIFY(mensagens.mostradas[0].endsWith(u'?'));
+        QVERIFY(mensagens.mostradas[0].endsWith(u"?(não)"_s)); // No is the default
         QCOMPARE(clientes(pasta.caminho()).size(), std::size_t(2));
         QCOMPARE(j.relatorios().size(), 2);
         QCOMPARE(j.relatorioAtivo()->referencia(), QDate(2030, 1, 1));
@@ -116,7 +122,9 @@ private slots:
         Servicos s = Servicos::doSistema(mensagens, som);
         s.hoje = [] { return kHoje; };
         s.preparaImpressora = [] { return std::unique_ptr<QPrinter>(); };
-        s.paginas = [](const PedidoPaginas& p) { return paginasDeTeste(1, p.larguraMm); };
+        s.paginas = [](const Diagramacao&, float larguraMm, const QColor&) {
+            return paginasDeTeste(1, larguraMm);
+        };
         frmPrincipal j(pasta.caminho(), std::move(s));
         j.mnuClientes_Click();
         QCOMPARE(mensagens.mostradas.size(), 1);

@@ -53,16 +53,25 @@ struct Programa {
             ++impressoras;
             return std::unique_ptr<QPrinter>();
         };
-        s.paginas = [this](const PedidoPaginas& pedido) {
-            pedidos << pedido.nomeAnalise + u'|' + pedido.dataNascimento;
-            return paginasDeTeste(3, pedido.larguraMm);
+        s.paginas = [this](const Diagramacao& d, float larguraMm, const QColor&) {
+            pedidos << d.NomeAnalise + u'|' + d.DataNascimento;
+            return paginasDeTeste(3, larguraMm);
         };
-        s.mostraEntrada = [this](frmPrincipal&) { ++telasDeEntrada; };
+        // The start-up window and the print dialog are counted, not shown; every other
+        // window is shown for the test to drive.
+        s.exibe = [this](QDialog& janela) {
+            if (janela.objectName() == u"frmEntrada"_s) {
+                ++telasDeEntrada;
+            } else if (janela.objectName() == u"frmImprimir"_s) {
+                impressos << j.padrao().NomeAnalise;
+            } else {
+                janela.exec();
+            }
+        };
         s.fechaDicas = [this] { ++dicasFechadas; };
         s.ajudaDoBotao = [this](frmPrincipal&, const QString& nome, QWidget*) {
             ajudasMostradas << nome;
         };
-        s.imprime = [this](frmPrincipal& p) { impressos << p.padrao().NomeAnalise; };
         return s;
     }
 
@@ -99,7 +108,7 @@ private slots:
     // Start-up, the commands before any analysis, creating one and turning its pages.
     void iniciarCriarENavegar() {
         Programa p;
-        QCOMPARE(p.pasta.conteudo(FontesAnalise::kArquivo).size(), FontesAnalise::kTamanhoRegistro);
+        QCOMPARE(p.pasta.conteudo(FontesAnalise::kArquivo).size(), 168);
         QCOMPARE(p.telasDeEntrada + p.impressoras, 2);
         // Without an analysis each command says so and does nothing else.
         p.j.picAvanca_Click();

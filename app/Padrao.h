@@ -5,6 +5,7 @@
 
 #include "composer/Diagramacao.h"
 
+#include <QDate>
 #include <QString>
 
 namespace vidalume {
@@ -12,6 +13,7 @@ namespace vidalume {
 struct Padrao {
     QString NomeAnalise;    // normalised full name, or "Descartar" after a cancelled entry
     QString DataNascimento; // "dd/mm/yyyy"
+    QDate DataReferencia;   // the date of the forecasts; invalid for today
     vidalume::Analise Analise{};
     vidalume::Configuracao Configuracao;
     vidalume::Configuracao::Selecao CalculosSelecionados{}; // the live selection, 1 to 28

@@ -93,6 +93,16 @@ Servicos Servicos::doSistema(Mensagens& mensagens, Som& som) {
     s.escolheArquivo = escolheArquivoNoDisco;
     s.encerra = [] { QCoreApplication::exit(0); };
     s.preparaImpressora = impressoraPadrao;
+    s.escolheCsv = [](QWidget* pai, bool salvar) {
+        const QString filtro = QStringLiteral("Listas CSV (*.csv *.txt);;Todos os arquivos (*)");
+        return salvar ? QFileDialog::getSaveFileName(pai, QStringLiteral("Exportar clientes"),
+                                                     QStringLiteral("clientes.csv"), filtro)
+                      : QFileDialog::getOpenFileName(pai, QStringLiteral("Importar clientes"), {},
+                                                     filtro);
+    };
+    s.escolhePasta = [](QWidget* pai) {
+        return QFileDialog::getExistingDirectory(pai, QStringLiteral("Pasta onde gravar os PDFs"));
+    };
     s.exibe = [](QDialog& janela) { janela.exec(); };
     s.paginas = [](const Diagramacao& d, float larguraMm, const QColor& corTexto) {
         return PaginasProntas{LayoutTela::ImprimirAnaliseNoMonitor(d, larguraMm, corTexto), 1.0};

@@ -53,6 +53,10 @@ struct Servicos {
     std::function<void()> fechaDicas; // unloads the help
     // Shows the help of a toolbar button by its help name.
     std::function<void(frmPrincipal&, const QString& nomeAjuda, QWidget* botao)> ajudaDoBotao;
+    // File dialogs of the client window: a CSV file to read (`salvar` false) or to write, and
+    // a folder for PDFs; an empty text when the user gives up.
+    std::function<QString(QWidget* pai, bool salvar)> escolheCsv;
+    std::function<QString(QWidget* pai)> escolhePasta;
 
     // The platform's services over `mensagens` and `som`, without the windows of other parts.
     static Servicos doSistema(Mensagens& mensagens, Som& som);

@@ -5,8 +5,12 @@
 #include "app/auxiliares/DicasBotoes.h"
 #include "app/auxiliares/frmEntrada.h"
 #include "app/auxiliares/frmSobre.h"
+#include "clients/FichaClientes.h"
+#include "clients/ui/frmClientes.h"
 #include "composer/ComporAnalise.h"
 #include "composer/TextoExportacao.h"
+#include "engine/EntradaDados.h"
+#include "engine/Windows1252.h"
 #include "engine/ui/frmEntraNome.h"
 #include "printing/NomeArquivoPdf.h"
 #include "printing/painter/ExportacaoOdt.h"
@@ -253,16 +257,18 @@ void frmPrincipal::montaMenus() {
     };
     QMenu* mnuArquivo = menuBar()->addMenu(QStringLiteral("&Arquivo"));
     mnuArquivo->setObjectName(QStringLiteral("mnuArquivo"));
-    item(mnuArquivo, "mnuNovaAnalise", QStringLiteral("&Nova análise..."),
+    item(mnuArquivo, "mnuNovaAnalise", QStringLiteral("&Nova análise…"),
          &frmPrincipal::cmdCriaAnalise_Click, QKeySequence(QKeySequence::New));
-    item(mnuArquivo, "mnuImprimir", QStringLiteral("&Imprimir..."),
-         &frmPrincipal::cmdImprimir_Click, QKeySequence(QKeySequence::Print));
-    item(mnuArquivo, "mnuSalvarPdf", QStringLiteral("Salvar como &PDF..."),
+    item(mnuArquivo, "mnuImprimir", QStringLiteral("&Imprimir…"), &frmPrincipal::cmdImprimir_Click,
+         QKeySequence(QKeySequence::Print));
+    item(mnuArquivo, "mnuSalvarPdf", QStringLiteral("Salvar como &PDF…"),
          &frmPrincipal::mnuSalvarPdf_Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     item(mnuArquivo, "mnuExportar", QStringLiteral("&Exportar para a área de transferência"),
          &frmPrincipal::cmdExportar_Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    item(mnuArquivo, "mnuExportarOdt", QStringLiteral("Exportar para editor de &textos..."),
+    item(mnuArquivo, "mnuExportarOdt", QStringLiteral("Exportar para editor de &textos…"),
          &frmPrincipal::mnuExportarOdt_Click);
+    item(mnuArquivo, "mnuClientes", QStringLiteral("C&lientes…"), &frmPrincipal::mnuClientes_Click,
+         QKeySequence(Qt::CTRL | Qt::Key_L));
     mnuArquivo->addSeparator();
     item(mnuArquivo, "mnuConfigurarRodape", QStringLiteral("&Configurar Cabeçalho e Rodapé"),
          &frmPrincipal::mnuConfigurarRodape_Click);
@@ -281,9 +287,9 @@ void frmPrincipal::montaMenus() {
 
     QMenu* mnuAlterar = menuBar()->addMenu(QStringLiteral("A&lterar"));
     mnuAlterar->setObjectName(QStringLiteral("mnuAlterarNada"));
-    item(mnuAlterar, "mnuFontes", QStringLiteral("&Fontes..."),
+    item(mnuAlterar, "mnuFontes", QStringLiteral("&Fontes…"),
          &frmPrincipal::cmdConfigurarFontes_Click);
-    item(mnuAlterar, "mnuConfiguraPrograma", QStringLiteral("Cálculos e &opções..."),
+    item(mnuAlterar, "mnuConfiguraPrograma", QStringLiteral("Cálculos e &opções…"),
          &frmPrincipal::cmdConfiguraPrograma_Click);
     item(mnuAlterar, "mnuAlterarConteudoDasAnalises", QStringLiteral("&Conteúdo das Análises"),
          &frmPrincipal::mnuAlterarConteudoDasAnalises_Click);
@@ -471,10 +477,14 @@ void frmPrincipal::exibe(QDialog& janela) {
     }
 }
 
+QDate frmPrincipal::hoje() const {
+    return servicos_.hoje ? servicos_.hoje() : QDate::currentDate();
+}
+
 void frmPrincipal::compoeAnalise() {
-    const QDate hoje = servicos_.hoje ? servicos_.hoje() : QDate::currentDate();
-    padrao_.Analise = ComporAnalise::compoe(padrao_.NomeAnalise, padrao_.DataNascimento, hoje,
-                                            ArquivoInterpretacao(pastaPrograma_));
+    padrao_.Analise =
+        ComporAnalise::compoe(padrao_.NomeAnalise, padrao_.DataNascimento, hoje(),
+                              padrao_.DataReferencia, ArquivoInterpretacao(pastaPrograma_));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -501,6 +511,7 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
             : PaginasProntas{};
     const int total = int(paginas.paginas.size());
     relatorio->definePaginas(std::move(paginas));
+    relatorio->defineReferencia(padrao_.DataReferencia);
 
     QMdiSubWindow* janela = mdiArea_->addSubWindow(relatorio);
     janela->setAttribute(Qt::WA_DeleteOnClose);
@@ -516,27 +527,133 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
 
 void frmPrincipal::cmdCriaAnalise_Click() {
     prologo();
+    if (pedeEntrada(nullptr)) {
+        mostraNovaAnalise();
+    }
+}
+
+// The entry dialog, filled with the client's name and birth date when one is given. False
+// when it was cancelled.
+bool frmPrincipal::pedeEntrada(const Cliente* cliente) {
     if (frmExibeRelatorio* aberto = relatorioAtivo()) {
         if (pergunta(QStringLiteral("Advertência:"), kM1)) {
             aberto->parentWidget()->close();
         }
     }
-    {
-        frmEntraNome entrada(padrao_.NomeAnalise, padrao_.DataNascimento, pastaPrograma_,
-                             *servicos_.mensagens, this);
-        exibe(entrada);
-        padrao_.NomeAnalise = entrada.NomeAnalise();
-        padrao_.DataNascimento = entrada.DataNascimento();
-        if (entrada.cancelado()) {
-            return;
-        }
+    frmEntraNome entrada(padrao_.NomeAnalise, padrao_.DataNascimento, pastaPrograma_,
+                         *servicos_.mensagens, this);
+    entrada.defineHoje(hoje());
+    if (cliente != nullptr) {
+        entrada.preenche(cliente->nome, EntradaDados::formataData(cliente->nascimento), true);
     }
+    exibe(entrada);
+    padrao_.NomeAnalise = entrada.NomeAnalise();
+    padrao_.DataNascimento = entrada.DataNascimento();
+    if (entrada.cancelado()) {
+        return false;
+    }
+    padrao_.DataReferencia = entrada.referencia();
+    if (entrada.guardarNaFicha()) {
+        guardaNaFicha(entrada.nomeDigitado(), entrada.referencia());
+    }
+    return true;
+}
+
+void frmPrincipal::mostraNovaAnalise() {
     const Ocupado ocupado = Ocupado::tela();
     compoeAnalise();
     if (Configuracao::ligado(padrao_.Configuracao.EscutarSons)) {
         tocaSom(kSomAguarda, true);
     }
     ImprimirAnaliseNoMonitor();
+}
+
+// Keeps the person of the analysis just made in the client file, with the analysis. A file
+// that cannot be used is told; the analysis is shown anyway.
+void frmPrincipal::guardaNaFicha(const QString& nomeDigitado, QDate referencia) {
+    FichaClientes ficha;
+    Cliente c;
+    c.nome = nomeDigitado;
+    c.nascimento = EntradaDados::leData(padrao_.DataNascimento).value_or(QDate());
+    AnaliseCliente a;
+    a.feita = QDateTime(hoje(), QTime::currentTime());
+    a.referencia = referencia;
+    QString erro;
+    bool jaExistia = false;
+    if (ficha.abre(pastaPrograma_, FichaClientes::Modo::Escrita, &erro) &&
+        ficha.guarda(c, &jaExistia, &erro)) {
+        a.cliente = c.id;
+        if (ficha.registraAnalise(a, &erro)) {
+            return;
+        }
+    }
+    informa(QStringLiteral("Atenção:"),
+            QStringLiteral("A análise será exibida, mas não foi guardada na ficha de "
+                           "clientes.\n\n") +
+                erro,
+            Mensagens::Icone::Exclamacao);
+}
+
+void frmPrincipal::reabre(const Cliente& cliente, const AnaliseCliente& analise) {
+    if (frmExibeRelatorio* aberto = relatorioAtivo()) {
+        if (pergunta(QStringLiteral("Advertência:"), kM1)) {
+            aberto->parentWidget()->close();
+        }
+    }
+    padrao_.NomeAnalise = EntradaDados::normalizaNome(Windows1252::restringe(cliente.nome));
+    padrao_.DataNascimento = EntradaDados::formataData(cliente.nascimento);
+    padrao_.DataReferencia = analise.referencia;
+    mostraNovaAnalise();
+}
+
+// The PDF of the client's analysis for today, with the program's settings, margins and print
+// options.
+bool frmPrincipal::geraPdf(const Cliente& cliente, const QString& pasta, QString* nome,
+                           QString* erro) const {
+    Padrao p = padrao_;
+    p.NomeAnalise = EntradaDados::normalizaNome(Windows1252::restringe(cliente.nome));
+    p.DataNascimento = EntradaDados::formataData(cliente.nascimento);
+    p.Analise = ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, hoje(),
+                                      ArquivoInterpretacao(pastaPrograma_));
+    Diagramacao d = p.diagramacao(pastaPrograma_);
+    d.margens = Margens::le(pastaPrograma_);
+    d.pretoEmBranco = Configuracao::ligado(p.Configuracao.PretoEmBranco);
+    d.folhaRosto = Configuracao::ligado(p.Configuracao.ImprimirFolhaRosto);
+    return GravacaoPdf::gravaComNomeLivre(
+        pasta, NomeArquivoPdf::sugere(d.NomeAnalise, d.DataNascimento), d, nome, erro);
+}
+
+void frmPrincipal::mnuClientes_Click() {
+    prologo();
+    Cliente cliente;
+    AnaliseCliente analise;
+    frmClientes::Pedido pedido = frmClientes::Pedido::Nenhum;
+    {
+        FichaClientes ficha;
+        QString erro;
+        if (!ficha.abre(pastaPrograma_, FichaClientes::Modo::Escrita, &erro)) {
+            informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+            return;
+        }
+        LigacoesClientes l;
+        l.hoje = [this] { return hoje(); };
+        l.geraPdf = [this](const Cliente& c, const QString& pasta, QString* falha) {
+            QString nome;
+            return geraPdf(c, pasta, &nome, falha) ? nome : QString();
+        };
+        l.escolheCsv = servicos_.escolheCsv;
+        l.escolhePasta = servicos_.escolhePasta;
+        frmClientes janela(ficha, *servicos_.mensagens, std::move(l), this);
+        exibe(janela);
+        pedido = janela.pedido();
+        cliente = janela.clientePedido();
+        analise = janela.analisePedida();
+    }
+    if (pedido == frmClientes::Pedido::NovaAnalise && pedeEntrada(&cliente)) {
+        mostraNovaAnalise();
+    } else if (pedido == frmClientes::Pedido::Reabre) {
+        reabre(cliente, analise);
+    }
 }
 
 void frmPrincipal::cmdImprimir_Click() {
@@ -547,6 +664,7 @@ void frmPrincipal::cmdImprimir_Click() {
         return;
     }
     relatorio->AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
+    padrao_.DataReferencia = relatorio->referencia();
     const Ocupado ocupado = Ocupado::sobre(this);
     compoeAnalise();
     frmImprimir dialogo(this, pastaPrograma_, *servicos_.mensagens, impressora_.get(),
@@ -593,6 +711,7 @@ void frmPrincipal::cmdExportar_Click() {
     {
         const Ocupado ocupado = Ocupado::sobre(this);
         relatorio->AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
+        padrao_.DataReferencia = relatorio->referencia();
         compoeAnalise();
         EnviarAnaliseParaAreaTransf();
     }

@@ -21,6 +21,8 @@ class QPushButton;
 namespace vidalume {
 
 class QuadroImagem;
+struct AnaliseCliente;
+struct Cliente;
 class frmExibeRelatorio;
 struct LigacoesRelatorio;
 
@@ -61,6 +63,7 @@ public:
     void cmdAjuda_Click();
     void cmdExportar_Click();
     void cmdSair_Click();
+    void mnuClientes_Click();
     void mnuConfigurarRodape_Click();
     void mnuEncerrar_Click();
     void mnuJanelaLadoLado_Click();
@@ -98,6 +101,12 @@ private:
     QList<QMdiSubWindow*> janelasParaOrganizar() const;
     static void organiza(const QList<QMdiSubWindow*>& janelas, const QList<QRect>& lugares);
     void compoeAnalise();
+    bool pedeEntrada(const Cliente* cliente);
+    void mostraNovaAnalise();
+    void guardaNaFicha(const QString& nomeDigitado, QDate referencia);
+    void reabre(const Cliente& cliente, const AnaliseCliente& analise);
+    bool geraPdf(const Cliente& cliente, const QString& pasta, QString* nome, QString* erro) const;
+    QDate hoje() const;
     void exibe(QDialog& janela);
     std::optional<Diagramacao> analiseParaArquivo(const QString& acao);
     QString escolheArquivo(const QString& titulo, const QString& sufixo, const QString& filtro);

@@ -1,9 +1,12 @@
-// vidalume-cli: numbers, text and PDFs of analyses from the command line. Reads the program
-// folder (or --pasta) and never writes there. "numeros" and "texto" need no display; "pdf"
+// vidalume-cli: numbers, text and PDFs of analyses, and the client file, from the command
+// line. Reads the program folder (or --pasta) and writes there only the client file, and only
+// for "clientes importar". "numeros" and "texto" need no display; "pdf"
 // and "lote" draw with fonts and use the offscreen platform where there is no display.
+#include "cli/comandos/ComandoClientes.h"
 #include "cli/comandos/ComandoNumeros.h"
 #include "cli/comandos/ComandoTexto.h"
 #include "cli/comandos/EntradaCli.h"
+#include "clients/FichaClientes.h"
 #include "engine/EntradaDados.h"
 
 #ifdef VIDALUME_CLI_PDF
@@ -47,6 +50,17 @@ struct Opcoes {
     QCommandLineOption hoje{QStringLiteral("hoje"),
                             QStringLiteral("Data da análise (padrão: a data de hoje)."),
                             QStringLiteral("DATA")};
+    QCommandLineOption referencia{
+        QStringLiteral("referencia"),
+        QStringLiteral("Data das previsões: anos, meses e dias universais e pessoais (padrão: "
+                       "a data de hoje)."),
+        QStringLiteral("DATA")};
+    QCommandLineOption busca{QStringLiteral("busca"),
+                             QStringLiteral("clientes listar, lote --clientes: só os clientes "
+                                            "cujo nome contém estas palavras."),
+                             QStringLiteral("TEXTO")};
+    QCommandLineOption clientes{QStringLiteral("clientes"),
+                                QStringLiteral("lote: um PDF para cada cliente da ficha.")};
     QCommandLineOption pasta{
         QStringLiteral("pasta"),
         QStringLiteral("Pasta dos arquivos de interpretação e configuração (padrão: a pasta do "
@@ -69,13 +83,20 @@ struct Opcoes {
             "  texto     o texto da análise, como é copiado para a área de transferência\n"
             "  pdf       a análise impressa num arquivo PDF (A4, retrato)\n"
             "  odt       a análise num documento de texto (.odt) para editores de texto\n"
-            "  lote      um PDF por linha \"nome;nascimento\" de um arquivo CSV:\n"
-            "            vidalume-cli lote ARQUIVO.csv --saida PASTA"));
+            "  lote      um PDF por linha \"nome;nascimento\" de um arquivo CSV, ou por\n"
+            "            cliente da ficha:\n"
+            "            vidalume-cli lote ARQUIVO.csv --saida PASTA\n"
+            "            vidalume-cli lote --clientes [--busca TEXTO] --saida PASTA\n"
+            "  clientes  a ficha de clientes da pasta (clientes.sqlite):\n"
+            "            vidalume-cli clientes importar ARQUIVO.csv\n"
+            "            vidalume-cli clientes listar [--busca TEXTO]\n"
+            "            vidalume-cli clientes exportar ARQUIVO.csv"));
         parser.addHelpOption();
         parser.addVersionOption();
         parser.addPositionalArgument(QStringLiteral("comando"),
-                                     QStringLiteral("numeros, texto, pdf, odt ou lote"));
-        parser.addOptions({nome, nascimento, hoje, pasta, saida, capa, colorido});
+                                     QStringLiteral("numeros, texto, pdf, odt, lote ou clientes"));
+        parser.addOptions(
+            {nome, nascimento, hoje, referencia, pasta, saida, capa, colorido, busca, clientes});
     }
 };
 
@@ -111,6 +132,26 @@ std::unique_ptr<QCoreApplication> criaAplicacao(const QString& comando, int& arg
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
+int clientes(const QCommandLineParser& parser, const Opcoes& o, const QString& pasta) {
+    const QString acao = parser.positionalArguments().value(1);
+    const QString arquivo = parser.positionalArguments().value(2);
+    ComandoClientes::Saida s;
+    if (acao == QLatin1String("importar")) {
+        s = ComandoClientes::importa(arquivo, pasta);
+    } else if (acao == QLatin1String("listar")) {
+        s = ComandoClientes::lista(parser.value(o.busca), pasta);
+    } else if (acao == QLatin1String("exportar")) {
+        s = ComandoClientes::exporta(arquivo, pasta);
+    } else {
+        return erro(QStringLiteral("Use clientes importar, listar ou exportar (veja --help)."));
+    }
+    for (const QString& linha : s.mensagens) {
+        erro(linha);
+    }
+    escreve(stdout, s.saida);
+    return s.codigo;
+}
+
 #ifdef VIDALUME_CLI_PDF
 int pdf(const QCommandLineParser& parser, const Opcoes& o, const EntradaCli& entrada,
         const ComandoPdf::Opcoes& opcoes) {
@@ -142,18 +183,33 @@ int odt(const QCommandLineParser& parser, const Opcoes& o, const EntradaCli& ent
 
 int lote(const QCommandLineParser& parser, const Opcoes& o, const ComandoPdf::Opcoes& opcoes) {
     const QString lista = parser.positionalArguments().value(1);
-    if (lista.isEmpty()) {
+    if (lista.isEmpty() && !parser.isSet(o.clientes)) {
         return erro(QStringLiteral("Informe o arquivo CSV com as linhas \"nome;nascimento\"."));
     }
     if (parser.value(o.saida).isEmpty()) {
         return erro(QStringLiteral("Informe a pasta onde gravar os PDFs (--saida)."));
     }
-    const QString hoje = parser.value(o.hoje);
-    if (!hoje.isEmpty() && !EntradaDados::leData(hoje)) {
-        return erro(EntradaDados::kMensagemDataInvalida);
+    const ComandoLote::Datas datas{parser.value(o.hoje), parser.value(o.referencia),
+                                   QDate::currentDate()};
+    for (const QString& data : {datas.hojeTexto, datas.referenciaTexto}) {
+        if (!data.isEmpty() && !EntradaDados::leData(data)) {
+            return erro(EntradaDados::kMensagemDataInvalida);
+        }
     }
-    return ComandoLote::executa(lista, parser.value(o.saida), hoje, QDate::currentDate(), opcoes,
-                                [](const QString& linha) { erro(linha); });
+    const auto relata = [](const QString& linha) { erro(linha); };
+    if (!parser.isSet(o.clientes)) {
+        return ComandoLote::executa(lista, parser.value(o.saida), datas, opcoes, relata);
+    }
+    FichaClientes ficha;
+    QString falha;
+    if (!ficha.abre(opcoes.pasta, FichaClientes::Modo::Leitura, &falha)) {
+        return erro(falha);
+    }
+    const std::vector<Cliente> clientes = ficha.busca(parser.value(o.busca), &falha);
+    if (!falha.isEmpty()) {
+        return erro(falha);
+    }
+    return ComandoLote::executaClientes(clientes, parser.value(o.saida), datas, opcoes, relata);
 }
 #endif
 
@@ -171,12 +227,15 @@ int main(int argc, char* argv[]) {
 
     const QString comando = parser.positionalArguments().value(0);
     if (comando != QLatin1String("numeros") && comando != QLatin1String("texto") &&
-        !desenha(comando)) {
-        return erro(QStringLiteral("Comando desconhecido. Use numeros, texto, pdf, odt ou lote "
-                                   "(veja --help)."));
+        comando != QLatin1String("clientes") && !desenha(comando)) {
+        return erro(QStringLiteral("Comando desconhecido. Use numeros, texto, pdf, odt, lote ou "
+                                   "clientes (veja --help)."));
     }
     const QString pasta =
         parser.isSet(o.pasta) ? parser.value(o.pasta) : QCoreApplication::applicationDirPath();
+    if (comando == QLatin1String("clientes")) {
+        return clientes(parser, o, pasta);
+    }
 #ifdef VIDALUME_CLI_PDF
     const ComandoPdf::Opcoes opcoesPdf{pasta, parser.isSet(o.capa), parser.isSet(o.colorido)};
     if (comando == QLatin1String("lote")) {
@@ -190,7 +249,8 @@ int main(int argc, char* argv[]) {
     QString mensagem;
     EntradaCli entrada;
     if (!EntradaCli::le(parser.value(o.nome), parser.value(o.nascimento), parser.value(o.hoje),
-                        QDate::currentDate(), &entrada, &mensagem)) {
+                        QDate::currentDate(), &entrada, &mensagem) ||
+        !entrada.defineReferencia(parser.value(o.referencia), &mensagem)) {
         return erro(mensagem);
     }
     if (comando == QLatin1String("numeros")) {

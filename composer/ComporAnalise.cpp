@@ -1,5 +1,7 @@
 #include "composer/ComporAnalise.h"
 
+#include "engine/EntradaDados.h"
+
 #include <QStringList>
 
 namespace vidalume {
@@ -202,6 +204,24 @@ Analise ComporAnalise::compoe(const NumerosAnalise& numeros, const QString& data
 Analise ComporAnalise::compoe(const QString& nome, const QString& dataNascimento, QDate hoje,
                               const ArquivoInterpretacao& arquivos) {
     return compoe(CalculaNumeros(nome, dataNascimento, hoje), dataNascimento, arquivos);
+}
+
+QString ComporAnalise::notaPrevisoes(QDate referencia) {
+    return QStringLiteral("Previsões calculadas para ") + EntradaDados::formataData(referencia);
+}
+
+Analise ComporAnalise::compoe(const QString& nome, const QString& dataNascimento, QDate hoje,
+                              QDate referencia, const ArquivoInterpretacao& arquivos) {
+    if (!referencia.isValid() || referencia == hoje) {
+        return compoe(nome, dataNascimento, hoje, arquivos);
+    }
+    Analise a = compoe(nome, dataNascimento, referencia, arquivos);
+    // The note opens the text, so it stands right under the title in every output.
+    const QString nota = notaPrevisoes(referencia) + kCRLF + kCRLF;
+    for (int k = kPrimeiraPrevisao; k <= kUltimaPrevisao; ++k) {
+        a[k].Texto.prepend(nota);
+    }
+    return a;
 }
 
 } // namespace vidalume

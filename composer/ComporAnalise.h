@@ -1,5 +1,6 @@
-// Composition of the 28 sections of an analysis from the name, the birth date and today's
-// date: every number, every interpretation text, every title. Draws nothing.
+// Composition of the 28 sections of an analysis from the name, the birth date and the date of
+// the forecasts (today's date unless another is chosen): every number, every interpretation
+// text, every title. Draws nothing.
 #pragma once
 
 #include "composer/ItemAnalise.h"
@@ -17,12 +18,23 @@ public:
     static const QString kSemVogaisPrimeiraVogal;
     static const QString kSemConsoantes;
     static const QString kSemValorExpressao;
+    static constexpr int kPrimeiraPrevisao = 17; // universal year
+    static constexpr int kUltimaPrevisao = 22;   // personal day
+
+    // "Previsões calculadas para dd/mm/aaaa"
+    static QString notaPrevisoes(QDate referencia);
 
     // `nome` normalised, `dataNascimento` as "dd/mm/yyyy"; the texts come from `arquivos`.
     static Analise compoe(const QString& nome, const QString& dataNascimento, QDate hoje,
                           const ArquivoInterpretacao& arquivos);
     static Analise compoe(const NumerosAnalise& numeros, const QString& dataNascimento,
                           const ArquivoInterpretacao& arquivos);
+    // The universal and personal numbers (sections 17 to 22) for `referencia` instead of
+    // `hoje`; when the two differ, each of those sections opens its text with
+    // notaPrevisoes(). An invalid `referencia` stands for `hoje`. Every other section is the
+    // same as for `hoje`.
+    static Analise compoe(const QString& nome, const QString& dataNascimento, QDate hoje,
+                          QDate referencia, const ArquivoInterpretacao& arquivos);
 };
 
 } // namespace vidalume

@@ -5,7 +5,7 @@ set -euo pipefail
 
 pacotes=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n libgl1-mesa-dev
+    qt6-base-dev libqt6sql6-sqlite qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n libgl1-mesa-dev
     libqt6svg6 qt6-qpa-plugins
     libgtest-dev googletest libbenchmark-dev
     fonts-liberation poppler-utils clang-format unzip

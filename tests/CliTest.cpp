@@ -34,6 +34,28 @@ TEST(Cli, NumerosEmJson) {
     EXPECT_TRUE(QJsonDocument::fromJson(semVogal.out).object().value("primeira_vogal").isNull());
 }
 
+TEST(Cli, ReferenciaMudaSoOsNumerosUniversaisEPessoais) {
+    const QStringList base = {"numeros",    "--nome", "Ana Maria", "--nascimento",
+                              "29/11/1978", "--hoje", "06/12/2026"};
+    const QJsonObject hoje = QJsonDocument::fromJson(executaCli(base).out).object();
+    const Saida s = executaCli(base + QStringList{"--referencia", "15/3/2027"});
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    const QJsonObject previsao = QJsonDocument::fromJson(s.out).object();
+    EXPECT_EQ(hoje.value("referencia").toString(), "06/12/2026");
+    QStringList mudaram;
+    for (const QString& chave : hoje.keys()) {
+        if (hoje.value(chave) != previsao.value(chave)) {
+            mudaram << chave;
+        }
+    }
+    mudaram.sort();
+    EXPECT_EQ(mudaram, (QStringList{"ano_pessoal", "ano_universal", "dia_pessoal", "dia_universal",
+                                    "mes_pessoal", "mes_universal", "referencia"}));
+    // 15/03/2027: universal year R(2027) = 2, month R(3 + 2) = 5, day R(6 + 5) = 2.
+    EXPECT_EQ(previsao.value("mes_universal").toInt(), 5);
+    EXPECT_EQ(executaCli(base + QStringList{"--referencia", "32/1/2027"}).codigo, 2);
+}
+
 TEST(Cli, EntradasRecusadas) {
     // Arguments and the start of the message; every refusal exits with 2 and writes no output.
     const std::pair<QStringList, const char*> casos[] = {

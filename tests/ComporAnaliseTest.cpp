@@ -94,6 +94,27 @@ TEST_F(ComporAnaliseTest, SoAsSecoesDoDiaMudamComADataDeHoje) {
     EXPECT_NE(a[17].Texto, b[17].Texto);
 }
 
+TEST_F(ComporAnaliseTest, DataDasPrevisoesMudaSoAsSecoesDoDiaEDizQualE) {
+    const QString nome = QStringLiteral("ANA MARIA"), data = QStringLiteral("29/11/1978");
+    const Analise deHoje = compoe(nome, data);
+    EXPECT_EQ(ComporAnalise::compoe(nome, data, kHoje, kHoje, arquivos), deHoje);
+    EXPECT_EQ(ComporAnalise::compoe(nome, data, kHoje, QDate(), arquivos), deHoje);
+
+    const Analise previsao = ComporAnalise::compoe(nome, data, kHoje, QDate(2027, 3, 15), arquivos);
+    const Analise daquelaData = compoe(nome, data, QDate(2027, 3, 15));
+    for (int k = 1; k <= 28; ++k) {
+        if (k < 17 || k > 22) {
+            EXPECT_EQ(previsao[k], deHoje[k]) << k;
+            continue;
+        }
+        EXPECT_EQ(previsao[k].Titulo, deHoje[k].Titulo);
+        EXPECT_EQ(previsao[k].Numero, daquelaData[k].Numero);
+        EXPECT_EQ(previsao[k].Texto,
+                  "Previsões calculadas para 15/03/2027" + CRLF + CRLF + daquelaData[k].Texto)
+            << k;
+    }
+}
+
 TEST_F(ComporAnaliseTest, NomeSemVogaisSemConsoantesOuSemValor) {
     Analise a = compoe(QStringLiteral("BRR KST"), QStringLiteral("29/11/1978"));
     EXPECT_EQ(a[24].Texto, ComporAnalise::kSemVogais);

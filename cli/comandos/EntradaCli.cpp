@@ -36,7 +36,20 @@ bool EntradaCli::le(const QString& nomeDigitado, const QString& nascimento,
         hoje = *d;
     }
     *entrada = EntradaCli{EntradaDados::normalizaNome(nome),
-                          *EntradaDados::normalizaData(nascimento), hoje};
+                          *EntradaDados::normalizaData(nascimento), hoje, hoje};
+    return true;
+}
+
+bool EntradaCli::defineReferencia(const QString& texto, QString* erro) {
+    if (texto.isEmpty()) {
+        return true;
+    }
+    const auto d = EntradaDados::leData(texto);
+    if (!d) {
+        *erro = EntradaDados::kMensagemDataInvalida;
+        return false;
+    }
+    referencia = *d;
     return true;
 }
 

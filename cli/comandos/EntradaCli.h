@@ -11,6 +11,7 @@ struct EntradaCli {
     QString nome;       // normalised
     QString nascimento; // "dd/mm/yyyy"
     QDate hoje;
+    QDate referencia; // the date of the forecasts: `hoje` unless another is given
 
     static const QString kMensagemNomeVazio;
 
@@ -18,6 +19,10 @@ struct EntradaCli {
     // empty) into `entrada`. False, with the message in `erro`, on refusal.
     static bool le(const QString& nome, const QString& nascimento, const QString& hojeTexto,
                    QDate hojeRelogio, EntradaCli* entrada, QString* erro);
+
+    // Takes `texto` as the date of the forecasts; an empty text keeps `hoje`. False, with the
+    // message in `erro`, when the text is no date.
+    bool defineReferencia(const QString& texto, QString* erro);
 };
 
 } // namespace vidalume

@@ -1,6 +1,7 @@
 #include "cli/pdf/ComandoLote.h"
 
-#include "cli/comandos/LoteCsv.h"
+#include "clients/LoteCsv.h"
+#include "engine/EntradaDados.h"
 #include "printing/NomeArquivoPdf.h"
 #include "printing/painter/GravacaoPdf.h"
 #include "texts/GravacaoSegura.h"
@@ -12,8 +13,6 @@
 namespace vidalume {
 
 namespace {
-
-constexpr int kTentativasDeNome = 1000;
 
 QString semLeitura(const QString& arquivo) {
     const QFileInfo info(arquivo);
@@ -66,29 +65,12 @@ QString plural(int n, const char* singular, const char* plural) {
 
 bool ComandoLote::geraPdf(const EntradaCli& entrada, const QString& pastaSaida,
                           const ComandoPdf::Opcoes& opcoes, QString* nome, QString* erro) {
-    const QString sugestao = NomeArquivoPdf::sugere(entrada.nome, entrada.nascimento);
-    GravacaoSegura saida(QDir(pastaSaida).filePath(sugestao), GravacaoSegura::Destino::NomeNovo);
-    if (!GravacaoPdf::escreve(saida, ComandoPdf::diagramacao(entrada, opcoes), erro)) {
-        return false;
-    }
-    // The first free name; one taken meanwhile (even by a planted link) is never replaced:
-    // the next one is tried.
-    QString motivo;
-    for (int tentativa = 0; tentativa < kTentativasDeNome; ++tentativa) {
-        *nome = QFileInfo(NomeArquivoPdf::livre(pastaSaida, sugestao)).fileName();
-        if (saida.conclui(&motivo, *nome)) {
-            return true;
-        }
-        if (!saida.nomeOcupado()) {
-            break;
-        }
-    }
-    *erro = GravacaoPdf::naoTerminou(QDir(pastaSaida).filePath(sugestao), motivo);
-    return false;
+    return GravacaoPdf::gravaComNomeLivre(pastaSaida,
+                                          NomeArquivoPdf::sugere(entrada.nome, entrada.nascimento),
+                                          ComandoPdf::diagramacao(entrada, opcoes), nome, erro);
 }
 
-int ComandoLote::executa(const QString& arquivoLista, const QString& pastaSaida,
-                         const QString& hojeTexto, QDate hojeRelogio,
+int ComandoLote::executa(const QString& arquivoLista, const QString& pastaSaida, const Datas& datas,
                          const ComandoPdf::Opcoes& opcoes,
                          const std::function<void(const QString&)>& relata) {
     QFile lista(arquivoLista);
@@ -96,13 +78,43 @@ int ComandoLote::executa(const QString& arquivoLista, const QString& pastaSaida,
         relata(semLeitura(arquivoLista));
         return 2;
     }
+    const QString vazia = QStringLiteral("A lista \"%1\" não tem nenhuma linha com nome e data "
+                                         "de nascimento.")
+                              .arg(QDir::toNativeSeparators(arquivoLista));
     const int total = contaLinhas(lista);
     if (total == 0 && !lista.isSequential()) {
-        relata(QStringLiteral("A lista \"%1\" não tem nenhuma linha com nome e data de "
-                              "nascimento.")
-                   .arg(QDir::toNativeSeparators(arquivoLista)));
+        relata(vazia);
         return 2;
     }
+    LoteCsv leitor(lista);
+    return gravaTodos([&leitor](LinhaLote& linha) { return leitor.proxima(linha); }, total, vazia,
+                      pastaSaida, datas, opcoes, relata);
+}
+
+int ComandoLote::executaClientes(const std::vector<Cliente>& clientes, const QString& pastaSaida,
+                                 const Datas& datas, const ComandoPdf::Opcoes& opcoes,
+                                 const std::function<void(const QString&)>& relata) {
+    std::size_t i = 0;
+    const auto proxima = [&](LinhaLote& linha) {
+        if (i >= clientes.size()) {
+            return false;
+        }
+        const Cliente& c = clientes[i++];
+        linha = LinhaLote{};
+        linha.numero = int(i);
+        linha.nome = c.nome;
+        linha.nascimento = EntradaDados::formataData(c.nascimento);
+        return true;
+    };
+    return gravaTodos(proxima, int(clientes.size()),
+                      QStringLiteral("Nenhum cliente da ficha atende à busca."), pastaSaida, datas,
+                      opcoes, relata);
+}
+
+int ComandoLote::gravaTodos(const std::function<bool(LinhaLote&)>& proxima, int total,
+                            const QString& vazia, const QString& pastaSaida, const Datas& datas,
+                            const ComandoPdf::Opcoes& opcoes,
+                            const std::function<void(const QString&)>& relata) {
     if (const QString falha = pastaGravavel(pastaSaida); !falha.isEmpty()) {
         relata(falha);
         return 2;
@@ -113,17 +125,18 @@ int ComandoLote::executa(const QString& arquivoLista, const QString& pastaSaida,
     int recusadas = 0;
     int n = 0;
     LinhaLote linha;
-    for (LoteCsv leitor(lista); leitor.proxima(linha);) {
+    while (proxima(linha)) {
         ++n;
         const QString progresso =
             total > 0 ? QStringLiteral("%1 de %2").arg(n).arg(total) : QString::number(n);
         QString erro = linha.erro;
         QString arquivo;
         EntradaCli entrada;
-        const bool feito =
-            erro.isEmpty() &&
-            EntradaCli::le(linha.nome, linha.nascimento, hojeTexto, hojeRelogio, &entrada, &erro) &&
-            geraPdf(entrada, pastaSaida, opcoes, &arquivo, &erro);
+        const bool feito = erro.isEmpty() &&
+                           EntradaCli::le(linha.nome, linha.nascimento, datas.hojeTexto,
+                                          datas.hojeRelogio, &entrada, &erro) &&
+                           entrada.defineReferencia(datas.referenciaTexto, &erro) &&
+                           geraPdf(entrada, pastaSaida, opcoes, &arquivo, &erro);
         if (!feito) {
             ++recusadas;
             relata(QStringLiteral("%1 - Linha %2: %3")
@@ -134,9 +147,7 @@ int ComandoLote::executa(const QString& arquivoLista, const QString& pastaSaida,
         }
     }
     if (n == 0) {
-        relata(QStringLiteral("A lista \"%1\" não tem nenhuma linha com nome e data de "
-                              "nascimento.")
-                   .arg(QDir::toNativeSeparators(arquivoLista)));
+        relata(vazia);
         return 2;
     }
     relata(plural(gravados, "PDF gravado", "PDFs gravados") + QStringLiteral(", ") +

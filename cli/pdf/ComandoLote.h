@@ -9,28 +9,47 @@
 #pragma once
 
 #include "cli/pdf/ComandoPdf.h"
+#include "clients/Cliente.h"
+#include "clients/LoteCsv.h"
 
 #include <QDate>
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace vidalume {
 
 class ComandoLote {
 public:
+    // The dates given on the command line (empty when not given) and today's.
+    struct Datas {
+        QString hojeTexto;
+        QString referenciaTexto;
+        QDate hojeRelogio;
+    };
+
     // Exit status: 0 when every row gave its PDF, 1 when some rows were refused, 2 when no
     // PDF could be made (the list unreadable or without any usable row, the output folder
     // not writable). `relata` gets one line at a time.
-    static int executa(const QString& arquivoLista, const QString& pastaSaida,
-                       const QString& hojeTexto, QDate hojeRelogio,
+    static int executa(const QString& arquivoLista, const QString& pastaSaida, const Datas& datas,
                        const ComandoPdf::Opcoes& opcoes,
                        const std::function<void(const QString&)>& relata);
+    // The same for clients of the client file, numbered from 1 in the report.
+    static int executaClientes(const std::vector<Cliente>& clientes, const QString& pastaSaida,
+                               const Datas& datas, const ComandoPdf::Opcoes& opcoes,
+                               const std::function<void(const QString&)>& relata);
 
     // Makes the PDF of one person in `pastaSaida` and puts its file name in `nome`; false,
     // with the reason in `erro`, on failure.
     static bool geraPdf(const EntradaCli& entrada, const QString& pastaSaida,
                         const ComandoPdf::Opcoes& opcoes, QString* nome, QString* erro);
+
+private:
+    static int gravaTodos(const std::function<bool(LinhaLote&)>& proxima, int total,
+                          const QString& vazia, const QString& pastaSaida, const Datas& datas,
+                          const ComandoPdf::Opcoes& opcoes,
+                          const std::function<void(const QString&)>& relata);
 };
 
 } // namespace vidalume

@@ -11,7 +11,8 @@ Diagramacao ComandoPdf::diagramacao(const EntradaCli& e, const Opcoes& o) {
     d.pastaPrograma = o.pasta;
     d.NomeAnalise = e.nome;
     d.DataNascimento = e.nascimento;
-    d.analise = ComporAnalise::compoe(e.nome, e.nascimento, e.hoje, ArquivoInterpretacao(o.pasta));
+    d.analise = ComporAnalise::compoe(e.nome, e.nascimento, e.hoje, e.referencia,
+                                      ArquivoInterpretacao(o.pasta));
     d.margens = Margens::le(o.pasta);
     d.pretoEmBranco = !o.colorido;
     d.folhaRosto = o.capa;

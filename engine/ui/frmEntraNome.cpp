@@ -7,6 +7,7 @@
 #include "widgets/Mensagens.h"
 #include "widgets/QuadroImagem.h"
 
+#include <QCheckBox>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,6 +31,7 @@ frmEntraNome::frmEntraNome(const QString& nomeAnalise, const QString& dataNascim
     setWindowTitle(QStringLiteral("Dados para análise..."));
     setModal(true);
     montaControles();
+    defineHoje(QDate::currentDate());
     txtDataNasc_->installEventFilter(this);
     connect(cmdOk_, &QPushButton::clicked, this, &frmEntraNome::cmdOk_Click);
     connect(cmdCancelar_, &QPushButton::clicked, this, &frmEntraNome::cmdCancelar_Click);
@@ -60,6 +62,17 @@ void frmEntraNome::montaControles() {
     txtDataNasc_->setMaximumWidth(140);
     lblData->setBuddy(txtDataNasc_);
 
+    auto* lblReferencia = new QLabel(QStringLiteral("&Previsões para:"), this);
+    lblReferencia->setObjectName(QStringLiteral("lblReferencia"));
+    txtReferencia_ = new QLineEdit(this);
+    txtReferencia_->setObjectName(QStringLiteral("txtReferencia"));
+    txtReferencia_->setMaximumWidth(140);
+    txtReferencia_->setToolTip(QStringLiteral("A data para a qual são calculados os anos, "
+                                              "meses e dias universais e pessoais (dd/mm/aaaa)."));
+    lblReferencia->setBuddy(txtReferencia_);
+    chkGuardar_ = new QCheckBox(QStringLiteral("&Guardar na ficha de clientes"), this);
+    chkGuardar_->setObjectName(QStringLiteral("chkGuardar"));
+
     cmdOk_ = new QPushButton(QStringLiteral("&Analisar"), this);
     cmdOk_->setObjectName(QStringLiteral("cmdOk"));
     cmdOk_->setDefault(true);
@@ -72,20 +85,40 @@ void frmEntraNome::montaControles() {
     grade->addWidget(txtNome_, 1, 0, 1, 3);
     grade->addWidget(lblData, 2, 0, 1, 3);
     grade->addWidget(txtDataNasc_, 3, 0);
+    grade->addWidget(lblReferencia, 4, 0, 1, 3);
+    grade->addWidget(txtReferencia_, 5, 0);
+    grade->addWidget(chkGuardar_, 5, 1);
     grade->setColumnStretch(1, 1);
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(cmdOk_);
     botoes->addWidget(cmdCancelar_);
-    grade->addLayout(botoes, 3, 2);
+    grade->addLayout(botoes, 5, 2);
 
     auto* principal = new QVBoxLayout(this);
     principal->addLayout(faixaSigno);
     principal->addSpacing(8);
     principal->addLayout(grade);
     setTabOrder(txtNome_, txtDataNasc_);
-    setTabOrder(txtDataNasc_, cmdOk_);
+    setTabOrder(txtDataNasc_, txtReferencia_);
+    setTabOrder(txtReferencia_, chkGuardar_);
+    setTabOrder(chkGuardar_, cmdOk_);
     setTabOrder(cmdOk_, cmdCancelar_);
     txtNome_->setFocus();
+}
+
+void frmEntraNome::defineHoje(QDate hoje) {
+    txtReferencia_->setText(EntradaDados::formataData(hoje));
+}
+
+void frmEntraNome::preenche(const QString& nome, const QString& dataNascimento, bool guardar) {
+    txtNome_->setText(nome);
+    txtDataNasc_->setText(dataNascimento);
+    dataNascimento_ = dataNascimento;
+    chkGuardar_->setChecked(guardar);
+}
+
+bool frmEntraNome::guardarNaFicha() const {
+    return chkGuardar_->isChecked();
 }
 
 bool frmEntraNome::cancelado() const {
@@ -154,6 +187,17 @@ void frmEntraNome::cmdOk_Click() {
     case EntradaDados::Resultado::Aceito:
         break;
     }
+    const auto referencia = EntradaDados::leData(txtReferencia_->text());
+    if (!referencia) {
+        mensagens_.informa(this, QStringLiteral("Erro:"), EntradaDados::kMensagemDataInvalida,
+                           Mensagens::Icone::Critico);
+        txtReferencia_->setFocus();
+        txtReferencia_->selectAll();
+        return;
+    }
+    referencia_ = *referencia;
+    txtReferencia_->setText(EntradaDados::formataData(referencia_));
+    nomeDigitado_ = txtNome_->text().trimmed();
     setWindowTitle(QStringLiteral("Gerando análise, aguarde..."));
     cmdOk_->setEnabled(false);
     cmdCancelar_->setEnabled(false);

@@ -1,5 +1,6 @@
 #include "printing/painter/GravacaoPdf.h"
 
+#include "printing/NomeArquivoPdf.h"
 #include "printing/painter/DocumentoAnalise.h"
 
 #include <QDir>
@@ -71,6 +72,29 @@ bool GravacaoPdf::escreve(GravacaoSegura& saida, const Diagramacao& diagramacao,
         return false;
     }
     return true;
+}
+
+bool GravacaoPdf::gravaComNomeLivre(const QString& pasta, const QString& sugestao,
+                                    const Diagramacao& diagramacao, QString* nome, QString* erro) {
+    constexpr int kTentativasDeNome = 1000;
+    GravacaoSegura saida(QDir(pasta).filePath(sugestao), GravacaoSegura::Destino::NomeNovo);
+    if (!escreve(saida, diagramacao, erro)) {
+        return false;
+    }
+    // The first free name; one taken meanwhile (even by a planted link) is never replaced:
+    // the next one is tried.
+    QString motivo;
+    for (int tentativa = 0; tentativa < kTentativasDeNome; ++tentativa) {
+        *nome = QFileInfo(NomeArquivoPdf::livre(pasta, sugestao)).fileName();
+        if (saida.conclui(&motivo, *nome)) {
+            return true;
+        }
+        if (!saida.nomeOcupado()) {
+            break;
+        }
+    }
+    *erro = naoTerminou(QDir(pasta).filePath(sugestao), motivo);
+    return false;
 }
 
 } // namespace vidalume

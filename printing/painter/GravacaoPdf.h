@@ -27,6 +27,12 @@ public:
     // callers that choose the name afterwards. False, with the reason in `erro`, on failure.
     static bool escreve(GravacaoSegura& saida, const Diagramacao& diagramacao, QString* erro);
 
+    // Writes the analysis into `pasta` under the first free name made from `sugestao`
+    // ("nome.pdf", "nome (2).pdf", ...), never replacing a file, even one that appears
+    // meanwhile, and puts that name in `nome`. False, with the reason in `erro`, on failure.
+    static bool gravaComNomeLivre(const QString& pasta, const QString& sugestao,
+                                  const Diagramacao& diagramacao, QString* nome, QString* erro);
+
     // "Não foi possível terminar de gravar o arquivo ...: motivo"
     static QString naoTerminou(const QString& arquivo, const QString& motivo);
 };

@@ -8,6 +8,7 @@
 #include "report/ui/QuadroPagina.h"
 #include "report/ui/RolagemRelatorio.h"
 
+#include <QDate>
 #include <QImage>
 #include <QWidget>
 
@@ -45,6 +46,9 @@ public:
     int PaginaExibida() const { return armazem_.PaginaExibida(); }
     int TotalDePaginas() const { return armazem_.TotalDePaginas(); }
     void AjustaDadosNaMemoria(QString& NomeAnalise, QString& DataNascimento) const;
+    // The date of the forecasts of the analysis shown; invalid for the day it was made.
+    void defineReferencia(QDate referencia) { referencia_ = referencia; }
+    QDate referencia() const { return referencia_; }
     void ExibePagina(int Pagina);
 
     // The window became the active child of the main window.
@@ -86,6 +90,7 @@ private:
     QTimer* preparo_ = nullptr;
     std::map<int, QImage> imagens_; // by page number
     AparenciaPagina aparenciaImagens_;
+    QDate referencia_;
 };
 
 } // namespace vidalume

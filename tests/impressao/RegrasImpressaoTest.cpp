@@ -1,6 +1,6 @@
 // The rules of printing that need no display: the margin boxes' check, the names of PDF
 // files, and the reading of a batch list.
-#include "cli/comandos/LoteCsv.h"
+#include "clients/LoteCsv.h"
 #include "printing/NomeArquivoPdf.h"
 #include "printing/RegraMargem.h"
 

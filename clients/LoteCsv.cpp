@@ -1,5 +1,6 @@
-#include "cli/comandos/LoteCsv.h"
+#include "clients/LoteCsv.h"
 
+#include "clients/ChaveNome.h"
 #include "engine/EntradaDados.h"
 #include "engine/Windows1252.h"
 
@@ -40,6 +41,91 @@ void acrescenta(QByteArray& bytes, char16_t unidade, bool dupla) {
 } // namespace
 
 LoteCsv::LoteCsv(QIODevice& entrada) : entrada_(entrada) {}
+
+void LoteCsv::aceitaColunas(const QStringList& nomes) {
+    aceitas_ = nomes;
+}
+
+namespace {
+
+// A header name reduced to lower-case ASCII letters: "Data de Nascimento" is
+// "datadenascimento".
+QString nomeColuna(const QString& campo) {
+    QString r;
+    for (const QChar c : ChaveNome::de(campo)) {
+        if (c >= u'a' && c <= u'z') {
+            r += c;
+        }
+    }
+    return r;
+}
+
+} // namespace
+
+void LoteCsv::leCabecalho(const QStringList& campos) {
+    QStringList nomes;
+    for (const QString& c : campos) {
+        nomes << nomeColuna(c);
+    }
+    QList<int> posicoes(2 + aceitas_.size(), -1);
+    bool nomeiaAceita = false;
+    for (int i = 0; i < aceitas_.size(); ++i) {
+        posicoes[2 + i] = int(nomes.indexOf(aceitas_[i]));
+        nomeiaAceita = nomeiaAceita || posicoes[2 + i] >= 0;
+    }
+    if (!nomeiaAceita) {
+        return;
+    }
+    posicoes[0] = int(nomes.indexOf(QStringLiteral("nome")));
+    for (const char* n : {"nascimento", "datadenascimento", "datanascimento", "data"}) {
+        if (posicoes[1] < 0) {
+            posicoes[1] = int(nomes.indexOf(QLatin1String(n)));
+        }
+    }
+    if (posicoes[0] < 0 || posicoes[1] < 0) {
+        // Columns unnamed: the name and the birth date come first.
+        posicoes[0] = 0;
+        posicoes[1] = 1;
+    }
+    posicoes_ = posicoes;
+}
+
+QString LoteCsv::separaColunas(const QStringList& campos, LinhaLote& linha) const {
+    qsizetype usados = campos.size();
+    while (usados > 0 && campos[usados - 1].isEmpty()) {
+        --usados;
+    }
+    qsizetype largura = 0;
+    for (int p : posicoes_) {
+        largura = std::max<qsizetype>(largura, p + 1);
+    }
+    if (usados > largura) {
+        return QStringLiteral("a linha traz mais campos que os nomeados no cabeçalho.");
+    }
+    QStringList par = {campos.value(posicoes_[0]), campos.value(posicoes_[1])};
+    if (QString erro = confere(par); !erro.isEmpty()) {
+        return erro;
+    }
+    linha.nome = par[0];
+    linha.nascimento = par[1];
+    for (qsizetype i = 2; i < posicoes_.size(); ++i) {
+        linha.extras << campos.value(posicoes_[i]);
+    }
+    return {};
+}
+
+// Joins the following lines to `texto` while a quoted field stays open, up to kMaximoLinha
+// bytes; false when the field never closes.
+bool LoteCsv::juntaLinhas(QString& texto) {
+    bool aspasAbertas = true;
+    QString resto;
+    bool restoLongo = false;
+    while (aspasAbertas && texto.size() < kMaximoLinha && linhaFisica(resto, restoLongo)) {
+        texto += u'\n' + resto;
+        campos(texto, &aspasAbertas);
+    }
+    return !aspasAbertas && texto.size() <= kMaximoLinha;
+}
 
 void LoteCsv::detectaCodificacao() {
     detectada_ = true;
@@ -202,7 +288,15 @@ bool LoteCsv::proxima(LinhaLote& linha) {
         primeira_ = false;
         bool aspasAbertas = false;
         QStringList c = campos(texto, &aspasAbertas);
-        if (aspasAbertas) {
+        if (aspasAbertas && !posicoes_.isEmpty()) {
+            if (juntaLinhas(texto)) {
+                c = campos(texto);
+                aspasAbertas = false;
+            } else {
+                linha.erro = QStringLiteral("um campo entre aspas não termina.");
+                return true;
+            }
+        } else if (aspasAbertas) {
             // A quoted field running over the line end: the following lines up to the
             // closing quote belong to this row, which is refused as a whole.
             QString resto;
@@ -218,12 +312,19 @@ bool LoteCsv::proxima(LinhaLote& linha) {
             return true;
         }
         if (cabecalho) {
+            if (!aceitas_.isEmpty()) {
+                leCabecalho(c);
+            }
             continue;
         }
         if (longa) {
             linha.erro = QStringLiteral("a linha é longa demais; o nome pode ter no máximo %1 "
                                         "caracteres.")
                              .arg(kMaximoNome);
+            return true;
+        }
+        if (!posicoes_.isEmpty()) {
+            linha.erro = separaColunas(c, linha);
             return true;
         }
         linha.erro = confere(c);

@@ -5,6 +5,10 @@
 //
 // Encodings: UTF-16 with a byte order mark; UTF-8 with or without one; any other row is
 // read as Windows-1252. Row ends may be LF, CR LF or CR.
+//
+// A reader may accept more columns (aceitaColunas): when the header row names any of them,
+// each row carries the columns the header names, in the header's order, and a field in
+// double quotes may then hold line ends (within kMaximoLinha bytes).
 #pragma once
 
 #include <QByteArray>
@@ -20,7 +24,8 @@ struct LinhaLote {
     int numero = 0; // the row's line number in the file, from 1
     QString nome;
     QString nascimento;
-    QString erro; // why the row cannot be read, without the line number; empty when it can
+    QStringList extras; // the accepted columns, in the order given to aceitaColunas
+    QString erro;       // why the row cannot be read, without the line number; empty when it can
 };
 
 class LoteCsv {
@@ -30,6 +35,11 @@ public:
 
     // Reads `entrada`, which must stay open while rows are read.
     explicit LoteCsv(QIODevice& entrada);
+
+    // Columns besides the name and the birth date that a header may name, each as a lower-case
+    // ASCII word ("telefone"); a header name matches without case, accents, blanks and
+    // hyphens ("E-mail" is "email"). Call before the first row.
+    void aceitaColunas(const QStringList& nomes);
 
     // The next row that stands for a person, with its line number; false at the end.
     // Blank lines are left out, and so is the first non-blank line when it holds no digit
@@ -53,6 +63,9 @@ private:
     bool leUnidade(char16_t& unidade);
     bool linhaFisica(QString& texto, bool& longa);
     QString decodifica(const QByteArray& bytes);
+    void leCabecalho(const QStringList& campos);
+    QString separaColunas(const QStringList& campos, LinhaLote& linha) const;
+    bool juntaLinhas(QString& texto);
 
     QIODevice& entrada_;
     Codificacao codificacao_ = Codificacao::Utf8Ou1252;
@@ -60,6 +73,10 @@ private:
     bool primeira_ = true;
     int numero_ = 0;
     int devolvida_ = -1; // a unit read one too far after a CR
+    QStringList aceitas_;
+    // Where the header puts each column, when it names an accepted one: the name, the
+    // birth date, then the accepted columns (-1 when absent).
+    QList<int> posicoes_;
 };
 
 } // namespace vidalume

@@ -1,0 +1,132 @@
+#include "cli/comandos/ComandoClientes.h"
+
+#include "clients/CsvClientes.h"
+#include "clients/FichaClientes.h"
+#include "engine/EntradaDados.h"
+#include "texts/GravacaoSegura.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
+
+namespace vidalume {
+
+namespace {
+
+// A value written through QJsonDocument, for correct escaping; the keys keep their order.
+QString valor(const QJsonValue& v) {
+    const QByteArray doc = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(doc.mid(1, doc.size() - 2));
+}
+
+QString semLeitura(const QString& arquivo) {
+    const QFileInfo info(arquivo);
+    QString motivo = QStringLiteral("não foi possível abrir o arquivo.");
+    if (!info.exists()) {
+        motivo = QStringLiteral("o arquivo não existe.");
+    } else if (info.isDir()) {
+        motivo = QStringLiteral("o caminho indica uma pasta, não um arquivo.");
+    } else if (!info.isReadable()) {
+        motivo = QStringLiteral("você não tem permissão para ler o arquivo.");
+    }
+    return QStringLiteral("Não foi possível ler a lista \"%1\": %2")
+        .arg(QDir::toNativeSeparators(arquivo), motivo);
+}
+
+} // namespace
+
+QByteArray ComandoClientes::json(const std::vector<Cliente>& clientes) {
+    QStringList objetos;
+    for (const Cliente& c : clientes) {
+        const std::pair<const char*, QJsonValue> campos[] = {
+            {"id", double(c.id)},
+            {"nome", c.nome},
+            {"nascimento", EntradaDados::formataData(c.nascimento)},
+            {"telefone", c.telefone},
+            {"email", c.email},
+            {"observacoes", c.observacoes},
+        };
+        QStringList partes;
+        for (const auto& [chave, v] : campos) {
+            partes << QStringLiteral("\"%1\": %2").arg(QLatin1String(chave), valor(v));
+        }
+        objetos << QStringLiteral("  {") + partes.join(QStringLiteral(", ")) + u'}';
+    }
+    if (objetos.isEmpty()) {
+        return "[]\n";
+    }
+    return ("[\n" + objetos.join(QStringLiteral(",\n")) + "\n]\n").toUtf8();
+}
+
+ComandoClientes::Saida ComandoClientes::importa(const QString& arquivo, const QString& pasta) {
+    Saida s;
+    QFile lista(arquivo);
+    if (arquivo.isEmpty()) {
+        s.mensagens << QStringLiteral("Informe o arquivo CSV com os clientes.");
+        s.codigo = 2;
+        return s;
+    }
+    if (QFileInfo(arquivo).isDir() || !lista.open(QIODevice::ReadOnly)) {
+        s.mensagens << semLeitura(arquivo);
+        s.codigo = 2;
+        return s;
+    }
+    FichaClientes ficha;
+    QString erro;
+    CsvClientes::Resultado r;
+    if (!ficha.abre(pasta, FichaClientes::Modo::Escrita, &erro) ||
+        !CsvClientes::importa(
+            ficha, lista, r, [&s](const QString& linha) { s.mensagens << linha; }, &erro)) {
+        s.mensagens << erro;
+        s.codigo = 1;
+        return s;
+    }
+    s.saida = (CsvClientes::resumo(r) + u'\n').toUtf8();
+    return s;
+}
+
+ComandoClientes::Saida ComandoClientes::lista(const QString& busca, const QString& pasta) {
+    Saida s;
+    FichaClientes ficha;
+    QString erro;
+    if (!ficha.abre(pasta, FichaClientes::Modo::Leitura, &erro)) {
+        s.mensagens << erro;
+        s.codigo = 1;
+        return s;
+    }
+    const std::vector<Cliente> clientes = ficha.busca(busca, &erro);
+    if (!erro.isEmpty()) {
+        s.mensagens << erro;
+        s.codigo = 1;
+        return s;
+    }
+    s.saida = json(clientes);
+    return s;
+}
+
+ComandoClientes::Saida ComandoClientes::exporta(const QString& arquivo, const QString& pasta) {
+    Saida s;
+    if (arquivo.isEmpty()) {
+        s.mensagens << QStringLiteral("Informe o arquivo CSV a gravar.");
+        s.codigo = 2;
+        return s;
+    }
+    FichaClientes ficha;
+    QString erro;
+    if (!ficha.abre(pasta, FichaClientes::Modo::Leitura, &erro)) {
+        s.mensagens << erro;
+        s.codigo = 1;
+        return s;
+    }
+    const std::vector<Cliente> clientes = ficha.busca({}, &erro);
+    if (!erro.isEmpty() || !GravacaoSegura::grava(arquivo, CsvClientes::exporta(clientes), &erro)) {
+        s.mensagens << erro;
+        s.codigo = 1;
+    }
+    return s;
+}
+
+} // namespace vidalume

@@ -1,0 +1,101 @@
+// The window "Clientes": the client file as a list (name, birth date, age, last analysis)
+// that a search box narrows while the user types, without case and accents, and that sorts
+// by any column. From it the user starts a new analysis for a client, reopens one of the
+// client's analyses, adds, changes and removes clients (a removal asks first, No being the
+// default), imports and exports CSV lists and writes the PDFs of the selected clients into a
+// folder, with a progress dialog that can be cancelled.
+//
+// A new or reopened analysis is left to the main window: the window closes and pedido()
+// tells what was asked for.
+#pragma once
+
+#include "clients/Cliente.h"
+
+#include <QDate>
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace vidalume {
+
+class FichaClientes;
+class Mensagens;
+class ModeloClientes;
+
+// What the window takes from the main window; tests replace the file dialogs.
+struct LigacoesClientes {
+    std::function<QDate()> hoje;
+    // Writes the PDF of the client's analysis for today into `pasta` under a free name;
+    // returns the file name, or nothing with the reason in `erro`.
+    std::function<QString(const Cliente&, const QString& pasta, QString* erro)> geraPdf;
+    // A CSV file to read (`salvar` false) or to write; an empty text when the user gives up.
+    std::function<QString(QWidget* pai, bool salvar)> escolheCsv;
+    // The folder for the PDFs; an empty text when the user gives up.
+    std::function<QString(QWidget* pai)> escolhePasta;
+};
+
+class frmClientes : public QDialog {
+    Q_OBJECT
+public:
+    enum class Pedido { Nenhum, NovaAnalise, Reabre };
+    static const QString kPerguntaExcluir;
+
+    frmClientes(FichaClientes& ficha, Mensagens& mensagens, LigacoesClientes ligacoes,
+                QWidget* parent = nullptr);
+    ~frmClientes() override;
+
+    Pedido pedido() const { return pedido_; }
+    const Cliente& clientePedido() const { return clientePedido_; }
+    const AnaliseCliente& analisePedida() const { return analisePedida_; }
+
+    // The clients shown, in the order shown.
+    QList<qint64> idsMostrados() const;
+
+private:
+    void montaControles();
+    QPushButton* botao(const char* nome, const QString& legenda);
+    void txtBusca_Change();
+    void atualiza(qint64 selecionar = 0);
+    void selecaoMudou();
+    const Cliente* selecionado() const;
+    QList<const Cliente*> selecionados() const;
+    void cmdNovaAnalise_Click();
+    void cmdNovo_Click();
+    void cmdEditar_Click();
+    void cmdExcluir_Click();
+    void cmdImportar_Click();
+    void cmdExportar_Click();
+    void cmdGerarPdfs_Click();
+    void cmdReabrir_Click();
+    void erro(const QString& texto);
+    void informa(const QString& texto);
+
+    FichaClientes& ficha_;
+    Mensagens& mensagens_;
+    LigacoesClientes ligacoes_;
+    Pedido pedido_ = Pedido::Nenhum;
+    Cliente clientePedido_;
+    AnaliseCliente analisePedida_;
+    std::vector<AnaliseCliente> analises_;
+
+    ModeloClientes* modelo_ = nullptr;
+    QSortFilterProxyModel* ordem_ = nullptr;
+    QLineEdit* txtBusca_ = nullptr;
+    QTableView* tblClientes_ = nullptr;
+    QLabel* lblTotal_ = nullptr;
+    QListWidget* lstAnalises_ = nullptr;
+    QPushButton* cmdNovaAnalise_ = nullptr;
+    QPushButton* cmdEditar_ = nullptr;
+    QPushButton* cmdExcluir_ = nullptr;
+    QPushButton* cmdGerarPdfs_ = nullptr;
+    QPushButton* cmdReabrir_ = nullptr;
+};
+
+} // namespace vidalume

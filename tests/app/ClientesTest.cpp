@@ -1,0 +1,147 @@
+// The client file from the desktop program: an analysis kept in the file with its forecast
+// date, the client window's search and removal, and an analysis reopened from it.
+#include "app/frmPrincipal.h"
+#include "clients/FichaClientes.h"
+#include "clients/ui/frmClientes.h"
+#include "composer/ComporAnalise.h"
+#include "engine/ui/frmEntraNome.h"
+#include "report/ui/frmExibeRelatorio.h"
+#include "tests/app/AmbienteTeste.h"
+
+#include <QPrinter>
+
+using namespace vidalume;
+using namespace vidalume::teste;
+
+namespace {
+
+const QDate kHoje(2024, 3, 15);
+
+std::vector<Cliente> clientes(const QString& pasta, const QString& busca = {}) {
+    FichaClientes f;
+    QString erro;
+    return f.abre(pasta, FichaClientes::Modo::Leitura, &erro) ? f.busca(busca, &erro)
+                                                              : std::vector<Cliente>{};
+}
+
+} // namespace
+
+class ClientesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void guardaBuscaExcluiEReabre() {
+        PastaPrograma pasta;
+        MensagensTeste mensagens;
+        SomTeste som;
+        Servicos s = Servicos::doSistema(mensagens, som);
+        s.hoje = [] { return kHoje; };
+        s.tamanhoTela = [] { return QSize(1600, 1000); };
+        s.preparaImpressora = [] { return std::unique_ptr<QPrinter>(); };
+        s.paginas = [](const Diagramacao&, float larguraMm, const QColor&) {
+            return paginasDeTeste(2, larguraMm);
+        };
+        s.exibe = [](QDialog& janela) {
+            if (janela.objectName() != u"frmEntrada"_s) {
+                janela.exec();
+            }
+        };
+        frmPrincipal j(pasta.caminho(), std::move(s));
+        j.Form_Load();
+
+        // An analysis for 01/01/2030, kept in the client file.
+        quandoAbrir<frmEntraNome>([](frmEntraNome* d) {
+            QCOMPARE(filho<QLineEdit>(d, u"txtReferencia"_s)->text(), u"15/03/2024"_s);
+            filho<QLineEdit>(d, u"txtNome"_s)->setText(u"João da Silva"_s);
+            filho<QLineEdit>(d, u"txtDataNasc"_s)->setText(u"29/11/1978"_s);
+            filho<QLineEdit>(d, u"txtReferencia"_s)->setText(u"1/1/2030"_s);
+            filho<QCheckBox>(d, u"chkGuardar"_s)->setChecked(true);
+            clica(d, u"cmdOk"_s);
+        });
+        j.cmdCriaAnalise_Click();
+        const QString nota = ComporAnalise::notaPrevisoes(QDate(2030, 1, 1));
+        QVERIFY(j.padrao().Analise[17].Texto.startsWith(nota));
+        QVERIFY(j.padrao().Analise[22].Texto.startsWith(nota));
+        QVERIFY(!j.padrao().Analise[16].Texto.contains(nota));
+        QCOMPARE(j.relatorioAtivo()->referencia(), QDate(2030, 1, 1));
+        std::vector<Cliente> lista = clientes(pasta.caminho());
+        QCOMPARE(lista.size(), std::size_t(1));
+        QCOMPARE(lista[0].nome, u"João da Silva"_s);
+        QCOMPARE(lista[0].ultimaAnalise.date(), kHoje);
+
+        {
+            FichaClientes f;
+            QString erro;
+            QVERIFY(f.abre(pasta.caminho(), FichaClientes::Modo::Escrita, &erro));
+            for (const char* nome : {"Maria Joana Luz", "Ângela Maria"}) {
+                Cliente c;
+                c.nome = QString::fromUtf8(nome);
+                c.nascimento = QDate(1980, 5, 6);
+                QVERIFY(f.salva(c, &erro));
+            }
+        }
+
+        // Search, a removal answered No then Yes, and the analysis reopened.
+        mensagens.mostradas.clear();
+        quandoAbrir<frmClientes>([&mensagens](frmClientes* d) {
+            auto* busca = filho<QLineEdit>(d, u"txtBusca"_s);
+            QCOMPARE(d->idsMostrados().size(), 3);
+            busca->setText(u"angela"_s);
+            QCOMPARE(d->idsMostrados().size(), 1);
+            mensagens.respostas = {false};
+            clica(d, u"cmdExcluir"_s);
+            QCOMPARE(d->idsMostrados().size(), 1);
+            mensagens.respostas = {true};
+            clica(d, u"cmdExcluir"_s);
+            QCOMPARE(d->idsMostrados().size(), 0);
+            busca->setText(u"JOAO silva"_s);
+            QCOMPARE(d->idsMostrados().size(), 1);
+            QCOMPARE(filho<QListWidget>(d, u"lstAnalises"_s)->count(), 1);
+            mensagens.respostas = {false}; // keep the open report window
+            clica(d, u"cmdReabrir"_s);
+        });
+        j.padrao().Analise = {};
+        j.mnuClientes_Click();
+        QCOMPARE(mensagens.mostradas.size(), 3);
+        QVERIFY(
+            mensagens.mostradas[0].startsWith(u"Atenção:|Excluir o cliente \"Ângela Maria\""_s));
+        QVERIFY(mensagens.mostradas[0].endsWith(u"?(não)"_s)); // No is the default
+        QCOMPARE(clientes(pasta.caminho()).size(), std::size_t(2));
+        QCOMPARE(j.relatorios().size(), 2);
+        QCOMPARE(j.relatorioAtivo()->referencia(), QDate(2030, 1, 1));
+        QVERIFY(j.padrao().Analise[19].Texto.startsWith(nota));
+        QCOMPARE(j.padrao().NomeAnalise, u"JOAO DA SILVA"_s);
+    }
+
+    // A damaged client file: a message, the file as it was, and analyses still made.
+    void fichaDanificadaNaoImpedeAAnalise() {
+        PastaPrograma pasta;
+        pasta.escreve(FichaClientes::kArquivo, QByteArray(5000, 'x'));
+        MensagensTeste mensagens;
+        SomTeste som;
+        Servicos s = Servicos::doSistema(mensagens, som);
+        s.hoje = [] { return kHoje; };
+        s.preparaImpressora = [] { return std::unique_ptr<QPrinter>(); };
+        s.paginas = [](const Diagramacao&, float larguraMm, const QColor&) {
+            return paginasDeTeste(1, larguraMm);
+        };
+        frmPrincipal j(pasta.caminho(), std::move(s));
+        j.mnuClientes_Click();
+        QCOMPARE(mensagens.mostradas.size(), 1);
+        QVERIFY(mensagens.mostradas[0].contains(u"danificado"_s));
+        quandoAbrir<frmEntraNome>([](frmEntraNome* d) {
+            filho<QLineEdit>(d, u"txtNome"_s)->setText(u"Carla Dias"_s);
+            filho<QLineEdit>(d, u"txtDataNasc"_s)->setText(u"01/02/1990"_s);
+            filho<QCheckBox>(d, u"chkGuardar"_s)->setChecked(true);
+            clica(d, u"cmdOk"_s);
+        });
+        j.cmdCriaAnalise_Click();
+        QCOMPARE(j.relatorios().size(), 1);
+        QCOMPARE(mensagens.mostradas.size(), 2);
+        QVERIFY(mensagens.mostradas[1].startsWith(u"Atenção:|A análise será exibida"_s));
+        QCOMPARE(pasta.conteudo(FichaClientes::kArquivo), QByteArray(5000, 'x'));
+    }
+};
+
+QTEST_MAIN(ClientesTest)
+#include "ClientesTest.moc"

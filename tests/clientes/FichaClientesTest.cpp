@@ -1,0 +1,201 @@
+// The client file on disk: the schema and its upgrade, what a damaged, read-only or newer file
+// gets, the search without case and accents, the one-client rule and the analyses recorded.
+#include "clients/FichaClientes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <gtest/gtest.h>
+
+#include "tests/ArquivosTeste.h"
+
+using namespace vidalume;
+using namespace vidalume::teste;
+
+namespace {
+
+Cliente cliente(const QString& nome, QDate nascimento) {
+    Cliente c;
+    c.nome = nome;
+    c.nascimento = nascimento;
+    return c;
+}
+
+// Runs statements on a database file through a connection of its own, as another program
+// would; returns the first column of the last statement's first row.
+QVariant sql(const QString& arquivo, const QStringList& comandos) {
+    QVariant r;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "externa");
+        db.setDatabaseName(arquivo);
+        EXPECT_TRUE(db.open());
+        QSqlQuery q(db);
+        for (const QString& c : comandos) {
+            EXPECT_TRUE(q.exec(c)) << c.toStdString();
+        }
+        if (q.next()) {
+            r = q.value(0);
+        }
+    }
+    QSqlDatabase::removeDatabase("externa");
+    return r;
+}
+
+QStringList nomes(const std::vector<Cliente>& lista) {
+    QStringList r;
+    for (const Cliente& c : lista) {
+        r << c.nome;
+    }
+    return r;
+}
+
+class FichaClientesTest : public ::testing::Test {
+protected:
+    QString arquivo() const { return dir.filePath(FichaClientes::kArquivo); }
+    QTemporaryDir dir;
+    QString erro;
+};
+
+} // namespace
+
+TEST_F(FichaClientesTest, FichaNovaEAtualizacaoDeUmaVersaoAnterior) {
+    {
+        FichaClientes f;
+        ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro)) << erro.toStdString();
+    }
+    EXPECT_EQ(sql(arquivo(), {"PRAGMA user_version"}).toInt(), 2);
+    EXPECT_EQ(sql(arquivo(), {"PRAGMA journal_mode"}).toString(), "wal");
+    QFile::remove(arquivo());
+    QFile::remove(arquivo() + "-wal");
+    QFile::remove(arquivo() + "-shm");
+
+    // A file of the first version: clients only.
+    sql(arquivo(), {"CREATE TABLE clientes (id INTEGER PRIMARY KEY, nome TEXT NOT NULL, chave "
+                    "TEXT NOT NULL, nascimento TEXT NOT NULL, telefone TEXT NOT NULL DEFAULT '', "
+                    "email TEXT NOT NULL DEFAULT '', observacoes TEXT NOT NULL DEFAULT '', "
+                    "criado TEXT NOT NULL, alterado TEXT NOT NULL, UNIQUE (chave, nascimento))",
+                    "INSERT INTO clientes VALUES (7, 'Zé Antônio', 'ze antonio', '1970-03-04', "
+                    "'', '', 'antigo', '2020-01-01T10:00:00', '2020-01-01T10:00:00')",
+                    "PRAGMA user_version=1"});
+    FichaClientes leitura;
+    EXPECT_FALSE(leitura.abre(dir.path(), FichaClientes::Modo::Leitura, &erro));
+    FichaClientes f;
+    ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro)) << erro.toStdString();
+    EXPECT_EQ(sql(arquivo(), {"PRAGMA user_version"}).toInt(), 2);
+    const auto c = f.cliente(7, &erro);
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->observacoes, "antigo");
+    AnaliseCliente a{0, 7, QDateTime(QDate(2025, 5, 1), QTime(9, 30)), QDate(2030, 1, 1)};
+    EXPECT_TRUE(f.registraAnalise(a, &erro)) << erro.toStdString();
+}
+
+TEST_F(FichaClientesTest, ArquivoMaisNovoDanificadoOuSomenteLeituraFicaComoEsta) {
+    {
+        FichaClientes f;
+        ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
+        Cliente c = cliente("Maria da Silva", QDate(1978, 11, 29));
+        ASSERT_TRUE(f.salva(c, &erro));
+    }
+    const QByteArray bom = conteudo(arquivo());
+    ASSERT_FALSE(bom.isEmpty());
+
+    // A newer version of the program wrote it.
+    sql(arquivo(), {"PRAGMA user_version=3"});
+    const QByteArray novo = conteudo(arquivo());
+    for (auto modo : {FichaClientes::Modo::Escrita, FichaClientes::Modo::Leitura}) {
+        FichaClientes f;
+        EXPECT_FALSE(f.abre(dir.path(), modo, &erro));
+        EXPECT_TRUE(erro.contains("versão mais nova")) << erro.toStdString();
+    }
+    EXPECT_EQ(conteudo(arquivo()), novo);
+
+    // Damaged: a page in the middle overwritten, and a file that is no database at all.
+    QByteArray estragado = bom;
+    for (qsizetype i = 4096; i < 4096 + 600 && i < estragado.size(); ++i) {
+        estragado[i] = char(0xA5);
+    }
+    for (const QByteArray& bytes : {estragado, aleatorio(9000, 11)}) {
+        escreve(arquivo(), bytes);
+        FichaClientes f;
+        EXPECT_FALSE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
+        EXPECT_TRUE(erro.contains("danificado")) << erro.toStdString();
+        EXPECT_EQ(conteudo(arquivo()), bytes);
+    }
+
+    // Protected against writing: not opened for changes, still read.
+    escreve(arquivo(), bom);
+    ASSERT_TRUE(QFile::setPermissions(arquivo(), QFile::ReadOwner | QFile::ReadUser));
+    FichaClientes escrita;
+    EXPECT_FALSE(escrita.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
+    EXPECT_TRUE(erro.contains("protegido contra gravação")) << erro.toStdString();
+    FichaClientes leitura;
+    ASSERT_TRUE(leitura.abre(dir.path(), FichaClientes::Modo::Leitura, &erro))
+        << erro.toStdString();
+    EXPECT_EQ(nomes(leitura.busca({}, &erro)), QStringList{"Maria da Silva"});
+    EXPECT_EQ(conteudo(arquivo()), bom);
+}
+
+TEST_F(FichaClientesTest, BuscaSemCaixaNemAcentosEUmSoClientePorNomeEData) {
+    FichaClientes f;
+    ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
+    for (const auto& [nome, data] : {std::pair{"João da Silva", QDate(1978, 11, 29)},
+                                     {"Ana Lúcia Conceição", QDate(1990, 1, 2)},
+                                     {"ÁLVARO JOANES", QDate(1955, 7, 7)},
+                                     {"Maria Joana", QDate(2001, 2, 3)}}) {
+        Cliente c = cliente(nome, data);
+        ASSERT_TRUE(f.salva(c, &erro)) << erro.toStdString();
+    }
+    EXPECT_EQ(nomes(f.busca("joao", &erro)), QStringList{"João da Silva"});
+    EXPECT_EQ(nomes(f.busca("  CONCEICAO   lucia ", &erro)), QStringList{"Ana Lúcia Conceição"});
+    EXPECT_EQ(nomes(f.busca("joa", &erro)),
+              (QStringList{"ÁLVARO JOANES", "João da Silva", "Maria Joana"}));
+    EXPECT_EQ(f.busca({}, &erro).size(), 4u);
+    EXPECT_TRUE(f.busca("%", &erro).empty());
+    EXPECT_TRUE(erro.isEmpty());
+
+    // The same client however the name is written: kept once.
+    Cliente mesmo = cliente("  joão   DA silva ", QDate(1978, 11, 29));
+    EXPECT_FALSE(f.salva(mesmo, &erro));
+    EXPECT_TRUE(erro.startsWith("Já existe")) << erro.toStdString();
+    bool jaExistia = false;
+    ASSERT_TRUE(f.guarda(mesmo, &jaExistia, &erro));
+    EXPECT_TRUE(jaExistia);
+    EXPECT_EQ(mesmo.id, f.busca("joao", &erro).front().id);
+    Cliente outraData = cliente("João da Silva", QDate(1978, 11, 30));
+    ASSERT_TRUE(f.guarda(outraData, &jaExistia, &erro));
+    EXPECT_FALSE(jaExistia);
+
+    // A change that would make two the same is refused; a name the entry refuses too.
+    Cliente alterado = outraData;
+    alterado.nascimento = QDate(1978, 11, 29);
+    EXPECT_FALSE(f.salva(alterado, &erro));
+    alterado.nome = "Ana";
+    EXPECT_FALSE(f.salva(alterado, &erro));
+    EXPECT_EQ(f.busca("joao", &erro).size(), 2u);
+}
+
+TEST_F(FichaClientesTest, AnalisesRegistradasSaemComOCliente) {
+    FichaClientes f;
+    ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
+    Cliente c = cliente("Pedro Álvares", QDate(1960, 4, 22));
+    ASSERT_TRUE(f.salva(c, &erro));
+    for (int dia : {3, 9, 5}) {
+        AnaliseCliente a{0, c.id, QDateTime(QDate(2025, 6, dia), QTime(14, 0)),
+                         QDate(2026, 1, dia)};
+        ASSERT_TRUE(f.registraAnalise(a, &erro)) << erro.toStdString();
+    }
+    const auto lista = f.analises(c.id, &erro);
+    ASSERT_EQ(lista.size(), 3u);
+    EXPECT_EQ(lista.front().referencia, QDate(2026, 1, 9)); // the latest first
+    EXPECT_EQ(f.busca("pedro", &erro).front().ultimaAnalise,
+              QDateTime(QDate(2025, 6, 9), QTime(14, 0)));
+
+    AnaliseCliente semCliente{0, c.id + 100, QDateTime::currentDateTime(), QDate(2026, 1, 1)};
+    EXPECT_FALSE(f.registraAnalise(semCliente, &erro));
+    ASSERT_TRUE(f.exclui(c.id, &erro));
+    EXPECT_EQ(sql(arquivo(), {"SELECT count(*) FROM analises"}).toInt(), 0);
+}

@@ -1,5 +1,6 @@
 #include "app/Servicos.h"
 
+#include "app/frmPrincipal.h"
 #include "report/painter/LayoutTela.h"
 #include "settings/FontesAnalise.h"
 
@@ -7,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPrinter>
@@ -62,6 +64,17 @@ std::unique_ptr<QPrinter> impressoraPadrao() {
     return impressora;
 }
 
+QString escolheArquivoCopia(frmPrincipal& janela, bool gravar, const QString& sugestao) {
+    QFileDialog dialogo(&janela,
+                        gravar ? QStringLiteral("Fazer cópia de segurança")
+                               : QStringLiteral("Restaurar cópia de segurança"),
+                        sugestao, QStringLiteral("Cópia de segurança do Vidalume (*.zip)"));
+    dialogo.setAcceptMode(gravar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogo.setFileMode(gravar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialogo.setDefaultSuffix(QStringLiteral("zip"));
+    return dialogo.exec() == QDialog::Accepted ? dialogo.selectedFiles().value(0) : QString();
+}
+
 } // namespace
 
 Servicos Servicos::doSistema(Mensagens& mensagens, Som& som) {
@@ -76,6 +89,8 @@ Servicos Servicos::doSistema(Mensagens& mensagens, Som& som) {
     s.abreEndereco = [](const QUrl& endereco) { QDesktopServices::openUrl(endereco); };
     s.encerra = [] { QCoreApplication::exit(0); };
     s.preparaImpressora = impressoraPadrao;
+    s.agora = [] { return QDateTime::currentDateTime(); };
+    s.escolheCopia = escolheArquivoCopia;
     s.paginas = [](const PedidoPaginas& p) {
         return PaginasProntas{LayoutTela::ImprimirAnaliseNoMonitor(
                                   p.analise, p.configuracao, p.calculosSelecionados, p.fontes,

@@ -7,6 +7,7 @@
 #include "report/ui/FonteDePaginas.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QSize>
 #include <QStringList>
 #include <QUrl>
@@ -38,6 +39,14 @@ struct Servicos {
     // The program's printer: the default printer in portrait orientation, or none.
     std::function<std::unique_ptr<QPrinter>()> preparaImpressora;
     FonteDePaginas paginas;
+    // The folder of the shipped interpretation files that "Restaurar textos originais" puts
+    // back (PastaDados::Local::originais).
+    QString pastaOriginais;
+    // The clock of the dated copies.
+    std::function<QDateTime()> agora;
+    // Asks for the backup archive to write (`gravar`) or to read, offering `sugestao`; the
+    // chosen path, or empty when the user gave up.
+    std::function<QString(frmPrincipal&, bool gravar, const QString& sugestao)> escolheCopia;
 
     // Windows of other parts of the program.
     std::function<void(frmPrincipal&)> mostraEntrada; // the start-up window, modal
@@ -47,6 +56,8 @@ struct Servicos {
     std::function<void(frmPrincipal&)> imprime;        // the print dialog, modal
     std::function<void(frmPrincipal&)> alteraConteudo; // the interpretation editor, modal
     std::function<void(frmPrincipal&)> mostraSobre;    // the about window, modal
+    // The choice of the shipped texts to put back, modal; empty when the user gave up.
+    std::function<QStringList(frmPrincipal&, const QStringList& arquivos)> escolheOriginais;
 
     // The platform's services over `mensagens` and `som`, without the windows of other parts.
     static Servicos doSistema(Mensagens& mensagens, Som& som);

@@ -30,6 +30,9 @@ public:
     static const QString kNenhum; // BotaoComAjuda once the help is taken away
     static const QString kM1, kM2, kM3, kM4, kM5, kM6;
     static const QString kPerguntaSair;
+    static const QString kCopiaFeita, kPerguntaRestaurarCopia, kCopiaRestaurada;
+    static const QString kSemOriginais, kPerguntaOriginalUm, kPerguntaOriginaisTodos;
+    static const QString kOriginaisRestaurados, kTextosGuardados, kNadaGuardado;
 
     frmPrincipal(const QString& pastaPrograma, Servicos servicos, QWidget* parent = nullptr);
     ~frmPrincipal() override;
@@ -40,6 +43,8 @@ public:
     void ImprimirAnaliseNoMonitor();
     void ApagaAjudaDoBotao();
     void CarregaLinhasRodape();
+    // Reads the settings files again, after a backup replaced them.
+    void CarregaConfiguracoes();
     void EnviarAnaliseParaAreaTransf();
 
     Padrao& padrao() { return padrao_; }
@@ -60,6 +65,9 @@ public:
     void cmdExportar_Click();
     void cmdSair_Click();
     void mnuConfigurarRodape_Click();
+    void mnuFazerCopia_Click();
+    void mnuRestaurarCopia_Click();
+    void mnuRestaurarTextosOriginais_Click();
     void mnuEncerrar_Click();
     void mnuJanelaLadoLado_Click();
     void mnuJanelaEmCascata_Click();

@@ -1,6 +1,13 @@
-// Vidalume: the desktop program. It takes no arguments; everything it reads and writes lies
-// in its own folder. main() joins the main window with the platform services and with the
-// windows of the editor, the button help and the start-up and about windows.
+// Vidalume: the desktop program. It takes no arguments; what it reads and writes lies in the
+// data folder PastaDados resolves (its own folder when portable, the user's folder when
+// installed). main() joins the main window with the platform services and with the windows
+// of the editor, the button help, the choice of original texts and the start-up and about
+// windows.
+//
+// With the environment variable VIDALUME_ENCERRAR_AO_ABRIR=1 the program prepares its data
+// folder, loads and shows the main window without the start-up window, then closes it at
+// once as the user would, saving its settings: the package check uses it to start the
+// installed program unattended.
 #include "app/SomQt.h"
 #include "app/auxiliares/ControleDicas.h"
 #include "app/auxiliares/frmDicas.h"
@@ -8,6 +15,8 @@
 #include "app/auxiliares/frmSobre.h"
 #include "app/frmPrincipal.h"
 #include "printing/ui/frmImprimir.h"
+#include "settings/PastaDados.h"
+#include "settings/ui/frmRestauraTextos.h"
 #include "texts/GravacaoSegura.h"
 #include "texts/ui/frmSelecionaAlteracao.h"
 #include "widgets/MensagensQt.h"
@@ -15,6 +24,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 using namespace vidalume;
@@ -51,6 +61,10 @@ void ligaJanelas(Servicos& s, ControleDicas& dicas, Som& som) {
         frmSelecionaAlteracao selecao(p.pastaPrograma(), &p);
         selecao.exec();
     };
+    s.escolheOriginais = [](frmPrincipal& p, const QStringList& arquivos) {
+        frmRestauraTextos escolha(arquivos, &p);
+        return escolha.exec() == QDialog::Accepted ? escolha.escolhidos() : QStringList();
+    };
     s.mostraSobre = [&som](frmPrincipal& p) {
         frmSobre sobre(
             p.pastaPrograma(), [&som](const QString& arquivo) { som.toca(arquivo, false); }, &p);
@@ -66,16 +80,31 @@ int main(int argc, char* argv[]) {
     QTranslator traducao;
     instalaTraducao(traducao);
 
-    const QString pasta = QCoreApplication::applicationDirPath();
+    MensagensQt mensagens;
+    QString erro;
+    const auto local = PastaDados::doPrograma(&erro);
+    if (!local) {
+        mensagens.informa(nullptr, QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+        return 1;
+    }
+    const QString pasta = local->dados;
+    PastaDados::usaRecursos(local->recursos);
     // Hidden files left by saves that a crash or a kill interrupted.
     GravacaoSegura::limpaRestos(pasta);
-    MensagensQt mensagens;
     SomQt som;
     ControleDicas dicas(pasta, nullptr);
     Servicos servicos = Servicos::doSistema(mensagens, som);
+    servicos.pastaOriginais = local->originais;
     ligaJanelas(servicos, dicas, som);
+    const bool encerraAoAbrir = qEnvironmentVariableIntValue("VIDALUME_ENCERRAR_AO_ABRIR") == 1;
+    if (encerraAoAbrir) {
+        servicos.mostraEntrada = nullptr;
+    }
 
     frmPrincipal principal(pasta, std::move(servicos));
     principal.Form_Load();
+    if (encerraAoAbrir) {
+        QTimer::singleShot(0, &principal, &QWidget::close);
+    }
     return QApplication::exec();
 }

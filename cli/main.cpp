@@ -1,10 +1,13 @@
-// vidalume-cli: numbers, text and PDFs of analyses from the command line. Reads the program
-// folder (or --pasta) and never writes there. "numeros" and "texto" need no display; "pdf"
+// vidalume-cli: numbers, text and PDFs of analyses from the command line. Reads the data
+// folder that PastaDados resolves, as the desktop program does (or --pasta), and never
+// changes a file there; an installed program's first run creates the user's folder with the
+// shipped texts. "numeros" and "texto" need no display; "pdf"
 // and "lote" draw with fonts and use the offscreen platform where there is no display.
 #include "cli/comandos/ComandoNumeros.h"
 #include "cli/comandos/ComandoTexto.h"
 #include "cli/comandos/EntradaCli.h"
 #include "engine/EntradaDados.h"
+#include "settings/PastaDados.h"
 
 #ifdef VIDALUME_CLI_PDF
 #include "cli/pdf/ComandoLote.h"
@@ -48,8 +51,8 @@ struct Opcoes {
                             QStringLiteral("DATA")};
     QCommandLineOption pasta{
         QStringLiteral("pasta"),
-        QStringLiteral("Pasta dos arquivos de interpretação e configuração (padrão: a pasta do "
-                       "programa)."),
+        QStringLiteral("Pasta dos arquivos de interpretação e configuração (padrão: a mesma do "
+                       "programa Vidalume, em geral ~/.local/share/Vidalume)."),
         QStringLiteral("PASTA")};
     QCommandLineOption saida{
         QStringLiteral("saida"),
@@ -160,8 +163,22 @@ int main(int argc, char* argv[]) {
         return erro(QStringLiteral("Comando desconhecido. Use numeros, texto, pdf ou lote (veja "
                                    "--help)."));
     }
-    const QString pasta =
-        parser.isSet(o.pasta) ? parser.value(o.pasta) : QCoreApplication::applicationDirPath();
+    QString pasta;
+    if (parser.isSet(o.pasta)) {
+        pasta = parser.value(o.pasta);
+        const QString executavel = QCoreApplication::applicationDirPath();
+        if (!PastaDados::portatil(executavel)) {
+            PastaDados::usaRecursos(PastaDados::somenteLeitura(executavel));
+        }
+    } else {
+        QString falha;
+        const auto local = PastaDados::doPrograma(&falha);
+        if (!local) {
+            return erro(falha, 1);
+        }
+        pasta = local->dados;
+        PastaDados::usaRecursos(local->recursos);
+    }
 #ifdef VIDALUME_CLI_PDF
     const ComandoPdf::Opcoes opcoesPdf{pasta, parser.isSet(o.capa), parser.isSet(o.colorido)};
     if (comando == QLatin1String("lote")) {

@@ -17,7 +17,7 @@ struct Figura {
     static Figura borda() { return {Tipo::Borda, 0}; }
     static Figura divisoria() { return {Tipo::Divisoria, 0}; }
 
-    // The picture's file in the folder "imagens" beside the program: "signo01.svg" to
+    // The picture's file in the program's folder "imagens": "signo01.svg" to
     // "signo12.svg", "capa.svg", "borda.svg", "divisoria.svg"; empty for a sign outside
     // 1 to 12.
     QString nomeArquivo() const;

@@ -1,11 +1,14 @@
 #include "widgets/ImagensPrograma.h"
 
+#include "settings/PastaDados.h"
+
 #include <QDir>
 
 namespace vidalume {
 
 QString ImagensPrograma::caminho(const QString& pastaPrograma, const QString& nome) {
-    return QDir(pastaPrograma).filePath(QStringLiteral("imagens/%1.svg").arg(nome));
+    return QDir(PastaDados::recursos(pastaPrograma))
+        .filePath(QStringLiteral("imagens/%1.svg").arg(nome));
 }
 
 QString ImagensPrograma::signo(const QString& pastaPrograma, int indice) {

@@ -19,6 +19,9 @@ public:
     // A question with the buttons Yes and No (Yes is the default); true when Yes.
     virtual bool pergunta(QWidget* pai, const QString& titulo, const QString& texto,
                           Icone icone) = 0;
+    // A question with the question icon and the buttons Yes and No, No being the default
+    // (Enter) and Esc; true when Yes. For questions whose Yes replaces the user's files.
+    virtual bool perguntaPadraoNao(QWidget* pai, const QString& titulo, const QString& texto) = 0;
 };
 
 } // namespace vidalume

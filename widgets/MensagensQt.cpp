@@ -34,4 +34,12 @@ bool MensagensQt::pergunta(QWidget* pai, const QString& titulo, const QString& t
     return caixa.exec() == QMessageBox::Yes;
 }
 
+bool MensagensQt::perguntaPadraoNao(QWidget* pai, const QString& titulo, const QString& texto) {
+    QMessageBox caixa(QMessageBox::Question, titulo, texto, QMessageBox::Yes | QMessageBox::No,
+                      pai);
+    caixa.setDefaultButton(QMessageBox::No);
+    caixa.setEscapeButton(QMessageBox::No);
+    return caixa.exec() == QMessageBox::Yes;
+}
+
 } // namespace vidalume

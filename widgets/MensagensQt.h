@@ -10,6 +10,7 @@ class MensagensQt : public Mensagens {
 public:
     void informa(QWidget* pai, const QString& titulo, const QString& texto, Icone icone) override;
     bool pergunta(QWidget* pai, const QString& titulo, const QString& texto, Icone icone) override;
+    bool perguntaPadraoNao(QWidget* pai, const QString& titulo, const QString& texto) override;
 };
 
 } // namespace vidalume

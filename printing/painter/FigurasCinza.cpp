@@ -1,5 +1,7 @@
 #include "printing/painter/FigurasCinza.h"
 
+#include "settings/PastaDados.h"
+
 #include <QColor>
 #include <QDir>
 #include <QRegularExpression>
@@ -36,7 +38,8 @@ QString trocaCores(const QString& texto, const QRegularExpression& padrao, int g
 
 FigurasSvg& FigurasCinza::daPasta(const QString& pastaPrograma) {
     static std::map<QString, std::unique_ptr<FigurasSvg>> porPasta;
-    const QString pasta = QDir::cleanPath(QDir(pastaPrograma).filePath(QStringLiteral("imagens")));
+    const QString pasta = QDir::cleanPath(
+        QDir(PastaDados::recursos(pastaPrograma)).filePath(QStringLiteral("imagens")));
     auto& figuras = porPasta[pasta];
     if (!figuras) {
         figuras = std::make_unique<FigurasSvg>(pasta, &FigurasCinza::emCinza);

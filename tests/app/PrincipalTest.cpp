@@ -1,5 +1,6 @@
 // The main window: start-up, creating analyses, page navigation, the commands on the window in
-// front, the footer lines read back after their dialog and the three ways out of the program.
+// front, the footer lines read back after their dialog, the shipped texts and the backup
+// through the menus, and the three ways out of the program.
 #include "app/GeometriaPrincipal.h"
 #include "app/frmPrincipal.h"
 #include "composer/ComporAnalise.h"
@@ -31,6 +32,8 @@ struct Programa {
     // dialog opened.
     QStringList ajudasMostradas, pedidos, impressos;
     QList<QUrl> enderecos;
+    QTemporaryDir copias;            // where the backup archive goes
+    QStringList originaisEscolhidos; // the answer of the original-texts choice
     std::unique_ptr<frmPrincipal> janela;
     frmPrincipal& j;
 
@@ -63,6 +66,14 @@ struct Programa {
             ajudasMostradas << nome;
         };
         s.imprime = [this](frmPrincipal& p) { impressos << p.padrao().NomeAnalise; };
+        s.pastaOriginais = QStringLiteral(VIDALUME_DADOS_TESTE);
+        s.agora = [] { return QDateTime(kHoje, QTime(9, 30)); };
+        s.escolheOriginais = [this](frmPrincipal&, const QStringList&) {
+            return originaisEscolhidos;
+        };
+        s.escolheCopia = [this](frmPrincipal&, bool, const QString&) {
+            return copias.filePath(u"copia.zip"_s);
+        };
         return s;
     }
 
@@ -185,6 +196,49 @@ private slots:
         });
         p.j.mnuConfigurarRodape_Click();
         QCOMPARE(p.j.padrao().LinhasRodape.RodapeLinhaUm, u"Consultório Luz"_s);
+    }
+
+    // No keeps the edited text; Yes puts the shipped one back and keeps the edited one in a
+    // dated copy.
+    void restaurarTextosOriginais() {
+        Programa p;
+        const QString original = QStringLiteral(VIDALUME_DADOS_TESTE "/CVIDA.DAT");
+        p.pasta.escreve(u"CVIDA.DAT"_s, "meu texto");
+        p.originaisEscolhidos = {u"CVIDA.DAT"_s};
+        p.mensagens.respostas = {false};
+        filho<QAction>(&p.j, u"mnuRestaurarTextosOriginais"_s)->trigger();
+        QCOMPARE(p.mensagens.mostradas, QStringList{mensagem(u"Atenção:"_s,
+                                                             frmPrincipal::kPerguntaOriginalUm.arg(
+                                                                 u"Caminho da Vida (CVIDA.DAT)"_s),
+                                                             Icone::Pergunta, true)});
+        QCOMPARE(p.pasta.conteudo(u"CVIDA.DAT"_s), QByteArray("meu texto"));
+
+        filho<QAction>(&p.j, u"mnuRestaurarTextosOriginais"_s)->trigger();
+        QFile shipped(original);
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        QCOMPARE(p.pasta.conteudo(u"CVIDA.DAT"_s), shipped.readAll());
+        QCOMPARE(p.pasta.conteudo(u"CVIDA.DAT.copia-2024-03-15-093000"_s), QByteArray("meu texto"));
+    }
+
+    // The backup holds the settings in use; restoring it brings them back into memory too, so
+    // the way out does not write over what was restored.
+    void copiaDeSegurancaPeloMenu() {
+        Programa p;
+        const bool numero = Configuracao::ligado(p.j.padrao().Configuracao.ImprimirNumero);
+        p.j.padrao().CalculosSelecionados[5] = 0;
+        filho<QAction>(&p.j, u"mnuFazerCopia"_s)->trigger();
+        QVERIFY(QFileInfo::exists(p.copias.filePath(u"copia.zip"_s)));
+        QVERIFY(!Configuracao::ligado(Configuracao::le(p.pasta.caminho()).CalculosAtivos[5]));
+
+        p.j.padrao().CalculosSelecionados[5] = -1;
+        p.j.padrao().Configuracao.ImprimirNumero = Configuracao::flag(!numero);
+        p.pasta.escreve(u"CVIDA.DAT"_s, "depois da cópia");
+        p.mensagens.respostas = {true};
+        filho<QAction>(&p.j, u"mnuRestaurarCopia"_s)->trigger();
+        QVERIFY(p.pasta.conteudo(u"CVIDA.DAT"_s) != QByteArray("depois da cópia"));
+        QCOMPARE(Configuracao::ligado(p.j.padrao().Configuracao.ImprimirNumero), numero);
+        p.j.close();
+        QVERIFY(!Configuracao::ligado(Configuracao::le(p.pasta.caminho()).CalculosAtivos[5]));
     }
 
     void ajudaDoProgramaEDosBotoes() {

@@ -18,30 +18,29 @@ constexpr int kMargemFiguras = 2; // pixels above and below the page pictures
 
 } // namespace
 
-int GeometriaPrincipal::pixels(double twips) {
-    return int(std::lround(twips / kTwipsPorPixel));
-}
-
 int GeometriaPrincipal::alturaBarraFerramentas() {
-    return pixels(kAlturaMenu);
+    return Unidades::pixels(kAlturaMenu);
 }
 
 int GeometriaPrincipal::alturaBarraNavegacao() {
-    return pixels(kAlturaRodape);
+    return Unidades::pixels(kAlturaRodape);
 }
 
 QRect GeometriaPrincipal::botao(int indice) {
-    return QRect(pixels(kBotaoEsquerda + indice * kBotaoPasso), pixels(kBotaoTopo),
-                 pixels(kBotaoLargura), pixels(kBotaoAltura));
+    return QRect(Unidades::pixels(kBotaoEsquerda + indice * kBotaoPasso),
+                 Unidades::pixels(kBotaoTopo), Unidades::pixels(kBotaoLargura),
+                 Unidades::pixels(kBotaoAltura));
 }
 
 GeometriaPrincipal::Navegacao GeometriaPrincipal::navegacao(int larguraExterna, int altura) {
     const double w = double(larguraExterna) * kTwipsPorPixel;
     const int alturaFigura = std::max(0, altura - 2 * kMargemFiguras);
     Navegacao n;
-    n.info = QRect(pixels(0.1 * w), 0, pixels(0.8 * w), altura);
-    n.volta = QRect(pixels(0.01 * w), kMargemFiguras, pixels(0.07 * w), alturaFigura);
-    n.avanca = QRect(pixels(0.91 * w), kMargemFiguras, pixels(0.07 * w), alturaFigura);
+    n.info = QRect(Unidades::pixels(0.1 * w), 0, Unidades::pixels(0.8 * w), altura);
+    n.volta =
+        QRect(Unidades::pixels(0.01 * w), kMargemFiguras, Unidades::pixels(0.07 * w), alturaFigura);
+    n.avanca =
+        QRect(Unidades::pixels(0.91 * w), kMargemFiguras, Unidades::pixels(0.07 * w), alturaFigura);
     return n;
 }
 

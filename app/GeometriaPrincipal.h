@@ -15,8 +15,6 @@ public:
     static constexpr int kTwipsPorPixel = Unidades::kTwipsPorPixel;
     static constexpr int kBotoes = 7;
 
-    static int pixels(double twips); // to the nearest pixel
-
     static int alturaBarraFerramentas(); // picMenu: 735 twips
     static int alturaBarraNavegacao();   // picRodape: 465 twips
     // Toolbar button `indice` (0 to 6): 645 x 600 twips at top 45, 720 twips apart from 45.

@@ -9,6 +9,21 @@ void CarregaConfiguracao(Padrao& padrao, const QString& pastaPrograma) {
     }
 }
 
+Diagramacao Padrao::diagramacao(const QString& pastaPrograma) const {
+    Diagramacao d;
+    d.NomeAnalise = NomeAnalise;
+    d.DataNascimento = DataNascimento;
+    d.analise = Analise;
+    d.configuracao = Configuracao;
+    d.selecao = CalculosSelecionados;
+    d.fontes = FontesAnalise;
+    d.linhas = LinhasRodape;
+    d.pretoEmBranco = vidalume::Configuracao::ligado(Configuracao.PretoEmBranco);
+    d.folhaRosto = vidalume::Configuracao::ligado(Configuracao.ImprimirFolhaRosto);
+    d.pastaPrograma = pastaPrograma;
+    return d;
+}
+
 bool GravaConfiguracao(Padrao& padrao, const QString& pastaPrograma, QString* erro) {
     for (int k = 1; k <= Configuracao::kTotalCalculos; ++k) {
         padrao.Configuracao.CalculosAtivos[k] = padrao.CalculosSelecionados[k];

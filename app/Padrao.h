@@ -1,13 +1,9 @@
 // The records every part of the program shares for the whole run: the analysis being made,
-// the settings, the fonts, the header and footer lines and the margins. The main window owns
-// the one instance; readers take the values as they stand when they run.
+// the settings, the fonts and the header and footer lines. The main window owns the one
+// instance; readers take the values as they stand when they run, as one Diagramacao.
 #pragma once
 
-#include "composer/ItemAnalise.h"
-#include "settings/Configuracao.h"
-#include "settings/FontesAnalise.h"
-#include "settings/LinhasRodape.h"
-#include "settings/Margens.h"
+#include "composer/Diagramacao.h"
 
 #include <QString>
 
@@ -21,7 +17,10 @@ struct Padrao {
     vidalume::Configuracao::Selecao CalculosSelecionados{}; // the live selection, 1 to 28
     vidalume::FontesAnalise FontesAnalise;
     vidalume::LinhasRodape LinhasRodape;
-    vidalume::Margens Margens; // zero until a layout or the print dialog sets them
+
+    // The analysis and its settings as the layouts take them; the pictures lie in
+    // `pastaPrograma`. Margins and print options keep their defaults.
+    Diagramacao diagramacao(const QString& pastaPrograma) const;
 };
 
 // Reads the settings file (creating it with the defaults when it is empty) and takes the

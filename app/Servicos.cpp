@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -91,12 +92,9 @@ Servicos Servicos::doSistema(Mensagens& mensagens, Som& som) {
     s.preparaImpressora = impressoraPadrao;
     s.agora = [] { return QDateTime::currentDateTime(); };
     s.escolheCopia = escolheArquivoCopia;
-    s.paginas = [](const PedidoPaginas& p) {
-        return PaginasProntas{LayoutTela::ImprimirAnaliseNoMonitor(
-                                  p.analise, p.configuracao, p.calculosSelecionados, p.fontes,
-                                  p.linhas, p.nomeAnalise, p.dataNascimento, p.larguraMm,
-                                  p.pastaPrograma, p.corTexto),
-                              1.0};
+    s.exibe = [](QDialog& janela) { janela.exec(); };
+    s.paginas = [](const Diagramacao& d, float larguraMm, const QColor& corTexto) {
+        return PaginasProntas{LayoutTela::ImprimirAnaliseNoMonitor(d, larguraMm, corTexto), 1.0};
     };
     return s;
 }

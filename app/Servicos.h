@@ -16,6 +16,7 @@
 #include <memory>
 
 class QPrinter;
+class QDialog;
 class QWidget;
 
 namespace vidalume {
@@ -48,16 +49,13 @@ struct Servicos {
     // chosen path, or empty when the user gave up.
     std::function<QString(frmPrincipal&, bool gravar, const QString& sugestao)> escolheCopia;
 
-    // Windows of other parts of the program.
-    std::function<void(frmPrincipal&)> mostraEntrada; // the start-up window, modal
-    std::function<void()> fechaDicas;                 // unloads the toolbar button help
+    // Shows a window of the program modally (the start-up window, the entry, settings,
+    // print and about dialogs, the interpretation editor); by default its exec().
+    std::function<void(QDialog&)> exibe;
+    // The toolbar button help, which lives beside the main window.
+    std::function<void()> fechaDicas; // unloads the help
     // Shows the help of a toolbar button by its help name.
     std::function<void(frmPrincipal&, const QString& nomeAjuda, QWidget* botao)> ajudaDoBotao;
-    std::function<void(frmPrincipal&)> imprime;        // the print dialog, modal
-    std::function<void(frmPrincipal&)> alteraConteudo; // the interpretation editor, modal
-    std::function<void(frmPrincipal&)> mostraSobre;    // the about window, modal
-    // The choice of the shipped texts to put back, modal; empty when the user gave up.
-    std::function<QStringList(frmPrincipal&, const QStringList& arquivos)> escolheOriginais;
 
     // The platform's services over `mensagens` and `som`, without the windows of other parts.
     static Servicos doSistema(Mensagens& mensagens, Som& som);

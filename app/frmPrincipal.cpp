@@ -2,9 +2,12 @@
 
 #include "app/GeometriaPrincipal.h"
 #include "app/Som.h"
+#include "app/auxiliares/frmEntrada.h"
+#include "app/auxiliares/frmSobre.h"
 #include "composer/ComporAnalise.h"
 #include "composer/TextoExportacao.h"
 #include "engine/ui/frmEntraNome.h"
+#include "printing/ui/frmImprimir.h"
 #include "report/ui/frmExibeRelatorio.h"
 #include "settings/CopiaSeguranca.h"
 #include "settings/PastaDados.h"
@@ -12,7 +15,9 @@
 #include "settings/ui/frmConfiguraFonte.h"
 #include "settings/ui/frmConfiguraPrograma.h"
 #include "settings/ui/frmConfiguraRodape.h"
+#include "settings/ui/frmRestauraTextos.h"
 #include "texts/ArquivoInterpretacao.h"
+#include "texts/ui/frmSelecionaAlteracao.h"
 #include "widgets/ImagensPrograma.h"
 #include "widgets/QuadroImagem.h"
 
@@ -298,8 +303,9 @@ void frmPrincipal::Form_Load() {
     tocaSom(kSomBoasVindas, false);
     show();
     posicionaNavegacao();
-    if (servicos_.mostraEntrada) {
-        servicos_.mostraEntrada(*this);
+    {
+        frmEntrada entrada(pastaPrograma_, servicos_.aguarda, this);
+        exibe(entrada);
     }
     if (servicos_.preparaImpressora) {
         impressora_ = servicos_.preparaImpressora();
@@ -400,6 +406,12 @@ bool frmPrincipal::pergunta(const QString& titulo, const QString& texto) {
            servicos_.mensagens->pergunta(this, titulo, texto, Mensagens::Icone::Pergunta);
 }
 
+bool frmPrincipal::perguntaPadraoNao(const QString& texto) {
+    return servicos_.mensagens != nullptr &&
+           servicos_.mensagens->pergunta(this, QStringLiteral("Atenção:"), texto,
+                                         Mensagens::Icone::Pergunta, Mensagens::BotaoPadrao::Nao);
+}
+
 void frmPrincipal::escreveStatus(const QString& texto) {
     lblInfoNavega_->setText(texto);
 }
@@ -438,6 +450,15 @@ LigacoesRelatorio frmPrincipal::ligacoesRelatorio() {
     return l;
 }
 
+// Every window the main window opens is shown here, modally, through the program's seam.
+void frmPrincipal::exibe(QDialog& janela) {
+    if (servicos_.exibe) {
+        servicos_.exibe(janela);
+    } else {
+        janela.exec();
+    }
+}
+
 void frmPrincipal::compoeAnalise() {
     const QDate hoje = servicos_.hoje ? servicos_.hoje() : QDate::currentDate();
     padrao_.Analise = ComporAnalise::compoe(padrao_.NomeAnalise, padrao_.DataNascimento, hoje,
@@ -465,21 +486,13 @@ void frmPrincipal::EnviarAnaliseParaAreaTransf() {
 }
 
 void frmPrincipal::ImprimirAnaliseNoMonitor() {
-    padrao_.Margens = Margens::tela();
     const QSize tela = servicos_.tamanhoTela ? servicos_.tamanhoTela() : QSize(1024, 768);
     auto* relatorio = new frmExibeRelatorio(tela, ligacoesRelatorio());
-    const PedidoPaginas pedido{padrao_.Analise,
-                               padrao_.Configuracao,
-                               padrao_.CalculosSelecionados,
-                               padrao_.FontesAnalise,
-                               padrao_.LinhasRodape,
-                               padrao_.Margens,
-                               padrao_.NomeAnalise,
-                               padrao_.DataNascimento,
-                               relatorio->GetLarguraEmMm(),
-                               pastaPrograma_,
-                               relatorio->palette().color(QPalette::Text)};
-    PaginasProntas paginas = servicos_.paginas ? servicos_.paginas(pedido) : PaginasProntas{};
+    PaginasProntas paginas =
+        servicos_.paginas
+            ? servicos_.paginas(padrao_.diagramacao(pastaPrograma_), relatorio->GetLarguraEmMm(),
+                                relatorio->palette().color(QPalette::Text))
+            : PaginasProntas{};
     const int total = int(paginas.paginas.size());
     relatorio->definePaginas(std::move(paginas));
 
@@ -505,7 +518,7 @@ void frmPrincipal::cmdCriaAnalise_Click() {
     {
         frmEntraNome entrada(padrao_.NomeAnalise, padrao_.DataNascimento, pastaPrograma_,
                              *servicos_.mensagens, this);
-        entrada.exec();
+        exibe(entrada);
         padrao_.NomeAnalise = entrada.NomeAnalise();
         padrao_.DataNascimento = entrada.DataNascimento();
         if (entrada.cancelado()) {
@@ -529,9 +542,10 @@ void frmPrincipal::cmdImprimir_Click() {
     }
     relatorio->AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
     const Ocupado ocupado = Ocupado::sobre(this);
-    if (servicos_.imprime) {
-        servicos_.imprime(*this);
-    }
+    compoeAnalise();
+    frmImprimir dialogo(this, pastaPrograma_, *servicos_.mensagens, impressora_.get(),
+                        padrao_.Configuracao, padrao_.diagramacao(pastaPrograma_));
+    exibe(dialogo);
 }
 
 void frmPrincipal::cmdConfigurarFontes_Click() {
@@ -540,7 +554,7 @@ void frmPrincipal::cmdConfigurarFontes_Click() {
     const QStringList faces = servicos_.facesFonte ? servicos_.facesFonte() : QStringList();
     frmConfiguraFonte dialogo(padrao_.FontesAnalise, pastaPrograma_, *servicos_.mensagens, faces,
                               this);
-    dialogo.exec();
+    exibe(dialogo);
 }
 
 void frmPrincipal::cmdConfiguraPrograma_Click() {
@@ -548,7 +562,7 @@ void frmPrincipal::cmdConfiguraPrograma_Click() {
     const Ocupado ocupado = Ocupado::sobre(this);
     frmConfiguraPrograma dialogo(padrao_.Configuracao, padrao_.CalculosSelecionados,
                                  *servicos_.mensagens, this);
-    dialogo.exec();
+    exibe(dialogo);
 }
 
 void frmPrincipal::cmdAjuda_Click() {
@@ -587,7 +601,7 @@ void frmPrincipal::mnuConfigurarRodape_Click() {
     {
         frmConfiguraRodape dialogo(padrao_.LinhasRodape, pastaPrograma_, *servicos_.mensagens,
                                    this);
-        dialogo.exec();
+        exibe(dialogo);
     }
     CarregaLinhasRodape();
 }
@@ -620,9 +634,7 @@ void frmPrincipal::mnuRestaurarCopia_Click() {
     prologo();
     const QString arquivo =
         servicos_.escolheCopia ? servicos_.escolheCopia(*this, false, QDir::homePath()) : QString();
-    if (arquivo.isEmpty() || servicos_.mensagens == nullptr ||
-        !servicos_.mensagens->perguntaPadraoNao(this, QStringLiteral("Atenção:"),
-                                                kPerguntaRestaurarCopia)) {
+    if (arquivo.isEmpty() || !perguntaPadraoNao(kPerguntaRestaurarCopia)) {
         return;
     }
     QString erro;
@@ -647,15 +659,16 @@ void frmPrincipal::mnuRestaurarTextosOriginais_Click() {
                 Mensagens::Icone::Critico);
         return;
     }
-    const QStringList escolhidos =
-        servicos_.escolheOriginais ? servicos_.escolheOriginais(*this, originais) : QStringList();
-    if (escolhidos.isEmpty() || servicos_.mensagens == nullptr) {
+    frmRestauraTextos escolha(originais, this);
+    exibe(escolha);
+    if (escolha.result() != QDialog::Accepted) {
         return;
     }
+    const QStringList escolhidos = escolha.escolhidos();
     const QString pergunta =
         escolhidos.size() == 1 ? kPerguntaOriginalUm.arg(TextosOriginais::descricao(escolhidos[0]))
                                : kPerguntaOriginaisTodos;
-    if (!servicos_.mensagens->perguntaPadraoNao(this, QStringLiteral("Atenção:"), pergunta)) {
+    if (!perguntaPadraoNao(pergunta)) {
         return;
     }
     const QDateTime agora = servicos_.agora ? servicos_.agora() : QDateTime::currentDateTime();
@@ -718,16 +731,15 @@ void frmPrincipal::mnuJanelaEmCascata_Click() {
 
 void frmPrincipal::mnuAlterarConteudoDasAnalises_Click() {
     prologo();
-    if (servicos_.alteraConteudo) {
-        servicos_.alteraConteudo(*this);
-    }
+    frmSelecionaAlteracao selecao(pastaPrograma_, *servicos_.mensagens, this);
+    exibe(selecao);
 }
 
 void frmPrincipal::mnuSobreEstePrograma_Click() {
     prologo();
-    if (servicos_.mostraSobre) {
-        servicos_.mostraSobre(*this);
-    }
+    frmSobre sobre(
+        pastaPrograma_, [this](const QString& arquivo) { tocaSom(arquivo, false); }, this);
+    exibe(sobre);
 }
 
 void frmPrincipal::navega(int passo) {

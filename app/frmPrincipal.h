@@ -96,12 +96,15 @@ private:
     void tocaSom(const QString& arquivo, bool repete);
     void informa(const QString& titulo, const QString& texto, Mensagens::Icone icone);
     bool pergunta(const QString& titulo, const QString& texto);
+    // A question titled "Atenção:" whose default answer is No.
+    bool perguntaPadraoNao(const QString& texto);
     void gravaEEncerra();
     bool gravaConfiguracao();
     void navega(int passo);
     QList<QMdiSubWindow*> janelasParaOrganizar() const;
     static void organiza(const QList<QMdiSubWindow*>& janelas, const QList<QRect>& lugares);
     void compoeAnalise();
+    void exibe(QDialog& janela);
     LigacoesRelatorio ligacoesRelatorio();
     void escreveStatus(const QString& texto);
     static frmExibeRelatorio* relatorioDe(QMdiSubWindow* janela);

@@ -1,8 +1,6 @@
 // Vidalume: the desktop program. It takes no arguments; what it reads and writes lies in the
 // data folder PastaDados resolves (its own folder when portable, the user's folder when
-// installed). main() joins the main window with the platform services and with the windows
-// of the editor, the button help, the choice of original texts and the start-up and about
-// windows.
+// installed). main() joins the main window with the platform services and the button help.
 //
 // With the environment variable VIDALUME_ENCERRAR_AO_ABRIR=1 the program prepares its data
 // folder, loads and shows the main window without the start-up window, then closes it at
@@ -11,14 +9,9 @@
 #include "app/SomQt.h"
 #include "app/auxiliares/ControleDicas.h"
 #include "app/auxiliares/frmDicas.h"
-#include "app/auxiliares/frmEntrada.h"
-#include "app/auxiliares/frmSobre.h"
 #include "app/frmPrincipal.h"
-#include "printing/ui/frmImprimir.h"
 #include "settings/PastaDados.h"
-#include "settings/ui/frmRestauraTextos.h"
 #include "texts/GravacaoSegura.h"
-#include "texts/ui/frmSelecionaAlteracao.h"
 #include "widgets/MensagensQt.h"
 
 #include <QApplication>
@@ -39,37 +32,13 @@ void instalaTraducao(QTranslator& traducao) {
     }
 }
 
-void ligaJanelas(Servicos& s, ControleDicas& dicas, Som& som) {
-    s.mostraEntrada = [espera = s.aguarda](frmPrincipal& p) {
-        frmEntrada entrada(p.pastaPrograma(), espera, &p);
-        entrada.exec();
-    };
+void ligaDicas(Servicos& s, ControleDicas& dicas) {
     s.ajudaDoBotao = [&dicas](frmPrincipal&, const QString& nome, QWidget* botao) {
         if (botao != nullptr) {
             dicas.AjudaDoBotao(nome, *botao);
         }
     };
     s.fechaDicas = [&dicas] { dicas.descarregaDica(); };
-    s.imprime = [](frmPrincipal& p) {
-        Padrao& d = p.padrao();
-        frmImprimir dialogo(&p, p.pastaPrograma(), *p.servicos().mensagens, p.impressora(),
-                            d.Configuracao, d.CalculosSelecionados, d.FontesAnalise, d.LinhasRodape,
-                            d.NomeAnalise, d.DataNascimento, p.servicos().hoje());
-        dialogo.exec();
-    };
-    s.alteraConteudo = [](frmPrincipal& p) {
-        frmSelecionaAlteracao selecao(p.pastaPrograma(), &p);
-        selecao.exec();
-    };
-    s.escolheOriginais = [](frmPrincipal& p, const QStringList& arquivos) {
-        frmRestauraTextos escolha(arquivos, &p);
-        return escolha.exec() == QDialog::Accepted ? escolha.escolhidos() : QStringList();
-    };
-    s.mostraSobre = [&som](frmPrincipal& p) {
-        frmSobre sobre(
-            p.pastaPrograma(), [&som](const QString& arquivo) { som.toca(arquivo, false); }, &p);
-        sobre.exec();
-    };
 }
 
 } // namespace
@@ -95,10 +64,10 @@ int main(int argc, char* argv[]) {
     ControleDicas dicas(pasta, nullptr);
     Servicos servicos = Servicos::doSistema(mensagens, som);
     servicos.pastaOriginais = local->originais;
-    ligaJanelas(servicos, dicas, som);
+    ligaDicas(servicos, dicas);
     const bool encerraAoAbrir = qEnvironmentVariableIntValue("VIDALUME_ENCERRAR_AO_ABRIR") == 1;
     if (encerraAoAbrir) {
-        servicos.mostraEntrada = nullptr;
+        servicos.exibe = [](QDialog&) {}; // no start-up window, no dialog
     }
 
     frmPrincipal principal(pasta, std::move(servicos));

@@ -73,12 +73,22 @@ template <bool kReferencia> void escreveTudo(SuperficieDesenho& s) {
     benchmark::DoNotOptimize(ok);
 }
 
+// The composed analysis with default settings and `fontes`.
+Diagramacao diagramacao(const FontesAnalise& fontes) {
+    Diagramacao d;
+    d.NomeAnalise = kNome;
+    d.DataNascimento = kData;
+    d.analise = analise();
+    d.fontes = fontes;
+    d.pastaPrograma = QStringLiteral(VIDALUME_PASTA_PROGRAMA);
+    return d;
+}
+
 void BM_LayoutTela(benchmark::State& state) {
     const double largura = static_cast<double>(state.range(0));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(LayoutTela::ImprimirAnaliseNoMonitor(
-            analise(), Configuracao{}, Configuracao::padraoCalculos(), FontesAnalise{},
-            LinhasRodape{}, kNome, kData, largura, QStringLiteral(VIDALUME_PASTA_PROGRAMA)));
+        benchmark::DoNotOptimize(
+            LayoutTela::ImprimirAnaliseNoMonitor(diagramacao(FontesAnalise{}), largura));
     }
 }
 BENCHMARK(BM_LayoutTela)->Arg(210)->Arg(457)->Unit(benchmark::kMillisecond);
@@ -106,9 +116,7 @@ QList<PaginaGravada> paginasTela(float largura, int pontos) {
     FontesAnalise fontes;
     fontes.FonteTexto.Tamanho = qint16(pontos);
     fontes.FonteDescricao.Tamanho = qint16(pontos);
-    return LayoutTela::ImprimirAnaliseNoMonitor(
-        analise(), Configuracao{}, Configuracao::padraoCalculos(), fontes, LinhasRodape{}, kNome,
-        kData, largura, QStringLiteral(VIDALUME_PASTA_PROGRAMA));
+    return LayoutTela::ImprimirAnaliseNoMonitor(diagramacao(fontes), largura);
 }
 
 // The smallest text size, from 12 points (the default) up in steps of 2, that makes a report
@@ -225,14 +233,12 @@ BENCHMARK(BM_ViraPagina)
 // are loaded.
 void BM_GravacaoPdf(benchmark::State& state) {
     QTemporaryDir pasta;
-    PedidoImpressao p;
-    p.pastaPrograma = QStringLiteral(VIDALUME_PASTA_PROGRAMA);
-    p.NomeAnalise = kNome;
-    p.DataNascimento = kData;
-    p.hoje = QDate(2024, 6, 1);
+    Diagramacao p = diagramacao(FontesAnalise{});
     for (auto _ : state) {
-        const QString erro = GravacaoPdf::grava(pasta.filePath(QStringLiteral("a.pdf")), p);
-        if (!erro.isEmpty()) {
+        p.analise = ComporAnalise::compoe(kNome, kData, QDate(2024, 6, 1),
+                                          ArquivoInterpretacao(p.pastaPrograma));
+        QString erro;
+        if (!GravacaoPdf::grava(pasta.filePath(QStringLiteral("a.pdf")), p, &erro)) {
             state.SkipWithError(erro.toStdString().c_str());
         }
     }

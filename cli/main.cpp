@@ -124,8 +124,8 @@ int pdf(const QCommandLineParser& parser, const Opcoes& o, const EntradaCli& ent
                                    "ou um canal) e não será substituído pelo PDF.")
                         .arg(QDir::toNativeSeparators(arquivo)));
     }
-    const QString falha = ComandoPdf::gera(entrada, arquivo, opcoes);
-    return falha.isEmpty() ? 0 : erro(falha, 1);
+    QString falha;
+    return ComandoPdf::gera(entrada, arquivo, opcoes, &falha) ? 0 : erro(falha, 1);
 }
 
 int lote(const QCommandLineParser& parser, const Opcoes& o, const ComandoPdf::Opcoes& opcoes) {
@@ -190,20 +190,20 @@ int main(int argc, char* argv[]) {
     }
 #endif
     QString mensagem;
-    const auto entrada = EntradaCli::le(parser.value(o.nome), parser.value(o.nascimento),
-                                        parser.value(o.hoje), QDate::currentDate(), &mensagem);
-    if (!entrada) {
+    EntradaCli entrada;
+    if (!EntradaCli::le(parser.value(o.nome), parser.value(o.nascimento), parser.value(o.hoje),
+                        QDate::currentDate(), &entrada, &mensagem)) {
         return erro(mensagem);
     }
     if (comando == QLatin1String("numeros")) {
-        escreve(stdout, ComandoNumeros::json(*entrada));
+        escreve(stdout, ComandoNumeros::json(entrada));
         return 0;
     }
 #ifdef VIDALUME_CLI_PDF
     if (comando == QLatin1String("pdf")) {
-        return pdf(parser, o, *entrada, opcoesPdf);
+        return pdf(parser, o, entrada, opcoesPdf);
     }
 #endif
-    escreve(stdout, ComandoTexto::texto(*entrada, pasta).toUtf8());
+    escreve(stdout, ComandoTexto::texto(entrada, pasta).toUtf8());
     return 0;
 }

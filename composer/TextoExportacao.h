@@ -13,10 +13,6 @@ class TextoExportacao {
 public:
     static const QString kSeparador; // "-=-=...-" (21 characters)
 
-    // The title of entry k as the layouts write it: with " Número n" (or " Letra x" for
-    // the first vowel) when the numbers are to be shown.
-    static QString tituloComNumero(const Analise& analise, int k, const Configuracao& config);
-
     // `selecionados` is the live selection of calculations (entries 1 to 28).
     static QString monta(const Analise& analise, const Configuracao& config,
                          const Configuracao::Selecao& selecionados);

@@ -8,7 +8,7 @@ pacotes=(
     qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n libgl1-mesa-dev
     libqt6svg6 qt6-qpa-plugins
     libgtest-dev googletest libbenchmark-dev
-    fonts-liberation poppler-utils
+    fonts-liberation poppler-utils clang-format
     libzip-dev
     dpkg-dev file desktop-file-utils appstream lintian
 )

@@ -1,23 +1,16 @@
 // The three fixed drawings that frame the pages of an analysis: the page header (sign
 // picture, header line, name, birth date in words), the page footer (two lines and the page
-// number) and the cover page. Everything they show comes from DadosMoldura; all positions
+// number) and the cover page. Everything they show comes from the
+// Diagramacao they are made for (margins, header and footer lines, name and date); all positions
 // are millimetres inside the margins.
 #pragma once
 
+#include "composer/Diagramacao.h"
 #include "report/SuperficieDesenho.h"
-#include "settings/LinhasRodape.h"
-#include "settings/Margens.h"
 
 #include <QString>
 
 namespace vidalume {
-
-struct DadosMoldura {
-    Margens margens;
-    LinhasRodape linhas;
-    QString NomeAnalise;    // the normalised name
-    QString DataNascimento; // "dd/mm/yyyy"
-};
 
 class DesenhosPagina {
 public:
@@ -26,9 +19,9 @@ public:
     static constexpr double kAlturaRodape = 12; // from the footer bar to the bottom margin
     static inline const QString kFonteMoldura = QStringLiteral("Times New Roman");
 
-    explicit DesenhosPagina(DadosMoldura dados) : dados_(std::move(dados)) {}
+    explicit DesenhosPagina(Diagramacao dados) : dados_(std::move(dados)) {}
 
-    const DadosMoldura& dados() const { return dados_; }
+    const Diagramacao& dados() const { return dados_; }
 
     // The header across the top 25 mm inside the margins of a page `larguraMm` wide. The
     // surface's Y is left as it was; its font is left at the date line's.
@@ -44,7 +37,7 @@ private:
     void escreveCentrado(SuperficieDesenho& destino, float larguraMm, const QString& texto) const;
     int signo() const;
 
-    DadosMoldura dados_;
+    Diagramacao dados_;
 };
 
 } // namespace vidalume

@@ -1,6 +1,6 @@
 #include "report/LayoutAnalise.h"
 
-#include "composer/TextoExportacao.h"
+#include "composer/PartesSecao.h"
 #include "report/EscreveTexto.h"
 
 namespace vidalume {
@@ -10,15 +10,11 @@ namespace {
 const QString kAmostraBloco = QStringLiteral("Agê");
 const QString kAmostraTexto = QStringLiteral("êGg");
 
-DadosMoldura moldura(const ParametrosLayout& p) {
-    return {p.margens, p.linhas, p.NomeAnalise, p.DataNascimento};
-}
-
 } // namespace
 
-LayoutAnalise::LayoutAnalise(ParametrosLayout parametros)
-    : p_(std::move(parametros)), desenhos_(moldura(p_)),
-      novaPagina_(desenhos_, Configuracao::ligado(p_.configuracao.ImprimirCabecalho)) {}
+LayoutAnalise::LayoutAnalise(Diagramacao diagramacao, double larguraPagina, double alturaPagina)
+    : d_(std::move(diagramacao)), largura_(larguraPagina), altura_(alturaPagina), desenhos_(d_),
+      novaPagina_(desenhos_, Configuracao::ligado(d_.configuracao.ImprimirCabecalho)) {}
 
 void LayoutAnalise::AplicaFonte(SuperficieDesenho& destino, const DadosFonte& fonte) {
     if (const QString nome = fonte.nomeAparado(); !nome.isEmpty()) {
@@ -43,17 +39,17 @@ void LayoutAnalise::AplicaFonte(SuperficieDesenho& destino, const DadosFonte& fo
     AplicaFonte(destino, efetiva);
 }
 
-int LayoutAnalise::dispoe(const Analise& analise, FabricaFolhas& folhas) {
+int LayoutAnalise::dispoe(FabricaFolhas& folhas) {
     folhas_ = &folhas;
-    if (p_.folhaRosto) {
+    if (d_.folhaRosto) {
         desenhos_.DesenhaFolhaRosto(folhas.ProximaFolha());
     }
     atual_ = &folhas.ProximaFolha();
     atual_->EscalaMilimetros();
-    y_ = novaPagina_.inicia(*atual_, p_.larguraPagina, p_.alturaPagina, NovaPagina::PrimeiraPagina);
+    y_ = novaPagina_.inicia(*atual_, largura_, altura_, NovaPagina::PrimeiraPagina);
     for (int k = 1; k <= Configuracao::kTotalCalculos; ++k) {
-        if (Configuracao::ligado(p_.selecao[k])) {
-            dispoeEntrada(analise, k);
+        if (PartesSecao::mostrada(d_.selecao, k)) {
+            dispoeEntrada(k);
         }
     }
     folhas_ = nullptr;
@@ -62,18 +58,17 @@ int LayoutAnalise::dispoe(const Analise& analise, FabricaFolhas& folhas) {
 }
 
 // Explanation (optional), title, interpretation and divider of entry k.
-void LayoutAnalise::dispoeEntrada(const Analise& analise, int k) {
-    const ItemAnalise& item = analise[k];
-    const FontesAnalise& fontes = p_.fontes;
-    if (Configuracao::ligado(p_.configuracao.ImprimirDescricao) &&
-        item.Descricao.size() >= kMinimoDescricao) {
+void LayoutAnalise::dispoeEntrada(int k) {
+    const ItemAnalise& item = d_.analise[k];
+    const FontesAnalise& fontes = d_.fontes;
+    if (PartesSecao::comDescricao(item, d_.configuracao)) {
         AplicaFonte(*atual_, fontes.FonteDescricao, FontesAnalise().FonteDescricao);
         escreveBloco(item.Descricao);
         y_ = atual_->Y() + alturaLinha(kAmostraBloco) + kEspacoAposBloco - topo();
     }
     AplicaFonte(*atual_, fontes.FonteTitulo, FontesAnalise().FonteTitulo);
     quebraPaginaSeNaoCouber();
-    escreveBloco(TextoExportacao::tituloComNumero(analise, k, p_.configuracao));
+    escreveBloco(PartesSecao::titulo(d_.analise, k, d_.configuracao));
     y_ = atual_->Y() + alturaLinha(kAmostraBloco) + kEspacoAposBloco - topo();
 
     AplicaFonte(*atual_, fontes.FonteTexto, FontesAnalise().FonteTexto);
@@ -81,30 +76,29 @@ void LayoutAnalise::dispoeEntrada(const Analise& analise, int k) {
     escreveBloco(item.Texto);
 
     double yDivisoria = atual_->Y() + alturaLinha(kAmostraTexto) + kEspacoAposBloco;
-    if (yDivisoria + kEspacoAposBloco > p_.limiteTexto()) {
+    if (yDivisoria + kEspacoAposBloco > limiteTexto()) {
         yDivisoria = quebraPagina() + topo();
     }
-    const Margens& m = p_.margens;
+    const Margens& m = d_.margens;
     atual_->PintaFigura(Figura::divisoria(), m.MargemEsquerda + kRecuoDivisoria, yDivisoria,
-                        p_.larguraPagina - m.MargemEsquerda - m.MargemDireita - 2 * kRecuoDivisoria,
+                        largura_ - m.MargemEsquerda - m.MargemDireita - 2 * kRecuoDivisoria,
                         kAlturaDivisoria);
     y_ = yDivisoria + kAvancoDivisoria - topo();
 }
 
 // A block goes on over as many pages as it needs.
 void LayoutAnalise::escreveBloco(const QString& texto) {
-    const double esquerda = p_.margens.MargemEsquerda + kMargemTexto;
-    const double direita = p_.larguraPagina - p_.margens.MargemDireita - kMargemTexto;
+    const double esquerda = d_.margens.MargemEsquerda + kMargemTexto;
+    const double direita = largura_ - d_.margens.MargemDireita - kMargemTexto;
     QString resto = texto;
-    while (
-        !EscreveTexto::escreve(*atual_, y_ + topo(), esquerda, direita, p_.limiteTexto(), resto)) {
+    while (!EscreveTexto::escreve(*atual_, y_ + topo(), esquerda, direita, limiteTexto(), resto)) {
         y_ = quebraPagina();
     }
 }
 
 // A block whose first line would no longer fit above the limit starts on a new page.
 void LayoutAnalise::quebraPaginaSeNaoCouber() {
-    if (y_ + topo() + alturaLinha(kAmostraBloco) > p_.limiteTexto()) {
+    if (y_ + topo() + alturaLinha(kAmostraBloco) > limiteTexto()) {
         y_ = quebraPagina();
     }
 }
@@ -115,8 +109,7 @@ double LayoutAnalise::quebraPagina() {
     fonteSalva_.SalvarFontesTela(*atual_);
     atual_ = &folhas_->ProximaFolha();
     atual_->EscalaMilimetros();
-    const double inicio =
-        novaPagina_.inicia(*atual_, p_.larguraPagina, p_.alturaPagina, NovaPagina::ProximaPagina);
+    const double inicio = novaPagina_.inicia(*atual_, largura_, altura_, NovaPagina::ProximaPagina);
     fonteSalva_.RestaurarFontesTela(*atual_);
     return inicio;
 }

@@ -4,6 +4,7 @@
 #include "settings/FontesAnalise.h"
 #include "settings/LinhasRodape.h"
 #include "settings/Margens.h"
+#include "texts/ArquivoInterpretacao.h"
 
 #include <QDir>
 #include <QFile>
@@ -130,4 +131,49 @@ TEST(Margens, TextoDasCaixas) {
     for (auto [texto, valor] : casos) {
         EXPECT_DOUBLE_EQ(LeituraNumero::interpreta(QString::fromUtf8(texto)), valor) << texto;
     }
+}
+
+// The layouts of the files on users' disks, pinned by literal offsets and bytes: a change of
+// a constant in the program must not move a field.
+TEST(FormatosEmDisco, CamposNasPosicoesLiterais) {
+    QTemporaryDir dir;
+    const auto bytes = [&](const char* arquivo, int posicao, int tamanho) {
+        return conteudo(dir.filePath(QString::fromLatin1(arquivo))).mid(posicao, tamanho);
+    };
+
+    Configuracao c;
+    c.ImprimirNumero = -1;
+    c.CalculosAtivos[28] = 0;
+    c.EscutarSons = 0;
+    ASSERT_TRUE(c.GravaConfiguracao(dir.path()));
+    EXPECT_EQ(conteudo(dir.filePath("vidalume.dat")).size(), 168);
+    EXPECT_EQ(bytes("vidalume.dat", 0, 10), QByteArray("\xFF\xFF\xFF\xFF\xFF\xFF\0\0\0\0", 10));
+    EXPECT_EQ(bytes("vidalume.dat", 16, 4), QByteArray("\0\0\xFF\xFF", 4));     // 0 unused, 1 on
+    EXPECT_EQ(bytes("vidalume.dat", 70, 6), QByteArray("\xFF\xFF\0\0\0\0", 6)); // 27, 28, sons
+
+    ASSERT_TRUE(FontesAnalise().GravaFontes(dir.path()));
+    EXPECT_EQ(bytes("fontes.dat", 0, 12), QByteArray("Courier New "));
+    EXPECT_EQ(bytes("fontes.dat", 50, 6), QByteArray("\xFF\xFF\0\0\x0E\0", 6));
+    EXPECT_EQ(bytes("fontes.dat", 56, 6), QByteArray("Arial "));
+    EXPECT_EQ(bytes("fontes.dat", 106, 6), QByteArray("\0\0\xFF\xFF\x0A\0", 6));
+    EXPECT_EQ(bytes("fontes.dat", 112, 16), QByteArray("Times New Roman "));
+    EXPECT_EQ(bytes("fontes.dat", 162, 6), QByteArray("\0\0\0\0\x0C\0", 6));
+
+    ASSERT_TRUE((Margens{1, 2, 3, 4}.GravaMargens(dir.path())));
+    EXPECT_EQ(bytes("margens.dat", 0, 16),
+              QByteArray("\0\0\x80\x3F\0\0\0\x40\0\0\x40\x40\0\0\x80\x40", 16));
+
+    LinhasRodape l;
+    l.RodapeLinhaUm = QStringLiteral("Ana");
+    l.RodapeLinhaDois = QStringLiteral("Tel");
+    l.CabecalhoLinhaUm = QStringLiteral("Você");
+    ASSERT_TRUE(l.GravaLinhasRodape(dir.path()));
+    EXPECT_EQ(bytes("rodape.dat", 0, 5), QByteArray("\x03\0Ana", 5));
+    EXPECT_EQ(bytes("rodape.dat", 200, 5), QByteArray("\x03\0Tel", 5));
+    EXPECT_EQ(bytes("rodape.dat", 400, 6), QByteArray("\x04\0Voc\xEA", 6));
+
+    // Record n of an interpretation file starts at byte (n - 1) x 5120.
+    ASSERT_TRUE(ArquivoInterpretacao(dir.path()).GravaTextoInterpretacao(2, "CVIDA.DAT", "Dois"));
+    EXPECT_EQ(conteudo(dir.filePath("CVIDA.DAT")).size(), 10240);
+    EXPECT_EQ(bytes("CVIDA.DAT", 5118, 7), QByteArray("  Dois "));
 }

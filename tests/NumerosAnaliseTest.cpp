@@ -2,6 +2,9 @@
 #include "engine/NumerosAnalise.h"
 #include "engine/Signo.h"
 
+#include <QDate>
+#include <QSet>
+
 #include <gtest/gtest.h>
 
 using namespace vidalume;
@@ -70,6 +73,24 @@ TEST(NumerosAnalise, NumerosDoNome) {
     n = numeros("29/11/1978", QStringLiteral("LYNN GWYNN")); // Y + Y = 14
     EXPECT_EQ(std::tie(n.primeiraVogal, n.primeiraVogalCodigo, n.impulsoDaAlma),
               std::tuple(QChar(u'Y'), 6, 5));
+}
+
+// Every day of a leap year has exactly one sign, and the signs follow one another in twelve
+// runs of consecutive days around the year.
+TEST(Signo, CadaDiaDeUmAnoBissextoTemUmSignoEmDozeFaixas) {
+    int faixas = 0;
+    int anterior = SignoDoNascimento(31, 12);
+    QSet<int> vistos;
+    for (QDate d(2024, 1, 1); d.year() == 2024; d = d.addDays(1)) {
+        const int signo = SignoDoNascimento(d.day(), d.month());
+        ASSERT_GE(signo, 1) << d.toString(Qt::ISODate).toStdString();
+        ASSERT_LE(signo, 12) << d.toString(Qt::ISODate).toStdString();
+        faixas += signo != anterior;
+        anterior = signo;
+        vistos.insert(signo);
+    }
+    EXPECT_EQ(faixas, 12);
+    EXPECT_EQ(vistos.size(), 12);
 }
 
 TEST(Signo, FaixasDoAno) {

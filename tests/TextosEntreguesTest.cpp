@@ -165,8 +165,7 @@ TEST(TextosEntregues, ArquivosGeradosLemOsMesmosTextos) {
             if (pasta != QStringLiteral(VIDALUME_DADOS_TESTE)) {
                 continue; // the program folder may hold texts the user edited
             }
-            EXPECT_EQ(QFileInfo(arquivos.caminho(nome)).size(),
-                      qint64(registros) * ArquivoInterpretacao::kTamanhoRegistro);
+            EXPECT_EQ(QFileInfo(arquivos.caminho(nome)).size(), qint64(registros) * 5120);
             const auto textos = fonte(radical);
             for (auto it = textos.cbegin(); it != textos.cend(); ++it) {
                 EXPECT_EQ(arquivos.LeTextoInterpretacao(it.key(), nome), it.value())

@@ -1,5 +1,6 @@
 #include "widgets/ImagensPrograma.h"
 
+#include "report/Figura.h"
 #include "settings/PastaDados.h"
 
 #include <QDir>
@@ -8,11 +9,12 @@ namespace vidalume {
 
 QString ImagensPrograma::caminho(const QString& pastaPrograma, const QString& nome) {
     return QDir(PastaDados::recursos(pastaPrograma))
-        .filePath(QStringLiteral("imagens/%1.svg").arg(nome));
+        .filePath(Figura::kPasta + u'/' + nome + QStringLiteral(".svg"));
 }
 
 QString ImagensPrograma::signo(const QString& pastaPrograma, int indice) {
-    return caminho(pastaPrograma, QStringLiteral("signo%1").arg(indice, 2, 10, QLatin1Char('0')));
+    return QDir(pastaPrograma)
+        .filePath(Figura::kPasta + u'/' + Figura::doSigno(indice).nomeArquivo());
 }
 
 QIcon ImagensPrograma::icone(const QString& pastaPrograma, const QString& nome) {

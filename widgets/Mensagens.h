@@ -1,4 +1,5 @@
-// The program's modal message boxes, behind an interface so that tests can answer them.
+// The program's modal message boxes, behind one interface for every window, so that tests
+// can answer them.
 #pragma once
 
 #include <QString>
@@ -10,18 +11,17 @@ namespace vidalume {
 class Mensagens {
 public:
     enum class Icone { Critico, Exclamacao, Informacao, Pergunta };
+    // The button that Enter presses in a question; Esc always answers No.
+    enum class BotaoPadrao { Sim, Nao };
 
     virtual ~Mensagens() = default;
 
     // A message with one OK button.
     virtual void informa(QWidget* pai, const QString& titulo, const QString& texto,
                          Icone icone) = 0;
-    // A question with the buttons Yes and No (Yes is the default); true when Yes.
-    virtual bool pergunta(QWidget* pai, const QString& titulo, const QString& texto,
-                          Icone icone) = 0;
-    // A question with the question icon and the buttons Yes and No, No being the default
-    // (Enter) and Esc; true when Yes. For questions whose Yes replaces the user's files.
-    virtual bool perguntaPadraoNao(QWidget* pai, const QString& titulo, const QString& texto) = 0;
+    // A question with the buttons Yes and No; true when Yes.
+    virtual bool pergunta(QWidget* pai, const QString& titulo, const QString& texto, Icone icone,
+                          BotaoPadrao padrao = BotaoPadrao::Sim) = 0;
 };
 
 } // namespace vidalume

@@ -27,17 +27,10 @@ void MensagensQt::informa(QWidget* pai, const QString& titulo, const QString& te
     caixa.exec();
 }
 
-bool MensagensQt::pergunta(QWidget* pai, const QString& titulo, const QString& texto, Icone icone) {
+bool MensagensQt::pergunta(QWidget* pai, const QString& titulo, const QString& texto, Icone icone,
+                           BotaoPadrao padrao) {
     QMessageBox caixa(iconeQt(icone), titulo, texto, QMessageBox::Yes | QMessageBox::No, pai);
-    caixa.setDefaultButton(QMessageBox::Yes);
-    caixa.setEscapeButton(QMessageBox::No);
-    return caixa.exec() == QMessageBox::Yes;
-}
-
-bool MensagensQt::perguntaPadraoNao(QWidget* pai, const QString& titulo, const QString& texto) {
-    QMessageBox caixa(QMessageBox::Question, titulo, texto, QMessageBox::Yes | QMessageBox::No,
-                      pai);
-    caixa.setDefaultButton(QMessageBox::No);
+    caixa.setDefaultButton(padrao == BotaoPadrao::Sim ? QMessageBox::Yes : QMessageBox::No);
     caixa.setEscapeButton(QMessageBox::No);
     return caixa.exec() == QMessageBox::Yes;
 }

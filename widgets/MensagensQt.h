@@ -9,8 +9,8 @@ namespace vidalume {
 class MensagensQt : public Mensagens {
 public:
     void informa(QWidget* pai, const QString& titulo, const QString& texto, Icone icone) override;
-    bool pergunta(QWidget* pai, const QString& titulo, const QString& texto, Icone icone) override;
-    bool perguntaPadraoNao(QWidget* pai, const QString& titulo, const QString& texto) override;
+    bool pergunta(QWidget* pai, const QString& titulo, const QString& texto, Icone icone,
+                  BotaoPadrao padrao = BotaoPadrao::Sim) override;
 };
 
 } // namespace vidalume

@@ -38,12 +38,8 @@ QPoint DicasBotoes::posicaoTwips(QPoint janelaTwips, QPoint botaoTwips, int dire
 QRect DicasBotoes::geometria(QPoint janela, QPoint botao, int direitaTela) {
     const QPoint posicao =
         posicaoTwips(janela * kTwipsPorPixel, botao * kTwipsPorPixel, direitaTela * kTwipsPorPixel);
-    return {pixels(posicao.x()), pixels(posicao.y()), pixels(kLarguraTwips), pixels(kAlturaTwips)};
-}
-
-int DicasBotoes::pixels(int twips) {
-    // Rounds to the nearest, halves to the even neighbour.
-    return int(std::nearbyint(double(twips) / kTwipsPorPixel));
+    return {Unidades::pixels(posicao.x()), Unidades::pixels(posicao.y()),
+            Unidades::pixels(kLarguraTwips), Unidades::pixels(kAlturaTwips)};
 }
 
 } // namespace vidalume

@@ -34,9 +34,6 @@ public:
 
     // The same in pixels, giving the whole geometry of the help window.
     static QRect geometria(QPoint janela, QPoint botao, int direitaTela);
-
-    // Twips to the nearest pixel.
-    static int pixels(int twips);
 };
 
 } // namespace vidalume

@@ -1,4 +1,5 @@
 #include "app/auxiliares/frmDicas.h"
+#include "widgets/Unidades.h"
 
 #include "app/auxiliares/DicasBotoes.h"
 #include "widgets/ImagensPrograma.h"
@@ -25,8 +26,8 @@ QFont fonteDica(double tamanho) {
 }
 
 QRect emPixels(int esquerda, int topo, int largura, int altura) {
-    return {DicasBotoes::pixels(esquerda), DicasBotoes::pixels(topo), DicasBotoes::pixels(largura),
-            DicasBotoes::pixels(altura)};
+    return {Unidades::pixels(esquerda), Unidades::pixels(topo), Unidades::pixels(largura),
+            Unidades::pixels(altura)};
 }
 
 } // namespace
@@ -37,8 +38,8 @@ frmDicas::frmDicas(const QString& pastaPrograma, QWidget* parent)
     setObjectName(QStringLiteral("frmDicas"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
-    setFixedSize(DicasBotoes::pixels(DicasBotoes::kLarguraTwips),
-                 DicasBotoes::pixels(DicasBotoes::kAlturaTwips));
+    setFixedSize(Unidades::pixels(DicasBotoes::kLarguraTwips),
+                 Unidades::pixels(DicasBotoes::kAlturaTwips));
 
     picHelp_ = new QWidget(this);
     picHelp_->setObjectName(QStringLiteral("picHelp"));

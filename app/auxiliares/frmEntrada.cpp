@@ -1,4 +1,5 @@
 #include "app/auxiliares/frmEntrada.h"
+#include "widgets/Unidades.h"
 
 #include "app/auxiliares/AnimacaoEntrada.h"
 #include "app/auxiliares/DicasBotoes.h"
@@ -16,11 +17,9 @@ namespace {
 constexpr int kLarguraTwips = 3915;
 constexpr int kAlturaTwips = 3930;
 constexpr int kLadoQuadroTwips = 3900;
-constexpr double kTwipsPorPixel = DicasBotoes::kTwipsPorPixel;
 
 QRectF emPixels(const QRectF& twips) {
-    return {twips.x() / kTwipsPorPixel, twips.y() / kTwipsPorPixel, twips.width() / kTwipsPorPixel,
-            twips.height() / kTwipsPorPixel};
+    return Unidades::pixelsExatos(twips);
 }
 
 } // namespace
@@ -32,13 +31,13 @@ frmEntrada::frmEntrada(const QString& pastaPrograma, Espera espera, QWidget* par
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFixedSize(DicasBotoes::pixels(kLarguraTwips), DicasBotoes::pixels(kAlturaTwips));
+    setFixedSize(Unidades::pixels(kLarguraTwips), Unidades::pixels(kAlturaTwips));
 
     imgEntrada_ =
         new QuadroCapa(ImagensPrograma::caminho(pastaPrograma, QStringLiteral("capa")), this);
     imgEntrada_->setObjectName(QStringLiteral("imgEntrada"));
-    imgEntrada_->setGeometry(0, 0, DicasBotoes::pixels(kLadoQuadroTwips),
-                             DicasBotoes::pixels(kLadoQuadroTwips));
+    imgEntrada_->setGeometry(0, 0, Unidades::pixels(kLadoQuadroTwips),
+                             Unidades::pixels(kLadoQuadroTwips));
 }
 
 void frmEntrada::esperaComEventos(int milissegundos) {
@@ -59,7 +58,7 @@ void frmEntrada::showEvent(QShowEvent* evento) {
 void frmEntrada::anima() {
     const QPointer<frmEntrada> viva(this);
     setCursor(Qt::WaitCursor);
-    const double lado = imgEntrada_->width() * kTwipsPorPixel;
+    const double lado = Unidades::twips(imgEntrada_->width());
     for (const QRectF& quadro : AnimacaoEntrada::quadros(lado)) {
         imgEntrada_->pinta(emPixels(quadro));
         espera_(AnimacaoEntrada::kIntervaloMs);

@@ -8,21 +8,21 @@ namespace vidalume {
 const QString EntradaCli::kMensagemNomeVazio =
     QStringLiteral("Informe o nome completo da pessoa a ser analisada (--nome).");
 
-std::optional<EntradaCli> EntradaCli::le(const QString& nomeDigitado, const QString& nascimento,
-                                         const QString& hojeTexto, QDate hojeRelogio,
-                                         QString* erro) {
+bool EntradaCli::le(const QString& nomeDigitado, const QString& nascimento,
+                    const QString& hojeTexto, QDate hojeRelogio, EntradaCli* entrada,
+                    QString* erro) {
     // The name as a Windows-1252 text box would hold it.
     const QString nome = Windows1252::restringe(nomeDigitado);
     switch (EntradaDados::valida(nome, nascimento)) {
     case EntradaDados::Resultado::DataInvalida:
         *erro = EntradaDados::kMensagemDataInvalida;
-        return std::nullopt;
+        return false;
     case EntradaDados::Resultado::NomeVazio:
         *erro = kMensagemNomeVazio;
-        return std::nullopt;
+        return false;
     case EntradaDados::Resultado::NomeCurto:
         *erro = EntradaDados::kMensagemNomeCurto;
-        return std::nullopt;
+        return false;
     case EntradaDados::Resultado::Aceito:
         break;
     }
@@ -31,12 +31,13 @@ std::optional<EntradaCli> EntradaCli::le(const QString& nomeDigitado, const QStr
         const auto d = EntradaDados::leData(hojeTexto);
         if (!d) {
             *erro = EntradaDados::kMensagemDataInvalida;
-            return std::nullopt;
+            return false;
         }
         hoje = *d;
     }
-    return EntradaCli{EntradaDados::normalizaNome(nome), *EntradaDados::normalizaData(nascimento),
-                      hoje};
+    *entrada = EntradaCli{EntradaDados::normalizaNome(nome),
+                          *EntradaDados::normalizaData(nascimento), hoje};
+    return true;
 }
 
 } // namespace vidalume

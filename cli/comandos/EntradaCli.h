@@ -5,8 +5,6 @@
 #include <QDate>
 #include <QString>
 
-#include <optional>
-
 namespace vidalume {
 
 struct EntradaCli {
@@ -17,9 +15,9 @@ struct EntradaCli {
     static const QString kMensagemNomeVazio;
 
     // Checks name and birth date (date first) and reads `hojeTexto` (today's date when
-    // empty). On refusal, returns nothing and puts the message in `erro`.
-    static std::optional<EntradaCli> le(const QString& nome, const QString& nascimento,
-                                        const QString& hojeTexto, QDate hojeRelogio, QString* erro);
+    // empty) into `entrada`. False, with the message in `erro`, on refusal.
+    static bool le(const QString& nome, const QString& nascimento, const QString& hojeTexto,
+                   QDate hojeRelogio, EntradaCli* entrada, QString* erro);
 };
 
 } // namespace vidalume

@@ -64,29 +64,27 @@ QString plural(int n, const char* singular, const char* plural) {
 
 } // namespace
 
-QString ComandoLote::geraPdf(const EntradaCli& entrada, const QString& pastaSaida,
-                             const ComandoPdf::Opcoes& opcoes, QString* erro) {
+bool ComandoLote::geraPdf(const EntradaCli& entrada, const QString& pastaSaida,
+                          const ComandoPdf::Opcoes& opcoes, QString* nome, QString* erro) {
     const QString sugestao = NomeArquivoPdf::sugere(entrada.nome, entrada.nascimento);
     GravacaoSegura saida(QDir(pastaSaida).filePath(sugestao), GravacaoSegura::Destino::NomeNovo);
-    if (QString falha = GravacaoPdf::escreve(saida, ComandoPdf::pedido(entrada, opcoes));
-        !falha.isEmpty()) {
-        *erro = falha;
-        return {};
+    if (!GravacaoPdf::escreve(saida, ComandoPdf::diagramacao(entrada, opcoes), erro)) {
+        return false;
     }
     // The first free name; one taken meanwhile (even by a planted link) is never replaced:
     // the next one is tried.
     QString motivo;
     for (int tentativa = 0; tentativa < kTentativasDeNome; ++tentativa) {
-        const QString nome = QFileInfo(NomeArquivoPdf::livre(pastaSaida, sugestao)).fileName();
-        if (saida.conclui(&motivo, nome)) {
-            return nome;
+        *nome = QFileInfo(NomeArquivoPdf::livre(pastaSaida, sugestao)).fileName();
+        if (saida.conclui(&motivo, *nome)) {
+            return true;
         }
         if (!saida.nomeOcupado()) {
             break;
         }
     }
-    *erro = GravacaoPdf::naoTerminouDeGravar(QDir(pastaSaida).filePath(sugestao), motivo);
-    return {};
+    *erro = GravacaoPdf::naoTerminou(QDir(pastaSaida).filePath(sugestao), motivo);
+    return false;
 }
 
 int ComandoLote::executa(const QString& arquivoLista, const QString& pastaSaida,
@@ -121,13 +119,12 @@ int ComandoLote::executa(const QString& arquivoLista, const QString& pastaSaida,
             total > 0 ? QStringLiteral("%1 de %2").arg(n).arg(total) : QString::number(n);
         QString erro = linha.erro;
         QString arquivo;
-        if (erro.isEmpty()) {
-            if (const auto entrada =
-                    EntradaCli::le(linha.nome, linha.nascimento, hojeTexto, hojeRelogio, &erro)) {
-                arquivo = geraPdf(*entrada, pastaSaida, opcoes, &erro);
-            }
-        }
-        if (arquivo.isEmpty()) {
+        EntradaCli entrada;
+        const bool feito =
+            erro.isEmpty() &&
+            EntradaCli::le(linha.nome, linha.nascimento, hojeTexto, hojeRelogio, &entrada, &erro) &&
+            geraPdf(entrada, pastaSaida, opcoes, &arquivo, &erro);
+        if (!feito) {
             ++recusadas;
             relata(QStringLiteral("%1 - Linha %2: %3")
                        .arg(progresso, QString::number(linha.numero), erro));

@@ -27,10 +27,10 @@ public:
                        const ComandoPdf::Opcoes& opcoes,
                        const std::function<void(const QString&)>& relata);
 
-    // Makes the PDF of one person in `pastaSaida`; returns its file name or, on failure,
-    // nothing with the reason in `erro`.
-    static QString geraPdf(const EntradaCli& entrada, const QString& pastaSaida,
-                           const ComandoPdf::Opcoes& opcoes, QString* erro);
+    // Makes the PDF of one person in `pastaSaida` and puts its file name in `nome`; false,
+    // with the reason in `erro`, on failure.
+    static bool geraPdf(const EntradaCli& entrada, const QString& pastaSaida,
+                        const ComandoPdf::Opcoes& opcoes, QString* nome, QString* erro);
 };
 
 } // namespace vidalume

@@ -1,27 +1,30 @@
 #include "cli/pdf/ComandoPdf.h"
 
+#include "composer/ComporAnalise.h"
 #include "printing/painter/GravacaoPdf.h"
+#include "texts/ArquivoInterpretacao.h"
 
 namespace vidalume {
 
-PedidoImpressao ComandoPdf::pedido(const EntradaCli& e, const Opcoes& o) {
-    PedidoImpressao p;
-    p.pastaPrograma = o.pasta;
-    p.NomeAnalise = e.nome;
-    p.DataNascimento = e.nascimento;
-    p.hoje = e.hoje;
-    p.margens = Margens::le(o.pasta);
-    p.pretoEmBranco = !o.colorido;
-    p.folhaRosto = o.capa;
-    p.configuracao = Configuracao::le(o.pasta);
-    p.selecao = p.configuracao.CalculosAtivos;
-    p.fontes = FontesAnalise::le(o.pasta);
-    p.linhas = LinhasRodape::CarregaLinhasRodape(o.pasta);
-    return p;
+Diagramacao ComandoPdf::diagramacao(const EntradaCli& e, const Opcoes& o) {
+    Diagramacao d;
+    d.pastaPrograma = o.pasta;
+    d.NomeAnalise = e.nome;
+    d.DataNascimento = e.nascimento;
+    d.analise = ComporAnalise::compoe(e.nome, e.nascimento, e.hoje, ArquivoInterpretacao(o.pasta));
+    d.margens = Margens::le(o.pasta);
+    d.pretoEmBranco = !o.colorido;
+    d.folhaRosto = o.capa;
+    d.configuracao = Configuracao::le(o.pasta);
+    d.selecao = d.configuracao.CalculosAtivos;
+    d.fontes = FontesAnalise::le(o.pasta);
+    d.linhas = LinhasRodape::CarregaLinhasRodape(o.pasta);
+    return d;
 }
 
-QString ComandoPdf::gera(const EntradaCli& entrada, const QString& arquivo, const Opcoes& opcoes) {
-    return GravacaoPdf::grava(arquivo, pedido(entrada, opcoes));
+bool ComandoPdf::gera(const EntradaCli& entrada, const QString& arquivo, const Opcoes& opcoes,
+                      QString* erro) {
+    return GravacaoPdf::grava(arquivo, diagramacao(entrada, opcoes), erro);
 }
 
 } // namespace vidalume

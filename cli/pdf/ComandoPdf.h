@@ -4,7 +4,7 @@
 #pragma once
 
 #include "cli/comandos/EntradaCli.h"
-#include "printing/PedidoImpressao.h"
+#include "composer/Diagramacao.h"
 
 #include <QString>
 
@@ -18,10 +18,12 @@ public:
         bool colorido = false;
     };
 
-    // The print request for the person of `entrada` with the settings of the folder.
-    static PedidoImpressao pedido(const EntradaCli& entrada, const Opcoes& opcoes);
-    // Writes the PDF; an empty text when it was written, else what went wrong.
-    static QString gera(const EntradaCli& entrada, const QString& arquivo, const Opcoes& opcoes);
+    // The analysis of the person of `entrada`, composed with the interpretation files of the
+    // folder, with the folder's settings.
+    static Diagramacao diagramacao(const EntradaCli& entrada, const Opcoes& opcoes);
+    // Writes the PDF; false, with what went wrong in `erro`, when it was not written.
+    static bool gera(const EntradaCli& entrada, const QString& arquivo, const Opcoes& opcoes,
+                     QString* erro);
 };
 
 } // namespace vidalume

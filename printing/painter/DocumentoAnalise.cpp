@@ -1,11 +1,10 @@
 #include "printing/painter/DocumentoAnalise.h"
 
-#include "composer/ComporAnalise.h"
 #include "printing/painter/FigurasCinza.h"
 #include "printing/painter/FolhasImpressora.h"
 #include "report/LayoutAnalise.h"
+#include "report/NovaPagina.h"
 #include "report/painter/FigurasSvg.h"
-#include "texts/ArquivoInterpretacao.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -16,61 +15,36 @@ const QString DocumentoAnalise::kSemEspaco =
     QStringLiteral("As margens não deixam espaço para o texto na página. Diminua as margens e "
                    "imprima novamente.");
 
-namespace {
-
-ParametrosLayout parametros(const PedidoImpressao& pedido, const QRectF& area) {
-    ParametrosLayout p;
-    p.larguraPagina = area.width();
-    p.alturaPagina = area.height();
-    p.margens = pedido.margens;
-    p.folhaRosto = pedido.folhaRosto;
-    p.configuracao = pedido.configuracao;
-    p.selecao = pedido.selecao;
-    p.fontes = pedido.fontes;
-    p.linhas = pedido.linhas;
-    p.NomeAnalise = pedido.NomeAnalise;
-    p.DataNascimento = pedido.DataNascimento;
-    return p;
-}
-
-// Whether the margins leave the text a column and a band of at least kMinimoTexto mm on the
-// first page; margins that leave none would give a document of one character per line.
-bool cabeTexto(const ParametrosLayout& p) {
+bool DocumentoAnalise::cabe(const QRectF& areaMm, const Diagramacao& d) {
+    // Margins that leave no column or band of at least this much would give a document of
+    // one character per line.
     constexpr double kMinimoTexto = 10;
-    const Margens& m = p.margens;
+    const Margens& m = d.margens;
     const double coluna =
-        p.larguraPagina - m.MargemEsquerda - m.MargemDireita - 2 * LayoutAnalise::kMargemTexto;
-    const double faixa = p.limiteTexto() - m.MargemSuperior - NovaPagina::kAlturaCabecalho;
+        areaMm.width() - m.MargemEsquerda - m.MargemDireita - 2 * LayoutAnalise::kMargemTexto;
+    const double faixa = LayoutAnalise::limiteTexto(areaMm.height(), m) - m.MargemSuperior -
+                         NovaPagina::kAlturaCabecalho;
     return coluna >= kMinimoTexto && faixa >= kMinimoTexto;
 }
 
-} // namespace
-
-bool DocumentoAnalise::cabe(const QRectF& areaMm, const PedidoImpressao& pedido) {
-    return cabeTexto(parametros(pedido, areaMm));
-}
-
-DocumentoAnalise::Resultado DocumentoAnalise::desenha(QPagedPaintDevice& destino,
-                                                      const QRectF& areaMm,
-                                                      const PedidoImpressao& pedido) {
-    const ParametrosLayout p = parametros(pedido, areaMm);
-    if (!cabeTexto(p)) {
-        return Resultado::SemEspaco;
+bool DocumentoAnalise::desenha(QPainter& pintor, QPagedPaintDevice& destino, const QRectF& areaMm,
+                               const Diagramacao& d, QString* erro) {
+    if (!cabe(areaMm, d)) {
+        pintor.end();
+        *erro = kSemEspaco;
+        return false;
     }
-    const Analise analise =
-        ComporAnalise::compoe(pedido.NomeAnalise, pedido.DataNascimento, pedido.hoje,
-                              ArquivoInterpretacao(pedido.pastaPrograma));
-    QPainter pintor;
-    if (!pintor.begin(&destino)) {
-        return Resultado::NaoComecou;
-    }
-    FigurasSvg& figuras = pedido.pretoEmBranco ? FigurasCinza::daPasta(pedido.pastaPrograma)
-                                               : FigurasSvg::daPasta(pedido.pastaPrograma);
+    FigurasSvg& figuras = d.pretoEmBranco ? FigurasCinza::daPasta(d.pastaPrograma)
+                                          : FigurasSvg::daPasta(d.pastaPrograma);
     FolhasImpressora folhas(pintor, destino, areaMm, figuras);
-    LayoutAnalise(p).dispoe(analise, folhas);
+    LayoutAnalise(d, areaMm.width(), areaMm.height()).dispoe(folhas);
     folhas.conclui();
     const bool terminou = pintor.end();
-    return folhas.falhou() || !terminou ? Resultado::FalhouNoFim : Resultado::Feito;
+    if (folhas.falhou() || !terminou) {
+        *erro = QStringLiteral("uma página não pôde ser desenhada.");
+        return false;
+    }
+    return true;
 }
 
 } // namespace vidalume

@@ -1,12 +1,12 @@
 #include "printing/painter/GravacaoPdf.h"
 
 #include "printing/painter/DocumentoAnalise.h"
-#include "texts/GravacaoSegura.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 
 namespace vidalume {
@@ -20,59 +20,57 @@ QString naoGravou(const QString& arquivo, const QString& motivo) {
         .arg(QDir::toNativeSeparators(arquivo), motivo);
 }
 
-QString naoTerminou(const QString& arquivo, const QString& motivo) {
+} // namespace
+
+QString GravacaoPdf::naoTerminou(const QString& arquivo, const QString& motivo) {
     return QStringLiteral("Não foi possível terminar de gravar o arquivo \"%1\": %2")
         .arg(QDir::toNativeSeparators(arquivo), motivo);
 }
 
-} // namespace
-
-QString GravacaoPdf::grava(const QString& arquivo, const PedidoImpressao& pedido) {
+bool GravacaoPdf::grava(const QString& arquivo, const Diagramacao& diagramacao, QString* erro) {
     GravacaoSegura saida(arquivo);
-    if (QString falha = escreve(saida, pedido); !falha.isEmpty()) {
-        return falha;
+    if (!escreve(saida, diagramacao, erro)) {
+        return false;
     }
     QString motivo;
-    return saida.conclui(&motivo) ? QString() : naoTerminou(arquivo, motivo);
+    if (!saida.conclui(&motivo)) {
+        *erro = naoTerminou(arquivo, motivo);
+        return false;
+    }
+    return true;
 }
 
-QString GravacaoPdf::escreve(GravacaoSegura& saida, const PedidoImpressao& pedido) {
+bool GravacaoPdf::escreve(GravacaoSegura& saida, const Diagramacao& diagramacao, QString* erro) {
     const QString arquivo = saida.caminho();
     if (QFileInfo(arquivo).fileName().isEmpty()) {
-        return QStringLiteral("Nenhum arquivo foi escolhido para gravar a análise em PDF.");
+        *erro = QStringLiteral("Nenhum arquivo foi escolhido para gravar a análise em PDF.");
+        return false;
     }
-    if (!DocumentoAnalise::cabe(area(), pedido)) {
-        return DocumentoAnalise::kSemEspaco;
+    if (!DocumentoAnalise::cabe(area(), diagramacao)) {
+        *erro = DocumentoAnalise::kSemEspaco;
+        return false;
     }
     QString motivo;
     if (!saida.abre(&motivo)) {
-        return naoGravou(arquivo, motivo);
+        *erro = naoGravou(arquivo, motivo);
+        return false;
     }
-    DocumentoAnalise::Resultado resultado;
-    {
-        QPdfWriter pdf(&saida.saida());
-        pdf.setResolution(kPontosPorPolegada);
-        pdf.setCreator(QStringLiteral("Vidalume"));
-        pdf.setTitle(QStringLiteral("Análise Numerológica - %1").arg(pedido.NomeAnalise));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        resultado = DocumentoAnalise::desenha(pdf, area(), pedido);
+    QPdfWriter pdf(&saida.saida());
+    pdf.setResolution(kPontosPorPolegada);
+    pdf.setCreator(QStringLiteral("Vidalume"));
+    pdf.setTitle(QStringLiteral("Análise Numerológica - %1").arg(diagramacao.NomeAnalise));
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    QPainter pintor;
+    if (!pintor.begin(&pdf)) {
+        *erro = naoGravou(arquivo, QStringLiteral("o documento não pôde ser começado."));
+        return false;
     }
-    switch (resultado) {
-    case DocumentoAnalise::Resultado::Feito:
-        return {};
-    case DocumentoAnalise::Resultado::SemEspaco:
-        return DocumentoAnalise::kSemEspaco;
-    case DocumentoAnalise::Resultado::NaoComecou:
-        return naoGravou(arquivo, QStringLiteral("o documento não pôde ser começado."));
-    case DocumentoAnalise::Resultado::FalhouNoFim:
-        break;
+    if (!DocumentoAnalise::desenha(pintor, pdf, area(), diagramacao, &motivo)) {
+        *erro = naoTerminou(arquivo, motivo);
+        return false;
     }
-    return naoTerminou(arquivo, QStringLiteral("uma página não pôde ser desenhada."));
-}
-
-QString GravacaoPdf::naoTerminouDeGravar(const QString& arquivo, const QString& motivo) {
-    return naoTerminou(arquivo, motivo);
+    return true;
 }
 
 } // namespace vidalume

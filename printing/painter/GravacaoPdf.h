@@ -5,7 +5,8 @@
 // a device, a FIFO) is refused.
 #pragma once
 
-#include "printing/PedidoImpressao.h"
+#include "composer/Diagramacao.h"
+#include "report/FolhaA4.h"
 #include "texts/GravacaoSegura.h"
 
 #include <QRectF>
@@ -16,18 +17,18 @@ namespace vidalume {
 class GravacaoPdf {
 public:
     // The printable area of the PDF page in millimetres.
-    static QRectF area() { return {0, 0, 210, 297}; }
+    static QRectF area() { return {0, 0, FolhaA4::kLargura, FolhaA4::kAltura}; }
 
-    // Writes the analysis to `arquivo`. Returns an empty text when the file was written,
-    // otherwise what went wrong, in Portuguese, starting with the fact.
-    static QString grava(const QString& arquivo, const PedidoImpressao& pedido);
+    // Writes the analysis to `arquivo`. False, with what went wrong in Portuguese (starting
+    // with the fact) in `erro`, when the file was not written.
+    static bool grava(const QString& arquivo, const Diagramacao& diagramacao, QString* erro);
 
     // Opens `saida` and draws the whole document into it without giving it its name, for
-    // callers that choose the name afterwards. An empty text when drawn, else the failure.
-    static QString escreve(GravacaoSegura& saida, const PedidoImpressao& pedido);
+    // callers that choose the name afterwards. False, with the reason in `erro`, on failure.
+    static bool escreve(GravacaoSegura& saida, const Diagramacao& diagramacao, QString* erro);
 
     // "Não foi possível terminar de gravar o arquivo ...: motivo"
-    static QString naoTerminouDeGravar(const QString& arquivo, const QString& motivo);
+    static QString naoTerminou(const QString& arquivo, const QString& motivo);
 };
 
 } // namespace vidalume

@@ -5,6 +5,7 @@
 
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPrinter>
 
 namespace vidalume {
@@ -20,32 +21,33 @@ bool ehPdf(const QPrinter& impressora) {
 } // namespace
 
 // A PDF printer's file is written like every PDF of the program, whole or not at all.
-QString TrabalhoImpressao::imprime(QPrinter& impressora, const PedidoImpressao& pedido) {
+bool TrabalhoImpressao::imprime(QPrinter& impressora, const Diagramacao& diagramacao,
+                                QString* erro) {
     if (ehPdf(impressora)) {
-        return GravacaoPdf::grava(impressora.outputFileName(), pedido);
+        return GravacaoPdf::grava(impressora.outputFileName(), diagramacao, erro);
     }
     const QString destino = impressora.printerName();
-    impressora.setColorMode(pedido.pretoEmBranco ? QPrinter::GrayScale : QPrinter::Color);
-    const auto resultado =
-        impressora.printerState() == QPrinter::Error
-            ? DocumentoAnalise::Resultado::NaoComecou
-            : DocumentoAnalise::desenha(impressora, areaImprimivel(&impressora), pedido);
-    switch (resultado) {
-    case DocumentoAnalise::Resultado::Feito:
-        if (impressora.printerState() != QPrinter::Error) {
-            return {};
-        }
-        break;
-    case DocumentoAnalise::Resultado::SemEspaco:
-        return DocumentoAnalise::kSemEspaco;
-    case DocumentoAnalise::Resultado::NaoComecou:
-        return QStringLiteral("A impressora \"%1\" não aceitou a impressão. Verifique se ela "
-                              "está ligada e pronta para imprimir.")
-            .arg(destino);
-    case DocumentoAnalise::Resultado::FalhouNoFim:
-        break;
+    if (!DocumentoAnalise::cabe(areaImprimivel(&impressora), diagramacao)) {
+        *erro = DocumentoAnalise::kSemEspaco;
+        return false;
     }
-    return QStringLiteral("A impressora \"%1\" informou um erro durante a impressão.").arg(destino);
+    impressora.setColorMode(diagramacao.pretoEmBranco ? QPrinter::GrayScale : QPrinter::Color);
+    QPainter pintor;
+    if (impressora.printerState() == QPrinter::Error || !pintor.begin(&impressora)) {
+        *erro = QStringLiteral("A impressora \"%1\" não aceitou a impressão. Verifique se ela "
+                               "está ligada e pronta para imprimir.")
+                    .arg(destino);
+        return false;
+    }
+    QString motivo;
+    if (!DocumentoAnalise::desenha(pintor, impressora, areaImprimivel(&impressora), diagramacao,
+                                   &motivo) ||
+        impressora.printerState() == QPrinter::Error) {
+        *erro = QStringLiteral("A impressora \"%1\" informou um erro durante a impressão.")
+                    .arg(destino);
+        return false;
+    }
+    return true;
 }
 
 void TrabalhoImpressao::preparaPdf(QPrinter& impressora, const QString& arquivo) {

@@ -3,7 +3,7 @@
 // file is written whole or not at all (see GravacaoPdf).
 #pragma once
 
-#include "printing/PedidoImpressao.h"
+#include "composer/Diagramacao.h"
 
 #include <QRectF>
 #include <QString>
@@ -16,10 +16,10 @@ class TrabalhoImpressao {
 public:
     static const QString kTituloArquivoPdf; // "Salvar análise em PDF"
 
-    // Prints the whole analysis once. Returns an empty text when the document was made,
-    // otherwise what went wrong, in Portuguese, starting with the fact. Never writes a
-    // settings file.
-    static QString imprime(QPrinter& impressora, const PedidoImpressao& pedido);
+    // Prints the whole analysis once. False, with what went wrong in Portuguese (starting
+    // with the fact) in `erro`, when the document was not made. Never writes a settings
+    // file.
+    static bool imprime(QPrinter& impressora, const Diagramacao& diagramacao, QString* erro);
 
     // Makes `impressora` a PDF printer writing `arquivo`: A4 portrait, the whole sheet
     // printable.

@@ -2,14 +2,11 @@
 #include "engine/LeituraNumero.h"
 #include "widgets/Unidades.h"
 
-#include "composer/ComporAnalise.h"
 #include "printing/NomeArquivoPdf.h"
-#include "printing/PedidoImpressao.h"
 #include "printing/ui/DesenhoExemplo.h"
 #include "printing/ui/QuadroExemplo.h"
 #include "printing/ui/TrabalhoImpressao.h"
 #include "report/painter/FigurasSvg.h"
-#include "texts/ArquivoInterpretacao.h"
 #include "widgets/Mensagens.h"
 
 #include <QCheckBox>
@@ -30,15 +27,10 @@ namespace vidalume {
 
 namespace {
 
-constexpr int kTwipsPorPixel = Unidades::kTwipsPorPixel;
 constexpr int kEntradaExemplo = 23; // the expression interpretation
 
-int px(int twips) {
-    return static_cast<int>(std::lround(double(twips) / kTwipsPorPixel));
-}
-
 QRect retangulo(int esquerda, int topo, int largura, int altura) {
-    return {px(esquerda), px(topo), px(largura), px(altura)};
+    return Unidades::pixels(esquerda, topo, largura, altura);
 }
 
 template <typename T> T* controle(T* c, const QString& nome, const QRect& lugar) {
@@ -73,14 +65,10 @@ QString escolhePdfNoDisco(QWidget* pai, const QString& sugestao) {
 
 } // namespace
 
-frmImprimir::frmImprimir(QWidget* parent, const QString& pastaPrograma, Mensagens& mensagens,
-                         QPrinter* impressora, Configuracao& configuracao,
-                         const Configuracao::Selecao& selecao, const FontesAnalise& fontes,
-                         const LinhasRodape& linhas, const QString& NomeAnalise,
-                         const QString& DataNascimento, QDate hoje)
-    : QDialog(parent), pastaPrograma_(pastaPrograma), mensagens_(mensagens),
-      impressora_(impressora), configuracao_(configuracao), selecao_(selecao), fontes_(fontes),
-      linhas_(linhas), NomeAnalise_(NomeAnalise), DataNascimento_(DataNascimento), hoje_(hoje),
+frmImprimir::frmImprimir(QWidget* parent, const QString& pastaDados, Mensagens& mensagens,
+                         QPrinter* impressora, Configuracao& configuracao, Diagramacao diagramacao)
+    : QDialog(parent), pastaDados_(pastaDados), mensagens_(mensagens), impressora_(impressora),
+      configuracao_(configuracao), diagramacao_(std::move(diagramacao)),
       escolheArquivoPdf_(escolhePdfNoDisco),
       areaImpressora_(TrabalhoImpressao::areaImprimivel(impressora)) {
     setObjectName(QStringLiteral("frmImprimir"));
@@ -93,10 +81,11 @@ frmImprimir::frmImprimir(QWidget* parent, const QString& pastaPrograma, Mensagen
 frmImprimir::~frmImprimir() = default;
 
 void frmImprimir::montaControles() {
-    setFixedSize(px(6315), px(3735));
+    setFixedSize(Unidades::pixels(6315), Unidades::pixels(3735));
     montaMargens();
-    picExemplo_ = controle(new QuadroExemplo(&FigurasSvg::daPasta(pastaPrograma_), this),
-                           QStringLiteral("picExemplo"), retangulo(2430, 450, 2040, 2580));
+    picExemplo_ =
+        controle(new QuadroExemplo(&FigurasSvg::daPasta(diagramacao_.pastaPrograma), this),
+                 QStringLiteral("picExemplo"), retangulo(2430, 450, 2040, 2580));
     picExemplo_->setFocusPolicy(Qt::TabFocus);
     montaOpcoesEBotoes();
     QWidget* ordem[] = {txtSuperior_, txtEsquerda_,           txtInferior_,
@@ -147,7 +136,8 @@ void frmImprimir::montaOpcoesEBotoes() {
         auto* c = controle(new QCheckBox(QString::fromUtf8(texto), this), QString::fromLatin1(nome),
                            retangulo(45, topo, 4425, 195));
         // The design's 13 pixels are less than a check box needs on most styles.
-        c->resize(c->width(), std::max(c->height(), std::min(c->sizeHint().height(), px(270))));
+        c->resize(c->width(),
+                  std::max(c->height(), std::min(c->sizeHint().height(), Unidades::pixels(270))));
         return c;
     };
     chkImprimirFolhaRosto_ = marca("chkImprimirFolhaRosto", "Imprimir Folha de Rosto", 3195);
@@ -161,11 +151,11 @@ void frmImprimir::montaOpcoesEBotoes() {
     connect(cmdImprimir_, &QPushButton::clicked, this, &frmImprimir::cmdImprimir_Click);
     connect(cmdCancelar_, &QPushButton::clicked, this, &frmImprimir::cmdCancelar_Click);
 
-    auto* linha1 =
-        controle(new QFrame(this), QStringLiteral("Line1"), QRect(px(4545) - 1, 0, 2, height()));
+    auto* linha1 = controle(new QFrame(this), QStringLiteral("Line1"),
+                            QRect(Unidades::pixels(4545) - 1, 0, 2, height()));
     linha1->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-    auto* linha2 =
-        controle(new QFrame(this), QStringLiteral("Line2"), QRect(0, px(3105) - 1, px(4545), 2));
+    auto* linha2 = controle(new QFrame(this), QStringLiteral("Line2"),
+                            QRect(0, Unidades::pixels(3105) - 1, Unidades::pixels(4545), 2));
     linha2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 }
 
@@ -174,13 +164,11 @@ void frmImprimir::Form_Load() {
     Desenhando_ = true;
     chkPretoEmBranco_->setChecked(Configuracao::ligado(configuracao_.PretoEmBranco));
     chkImprimirFolhaRosto_->setChecked(Configuracao::ligado(configuracao_.ImprimirFolhaRosto));
-    margens_ = Margens::CarregaMargens(pastaPrograma_);
+    margens_ = Margens::CarregaMargens(pastaDados_);
     for (CaixaMargem& c : caixas_) {
         c.txt->setText(Margens::texto(RegraMargem::campo(margens_, c.regra.lado())));
     }
-    const Analise analise = ComporAnalise::compoe(NomeAnalise_, DataNascimento_, hoje_,
-                                                  ArquivoInterpretacao(pastaPrograma_));
-    textoExemplo_ = analise[kEntradaExemplo].Texto;
+    textoExemplo_ = diagramacao_.analise[kEntradaExemplo].Texto;
     DesenhaExemplo();
 }
 
@@ -259,8 +247,8 @@ void frmImprimir::cmdImprimir_Click() {
         }
         return;
     }
-    const QString arquivo =
-        escolheArquivoPdf_(this, NomeArquivoPdf::sugere(NomeAnalise_, DataNascimento_));
+    const QString arquivo = escolheArquivoPdf_(
+        this, NomeArquivoPdf::sugere(diagramacao_.NomeAnalise, diagramacao_.DataNascimento));
     if (arquivo.isEmpty()) {
         return;
     }
@@ -271,20 +259,13 @@ void frmImprimir::cmdImprimir_Click() {
     }
 }
 
-PedidoImpressao frmImprimir::pedido() const {
-    PedidoImpressao p;
-    p.pastaPrograma = pastaPrograma_;
-    p.NomeAnalise = NomeAnalise_;
-    p.DataNascimento = DataNascimento_;
-    p.hoje = hoje_;
-    p.margens = margens_;
-    p.pretoEmBranco = chkPretoEmBranco_->isChecked();
-    p.folhaRosto = chkImprimirFolhaRosto_->isChecked();
-    p.configuracao = configuracao_;
-    p.selecao = selecao_;
-    p.fontes = fontes_;
-    p.linhas = linhas_;
-    return p;
+// The analysis with the margins and options of the dialog.
+Diagramacao frmImprimir::diagramacao() const {
+    Diagramacao d = diagramacao_;
+    d.margens = margens_;
+    d.pretoEmBranco = chkPretoEmBranco_->isChecked();
+    d.folhaRosto = chkImprimirFolhaRosto_->isChecked();
+    return d;
 }
 
 // Saves the margins, keeps the options and prints. On failure the user is told, the
@@ -294,14 +275,15 @@ bool frmImprimir::imprimeEm(QPrinter& impressora) {
     picExemplo_->desenhaAgora(DesenhoExemplo::desenhaAviso);
     RedefinirMargens();
     QString erroMargens;
-    const bool margensGravadas = margens_.GravaMargens(pastaPrograma_, &erroMargens);
+    const bool margensGravadas = margens_.GravaMargens(pastaDados_, &erroMargens);
     guardaOpcoes();
-    const QString erro = TrabalhoImpressao::imprime(impressora, pedido());
+    QString erro;
+    const bool impresso = TrabalhoImpressao::imprime(impressora, diagramacao(), &erro);
     unsetCursor();
     if (!margensGravadas) {
         mensagens_.informa(this, QStringLiteral("Erro:"), erroMargens, Mensagens::Icone::Critico);
     }
-    if (erro.isEmpty()) {
+    if (impresso) {
         return true;
     }
     mensagens_.informa(this, QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);

@@ -8,19 +8,15 @@
 // The main window opens it modally for the analysis of the active report window:
 //
 //     frmImprimir dialogo(this, pastaPrograma_, *servicos_.mensagens, impressora_.get(),
-//                         padrao_.Configuracao, padrao_.CalculosSelecionados,
-//                         padrao_.FontesAnalise, padrao_.LinhasRodape, padrao_.NomeAnalise,
-//                         padrao_.DataNascimento, servicos_.hoje());
+//                         padrao_.Configuracao, padrao_.diagramacao(pastaPrograma_));
 //     dialogo.exec();
 #pragma once
 
+#include "composer/Diagramacao.h"
 #include "printing/RegraMargem.h"
 #include "settings/Configuracao.h"
-#include "settings/FontesAnalise.h"
-#include "settings/LinhasRodape.h"
 #include "settings/Margens.h"
 
-#include <QDate>
 #include <QDialog>
 #include <QRectF>
 
@@ -36,7 +32,6 @@ namespace vidalume {
 
 class Mensagens;
 class QuadroExemplo;
-struct PedidoImpressao;
 
 class frmImprimir : public QDialog {
     Q_OBJECT
@@ -46,13 +41,10 @@ public:
 
     // `impressora` is the program's printer, or null where none is installed. The check
     // boxes are preset from `configuracao`, which gets their state back on "Imprimir" and
-    // "Cancelar". The analysis printed is that of `NomeAnalise` and `DataNascimento` on
-    // `hoje`, with the interpretation files of `pastaPrograma`; margens.dat lies there too.
-    frmImprimir(QWidget* parent, const QString& pastaPrograma, Mensagens& mensagens,
-                QPrinter* impressora, Configuracao& configuracao,
-                const Configuracao::Selecao& selecao, const FontesAnalise& fontes,
-                const LinhasRodape& linhas, const QString& NomeAnalise,
-                const QString& DataNascimento, QDate hoje);
+    // "Cancelar". `diagramacao` is the composed analysis with its settings; the dialog
+    // prints it with the margins and options chosen here. margens.dat lies in `pastaDados`.
+    frmImprimir(QWidget* parent, const QString& pastaDados, Mensagens& mensagens,
+                QPrinter* impressora, Configuracao& configuracao, Diagramacao diagramacao);
     ~frmImprimir() override;
 
     // Replaces the file dialog "Salvar análise em PDF" (tests give a path).
@@ -90,18 +82,13 @@ private:
     void cmdCancelar_Click();
     void guardaOpcoes();
     bool imprimeEm(QPrinter& impressora);
-    PedidoImpressao pedido() const;
+    Diagramacao diagramacao() const;
 
-    QString pastaPrograma_;
+    QString pastaDados_;
     Mensagens& mensagens_;
     QPrinter* impressora_;
     Configuracao& configuracao_;
-    const Configuracao::Selecao& selecao_;
-    const FontesAnalise& fontes_;
-    const LinhasRodape& linhas_;
-    QString NomeAnalise_;
-    QString DataNascimento_;
-    QDate hoje_;
+    const Diagramacao diagramacao_;
     EscolheArquivoPdf escolheArquivoPdf_;
 
     QRectF areaImpressora_;

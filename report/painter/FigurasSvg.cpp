@@ -19,8 +19,7 @@ FigurasSvg::~FigurasSvg() = default;
 
 FigurasSvg& FigurasSvg::daPasta(const QString& pastaPrograma) {
     static std::map<QString, std::unique_ptr<FigurasSvg>> porPasta;
-    const QString pasta =
-        QDir(PastaDados::recursos(pastaPrograma)).filePath(QStringLiteral("imagens"));
+    const QString pasta = QDir(PastaDados::recursos(pastaPrograma)).filePath(Figura::kPasta);
     auto& figuras = porPasta[QDir::cleanPath(pasta)];
     if (!figuras) {
         figuras = std::make_unique<FigurasSvg>(pasta);

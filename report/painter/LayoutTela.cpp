@@ -52,23 +52,15 @@ private:
 
 } // namespace
 
-QList<PaginaGravada> LayoutTela::ImprimirAnaliseNoMonitor(
-    const Analise& analise, const Configuracao& configuracao, const Configuracao::Selecao& selecao,
-    const FontesAnalise& fontes, const LinhasRodape& linhas, const QString& NomeAnalise,
-    const QString& DataNascimento, double larguraMm, const QString& pastaPrograma,
-    const QColor& corTexto) {
-    ParametrosLayout p;
-    p.larguraPagina = larguraMm;
-    p.alturaPagina = kAlturaPagina;
-    p.margens = Margens::tela();
-    p.configuracao = configuracao;
-    p.selecao = selecao;
-    p.fontes = fontes;
-    p.linhas = linhas;
-    p.NomeAnalise = NomeAnalise;
-    p.DataNascimento = DataNascimento;
-    FolhasGravadas folhas(larguraMm, kAlturaPagina, FigurasSvg::daPasta(pastaPrograma), corTexto);
-    LayoutAnalise(std::move(p)).dispoe(analise, folhas);
+QList<PaginaGravada> LayoutTela::ImprimirAnaliseNoMonitor(const Diagramacao& diagramacao,
+                                                          double larguraMm,
+                                                          const QColor& corTexto) {
+    Diagramacao naTela = diagramacao;
+    naTela.margens = Margens::tela();
+    naTela.folhaRosto = false;
+    FolhasGravadas folhas(larguraMm, FolhaA4::kAltura,
+                          FigurasSvg::daPasta(diagramacao.pastaPrograma), corTexto);
+    LayoutAnalise(std::move(naTela), larguraMm).dispoe(folhas);
     return folhas.conclui();
 }
 

@@ -5,12 +5,8 @@
 // the screen, so it stays sharp at any pixel density.
 #pragma once
 
-#include "composer/ItemAnalise.h"
+#include "composer/Diagramacao.h"
 #include "report/painter/PaginaGravada.h"
-#include "settings/Configuracao.h"
-#include "settings/FontesAnalise.h"
-#include "settings/LinhasRodape.h"
-#include "settings/Margens.h"
 
 #include <QColor>
 #include <QList>
@@ -20,26 +16,14 @@
 
 namespace vidalume {
 
-// Everything one screen layout of an analysis reads.
-struct PedidoPaginas {
-    const Analise& analise;
-    const Configuracao& configuracao;
-    const Configuracao::Selecao& calculosSelecionados;
-    const FontesAnalise& fontes;
-    const LinhasRodape& linhas;
-    const Margens& margens;
-    QString nomeAnalise;
-    QString dataNascimento; // "dd/mm/yyyy"
-    float larguraMm;        // the page width W
-    QString pastaPrograma;  // where the pictures lie
-    QColor corTexto;        // the text colour of the screen's windows
-};
-
 struct PaginasProntas {
     QList<PaginaGravada> paginas;
     double unidadesPorMm = 1.0;
 };
 
-using FonteDePaginas = std::function<PaginasProntas(const PedidoPaginas&)>;
+// The pages of `diagramacao`, `larguraMm` wide, its text in `corTexto` (the text colour of
+// the screen's windows).
+using FonteDePaginas = std::function<PaginasProntas(const Diagramacao& diagramacao, float larguraMm,
+                                                    const QColor& corTexto)>;
 
 } // namespace vidalume

@@ -3,6 +3,7 @@
 // and are turned into millimetres at 56.7 twips per millimetre.
 #pragma once
 
+#include "report/FolhaA4.h"
 #include "widgets/Unidades.h"
 
 namespace vidalume {
@@ -11,7 +12,7 @@ class GeometriaTela {
 public:
     static constexpr double kTwipsPorMm = Unidades::kTwipsPorMm;
     static constexpr int kTwipsPorPixel = Unidades::kTwipsPorPixel;
-    static constexpr double kAlturaPagina = 297;
+    static constexpr double kAlturaPagina = FolhaA4::kAltura;
 
     static double twipsDePixels(int pixels) { return double(pixels) * kTwipsPorPixel; }
     // Page width W: the screen width in millimetres times 0.9.

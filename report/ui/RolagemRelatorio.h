@@ -8,6 +8,7 @@
 // the vertical maximum is negative when the window is taller than the page and its margins.
 #pragma once
 
+#include "report/FolhaA4.h"
 #include "widgets/Unidades.h"
 
 #include <QSizeF>
@@ -18,7 +19,7 @@ class RolagemRelatorio {
 public:
     static constexpr double kTwipsPorMm = Unidades::kTwipsPorMm;
     static constexpr double kTwipsPorPixel = Unidades::kTwipsPorPixel;
-    static constexpr double kAlturaPagina = 297.0;
+    static constexpr double kAlturaPagina = FolhaA4::kAltura;
     static constexpr int kPequenaH = 5;
     static constexpr int kGrandeH = 10;
 

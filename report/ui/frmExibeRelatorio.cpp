@@ -1,4 +1,5 @@
 #include "report/ui/frmExibeRelatorio.h"
+#include "widgets/Unidades.h"
 
 #include "report/ui/QuadroPagina.h"
 
@@ -25,7 +26,7 @@ namespace {
 const QColor kFundo(224, 224, 224);
 
 int pixels(double mm) {
-    return int(std::lround(RolagemRelatorio::mmParaPixels(mm)));
+    return Unidades::pixelsDeMm(mm);
 }
 
 // The key code of a handled key, 0 for any other.

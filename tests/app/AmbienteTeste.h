@@ -6,7 +6,6 @@
 
 #include "app/Som.h"
 #include "report/ui/FonteDePaginas.h"
-#include "texts/ui/Avisos.h"
 #include "widgets/Mensagens.h"
 
 #include <QtTest>
@@ -27,7 +26,7 @@ inline QString mensagem(const QString& titulo, const QString& texto, Icone icone
 
 // The program's and the editor's message boxes: every message is recorded, and questions are
 // answered from `respostas` (Yes once it is empty).
-class MensagensTeste : public Mensagens, public Avisos {
+class MensagensTeste : public Mensagens {
 public:
     QStringList mostradas;
     QList<bool> respostas;
@@ -35,15 +34,11 @@ public:
     void informa(QWidget*, const QString& titulo, const QString& texto, Icone icone) override {
         mostradas << mensagem(titulo, texto, icone);
     }
-    bool pergunta(QWidget*, const QString& titulo, const QString& texto, Icone icone) override {
-        mostradas << mensagem(titulo, texto, icone, true);
+    bool pergunta(QWidget*, const QString& titulo, const QString& texto, Icone icone,
+                  BotaoPadrao padrao = BotaoPadrao::Sim) override {
+        mostradas << mensagem(titulo, texto, icone, true) +
+                         (padrao == BotaoPadrao::Nao ? u"(não)"_s : QString());
         return respostas.isEmpty() || respostas.takeFirst();
-    }
-    void erro(QWidget* pai, const QString& titulo, const QString& texto) override {
-        informa(pai, titulo, texto, Icone::Critico);
-    }
-    bool perguntaPadraoNao(QWidget* pai, const QString& titulo, const QString& texto) override {
-        return pergunta(pai, titulo, texto, Icone::Pergunta);
     }
 };
 

@@ -10,6 +10,7 @@
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
 #include "settings/ui/frmConfiguraRodape.h"
+#include "settings/ui/frmRestauraTextos.h"
 #include "tests/app/AmbienteTeste.h"
 #include "texts/ArquivoInterpretacao.h"
 
@@ -32,8 +33,7 @@ struct Programa {
     // dialog opened.
     QStringList ajudasMostradas, pedidos, impressos;
     QList<QUrl> enderecos;
-    QTemporaryDir copias;            // where the backup archive goes
-    QStringList originaisEscolhidos; // the answer of the original-texts choice
+    QTemporaryDir copias; // where the backup archive goes
     std::unique_ptr<frmPrincipal> janela;
     frmPrincipal& j;
 
@@ -56,21 +56,27 @@ struct Programa {
             ++impressoras;
             return std::unique_ptr<QPrinter>();
         };
-        s.paginas = [this](const PedidoPaginas& pedido) {
-            pedidos << pedido.nomeAnalise + u'|' + pedido.dataNascimento;
-            return paginasDeTeste(3, pedido.larguraMm);
+        s.paginas = [this](const Diagramacao& d, float larguraMm, const QColor&) {
+            pedidos << d.NomeAnalise + u'|' + d.DataNascimento;
+            return paginasDeTeste(3, larguraMm);
         };
-        s.mostraEntrada = [this](frmPrincipal&) { ++telasDeEntrada; };
+        // The start-up window and the print dialog are counted, not shown; every other
+        // window is shown for the test to drive.
+        s.exibe = [this](QDialog& janela) {
+            if (janela.objectName() == u"frmEntrada"_s) {
+                ++telasDeEntrada;
+            } else if (janela.objectName() == u"frmImprimir"_s) {
+                impressos << j.padrao().NomeAnalise;
+            } else {
+                janela.exec();
+            }
+        };
         s.fechaDicas = [this] { ++dicasFechadas; };
         s.ajudaDoBotao = [this](frmPrincipal&, const QString& nome, QWidget*) {
             ajudasMostradas << nome;
         };
-        s.imprime = [this](frmPrincipal& p) { impressos << p.padrao().NomeAnalise; };
         s.pastaOriginais = QStringLiteral(VIDALUME_DADOS_TESTE);
         s.agora = [] { return QDateTime(kHoje, QTime(9, 30)); };
-        s.escolheOriginais = [this](frmPrincipal&, const QStringList&) {
-            return originaisEscolhidos;
-        };
         s.escolheCopia = [this](frmPrincipal&, bool, const QString&) {
             return copias.filePath(u"copia.zip"_s);
         };
@@ -110,7 +116,7 @@ private slots:
     // Start-up, the commands before any analysis, creating one and turning its pages.
     void iniciarCriarENavegar() {
         Programa p;
-        QCOMPARE(p.pasta.conteudo(FontesAnalise::kArquivo).size(), FontesAnalise::kTamanhoRegistro);
+        QCOMPARE(p.pasta.conteudo(FontesAnalise::kArquivo).size(), 168);
         QCOMPARE(p.telasDeEntrada + p.impressoras, 2);
         // Without an analysis each command says so and does nothing else.
         p.j.picAvanca_Click();
@@ -204,15 +210,24 @@ private slots:
         Programa p;
         const QString original = QStringLiteral(VIDALUME_DADOS_TESTE "/CVIDA.DAT");
         p.pasta.escreve(u"CVIDA.DAT"_s, "meu texto");
-        p.originaisEscolhidos = {u"CVIDA.DAT"_s};
+        const auto escolheCvida = [] {
+            quandoAbrir<frmRestauraTextos>([](frmRestauraTextos* d) {
+                auto* cmb = filho<QComboBox>(d, u"cmbArquivo"_s);
+                cmb->setCurrentIndex(cmb->findText(u"Caminho da Vida (CVIDA.DAT)"_s));
+                clica(d, u"cmdOk"_s);
+            });
+        };
+        escolheCvida();
         p.mensagens.respostas = {false};
         filho<QAction>(&p.j, u"mnuRestaurarTextosOriginais"_s)->trigger();
         QCOMPARE(p.mensagens.mostradas, QStringList{mensagem(u"Atenção:"_s,
                                                              frmPrincipal::kPerguntaOriginalUm.arg(
                                                                  u"Caminho da Vida (CVIDA.DAT)"_s),
-                                                             Icone::Pergunta, true)});
+                                                             Icone::Pergunta, true) +
+                                                    u"(não)"_s});
         QCOMPARE(p.pasta.conteudo(u"CVIDA.DAT"_s), QByteArray("meu texto"));
 
+        escolheCvida();
         filho<QAction>(&p.j, u"mnuRestaurarTextosOriginais"_s)->trigger();
         QFile shipped(original);
         QVERIFY(shipped.open(QIODevice::ReadOnly));

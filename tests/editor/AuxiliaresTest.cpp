@@ -7,6 +7,7 @@
 #include "app/auxiliares/frmDicas.h"
 #include "app/auxiliares/frmEntrada.h"
 #include "tests/app/AmbienteTeste.h"
+#include "widgets/Unidades.h"
 
 using namespace vidalume;
 using namespace vidalume::teste;
@@ -15,7 +16,7 @@ namespace {
 
 // Toolbar button `ordem` at its designed place: left 45 + 720 per button, top 45 twips.
 QPoint botao(int ordem) {
-    return {DicasBotoes::pixels(45 + 720 * ordem), DicasBotoes::pixels(45)};
+    return {Unidades::pixels(45 + 720 * ordem), Unidades::pixels(45)};
 }
 const QPoint kJanela(100, 40);
 constexpr int kDireita = 1600;
@@ -53,7 +54,7 @@ private slots:
 
         // The exit button at the right of a narrow screen: ends 200 twips before the edge.
         c.aponta("Sair", 6, QPoint(560, 40), 800);
-        QCOMPARE(dica->geometry().left(), DicasBotoes::pixels(800 * 15 - 3615 - 200));
+        QCOMPARE(dica->geometry().left(), Unidades::pixels(800 * 15 - 3615 - 200));
 
         // Ending exactly at the right edge of the screen is allowed.
         QCOMPARE(DicasBotoes::posicaoTwips({0, 0}, {12000 - 3615 - 120, 0}, 12000).x(), 8385);

@@ -6,9 +6,9 @@
 #include "texts/EscolhaTexto.h"
 #include "texts/TabelaSecoes.h"
 #include "texts/TextoCaixa.h"
-#include "texts/ui/AvisosQt.h"
 #include "texts/ui/frmAlteraForm.h"
 #include "texts/ui/frmSelecionaAlteracao.h"
+#include "widgets/MensagensQt.h"
 
 #include <numeric>
 
@@ -22,7 +22,7 @@ struct Editor {
     QTemporaryDir pasta;
     ArquivoInterpretacao arquivos{pasta.path()};
     MensagensTeste avisos;
-    frmSelecionaAlteracao dlg{pasta.path(), nullptr, &avisos};
+    frmSelecionaAlteracao dlg{pasta.path(), avisos};
     QComboBox* item = filho<QComboBox>(&dlg, u"cmbItem"_s);
 
     QRadioButton* opcao(int numero) {
@@ -141,11 +141,11 @@ private slots:
         QCOMPARE(e.arquivos.LeTextoInterpretacao(4, u"APICES.DAT"_s), u"Original"_s);
 
         // The program's own question box: Enter answers its default, No.
-        AvisosQt avisos;
+        MensagensQt avisos;
         quandoAbrir<QMessageBox>(
             [](QMessageBox* pergunta) { QTest::keyClick(pergunta, Qt::Key_Return); });
-        QVERIFY(
-            !avisos.perguntaPadraoNao(nullptr, u"Importante:"_s, frmAlteraForm::kPerguntaCancelar));
+        QVERIFY(!avisos.pergunta(nullptr, u"Importante:"_s, frmAlteraForm::kPerguntaCancelar,
+                                 Mensagens::Icone::Pergunta, Mensagens::BotaoPadrao::Nao));
     }
 
     void caixaNaoPassaDoRegistro() {

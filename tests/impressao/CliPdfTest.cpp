@@ -157,10 +157,11 @@ TEST(CliPdfTest, BatchPdfTakesAFreeNameEvenWhenALinkIsPlantedBeforeIt) {
         }
     };
     QString erro;
-    const auto entrada = EntradaCli::le(QStringLiteral("Maria da Silva"),
-                                        QStringLiteral("29/11/1978"), {}, QDate(2024, 6, 1), &erro);
-    ASSERT_TRUE(entrada);
-    const QString nome = ComandoLote::geraPdf(*entrada, saida.path(), {pasta.caminho()}, &erro);
+    EntradaCli entrada;
+    ASSERT_TRUE(EntradaCli::le(QStringLiteral("Maria da Silva"), QStringLiteral("29/11/1978"), {},
+                               QDate(2024, 6, 1), &entrada, &erro));
+    QString nome;
+    EXPECT_TRUE(ComandoLote::geraPdf(entrada, saida.path(), {pasta.caminho()}, &nome, &erro));
     GravacaoSegura::antesDeNomear = nullptr;
     EXPECT_EQ(nome, QStringLiteral("MARIA_DA_SILVA_29-11-1978 (2).pdf")) << erro.toStdString();
     EXPECT_EQ(conteudo(alheio), QByteArray("de outra pessoa"));

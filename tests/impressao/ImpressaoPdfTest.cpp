@@ -18,12 +18,13 @@ namespace vidalume::teste {
 namespace {
 
 // At 22 points, so that long words and blocks meet the column's width and the page's end.
-PedidoImpressao pedido(const PastaPrograma& pasta) {
-    PedidoImpressao p;
+Diagramacao pedido(const PastaPrograma& pasta) {
+    Diagramacao p;
     p.pastaPrograma = pasta.caminho();
     p.NomeAnalise = kNome;
     p.DataNascimento = kNascimento;
-    p.hoje = kHoje;
+    p.analise =
+        ComporAnalise::compoe(kNome, kNascimento, kHoje, ArquivoInterpretacao(pasta.caminho()));
     p.linhas.RodapeLinhaUm = QStringLiteral("Consultora Ana Souza");
     for (DadosFonte* f : {&p.fontes.FonteTitulo, &p.fontes.FonteDescricao, &p.fontes.FonteTexto}) {
         f->Tamanho = 22;
@@ -31,24 +32,25 @@ PedidoImpressao pedido(const PastaPrograma& pasta) {
     return p;
 }
 
-QString imprimePdf(const QString& arquivo, const PedidoImpressao& p) {
+// What went wrong, or an empty text.
+QString imprimePdf(const QString& arquivo, const Diagramacao& p) {
     QPrinter impressora(QPrinter::HighResolution);
     TrabalhoImpressao::preparaPdf(impressora, arquivo);
-    return TrabalhoImpressao::imprime(impressora, p);
+    QString erro;
+    return TrabalhoImpressao::imprime(impressora, p, &erro) ? QString() : erro;
 }
 
 // At 22 points every word of the analysis, as the export joins it, is on the pages as often
 // as there, and every page has its number and the footer.
 TEST(ImpressaoPdfTest, EveryWordOnNumberedPagesAt22PointFonts) {
     PastaPrograma pasta;
-    const PedidoImpressao p = pedido(pasta);
+    const Diagramacao p = pedido(pasta);
     const QString arquivo = pasta.arquivo(QStringLiteral("analise.pdf"));
     ASSERT_EQ(imprimePdf(arquivo, p), QString());
     const PdfLido pdf(arquivo);
     ASSERT_GT(pdf.paginas().size(), 20);
 
-    const Analise a = ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, p.hoje,
-                                            ArquivoInterpretacao(p.pastaPrograma));
+    const Analise& a = p.analise;
     QMap<QString, int> faltam; // how often each word is yet to be found
     for (const QString& w : separaPalavras(TextoExportacao::monta(a, p.configuracao, p.selecao))) {
         faltam[w] += w.startsWith(QStringLiteral("-=-=")) ? 0 : 1;
@@ -84,13 +86,14 @@ TEST(ImpressaoPdfTest, AnExistingFileIsReplacedOnlyByAFinishedDocument) {
     const QString arquivo = pasta.arquivo(QStringLiteral("saida/analise.pdf"));
     ASSERT_TRUE(QDir().mkpath(pasta.arquivo(QStringLiteral("saida"))));
     pasta.escreve(QStringLiteral("saida/analise.pdf"), "documento anterior");
-    PedidoImpressao semEspaco = pedido(pasta);
+    Diagramacao semEspaco = pedido(pasta);
     semEspaco.margens = {120, 10, 90, 10};
-    EXPECT_TRUE(
-        GravacaoPdf::grava(arquivo, semEspaco).startsWith(QStringLiteral("As margens não deixam")));
+    QString erro;
+    EXPECT_FALSE(GravacaoPdf::grava(arquivo, semEspaco, &erro));
+    EXPECT_TRUE(erro.startsWith(QStringLiteral("As margens não deixam")));
     EXPECT_EQ(pasta.conteudo(QStringLiteral("saida/analise.pdf")), "documento anterior");
 
-    ASSERT_EQ(GravacaoPdf::grava(arquivo, pedido(pasta)), QString());
+    ASSERT_TRUE(GravacaoPdf::grava(arquivo, pedido(pasta), &erro)) << erro.toStdString();
     EXPECT_GT(PdfLido(arquivo).paginas().size(), 5);
     EXPECT_EQ(QDir(pasta.arquivo(QStringLiteral("saida"))).entryList(QDir::Files),
               QStringList{QStringLiteral("analise.pdf")});

@@ -1,8 +1,10 @@
 // The print dialog: its opening, the preview that follows each accepted keystroke, the
 // margin messages, Enter and Esc, and what is saved when printing works or fails.
 #include "printing/ui/frmImprimir.h"
+#include "composer/ComporAnalise.h"
 #include "printing/ui/TrabalhoImpressao.h"
 #include "tests/impressao/AmbienteImpressao.h"
+#include "texts/ArquivoInterpretacao.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +16,14 @@ namespace {
 class frmImprimirTest : public ::testing::Test {
 protected:
     std::unique_ptr<frmImprimir> abre(QPrinter* comImpressora) {
+        Diagramacao analise;
+        analise.NomeAnalise = kNome;
+        analise.DataNascimento = kNascimento;
+        analise.analise =
+            ComporAnalise::compoe(kNome, kNascimento, kHoje, ArquivoInterpretacao(pasta.caminho()));
+        analise.pastaPrograma = pasta.caminho();
         auto d = std::make_unique<frmImprimir>(nullptr, pasta.caminho(), mensagens, comImpressora,
-                                               configuracao, selecao, fontes, linhas, kNome,
-                                               kNascimento, kHoje);
+                                               configuracao, analise);
         d->show();
         d->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(d.get()));
@@ -41,9 +48,6 @@ protected:
     MensagensTeste mensagens;
     QPrinter impressora{QPrinter::HighResolution};
     Configuracao configuracao;
-    Configuracao::Selecao selecao = Configuracao::padraoCalculos();
-    FontesAnalise fontes;
-    LinhasRodape linhas;
 };
 
 TEST_F(frmImprimirTest, EachAcceptedKeystrokeRedrawsARefusedValueComesBackAndEscKeepsTheMargins) {

@@ -3,7 +3,7 @@
 // fonts: explanation 10 pt, title 14 pt, text 12 pt).
 #include "report/LayoutAnalise.h"
 #include "composer/ComporAnalise.h"
-#include "composer/TextoExportacao.h"
+#include "composer/PartesSecao.h"
 #include "tests/ArquivosTeste.h"
 #include "tests/suporte/FolhasTeste.h"
 #include "texts/ArquivoInterpretacao.h"
@@ -16,9 +16,18 @@ namespace {
 using teste::separaPalavras;
 
 constexpr double kTol = 0.01;
+constexpr double largura = 210; // mm, unless a test lays out other widths
 
-ParametrosLayout parametros(std::initializer_list<int> selecionadas = {}) {
-    ParametrosLayout p;
+Diagramacao com(Diagramacao d, const Analise& analise) {
+    d.analise = analise;
+    return d;
+}
+
+// The analysis of Maria da Silva with the screen margins (10, 5, 10, 5) and the sections
+// `selecionadas` (all when none is given).
+Diagramacao parametros(std::initializer_list<int> selecionadas = {}) {
+    Diagramacao p;
+    p.margens = Margens::tela();
     p.NomeAnalise = QStringLiteral("MARIA DA SILVA");
     p.DataNascimento = QStringLiteral("29/11/1978");
     if (selecionadas.size() > 0) {
@@ -71,7 +80,7 @@ QStringList palavrasDesenhadas(const FolhasTeste& folhas) {
 
 // With a cover sheet before page one; an empty face or size draws the role's default.
 TEST(LayoutAnaliseTest, SectionsStackExplanationTitleTextAndDivider) {
-    ParametrosLayout p = parametros({1, 2, 26});
+    Diagramacao p = parametros({1, 2, 26});
     p.configuracao.ImprimirNumero = -1;
     p.folhaRosto = true;
     p.fontes.FonteTitulo = DadosFonte::cria(QString(), false, true, 0);
@@ -79,7 +88,7 @@ TEST(LayoutAnaliseTest, SectionsStackExplanationTitleTextAndDivider) {
     a[2].Descricao = QStringLiteral("curta"); // five characters: left out
     a[26].Numero = QStringLiteral("A");
     FolhasTeste folhas;
-    EXPECT_EQ(LayoutAnalise(p).dispoe(a, folhas), 1);
+    EXPECT_EQ(LayoutAnalise(com(p, a), largura).dispoe(folhas), 1);
     ASSERT_EQ(folhas.quantidade(), 2);
     EXPECT_EQ(folhas.folha(0).figuras()[0].figura, Figura::borda());
     QStringList desenho;
@@ -116,13 +125,13 @@ TEST(LayoutAnaliseTest, WhatDoesNotFitStartsTheNextPage) {
     const Caso casos[] = {{1, 44, "T2"}, {1, 46, "T2"}, {43, 1, "linha 1"}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.linhasTexto);
-        ParametrosLayout p = parametros({1, 2});
+        Diagramacao p = parametros({1, 2});
         p.configuracao.ImprimirDescricao = 0;
         Analise a = analiseSimples();
         a[1].Titulo = linhas(c.linhasTitulo, QStringLiteral("título"));
         a[1].Texto = linhas(c.linhasTexto);
         FolhasTeste folhas;
-        LayoutAnalise(p).dispoe(a, folhas);
+        LayoutAnalise(com(p, a), largura).dispoe(folhas);
         ASSERT_EQ(folhas.quantidade(), 2);
         const auto primeira = corpo(folhas.folha(1))[0];
         EXPECT_EQ(primeira.texto, QString::fromUtf8(c.primeiro));
@@ -137,13 +146,13 @@ TEST(LayoutAnaliseTest, WhatDoesNotFitStartsTheNextPage) {
 
 // A block of 1500 lines: more than 21 pages, every line on them once, in its font.
 TEST(LayoutAnaliseTest, LongBlockGoesOnOverEveryPageItNeeds) {
-    ParametrosLayout p = parametros({1});
+    Diagramacao p = parametros({1});
     p.configuracao.ImprimirCabecalho = -1;
     p.fontes.FonteTexto = DadosFonte::cria(QStringLiteral("Arial"), false, true, 9);
     Analise a = analiseSimples();
     a[1].Texto = linhas(1500);
     FolhasTeste folhas;
-    const int paginas = LayoutAnalise(p).dispoe(a, folhas);
+    const int paginas = LayoutAnalise(com(p, a), largura).dispoe(folhas);
     EXPECT_GT(paginas, 21);
     ASSERT_EQ(folhas.quantidade(), paginas);
     EXPECT_EQ(palavrasDesenhadas(folhas), separaPalavras(a[1].Descricao) +
@@ -163,24 +172,23 @@ TEST(LayoutAnaliseTest, ShippedAnalysisLosesNoWordAtAnySize) {
         QStringLiteral("MARIA DA SILVA"), QStringLiteral("29/11/1978"), QDate(2024, 6, 1),
         ArquivoInterpretacao(QStringLiteral(VIDALUME_DADOS_TESTE)));
     ASSERT_FALSE(a[1].Texto.isEmpty());
-    ParametrosLayout p = parametros();
+    Diagramacao p = parametros();
     p.configuracao.ImprimirNumero = -1;
     p.selecao[3] = 0;
     QStringList esperado;
     for (int k = 1; k <= 28; ++k) {
         if (p.selecao[k]) {
             esperado << separaPalavras(a[k].Descricao.size() > 5 ? a[k].Descricao : QString())
-                     << separaPalavras(TextoExportacao::tituloComNumero(a, k, p.configuracao))
+                     << separaPalavras(PartesSecao::titulo(a, k, p.configuracao))
                      << separaPalavras(a[k].Texto);
         }
     }
     for (const double largura : {210.0, 457.0}) {
         for (int tamanho = 6; tamanho <= 22; tamanho += 2) {
-            p.larguraPagina = largura;
             p.fontes.FonteTitulo.Tamanho = p.fontes.FonteDescricao.Tamanho =
                 p.fontes.FonteTexto.Tamanho = static_cast<qint16>(tamanho);
             FolhasTeste folhas(largura);
-            LayoutAnalise(p).dispoe(a, folhas);
+            LayoutAnalise(com(p, a), largura).dispoe(folhas);
             EXPECT_EQ(palavrasDesenhadas(folhas), esperado) << largura << " mm, " << tamanho;
         }
     }
@@ -190,7 +198,7 @@ TEST(LayoutAnaliseTest, ShippedAnalysisLosesNoWordAtAnySize) {
     for (const int tamanho : {200, 32767}) {
         p.fontes.FonteTexto.Tamanho = static_cast<qint16>(tamanho);
         FolhasTeste folhas(210);
-        LayoutAnalise(p).dispoe(a, folhas);
+        LayoutAnalise(com(p, a), largura).dispoe(folhas);
         paginas[tamanho == 200 ? 0 : 1] = folhas.quantidade();
     }
     EXPECT_EQ(paginas[0], paginas[1]);

@@ -16,13 +16,14 @@ namespace {
 
 QList<PaginaGravada> paginas(double largura, int tamanho = 12) {
     const QString nome = QStringLiteral("MARIA DA SILVA"), data = QStringLiteral("29/11/1978");
-    const Analise a = ComporAnalise::compoe(
-        nome, data, QDate(2024, 6, 1), ArquivoInterpretacao(QStringLiteral(VIDALUME_DADOS_TESTE)));
-    FontesAnalise fontes;
-    fontes.FonteDescricao.Tamanho = fontes.FonteTexto.Tamanho = static_cast<qint16>(tamanho);
-    return LayoutTela::ImprimirAnaliseNoMonitor(a, Configuracao{}, Configuracao::padraoCalculos(),
-                                                fontes, LinhasRodape{}, nome, data, largura,
-                                                QStringLiteral(VIDALUME_PASTA_DADOS));
+    Diagramacao d;
+    d.NomeAnalise = nome;
+    d.DataNascimento = data;
+    d.analise = ComporAnalise::compoe(nome, data, QDate(2024, 6, 1),
+                                      ArquivoInterpretacao(QStringLiteral(VIDALUME_DADOS_TESTE)));
+    d.fontes.FonteDescricao.Tamanho = d.fontes.FonteTexto.Tamanho = static_cast<qint16>(tamanho);
+    d.pastaPrograma = QStringLiteral(VIDALUME_PASTA_DADOS);
+    return LayoutTela::ImprimirAnaliseNoMonitor(d, largura);
 }
 
 TEST(LayoutTelaTest, SmallVectorPagesAndPageOneWithinItsColumn) {

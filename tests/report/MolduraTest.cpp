@@ -10,10 +10,10 @@ namespace vidalume {
 namespace {
 
 DesenhosPagina desenhos() {
-    DadosMoldura m{Margens::tela(),
-                   {},
-                   QStringLiteral("MARIA DA SILVA"),
-                   QStringLiteral("29/11/1978")}; // margins 10, 5, 10, 5
+    Diagramacao m;
+    m.margens = Margens::tela(); // 10, 5, 10, 5
+    m.NomeAnalise = QStringLiteral("MARIA DA SILVA");
+    m.DataNascimento = QStringLiteral("29/11/1978");
     m.linhas = {QStringLiteral("Consultora"), QStringLiteral("Telefone"),
                 QStringLiteral("Sua vida")};
     return DesenhosPagina(m);

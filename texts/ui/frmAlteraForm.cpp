@@ -1,7 +1,7 @@
 #include "texts/ui/frmAlteraForm.h"
 
 #include "texts/TextoCaixa.h"
-#include "texts/ui/Avisos.h"
+#include "widgets/Mensagens.h"
 
 #include <QDir>
 #include <QFormLayout>
@@ -39,8 +39,8 @@ const QString frmAlteraForm::kPerguntaCancelar = QStringLiteral(
     "no arquivo de interpretações. Cancelar assim mesmo?");
 
 frmAlteraForm::frmAlteraForm(const QString& pastaPrograma, const TextoEscolhido& alvo,
-                             const QString& texto, Avisos& avisos, QWidget* parent)
-    : QDialog(parent), arquivos_(pastaPrograma), alvo_(alvo), avisos_(avisos) {
+                             const QString& texto, Mensagens& mensagens, QWidget* parent)
+    : QDialog(parent), arquivos_(pastaPrograma), alvo_(alvo), mensagens_(mensagens) {
     setObjectName(QStringLiteral("frmAlteraForm"));
     setWindowTitle(QStringLiteral("Alterando interpretação da análise..."));
     montaControles(texto);
@@ -124,14 +124,17 @@ void frmAlteraForm::cmdSalvar_Click() {
         accept();
         return;
     }
-    avisos_.erro(this, QStringLiteral("Erro:"),
-                 QStringLiteral("A interpretação não foi atualizada.\n\n%1\n\nO texto continua "
-                                "nesta janela: resolva o problema e salve novamente.")
-                     .arg(erro));
+    mensagens_.informa(
+        this, QStringLiteral("Erro:"),
+        QStringLiteral("A interpretação não foi atualizada.\n\n%1\n\nO texto continua "
+                       "nesta janela: resolva o problema e salve novamente.")
+            .arg(erro),
+        Mensagens::Icone::Critico);
 }
 
 void frmAlteraForm::reject() {
-    if (avisos_.perguntaPadraoNao(this, QStringLiteral("Importante:"), kPerguntaCancelar)) {
+    if (mensagens_.pergunta(this, QStringLiteral("Importante:"), kPerguntaCancelar,
+                            Mensagens::Icone::Pergunta, Mensagens::BotaoPadrao::Nao)) {
         QDialog::reject();
     }
 }

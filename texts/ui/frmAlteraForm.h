@@ -15,7 +15,7 @@ class QPushButton;
 
 namespace vidalume {
 
-class Avisos;
+class Mensagens;
 
 class frmAlteraForm : public QDialog {
     Q_OBJECT
@@ -24,7 +24,7 @@ public:
 
     // `texto` is the record as read; `alvo` says where it is written back.
     frmAlteraForm(const QString& pastaPrograma, const TextoEscolhido& alvo, const QString& texto,
-                  Avisos& avisos, QWidget* parent = nullptr);
+                  Mensagens& mensagens, QWidget* parent = nullptr);
 
     const TextoEscolhido& alvo() const { return alvo_; }
     // The box's content as the record will keep it (line breaks as CR LF).
@@ -40,7 +40,7 @@ private:
 
     ArquivoInterpretacao arquivos_;
     TextoEscolhido alvo_;
-    Avisos& avisos_;
+    Mensagens& mensagens_;
     bool limitando_ = false;
 
     QLabel* lblInfo_ = nullptr;

@@ -3,8 +3,8 @@
 #include "texts/ArquivoInterpretacao.h"
 #include "texts/EscolhaTexto.h"
 #include "texts/TabelaSecoes.h"
-#include "texts/ui/AvisosQt.h"
 #include "texts/ui/frmAlteraForm.h"
+#include "widgets/Mensagens.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -40,11 +40,9 @@ QPushButton* botao(const QString& nome, const QString& texto, QWidget* pai) {
 
 } // namespace
 
-frmSelecionaAlteracao::frmSelecionaAlteracao(const QString& pastaPrograma, QWidget* parent,
-                                             Avisos* avisos)
-    : QDialog(parent), pastaPrograma_(pastaPrograma),
-      avisosQt_(avisos ? nullptr : std::make_unique<AvisosQt>()),
-      avisos_(avisos ? *avisos : *avisosQt_) {
+frmSelecionaAlteracao::frmSelecionaAlteracao(const QString& pastaPrograma, Mensagens& mensagens,
+                                             QWidget* parent)
+    : QDialog(parent), pastaPrograma_(pastaPrograma), mensagens_(mensagens) {
     setObjectName(QStringLiteral("frmSelecionaAlteracao"));
     setWindowTitle(QStringLiteral("Informe o texto a ser alterado..."));
     montaControles();
@@ -145,7 +143,7 @@ std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::preparaAlteracaoTexto() {
     const ArquivoInterpretacao arquivos(pastaPrograma_);
     return std::make_unique<frmAlteraForm>(
         pastaPrograma_, *alvo, arquivos.LeTextoInterpretacao(alvo->registro, alvo->arquivo),
-        avisos_, this);
+        mensagens_, this);
 }
 
 std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::preparaAlteracaoCabecalho() {
@@ -156,10 +154,11 @@ std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::preparaAlteracaoCabecalho(
                     .LeTextoInterpretacao(alvo->registro, alvo->arquivo);
     }
     if (!alvo || !EscolhaTexto::cabecalhoEditavel(texto)) {
-        avisos_.erro(this, QStringLiteral("Erro:"), EscolhaTexto::kSemCabecalho);
+        mensagens_.informa(this, QStringLiteral("Erro:"), EscolhaTexto::kSemCabecalho,
+                           Mensagens::Icone::Critico);
         return nullptr;
     }
-    return std::make_unique<frmAlteraForm>(pastaPrograma_, *alvo, texto, avisos_, this);
+    return std::make_unique<frmAlteraForm>(pastaPrograma_, *alvo, texto, mensagens_, this);
 }
 
 void frmSelecionaAlteracao::cmdAlterarTexto_Click() {

@@ -17,16 +17,15 @@ class QRadioButton;
 
 namespace vidalume {
 
-class Avisos;
-class AvisosQt;
+class Mensagens;
 class frmAlteraForm;
 
 class frmSelecionaAlteracao : public QDialog {
     Q_OBJECT
 public:
-    // Without `avisos` the messages are shown with QMessageBox.
-    explicit frmSelecionaAlteracao(const QString& pastaPrograma, QWidget* parent = nullptr,
-                                   Avisos* avisos = nullptr);
+    // Messages, the edit window's among them, go through `mensagens`.
+    frmSelecionaAlteracao(const QString& pastaPrograma, Mensagens& mensagens,
+                          QWidget* parent = nullptr);
     ~frmSelecionaAlteracao() override;
 
     // Fills the list with the 28 section titles and selects the first.
@@ -49,8 +48,7 @@ private:
     void exibe(std::unique_ptr<frmAlteraForm> edicao);
 
     QString pastaPrograma_;
-    std::unique_ptr<AvisosQt> avisosQt_;
-    Avisos& avisos_;
+    Mensagens& mensagens_;
 
     QLabel* lblInfo_ = nullptr;
     QComboBox* cmbItem_ = nullptr;

@@ -1,0 +1,33 @@
+// What is laid out, printed or saved as a PDF: one composed analysis with every setting that
+// shapes its pages. The screen layout, the print job, the PDF writer and the command-line
+// tool all take this one value; the caller composes the analysis and gathers the settings,
+// the layouts only read them.
+#pragma once
+
+#include "composer/ItemAnalise.h"
+#include "settings/Configuracao.h"
+#include "settings/FontesAnalise.h"
+#include "settings/LinhasRodape.h"
+#include "settings/Margens.h"
+
+#include <QString>
+
+namespace vidalume {
+
+struct Diagramacao {
+    QString NomeAnalise;    // normalised
+    QString DataNascimento; // "dd/mm/yyyy"
+    Analise analise{};      // the composed sections 1 to 28
+
+    Configuracao configuracao; // ImprimirDescricao, ImprimirNumero, ImprimirCabecalho
+    Configuracao::Selecao selecao = Configuracao::padraoCalculos(); // the live selection
+    FontesAnalise fontes;
+    LinhasRodape linhas;
+    Margens margens = Margens::padrao(); // the screen layout uses its own fixed margins
+    bool folhaRosto = false;             // a cover sheet before page 1 (print and PDF)
+    bool pretoEmBranco = true;           // grey pictures (print and PDF)
+
+    QString pastaPrograma; // where the folder of pictures lies
+};
+
+} // namespace vidalume

@@ -84,7 +84,8 @@ TEST(CopiaSeguranca, IdaEVoltaSoComOsArquivosDoPrograma) {
         << erro.toStdString();
     EXPECT_EQ(restaurados.size(), 5);
     for (const QString& nome : restaurados) {
-        EXPECT_EQ(conteudo(destino.filePath(nome)), conteudo(origem.filePath(nome))) << nome.toStdString();
+        EXPECT_EQ(conteudo(destino.filePath(nome)), conteudo(origem.filePath(nome)))
+            << nome.toStdString();
     }
     EXPECT_EQ(conteudo(destino.filePath("margens.dat")), "margens de agora");
 }

@@ -1,5 +1,6 @@
 #include "app/Servicos.h"
 
+#include "app/frmPrincipal.h"
 #include "report/painter/LayoutTela.h"
 #include "settings/FamiliasFonte.h"
 #include "settings/FontesAnalise.h"
@@ -78,6 +79,17 @@ std::unique_ptr<QPrinter> impressoraPadrao() {
     return impressora;
 }
 
+QString escolheArquivoCopia(frmPrincipal& janela, bool gravar, const QString& sugestao) {
+    QFileDialog dialogo(&janela,
+                        gravar ? QStringLiteral("Fazer cópia de segurança")
+                               : QStringLiteral("Restaurar cópia de segurança"),
+                        sugestao, QStringLiteral("Cópia de segurança do Vidalume (*.zip)"));
+    dialogo.setAcceptMode(gravar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogo.setFileMode(gravar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialogo.setDefaultSuffix(QStringLiteral("zip"));
+    return dialogo.exec() == QDialog::Accepted ? dialogo.selectedFiles().value(0) : QString();
+}
+
 } // namespace
 
 Servicos Servicos::doSistema(Mensagens& mensagens, Som& som) {
@@ -103,6 +115,8 @@ Servicos Servicos::doSistema(Mensagens& mensagens, Som& som) {
     s.escolhePasta = [](QWidget* pai) {
         return QFileDialog::getExistingDirectory(pai, QStringLiteral("Pasta onde gravar os PDFs"));
     };
+    s.agora = [] { return QDateTime::currentDateTime(); };
+    s.escolheCopia = escolheArquivoCopia;
     s.exibe = [](QDialog& janela) { janela.exec(); };
     s.paginas = [](const Diagramacao& d, float larguraMm, const QColor& corTexto) {
         return PaginasProntas{LayoutTela::ImprimirAnaliseNoMonitor(d, larguraMm, corTexto), 1.0};

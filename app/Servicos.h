@@ -7,6 +7,7 @@
 #include "report/ui/FonteDePaginas.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QSize>
 #include <QStringList>
 #include <QUrl>
@@ -45,6 +46,14 @@ struct Servicos {
     // The program's printer: the default printer in portrait orientation, or none.
     std::function<std::unique_ptr<QPrinter>()> preparaImpressora;
     FonteDePaginas paginas;
+    // The folder of the shipped interpretation files that "Restaurar textos originais" puts
+    // back (PastaDados::Local::originais).
+    QString pastaOriginais;
+    // The clock of the dated copies.
+    std::function<QDateTime()> agora;
+    // Asks for the backup archive to write (`gravar`) or to read, offering `sugestao`; the
+    // chosen path, or empty when the user gave up.
+    std::function<QString(frmPrincipal&, bool gravar, const QString& sugestao)> escolheCopia;
 
     // Shows a window of the program modally (the start-up window, the entry, settings,
     // print and about dialogs, the interpretation editor); by default its exec().

@@ -17,9 +17,13 @@
 #include "printing/painter/GravacaoPdf.h"
 #include "printing/ui/frmImprimir.h"
 #include "report/ui/frmExibeRelatorio.h"
+#include "settings/CopiaSeguranca.h"
+#include "settings/PastaDados.h"
+#include "settings/TextosOriginais.h"
 #include "settings/ui/frmConfiguraFonte.h"
 #include "settings/ui/frmConfiguraPrograma.h"
 #include "settings/ui/frmConfiguraRodape.h"
+#include "settings/ui/frmRestauraTextos.h"
 #include "texts/ArquivoInterpretacao.h"
 #include "texts/ui/frmSelecionaAlteracao.h"
 #include "widgets/ImagensPrograma.h"
@@ -77,6 +81,26 @@ const QString frmPrincipal::kM6 = QStringLiteral(
     "navegação funcionará.");
 const QString frmPrincipal::kPerguntaSair =
     QStringLiteral("Está certo de que deseja encerrar este programa agora?");
+const QString frmPrincipal::kCopiaFeita =
+    QStringLiteral("A cópia de segurança dos seus textos e configurações foi gravada em %1. "
+                   "Guarde este arquivo num pen drive, num disco externo ou na nuvem.");
+const QString frmPrincipal::kPerguntaRestaurarCopia = QStringLiteral(
+    "Os textos e as configurações deste computador serão substituídos pelos da cópia de "
+    "segurança. Deseja continuar?");
+const QString frmPrincipal::kCopiaRestaurada =
+    QStringLiteral("A cópia de segurança foi restaurada (%1 arquivos).");
+const QString frmPrincipal::kSemOriginais =
+    QStringLiteral("Os textos originais do programa não foram encontrados em %1.");
+const QString frmPrincipal::kPerguntaOriginalUm = QStringLiteral(
+    "Os textos de \"%1\" voltarão a ser os originais do programa. Deseja continuar?");
+const QString frmPrincipal::kPerguntaOriginaisTodos = QStringLiteral(
+    "Todos os textos das análises voltarão a ser os originais do programa. Deseja continuar?");
+const QString frmPrincipal::kOriginaisRestaurados =
+    QStringLiteral("Os textos originais foram restaurados.");
+const QString frmPrincipal::kTextosGuardados =
+    QStringLiteral("Os seus textos anteriores foram guardados na pasta %1 com os nomes: %2.");
+const QString frmPrincipal::kNadaGuardado =
+    QStringLiteral("Os textos escolhidos já eram os originais.");
 
 namespace {
 
@@ -273,6 +297,11 @@ void frmPrincipal::montaMenus() {
     item(mnuArquivo, "mnuConfigurarRodape", QStringLiteral("&Configurar Cabeçalho e Rodapé"),
          &frmPrincipal::mnuConfigurarRodape_Click);
     mnuArquivo->addSeparator()->setObjectName(QStringLiteral("mnuNulo"));
+    item(mnuArquivo, "mnuFazerCopia", QStringLiteral("&Fazer cópia de segurança…"),
+         &frmPrincipal::mnuFazerCopia_Click);
+    item(mnuArquivo, "mnuRestaurarCopia", QStringLiteral("&Restaurar cópia de segurança…"),
+         &frmPrincipal::mnuRestaurarCopia_Click);
+    mnuArquivo->addSeparator()->setObjectName(QStringLiteral("mnuNulo2"));
     item(mnuArquivo, "mnuSair", QStringLiteral("&Sair"), &frmPrincipal::cmdSair_Click,
          QKeySequence(Qt::CTRL | Qt::Key_Q));
     item(mnuArquivo, "mnuEncerrar", QStringLiteral("Encerrar Programa"),
@@ -293,6 +322,8 @@ void frmPrincipal::montaMenus() {
          &frmPrincipal::cmdConfiguraPrograma_Click);
     item(mnuAlterar, "mnuAlterarConteudoDasAnalises", QStringLiteral("&Conteúdo das Análises"),
          &frmPrincipal::mnuAlterarConteudoDasAnalises_Click);
+    item(mnuAlterar, "mnuRestaurarTextosOriginais", QStringLiteral("&Restaurar textos originais…"),
+         &frmPrincipal::mnuRestaurarTextosOriginais_Click);
 
     QMenu* mnuSobre = menuBar()->addMenu(QStringLiteral("&Sobre"));
     mnuSobre->setObjectName(QStringLiteral("mnuSobre"));
@@ -319,9 +350,7 @@ void frmPrincipal::posicionaNavegacao() {
 
 void frmPrincipal::Form_Load() {
     setCursor(Qt::WaitCursor);
-    padrao_.FontesAnalise = FontesAnalise::CarregaFontes(pastaPrograma_);
-    CarregaConfiguracao(padrao_, pastaPrograma_);
-    CarregaLinhasRodape();
+    CarregaConfiguracoes();
     setWindowTitle(kTitulo);
     // The welcome plays whatever the sound setting says.
     tocaSom(kSomBoasVindas, false);
@@ -415,7 +444,7 @@ bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
 
 void frmPrincipal::tocaSom(const QString& arquivo, bool repete) {
     if (servicos_.som != nullptr) {
-        servicos_.som->toca(QDir(pastaPrograma_).filePath(arquivo), repete);
+        servicos_.som->toca(QDir(PastaDados::recursos(pastaPrograma_)).filePath(arquivo), repete);
     }
 }
 
@@ -428,6 +457,12 @@ void frmPrincipal::informa(const QString& titulo, const QString& texto, Mensagen
 bool frmPrincipal::pergunta(const QString& titulo, const QString& texto) {
     return servicos_.mensagens != nullptr &&
            servicos_.mensagens->pergunta(this, titulo, texto, Mensagens::Icone::Pergunta);
+}
+
+bool frmPrincipal::perguntaPadraoNao(const QString& texto) {
+    return servicos_.mensagens != nullptr &&
+           servicos_.mensagens->pergunta(this, QStringLiteral("Atenção:"), texto,
+                                         Mensagens::Icone::Pergunta, Mensagens::BotaoPadrao::Nao);
 }
 
 void frmPrincipal::escreveStatus(const QString& texto) {
@@ -492,6 +527,12 @@ void frmPrincipal::compoeAnalise() {
 
 void frmPrincipal::CarregaLinhasRodape() {
     padrao_.LinhasRodape = LinhasRodape::CarregaLinhasRodape(pastaPrograma_);
+}
+
+void frmPrincipal::CarregaConfiguracoes() {
+    padrao_.FontesAnalise = FontesAnalise::CarregaFontes(pastaPrograma_);
+    CarregaConfiguracao(padrao_, pastaPrograma_);
+    CarregaLinhasRodape();
 }
 
 void frmPrincipal::EnviarAnaliseParaAreaTransf() {
@@ -694,7 +735,7 @@ void frmPrincipal::cmdAjuda_Click() {
     if (!pergunta(QStringLiteral("Aviso:"), kM5) || !servicos_.abreEndereco) {
         return;
     }
-    const QString pagina = QDir(pastaPrograma_).filePath(kPaginaAjuda);
+    const QString pagina = QDir(PastaDados::recursos(pastaPrograma_)).filePath(kPaginaAjuda);
     if (!servicos_.abreEndereco(QUrl::fromLocalFile(pagina))) {
         informa(QStringLiteral("Atenção:"), kSemNavegador.arg(QDir::toNativeSeparators(pagina)),
                 Mensagens::Icone::Exclamacao);
@@ -797,6 +838,87 @@ void frmPrincipal::mnuConfigurarRodape_Click() {
         exibe(dialogo);
     }
     CarregaLinhasRodape();
+}
+
+void frmPrincipal::mnuFazerCopia_Click() {
+    prologo();
+    const QDate hoje = servicos_.hoje ? servicos_.hoje() : QDate::currentDate();
+    const QString sugestao = QDir::home().filePath(
+        QStringLiteral("vidalume-copia-%1.zip").arg(hoje.toString(QStringLiteral("yyyy-MM-dd"))));
+    const QString arquivo =
+        servicos_.escolheCopia ? servicos_.escolheCopia(*this, true, sugestao) : QString();
+    if (arquivo.isEmpty()) {
+        return;
+    }
+    // The settings in use go into the copy as they are now.
+    if (!gravaConfiguracao()) {
+        return;
+    }
+    QString erro;
+    const Ocupado ocupado = Ocupado::tela();
+    if (!CopiaSeguranca::grava(pastaPrograma_, arquivo, &erro)) {
+        informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+        return;
+    }
+    informa(QStringLiteral("Informação:"), kCopiaFeita.arg(QDir::toNativeSeparators(arquivo)),
+            Mensagens::Icone::Informacao);
+}
+
+void frmPrincipal::mnuRestaurarCopia_Click() {
+    prologo();
+    const QString arquivo =
+        servicos_.escolheCopia ? servicos_.escolheCopia(*this, false, QDir::homePath()) : QString();
+    if (arquivo.isEmpty() || !perguntaPadraoNao(kPerguntaRestaurarCopia)) {
+        return;
+    }
+    QString erro;
+    QStringList restaurados;
+    const bool ok = CopiaSeguranca::restaura(arquivo, pastaPrograma_, &restaurados, &erro);
+    // Whatever was written is in use from now on, and is what the way out saves.
+    CarregaConfiguracoes();
+    if (!ok) {
+        informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+        return;
+    }
+    informa(QStringLiteral("Informação:"), kCopiaRestaurada.arg(restaurados.size()),
+            Mensagens::Icone::Informacao);
+}
+
+void frmPrincipal::mnuRestaurarTextosOriginais_Click() {
+    prologo();
+    const QStringList originais = TextosOriginais::arquivos(servicos_.pastaOriginais);
+    if (originais.isEmpty()) {
+        informa(QStringLiteral("Erro:"),
+                kSemOriginais.arg(QDir::toNativeSeparators(servicos_.pastaOriginais)),
+                Mensagens::Icone::Critico);
+        return;
+    }
+    frmRestauraTextos escolha(originais, this);
+    exibe(escolha);
+    if (escolha.result() != QDialog::Accepted) {
+        return;
+    }
+    const QStringList escolhidos = escolha.escolhidos();
+    const QString pergunta =
+        escolhidos.size() == 1 ? kPerguntaOriginalUm.arg(TextosOriginais::descricao(escolhidos[0]))
+                               : kPerguntaOriginaisTodos;
+    if (!perguntaPadraoNao(pergunta)) {
+        return;
+    }
+    const QDateTime agora = servicos_.agora ? servicos_.agora() : QDateTime::currentDateTime();
+    QStringList copias;
+    QString erro;
+    if (!TextosOriginais::restaura(servicos_.pastaOriginais, pastaPrograma_, escolhidos, agora,
+                                   &copias, nullptr, &erro)) {
+        informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+        return;
+    }
+    const QString guardados = copias.isEmpty()
+                                  ? kNadaGuardado
+                                  : kTextosGuardados.arg(QDir::toNativeSeparators(pastaPrograma_),
+                                                         copias.join(QStringLiteral(", ")));
+    informa(QStringLiteral("Informação:"), kOriginaisRestaurados + u' ' + guardados,
+            Mensagens::Icone::Informacao);
 }
 
 void frmPrincipal::mnuEncerrar_Click() {

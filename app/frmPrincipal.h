@@ -34,6 +34,9 @@ public:
     static const QString kM1, kM2, kM3, kM4, kM5, kM6;
     static const QString kSemNavegador, kSemAnalise, kTituloPdf, kTituloOdt;
     static const QString kPerguntaSair;
+    static const QString kCopiaFeita, kPerguntaRestaurarCopia, kCopiaRestaurada;
+    static const QString kSemOriginais, kPerguntaOriginalUm, kPerguntaOriginaisTodos;
+    static const QString kOriginaisRestaurados, kTextosGuardados, kNadaGuardado;
 
     frmPrincipal(const QString& pastaPrograma, Servicos servicos, QWidget* parent = nullptr);
     ~frmPrincipal() override;
@@ -44,6 +47,8 @@ public:
     void ImprimirAnaliseNoMonitor();
     void ApagaAjudaDoBotao();
     void CarregaLinhasRodape();
+    // Reads the settings files again, after a backup replaced them.
+    void CarregaConfiguracoes();
     void EnviarAnaliseParaAreaTransf();
 
     Padrao& padrao() { return padrao_; }
@@ -65,6 +70,9 @@ public:
     void cmdSair_Click();
     void mnuClientes_Click();
     void mnuConfigurarRodape_Click();
+    void mnuFazerCopia_Click();
+    void mnuRestaurarCopia_Click();
+    void mnuRestaurarTextosOriginais_Click();
     void mnuEncerrar_Click();
     void mnuJanelaLadoLado_Click();
     void mnuJanelaEmCascata_Click();
@@ -95,6 +103,8 @@ private:
     void tocaSom(const QString& arquivo, bool repete);
     void informa(const QString& titulo, const QString& texto, Mensagens::Icone icone);
     bool pergunta(const QString& titulo, const QString& texto);
+    // A question titled "Atenção:" whose default answer is No.
+    bool perguntaPadraoNao(const QString& texto);
     void gravaEEncerra();
     bool gravaConfiguracao();
     void navega(int passo);

@@ -1,16 +1,23 @@
-// Vidalume: the desktop program. It takes no arguments; everything it reads and writes lies
-// in its own folder. main() joins the main window with the platform services and with the
-// windows of the editor, the button help and the start-up and about windows.
+// Vidalume: the desktop program. It takes no arguments; what it reads and writes lies in the
+// data folder PastaDados resolves (its own folder when portable, the user's folder when
+// installed). main() joins the main window with the platform services and the button help.
+//
+// With the environment variable VIDALUME_ENCERRAR_AO_ABRIR=1 the program prepares its data
+// folder, loads and shows the main window without the start-up window, then closes it at
+// once as the user would, saving its settings: the package check uses it to start the
+// installed program unattended.
 #include "app/SomQt.h"
 #include "app/auxiliares/ControleDicas.h"
 #include "app/auxiliares/frmDicas.h"
 #include "app/frmPrincipal.h"
+#include "settings/PastaDados.h"
 #include "texts/GravacaoSegura.h"
 #include "widgets/MensagensQt.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 using namespace vidalume;
@@ -42,16 +49,31 @@ int main(int argc, char* argv[]) {
     QTranslator traducao;
     instalaTraducao(traducao);
 
-    const QString pasta = QCoreApplication::applicationDirPath();
+    MensagensQt mensagens;
+    QString erro;
+    const auto local = PastaDados::doPrograma(&erro);
+    if (!local) {
+        mensagens.informa(nullptr, QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+        return 1;
+    }
+    const QString pasta = local->dados;
+    PastaDados::usaRecursos(local->recursos);
     // Hidden files left by saves that a crash or a kill interrupted.
     GravacaoSegura::limpaRestos(pasta);
-    MensagensQt mensagens;
     SomQt som;
     ControleDicas dicas(pasta, nullptr);
     Servicos servicos = Servicos::doSistema(mensagens, som);
+    servicos.pastaOriginais = local->originais;
     ligaDicas(servicos, dicas);
+    const bool encerraAoAbrir = qEnvironmentVariableIntValue("VIDALUME_ENCERRAR_AO_ABRIR") == 1;
+    if (encerraAoAbrir) {
+        servicos.exibe = [](QDialog&) {}; // no start-up window, no dialog
+    }
 
     frmPrincipal principal(pasta, std::move(servicos));
     principal.Form_Load();
+    if (encerraAoAbrir) {
+        QTimer::singleShot(0, &principal, &QWidget::close);
+    }
     return QApplication::exec();
 }

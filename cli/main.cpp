@@ -1,6 +1,8 @@
 // vidalume-cli: numbers, text and PDFs of analyses, and the client file, from the command
-// line. Reads the program folder (or --pasta) and writes there only the client file, and only
-// for "clientes importar". "numeros" and "texto" need no display; "pdf"
+// line. Reads the data folder that PastaDados resolves, as the desktop program does (or
+// --pasta), and writes there only the client file, and only for "clientes importar"; an
+// installed program's first run creates the user's folder with the shipped texts. "numeros"
+// and "texto" need no display; "pdf"
 // and "lote" draw with fonts and use the offscreen platform where there is no display.
 #include "cli/comandos/ComandoClientes.h"
 #include "cli/comandos/ComandoNumeros.h"
@@ -8,6 +10,7 @@
 #include "cli/comandos/EntradaCli.h"
 #include "clients/FichaClientes.h"
 #include "engine/EntradaDados.h"
+#include "settings/PastaDados.h"
 
 #ifdef VIDALUME_CLI_PDF
 #include "cli/pdf/ComandoLote.h"
@@ -63,8 +66,8 @@ struct Opcoes {
                                 QStringLiteral("lote: um PDF para cada cliente da ficha.")};
     QCommandLineOption pasta{
         QStringLiteral("pasta"),
-        QStringLiteral("Pasta dos arquivos de interpretação e configuração (padrão: a pasta do "
-                       "programa)."),
+        QStringLiteral("Pasta dos arquivos de interpretação e configuração (padrão: a mesma do "
+                       "programa Vidalume, em geral ~/.local/share/Vidalume)."),
         QStringLiteral("PASTA")};
     QCommandLineOption saida{
         QStringLiteral("saida"),
@@ -231,8 +234,22 @@ int main(int argc, char* argv[]) {
         return erro(QStringLiteral("Comando desconhecido. Use numeros, texto, pdf, odt, lote ou "
                                    "clientes (veja --help)."));
     }
-    const QString pasta =
-        parser.isSet(o.pasta) ? parser.value(o.pasta) : QCoreApplication::applicationDirPath();
+    QString pasta;
+    if (parser.isSet(o.pasta)) {
+        pasta = parser.value(o.pasta);
+        const QString executavel = QCoreApplication::applicationDirPath();
+        if (!PastaDados::portatil(executavel)) {
+            PastaDados::usaRecursos(PastaDados::somenteLeitura(executavel));
+        }
+    } else {
+        QString falha;
+        const auto local = PastaDados::doPrograma(&falha);
+        if (!local) {
+            return erro(falha, 1);
+        }
+        pasta = local->dados;
+        PastaDados::usaRecursos(local->recursos);
+    }
     if (comando == QLatin1String("clientes")) {
         return clientes(parser, o, pasta);
     }

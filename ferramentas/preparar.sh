@@ -9,6 +9,8 @@ pacotes=(
     libqt6svg6 qt6-qpa-plugins
     libgtest-dev googletest libbenchmark-dev
     fonts-liberation poppler-utils clang-format unzip
+    libzip-dev
+    dpkg-dev file desktop-file-utils appstream lintian
 )
 
 faltam=()

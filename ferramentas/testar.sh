@@ -21,3 +21,6 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIDALUME_SANITIZERS=ON
 cmake --build build-san
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-san --output-on-failure -j2
+
+# The Debian package, installed and used by throw-away users (needs root; see the script).
+./ferramentas/testar-pacote.sh

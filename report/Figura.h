@@ -17,10 +17,10 @@ struct Figura {
     static Figura borda() { return {Tipo::Borda, 0}; }
     static Figura divisoria() { return {Tipo::Divisoria, 0}; }
 
-    // The folder of the pictures inside the program folder.
+    // The folder of the pictures inside the program's read-only folder (PastaDados::recursos).
     static inline const QString kPasta = QStringLiteral("imagens");
 
-    // The picture's file in the folder kPasta beside the program: "signo01.svg" to
+    // The picture's file in the folder kPasta: "signo01.svg" to
     // "signo12.svg", "capa.svg", "borda.svg", "divisoria.svg"; empty for a sign outside
     // 1 to 12.
     QString nomeArquivo() const;

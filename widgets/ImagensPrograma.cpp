@@ -1,13 +1,15 @@
 #include "widgets/ImagensPrograma.h"
 
 #include "report/Figura.h"
+#include "settings/PastaDados.h"
 
 #include <QDir>
 
 namespace vidalume {
 
 QString ImagensPrograma::caminho(const QString& pastaPrograma, const QString& nome) {
-    return QDir(pastaPrograma).filePath(Figura::kPasta + u'/' + nome + QStringLiteral(".svg"));
+    return QDir(PastaDados::recursos(pastaPrograma))
+        .filePath(Figura::kPasta + u'/' + nome + QStringLiteral(".svg"));
 }
 
 QString ImagensPrograma::signo(const QString& pastaPrograma, int indice) {

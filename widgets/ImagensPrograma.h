@@ -1,4 +1,5 @@
-// Where the program's pictures lie: SVG files in the "imagens" folder of the program folder.
+// Where the program's pictures lie: SVG files in the folder "imagens" of the read-only folder
+// that PastaDados::recursos names for the program folder.
 #pragma once
 
 #include <QIcon>

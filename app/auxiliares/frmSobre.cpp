@@ -1,5 +1,6 @@
 #include "app/auxiliares/frmSobre.h"
 
+#include "settings/PastaDados.h"
 #include "widgets/ImagensPrograma.h"
 #include "widgets/QuadroImagem.h"
 
@@ -40,7 +41,7 @@ frmSobre::frmSobre(const QString& pastaPrograma, TocaSom tocaSom, QWidget* paren
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     montaControles(pastaPrograma);
     if (tocaSom) {
-        tocaSom(QDir(pastaPrograma).filePath(QStringLiteral("welcomeb.wav")));
+        tocaSom(QDir(PastaDados::recursos(pastaPrograma)).filePath(QStringLiteral("welcomeb.wav")));
     }
 }
 

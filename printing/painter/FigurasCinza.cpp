@@ -1,5 +1,6 @@
 #include "printing/painter/FigurasCinza.h"
 #include "report/Figura.h"
+#include "settings/PastaDados.h"
 
 #include <QColor>
 #include <QDir>
@@ -37,7 +38,8 @@ QString trocaCores(const QString& texto, const QRegularExpression& padrao, int g
 
 FigurasSvg& FigurasCinza::daPasta(const QString& pastaPrograma) {
     static std::map<QString, std::unique_ptr<FigurasSvg>> porPasta;
-    const QString pasta = QDir::cleanPath(QDir(pastaPrograma).filePath(Figura::kPasta));
+    const QString pasta =
+        QDir::cleanPath(QDir(PastaDados::recursos(pastaPrograma)).filePath(Figura::kPasta));
     auto& figuras = porPasta[pasta];
     if (!figuras) {
         figuras = std::make_unique<FigurasSvg>(pasta, &FigurasCinza::emCinza);

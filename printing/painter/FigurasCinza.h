@@ -13,7 +13,7 @@ namespace vidalume {
 
 class FigurasCinza {
 public:
-    // The shared grey pictures of a program folder (the folder that holds "imagens").
+    // The shared grey pictures of a program folder (see FigurasSvg::daPasta).
     static FigurasSvg& daPasta(const QString& pastaPrograma);
 
     // The SVG text with every colour written as "#rrggbb" or "#rgb", and every colour name

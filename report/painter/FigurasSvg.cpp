@@ -1,5 +1,7 @@
 #include "report/painter/FigurasSvg.h"
 
+#include "settings/PastaDados.h"
+
 #include <QDir>
 #include <QFile>
 #include <QPaintEngine>
@@ -17,7 +19,7 @@ FigurasSvg::~FigurasSvg() = default;
 
 FigurasSvg& FigurasSvg::daPasta(const QString& pastaPrograma) {
     static std::map<QString, std::unique_ptr<FigurasSvg>> porPasta;
-    const QString pasta = QDir(pastaPrograma).filePath(Figura::kPasta);
+    const QString pasta = QDir(PastaDados::recursos(pastaPrograma)).filePath(Figura::kPasta);
     auto& figuras = porPasta[QDir::cleanPath(pasta)];
     if (!figuras) {
         figuras = std::make_unique<FigurasSvg>(pasta);

@@ -1,6 +1,6 @@
-// The pictures of the pages, drawn from the SVG files in the folder "imagens" beside the
-// program, optionally passed through a filter first (for grey copies, say). Each file is
-// read once and kept for the rest of the run.
+// The pictures of the pages, drawn from the SVG files in the folder "imagens" of the
+// program's read-only files, optionally passed through a filter first (for grey copies, say). Each
+// file is read once and kept for the rest of the run.
 //
 // On screen (a painter on pixels) a picture is drawn from its pixels as last rendered for the
 // same size and position within a pixel, as long as those fit in a few megabytes: replaying a
@@ -35,7 +35,8 @@ public:
     FigurasSvg(const FigurasSvg&) = delete;
     FigurasSvg& operator=(const FigurasSvg&) = delete;
 
-    // The shared pictures of a program folder (the folder that holds "imagens").
+    // The shared pictures of a program folder: those of the folder "imagens" in the read-only
+    // folder PastaDados::recursos names for it.
     static FigurasSvg& daPasta(const QString& pastaPrograma);
 
     // Paints the picture stretched into `retangulo`; a missing or unreadable file paints

@@ -1,5 +1,6 @@
 // The main window: start-up, creating analyses, page navigation, the commands on the window in
-// front, the footer lines read back after their dialog and the three ways out of the program.
+// front, the footer lines read back after their dialog, the shipped texts and the backup
+// through the menus, and the three ways out of the program.
 #include "app/GeometriaPrincipal.h"
 #include "app/auxiliares/DicasBotoes.h"
 #include "app/frmPrincipal.h"
@@ -10,6 +11,7 @@
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
 #include "settings/ui/frmConfiguraRodape.h"
+#include "settings/ui/frmRestauraTextos.h"
 #include "tests/app/AmbienteTeste.h"
 #include "texts/ArquivoInterpretacao.h"
 
@@ -36,6 +38,7 @@ struct Programa {
     QStringList ajudasMostradas, pedidos, impressos;
     QList<QUrl> enderecos;
     bool navegador = true; // whether a browser opens the help page
+    QTemporaryDir copias;  // where the backup archive goes
     std::unique_ptr<frmPrincipal> janela;
     frmPrincipal& j;
 
@@ -83,6 +86,11 @@ struct Programa {
         s.fechaDicas = [this] { ++dicasFechadas; };
         s.ajudaDoBotao = [this](frmPrincipal&, const QString& nome, QWidget*) {
             ajudasMostradas << nome;
+        };
+        s.pastaOriginais = QStringLiteral(VIDALUME_DADOS_TESTE);
+        s.agora = [] { return QDateTime(kHoje, QTime(9, 30)); };
+        s.escolheCopia = [this](frmPrincipal&, bool, const QString&) {
+            return copias.filePath(u"copia.zip"_s);
         };
         return s;
     }
@@ -206,6 +214,58 @@ private slots:
         });
         p.j.mnuConfigurarRodape_Click();
         QCOMPARE(p.j.padrao().LinhasRodape.RodapeLinhaUm, u"Consultório Luz"_s);
+    }
+
+    // No keeps the edited text; Yes puts the shipped one back and keeps the edited one in a
+    // dated copy.
+    void restaurarTextosOriginais() {
+        Programa p;
+        const QString original = QStringLiteral(VIDALUME_DADOS_TESTE "/CVIDA.DAT");
+        p.pasta.escreve(u"CVIDA.DAT"_s, "meu texto");
+        const auto escolheCvida = [] {
+            quandoAbrir<frmRestauraTextos>([](frmRestauraTextos* d) {
+                auto* cmb = filho<QComboBox>(d, u"cmbArquivo"_s);
+                cmb->setCurrentIndex(cmb->findText(u"Caminho da Vida (CVIDA.DAT)"_s));
+                clica(d, u"cmdOk"_s);
+            });
+        };
+        escolheCvida();
+        p.mensagens.respostas = {false};
+        filho<QAction>(&p.j, u"mnuRestaurarTextosOriginais"_s)->trigger();
+        QCOMPARE(p.mensagens.mostradas, QStringList{mensagem(u"Atenção:"_s,
+                                                             frmPrincipal::kPerguntaOriginalUm.arg(
+                                                                 u"Caminho da Vida (CVIDA.DAT)"_s),
+                                                             Icone::Pergunta, true) +
+                                                    u"(não)"_s});
+        QCOMPARE(p.pasta.conteudo(u"CVIDA.DAT"_s), QByteArray("meu texto"));
+
+        escolheCvida();
+        filho<QAction>(&p.j, u"mnuRestaurarTextosOriginais"_s)->trigger();
+        QFile shipped(original);
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        QCOMPARE(p.pasta.conteudo(u"CVIDA.DAT"_s), shipped.readAll());
+        QCOMPARE(p.pasta.conteudo(u"CVIDA.DAT.copia-2024-03-15-093000"_s), QByteArray("meu texto"));
+    }
+
+    // The backup holds the settings in use; restoring it brings them back into memory too, so
+    // the way out does not write over what was restored.
+    void copiaDeSegurancaPeloMenu() {
+        Programa p;
+        const bool numero = Configuracao::ligado(p.j.padrao().Configuracao.ImprimirNumero);
+        p.j.padrao().CalculosSelecionados[5] = 0;
+        filho<QAction>(&p.j, u"mnuFazerCopia"_s)->trigger();
+        QVERIFY(QFileInfo::exists(p.copias.filePath(u"copia.zip"_s)));
+        QVERIFY(!Configuracao::ligado(Configuracao::le(p.pasta.caminho()).CalculosAtivos[5]));
+
+        p.j.padrao().CalculosSelecionados[5] = -1;
+        p.j.padrao().Configuracao.ImprimirNumero = Configuracao::flag(!numero);
+        p.pasta.escreve(u"CVIDA.DAT"_s, "depois da cópia");
+        p.mensagens.respostas = {true};
+        filho<QAction>(&p.j, u"mnuRestaurarCopia"_s)->trigger();
+        QVERIFY(p.pasta.conteudo(u"CVIDA.DAT"_s) != QByteArray("depois da cópia"));
+        QCOMPARE(Configuracao::ligado(p.j.padrao().Configuracao.ImprimirNumero), numero);
+        p.j.close();
+        QVERIFY(!Configuracao::ligado(Configuracao::le(p.pasta.caminho()).CalculosAtivos[5]));
     }
 
     void ajudaDoProgramaEDosBotoes() {

@@ -1,0 +1,151 @@
+// The data folder: portable and installed modes, the first-start copy of the shipped texts,
+// users' files never replaced, a second user, and the shipped texts put back.
+#include "settings/PastaDados.h"
+#include "settings/TextosOriginais.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "tests/ArquivosTeste.h"
+
+using namespace vidalume;
+using teste::conteudo;
+using teste::escreve;
+using teste::retrato;
+
+namespace {
+
+// An installed program: <raiz>/bin without texts and <raiz>/share/vidalume with the shipped
+// ones, and a home folder per user.
+struct Instalacao {
+    QTemporaryDir raiz;
+    QString bin() const { return raiz.filePath("bin"); }
+    QString compartilhada() const { return raiz.filePath("share/vidalume"); }
+    QString usuario(const QString& nome) const {
+        return raiz.filePath("home/" + nome + "/.local/share/Vidalume");
+    }
+
+    Instalacao() {
+        QDir().mkpath(bin());
+        QDir().mkpath(compartilhada());
+        for (const QString& nome : QDir(VIDALUME_DADOS_TESTE).entryList({"*.DAT"})) {
+            QFile::copy(QDir(VIDALUME_DADOS_TESTE).filePath(nome),
+                        QDir(compartilhada()).filePath(nome));
+        }
+    }
+};
+
+} // namespace
+
+TEST(PastaDados, NomesDosArquivosDeInterpretacao) {
+    for (const char* nome : {"CVIDA.DAT", "COMPATIB.DAT", "A1.DAT"}) {
+        EXPECT_TRUE(PastaDados::nomeInterpretacao(nome)) << nome;
+    }
+    for (const char* nome : {"cvida.dat", "CVIDA.DAT.copia-2026-12-06-101010", "../CVIDA.DAT",
+                             "imagens/CVIDA.DAT", "LONGODEMAIS.DAT", "1CVIDA.DAT", ".DAT"}) {
+        EXPECT_FALSE(PastaDados::nomeInterpretacao(nome)) << nome;
+    }
+}
+
+TEST(PastaDados, PastaDoProgramaComTextosEhPortatil) {
+    QTemporaryDir programa, usuario;
+    escreve(programa.filePath("CVIDA.DAT"), "texto");
+    QString erro;
+    const auto local = PastaDados::resolve(programa.path(), usuario.filePath("Vidalume"), &erro);
+    ASSERT_TRUE(local) << erro.toStdString();
+    EXPECT_EQ(local->modo, PastaDados::Modo::Portatil);
+    EXPECT_EQ(local->dados, programa.path());
+    EXPECT_EQ(local->recursos, programa.path());
+    EXPECT_FALSE(QFileInfo::exists(usuario.filePath("Vidalume")));
+}
+
+TEST(PastaDados, InstaladoCopiaOsTextosSemNuncaSubstituirOsDoUsuario) {
+    Instalacao inst;
+    QString erro;
+    const auto primeira = PastaDados::resolve(inst.bin(), inst.usuario("ana"), &erro);
+    ASSERT_TRUE(primeira) << erro.toStdString();
+    EXPECT_EQ(primeira->modo, PastaDados::Modo::Instalado);
+    EXPECT_EQ(primeira->dados, inst.usuario("ana"));
+    EXPECT_EQ(primeira->recursos, inst.compartilhada());
+    const QStringList enviados = PastaDados::arquivosInterpretacao(inst.compartilhada());
+    ASSERT_GE(enviados.size(), 20);
+    EXPECT_EQ(PastaDados::arquivosInterpretacao(inst.usuario("ana")), enviados);
+    EXPECT_EQ(conteudo(inst.usuario("ana") + "/CVIDA.DAT"),
+              conteudo(inst.compartilhada() + "/CVIDA.DAT"));
+
+    // Ana edits a text; an upgrade changes that text and ships a new file.
+    escreve(inst.usuario("ana") + "/CVIDA.DAT", "texto da Ana");
+    escreve(inst.compartilhada() + "/CVIDA.DAT", "texto novo do pacote");
+    escreve(inst.compartilhada() + "/NOVO.DAT", "arquivo novo");
+    ASSERT_TRUE(PastaDados::resolve(inst.bin(), inst.usuario("ana"), &erro));
+    EXPECT_EQ(conteudo(inst.usuario("ana") + "/CVIDA.DAT"), "texto da Ana");
+    EXPECT_EQ(conteudo(inst.usuario("ana") + "/NOVO.DAT"), "arquivo novo");
+
+    // A second user gets a folder of their own with the shipped texts.
+    ASSERT_TRUE(PastaDados::resolve(inst.bin(), inst.usuario("bia"), &erro));
+    EXPECT_EQ(conteudo(inst.usuario("bia") + "/CVIDA.DAT"), "texto novo do pacote");
+    EXPECT_EQ(conteudo(inst.usuario("ana") + "/CVIDA.DAT"), "texto da Ana");
+}
+
+TEST(PastaDados, SemTextosInstaladosNadaECriado) {
+    QTemporaryDir raiz;
+    QDir().mkpath(raiz.filePath("bin"));
+    QString erro;
+    EXPECT_FALSE(PastaDados::resolve(raiz.filePath("bin"), raiz.filePath("usuario"), &erro));
+    EXPECT_TRUE(erro.contains(QDir::toNativeSeparators(raiz.filePath("share/vidalume"))))
+        << erro.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(raiz.filePath("usuario")));
+}
+
+TEST(PastaDados, RecursosDaPastaDeDadosOuDaPastaInstalada) {
+    EXPECT_EQ(PastaDados::recursos("/dados"), "/dados");
+    PastaDados::usaRecursos("/usr/share/vidalume");
+    EXPECT_EQ(PastaDados::recursos("/dados"), "/usr/share/vidalume");
+    PastaDados::usaRecursos({});
+    EXPECT_EQ(PastaDados::recursos("/dados"), "/dados");
+}
+
+TEST(TextosOriginais, GuardaCopiaDatadaAntesDeRestaurar) {
+    Instalacao inst;
+    ASSERT_TRUE(PastaDados::resolve(inst.bin(), inst.usuario("ana"), nullptr));
+    const QString dados = inst.usuario("ana");
+    const QByteArray original = conteudo(inst.compartilhada() + "/CVIDA.DAT");
+    escreve(dados + "/CVIDA.DAT", "editado 1");
+    const QDateTime quando(QDate(2026, 12, 6), QTime(14, 5, 9));
+
+    QStringList copias, restaurados;
+    QString erro;
+    // CDATA.DAT is still the original: neither copied nor rewritten.
+    ASSERT_TRUE(TextosOriginais::restaura(inst.compartilhada(), dados, {"CVIDA.DAT", "CDATA.DAT"},
+                                          quando, &copias, &restaurados, &erro))
+        << erro.toStdString();
+    EXPECT_EQ(copias, QStringList{"CVIDA.DAT.copia-2026-12-06-140509"});
+    EXPECT_EQ(restaurados, QStringList{"CVIDA.DAT"});
+    EXPECT_EQ(conteudo(dados + "/CVIDA.DAT"), original);
+    EXPECT_EQ(conteudo(dados + "/CVIDA.DAT.copia-2026-12-06-140509"), "editado 1");
+
+    // A second restore in the same second keeps the first copy.
+    escreve(dados + "/CVIDA.DAT", "editado 2");
+    copias.clear();
+    ASSERT_TRUE(TextosOriginais::restaura(inst.compartilhada(), dados, {"CVIDA.DAT"}, quando,
+                                          &copias, nullptr, &erro));
+    EXPECT_EQ(copias, QStringList{"CVIDA.DAT.copia-2026-12-06-140509-2"});
+    EXPECT_EQ(conteudo(dados + "/CVIDA.DAT.copia-2026-12-06-140509"), "editado 1");
+    EXPECT_EQ(conteudo(dados + "/CVIDA.DAT.copia-2026-12-06-140509-2"), "editado 2");
+}
+
+TEST(TextosOriginais, OriginalFaltandoNaoAlteraNada) {
+    Instalacao inst;
+    ASSERT_TRUE(PastaDados::resolve(inst.bin(), inst.usuario("ana"), nullptr));
+    escreve(inst.usuario("ana") + "/CVIDA.DAT", "editado");
+    const auto antes = retrato(inst.usuario("ana"));
+    QString erro;
+    EXPECT_FALSE(TextosOriginais::restaura(inst.compartilhada(), inst.usuario("ana"),
+                                           {"CVIDA.DAT", "SUMIU.DAT"}, QDateTime::currentDateTime(),
+                                           nullptr, nullptr, &erro));
+    EXPECT_TRUE(erro.contains("SUMIU.DAT")) << erro.toStdString();
+    EXPECT_EQ(retrato(inst.usuario("ana")), antes);
+}

@@ -102,14 +102,17 @@ QString sintonia(const AspectoLeitura& a) {
         return QStringLiteral("Os números %1 estão em harmonia: pertencem ao mesmo grupo (%2).")
             .arg(numeros(a), grupo(x));
     }
-    return QStringLiteral("Os números %1 não estão em harmonia: pertencem a grupos diferentes "
-                          "(%2 e %3), e a convivência entre eles pede mais atenção.")
-        .arg(numeros(a), grupo(x), grupo(y));
+    return QStringLiteral("Os números %1 não estão em harmonia: o %2 pertence ao grupo %3, e o "
+                          "%4, ao grupo %5. A convivência entre eles pede mais atenção.")
+        .arg(numeros(a))
+        .arg(x)
+        .arg(grupo(x))
+        .arg(y)
+        .arg(grupo(y));
 }
 
 QString linhaPessoa(const PessoaLeitura& p) {
-    return QStringLiteral("%1, nascimento em %2: Caminho da Vida %3, Expressão %4 e Impulso da "
-                          "Alma %5.")
+    return QStringLiteral("%1 (%2): Caminho da Vida %3, Expressão %4 e Impulso da Alma %5.")
         .arg(p.nome, p.nascimento)
         .arg(p.caminhoDaVida)
         .arg(p.expressao)

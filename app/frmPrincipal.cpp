@@ -5,7 +5,10 @@
 #include "app/auxiliares/frmEntrada.h"
 #include "app/auxiliares/frmSobre.h"
 #include "composer/ComporAnalise.h"
+#include "composer/LeituraCasal.h"
 #include "composer/TextoExportacao.h"
+#include "composer/ui/frmEstudoNomes.h"
+#include "engine/ui/frmEntraCasal.h"
 #include "engine/ui/frmEntraNome.h"
 #include "printing/ui/frmImprimir.h"
 #include "report/ui/frmExibeRelatorio.h"
@@ -227,6 +230,10 @@ void frmPrincipal::montaMenus() {
     mnuArquivo->setObjectName(QStringLiteral("mnuArquivo"));
     item(mnuArquivo, "mnuConfigurarRodape", QStringLiteral("&Configurar Cabeçalho e Rodapé"),
          &frmPrincipal::mnuConfigurarRodape_Click);
+    item(mnuArquivo, "mnuEstudoNomes", QStringLiteral("&Estudo de nomes…"),
+         &frmPrincipal::mnuEstudoNomes_Click);
+    item(mnuArquivo, "mnuCompatibilidade", QStringLiteral("Compatibilidade de c&asal…"),
+         &frmPrincipal::mnuCompatibilidade_Click);
     mnuArquivo->addSeparator()->setObjectName(QStringLiteral("mnuNulo"));
     item(mnuArquivo, "mnuEncerrar", QStringLiteral("Encerrar Programa"),
          &frmPrincipal::mnuEncerrar_Click);
@@ -445,23 +452,39 @@ void frmPrincipal::EnviarAnaliseParaAreaTransf() {
 }
 
 void frmPrincipal::ImprimirAnaliseNoMonitor() {
+    abreRelatorio(padrao_.diagramacao(pastaPrograma_));
+}
+
+// A report window with the pages of `diagramacao`, maximised in front of the others.
+frmExibeRelatorio* frmPrincipal::abreRelatorio(const Diagramacao& diagramacao) {
     const QSize tela = servicos_.tamanhoTela ? servicos_.tamanhoTela() : QSize(1024, 768);
     auto* relatorio = new frmExibeRelatorio(tela, ligacoesRelatorio());
-    PaginasProntas paginas =
-        servicos_.paginas
-            ? servicos_.paginas(padrao_.diagramacao(pastaPrograma_), relatorio->GetLarguraEmMm(),
-                                relatorio->palette().color(QPalette::Text))
-            : PaginasProntas{};
+    PaginasProntas paginas = servicos_.paginas
+                                 ? servicos_.paginas(diagramacao, relatorio->GetLarguraEmMm(),
+                                                     relatorio->palette().color(QPalette::Text))
+                                 : PaginasProntas{};
     const int total = int(paginas.paginas.size());
     relatorio->definePaginas(std::move(paginas));
 
     QMdiSubWindow* janela = mdiArea_->addSubWindow(relatorio);
     janela->setAttribute(Qt::WA_DeleteOnClose);
     janela->setWindowIcon(windowIcon());
-    relatorio->GravaDados(total, 1, padrao_.DataNascimento, padrao_.NomeAnalise);
+    relatorio->GravaDados(total, 1, diagramacao.DataNascimento, diagramacao.NomeAnalise);
     janela->showMaximized();
     relatorio->mostrada();
     relatorio->focaPagina();
+    return relatorio;
+}
+
+// What a report window prints: a composed report as it is, an analysis composed again from
+// its name and date.
+Diagramacao frmPrincipal::diagramacaoDe(const frmExibeRelatorio& relatorio) {
+    if (const auto& composto = relatorio.composto()) {
+        return composto->diagramacao(padrao_.diagramacao(pastaPrograma_));
+    }
+    relatorio.AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
+    compoeAnalise();
+    return padrao_.diagramacao(pastaPrograma_);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -484,6 +507,11 @@ void frmPrincipal::cmdCriaAnalise_Click() {
             return;
         }
     }
+    mostraNovaAnalise();
+}
+
+// The analysis of the name and date now in the shared records, in a new report window.
+void frmPrincipal::mostraNovaAnalise() {
     const Ocupado ocupado = Ocupado::tela();
     compoeAnalise();
     if (Configuracao::ligado(padrao_.Configuracao.EscutarSons)) {
@@ -499,11 +527,9 @@ void frmPrincipal::cmdImprimir_Click() {
         informa(QStringLiteral("Informação:"), kM2, Mensagens::Icone::Informacao);
         return;
     }
-    relatorio->AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
     const Ocupado ocupado = Ocupado::sobre(this);
-    compoeAnalise();
     frmImprimir dialogo(this, pastaPrograma_, *servicos_.mensagens, impressora_.get(),
-                        padrao_.Configuracao, padrao_.diagramacao(pastaPrograma_));
+                        padrao_.Configuracao, diagramacaoDe(*relatorio));
     exibe(dialogo);
 }
 
@@ -540,9 +566,13 @@ void frmPrincipal::cmdExportar_Click() {
     }
     {
         const Ocupado ocupado = Ocupado::sobre(this);
-        relatorio->AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
-        compoeAnalise();
-        EnviarAnaliseParaAreaTransf();
+        if (const auto& composto = relatorio->composto()) {
+            QGuiApplication::clipboard()->setText(composto->texto(padrao_.Configuracao));
+        } else {
+            relatorio->AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
+            compoeAnalise();
+            EnviarAnaliseParaAreaTransf();
+        }
     }
     informa(QStringLiteral("Importante:"), kM4, Mensagens::Icone::Informacao);
 }
@@ -617,6 +647,43 @@ void frmPrincipal::mnuSobreEstePrograma_Click() {
     frmSobre sobre(
         pastaPrograma_, [this](const QString& arquivo) { tocaSom(arquivo, false); }, this);
     exibe(sobre);
+}
+
+void frmPrincipal::mnuEstudoNomes_Click() {
+    prologo();
+    frmEstudoNomes estudo(
+        padrao_.DataNascimento, pastaPrograma_, *servicos_.mensagens,
+        [this](QWidget* pai, const EstudoNomes& e) { imprimeEstudo(pai, e); }, this);
+    exibe(estudo);
+    if (estudo.nomeEscolhido().isEmpty()) {
+        return;
+    }
+    padrao_.NomeAnalise = estudo.nomeEscolhido();
+    padrao_.DataNascimento = estudo.dataEscolhida();
+    mostraNovaAnalise();
+}
+
+// The study goes through the print dialog of the analysis, in front of the study window.
+void frmPrincipal::imprimeEstudo(QWidget* pai, const EstudoNomes& estudo) {
+    frmImprimir dialogo(pai, pastaPrograma_, *servicos_.mensagens, impressora_.get(),
+                        padrao_.Configuracao,
+                        estudo.diagramacao(padrao_.diagramacao(pastaPrograma_)));
+    exibe(dialogo);
+}
+
+void frmPrincipal::mnuCompatibilidade_Click() {
+    prologo();
+    frmEntraCasal entrada(*servicos_.mensagens, this);
+    exibe(entrada);
+    if (entrada.result() != QDialog::Accepted) {
+        return;
+    }
+    const Ocupado ocupado = Ocupado::tela();
+    const RelatorioComposto leitura = LeituraCasal::calcula(entrada.nome(0), entrada.nascimento(0),
+                                                            entrada.nome(1), entrada.nascimento(1))
+                                          .compoe(ArquivoInterpretacao(pastaPrograma_));
+    abreRelatorio(leitura.diagramacao(padrao_.diagramacao(pastaPrograma_)))
+        ->defineComposto(leitura);
 }
 
 void frmPrincipal::navega(int passo) {

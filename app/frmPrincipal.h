@@ -21,6 +21,7 @@ namespace vidalume {
 
 class QuadroImagem;
 class frmExibeRelatorio;
+struct EstudoNomes;
 struct LigacoesRelatorio;
 
 class frmPrincipal : public QMainWindow {
@@ -65,6 +66,8 @@ public:
     void mnuJanelaEmCascata_Click();
     void mnuAlterarConteudoDasAnalises_Click();
     void mnuSobreEstePrograma_Click();
+    void mnuEstudoNomes_Click();
+    void mnuCompatibilidade_Click();
     void picAvanca_Click();
     void picVolta_Click();
 
@@ -94,6 +97,10 @@ private:
     QList<QMdiSubWindow*> janelasParaOrganizar() const;
     static void organiza(const QList<QMdiSubWindow*>& janelas, const QList<QRect>& lugares);
     void compoeAnalise();
+    void mostraNovaAnalise();
+    frmExibeRelatorio* abreRelatorio(const Diagramacao& diagramacao);
+    Diagramacao diagramacaoDe(const frmExibeRelatorio& relatorio);
+    void imprimeEstudo(QWidget* pai, const EstudoNomes& estudo);
     void exibe(QDialog& janela);
     LigacoesRelatorio ligacoesRelatorio();
     void escreveStatus(const QString& texto);

@@ -42,6 +42,18 @@ CandidatoNome candidato(const QString& digitado, const QString& data) {
 
 } // namespace
 
+std::array<QString, 8> CandidatoNome::celulas() const {
+    const auto n = [](int v) { return QString::number(v); };
+    return {nome,
+            n(expressao),
+            n(impulsoDaAlma),
+            n(euSilencioso),
+            primeiraVogal.isNull() ? QStringLiteral("-") : QString(primeiraVogal),
+            n(caracteristicaDoNome),
+            n(numeroDaRealidade),
+            harmonia ? QStringLiteral("Sim") : QStringLiteral("Não")};
+}
+
 EstudoNomes EstudoNomes::calcula(const QString& data, const QStringList& nomes) {
     EstudoNomes e;
     e.DataNascimento = EntradaDados::normalizaData(data).value_or(QString());

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 namespace vidalume {
 
 struct Diagramacao;
@@ -28,6 +30,10 @@ struct CandidatoNome {
     int numeroDaRealidade = 0;
     bool harmonia = false;  // the expression in harmony with the life path
     QString textoExpressao; // the interpretation of the expression; only from compoe()
+
+    // The cells of the name's row in a table: the name as typed, the six numbers (the first
+    // vowel as its letter, "-" without one), then "Sim" or "Não" for the harmony.
+    std::array<QString, 8> celulas() const;
 };
 
 struct EstudoNomes {

@@ -2,7 +2,8 @@
 # Checks the folder plan: every #include "folder/.../File.h" of the program's code must name a
 # folder of the same layer or of a lower one, in this order:
 #   engine, texts, settings, composer, report, report/painter, printing, printing/painter,
-#   widgets, engine/ui, texts/ui, settings/ui, report/ui, printing/ui, app/auxiliares, app,
+#   widgets, engine/ui, texts/ui, settings/ui, composer/ui, report/ui, printing/ui,
+#   app/auxiliares, app,
 #   cli/comandos, cli/pdf, cli
 # Prints every include that runs upwards and exits 1 when there is one; with --grafo, prints
 # the include graph between folders instead ("from -> to (count)").
@@ -10,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ordem=(engine texts settings composer report report/painter printing printing/painter
-       widgets engine/ui texts/ui settings/ui report/ui printing/ui app/auxiliares app
+       widgets engine/ui texts/ui settings/ui composer/ui report/ui printing/ui app/auxiliares app
        cli/comandos cli/pdf cli)
 
 nivel() {

@@ -17,10 +17,6 @@ namespace {
 
 constexpr double kEspessuraRegua = 0.3;
 
-QString numero(int n) {
-    return QString::number(n);
-}
-
 } // namespace
 
 LayoutEstudoNomes::LayoutEstudoNomes(Diagramacao diagramacao, double larguraPagina,
@@ -28,18 +24,6 @@ LayoutEstudoNomes::LayoutEstudoNomes(Diagramacao diagramacao, double larguraPagi
     : d_(std::move(diagramacao)), estudo_(d_.estudoNomes.value_or(EstudoNomes())),
       largura_(larguraPagina), altura_(alturaPagina), desenhos_(d_),
       novaPagina_(desenhos_, Configuracao::ligado(d_.configuracao.ImprimirCabecalho)) {}
-
-std::array<QString, LayoutEstudoNomes::kColunas>
-LayoutEstudoNomes::celulas(const CandidatoNome& c) {
-    return {c.nome,
-            numero(c.expressao),
-            numero(c.impulsoDaAlma),
-            numero(c.euSilencioso),
-            c.primeiraVogal.isNull() ? QStringLiteral("-") : QString(c.primeiraVogal),
-            numero(c.caracteristicaDoNome),
-            numero(c.numeroDaRealidade),
-            c.harmonia ? QStringLiteral("Sim") : QStringLiteral("Não")};
-}
 
 double LayoutEstudoNomes::esquerda() const {
     return d_.margens.MargemEsquerda + LayoutAnalise::kMargemTexto;
@@ -103,7 +87,7 @@ void LayoutEstudoNomes::tabela() {
     cabecalhoTabela();
     for (const CandidatoNome& c : estudo_.candidatos) {
         if (c.aceito) {
-            linhaTabela(celulas(c), false);
+            linhaTabela(c.celulas(), false);
         }
     }
     atual_->Retangulo(esquerda(), y_, direita(), y_ + kEspessuraRegua);

@@ -41,10 +41,6 @@ public:
     // asked for. Returns the number of pages (the cover sheet not counted).
     int dispoe(FabricaFolhas& folhas);
 
-    // The cells of a row of the table: the name as typed, the six numbers (the first vowel
-    // as its letter, "-" without one), then "Sim" or "Não".
-    static std::array<QString, kColunas> celulas(const CandidatoNome& candidato);
-
 private:
     void abertura();
     void tabela();

@@ -3,6 +3,7 @@
 // and right arrows; the main window's page buttons turn them through ExibePagina.
 #pragma once
 
+#include "composer/RelatorioComposto.h"
 #include "report/ui/ArmazemPaginas.h"
 #include "report/ui/FonteDePaginas.h"
 #include "report/ui/QuadroPagina.h"
@@ -13,6 +14,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 class QScrollBar;
 class QTimer;
@@ -46,6 +48,12 @@ public:
     int TotalDePaginas() const { return armazem_.TotalDePaginas(); }
     void AjustaDadosNaMemoria(QString& NomeAnalise, QString& DataNascimento) const;
     void ExibePagina(int Pagina);
+
+    // A report composed once (the couple reading) keeps what it shows, so that printing and
+    // export take it as it is instead of composing an analysis of its name and date again.
+    void defineComposto(RelatorioComposto composto) { composto_ = std::move(composto); }
+    // The composed report, or none for an analysis.
+    const std::optional<RelatorioComposto>& composto() const { return composto_; }
 
     // The window became the active child of the main window.
     void Form_Activate();
@@ -86,6 +94,7 @@ private:
     QTimer* preparo_ = nullptr;
     std::map<int, QImage> imagens_; // by page number
     AparenciaPagina aparenciaImagens_;
+    std::optional<RelatorioComposto> composto_;
 };
 
 } // namespace vidalume

@@ -102,16 +102,17 @@ void LayoutEstudoNomes::cabecalhoTabela() {
     y_ += kEspessuraRegua;
 }
 
-// One row: the name wrapped in its column, every other cell centred in its own. A row whose
-// first lines do not fit starts on the next page.
+// One row: the name in as many left-aligned lines as its column needs, every other cell
+// centred in its own. A row that does not fit starts on the next page.
 void LayoutEstudoNomes::linhaTabela(const std::array<QString, kColunas>& c, bool negrito) {
     fonteTabela(negrito);
     const double alturaLinha = atual_->AlturaTexto(EscreveTexto::kAmostraLinha);
-    if (!cabe(2 * alturaLinha)) {
+    const double fimNome = direita() - 6 * kLarguraNumero - kLarguraHarmonia;
+    const QStringList linhasNome = quebraNome(c[0], fimNome - 2 - esquerda());
+    if (!cabe(linhasNome.size() * alturaLinha)) {
         y_ = quebraPagina();
         fonteTabela(negrito);
     }
-    const double fimNome = direita() - 6 * kLarguraNumero - kLarguraHarmonia;
     double x = fimNome;
     for (int i = 1; i < kColunas; ++i) {
         const double coluna = i == kColunas - 1 ? kLarguraHarmonia : kLarguraNumero;
@@ -120,8 +121,33 @@ void LayoutEstudoNomes::linhaTabela(const std::array<QString, kColunas>& c, bool
         atual_->Escreve(c[i]);
         x += coluna;
     }
-    escreveBloco(c[0], esquerda(), fimNome - 2);
-    avancaAbaixo(kEspacoLinha);
+    for (const QString& linha : linhasNome) {
+        atual_->DefineX(esquerda());
+        atual_->DefineY(y_);
+        atual_->Escreve(linha);
+        y_ += alturaLinha;
+    }
+    y_ += kEspacoLinha;
+}
+
+// The words of `nome` in lines no wider than `largura` in the current font; a word wider
+// than that has a line of its own.
+QStringList LayoutEstudoNomes::quebraNome(const QString& nome, double largura) const {
+    QStringList linhas;
+    QString linha;
+    for (const QString& palavra : nome.split(u' ', Qt::SkipEmptyParts)) {
+        const QString maior = linha.isEmpty() ? palavra : linha + u' ' + palavra;
+        if (!linha.isEmpty() && atual_->LarguraTexto(maior) > largura) {
+            linhas << linha;
+            linha = palavra;
+        } else {
+            linha = maior;
+        }
+    }
+    if (!linha.isEmpty() || linhas.isEmpty()) {
+        linhas << linha;
+    }
+    return linhas;
 }
 
 void LayoutEstudoNomes::interpretacao(const CandidatoNome& c) {

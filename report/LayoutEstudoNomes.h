@@ -17,6 +17,8 @@
 #include "report/FonteSalva.h"
 #include "report/NovaPagina.h"
 
+#include <QStringList>
+
 #include <array>
 
 namespace vidalume {
@@ -46,6 +48,7 @@ private:
     void tabela();
     void cabecalhoTabela();
     void linhaTabela(const std::array<QString, kColunas>& celulas, bool negrito);
+    QStringList quebraNome(const QString& nome, double largura) const;
     void interpretacao(const CandidatoNome& candidato);
     void divisoria();
     void fonteTabela(bool negrito);

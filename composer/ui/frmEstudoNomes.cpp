@@ -26,12 +26,12 @@ namespace {
 
 const QStringList kColunas = {QStringLiteral("Nome"),
                               QStringLiteral("Expressão"),
-                              QStringLiteral("Impulso da Alma"),
-                              QStringLiteral("Eu Silencioso"),
-                              QStringLiteral("Primeira Vogal"),
-                              QStringLiteral("Característica do Nome"),
-                              QStringLiteral("Número da Realidade"),
-                              QStringLiteral("Harmonia com o Caminho da Vida")};
+                              QStringLiteral("Impulso\nda Alma"),
+                              QStringLiteral("Eu\nSilencioso"),
+                              QStringLiteral("Primeira\nVogal"),
+                              QStringLiteral("Característica\ndo Nome"),
+                              QStringLiteral("Número da\nRealidade"),
+                              QStringLiteral("Harmonia com o\nCaminho da Vida")};
 
 QPushButton* botao(const char* nome, const QString& texto, QWidget* pai) {
     auto* cmd = new QPushButton(texto, pai);
@@ -52,6 +52,7 @@ frmEstudoNomes::frmEstudoNomes(const QString& dataNascimento, const QString& pas
     montaControles();
     txtDataNasc_->setText(dataNascimento);
     atualiza();
+    (dataNascimento.isEmpty() ? txtDataNasc_ : txtNome_)->setFocus();
 }
 
 void frmEstudoNomes::montaControles() {
@@ -82,7 +83,9 @@ void frmEstudoNomes::montaControles() {
     grdNomes_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grdNomes_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     grdNomes_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    grdNomes_->setMinimumSize(900, 320);
+    grdNomes_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grdNomes_->setWordWrap(false);
+    grdNomes_->setMinimumSize(1000, 360);
 
     cmdImprimir_ = botao("cmdImprimir", QStringLiteral("&Imprimir..."), this);
     cmdAnalise_ = botao("cmdAnalise", QStringLiteral("Abrir Análi&se"), this);
@@ -117,7 +120,11 @@ void frmEstudoNomes::montaControles() {
     connect(cmdImprimir_, &QPushButton::clicked, this, &frmEstudoNomes::cmdImprimir_Click);
     connect(cmdAnalise_, &QPushButton::clicked, this, &frmEstudoNomes::cmdAnalise_Click);
     connect(cmdFechar_, &QPushButton::clicked, this, &QDialog::reject);
-    txtNome_->setFocus();
+    QWidget* ordem[] = {txtDataNasc_, txtNome_,     cmdAdicionar_, cmdRemover_,
+                        grdNomes_,    cmdImprimir_, cmdAnalise_,   cmdFechar_};
+    for (size_t i = 1; i < std::size(ordem); ++i) {
+        setTabOrder(ordem[i - 1], ordem[i]);
+    }
 }
 
 int frmEstudoNomes::linhaSelecionada() const {

@@ -8,9 +8,12 @@
 #include "clients/FichaClientes.h"
 #include "clients/ui/frmClientes.h"
 #include "composer/ComporAnalise.h"
+#include "composer/LeituraCasal.h"
 #include "composer/TextoExportacao.h"
+#include "composer/ui/frmEstudoNomes.h"
 #include "engine/EntradaDados.h"
 #include "engine/Windows1252.h"
+#include "engine/ui/frmEntraCasal.h"
 #include "engine/ui/frmEntraNome.h"
 #include "printing/NomeArquivoPdf.h"
 #include "printing/painter/ExportacaoOdt.h"
@@ -296,6 +299,10 @@ void frmPrincipal::montaMenus() {
     mnuArquivo->addSeparator();
     item(mnuArquivo, "mnuConfigurarRodape", QStringLiteral("&Configurar Cabeçalho e Rodapé"),
          &frmPrincipal::mnuConfigurarRodape_Click);
+    item(mnuArquivo, "mnuEstudoNomes", QStringLiteral("&Estudo de nomes…"),
+         &frmPrincipal::mnuEstudoNomes_Click);
+    item(mnuArquivo, "mnuCompatibilidade", QStringLiteral("Compatibilidade de c&asal…"),
+         &frmPrincipal::mnuCompatibilidade_Click);
     mnuArquivo->addSeparator()->setObjectName(QStringLiteral("mnuNulo"));
     item(mnuArquivo, "mnuFazerCopia", QStringLiteral("&Fazer cópia de segurança…"),
          &frmPrincipal::mnuFazerCopia_Click);
@@ -543,13 +550,17 @@ void frmPrincipal::EnviarAnaliseParaAreaTransf() {
 }
 
 void frmPrincipal::ImprimirAnaliseNoMonitor() {
+    abreRelatorio(padrao_.diagramacao(pastaPrograma_));
+}
+
+// A report window with the pages of `diagramacao`, maximised in front of the others.
+frmExibeRelatorio* frmPrincipal::abreRelatorio(const Diagramacao& diagramacao) {
     const QSize tela = servicos_.tamanhoTela ? servicos_.tamanhoTela() : QSize(1024, 768);
     auto* relatorio = new frmExibeRelatorio(tela, ligacoesRelatorio());
-    PaginasProntas paginas =
-        servicos_.paginas
-            ? servicos_.paginas(padrao_.diagramacao(pastaPrograma_), relatorio->GetLarguraEmMm(),
-                                relatorio->palette().color(QPalette::Text))
-            : PaginasProntas{};
+    PaginasProntas paginas = servicos_.paginas
+                                 ? servicos_.paginas(diagramacao, relatorio->GetLarguraEmMm(),
+                                                     relatorio->palette().color(QPalette::Text))
+                                 : PaginasProntas{};
     const int total = int(paginas.paginas.size());
     relatorio->definePaginas(std::move(paginas));
     relatorio->defineReferencia(padrao_.DataReferencia);
@@ -557,10 +568,23 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
     QMdiSubWindow* janela = mdiArea_->addSubWindow(relatorio);
     janela->setAttribute(Qt::WA_DeleteOnClose);
     janela->setWindowIcon(windowIcon());
-    relatorio->GravaDados(total, 1, padrao_.DataNascimento, padrao_.NomeAnalise);
+    relatorio->GravaDados(total, 1, diagramacao.DataNascimento, diagramacao.NomeAnalise);
     janela->showMaximized();
     relatorio->mostrada();
     relatorio->focaPagina();
+    return relatorio;
+}
+
+// What a report window prints: a composed report as it is, an analysis composed again from
+// its name and date.
+Diagramacao frmPrincipal::diagramacaoDe(const frmExibeRelatorio& relatorio) {
+    if (const auto& composto = relatorio.composto()) {
+        return composto->diagramacao(padrao_.diagramacao(pastaPrograma_));
+    }
+    relatorio.AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
+    padrao_.DataReferencia = relatorio.referencia();
+    compoeAnalise();
+    return padrao_.diagramacao(pastaPrograma_);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -704,12 +728,9 @@ void frmPrincipal::cmdImprimir_Click() {
         informa(QStringLiteral("Informação:"), kM2, Mensagens::Icone::Informacao);
         return;
     }
-    relatorio->AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
-    padrao_.DataReferencia = relatorio->referencia();
     const Ocupado ocupado = Ocupado::sobre(this);
-    compoeAnalise();
     frmImprimir dialogo(this, pastaPrograma_, *servicos_.mensagens, impressora_.get(),
-                        padrao_.Configuracao, padrao_.diagramacao(pastaPrograma_));
+                        padrao_.Configuracao, diagramacaoDe(*relatorio));
     exibe(dialogo);
 }
 
@@ -751,10 +772,14 @@ void frmPrincipal::cmdExportar_Click() {
     }
     {
         const Ocupado ocupado = Ocupado::sobre(this);
-        relatorio->AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
-        padrao_.DataReferencia = relatorio->referencia();
-        compoeAnalise();
-        EnviarAnaliseParaAreaTransf();
+        if (const auto& composto = relatorio->composto()) {
+            QGuiApplication::clipboard()->setText(composto->texto(padrao_.Configuracao));
+        } else {
+            relatorio->AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
+            padrao_.DataReferencia = relatorio->referencia();
+            compoeAnalise();
+            EnviarAnaliseParaAreaTransf();
+        }
     }
     informa(QStringLiteral("Importante:"), kM4, Mensagens::Icone::Informacao);
 }
@@ -767,19 +792,17 @@ std::optional<Diagramacao> frmPrincipal::analiseParaArquivo(const QString& acao)
         informa(QStringLiteral("Informação:"), kSemAnalise.arg(acao), Mensagens::Icone::Informacao);
         return std::nullopt;
     }
-    relatorio->AjustaDadosNaMemoria(padrao_.NomeAnalise, padrao_.DataNascimento);
-    compoeAnalise();
-    Diagramacao d = padrao_.diagramacao(pastaPrograma_);
+    Diagramacao d = diagramacaoDe(*relatorio);
     d.margens = Margens::le(pastaPrograma_);
     return d;
 }
 
 // Where to save a file made from the analysis: the documents folder, the name as a batch
 // names it, with `sufixo`; an empty text when the user gives up.
-QString frmPrincipal::escolheArquivo(const QString& titulo, const QString& sufixo,
-                                     const QString& filtro) {
+QString frmPrincipal::escolheArquivo(const Diagramacao& analise, const QString& titulo,
+                                     const QString& sufixo, const QString& filtro) {
     const QString pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString nome = NomeArquivoPdf::sugere(padrao_.NomeAnalise, padrao_.DataNascimento);
+    QString nome = NomeArquivoPdf::sugere(analise.NomeAnalise, analise.DataNascimento);
     nome.chop(3); // "pdf"
     const QString sugestao =
         QDir(pasta.isEmpty() ? QDir::homePath() : pasta).filePath(nome + sufixo);
@@ -793,8 +816,8 @@ void frmPrincipal::mnuSalvarPdf_Click() {
     if (!analise) {
         return;
     }
-    const QString arquivo =
-        escolheArquivo(kTituloPdf, QStringLiteral("pdf"), QStringLiteral("Documentos PDF (*.pdf)"));
+    const QString arquivo = escolheArquivo(*analise, kTituloPdf, QStringLiteral("pdf"),
+                                           QStringLiteral("Documentos PDF (*.pdf)"));
     if (arquivo.isEmpty()) {
         return;
     }
@@ -811,7 +834,7 @@ void frmPrincipal::mnuExportarOdt_Click() {
     if (!analise) {
         return;
     }
-    const QString arquivo = escolheArquivo(kTituloOdt, QStringLiteral("odt"),
+    const QString arquivo = escolheArquivo(*analise, kTituloOdt, QStringLiteral("odt"),
                                            QStringLiteral("Documentos de texto (*.odt)"));
     if (arquivo.isEmpty()) {
         return;
@@ -974,6 +997,43 @@ void frmPrincipal::mnuSobreEstePrograma_Click() {
     frmSobre sobre(
         pastaPrograma_, [this](const QString& arquivo) { tocaSom(arquivo, false); }, this);
     exibe(sobre);
+}
+
+void frmPrincipal::mnuEstudoNomes_Click() {
+    prologo();
+    frmEstudoNomes estudo(
+        padrao_.DataNascimento, pastaPrograma_, *servicos_.mensagens,
+        [this](QWidget* pai, const EstudoNomes& e) { imprimeEstudo(pai, e); }, this);
+    exibe(estudo);
+    if (estudo.nomeEscolhido().isEmpty()) {
+        return;
+    }
+    padrao_.NomeAnalise = estudo.nomeEscolhido();
+    padrao_.DataNascimento = estudo.dataEscolhida();
+    mostraNovaAnalise();
+}
+
+// The study goes through the print dialog of the analysis, in front of the study window.
+void frmPrincipal::imprimeEstudo(QWidget* pai, const EstudoNomes& estudo) {
+    frmImprimir dialogo(pai, pastaPrograma_, *servicos_.mensagens, impressora_.get(),
+                        padrao_.Configuracao,
+                        estudo.diagramacao(padrao_.diagramacao(pastaPrograma_)));
+    exibe(dialogo);
+}
+
+void frmPrincipal::mnuCompatibilidade_Click() {
+    prologo();
+    frmEntraCasal entrada(*servicos_.mensagens, this);
+    exibe(entrada);
+    if (entrada.result() != QDialog::Accepted) {
+        return;
+    }
+    const Ocupado ocupado = Ocupado::tela();
+    const RelatorioComposto leitura = LeituraCasal::calcula(entrada.nome(0), entrada.nascimento(0),
+                                                            entrada.nome(1), entrada.nascimento(1))
+                                          .compoe(ArquivoInterpretacao(pastaPrograma_));
+    abreRelatorio(leitura.diagramacao(padrao_.diagramacao(pastaPrograma_)))
+        ->defineComposto(leitura);
 }
 
 void frmPrincipal::navega(int passo) {

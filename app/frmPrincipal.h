@@ -24,6 +24,7 @@ class QuadroImagem;
 struct AnaliseCliente;
 struct Cliente;
 class frmExibeRelatorio;
+struct EstudoNomes;
 struct LigacoesRelatorio;
 
 class frmPrincipal : public QMainWindow {
@@ -80,6 +81,8 @@ public:
     void mnuSobreEstePrograma_Click();
     void mnuSalvarPdf_Click();
     void mnuExportarOdt_Click();
+    void mnuEstudoNomes_Click();
+    void mnuCompatibilidade_Click();
     void picAvanca_Click();
     void picVolta_Click();
 
@@ -117,9 +120,13 @@ private:
     void reabre(const Cliente& cliente, const AnaliseCliente& analise);
     bool geraPdf(const Cliente& cliente, const QString& pasta, QString* nome, QString* erro) const;
     QDate hoje() const;
+    frmExibeRelatorio* abreRelatorio(const Diagramacao& diagramacao);
+    Diagramacao diagramacaoDe(const frmExibeRelatorio& relatorio);
+    void imprimeEstudo(QWidget* pai, const EstudoNomes& estudo);
     void exibe(QDialog& janela);
     std::optional<Diagramacao> analiseParaArquivo(const QString& acao);
-    QString escolheArquivo(const QString& titulo, const QString& sufixo, const QString& filtro);
+    QString escolheArquivo(const Diagramacao& analise, const QString& titulo, const QString& sufixo,
+                           const QString& filtro);
     LigacoesRelatorio ligacoesRelatorio();
     void escreveStatus(const QString& texto);
     static frmExibeRelatorio* relatorioDe(QMdiSubWindow* janela);

@@ -5,6 +5,8 @@
 // and "texto" need no display; "pdf"
 // and "lote" draw with fonts and use the offscreen platform where there is no display.
 #include "cli/comandos/ComandoClientes.h"
+#include "cli/comandos/ComandoCompatibilidade.h"
+#include "cli/comandos/ComandoNomes.h"
 #include "cli/comandos/ComandoNumeros.h"
 #include "cli/comandos/ComandoTexto.h"
 #include "cli/comandos/EntradaCli.h"
@@ -77,6 +79,15 @@ struct Opcoes {
                             QStringLiteral("pdf, lote: imprime a folha de rosto.")};
     QCommandLineOption colorido{QStringLiteral("colorido"),
                                 QStringLiteral("pdf: imprime em cores (padrão: preto e branco).")};
+    QCommandLineOption nome2{QStringLiteral("nome2"),
+                             QStringLiteral("compatibilidade: nome completo da segunda pessoa."),
+                             QStringLiteral("NOME")};
+    QCommandLineOption nascimento2{
+        QStringLiteral("nascimento2"),
+        QStringLiteral("compatibilidade: data de nascimento da segunda pessoa."),
+        QStringLiteral("DATA")};
+    QCommandLineOption json{QStringLiteral("json"),
+                            QStringLiteral("compatibilidade: os números e os aspectos em JSON.")};
 
     void registra(QCommandLineParser& parser) const {
         parser.setApplicationDescription(QStringLiteral(
@@ -93,37 +104,46 @@ struct Opcoes {
             "  clientes  a ficha de clientes da pasta (clientes.sqlite):\n"
             "            vidalume-cli clientes importar ARQUIVO.csv\n"
             "            vidalume-cli clientes listar [--busca TEXTO]\n"
-            "            vidalume-cli clientes exportar ARQUIVO.csv"));
+            "            vidalume-cli clientes exportar ARQUIVO.csv\n"
+            "  nomes     estudo de nomes em JSON: --nascimento DATA --nome A [--nome B ...]\n"
+            "  compatibilidade\n"
+            "            compatibilidade de casal: --nome A --nascimento D --nome2 B\n"
+            "            --nascimento2 E, em texto, em JSON (--json) ou em PDF (--saida)"));
         parser.addHelpOption();
         parser.addVersionOption();
-        parser.addPositionalArgument(QStringLiteral("comando"),
-                                     QStringLiteral("numeros, texto, pdf, odt, lote ou clientes"));
+        parser.addPositionalArgument(
+            QStringLiteral("comando"),
+            QStringLiteral("numeros, texto, pdf, odt, lote, clientes, nomes ou compatibilidade"));
         parser.addOptions(
             {nome, nascimento, hoje, referencia, pasta, saida, capa, colorido, busca, clientes});
+        parser.addOptions({nome2, nascimento2, json});
     }
 };
 
-// The command, read before any application object exists: drawing needs a GUI application,
-// the other commands must run without a display.
-QString comandoPedido(int argc, char* argv[]) {
+// Whether the command draws: "pdf", "odt", "lote", and "compatibilidade" with a PDF to write.
+bool desenha(const QString& comando, bool comSaida = false) {
+    return comando == QLatin1String("pdf") || comando == QLatin1String("lote") ||
+           comando == QLatin1String("odt") ||
+           (comando == QLatin1String("compatibilidade") && comSaida);
+}
+
+// Whether the command line asks for drawing, read before any application object exists:
+// drawing needs a GUI application, the other commands must run without a display.
+bool pedeDesenho(int argc, char* argv[]) {
     QStringList argumentos;
     for (int i = 0; i < argc; ++i) {
         argumentos << QString::fromLocal8Bit(argv[i]);
     }
     QCommandLineParser parser;
-    Opcoes().registra(parser);
+    const Opcoes o;
+    o.registra(parser);
     parser.parse(argumentos);
-    return parser.positionalArguments().value(0);
+    return desenha(parser.positionalArguments().value(0), parser.isSet(o.saida));
 }
 
-bool desenha(const QString& comando) {
-    return comando == QLatin1String("pdf") || comando == QLatin1String("lote") ||
-           comando == QLatin1String("odt");
-}
-
-std::unique_ptr<QCoreApplication> criaAplicacao(const QString& comando, int& argc, char* argv[]) {
+std::unique_ptr<QCoreApplication> criaAplicacao(bool desenhar, int& argc, char* argv[]) {
 #ifdef VIDALUME_CLI_PDF
-    if (desenha(comando)) {
+    if (desenhar) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
             qEnvironmentVariableIsEmpty("DISPLAY") &&
             qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
@@ -156,17 +176,26 @@ int clientes(const QCommandLineParser& parser, const Opcoes& o, const QString& p
 }
 
 #ifdef VIDALUME_CLI_PDF
+// A folder, device, FIFO or socket is never replaced by a PDF.
+bool alvoComum(const QString& arquivo) {
+    const QFileInfo alvo(arquivo);
+    return alvo.isSymLink() || !alvo.exists() || alvo.isFile();
+}
+
+int recusaAlvo(const QString& arquivo) {
+    return erro(QStringLiteral("\"%1\" não é um arquivo comum (é uma pasta, um dispositivo ou um "
+                               "canal) e não será substituído.")
+                    .arg(QDir::toNativeSeparators(arquivo)));
+}
+
 int pdf(const QCommandLineParser& parser, const Opcoes& o, const EntradaCli& entrada,
         const ComandoPdf::Opcoes& opcoes) {
     const QString arquivo = parser.value(o.saida);
     if (arquivo.isEmpty()) {
         return erro(QStringLiteral("Informe o arquivo PDF a gravar (--saida)."));
     }
-    if (const QFileInfo alvo(arquivo); !alvo.isSymLink() && alvo.exists() && !alvo.isFile()) {
-        // A folder, device, FIFO or socket is never replaced by the PDF.
-        return erro(QStringLiteral("\"%1\" não é um arquivo comum (é uma pasta, um dispositivo "
-                                   "ou um canal) e não será substituído pelo PDF.")
-                        .arg(QDir::toNativeSeparators(arquivo)));
+    if (!alvoComum(arquivo)) {
+        return recusaAlvo(arquivo);
     }
     QString falha;
     return ComandoPdf::gera(entrada, arquivo, opcoes, &falha) ? 0 : erro(falha, 1);
@@ -177,6 +206,9 @@ int odt(const QCommandLineParser& parser, const Opcoes& o, const EntradaCli& ent
     const QString arquivo = parser.value(o.saida);
     if (arquivo.isEmpty()) {
         return erro(QStringLiteral("Informe o arquivo .odt a gravar (--saida)."));
+    }
+    if (!alvoComum(arquivo)) {
+        return recusaAlvo(arquivo);
     }
     QString falha;
     return ExportacaoOdt::grava(arquivo, ComandoPdf::diagramacao(entrada, opcoes), &falha)
@@ -216,10 +248,59 @@ int lote(const QCommandLineParser& parser, const Opcoes& o, const ComandoPdf::Op
 }
 #endif
 
+bool estudo(const QString& comando) {
+    return comando == QLatin1String("nomes") || comando == QLatin1String("compatibilidade");
+}
+
+int nomes(const QCommandLineParser& parser, const Opcoes& o) {
+    QByteArray json;
+    QString mensagem;
+    if (!ComandoNomes::executa(parser.value(o.nascimento), parser.values(o.nome),
+                               parser.value(o.hoje), QDate::currentDate(), &json, &mensagem)) {
+        return erro(mensagem);
+    }
+    escreve(stdout, json);
+    return 0;
+}
+
+int compatibilidade(const QCommandLineParser& parser, const Opcoes& o, const QString& pasta) {
+    if (parser.isSet(o.json) && parser.isSet(o.saida)) {
+        return erro(QStringLiteral("Use --json ou --saida, não os dois."));
+    }
+    LeituraCasal leitura;
+    QString mensagem;
+    if (!ComandoCompatibilidade::le(parser.value(o.nome), parser.value(o.nascimento),
+                                    parser.value(o.nome2), parser.value(o.nascimento2), &leitura,
+                                    &mensagem)) {
+        return erro(mensagem);
+    }
+    if (parser.isSet(o.json)) {
+        escreve(stdout, ComandoCompatibilidade::json(leitura));
+        return 0;
+    }
+    if (!parser.isSet(o.saida)) {
+        escreve(stdout, ComandoCompatibilidade::texto(leitura, pasta).toUtf8());
+        return 0;
+    }
+#ifdef VIDALUME_CLI_PDF
+    const QString arquivo = parser.value(o.saida);
+    if (!alvoComum(arquivo)) {
+        return recusaAlvo(arquivo);
+    }
+    const ComandoPdf::Opcoes opcoes{pasta, parser.isSet(o.capa), parser.isSet(o.colorido)};
+    QString falha;
+    return ComandoPdf::gera(leitura.compoe(ArquivoInterpretacao(pasta)), arquivo, opcoes, &falha)
+               ? 0
+               : erro(falha, 1);
+#else
+    return erro(QStringLiteral("Esta versão do programa não gera PDFs."));
+#endif
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const auto app = criaAplicacao(comandoPedido(argc, argv), argc, argv);
+    const auto app = criaAplicacao(pedeDesenho(argc, argv), argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vidalume-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VIDALUME_VERSAO));
 
@@ -230,9 +311,9 @@ int main(int argc, char* argv[]) {
 
     const QString comando = parser.positionalArguments().value(0);
     if (comando != QLatin1String("numeros") && comando != QLatin1String("texto") &&
-        comando != QLatin1String("clientes") && !desenha(comando)) {
-        return erro(QStringLiteral("Comando desconhecido. Use numeros, texto, pdf, odt, lote ou "
-                                   "clientes (veja --help)."));
+        comando != QLatin1String("clientes") && !desenha(comando) && !estudo(comando)) {
+        return erro(QStringLiteral("Comando desconhecido. Use numeros, texto, pdf, odt, lote, "
+                                   "clientes, nomes ou compatibilidade (veja --help)."));
     }
     QString pasta;
     if (parser.isSet(o.pasta)) {
@@ -252,6 +333,12 @@ int main(int argc, char* argv[]) {
     }
     if (comando == QLatin1String("clientes")) {
         return clientes(parser, o, pasta);
+    }
+    if (comando == QLatin1String("nomes")) {
+        return nomes(parser, o);
+    }
+    if (comando == QLatin1String("compatibilidade")) {
+        return compatibilidade(parser, o, pasta);
     }
 #ifdef VIDALUME_CLI_PDF
     const ComandoPdf::Opcoes opcoesPdf{pasta, parser.isSet(o.capa), parser.isSet(o.colorido)};

@@ -4,6 +4,7 @@
 // the layouts only read them.
 #pragma once
 
+#include "composer/EstudoNomes.h"
 #include "composer/ItemAnalise.h"
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
@@ -11,6 +12,8 @@
 #include "settings/Margens.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace vidalume {
 
@@ -28,6 +31,10 @@ struct Diagramacao {
     bool pretoEmBranco = true;           // grey pictures (print and PDF)
 
     QString pastaPrograma; // where the folder of pictures lies
+
+    // A name study to print instead of the analysis (the analysis then only gives the print
+    // dialog its sample text); none for an analysis.
+    std::optional<EstudoNomes> estudoNomes;
 };
 
 } // namespace vidalume

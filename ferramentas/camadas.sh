@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the folder plan: every #include "folder/.../File.h" of the program's code must name a
 # folder of the same layer or of a lower one, in this order:
-#   engine, texts, settings, clients, composer, report, report/painter, printing, printing/painter,
-#   widgets, engine/ui, texts/ui, settings/ui, clients/ui, report/ui, printing/ui, app/auxiliares, app,
+#   engine, texts, settings, clients, composer, report, report/painter, printing,
+#   printing/painter, widgets, engine/ui, texts/ui, settings/ui, clients/ui, composer/ui,
+#   report/ui, printing/ui, app/auxiliares, app,
 #   cli/comandos, cli/pdf, cli
 # Prints every include that runs upwards and exits 1 when there is one; with --grafo, prints
 # the include graph between folders instead ("from -> to (count)").
@@ -10,7 +11,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ordem=(engine texts settings clients composer report report/painter printing printing/painter
-       widgets engine/ui texts/ui settings/ui clients/ui report/ui printing/ui app/auxiliares app
+       widgets engine/ui texts/ui settings/ui clients/ui composer/ui report/ui printing/ui
+       app/auxiliares app
        cli/comandos cli/pdf cli)
 
 nivel() {

@@ -1,5 +1,6 @@
 // The command-line tool as a script uses it: output, exit codes, and a folder it only reads.
 #include "composer/ComporAnalise.h"
+#include "composer/LeituraCasal.h"
 #include "composer/TextoExportacao.h"
 #include "settings/Configuracao.h"
 
@@ -114,4 +115,108 @@ TEST(Cli, PastaHostilNaoDerrubaAFerramenta) {
         EXPECT_EQ(s.codigo, 0) << data << s.err.toStdString();
     }
     EXPECT_EQ(retrato(dir.path()), antes);
+}
+
+// Every name of "nomes" has the numbers "numeros" gives for it, under its name as given; a
+// refusal is the refusal of "numeros", word for word.
+TEST(Cli, NomesComOsNumerosDeNumeros) {
+    const QStringList nomes = {"Maria José da Conceição", "  joão d'Ávila ", "Brr Kst Lmn",
+                               "Zoë Ÿvonne ǅ"};
+    QStringList argumentos = {"nomes", "--nascimento", "29-11-78"};
+    for (const QString& n : nomes) {
+        argumentos << "--nome" << n;
+    }
+    const Saida s = executaCli(argumentos);
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(s.out).object();
+    EXPECT_EQ(o.keys(), (QStringList{"caminho_da_vida", "nomes"}));
+    const QJsonArray lista = o.value("nomes").toArray();
+    ASSERT_EQ(lista.size(), nomes.size());
+    for (int i = 0; i < nomes.size(); ++i) {
+        const QJsonObject n = lista[i].toObject();
+        const QJsonObject ref =
+            QJsonDocument::fromJson(
+                executaCli({"numeros", "--nome", nomes[i], "--nascimento", "29/11/1978"}).out)
+                .object();
+        EXPECT_EQ(n.value("nome").toString(), nomes[i]);
+        EXPECT_EQ(o.value("caminho_da_vida"), ref.value("caminho_da_vida"));
+        for (const char* k : {"expressao", "impulso_da_alma", "eu_silencioso", "primeira_vogal",
+                              "caracteristica_do_nome", "numero_da_realidade"}) {
+            EXPECT_EQ(n.value(k), ref.value(k)) << nomes[i].toStdString() << " " << k;
+        }
+        const int a = n.value("expressao").toInt(), b = ref.value("caminho_da_vida").toInt();
+        EXPECT_TRUE(n.value("harmonia_com_caminho_da_vida").isBool());
+        constexpr int kGrupo[] = {0, 1, 2, 3, 2, 1, 3, 1, 2, 3}; // 1 5 7 | 2 4 8 | 3 6 9
+        EXPECT_EQ(n.value("harmonia_com_caminho_da_vida").toBool(),
+                  a > 0 && kGrupo[a] == kGrupo[b]);
+    }
+    // The last key of each name is the harmony, written as a JSON boolean.
+    EXPECT_TRUE(s.out.contains("\"harmonia_com_caminho_da_vida\": true}") ||
+                s.out.contains("\"harmonia_com_caminho_da_vida\": false}"));
+
+    for (const QStringList& pedido :
+         {QStringList{"--nascimento", "31/02/2000", "--nome", "Ana Maria"},
+          QStringList{"--nascimento", "01/02/2000", "--nome", "Ana"},
+          QStringList{"--nascimento", "01/02/2000"},
+          QStringList{"--nascimento", "01/02/2000", "--nome", "   "}}) {
+        const Saida nomesRecusa = executaCli(QStringList{"nomes"} + pedido);
+        const Saida numerosRecusa = executaCli(QStringList{"numeros"} + pedido);
+        EXPECT_EQ(nomesRecusa.codigo, 2);
+        EXPECT_TRUE(nomesRecusa.out.isEmpty());
+        EXPECT_EQ(nomesRecusa.err, numerosRecusa.err) << pedido.join(u' ').toStdString();
+    }
+    // One refused name among good ones refuses the command.
+    EXPECT_EQ(
+        executaCli({"nomes", "--nascimento", "1/2/2000", "--nome", "Ana Maria", "--nome", "Ana"})
+            .codigo,
+        2);
+}
+
+TEST(Cli, CompatibilidadeEmJsonEEmTexto) {
+    const QStringList pessoas = {"--nome",        "Maria José da Conceição",
+                                 "--nascimento",  "29/11/1978",
+                                 "--nome2",       "Brr Kst Lmn",
+                                 "--nascimento2", "3/5/80",
+                                 "--pasta",       VIDALUME_DADOS_TESTE};
+    const Saida j = executaCli(QStringList{"compatibilidade", "--json"} + pessoas);
+    ASSERT_EQ(j.codigo, 0) << j.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(j.out).object();
+    EXPECT_EQ(o.value("pessoa1").toObject(),
+              QJsonObject({{"caminho_da_vida", 2}, {"expressao", 2}, {"impulso_da_alma", 5}}));
+    EXPECT_EQ(o.value("pessoa2").toObject(),
+              QJsonObject({{"caminho_da_vida", 8}, {"expressao", 1}, {"impulso_da_alma", 0}}));
+    const QJsonArray aspectos = o.value("aspectos").toArray();
+    ASSERT_EQ(aspectos.size(), 3);
+    EXPECT_EQ(aspectos[0].toObject(), QJsonObject({{"aspecto", "caminho_da_vida"},
+                                                   {"numeros", QJsonArray{2, 8}},
+                                                   {"registro", 16},
+                                                   {"harmonia", true}}));
+    EXPECT_EQ(aspectos[1].toObject().value("numeros"), QJsonArray({2, 1}));
+    EXPECT_EQ(aspectos[1].toObject().value("registro"), 2);
+    EXPECT_EQ(aspectos[2].toObject().value("aspecto"), "impulso_da_alma");
+    EXPECT_TRUE(aspectos[2].toObject().value("registro").isNull());
+    EXPECT_EQ(aspectos[2].toObject().value("harmonia"), false);
+
+    // The text is the export of the reading.
+    const Saida t = executaCli(QStringList{"compatibilidade"} + pessoas);
+    ASSERT_EQ(t.codigo, 0);
+    const LeituraCasal l =
+        LeituraCasal::calcula("MARIA JOSE DA CONCEICAO", "29/11/1978", "BRR KST LMN", "03/05/1980");
+    EXPECT_EQ(QString::fromUtf8(t.out),
+              l.compoe(ArquivoInterpretacao(VIDALUME_DADOS_TESTE)).texto(Configuracao()));
+
+    // The second person is checked as the first, the empty name asked for by its option.
+    QStringList semNome2 = pessoas;
+    semNome2[5] = " ";
+    const Saida r = executaCli(QStringList{"compatibilidade"} + semNome2);
+    EXPECT_EQ(r.codigo, 2);
+    EXPECT_EQ(r.err.trimmed(),
+              QStringLiteral("Informe o nome completo da segunda pessoa (--nome2)."));
+    QStringList dataRuim = pessoas;
+    dataRuim[7] = "30/02/1980";
+    EXPECT_TRUE(executaCli(QStringList{"compatibilidade"} + dataRuim)
+                    .err.startsWith("A data informada não é uma data válida."));
+    EXPECT_EQ(
+        executaCli(QStringList{"compatibilidade", "--json", "--saida", "x.pdf"} + pessoas).codigo,
+        2);
 }

@@ -1,8 +1,13 @@
 #include "texts/EscolhaTexto.h"
 
+#include "engine/Compatibilidade.h"
 #include "texts/TabelaSecoes.h"
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
+
+#include <QList>
 
 namespace vidalume {
 
@@ -37,6 +42,8 @@ bool primeiraVogal(int item) {
 constexpr int kMaiorCodigoVogal = 6;
 
 } // namespace
+
+const QString EscolhaTexto::kTituloCompatibilidade = QStringLiteral("Compatibilidade de casal");
 
 const QString EscolhaTexto::kSemCabecalho = QStringLiteral(
     "Desculpe mas não há cabeçalho referente ao item selecionado. Impossível continuar.");
@@ -105,6 +112,52 @@ std::optional<TextoEscolhido> EscolhaTexto::cabecalho(int item) {
         secao.grupoExplicacao,
         QStringLiteral("Texto referente ao cabeçalho do cálculo ") +
             QString::fromUtf16(secao.titulo),
+    };
+}
+
+namespace {
+
+// The pairs a <= b of 1 to 9 in the order of the options: 1-1, 1-2, ..., 9-9.
+QList<std::pair<int, int>> pares() {
+    QList<std::pair<int, int>> lista;
+    for (int a = 1; a <= 9; ++a) {
+        for (int b = a; b <= 9; ++b) {
+            lista.append({a, b});
+        }
+    }
+    return lista;
+}
+
+} // namespace
+
+QStringList EscolhaTexto::paresCompatibilidade() {
+    QStringList legendas;
+    for (const auto& [a, b] : pares()) {
+        legendas << QStringLiteral("%1 e %2").arg(a).arg(b);
+    }
+    return legendas;
+}
+
+std::optional<TextoEscolhido> EscolhaTexto::compatibilidadeDaOpcao(int opcao) {
+    const auto lista = pares();
+    if (opcao < 1 || opcao > lista.size()) {
+        return std::nullopt;
+    }
+    return compatibilidade(lista[opcao - 1].first, lista[opcao - 1].second);
+}
+
+std::optional<TextoEscolhido> EscolhaTexto::compatibilidade(int a, int b) {
+    const int registro = Compatibilidade::registroPar(a, b);
+    if (registro == 0) {
+        return std::nullopt;
+    }
+    return TextoEscolhido{
+        TabelaSecoes::kArquivoCompatibilidade,
+        registro,
+        QStringLiteral("Texto referente à ") + kTituloCompatibilidade +
+            QStringLiteral("\r\nVocê está alterando o texto do par %1 e %2")
+                .arg(std::min(a, b))
+                .arg(std::max(a, b)),
     };
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -36,6 +37,16 @@ public:
     // a fixed sentence (the birth-day challenge and gift, the health indication).
     static std::optional<TextoEscolhido> cabecalho(int item);
     static bool cabecalhoEditavel(const QString& texto) { return texto.size() >= kMinimoCabecalho; }
+
+    // The couple compatibility texts, offered after the sections of the analysis: one
+    // option per pair a <= b of 1 to 9, in record order ("1 e 1", "1 e 2", ... "9 e 9").
+    static const QString kTituloCompatibilidade; // "Compatibilidade de casal"
+    static QStringList paresCompatibilidade();
+    // The pair text of `a` and `b` (1 to 9, either order); none for any other number.
+    static std::optional<TextoEscolhido> compatibilidade(int a, int b);
+    // The pair text of option `opcao` (1 to 45) of paresCompatibilidade(); none for any
+    // other option.
+    static std::optional<TextoEscolhido> compatibilidadeDaOpcao(int opcao);
 
 private:
     static int registro(int item, int numero);

@@ -23,6 +23,9 @@ public:
     static const SecaoAnalise& secao(int k) { return secoes()[k]; }
     static QString arquivo(int k);
     static inline const QString kArquivoExplicacoes = QStringLiteral("CDATA.DAT");
+    // The couple compatibility texts: one record per pair of numbers (see
+    // engine/Compatibilidade for the record of a pair).
+    static inline const QString kArquivoCompatibilidade = QStringLiteral("COMPATIB.DAT");
 };
 
 } // namespace vidalume

@@ -1,23 +1,15 @@
 #include "cli/comandos/ComandoNumeros.h"
 
+#include "cli/comandos/ValorJson.h"
 #include "engine/EntradaDados.h"
 #include "engine/NumerosAnalise.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonValue>
 #include <QStringList>
 
 namespace vidalume {
 
 namespace {
-
-// Keys are written in a fixed, readable order, so the object is built by hand; values go
-// through QJsonDocument for correct escaping.
-QString valor(const QJsonValue& v) {
-    const QByteArray doc = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(doc.mid(1, doc.size() - 2));
-}
 
 QJsonArray lista(const auto& numeros) {
     QJsonArray a;
@@ -72,7 +64,7 @@ QByteArray ComandoNumeros::json(const EntradaCli& e) {
     };
     QStringList partes;
     for (const auto& [chave, v] : campos) {
-        partes.append(QStringLiteral("  \"%1\": %2").arg(QLatin1String(chave), valor(v)));
+        partes.append(QStringLiteral("  \"%1\": %2").arg(QLatin1String(chave), ValorJson(v)));
     }
     return ("{\n" + partes.join(QStringLiteral(",\n")) + "\n}\n").toUtf8();
 }

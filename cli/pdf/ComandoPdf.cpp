@@ -6,13 +6,12 @@
 
 namespace vidalume {
 
-Diagramacao ComandoPdf::diagramacao(const EntradaCli& e, const Opcoes& o) {
+namespace {
+
+// The folder's settings that shape the pages, without anything to lay out yet.
+Diagramacao daPasta(const ComandoPdf::Opcoes& o) {
     Diagramacao d;
     d.pastaPrograma = o.pasta;
-    d.NomeAnalise = e.nome;
-    d.DataNascimento = e.nascimento;
-    d.analise = ComporAnalise::compoe(e.nome, e.nascimento, e.hoje, e.referencia,
-                                      ArquivoInterpretacao(o.pasta));
     d.margens = Margens::le(o.pasta);
     d.pretoEmBranco = !o.colorido;
     d.folhaRosto = o.capa;
@@ -23,9 +22,25 @@ Diagramacao ComandoPdf::diagramacao(const EntradaCli& e, const Opcoes& o) {
     return d;
 }
 
+} // namespace
+
+Diagramacao ComandoPdf::diagramacao(const EntradaCli& e, const Opcoes& o) {
+    Diagramacao d = daPasta(o);
+    d.NomeAnalise = e.nome;
+    d.DataNascimento = e.nascimento;
+    d.analise = ComporAnalise::compoe(e.nome, e.nascimento, e.hoje, e.referencia,
+                                      ArquivoInterpretacao(o.pasta));
+    return d;
+}
+
 bool ComandoPdf::gera(const EntradaCli& entrada, const QString& arquivo, const Opcoes& opcoes,
                       QString* erro) {
     return GravacaoPdf::grava(arquivo, diagramacao(entrada, opcoes), erro);
+}
+
+bool ComandoPdf::gera(const RelatorioComposto& relatorio, const QString& arquivo,
+                      const Opcoes& opcoes, QString* erro) {
+    return GravacaoPdf::grava(arquivo, relatorio.diagramacao(daPasta(opcoes)), erro);
 }
 
 } // namespace vidalume

@@ -5,6 +5,7 @@
 
 #include "cli/comandos/EntradaCli.h"
 #include "composer/Diagramacao.h"
+#include "composer/RelatorioComposto.h"
 
 #include <QString>
 
@@ -24,6 +25,9 @@ public:
     // Writes the PDF; false, with what went wrong in `erro`, when it was not written.
     static bool gera(const EntradaCli& entrada, const QString& arquivo, const Opcoes& opcoes,
                      QString* erro);
+    // Writes the PDF of a composed report (the couple reading) with the folder's settings.
+    static bool gera(const RelatorioComposto& relatorio, const QString& arquivo,
+                     const Opcoes& opcoes, QString* erro);
 };
 
 } // namespace vidalume

@@ -3,6 +3,7 @@
 #include "printing/painter/FigurasCinza.h"
 #include "printing/painter/FolhasImpressora.h"
 #include "report/LayoutAnalise.h"
+#include "report/LayoutEstudoNomes.h"
 #include "report/NovaPagina.h"
 #include "report/painter/FigurasSvg.h"
 
@@ -37,7 +38,11 @@ bool DocumentoAnalise::desenha(QPainter& pintor, QPagedPaintDevice& destino, con
     FigurasSvg& figuras = d.pretoEmBranco ? FigurasCinza::daPasta(d.pastaPrograma)
                                           : FigurasSvg::daPasta(d.pastaPrograma);
     FolhasImpressora folhas(pintor, destino, areaMm, figuras);
-    LayoutAnalise(d, areaMm.width(), areaMm.height()).dispoe(folhas);
+    if (d.estudoNomes) {
+        LayoutEstudoNomes(d, areaMm.width(), areaMm.height()).dispoe(folhas);
+    } else {
+        LayoutAnalise(d, areaMm.width(), areaMm.height()).dispoe(folhas);
+    }
     folhas.conclui();
     const bool terminou = pintor.end();
     if (folhas.falhou() || !terminou) {

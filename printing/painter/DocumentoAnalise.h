@@ -2,7 +2,8 @@
 // composed analysis laid out with the same block layout as the screen pages but on the
 // device's printable area, inside the user's margins, optionally after a cover page, with
 // grey pictures for black-and-white printing. Text stays text and pictures stay vector
-// drawings.
+// drawings. A Diagramacao that carries a name study prints the study instead (see
+// LayoutEstudoNomes).
 #pragma once
 
 #include "composer/Diagramacao.h"

@@ -3,6 +3,7 @@
 // and right arrows; the main window's page buttons turn them through ExibePagina.
 #pragma once
 
+#include "composer/RelatorioComposto.h"
 #include "report/ui/ArmazemPaginas.h"
 #include "report/ui/FonteDePaginas.h"
 #include "report/ui/QuadroPagina.h"
@@ -14,6 +15,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 class QScrollBar;
 class QTimer;
@@ -50,6 +52,12 @@ public:
     void defineReferencia(QDate referencia) { referencia_ = referencia; }
     QDate referencia() const { return referencia_; }
     void ExibePagina(int Pagina);
+
+    // A report composed once (the couple reading) keeps what it shows, so that printing and
+    // export take it as it is instead of composing an analysis of its name and date again.
+    void defineComposto(RelatorioComposto composto) { composto_ = std::move(composto); }
+    // The composed report, or none for an analysis.
+    const std::optional<RelatorioComposto>& composto() const { return composto_; }
 
     // The window became the active child of the main window.
     void Form_Activate();
@@ -91,6 +99,7 @@ private:
     std::map<int, QImage> imagens_; // by page number
     AparenciaPagina aparenciaImagens_;
     QDate referencia_;
+    std::optional<RelatorioComposto> composto_;
 };
 
 } // namespace vidalume

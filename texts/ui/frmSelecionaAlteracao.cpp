@@ -48,7 +48,7 @@ void frmSelecionaAlteracao::montaControles() {
     lblInfo_->setObjectName(QStringLiteral("lblInfo"));
     cmbItem_ = new QComboBox(this);
     cmbItem_->setObjectName(QStringLiteral("cmbItem"));
-    cmbItem_->setMaxVisibleItems(TabelaSecoes::kTotal);
+    cmbItem_->setMaxVisibleItems(kItemCompatibilidade);
     connect(cmbItem_, &QComboBox::currentIndexChanged, this, &frmSelecionaAlteracao::cmbItem_Click);
 
     frmInfo_ = new QGroupBox(QStringLiteral("Selecione o número que corresponde ao texto que "
@@ -69,6 +69,19 @@ void frmSelecionaAlteracao::montaControles() {
             grade->addWidget(opt, (numero - 1) % 3, (numero - 1) / 3);
         }
     }
+
+    fraPares_ = new QGroupBox(QStringLiteral("Selecione o par de números que corresponde ao "
+                                             "texto que você deseja alterar:"),
+                              this);
+    fraPares_->setObjectName(QStringLiteral("fraPares"));
+    cmbPar_ = new QComboBox(fraPares_);
+    cmbPar_->setObjectName(QStringLiteral("cmbPar"));
+    cmbPar_->addItems(EscolhaTexto::paresCompatibilidade());
+    cmbPar_->setMaxVisibleItems(9);
+    auto* linhaPar = new QHBoxLayout(fraPares_);
+    linhaPar->addWidget(cmbPar_);
+    linhaPar->addStretch();
+    fraPares_->hide();
 
     cmdAlterarTexto_ =
         botao(QStringLiteral("cmdAlterarTexto"), QStringLiteral("A&lterar Texto"), this);
@@ -92,6 +105,7 @@ void frmSelecionaAlteracao::montaControles() {
     principal->addWidget(lblInfo_);
     principal->addWidget(cmbItem_);
     principal->addWidget(frmInfo_);
+    principal->addWidget(fraPares_);
     principal->addLayout(botoes);
 }
 
@@ -100,6 +114,7 @@ void frmSelecionaAlteracao::PreencheCombo() {
     for (int k = 1; k <= TabelaSecoes::kTotal; ++k) {
         cmbItem_->addItem(QString::fromUtf16(TabelaSecoes::secao(k).titulo));
     }
+    cmbItem_->addItem(EscolhaTexto::kTituloCompatibilidade);
     cmbItem_->setCurrentIndex(0);
 }
 
@@ -111,10 +126,21 @@ int frmSelecionaAlteracao::numeroSelecionado() const {
     return grupoNumeros_->checkedId();
 }
 
+int frmSelecionaAlteracao::parSelecionado() const {
+    return cmbPar_->currentIndex() + 1;
+}
+
 // Offers only the numbers whose records the selected section reads; a number that goes
 // away gives its place to the number 1.
 void frmSelecionaAlteracao::cmbItem_Click() {
     const int item = itemSelecionado();
+    // The compatibility texts are chosen by a pair of numbers, the sections by a number.
+    const bool pares = item == kItemCompatibilidade;
+    fraPares_->setVisible(pares);
+    frmInfo_->setVisible(!pares);
+    if (pares) {
+        return;
+    }
     for (int numero = 0; numero <= EscolhaTexto::kMaiorNumero; ++numero) {
         optNumeros_[numero]->setEnabled(EscolhaTexto::numeroDisponivel(item, numero));
         optNumeros_[numero]->setText(EscolhaTexto::legenda(item, numero));
@@ -126,7 +152,12 @@ void frmSelecionaAlteracao::cmbItem_Click() {
 }
 
 std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::preparaAlteracaoTexto() {
-    const auto alvo = EscolhaTexto::interpretacao(itemSelecionado(), numeroSelecionado());
+    std::optional<TextoEscolhido> alvo;
+    if (itemSelecionado() == kItemCompatibilidade) {
+        alvo = EscolhaTexto::compatibilidadeDaOpcao(parSelecionado());
+    } else {
+        alvo = EscolhaTexto::interpretacao(itemSelecionado(), numeroSelecionado());
+    }
     if (!alvo) {
         return nullptr;
     }

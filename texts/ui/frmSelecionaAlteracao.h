@@ -1,6 +1,8 @@
 // The selection dialog of the interpretation editor: the user picks a section of the
 // analysis and a number and opens its interpretation, or the explanation that heads the
-// section's group, in the edit window. The dialog stays open until "Retorna&r ao Programa".
+// section's group, in the edit window. After the 28 sections the list offers the couple
+// compatibility texts, chosen by a pair of numbers instead of a number. The dialog stays
+// open until "Retorna&r ao Programa".
 #pragma once
 
 #include <QDialog>
@@ -28,11 +30,16 @@ public:
                           QWidget* parent = nullptr);
     ~frmSelecionaAlteracao() override;
 
-    // Fills the list with the 28 section titles and selects the first.
+    // The list entry after the 28 sections: the couple compatibility texts.
+    static constexpr int kItemCompatibilidade = 29;
+
+    // Fills the list with the 28 section titles and the compatibility entry and selects
+    // the first.
     void PreencheCombo();
 
-    int itemSelecionado() const;   // 1 to 28
+    int itemSelecionado() const;   // 1 to 29
     int numeroSelecionado() const; // 0 to 9
+    int parSelecionado() const;    // 1 to 45, the option of the pair list
 
     // The edit window for the current choice, filled and not yet shown.
     std::unique_ptr<frmAlteraForm> preparaAlteracaoTexto();
@@ -53,6 +60,8 @@ private:
     QLabel* lblInfo_ = nullptr;
     QComboBox* cmbItem_ = nullptr;
     QGroupBox* frmInfo_ = nullptr;
+    QGroupBox* fraPares_ = nullptr;
+    QComboBox* cmbPar_ = nullptr;
     QButtonGroup* grupoNumeros_ = nullptr;
     std::array<QRadioButton*, 10> optNumeros_{}; // index = the number
     QPushButton* cmdAlterarTexto_ = nullptr;

@@ -1,0 +1,33 @@
+// A report composed once and shown as it is, such as the couple reading: unlike an analysis,
+// which is composed again from its name and date whenever it is printed or exported, its
+// pages, print, PDF and exported text show exactly these sections. Every section shows its
+// explanation, and its title is shown as composed (the numbers are in it already); the
+// fonts, header and footer lines, margins and print options are the user's, as for an
+// analysis.
+#pragma once
+
+#include "composer/Diagramacao.h"
+#include "composer/ItemAnalise.h"
+#include "settings/Configuracao.h"
+
+#include <QString>
+
+namespace vidalume {
+
+struct RelatorioComposto {
+    QString NomeAnalise;             // the name line of the page header
+    QString DataNascimento;          // "dd/mm/yyyy", or empty: no date line and no sign picture
+    Analise analise{};               // the sections, from entry 1
+    Configuracao::Selecao selecao{}; // the entries shown
+
+    // `configuracao` with the explanations on and the numbers left out of the titles.
+    static Configuracao configuracao(Configuracao configuracao);
+    // `base` (the settings that shape the pages) made to lay out this report.
+    Diagramacao diagramacao(Diagramacao base) const;
+    // The text of the report as the export gives it (see TextoExportacao).
+    QString texto(const Configuracao& base) const;
+
+    bool operator==(const RelatorioComposto&) const = default;
+};
+
+} // namespace vidalume

@@ -1,0 +1,77 @@
+// Lays a name study out on pages: the life path of the birth date with a short explanation,
+// a table of the accepted names (expression, soul urge, silent self, first vowel, name
+// characteristic, reality number, harmony of the expression with the life path), then for
+// each name its expression interpretation, separated by dividers. Pages start and end like
+// the pages of an analysis (header with the study's title and the date, footer with the
+// page number) and follow the same fonts and margins: the table and the headings in the
+// title font, the explanation in the explanation font, the interpretations in the text font.
+// A table row or a text that does not fit on its page goes on on the next one; the table's
+// column headings are repeated there.
+#pragma once
+
+#include "composer/Diagramacao.h"
+#include "composer/EstudoNomes.h"
+#include "report/DesenhosPagina.h"
+#include "report/FabricaFolhas.h"
+#include "report/FolhaA4.h"
+#include "report/FonteSalva.h"
+#include "report/NovaPagina.h"
+
+#include <QStringList>
+
+#include <array>
+
+namespace vidalume {
+
+class LayoutEstudoNomes {
+public:
+    static constexpr double kTamanhoTabela = 10; // points: the table at most this size
+    static constexpr double kLarguraNumero = 16; // mm: each number column
+    static constexpr double kLarguraHarmonia = 20;
+    static constexpr double kEspacoLinha = 1; // mm between two table rows
+    static constexpr int kColunas = 8;
+    static const std::array<QString, kColunas> kCabecalhos;
+
+    // Lays `diagramacao.estudoNomes` out on pages `larguraPagina` x `alturaPagina`
+    // millimetres inside the diagramacao's margins, with its fonts, header and footer lines.
+    LayoutEstudoNomes(Diagramacao diagramacao, double larguraPagina,
+                      double alturaPagina = FolhaA4::kAltura);
+    LayoutEstudoNomes(const LayoutEstudoNomes&) = delete;
+    LayoutEstudoNomes& operator=(const LayoutEstudoNomes&) = delete;
+
+    // Lays the study out, taking sheets from `folhas`, after the cover sheet when one is
+    // asked for. Returns the number of pages (the cover sheet not counted).
+    int dispoe(FabricaFolhas& folhas);
+
+private:
+    void abertura();
+    void tabela();
+    void cabecalhoTabela();
+    void linhaTabela(const std::array<QString, kColunas>& celulas, bool negrito);
+    QStringList quebraNome(const QString& nome, double largura) const;
+    void interpretacao(const CandidatoNome& candidato);
+    void divisoria();
+    void fonteTabela(bool negrito);
+    void escreveBloco(const QString& texto, double esquerda, double direita);
+    void avancaAbaixo(double espaco);
+    bool cabe(double altura) const;
+    double quebraPagina();
+    double esquerda() const;
+    double direita() const;
+    double topo() const { return d_.margens.MargemSuperior; }
+    double limite() const;
+
+    const Diagramacao d_;
+    const EstudoNomes estudo_;
+    const double largura_;
+    const double altura_;
+    const DesenhosPagina desenhos_;
+    NovaPagina novaPagina_;
+    FonteSalva fonteSalva_;
+    FabricaFolhas* folhas_ = nullptr;
+    SuperficieDesenho* atual_ = nullptr;
+    double y_ = 0;          // next block, from the top of the page
+    bool naTabela_ = false; // a page break repeats the column headings
+};
+
+} // namespace vidalume

@@ -223,6 +223,7 @@ void frmImprimir::defineImpressoras(const QStringList& nomes, const QString& pad
     }
     cmbImpressora_->addItem(kSalvarComoPdf);
     cmbImpressora_->setCurrentIndex(impressora_ != nullptr ? 0 : cmbImpressora_->count() - 1);
+    spnCopias_->setEnabled(!salvaEmPdf());
 }
 
 bool frmImprimir::salvaEmPdf() const {

@@ -1,4 +1,7 @@
 #include "cli/comandos/ComandoClientes.h"
+#include "cli/comandos/ListaIlegivel.h"
+
+#include "cli/comandos/ValorJson.h"
 
 #include "clients/CsvClientes.h"
 #include "clients/FichaClientes.h"
@@ -14,30 +17,6 @@
 
 namespace vidalume {
 
-namespace {
-
-// A value written through QJsonDocument, for correct escaping; the keys keep their order.
-QString valor(const QJsonValue& v) {
-    const QByteArray doc = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(doc.mid(1, doc.size() - 2));
-}
-
-QString semLeitura(const QString& arquivo) {
-    const QFileInfo info(arquivo);
-    QString motivo = QStringLiteral("não foi possível abrir o arquivo.");
-    if (!info.exists()) {
-        motivo = QStringLiteral("o arquivo não existe.");
-    } else if (info.isDir()) {
-        motivo = QStringLiteral("o caminho indica uma pasta, não um arquivo.");
-    } else if (!info.isReadable()) {
-        motivo = QStringLiteral("você não tem permissão para ler o arquivo.");
-    }
-    return QStringLiteral("Não foi possível ler a lista \"%1\": %2")
-        .arg(QDir::toNativeSeparators(arquivo), motivo);
-}
-
-} // namespace
-
 QByteArray ComandoClientes::json(const std::vector<Cliente>& clientes) {
     QStringList objetos;
     for (const Cliente& c : clientes) {
@@ -51,7 +30,7 @@ QByteArray ComandoClientes::json(const std::vector<Cliente>& clientes) {
         };
         QStringList partes;
         for (const auto& [chave, v] : campos) {
-            partes << QStringLiteral("\"%1\": %2").arg(QLatin1String(chave), valor(v));
+            partes << QStringLiteral("\"%1\": %2").arg(QLatin1String(chave), ValorJson(v));
         }
         objetos << QStringLiteral("  {") + partes.join(QStringLiteral(", ")) + u'}';
     }
@@ -70,7 +49,7 @@ ComandoClientes::Saida ComandoClientes::importa(const QString& arquivo, const QS
         return s;
     }
     if (QFileInfo(arquivo).isDir() || !lista.open(QIODevice::ReadOnly)) {
-        s.mensagens << semLeitura(arquivo);
+        s.mensagens << ListaIlegivel::mensagem(arquivo);
         s.codigo = 2;
         return s;
     }

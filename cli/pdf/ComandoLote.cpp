@@ -1,4 +1,5 @@
 #include "cli/pdf/ComandoLote.h"
+#include "cli/comandos/ListaIlegivel.h"
 
 #include "clients/LoteCsv.h"
 #include "engine/EntradaDados.h"
@@ -13,20 +14,6 @@
 namespace vidalume {
 
 namespace {
-
-QString semLeitura(const QString& arquivo) {
-    const QFileInfo info(arquivo);
-    QString motivo = QStringLiteral("não foi possível abrir o arquivo.");
-    if (!info.exists()) {
-        motivo = QStringLiteral("o arquivo não existe.");
-    } else if (info.isDir()) {
-        motivo = QStringLiteral("o caminho indica uma pasta, não um arquivo.");
-    } else if (!info.isReadable()) {
-        motivo = QStringLiteral("você não tem permissão para ler o arquivo.");
-    }
-    return QStringLiteral("Não foi possível ler a lista \"%1\": %2")
-        .arg(QDir::toNativeSeparators(arquivo), motivo);
-}
 
 // Whether a new file can be made in the folder; the reason when it cannot.
 QString pastaGravavel(const QString& pasta) {
@@ -75,7 +62,7 @@ int ComandoLote::executa(const QString& arquivoLista, const QString& pastaSaida,
                          const std::function<void(const QString&)>& relata) {
     QFile lista(arquivoLista);
     if (QFileInfo(arquivoLista).isDir() || !lista.open(QIODevice::ReadOnly)) {
-        relata(semLeitura(arquivoLista));
+        relata(ListaIlegivel::mensagem(arquivoLista));
         return 2;
     }
     const QString vazia = QStringLiteral("A lista \"%1\" não tem nenhuma linha com nome e data "

@@ -6,6 +6,10 @@
 #include "composer/TextoExportacao.h"
 #include "printing/painter/GravacaoPdf.h"
 #include "printing/ui/TrabalhoImpressao.h"
+#include "report/FabricaFolhas.h"
+#include "report/LayoutAnalise.h"
+#include "report/painter/GravadorPagina.h"
+#include "report/painter/SuperficiePintor.h"
 #include "tests/impressao/AmbienteImpressao.h"
 #include "texts/ArquivoInterpretacao.h"
 
@@ -13,6 +17,9 @@
 
 #include <QDir>
 #include <QPrinter>
+#include <QProcess>
+
+#include <memory>
 
 namespace vidalume::teste {
 namespace {
@@ -75,6 +82,84 @@ TEST(ImpressaoPdfTest, EveryWordOnNumberedPagesAt22PointFonts) {
                                            w.yMax < 287.5;
                                 }))
             << "page " << n;
+    }
+}
+
+// The sheets a layout asks for, drawn with the real fonts into recordings that are dropped:
+// only their number is kept.
+class FolhasContadas : public FabricaFolhas {
+public:
+    SuperficieDesenho& ProximaFolha() override {
+        superficie_.reset();
+        gravador_ = std::make_unique<GravadorPagina>(nullptr);
+        superficie_ = std::make_unique<SuperficiePintor>(*gravador_, 210, 297);
+        ++quantas;
+        return *superficie_;
+    }
+    int quantas = 0;
+
+private:
+    std::unique_ptr<GravadorPagina> gravador_;
+    std::unique_ptr<SuperficiePintor> superficie_;
+};
+
+// A PDF file of an analysis holds what its layout lays out, whatever the writer does to make
+// it faster: as many pages as the layout takes with the same fonts, cover included; the
+// exported text, accents and all, word for word and in its order, with nothing but the
+// headers and footers between; and every font embedded.
+TEST(ImpressaoPdfTest, PdfFileHoldsTheLayoutPagesAndTheExportedTextInOrder) {
+    PastaPrograma pasta;
+    Diagramacao p;
+    p.pastaPrograma = pasta.caminho();
+    p.NomeAnalise = QStringLiteral("CONCEIÇÃO ARAÚJO");
+    p.DataNascimento = kNascimento;
+    p.folhaRosto = true;
+    p.analise = ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, kHoje,
+                                      ArquivoInterpretacao(pasta.caminho()));
+    const QString arquivo = pasta.arquivo(QStringLiteral("analise.pdf"));
+    QString erro;
+    ASSERT_TRUE(GravacaoPdf::grava(arquivo, p, &erro)) << erro.toStdString();
+
+    FolhasContadas folhas;
+    LayoutAnalise(p, GravacaoPdf::area().width(), GravacaoPdf::area().height()).dispoe(folhas);
+    const PdfLido pdf(arquivo);
+    ASSERT_GT(folhas.quantas, 5);
+    EXPECT_EQ(pdf.paginas().size(), folhas.quantas);
+    EXPECT_TRUE(pdf.paginas()[1].contem(QStringLiteral("CONCEIÇÃO ARAÚJO")));
+
+    QStringList esperadas;
+    for (const QString& w :
+         separaPalavras(TextoExportacao::monta(p.analise, p.configuracao, p.selecao))) {
+        if (!w.startsWith(QStringLiteral("-=-="))) {
+            esperadas << w;
+        }
+    }
+    qsizetype achadas = 0;
+    qsizetype outras = 0;
+    for (const PaginaPdf& pagina : pdf.paginas()) {
+        for (const PalavraPdf& w : pagina.palavras) {
+            if (achadas < esperadas.size() && w.texto == esperadas[achadas]) {
+                ++achadas;
+            } else {
+                ++outras;
+            }
+        }
+    }
+    ASSERT_GT(esperadas.size(), 1000);
+    EXPECT_EQ(achadas, esperadas.size())
+        << "missing from: " << esperadas.mid(achadas, 12).join(u' ').toStdString();
+    EXPECT_LT(outras, 40 * pdf.paginas().size()); // titles, headers and footers only
+
+    QProcess fontes;
+    fontes.start(QStringLiteral("pdffonts"), {arquivo});
+    ASSERT_TRUE(fontes.waitForFinished(30000));
+    const QStringList linhas =
+        QString::fromUtf8(fontes.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GT(linhas.size(), 3); // the two heading lines, then one line per font
+    for (const QString& linha : linhas.mid(2)) {
+        const QStringList colunas = linha.split(u' ', Qt::SkipEmptyParts);
+        ASSERT_GE(colunas.size(), 6) << linha.toStdString();
+        EXPECT_EQ(colunas[colunas.size() - 5], QStringLiteral("yes")) << linha.toStdString();
     }
 }
 

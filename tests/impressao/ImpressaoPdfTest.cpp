@@ -2,6 +2,7 @@
 // the page numbers on every page, and margins that leave no room. (The cover,
 // the text column inside the margins and a file that cannot be written are read back from
 // the command-line PDFs and the print dialog.)
+#include "cli/pdf/ComandoPdf.h"
 #include "composer/ComporAnalise.h"
 #include "composer/TextoExportacao.h"
 #include "printing/painter/GravacaoPdf.h"
@@ -19,6 +20,7 @@
 #include <QPrinter>
 #include <QProcess>
 
+#include <algorithm>
 #include <memory>
 
 namespace vidalume::teste {
@@ -103,17 +105,32 @@ private:
     std::unique_ptr<SuperficiePintor> superficie_;
 };
 
+// The words of a page line by line from the top, each line from the left (the document
+// draws some headings word by word, not in reading order).
+QList<PalavraPdf> emOrdemDeLeitura(QList<PalavraPdf> palavras) {
+    std::stable_sort(palavras.begin(), palavras.end(),
+                     [](const PalavraPdf& a, const PalavraPdf& b) { return a.yMin < b.yMin; });
+    for (qsizetype inicio = 0; inicio < palavras.size();) {
+        qsizetype fim = inicio + 1;
+        while (fim < palavras.size() && palavras[fim].yMin - palavras[inicio].yMin < 1) {
+            ++fim;
+        }
+        std::stable_sort(palavras.begin() + inicio, palavras.begin() + fim,
+                         [](const PalavraPdf& a, const PalavraPdf& b) { return a.xMin < b.xMin; });
+        inicio = fim;
+    }
+    return palavras;
+}
+
 // A PDF file of an analysis holds what its layout lays out, whatever the writer does to make
 // it faster: as many pages as the layout takes with the same fonts, cover included; the
 // exported text, accents and all, word for word and in its order, with nothing but the
 // headers and footers between; and every font embedded.
 TEST(ImpressaoPdfTest, PdfFileHoldsTheLayoutPagesAndTheExportedTextInOrder) {
     PastaPrograma pasta;
-    Diagramacao p;
-    p.pastaPrograma = pasta.caminho();
+    Diagramacao p = ComandoPdf::configuracaoDaPasta({pasta.caminho(), true, false}); // --capa
     p.NomeAnalise = QStringLiteral("CONCEIÇÃO ARAÚJO");
     p.DataNascimento = kNascimento;
-    p.folhaRosto = true;
     p.analise = ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, kHoje,
                                       ArquivoInterpretacao(pasta.caminho()));
     const QString arquivo = pasta.arquivo(QStringLiteral("analise.pdf"));
@@ -137,7 +154,7 @@ TEST(ImpressaoPdfTest, PdfFileHoldsTheLayoutPagesAndTheExportedTextInOrder) {
     qsizetype achadas = 0;
     qsizetype outras = 0;
     for (const PaginaPdf& pagina : pdf.paginas()) {
-        for (const PalavraPdf& w : pagina.palavras) {
+        for (const PalavraPdf& w : emOrdemDeLeitura(pagina.palavras)) {
             if (achadas < esperadas.size() && w.texto == esperadas[achadas]) {
                 ++achadas;
             } else {

@@ -31,7 +31,9 @@ namespace vidalume {
 
 namespace {
 
-constexpr int kEntradaExemplo = 23; // the expression interpretation
+constexpr int kEntradaExemplo = 23;  // the expression interpretation
+constexpr int kLarguraColuna = 2400; // the buttons and the printer list, twips
+constexpr int kLarguraTwips = 4680 + kLarguraColuna + 90;
 
 QRect retangulo(int esquerda, int topo, int largura, int altura) {
     return Unidades::pixels(esquerda, topo, largura, altura);
@@ -97,7 +99,8 @@ frmImprimir::frmImprimir(QWidget* parent, const QString& pastaDados, Mensagens& 
 frmImprimir::~frmImprimir() = default;
 
 void frmImprimir::montaControles() {
-    setFixedSize(Unidades::pixels(6315), Unidades::pixels(3735));
+    // The design's 6315 twips, widened for the printer list beside the buttons.
+    setFixedSize(Unidades::pixels(kLarguraTwips), Unidades::pixels(3735));
     montaMargens();
     picExemplo_ =
         controle(new QuadroExemplo(&FigurasSvg::daPasta(diagramacao_.pastaPrograma), this),
@@ -159,11 +162,13 @@ void frmImprimir::montaOpcoesEBotoes() {
     chkImprimirFolhaRosto_ = marca("chkImprimirFolhaRosto", "Imprimir Folha de Rosto", 3195);
     chkPretoEmBranco_ = marca("chkPretoEmBranco", "Imprimir em Preto e Branco", 3465);
 
-    cmdImprimir_ = controle(new QPushButton(QStringLiteral("I&mprimir"), this),
-                            QStringLiteral("cmdImprimir"), retangulo(4680, 90, 1545, 420));
+    cmdImprimir_ =
+        controle(new QPushButton(QStringLiteral("I&mprimir"), this), QStringLiteral("cmdImprimir"),
+                 retangulo(4680, 90, kLarguraColuna, 420));
     cmdImprimir_->setDefault(true);
-    cmdCancelar_ = controle(new QPushButton(QStringLiteral("Cancela&r"), this),
-                            QStringLiteral("cmdCancelar"), retangulo(4680, 585, 1545, 420));
+    cmdCancelar_ =
+        controle(new QPushButton(QStringLiteral("Cancela&r"), this), QStringLiteral("cmdCancelar"),
+                 retangulo(4680, 585, kLarguraColuna, 420));
     montaImpressoras();
     connect(cmdImprimir_, &QPushButton::clicked, this, &frmImprimir::cmdImprimir_Click);
     connect(cmdCancelar_, &QPushButton::clicked, this, &frmImprimir::cmdCancelar_Click);
@@ -179,14 +184,15 @@ void frmImprimir::montaOpcoesEBotoes() {
 // The printer and the number of copies, below the buttons.
 void frmImprimir::montaImpressoras() {
     auto* lblImpressora =
-        controle(new QLabel(QStringLiteral("Im&pressora:"), this), QStringLiteral("lblImpressora"),
-                 retangulo(4680, 1170, 1545, 240));
+        controle(new QLabel(QStringLiteral("&Impressora:"), this), QStringLiteral("lblImpressora"),
+                 retangulo(4680, 1170, kLarguraColuna, 240));
     cmbImpressora_ = controle(new QComboBox(this), QStringLiteral("cmbImpressora"),
-                              retangulo(4680, 1425, 1545, 330));
+                              retangulo(4680, 1425, kLarguraColuna, 330));
     cmbImpressora_->view()->setMinimumWidth(Unidades::pixels(4000));
     lblImpressora->setBuddy(cmbImpressora_);
-    auto* lblCopias = controle(new QLabel(QStringLiteral("Có&pias:"), this),
-                               QStringLiteral("lblCopias"), retangulo(4680, 1890, 1545, 240));
+    auto* lblCopias =
+        controle(new QLabel(QStringLiteral("&Cópias:"), this), QStringLiteral("lblCopias"),
+                 retangulo(4680, 1890, kLarguraColuna, 240));
     spnCopias_ =
         controle(new QSpinBox(this), QStringLiteral("spnCopias"), retangulo(4680, 2145, 870, 330));
     spnCopias_->setRange(1, kMaximoCopias);
@@ -217,6 +223,7 @@ void frmImprimir::defineImpressoras(const QStringList& nomes, const QString& pad
     }
     cmbImpressora_->addItem(kSalvarComoPdf);
     cmbImpressora_->setCurrentIndex(impressora_ != nullptr ? 0 : cmbImpressora_->count() - 1);
+    spnCopias_->setEnabled(!salvaEmPdf());
 }
 
 bool frmImprimir::salvaEmPdf() const {

@@ -164,6 +164,7 @@ TEST_F(frmImprimirTest, ThePrinterAndTheCopiesChosenReachThePrintJob) {
     QCOMPARE(lista->count(), 3);
     EXPECT_EQ(lista->currentText(), u"Laser da Sala"_s);
     EXPECT_EQ(lista->itemText(2), frmImprimir::kSalvarComoPdf);
+    EXPECT_TRUE(filho<QSpinBox>(d.get(), u"spnCopias"_s)->isEnabled());
     clica(d.get(), u"cmdImprimir"_s);
     ASSERT_EQ(pedidos.size(), 1);
     EXPECT_EQ(pedidos[0].impressora, &impressora);

@@ -1,7 +1,8 @@
 // Times of the composition of a whole analysis; with the desktop libraries also of its screen
 // layout, of the text writer beside the character-by-character reference it replaces (real
-// fonts, recorded pages), of a page turn in a report window, of the PDF document and the
-// memory a report window takes.
+// fonts, recorded pages), of opening an analysis (OK in the entry dialog to the first page on
+// the screen), of a page turn in a report window, of the PDF document and the memory a report
+// window takes.
 #include "composer/ComporAnalise.h"
 #include "report/EscreveTexto.h"
 #include "tests/report/EscreveTextoReferencia.h"
@@ -226,6 +227,43 @@ BENCHMARK(BM_ViraPagina)
     ->Args({1366, 768, 21, 1})
     ->Args({1920, 1080, 21, 0})
     ->Args({1920, 1080, 21, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0);
+
+// From OK in the entry dialog to the first page on the screen: the analysis composed from
+// the interpretation files, laid out into screen pages, a report window made for them inside
+// the main window, shown, and painted once with page 1, as the main window does it (fonts
+// and pictures already loaded by an earlier analysis).
+void BM_AbreAnalise(benchmark::State& state) {
+    const QSize pixels(int(state.range(0)), int(state.range(1)));
+    Tela tela(pixels, pixels - QSize(20, 130));
+    int paginas = 0;
+    for (auto _ : state) {
+        Diagramacao d = diagramacao(FontesAnalise{});
+        d.analise = ComporAnalise::compoe(kNome, kData, QDate(2024, 6, 1), arquivos());
+        auto relatorio =
+            std::make_unique<frmExibeRelatorio>(tela.pixels, LigacoesRelatorio{}, &tela.principal);
+        PaginasProntas prontas{
+            LayoutTela::ImprimirAnaliseNoMonitor(d, relatorio->GetLarguraEmMm(),
+                                                 relatorio->palette().color(QPalette::Text)),
+            1.0};
+        paginas = int(prontas.paginas.size());
+        relatorio->setGeometry(QRect(QPoint(0, 0), tela.janela));
+        relatorio->definePaginas(std::move(prontas));
+        relatorio->GravaDados(paginas, 1, kData, kNome);
+        relatorio->show();
+        relatorio->mostrada();
+        relatorio->render(&tela.imagem);
+        state.PauseTiming();
+        relatorio.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["paginas"] = paginas;
+}
+BENCHMARK(BM_AbreAnalise)
+    ->Args({1366, 768})
+    ->Args({1920, 1080})
     ->Unit(benchmark::kMillisecond)
     ->MinTime(1.0);
 

@@ -9,7 +9,7 @@ pacotes=(
     libqt6svg6 qt6-qpa-plugins
     libgtest-dev googletest libbenchmark-dev
     fonts-liberation poppler-utils clang-format unzip
-    libzip-dev
+    libzip-dev zlib1g-dev
     dpkg-dev file desktop-file-utils appstream lintian
 )
 

@@ -10,6 +10,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
+#include <QThreadPool>
+
+#include <deque>
+#include <future>
+#include <memory>
 
 namespace vidalume {
 
@@ -48,6 +54,19 @@ QString plural(int n, const char* singular, const char* plural) {
     return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? singular : plural));
 }
 
+// One row of the list on its way: read on the calling thread, drawn on a worker, then named
+// and reported on the calling thread. The worker writes only into `saida` and `erro`, which
+// stay where they are while the row waits in its queue, and keeps its own share of the
+// promise it fulfils last.
+struct Pedido {
+    int numero = 0;
+    QString progresso; // "n de N"
+    QString sugestao;  // the file name the PDF is given when it is free
+    std::unique_ptr<GravacaoSegura> saida;
+    std::unique_ptr<QString> erro = std::make_unique<QString>();
+    std::future<bool> resultado;
+};
+
 } // namespace
 
 bool ComandoLote::geraPdf(const EntradaCli& entrada, const QString& pastaSaida,
@@ -59,7 +78,7 @@ bool ComandoLote::geraPdf(const EntradaCli& entrada, const QString& pastaSaida,
 
 int ComandoLote::executa(const QString& arquivoLista, const QString& pastaSaida, const Datas& datas,
                          const ComandoPdf::Opcoes& opcoes,
-                         const std::function<void(const QString&)>& relata) {
+                         const std::function<void(const QString&)>& relata, int tarefas) {
     QFile lista(arquivoLista);
     if (QFileInfo(arquivoLista).isDir() || !lista.open(QIODevice::ReadOnly)) {
         relata(ListaIlegivel::mensagem(arquivoLista));
@@ -75,12 +94,12 @@ int ComandoLote::executa(const QString& arquivoLista, const QString& pastaSaida,
     }
     LoteCsv leitor(lista);
     return gravaTodos([&leitor](LinhaLote& linha) { return leitor.proxima(linha); }, total, vazia,
-                      pastaSaida, datas, opcoes, relata);
+                      pastaSaida, datas, opcoes, relata, tarefas);
 }
 
 int ComandoLote::executaClientes(const std::vector<Cliente>& clientes, const QString& pastaSaida,
                                  const Datas& datas, const ComandoPdf::Opcoes& opcoes,
-                                 const std::function<void(const QString&)>& relata) {
+                                 const std::function<void(const QString&)>& relata, int tarefas) {
     std::size_t i = 0;
     const auto proxima = [&](LinhaLote& linha) {
         if (i >= clientes.size()) {
@@ -95,43 +114,79 @@ int ComandoLote::executaClientes(const std::vector<Cliente>& clientes, const QSt
     };
     return gravaTodos(proxima, int(clientes.size()),
                       QStringLiteral("Nenhum cliente da ficha atende à busca."), pastaSaida, datas,
-                      opcoes, relata);
+                      opcoes, relata, tarefas);
 }
 
 int ComandoLote::gravaTodos(const std::function<bool(LinhaLote&)>& proxima, int total,
                             const QString& vazia, const QString& pastaSaida, const Datas& datas,
                             const ComandoPdf::Opcoes& opcoes,
-                            const std::function<void(const QString&)>& relata) {
+                            const std::function<void(const QString&)>& relata, int tarefas) {
     if (const QString falha = pastaGravavel(pastaSaida); !falha.isEmpty()) {
         relata(falha);
         return 2;
     }
     GravacaoSegura::limpaRestos(pastaSaida);
 
+    const Diagramacao configuracao = ComandoPdf::configuracaoDaPasta(opcoes);
+    QThreadPool trabalhadores;
+    trabalhadores.setMaxThreadCount(tarefas > 0 ? tarefas : QThread::idealThreadCount());
+    // Enough rows ahead for every thread to find the next one waiting, few enough that the
+    // open files and composed analyses stay a handful.
+    const std::size_t kEmVoo = std::size_t(2 * trabalhadores.maxThreadCount());
+    std::deque<Pedido> fila;
+
     int gravados = 0;
     int recusadas = 0;
     int n = 0;
-    LinhaLote linha;
-    while (proxima(linha)) {
-        ++n;
-        const QString progresso =
-            total > 0 ? QStringLiteral("%1 de %2").arg(n).arg(total) : QString::number(n);
-        QString erro = linha.erro;
+    // Names and reports the oldest row once its PDF is done.
+    const auto entregaPrimeiro = [&] {
+        Pedido& p = fila.front();
         QString arquivo;
-        EntradaCli entrada;
-        const bool feito = erro.isEmpty() &&
-                           EntradaCli::le(linha.nome, linha.nascimento, datas.hojeTexto,
-                                          datas.hojeRelogio, &entrada, &erro) &&
-                           entrada.defineReferencia(datas.referenciaTexto, &erro) &&
-                           geraPdf(entrada, pastaSaida, opcoes, &arquivo, &erro);
+        const bool feito =
+            p.resultado.get() && GravacaoPdf::concluiComNomeLivre(*p.saida, pastaSaida, p.sugestao,
+                                                                  &arquivo, p.erro.get());
         if (!feito) {
             ++recusadas;
             relata(QStringLiteral("%1 - Linha %2: %3")
-                       .arg(progresso, QString::number(linha.numero), erro));
+                       .arg(p.progresso, QString::number(p.numero), *p.erro));
         } else {
             ++gravados;
-            relata(QStringLiteral("%1 - %2").arg(progresso, arquivo));
+            relata(QStringLiteral("%1 - %2").arg(p.progresso, arquivo));
         }
+        fila.pop_front();
+    };
+
+    LinhaLote linha;
+    while (proxima(linha)) {
+        ++n;
+        Pedido& p = fila.emplace_back();
+        p.numero = linha.numero;
+        p.progresso = total > 0 ? QStringLiteral("%1 de %2").arg(n).arg(total) : QString::number(n);
+        *p.erro = linha.erro;
+        auto pronto = std::make_shared<std::promise<bool>>();
+        p.resultado = pronto->get_future();
+        EntradaCli entrada;
+        if (p.erro->isEmpty() &&
+            EntradaCli::le(linha.nome, linha.nascimento, datas.hojeTexto, datas.hojeRelogio,
+                           &entrada, p.erro.get()) &&
+            entrada.defineReferencia(datas.referenciaTexto, p.erro.get())) {
+            p.sugestao = NomeArquivoPdf::sugere(entrada.nome, entrada.nascimento);
+            p.saida = std::make_unique<GravacaoSegura>(QDir(pastaSaida).filePath(p.sugestao),
+                                                       GravacaoSegura::Destino::NomeNovo);
+            trabalhadores.start(
+                [&configuracao, entrada, saida = p.saida.get(), erro = p.erro.get(), pronto] {
+                    pronto->set_value(GravacaoPdf::escreve(
+                        *saida, ComandoPdf::diagramacao(entrada, configuracao), erro));
+                });
+        } else {
+            pronto->set_value(false);
+        }
+        while (fila.size() >= kEmVoo) {
+            entregaPrimeiro();
+        }
+    }
+    while (!fila.empty()) {
+        entregaPrimeiro();
     }
     if (n == 0) {
         relata(vazia);

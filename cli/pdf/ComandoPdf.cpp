@@ -6,10 +6,7 @@
 
 namespace vidalume {
 
-namespace {
-
-// The folder's settings that shape the pages, without anything to lay out yet.
-Diagramacao daPasta(const ComandoPdf::Opcoes& o) {
+Diagramacao ComandoPdf::configuracaoDaPasta(const Opcoes& o) {
     Diagramacao d;
     d.pastaPrograma = o.pasta;
     d.margens = Margens::le(o.pasta);
@@ -22,14 +19,15 @@ Diagramacao daPasta(const ComandoPdf::Opcoes& o) {
     return d;
 }
 
-} // namespace
-
 Diagramacao ComandoPdf::diagramacao(const EntradaCli& e, const Opcoes& o) {
-    Diagramacao d = daPasta(o);
+    return diagramacao(e, configuracaoDaPasta(o));
+}
+
+Diagramacao ComandoPdf::diagramacao(const EntradaCli& e, Diagramacao d) {
     d.NomeAnalise = e.nome;
     d.DataNascimento = e.nascimento;
     d.analise = ComporAnalise::compoe(e.nome, e.nascimento, e.hoje, e.referencia,
-                                      ArquivoInterpretacao(o.pasta));
+                                      ArquivoInterpretacao(d.pastaPrograma));
     return d;
 }
 
@@ -40,7 +38,7 @@ bool ComandoPdf::gera(const EntradaCli& entrada, const QString& arquivo, const O
 
 bool ComandoPdf::gera(const RelatorioComposto& relatorio, const QString& arquivo,
                       const Opcoes& opcoes, QString* erro) {
-    return GravacaoPdf::grava(arquivo, relatorio.diagramacao(daPasta(opcoes)), erro);
+    return GravacaoPdf::grava(arquivo, relatorio.diagramacao(configuracaoDaPasta(opcoes)), erro);
 }
 
 } // namespace vidalume

@@ -22,6 +22,12 @@ public:
     // The analysis of the person of `entrada`, composed with the interpretation files of the
     // folder, with the folder's settings.
     static Diagramacao diagramacao(const EntradaCli& entrada, const Opcoes& opcoes);
+    // The folder's settings that shape the pages, with nothing to lay out yet; read once for
+    // many analyses.
+    static Diagramacao configuracaoDaPasta(const Opcoes& opcoes);
+    // The analysis of the person of `entrada` composed into a copy of `configuracao` (from
+    // configuracaoDaPasta), with the interpretation files of its program folder.
+    static Diagramacao diagramacao(const EntradaCli& entrada, Diagramacao configuracao);
     // Writes the PDF; false, with what went wrong in `erro`, when it was not written.
     static bool gera(const EntradaCli& entrada, const QString& arquivo, const Opcoes& opcoes,
                      QString* erro);

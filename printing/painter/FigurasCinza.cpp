@@ -37,7 +37,7 @@ QString trocaCores(const QString& texto, const QRegularExpression& padrao, int g
 } // namespace
 
 FigurasSvg& FigurasCinza::daPasta(const QString& pastaPrograma) {
-    static std::map<QString, std::unique_ptr<FigurasSvg>> porPasta;
+    thread_local std::map<QString, std::unique_ptr<FigurasSvg>> porPasta; // see FigurasSvg
     const QString pasta =
         QDir::cleanPath(QDir(PastaDados::recursos(pastaPrograma)).filePath(Figura::kPasta));
     auto& figuras = porPasta[pasta];
@@ -48,9 +48,9 @@ FigurasSvg& FigurasCinza::daPasta(const QString& pastaPrograma) {
 }
 
 QByteArray FigurasCinza::emCinza(const QByteArray& svg) {
-    static const QRegularExpression kHexa(
+    thread_local const QRegularExpression kHexa(
         QStringLiteral("(#(?:[0-9a-fA-F]{6}|[0-9a-fA-F]{3}))\\b"));
-    static const QRegularExpression kNome(
+    thread_local const QRegularExpression kNome(
         QStringLiteral("(?:fill|stroke|stop-color|color)\\s*[=:]\\s*[\"']?([a-zA-Z]+)\\b"));
     const QString texto = QString::fromUtf8(svg);
     return trocaCores(trocaCores(texto, kHexa, 1), kNome, 1).toUtf8();

@@ -13,7 +13,8 @@ namespace vidalume {
 
 class FigurasCinza {
 public:
-    // The shared grey pictures of a program folder (see FigurasSvg::daPasta).
+    // The shared grey pictures of a program folder, one set per thread (see
+    // FigurasSvg::daPasta).
     static FigurasSvg& daPasta(const QString& pastaPrograma);
 
     // The SVG text with every colour written as "#rrggbb" or "#rgb", and every colour name

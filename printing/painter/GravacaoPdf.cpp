@@ -1,6 +1,7 @@
 #include "printing/painter/GravacaoPdf.h"
 
 #include "printing/NomeArquivoPdf.h"
+#include "printing/painter/CompressaoPdf.h"
 #include "printing/painter/DocumentoAnalise.h"
 
 #include <QDir>
@@ -56,6 +57,8 @@ bool GravacaoPdf::escreve(GravacaoSegura& saida, const Diagramacao& diagramacao,
         *erro = naoGravou(arquivo, motivo);
         return false;
     }
+    // The writer compresses each page as it goes and the fonts when it ends.
+    const CompressaoPdf rapida;
     QPdfWriter pdf(&saida.saida());
     pdf.setResolution(kPontosPorPolegada);
     pdf.setCreator(QStringLiteral("Vidalume"));
@@ -76,11 +79,14 @@ bool GravacaoPdf::escreve(GravacaoSegura& saida, const Diagramacao& diagramacao,
 
 bool GravacaoPdf::gravaComNomeLivre(const QString& pasta, const QString& sugestao,
                                     const Diagramacao& diagramacao, QString* nome, QString* erro) {
-    constexpr int kTentativasDeNome = 1000;
     GravacaoSegura saida(QDir(pasta).filePath(sugestao), GravacaoSegura::Destino::NomeNovo);
-    if (!escreve(saida, diagramacao, erro)) {
-        return false;
-    }
+    return escreve(saida, diagramacao, erro) &&
+           concluiComNomeLivre(saida, pasta, sugestao, nome, erro);
+}
+
+bool GravacaoPdf::concluiComNomeLivre(GravacaoSegura& saida, const QString& pasta,
+                                      const QString& sugestao, QString* nome, QString* erro) {
+    constexpr int kTentativasDeNome = 1000;
     // The first free name; one taken meanwhile (even by a planted link) is never replaced:
     // the next one is tried.
     QString motivo;

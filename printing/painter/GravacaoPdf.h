@@ -33,6 +33,12 @@ public:
     static bool gravaComNomeLivre(const QString& pasta, const QString& sugestao,
                                   const Diagramacao& diagramacao, QString* nome, QString* erro);
 
+    // Gives `saida`, a document already written by `escreve` into `pasta` with
+    // Destino::NomeNovo, the first free name made from `sugestao`, as gravaComNomeLivre does.
+    // Kept apart so that documents written on other threads are named in the caller's order.
+    static bool concluiComNomeLivre(GravacaoSegura& saida, const QString& pasta,
+                                    const QString& sugestao, QString* nome, QString* erro);
+
     // "Não foi possível terminar de gravar o arquivo ...: motivo"
     static QString naoTerminou(const QString& arquivo, const QString& motivo);
 };

@@ -18,7 +18,8 @@ FigurasSvg::FigurasSvg(QString pastaImagens, Filtro filtro)
 FigurasSvg::~FigurasSvg() = default;
 
 FigurasSvg& FigurasSvg::daPasta(const QString& pastaPrograma) {
-    static std::map<QString, std::unique_ptr<FigurasSvg>> porPasta;
+    // Renderers and pixel caches are not safe to share between threads: each has its own.
+    thread_local std::map<QString, std::unique_ptr<FigurasSvg>> porPasta;
     const QString pasta = QDir(PastaDados::recursos(pastaPrograma)).filePath(Figura::kPasta);
     auto& figuras = porPasta[QDir::cleanPath(pasta)];
     if (!figuras) {

@@ -36,7 +36,8 @@ public:
     FigurasSvg& operator=(const FigurasSvg&) = delete;
 
     // The shared pictures of a program folder: those of the folder "imagens" in the read-only
-    // folder PastaDados::recursos names for it.
+    // folder PastaDados::recursos names for it. Each thread has its own (an object of this
+    // class is used by one thread at a time), kept until the thread ends.
     static FigurasSvg& daPasta(const QString& pastaPrograma);
 
     // Paints the picture stretched into `retangulo`; a missing or unreadable file paints

@@ -95,6 +95,65 @@ TEST(CliPdfTest, BatchMakesOnePdfPerGoodLineAndReportsTheBadOnes) {
         << s.err.toStdString();
 }
 
+// Rows made on several threads at once come out as if made one after the other: the same
+// free names given in the order of the rows, around a file that was already there, the same
+// report, refused rows in their places, and each PDF that of its own row.
+TEST(CliPdfTest, ParallelBatchNamesAndReportsInTheOrderOfTheRows) {
+    PastaPrograma pasta;
+    PastaPrograma saida;
+    saida.escreve(QStringLiteral("lista.csv"), "nome;nascimento\n"
+                                               "Maria da Silva;29/11/1978\n"
+                                               "Jos\xC3\xA9 Ara\xC3\xBAjo;31/02/1980\n"
+                                               "Maria da Silva;29/11/1978\n"
+                                               "Ana Souza;01/02/1990\n"
+                                               "Maria da Silva\n"
+                                               "Maria da Silva;29/11/1978\n"
+                                               "Ana Souza;01/02/1990\n"
+                                               "Bia Lima;03/04/1985\n"
+                                               "Maria da Silva;29/11/1978\n");
+    const ComandoLote::Datas datas{QStringLiteral("01/06/2024"), {}, QDate(2024, 6, 1)};
+    const auto lote = [&](const QString& pdfs, int tarefas, QStringList* relato) {
+        QDir().mkpath(saida.arquivo(pdfs));
+        saida.escreve(pdfs + QStringLiteral("/MARIA_DA_SILVA_29-11-1978.pdf"), "já estava aqui");
+        return ComandoLote::executa(
+            saida.arquivo(QStringLiteral("lista.csv")), saida.arquivo(pdfs), datas,
+            {pasta.caminho()}, [relato](const QString& linha) { *relato << linha; }, tarefas);
+    };
+    QStringList umPorVez, quatroDeUmaVez;
+    EXPECT_EQ(lote(QStringLiteral("um"), 1, &umPorVez), 1);
+    EXPECT_EQ(lote(QStringLiteral("quatro"), 4, &quatroDeUmaVez), 1);
+    EXPECT_EQ(quatroDeUmaVez, umPorVez);
+
+    const QStringList feitos = {
+        "1 de 9 - MARIA_DA_SILVA_29-11-1978 (2).pdf", "3 de 9 - MARIA_DA_SILVA_29-11-1978 (3).pdf",
+        "4 de 9 - ANA_SOUZA_01-02-1990.pdf",          "6 de 9 - MARIA_DA_SILVA_29-11-1978 (4).pdf",
+        "7 de 9 - ANA_SOUZA_01-02-1990 (2).pdf",      "8 de 9 - BIA_LIMA_03-04-1985.pdf",
+        "9 de 9 - MARIA_DA_SILVA_29-11-1978 (5).pdf", "7 PDFs gravados, 2 linhas recusadas."};
+    ASSERT_EQ(quatroDeUmaVez.size(), 10);
+    EXPECT_TRUE(quatroDeUmaVez[1].startsWith(QStringLiteral("2 de 9 - Linha 3: ")));
+    EXPECT_TRUE(quatroDeUmaVez[4].startsWith(QStringLiteral("5 de 9 - Linha 6: ")));
+    EXPECT_EQ(quatroDeUmaVez.filter(QStringLiteral(" - Linha ")).size(), 2);
+
+    QStringList semRecusadas = quatroDeUmaVez;
+    semRecusadas.removeAt(4);
+    semRecusadas.removeAt(1);
+    EXPECT_EQ(semRecusadas, feitos);
+    const QString quatro = saida.arquivo(QStringLiteral("quatro"));
+    EXPECT_EQ(QDir(quatro).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QDir(saida.arquivo(QStringLiteral("um")))
+                  .entryList(QDir::Files | QDir::Hidden, QDir::Name));
+    EXPECT_EQ(saida.conteudo(QStringLiteral("quatro/MARIA_DA_SILVA_29-11-1978.pdf")),
+              QByteArray("já estava aqui"));
+    for (const auto& [arquivo, nome] :
+         {std::pair{"ANA_SOUZA_01-02-1990 (2).pdf", "ANA SOUZA"},
+          std::pair{"BIA_LIMA_03-04-1985.pdf", "BIA LIMA"},
+          std::pair{"MARIA_DA_SILVA_29-11-1978 (5).pdf", "MARIA DA SILVA"}}) {
+        const PdfLido pdf(QDir(quatro).filePath(QString::fromUtf8(arquivo)));
+        ASSERT_FALSE(pdf.paginas().isEmpty()) << arquivo;
+        EXPECT_TRUE(pdf.paginas()[0].contem(QString::fromUtf8(nome))) << arquivo;
+    }
+}
+
 // The tool run with its files limited to `limite` bytes: writes beyond fail with EFBIG.
 Saida executaComLimite(const QStringList& argumentos, rlim_t limite) {
     QProcess p;

@@ -2,10 +2,15 @@
 // the page numbers on every page, and margins that leave no room. (The cover,
 // the text column inside the margins and a file that cannot be written are read back from
 // the command-line PDFs and the print dialog.)
+#include "cli/pdf/ComandoPdf.h"
 #include "composer/ComporAnalise.h"
 #include "composer/TextoExportacao.h"
 #include "printing/painter/GravacaoPdf.h"
 #include "printing/ui/TrabalhoImpressao.h"
+#include "report/FabricaFolhas.h"
+#include "report/LayoutAnalise.h"
+#include "report/painter/GravadorPagina.h"
+#include "report/painter/SuperficiePintor.h"
 #include "tests/impressao/AmbienteImpressao.h"
 #include "texts/ArquivoInterpretacao.h"
 
@@ -13,6 +18,10 @@
 
 #include <QDir>
 #include <QPrinter>
+#include <QProcess>
+
+#include <algorithm>
+#include <memory>
 
 namespace vidalume::teste {
 namespace {
@@ -75,6 +84,99 @@ TEST(ImpressaoPdfTest, EveryWordOnNumberedPagesAt22PointFonts) {
                                            w.yMax < 287.5;
                                 }))
             << "page " << n;
+    }
+}
+
+// The sheets a layout asks for, drawn with the real fonts into recordings that are dropped:
+// only their number is kept.
+class FolhasContadas : public FabricaFolhas {
+public:
+    SuperficieDesenho& ProximaFolha() override {
+        superficie_.reset();
+        gravador_ = std::make_unique<GravadorPagina>(nullptr);
+        superficie_ = std::make_unique<SuperficiePintor>(*gravador_, 210, 297);
+        ++quantas;
+        return *superficie_;
+    }
+    int quantas = 0;
+
+private:
+    std::unique_ptr<GravadorPagina> gravador_;
+    std::unique_ptr<SuperficiePintor> superficie_;
+};
+
+// The words of a page line by line from the top, each line from the left (the document
+// draws some headings word by word, not in reading order).
+QList<PalavraPdf> emOrdemDeLeitura(QList<PalavraPdf> palavras) {
+    std::stable_sort(palavras.begin(), palavras.end(),
+                     [](const PalavraPdf& a, const PalavraPdf& b) { return a.yMin < b.yMin; });
+    for (qsizetype inicio = 0; inicio < palavras.size();) {
+        qsizetype fim = inicio + 1;
+        while (fim < palavras.size() && palavras[fim].yMin - palavras[inicio].yMin < 1) {
+            ++fim;
+        }
+        std::stable_sort(palavras.begin() + inicio, palavras.begin() + fim,
+                         [](const PalavraPdf& a, const PalavraPdf& b) { return a.xMin < b.xMin; });
+        inicio = fim;
+    }
+    return palavras;
+}
+
+// A PDF file of an analysis holds what its layout lays out, whatever the writer does to make
+// it faster: as many pages as the layout takes with the same fonts, cover included; the
+// exported text, accents and all, word for word and in its order, with nothing but the
+// headers and footers between; and every font embedded.
+TEST(ImpressaoPdfTest, PdfFileHoldsTheLayoutPagesAndTheExportedTextInOrder) {
+    PastaPrograma pasta;
+    Diagramacao p = ComandoPdf::configuracaoDaPasta({pasta.caminho(), true, false}); // --capa
+    p.NomeAnalise = QStringLiteral("CONCEIÇÃO ARAÚJO");
+    p.DataNascimento = kNascimento;
+    p.analise = ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, kHoje,
+                                      ArquivoInterpretacao(pasta.caminho()));
+    const QString arquivo = pasta.arquivo(QStringLiteral("analise.pdf"));
+    QString erro;
+    ASSERT_TRUE(GravacaoPdf::grava(arquivo, p, &erro)) << erro.toStdString();
+
+    FolhasContadas folhas;
+    LayoutAnalise(p, GravacaoPdf::area().width(), GravacaoPdf::area().height()).dispoe(folhas);
+    const PdfLido pdf(arquivo);
+    ASSERT_GT(folhas.quantas, 5);
+    EXPECT_EQ(pdf.paginas().size(), folhas.quantas);
+    EXPECT_TRUE(pdf.paginas()[1].contem(QStringLiteral("CONCEIÇÃO ARAÚJO")));
+
+    QStringList esperadas;
+    for (const QString& w :
+         separaPalavras(TextoExportacao::monta(p.analise, p.configuracao, p.selecao))) {
+        if (!w.startsWith(QStringLiteral("-=-="))) {
+            esperadas << w;
+        }
+    }
+    qsizetype achadas = 0;
+    qsizetype outras = 0;
+    for (const PaginaPdf& pagina : pdf.paginas()) {
+        for (const PalavraPdf& w : emOrdemDeLeitura(pagina.palavras)) {
+            if (achadas < esperadas.size() && w.texto == esperadas[achadas]) {
+                ++achadas;
+            } else {
+                ++outras;
+            }
+        }
+    }
+    ASSERT_GT(esperadas.size(), 1000);
+    EXPECT_EQ(achadas, esperadas.size())
+        << "missing from: " << esperadas.mid(achadas, 12).join(u' ').toStdString();
+    EXPECT_LT(outras, 40 * pdf.paginas().size()); // titles, headers and footers only
+
+    QProcess fontes;
+    fontes.start(QStringLiteral("pdffonts"), {arquivo});
+    ASSERT_TRUE(fontes.waitForFinished(30000));
+    const QStringList linhas =
+        QString::fromUtf8(fontes.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GT(linhas.size(), 3); // the two heading lines, then one line per font
+    for (const QString& linha : linhas.mid(2)) {
+        const QStringList colunas = linha.split(u' ', Qt::SkipEmptyParts);
+        ASSERT_GE(colunas.size(), 6) << linha.toStdString();
+        EXPECT_EQ(colunas[colunas.size() - 5], QStringLiteral("yes")) << linha.toStdString();
     }
 }
 

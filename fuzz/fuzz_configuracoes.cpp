@@ -1,5 +1,6 @@
 // Settings files: any content reads without failing, and writing back what was read leaves
-// the file byte for byte as it was (a whole record present) or only fills what was missing.
+// the file byte for byte as it was (a whole record present) or only fills what was missing:
+// a settings file cut short goes back as its whole 168-byte record, zero where it had none.
 #include "engine/LeituraNumero.h"
 #include "fuzz/ArquivoFuzz.h"
 #include "settings/Configuracao.h"
@@ -27,7 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
     const Configuracao c = Configuracao::CarregaConfiguracao(pasta);
     if (b.size() >= Configuracao::kTamanhoUsado) {
         c.GravaConfiguracao(pasta);
-        if (conteudo(QDir(pasta).filePath(Configuracao::kArquivo)) != b) {
+        const QByteArray esperado =
+            b.size() >= Configuracao::kTamanhoRegistro
+                ? b
+                : b + QByteArray(Configuracao::kTamanhoRegistro - b.size(), '\0');
+        if (conteudo(QDir(pasta).filePath(Configuracao::kArquivo)) != esperado) {
             std::abort();
         }
     }

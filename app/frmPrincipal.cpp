@@ -299,7 +299,7 @@ void frmPrincipal::montaMenus() {
     mnuArquivo->addSeparator();
     item(mnuArquivo, "mnuConfigurarRodape", QStringLiteral("&Configurar Cabeçalho e Rodapé"),
          &frmPrincipal::mnuConfigurarRodape_Click);
-    item(mnuArquivo, "mnuEstudoNomes", QStringLiteral("&Estudo de nomes…"),
+    item(mnuArquivo, "mnuEstudoNomes", QStringLiteral("Est&udo de nomes…"),
          &frmPrincipal::mnuEstudoNomes_Click);
     item(mnuArquivo, "mnuCompatibilidade", QStringLiteral("Compatibilidade de c&asal…"),
          &frmPrincipal::mnuCompatibilidade_Click);

@@ -313,6 +313,18 @@ private slots:
             menus << menu->text();
         }
         QCOMPARE(menus, (QStringList{u"&Arquivo"_s, u"&Janela"_s, u"A&lterar"_s, u"&Sobre"_s}));
+        // Within a menu each mnemonic letter reaches one item.
+        for (QAction* menu : p.j.menuBar()->actions()) {
+            QStringList letras;
+            for (QAction* acao : menu->menu()->actions()) {
+                const qsizetype e = acao->text().indexOf(u'&');
+                if (e >= 0 && e + 1 < acao->text().size()) {
+                    const QString letra = acao->text().mid(e + 1, 1).toLower();
+                    QVERIFY2(!letras.contains(letra), qPrintable(acao->text()));
+                    letras << letra;
+                }
+            }
+        }
 
         // The keys reach the commands: Ctrl+P and Ctrl+Shift+S without an analysis say so.
         p.j.activateWindow();

@@ -112,6 +112,12 @@ void frmEstudoNomes::montaControles() {
 
     connect(txtDataNasc_, &QLineEdit::textChanged, this, &frmEstudoNomes::atualiza);
     connect(txtNome_, &QLineEdit::textEdited, this, &frmEstudoNomes::txtNome_Change);
+    // Enter after a name starts the next one, as typing a list would.
+    connect(txtNome_, &QLineEdit::returnPressed, this, [this] {
+        if (!txtNome_->text().trimmed().isEmpty()) {
+            cmdAdicionar_Click();
+        }
+    });
     connect(grdNomes_, &QTableWidget::itemSelectionChanged, this,
             &frmEstudoNomes::grdNomes_SelectionChange);
     connect(grdNomes_, &QTableWidget::cellDoubleClicked, this, &frmEstudoNomes::cmdAnalise_Click);

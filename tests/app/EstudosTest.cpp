@@ -114,6 +114,14 @@ private slots:
         clica(&e.dlg, u"cmdRemover"_s);
         QCOMPARE(e.dlg.nomes(), QStringList{"Maria José da Conceição"});
         QVERIFY(e.avisos.mostradas.isEmpty());
+
+        // Enter after a name starts the next one; on an empty box it adds nothing.
+        QTest::keyClick(e.nome, Qt::Key_Return);
+        digita(e.nome, u"Maria Conceição Alves"_s);
+        QTest::keyClick(e.nome, Qt::Key_Return);
+        QTest::keyClick(e.nome, Qt::Key_Return);
+        QCOMPARE(e.dlg.nomes(),
+                 (QStringList{"Maria José da Conceição", "Maria Conceição Alves", ""}));
     }
 
     void ateVinteNomes() {

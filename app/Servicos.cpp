@@ -1,4 +1,5 @@
 #include "app/Servicos.h"
+#include "widgets/DialogoArquivo.h"
 
 #include "app/frmPrincipal.h"
 #include "report/painter/LayoutTela.h"
@@ -11,7 +12,6 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPrinter>
@@ -57,18 +57,6 @@ QStringList facesInstaladas() {
     return faces;
 }
 
-QString escolheArquivoNoDisco(QWidget* pai, const QString& titulo, const QString& sugestao,
-                              const QString& filtro) {
-    QFileDialog dialogo(pai, titulo, sugestao, filtro);
-    dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setFileMode(QFileDialog::AnyFile);
-    dialogo.setDefaultSuffix(QFileInfo(sugestao).suffix());
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialogo.selectedFiles().constFirst();
-}
-
 std::unique_ptr<QPrinter> impressoraPadrao() {
     const QPrinterInfo padrao = QPrinterInfo::defaultPrinter();
     if (padrao.isNull()) {
@@ -80,14 +68,11 @@ std::unique_ptr<QPrinter> impressoraPadrao() {
 }
 
 QString escolheArquivoCopia(frmPrincipal& janela, bool gravar, const QString& sugestao) {
-    QFileDialog dialogo(&janela,
-                        gravar ? QStringLiteral("Fazer cópia de segurança")
-                               : QStringLiteral("Restaurar cópia de segurança"),
-                        sugestao, QStringLiteral("Cópia de segurança do Vidalume (*.zip)"));
-    dialogo.setAcceptMode(gravar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialogo.setFileMode(gravar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialogo.setDefaultSuffix(QStringLiteral("zip"));
-    return dialogo.exec() == QDialog::Accepted ? dialogo.selectedFiles().value(0) : QString();
+    const QString filtro = QStringLiteral("Cópia de segurança do Vidalume (*.zip)");
+    return gravar ? DialogoArquivo::paraGravar(&janela, QStringLiteral("Fazer cópia de segurança"),
+                                               sugestao, filtro)
+                  : DialogoArquivo::paraAbrir(
+                        &janela, QStringLiteral("Restaurar cópia de segurança"), sugestao, filtro);
 }
 
 } // namespace
@@ -102,7 +87,7 @@ Servicos Servicos::doSistema(Mensagens& mensagens, Som& som) {
     s.tamanhoTela = tamanhoDaTela;
     s.facesFonte = facesInstaladas;
     s.abreEndereco = [](const QUrl& endereco) { return QDesktopServices::openUrl(endereco); };
-    s.escolheArquivo = escolheArquivoNoDisco;
+    s.escolheArquivo = DialogoArquivo::paraGravar;
     s.encerra = [] { QCoreApplication::exit(0); };
     s.preparaImpressora = impressoraPadrao;
     s.escolheCsv = [](QWidget* pai, bool salvar) {

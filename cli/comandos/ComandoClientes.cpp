@@ -67,22 +67,33 @@ ComandoClientes::Saida ComandoClientes::importa(const QString& arquivo, const QS
     return s;
 }
 
-ComandoClientes::Saida ComandoClientes::lista(const QString& busca, const QString& pasta) {
-    Saida s;
+namespace {
+
+// The clients of the folder's file that `busca` finds; false, with the reason and status 1
+// in `s`, when the file cannot be read.
+bool buscaNaFicha(const QString& pasta, const QString& busca, std::vector<Cliente>& clientes,
+                  ComandoClientes::Saida& s) {
     FichaClientes ficha;
     QString erro;
-    if (!ficha.abre(pasta, FichaClientes::Modo::Leitura, &erro)) {
-        s.mensagens << erro;
-        s.codigo = 1;
-        return s;
+    if (ficha.abre(pasta, FichaClientes::Modo::Leitura, &erro)) {
+        clientes = ficha.busca(busca, &erro);
+        if (erro.isEmpty()) {
+            return true;
+        }
     }
-    const std::vector<Cliente> clientes = ficha.busca(busca, &erro);
-    if (!erro.isEmpty()) {
-        s.mensagens << erro;
-        s.codigo = 1;
-        return s;
+    s.mensagens << erro;
+    s.codigo = 1;
+    return false;
+}
+
+} // namespace
+
+ComandoClientes::Saida ComandoClientes::lista(const QString& busca, const QString& pasta) {
+    Saida s;
+    std::vector<Cliente> clientes;
+    if (buscaNaFicha(pasta, busca, clientes, s)) {
+        s.saida = json(clientes);
     }
-    s.saida = json(clientes);
     return s;
 }
 
@@ -93,15 +104,10 @@ ComandoClientes::Saida ComandoClientes::exporta(const QString& arquivo, const QS
         s.codigo = 2;
         return s;
     }
-    FichaClientes ficha;
+    std::vector<Cliente> clientes;
     QString erro;
-    if (!ficha.abre(pasta, FichaClientes::Modo::Leitura, &erro)) {
-        s.mensagens << erro;
-        s.codigo = 1;
-        return s;
-    }
-    const std::vector<Cliente> clientes = ficha.busca({}, &erro);
-    if (!erro.isEmpty() || !GravacaoSegura::grava(arquivo, CsvClientes::exporta(clientes), &erro)) {
+    if (buscaNaFicha(pasta, {}, clientes, s) &&
+        !GravacaoSegura::grava(arquivo, CsvClientes::exporta(clientes), &erro)) {
         s.mensagens << erro;
         s.codigo = 1;
     }

@@ -7,13 +7,13 @@
 #include "printing/ui/QuadroExemplo.h"
 #include "printing/ui/TrabalhoImpressao.h"
 #include "report/painter/FigurasSvg.h"
+#include "widgets/DialogoArquivo.h"
 #include "widgets/Mensagens.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -66,15 +66,9 @@ std::unique_ptr<QPrinter> impressoraDeNome(const QString& nome) {
 }
 
 QString escolhePdfNoDisco(QWidget* pai, const QString& sugestao) {
-    QFileDialog dialogo(pai, TrabalhoImpressao::kTituloArquivoPdf, QDir::home().filePath(sugestao),
-                        QStringLiteral("Documentos PDF (*.pdf)"));
-    dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setFileMode(QFileDialog::AnyFile);
-    dialogo.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialogo.selectedFiles().constFirst();
+    return DialogoArquivo::paraGravar(pai, TrabalhoImpressao::kTituloArquivoPdf,
+                                      QDir::home().filePath(sugestao),
+                                      QStringLiteral("Documentos PDF (*.pdf)"));
 }
 
 } // namespace

@@ -301,7 +301,7 @@ void frmPrincipal::montaMenus() {
          &frmPrincipal::mnuConfigurarRodape_Click);
     item(mnuArquivo, "mnuEstudoNomes", QStringLiteral("Est&udo de nomes…"),
          &frmPrincipal::mnuEstudoNomes_Click);
-    item(mnuArquivo, "mnuCompatibilidade", QStringLiteral("Compatibilidade de c&asal…"),
+    item(mnuArquivo, "mnuCompatibilidade", QStringLiteral("Compatibilidade entre du&as pessoas…"),
          &frmPrincipal::mnuCompatibilidade_Click);
     mnuArquivo->addSeparator()->setObjectName(QStringLiteral("mnuNulo"));
     item(mnuArquivo, "mnuFazerCopia", QStringLiteral("&Fazer cópia de segurança…"),

@@ -52,6 +52,9 @@ int LayoutAnalise::dispoe(FabricaFolhas& folhas) {
             dispoeEntrada(k);
         }
     }
+    if (!d_.analise.Aviso.isEmpty()) {
+        dispoeAviso();
+    }
     folhas_ = nullptr;
     atual_ = nullptr;
     return novaPagina_.PaginaAtual();
@@ -84,6 +87,13 @@ void LayoutAnalise::dispoeEntrada(int k) {
                         largura_ - m.MargemEsquerda - m.MargemDireita - 2 * kRecuoDivisoria,
                         kAlturaDivisoria);
     y_ = yDivisoria + kAvancoDivisoria - topo();
+}
+
+// The closing paragraph, in the font of the explanations, below the last divider.
+void LayoutAnalise::dispoeAviso() {
+    AplicaFonte(*atual_, d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
+    quebraPaginaSeNaoCouber();
+    escreveBloco(d_.analise.Aviso);
 }
 
 // A block goes on over as many pages as it needs.

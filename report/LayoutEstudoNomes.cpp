@@ -52,6 +52,9 @@ int LayoutEstudoNomes::dispoe(FabricaFolhas& folhas) {
             interpretacao(c);
         }
     }
+    if (!d_.analise.Aviso.isEmpty()) {
+        aviso();
+    }
     folhas_ = nullptr;
     atual_ = nullptr;
     return novaPagina_.PaginaAtual();
@@ -165,6 +168,15 @@ void LayoutEstudoNomes::interpretacao(const CandidatoNome& c) {
     escreveBloco(c.textoExpressao, esquerda(), direita());
     avancaAbaixo(LayoutAnalise::kEspacoAposBloco);
     divisoria();
+}
+
+// The closing paragraph, in the font of the explanations, below the last divider.
+void LayoutEstudoNomes::aviso() {
+    LayoutAnalise::AplicaFonte(*atual_, d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
+    if (!cabe(atual_->AlturaTexto(EscreveTexto::kAmostraLinha))) {
+        y_ = quebraPagina();
+    }
+    escreveBloco(d_.analise.Aviso, esquerda(), direita());
 }
 
 void LayoutEstudoNomes::divisoria() {

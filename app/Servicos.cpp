@@ -1,5 +1,5 @@
 #include "app/Servicos.h"
-#include "widgets/DialogoArquivo.h"
+#include "gui/comum/DialogoArquivo.h"
 
 #include "app/frmPrincipal.h"
 #include "report/painter/LayoutTela.h"

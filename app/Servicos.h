@@ -4,7 +4,7 @@
 // provide. Tests replace any of them; an empty hook does nothing.
 #pragma once
 
-#include "report/ui/FonteDePaginas.h"
+#include "gui/relatorio/FonteDePaginas.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -5,7 +5,7 @@
 
 #include "app/Padrao.h"
 #include "app/Servicos.h"
-#include "widgets/Mensagens.h"
+#include "gui/comum/Mensagens.h"
 
 #include <QMainWindow>
 

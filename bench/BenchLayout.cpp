@@ -9,11 +9,11 @@
 #include "texts/ArquivoInterpretacao.h"
 
 #ifdef VIDALUME_BENCH_GUI
+#include "gui/relatorio/frmExibeRelatorio.h"
 #include "printing/painter/GravacaoPdf.h"
 #include "report/painter/GravadorPagina.h"
 #include "report/painter/LayoutTela.h"
 #include "report/painter/SuperficiePintor.h"
-#include "report/ui/frmExibeRelatorio.h"
 
 #include <QApplication>
 #include <QImage>

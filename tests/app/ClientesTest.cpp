@@ -2,10 +2,10 @@
 // date, the client window's search and removal, and an analysis reopened from it.
 #include "app/frmPrincipal.h"
 #include "clients/FichaClientes.h"
-#include "clients/ui/frmClientes.h"
 #include "composer/ComporAnalise.h"
-#include "engine/ui/frmEntraNome.h"
-#include "report/ui/frmExibeRelatorio.h"
+#include "gui/clientes/frmClientes.h"
+#include "gui/entrada/frmEntraNome.h"
+#include "gui/relatorio/frmExibeRelatorio.h"
 #include "tests/app/AmbienteTeste.h"
 
 #include <QPrinter>

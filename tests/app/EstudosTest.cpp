@@ -2,16 +2,16 @@
 // couple texts in the interpretation editor.
 #include "app/frmPrincipal.h"
 #include "composer/LeituraCasal.h"
-#include "composer/ui/frmEstudoNomes.h"
 #include "engine/EntradaDados.h"
-#include "engine/ui/frmEntraCasal.h"
-#include "engine/ui/frmEntraNome.h"
-#include "printing/ui/frmImprimir.h"
-#include "report/ui/frmExibeRelatorio.h"
+#include "gui/entrada/frmEntraCasal.h"
+#include "gui/entrada/frmEntraNome.h"
+#include "gui/estudos/frmEstudoNomes.h"
+#include "gui/impressao/frmImprimir.h"
+#include "gui/relatorio/frmExibeRelatorio.h"
+#include "gui/textos/frmAlteraForm.h"
+#include "gui/textos/frmSelecionaAlteracao.h"
 #include "tests/app/AmbienteTeste.h"
 #include "texts/ArquivoInterpretacao.h"
-#include "texts/ui/frmAlteraForm.h"
-#include "texts/ui/frmSelecionaAlteracao.h"
 
 #include <QPrinter>
 

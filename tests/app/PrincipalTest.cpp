@@ -2,16 +2,16 @@
 // front, the footer lines read back after their dialog, the shipped texts and the backup
 // through the menus, and the three ways out of the program.
 #include "app/GeometriaPrincipal.h"
-#include "app/auxiliares/DicasBotoes.h"
 #include "app/frmPrincipal.h"
 #include "composer/ComporAnalise.h"
 #include "composer/TextoExportacao.h"
-#include "engine/ui/frmEntraNome.h"
-#include "report/ui/frmExibeRelatorio.h"
+#include "gui/auxiliares/DicasBotoes.h"
+#include "gui/configuracao/frmConfiguraRodape.h"
+#include "gui/configuracao/frmRestauraTextos.h"
+#include "gui/entrada/frmEntraNome.h"
+#include "gui/relatorio/frmExibeRelatorio.h"
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
-#include "settings/ui/frmConfiguraRodape.h"
-#include "settings/ui/frmRestauraTextos.h"
 #include "tests/app/AmbienteTeste.h"
 #include "texts/ArquivoInterpretacao.h"
 

@@ -1,9 +1,9 @@
 // The report window: its scroll arithmetic in millimetres, its page store with the scroll
 // position remembered per page, and the window's keys and status line.
-#include "report/ui/ArmazemPaginas.h"
-#include "report/ui/QuadroPagina.h"
-#include "report/ui/RolagemRelatorio.h"
-#include "report/ui/frmExibeRelatorio.h"
+#include "gui/relatorio/ArmazemPaginas.h"
+#include "gui/relatorio/QuadroPagina.h"
+#include "gui/relatorio/RolagemRelatorio.h"
+#include "gui/relatorio/frmExibeRelatorio.h"
 #include "tests/app/AmbienteTeste.h"
 
 using namespace vidalume;

@@ -1,7 +1,7 @@
 // The report window renders the page shown and its neighbours while idle, within its memory
 // allowance, and paints from those images exactly what replaying the page would paint.
-#include "report/ui/QuadroPagina.h"
-#include "report/ui/frmExibeRelatorio.h"
+#include "gui/relatorio/QuadroPagina.h"
+#include "gui/relatorio/frmExibeRelatorio.h"
 #include "tests/app/AmbienteTeste.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// The saves of GravacaoSegura on Linux and other POSIX systems: nameless files (O_TMPFILE),
+// work relative to an open folder (openat, linkat through /proc, renameat2), fsync, and the
+// leftovers of dead processes found with kill(pid, 0).
 #include "texts/GravacaoSegura.h"
 
 #include <QDir>
@@ -65,10 +68,18 @@ private:
 std::atomic<int> contadorTemporarios{0};
 
 QString nomeTemporario(const QString& nome) {
+    if (GravacaoSegura::nomeTemporarioTeste) {
+        return GravacaoSegura::nomeTemporarioTeste(nome);
+    }
     return QStringLiteral(".%1.%2.%3.gravando")
         .arg(nome)
         .arg(::getpid())
         .arg(contadorTemporarios.fetch_add(1));
+}
+
+// Whether an open with O_TMPFILE failed only because the file system makes no nameless files.
+bool semArquivoSemNome(int codigo) {
+    return codigo == EOPNOTSUPP || codigo == EISDIR || codigo == EINVAL;
 }
 
 QString tipoDeArquivo(mode_t modo) {
@@ -108,8 +119,13 @@ bool recusaEspecial(QString* erro, mode_t modo) {
 
 } // namespace
 
+struct GravacaoSegura::Plataforma {
+    int pasta = -1;
+    int arquivo = -1;
+};
+
 GravacaoSegura::GravacaoSegura(QString caminho, Destino destino)
-    : caminho_(std::move(caminho)), destino_(destino) {}
+    : caminho_(std::move(caminho)), destino_(destino), p_(std::make_unique<Plataforma>()) {}
 
 GravacaoSegura::~GravacaoSegura() {
     fecha();
@@ -117,17 +133,17 @@ GravacaoSegura::~GravacaoSegura() {
 
 void GravacaoSegura::fecha() {
     saida_.reset();
-    if (arquivo_ >= 0) {
-        ::close(arquivo_);
-        arquivo_ = -1;
+    if (p_->arquivo >= 0) {
+        ::close(p_->arquivo);
+        p_->arquivo = -1;
     }
-    if (!nomeTemporario_.isEmpty() && pasta_ >= 0) {
-        ::unlinkat(pasta_, QFile::encodeName(nomeTemporario_).constData(), 0);
+    if (!nomeTemporario_.isEmpty() && p_->pasta >= 0) {
+        ::unlinkat(p_->pasta, QFile::encodeName(nomeTemporario_).constData(), 0);
         nomeTemporario_.clear();
     }
-    if (pasta_ >= 0) {
-        ::close(pasta_);
-        pasta_ = -1;
+    if (p_->pasta >= 0) {
+        ::close(p_->pasta);
+        p_->pasta = -1;
     }
 }
 
@@ -145,34 +161,39 @@ bool GravacaoSegura::abre(QString* erro) {
     if (nome.isEmpty()) {
         return falha(erro, EISDIR);
     }
-    pasta_ = ::open(QFile::encodeName(info.absolutePath()).constData(),
-                    O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (pasta_ < 0) {
+    p_->pasta = ::open(QFile::encodeName(info.absolutePath()).constData(),
+                       O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (p_->pasta < 0) {
         return falha(erro, errno);
     }
     struct stat antigo {};
-    const bool existe = estado(pasta_, nome, &antigo);
+    const bool existe = estado(p_->pasta, nome, &antigo);
     if (existe && !podeSerSubstituido(antigo.st_mode)) {
         return recusaEspecial(erro, antigo.st_mode);
     }
-    arquivo_ = ::openat(pasta_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    while (arquivo_ < 0 &&
-           (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL || errno == EEXIST)) {
-        // No nameless files here: a hidden one that only this save uses.
-        const QString temporario = nomeTemporario(info.fileName());
-        arquivo_ = ::openat(pasta_, QFile::encodeName(temporario).constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (arquivo_ >= 0) {
-            nomeTemporario_ = temporario;
+    p_->arquivo =
+        nomeTemporarioTeste ? -1 : ::openat(p_->pasta, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (p_->arquivo < 0 && (nomeTemporarioTeste || semArquivoSemNome(errno))) {
+        // No nameless files here: a hidden one that only this save uses. Only a taken name
+        // is tried again; a name the file system refuses fails the save.
+        errno = EEXIST;
+        for (int tentativa = 0; p_->arquivo < 0 && errno == EEXIST && tentativa < kTentativasNome;
+             ++tentativa) {
+            const QString temporario = nomeTemporario(info.fileName());
+            p_->arquivo = ::openat(p_->pasta, QFile::encodeName(temporario).constData(),
+                                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            if (p_->arquivo >= 0) {
+                nomeTemporario_ = temporario;
+            }
         }
     }
-    if (arquivo_ < 0) {
+    if (p_->arquivo < 0) {
         return falha(erro, errno);
     }
     if (existe && S_ISREG(antigo.st_mode) && destino_ == Destino::Substitui) {
-        ::fchmod(arquivo_, antigo.st_mode & 07777);
+        ::fchmod(p_->arquivo, antigo.st_mode & 07777);
     }
-    saida_ = std::make_unique<SaidaDescritor>(arquivo_);
+    saida_ = std::make_unique<SaidaDescritor>(p_->arquivo);
     saida_->open(QIODevice::WriteOnly);
     descarregado_ = false;
     return true;
@@ -187,13 +208,13 @@ bool GravacaoSegura::descarrega(QString* erro) {
     if (descarregado_) {
         return true;
     }
-    if (arquivo_ < 0 || !saida_) {
+    if (p_->arquivo < 0 || !saida_) {
         return falha(erro, EBADF);
     }
     if (const int codigo = static_cast<SaidaDescritor&>(*saida_).codigoErro(); codigo != 0) {
         return falha(erro, codigo);
     }
-    if (::fsync(arquivo_) != 0) {
+    if (::fsync(p_->arquivo) != 0) {
         return falha(erro, errno);
     }
     descarregado_ = true;
@@ -206,17 +227,17 @@ bool GravacaoSegura::nomeia(const QString& nomeFinal, QString* erro) {
         antesDeNomear(QDir(QFileInfo(caminho_).absolutePath()).filePath(nomeFinal));
     }
     struct stat atual {};
-    if (estado(pasta_, nome, &atual) && !podeSerSubstituido(atual.st_mode)) {
+    if (estado(p_->pasta, nome, &atual) && !podeSerSubstituido(atual.st_mode)) {
         if (destino_ == Destino::NomeNovo) {
             ocupado_ = true;
             return falha(erro, EEXIST);
         }
         return recusaEspecial(erro, atual.st_mode);
     }
-    const QByteArray viaProc = QByteArray("/proc/self/fd/") + QByteArray::number(arquivo_);
+    const QByteArray viaProc = QByteArray("/proc/self/fd/") + QByteArray::number(p_->arquivo);
     if (nomeTemporario_.isEmpty() && destino_ == Destino::NomeNovo) {
-        if (::linkat(AT_FDCWD, viaProc.constData(), pasta_, nome.constData(), AT_SYMLINK_FOLLOW) !=
-            0) {
+        if (::linkat(AT_FDCWD, viaProc.constData(), p_->pasta, nome.constData(),
+                     AT_SYMLINK_FOLLOW) != 0) {
             ocupado_ = errno == EEXIST;
             return falha(erro, errno);
         }
@@ -224,35 +245,33 @@ bool GravacaoSegura::nomeia(const QString& nomeFinal, QString* erro) {
     }
     if (nomeTemporario_.isEmpty()) {
         // A name of its own first, so that the replacement itself is one rename.
-        for (;;) {
+        for (int tentativa = 0; nomeTemporario_.isEmpty(); ++tentativa) {
             const QString temporario = nomeTemporario(nomeFinal);
-            if (::linkat(AT_FDCWD, viaProc.constData(), pasta_,
+            if (::linkat(AT_FDCWD, viaProc.constData(), p_->pasta,
                          QFile::encodeName(temporario).constData(), AT_SYMLINK_FOLLOW) == 0) {
                 nomeTemporario_ = temporario;
-                break;
-            }
-            if (errno != EEXIST) {
+            } else if (errno != EEXIST || tentativa + 1 >= kTentativasNome) {
                 return falha(erro, errno);
             }
         }
     }
     const QByteArray origem = QFile::encodeName(nomeTemporario_);
     if (destino_ == Destino::Substitui) {
-        if (::renameat(pasta_, origem.constData(), pasta_, nome.constData()) != 0) {
+        if (::renameat(p_->pasta, origem.constData(), p_->pasta, nome.constData()) != 0) {
             return falha(erro, errno);
         }
-    } else if (::renameat2(pasta_, origem.constData(), pasta_, nome.constData(),
+    } else if (::renameat2(p_->pasta, origem.constData(), p_->pasta, nome.constData(),
                            RENAME_NOREPLACE) != 0) {
         if (errno != EINVAL) {
             ocupado_ = errno == EEXIST;
             return falha(erro, errno);
         }
         // A file system without the no-replace rename: a hard link never replaces either.
-        if (::linkat(pasta_, origem.constData(), pasta_, nome.constData(), 0) != 0) {
+        if (::linkat(p_->pasta, origem.constData(), p_->pasta, nome.constData(), 0) != 0) {
             ocupado_ = errno == EEXIST;
             return falha(erro, errno);
         }
-        ::unlinkat(pasta_, origem.constData(), 0);
+        ::unlinkat(p_->pasta, origem.constData(), 0);
     }
     nomeTemporario_.clear();
     return true;
@@ -267,24 +286,10 @@ bool GravacaoSegura::conclui(QString* erro, const QString& outroNome) {
     if (!nomeia(nome, erro)) {
         return false;
     }
-    ::fsync(pasta_); // the new name itself on the disk
+    ::fsync(p_->pasta); // the new name itself on the disk
     nomeFinal_ = nome;
     fecha();
     return true;
-}
-
-QString GravacaoSegura::caminhoFinal() const {
-    return nomeFinal_.isEmpty() ? QString()
-                                : QDir(QFileInfo(caminho_).absolutePath()).filePath(nomeFinal_);
-}
-
-bool GravacaoSegura::grava(const QString& caminho, const QByteArray& conteudo, QString* erro) {
-    GravacaoSegura gravacao(caminho);
-    if (!gravacao.abre(erro)) {
-        return false;
-    }
-    gravacao.saida().write(conteudo);
-    return gravacao.conclui(erro);
 }
 
 void GravacaoSegura::limpaRestos(const QString& pasta) {
@@ -307,44 +312,51 @@ void GravacaoSegura::limpaRestos(const QString& pasta) {
     }
 }
 
-QString GravacaoSegura::motivo(int codigoErro) {
+GravacaoSegura::Causa GravacaoSegura::causa(int codigoErro) {
     switch (codigoErro) {
     case ENOSPC:
-        return QStringLiteral("não há espaço livre no disco.");
+        return Causa::SemEspaco;
     case EDQUOT:
-        return QStringLiteral("a sua cota de espaço em disco acabou.");
+        return Causa::CotaEsgotada;
     case EFBIG:
-        return QStringLiteral("o arquivo ficaria maior do que o sistema permite.");
+        return Causa::GrandeDemais;
     case EACCES:
     case EPERM:
-        return QStringLiteral("você não tem permissão para gravar neste local.");
+        return Causa::SemPermissao;
     case EROFS:
-        return QStringLiteral("o disco ou a pasta só permite leitura.");
+        return Causa::SoLeitura;
     case ENOENT:
-        return QStringLiteral("a pasta não existe.");
+        return Causa::PastaInexistente;
     case ENOTDIR:
-        return QStringLiteral("parte do caminho não é uma pasta.");
+        return Causa::NaoEPasta;
     case EISDIR:
-        return QStringLiteral("o caminho indica uma pasta, não um arquivo.");
+        return Causa::EPasta;
     case EEXIST:
-        return QStringLiteral("já existe um arquivo com este nome.");
+        return Causa::NomeOcupado;
     case ENAMETOOLONG:
-        return QStringLiteral("o nome do arquivo é longo demais.");
+        return Causa::NomeLongo;
     case EIO:
-        return QStringLiteral("houve um erro de leitura ou gravação no disco.");
+        return Causa::ErroDisco;
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("há arquivos abertos demais no sistema.");
+        return Causa::ArquivosDemais;
     case ENOMEM:
-        return QStringLiteral("falta memória.");
+        return Causa::SemMemoria;
     case EBUSY:
     case ETXTBSY:
-        return QStringLiteral("o arquivo está em uso.");
+        return Causa::EmUso;
     case ELOOP:
-        return QStringLiteral("o caminho tem atalhos (links) demais.");
+        return Causa::AtalhosDemais;
+    case EINVAL:
+    case EILSEQ:
+        return Causa::NomeInvalido;
     default:
-        return QStringLiteral("erro do sistema número %1.").arg(codigoErro);
+        return Causa::Outra;
     }
+}
+
+QString GravacaoSegura::motivo(int codigoErro) {
+    return motivo(causa(codigoErro), codigoErro);
 }
 
 } // namespace vidalume

@@ -92,15 +92,10 @@ void frmExibeRelatorio::definePaginas(PaginasProntas paginas) {
     armazem_.definePaginas(std::move(paginas));
 }
 
-void frmExibeRelatorio::GravaDados(int Paginas, int Atual, const QString& dtAnalisada,
-                                   const QString& nmAnalisado) {
-    armazem_.GravaDados(Paginas, Atual, dtAnalisada, nmAnalisado);
+void frmExibeRelatorio::GravaDados(int Paginas, int Atual, const AnalisePedida& pedido) {
+    armazem_.GravaDados(Paginas, Atual, pedido);
     armazem_.guardaPosicao({float(rolagem_.valorH()), float(rolagem_.valorV())});
     ExibePagina(Atual);
-}
-
-void frmExibeRelatorio::AjustaDadosNaMemoria(QString& NomeAnalise, QString& DataNascimento) const {
-    armazem_.AjustaDadosNaMemoria(NomeAnalise, DataNascimento);
 }
 
 void frmExibeRelatorio::ExibePagina(int Pagina) {

@@ -10,7 +10,8 @@ const QString AvisoFinal::kTextoOriginal = QStringLiteral(
     "psicológica, jurídica ou financeira.");
 
 QString AvisoFinal::texto(const ArquivoInterpretacao& arquivos) {
-    const QString lido = arquivos.LeTextoInterpretacao(kRegistro, TabelaSecoes::kArquivoAviso).trimmed();
+    const QString lido =
+        arquivos.LeTextoInterpretacao(kRegistro, TabelaSecoes::kArquivoAviso).trimmed();
     return lido.isEmpty() ? kTextoOriginal : lido;
 }
 

@@ -1,7 +1,7 @@
 // The closing paragraph of every analysis, compatibility reading, name study and forecast
 // report: numbers show tendencies, not certainties, and do not replace professional advice.
-// Its text is record 1 of AVISO.DAT (TabelaSecoes::kArquivoAviso), which the user may rewrite in the interpretation editor
-// like any other text.
+// Its text is record 1 of AVISO.DAT (TabelaSecoes::kArquivoAviso), which the user may rewrite in
+// the interpretation editor like any other text.
 #pragma once
 
 #include "texts/ArquivoInterpretacao.h"

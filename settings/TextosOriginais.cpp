@@ -62,7 +62,7 @@ QString TextosOriginais::descricao(const QString& arquivo) {
     if (arquivo == TabelaSecoes::kArquivoExplicacoes) {
         assunto = QStringLiteral("Explicações dos grupos de números");
     } else if (arquivo == QLatin1String("COMPATIB.DAT")) {
-        assunto = QStringLiteral("Compatibilidade entre números");
+        assunto = QStringLiteral("Compatibilidade de casal");
     }
     for (int k = 1; k <= TabelaSecoes::kTotal && assunto.isEmpty(); ++k) {
         if (TabelaSecoes::arquivo(k) == arquivo) {

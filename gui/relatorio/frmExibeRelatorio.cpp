@@ -95,6 +95,9 @@ void frmExibeRelatorio::definePaginas(PaginasProntas paginas) {
 void frmExibeRelatorio::GravaDados(int Paginas, int Atual, const QString& dtAnalisada,
                                    const QString& nmAnalisado) {
     armazem_.GravaDados(Paginas, Atual, dtAnalisada, nmAnalisado);
+    // Several analyses can be open at once: each window is told apart by its person.
+    setWindowTitle(nmAnalisado.isEmpty() ? kTitulo
+                                         : QStringLiteral("%1 — %2").arg(kTitulo, nmAnalisado));
     armazem_.guardaPosicao({float(rolagem_.valorH()), float(rolagem_.valorV())});
     ExibePagina(Atual);
 }

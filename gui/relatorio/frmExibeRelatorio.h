@@ -44,6 +44,8 @@ public:
 
     float GetLarguraEmMm() const { return rolagem_.larguraPagina(); }
     void definePaginas(PaginasProntas paginas);
+    // The page count, the page shown and the person of the report; the window is titled
+    // "Relatório de Análise Numerológica — NOME" (kTitulo alone without a name).
     void GravaDados(int Paginas, int Atual, const QString& dtAnalisada, const QString& nmAnalisado);
     int PaginaExibida() const { return armazem_.PaginaExibida(); }
     int TotalDePaginas() const { return armazem_.TotalDePaginas(); }

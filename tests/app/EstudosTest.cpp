@@ -227,6 +227,35 @@ private slots:
         QVERIFY(p.j.padrao().NomeAnalise.isEmpty() && p.j.padrao().DataNascimento.isEmpty());
     }
 
+    // A study with names is never closed without asking, by button, Esc or the window's
+    // close button; No (the default) keeps it open with its names.
+    void estudoComNomesPerguntaAntesDeFechar() {
+        Estudo e;
+        e.dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&e.dlg));
+        clica(&e.dlg, u"cmdFechar"_s); // no names: closes at once
+        QVERIFY(!e.dlg.isVisible() && e.avisos.mostradas.isEmpty());
+
+        e.dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&e.dlg));
+        e.acrescenta(u"Maria José"_s);
+        e.acrescenta(u"Ana Lúcia"_s);
+        e.avisos.respostas = {false, false};
+        QTest::keyClick(e.nome, Qt::Key_Escape);
+        e.dlg.close();
+        QVERIFY(e.dlg.isVisible());
+        const QString pergunta = mensagem(u"Atenção:"_s,
+                                          frmEstudoNomes::kPerguntaFechar.arg(
+                                              u"Os 2 nomes digitados serão descartados."_s),
+                                          Icone::Pergunta, true) +
+                                 u"(não)"_s;
+        QCOMPARE(e.avisos.mostradas, QStringList(2, pergunta));
+        QCOMPARE(e.dlg.nomes(), (QStringList{u"Maria José"_s, u"Ana Lúcia"_s}));
+        clica(&e.dlg, u"cmdFechar"_s); // Yes
+        QVERIFY(!e.dlg.isVisible());
+        QCOMPARE(e.avisos.mostradas.size(), 3);
+    }
+
     // The study's chosen name becomes a full analysis in a report window.
     void estudoAbreAnaliseDoNomeEscolhido() {
         Programa p;

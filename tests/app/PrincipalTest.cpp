@@ -22,6 +22,7 @@ using namespace vidalume::teste;
 
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace {
 
@@ -289,6 +290,36 @@ private slots:
         QTest::mouseMove(filho(&p.j, u"picMenu"_s), QPoint(600, 20));
         QTRY_COMPARE(p.j.BotaoComAjuda(), frmPrincipal::kNenhum);
         QVERIFY(p.dicasFechadas >= 1);
+    }
+
+    // The help page names every command of the menus, as the menu shows it (without its
+    // mnemonic and its "…"), so a new command comes with its help.
+    void ajudaNomeiaCadaComandoDosMenus() {
+        Programa p;
+        QFile arquivo(QStringLiteral(VIDALUME_AJUDA));
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        QTextDocument pagina;
+        pagina.setHtml(QString::fromUtf8(arquivo.readAll()));
+        const QString texto = pagina.toPlainText().simplified();
+        const auto semMarcas = [](QString nome) {
+            nome.remove(QRegularExpression(u"&(?!&)"_s));
+            return nome.remove(u'…').remove(u"..."_s).simplified();
+        };
+        QStringList ausentes;
+        for (QAction* menu : p.j.menuBar()->actions()) {
+            QStringList nomes{menu->text()};
+            for (QAction* acao : menu->menu()->actions()) {
+                if (!acao->isSeparator() && acao->objectName().startsWith(u"mnu"_s)) {
+                    nomes << acao->text();
+                }
+            }
+            for (const QString& nome : nomes) {
+                if (!texto.contains(semMarcas(nome))) {
+                    ausentes << semMarcas(nome);
+                }
+            }
+        }
+        QVERIFY2(ausentes.isEmpty(), qPrintable(ausentes.join(u", "_s)));
     }
 
     // Every toolbar command is a menu item with its standard shortcut, the top menus have

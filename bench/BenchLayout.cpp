@@ -167,7 +167,7 @@ struct JanelaRelatorio {
         }
         relatorio->setGeometry(QRect(QPoint(0, 0), tela.janela));
         relatorio->definePaginas(std::move(prontas));
-        relatorio->GravaDados(paginas, 1, kData, kNome);
+        relatorio->GravaDados(paginas, 1, {kNome, kData, {}});
         relatorio->show();
         relatorio->mostrada();
         pinta();
@@ -250,7 +250,7 @@ void BM_AbreAnalise(benchmark::State& state) {
         paginas = int(prontas.paginas.size());
         relatorio->setGeometry(QRect(QPoint(0, 0), tela.janela));
         relatorio->definePaginas(std::move(prontas));
-        relatorio->GravaDados(paginas, 1, kData, kNome);
+        relatorio->GravaDados(paginas, 1, {kNome, kData, {}});
         relatorio->show();
         relatorio->mostrada();
         relatorio->render(&tela.imagem);

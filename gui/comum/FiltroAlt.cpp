@@ -32,9 +32,8 @@ void FiltroAlt::instala(QCoreApplication& aplicacao) {
 bool FiltroAlt::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() == QEvent::KeyPress && recebeTexto(objeto)) {
         const auto* tecla = static_cast<const QKeyEvent*>(evento);
-        const Qt::KeyboardModifiers alt = tecla->modifiers() & (Qt::AltModifier |
-                                                                Qt::ControlModifier |
-                                                                Qt::MetaModifier);
+        const Qt::KeyboardModifiers alt =
+            tecla->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier);
         // Ctrl+Alt is AltGr on some systems: it types characters.
         if (alt == Qt::AltModifier && !tecla->text().isEmpty() && tecla->text().at(0).isPrint()) {
             return true;

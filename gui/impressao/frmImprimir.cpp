@@ -232,6 +232,10 @@ void frmImprimir::defineImpressoras(const QList<ListaImpressoras::Impressora>& i
     spnCopias_->setEnabled(!salvaEmPdf());
 }
 
+QString frmImprimir::tituloArquivoPdf() const {
+    return ehEstudo() ? kTituloPdfEstudo : TrabalhoImpressao::kTituloArquivoPdf;
+}
+
 bool frmImprimir::salvaEmPdf() const {
     return cmbImpressora_->currentIndex() == cmbImpressora_->count() - 1;
 }

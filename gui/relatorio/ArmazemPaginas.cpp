@@ -14,12 +14,10 @@ const PaginaGravada* ArmazemPaginas::folha(int pagina) const {
     return &folhas_[pagina - 1];
 }
 
-void ArmazemPaginas::GravaDados(int Paginas, int Atual, const QString& dtAnalisada,
-                                const QString& nmAnalisado) {
+void ArmazemPaginas::GravaDados(int Paginas, int Atual, const AnalisePedida& pedido) {
     totalPaginas_ = Paginas;
     paginaExibidaAtual_ = Atual;
-    dtAnalisada_ = dtAnalisada;
-    nmAnalisado_ = nmAnalisado;
+    pedido_ = pedido;
 }
 
 void ArmazemPaginas::guardaPosicao(Posicao posicao) {
@@ -43,11 +41,6 @@ ArmazemPaginas::Posicao ArmazemPaginas::trocaPagina(int pagina, Posicao atual) {
     guardaPosicao(atual);
     paginaExibidaAtual_ = pagina;
     return posicaoDe(pagina);
-}
-
-void ArmazemPaginas::AjustaDadosNaMemoria(QString& NomeAnalise, QString& DataNascimento) const {
-    NomeAnalise = nmAnalisado_;
-    DataNascimento = dtAnalisada_;
 }
 
 QString ArmazemPaginas::linhaNavegacao() const {

@@ -1,8 +1,9 @@
 // The store of one report: its finished pages, the page now shown, the scroll position last
-// used on every page and the name and birth date the analysis was made for. It lives as long
-// as its window and is never written to disk.
+// used on every page and the analysis it shows (name, birth date and reference date). It lives as
+// long as its window and is never written to disk.
 #pragma once
 
+#include "engine/AnalisePedida.h"
 #include "gui/relatorio/FonteDePaginas.h"
 
 #include <QString>
@@ -23,8 +24,8 @@ public:
     const PaginaGravada* folha(int pagina) const;
     double unidadesPorMm() const { return unidadesPorMm_; }
 
-    // Takes the page count, the page shown first and the analysed date and name.
-    void GravaDados(int Paginas, int Atual, const QString& dtAnalisada, const QString& nmAnalisado);
+    // Takes the page count, the page shown first and the analysis the pages show.
+    void GravaDados(int Paginas, int Atual, const AnalisePedida& pedido);
 
     // Remembers the scroll values of the page now shown (none before GravaDados).
     void guardaPosicao(Posicao posicao);
@@ -39,8 +40,9 @@ public:
     bool naPrimeira() const { return paginaExibidaAtual_ == 1; }
     bool naUltima() const { return paginaExibidaAtual_ == totalPaginas_; }
 
-    // Puts this report's name and date back into the shared strings of the analysis.
-    void AjustaDadosNaMemoria(QString& NomeAnalise, QString& DataNascimento) const;
+    // Puts this report's name, birth date and reference date back into `pedido`.
+    void AjustaDadosNaMemoria(AnalisePedida& pedido) const { pedido = pedido_; }
+    const AnalisePedida& pedido() const { return pedido_; }
 
     // "Navegando: Página n de t"
     QString linhaNavegacao() const;
@@ -51,8 +53,7 @@ private:
     int totalPaginas_ = 0;
     int paginaExibidaAtual_ = 0;
     std::vector<Posicao> posicoes_; // one per page, grown as pages are shown
-    QString nmAnalisado_;
-    QString dtAnalisada_;
+    AnalisePedida pedido_;
 };
 
 } // namespace vidalume

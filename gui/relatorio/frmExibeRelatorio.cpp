@@ -92,18 +92,14 @@ void frmExibeRelatorio::definePaginas(PaginasProntas paginas) {
     armazem_.definePaginas(std::move(paginas));
 }
 
-void frmExibeRelatorio::GravaDados(int Paginas, int Atual, const QString& dtAnalisada,
-                                   const QString& nmAnalisado) {
-    armazem_.GravaDados(Paginas, Atual, dtAnalisada, nmAnalisado);
+void frmExibeRelatorio::GravaDados(int Paginas, int Atual, const AnalisePedida& pedido) {
+    armazem_.GravaDados(Paginas, Atual, pedido);
     // Several analyses can be open at once: each window is told apart by its person.
-    setWindowTitle(nmAnalisado.isEmpty() ? kTitulo
-                                         : QStringLiteral("%1 — %2").arg(kTitulo, nmAnalisado));
+    setWindowTitle(pedido.NomeAnalise.isEmpty()
+                       ? kTitulo
+                       : QStringLiteral("%1 — %2").arg(kTitulo, pedido.NomeAnalise));
     armazem_.guardaPosicao({float(rolagem_.valorH()), float(rolagem_.valorV())});
     ExibePagina(Atual);
-}
-
-void frmExibeRelatorio::AjustaDadosNaMemoria(QString& NomeAnalise, QString& DataNascimento) const {
-    armazem_.AjustaDadosNaMemoria(NomeAnalise, DataNascimento);
 }
 
 void frmExibeRelatorio::ExibePagina(int Pagina) {

@@ -44,15 +44,16 @@ public:
 
     float GetLarguraEmMm() const { return rolagem_.larguraPagina(); }
     void definePaginas(PaginasProntas paginas);
-    // The page count, the page shown and the person of the report; the window is titled
-    // "Relatório de Análise Numerológica — NOME" (kTitulo alone without a name).
-    void GravaDados(int Paginas, int Atual, const QString& dtAnalisada, const QString& nmAnalisado);
+    // The page count, the page shown first and the analysis the pages show; the window is
+    // titled "Relatório de Análise Numerológica — NOME" (kTitulo alone without a name).
+    void GravaDados(int Paginas, int Atual, const AnalisePedida& pedido);
     int PaginaExibida() const { return armazem_.PaginaExibida(); }
     int TotalDePaginas() const { return armazem_.TotalDePaginas(); }
-    void AjustaDadosNaMemoria(QString& NomeAnalise, QString& DataNascimento) const;
-    // The date of the forecasts of the analysis shown; invalid for the day it was made.
-    void defineReferencia(QDate referencia) { referencia_ = referencia; }
-    QDate referencia() const { return referencia_; }
+    // Puts the analysis shown (name, birth date, reference date) back into `pedido`.
+    void AjustaDadosNaMemoria(AnalisePedida& pedido) const {
+        armazem_.AjustaDadosNaMemoria(pedido);
+    }
+    const AnalisePedida& pedido() const { return armazem_.pedido(); }
     void ExibePagina(int Pagina);
 
     // A report composed once (the couple reading) keeps what it shows, so that printing and
@@ -100,7 +101,6 @@ private:
     QTimer* preparo_ = nullptr;
     std::map<int, QImage> imagens_; // by page number
     AparenciaPagina aparenciaImagens_;
-    QDate referencia_;
     std::optional<RelatorioComposto> composto_;
 };
 

@@ -63,7 +63,7 @@ private slots:
         QVERIFY(j.padrao().Analise[17].Texto.startsWith(nota));
         QVERIFY(j.padrao().Analise[22].Texto.startsWith(nota));
         QVERIFY(!j.padrao().Analise[16].Texto.contains(nota));
-        QCOMPARE(j.relatorioAtivo()->referencia(), QDate(2030, 1, 1));
+        QCOMPARE(j.relatorioAtivo()->pedido().DataReferencia, QDate(2030, 1, 1));
         std::vector<Cliente> lista = clientes(pasta.caminho());
         QCOMPARE(lista.size(), std::size_t(1));
         QCOMPARE(lista[0].nome, u"João da Silva"_s);
@@ -108,9 +108,82 @@ private slots:
         QVERIFY(mensagens.mostradas[0].endsWith(u"?(não)"_s)); // No is the default
         QCOMPARE(clientes(pasta.caminho()).size(), std::size_t(2));
         QCOMPARE(j.relatorios().size(), 2);
-        QCOMPARE(j.relatorioAtivo()->referencia(), QDate(2030, 1, 1));
+        QCOMPARE(j.relatorioAtivo()->pedido().DataReferencia, QDate(2030, 1, 1));
         QVERIFY(j.padrao().Analise[19].Texto.startsWith(nota));
-        QCOMPARE(j.padrao().NomeAnalise, u"JOAO DA SILVA"_s);
+        QCOMPARE(j.padrao().Pedido.NomeAnalise, u"JOAO DA SILVA"_s);
+    }
+
+    // "Gerar PDFs" with one row selected (a search selects its first) acts on every client
+    // listed and says so first; a second run offers to replace its own files, never another
+    // program's.
+    void gerarPdfsDeTodosOsListados() {
+        PastaPrograma pasta;
+        QTemporaryDir saida;
+        MensagensTeste mensagens;
+        SomTeste som;
+        Servicos s = Servicos::doSistema(mensagens, som);
+        s.hoje = [] { return kHoje; };
+        s.preparaImpressora = [] { return std::unique_ptr<QPrinter>(); };
+        s.escolhePasta = [&saida](QWidget*) { return saida.path(); };
+        s.exibe = [](QDialog& janela) {
+            if (janela.objectName() != u"frmEntrada"_s) {
+                janela.exec();
+            }
+        };
+        frmPrincipal j(pasta.caminho(), std::move(s));
+        {
+            FichaClientes f;
+            QString erro;
+            QVERIFY(f.abre(pasta.caminho(), FichaClientes::Modo::Escrita, &erro));
+            for (const char* nome : {"Maria Joana Luz", "Maria Clara Dias", "Pedro Alves"}) {
+                Cliente c;
+                c.nome = QString::fromUtf8(nome);
+                c.nascimento = QDate(1980, 5, 6);
+                QVERIFY(f.salva(c, &erro));
+            }
+        }
+        const QByteArray alheio = "%PDF-1.4 de outro programa";
+        QFile outro(QDir(saida.path()).filePath(u"PEDRO_ALVES_06-05-1980.pdf"_s));
+        QVERIFY(outro.open(QIODevice::WriteOnly) && outro.write(alheio) == alheio.size());
+        outro.close();
+        const auto arquivos = [&saida] { return QDir(saida.path()).entryList(QDir::Files); };
+
+        quandoAbrir<frmClientes>([](frmClientes* d) {
+            filho<QLineEdit>(d, u"txtBusca"_s)->setText(u"maria"_s);
+            clica(d, u"cmdGerarPdfs"_s);
+            clica(d, u"cmdFechar"_s);
+        });
+        j.mnuClientes_Click();
+        QCOMPARE(mensagens.mostradas.size(), 2);
+        QVERIFY2(mensagens.mostradas[0].startsWith(
+                     u"Atenção:|Serão gravadas em PDF as análises dos 2 clientes listados"_s),
+                 qPrintable(mensagens.mostradas[0]));
+        QVERIFY(mensagens.mostradas[0].endsWith(u"Deseja continuar?|pergunta?"_s));
+        QVERIFY(mensagens.mostradas[1].startsWith(u"Informação:|2 de 2 análises gravadas"_s));
+        QCOMPARE(arquivos(), (QStringList{u"MARIA_CLARA_DIAS_06-05-1980.pdf"_s,
+                                          u"MARIA_JOANA_LUZ_06-05-1980.pdf"_s,
+                                          u"PEDRO_ALVES_06-05-1980.pdf"_s}));
+
+        // All three: the two PDFs of the first run are replaced, the other program's file
+        // stays and Pedro's analysis goes beside it.
+        mensagens.mostradas.clear();
+        mensagens.escolhas = {0};
+        quandoAbrir<frmClientes>([](frmClientes* d) {
+            clica(d, u"cmdGerarPdfs"_s);
+            clica(d, u"cmdFechar"_s);
+        });
+        j.mnuClientes_Click();
+        QVERIFY(mensagens.mostradas[0].contains(u"dos 3 clientes listados"_s));
+        QVERIFY(mensagens.mostradas[0].contains(u"Um arquivo com o mesmo nome, que não foi "
+                                                "gravado pelo Vidalume"_s));
+        QVERIFY(mensagens.mostradas[0].contains(u"2 dessas análises já estão nessa pasta"_s));
+        QVERIFY(mensagens.mostradas[0].endsWith(u"[Substituir/Gravar cópias/Cancelar]"_s));
+        QCOMPARE(
+            arquivos(),
+            (QStringList{u"MARIA_CLARA_DIAS_06-05-1980.pdf"_s, u"MARIA_JOANA_LUZ_06-05-1980.pdf"_s,
+                         u"PEDRO_ALVES_06-05-1980 (2).pdf"_s, u"PEDRO_ALVES_06-05-1980.pdf"_s}));
+        QVERIFY(outro.open(QIODevice::ReadOnly));
+        QCOMPARE(outro.readAll(), alheio);
     }
 
     // A damaged client file: a message, the file as it was, and analyses still made.

@@ -224,7 +224,8 @@ private slots:
         p.j.cmdImprimir_Click();
         QCOMPARE(p.impressos.size(), 1);
         // The shared name and date of the analyses are left alone.
-        QVERIFY(p.j.padrao().NomeAnalise.isEmpty() && p.j.padrao().DataNascimento.isEmpty());
+        QVERIFY(p.j.padrao().Pedido.NomeAnalise.isEmpty() &&
+                p.j.padrao().Pedido.DataNascimento.isEmpty());
     }
 
     // A study with names is never closed without asking, by button, Esc or the window's
@@ -257,18 +258,40 @@ private slots:
     }
 
     // The study's chosen name becomes a full analysis in a report window.
+    // The study is not lost to it: it opens again with its date and every name, until the
+    // user closes it (after a question).
     void estudoAbreAnaliseDoNomeEscolhido() {
         Programa p;
         quandoAbrir<frmEstudoNomes>([](frmEstudoNomes* d) {
-            filho<QLineEdit>(d, u"txtDataNasc"_s)->setText(u"29/11/1978"_s);
+            filho<QLineEdit>(d, u"txtDataNasc"_s)->setText(u"29111978"_s);
+            d->cmdAdicionar_Click();
+            digita(filho<QLineEdit>(d, u"txtNome"_s), u"Ana Lúcia Reis"_s);
             d->cmdAdicionar_Click();
             digita(filho<QLineEdit>(d, u"txtNome"_s), u"Maria José"_s);
             d->cmdAnalise_Click();
         });
         filho<QAction>(&p.j, u"mnuEstudoNomes"_s)->trigger();
         QCOMPARE(p.pedidos, QStringList{u"MARIA JOSE"_s});
-        QCOMPARE(p.j.padrao().DataNascimento, u"29/11/1978"_s);
+        QCOMPARE(p.j.padrao().Pedido.DataNascimento, u"29/11/1978"_s);
         QVERIFY(p.j.relatorioAtivo() != nullptr && !p.j.relatorioAtivo()->composto());
+
+        QStringList nomes;
+        QString data;
+        const auto reabreEFecha = [&] {
+            quandoAbrir<frmEstudoNomes>([&](frmEstudoNomes* d) {
+                nomes = d->nomes();
+                data = filho<QLineEdit>(d, u"txtDataNasc"_s)->text();
+                clica(d, u"cmdFechar"_s);
+            });
+            filho<QAction>(&p.j, u"mnuEstudoNomes"_s)->trigger();
+        };
+        p.mensagens.respostas = {true};
+        reabreEFecha();
+        QCOMPARE(nomes, (QStringList{u"Ana Lúcia Reis"_s, u"Maria José"_s}));
+        QCOMPARE(data, u"29/11/1978"_s);
+        QCOMPARE(p.mensagens.mostradas.size(), 1); // closing it asked first
+        reabreEFecha();
+        QVERIFY(nomes.isEmpty());
     }
 
     // The couple texts follow the 28 sections in the editor, one option per pair.

@@ -80,7 +80,7 @@ QStringList choques(QWidget* janela) {
     for (const QChar c : teclas.uniqueKeys()) {
         if (teclas.count(c) > 1) {
             achados << u"%1: %2 = %3"_s.arg(QString::fromLatin1(janela->metaObject()->className()),
-                                             c, QStringList(teclas.values(c)).join(u", "_s));
+                                            c, QStringList(teclas.values(c)).join(u", "_s));
         }
     }
     return achados;
@@ -90,8 +90,8 @@ QStringList choques(QWidget* janela) {
 QStringList classesDeJanela() {
     QStringList nomes;
     for (const char* pasta : {"gui", "app"}) {
-        QDirIterator it(QStringLiteral(VIDALUME_FONTES "/") + QLatin1String(pasta),
-                        {u"frm*.h"_s}, QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator it(QStringLiteral(VIDALUME_FONTES "/") + QLatin1String(pasta), {u"frm*.h"_s},
+                        QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             nomes << u"vidalume::"_s + it.nextFileInfo().completeBaseName();
         }
@@ -123,8 +123,8 @@ private slots:
 
         std::vector<std::unique_ptr<QWidget>> janelas;
         janelas.push_back(std::make_unique<frmPrincipal>(pasta.caminho(), s));
-        janelas.push_back(std::make_unique<frmEntraNome>(QString(), QString(), pasta.caminho(),
-                                                         mensagens));
+        janelas.push_back(
+            std::make_unique<frmEntraNome>(QString(), QString(), pasta.caminho(), mensagens));
         janelas.push_back(std::make_unique<frmEntraCasal>(mensagens));
         janelas.push_back(std::make_unique<frmEstudoNomes>(QString(), pasta.caminho(), mensagens,
                                                            frmEstudoNomes::ImprimeEstudo()));
@@ -140,10 +140,10 @@ private slots:
         janelas.push_back(std::make_unique<frmRestauraTextos>(QStringList{u"CVIDA.DAT"_s}));
         janelas.push_back(std::make_unique<frmSelecionaAlteracao>(pasta.caminho(), mensagens));
         janelas.push_back(std::make_unique<frmAlteraForm>(
-            pasta.caminho(), TextoEscolhido{u"CVIDA.DAT"_s, 1, u"Caminho da Vida"_s},
-            u"texto"_s, mensagens));
-        janelas.push_back(std::make_unique<frmExibeRelatorio>(QSize(1024, 768),
-                                                              LigacoesRelatorio()));
+            pasta.caminho(), TextoEscolhido{u"CVIDA.DAT"_s, 1, u"Caminho da Vida"_s}, u"texto"_s,
+            mensagens));
+        janelas.push_back(
+            std::make_unique<frmExibeRelatorio>(QSize(1024, 768), LigacoesRelatorio()));
         janelas.push_back(std::make_unique<frmSobre>(pasta.caminho()));
         janelas.push_back(std::make_unique<frmEntrada>(pasta.caminho()));
         janelas.push_back(std::make_unique<frmDicas>(pasta.caminho()));

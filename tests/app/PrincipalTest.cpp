@@ -9,6 +9,7 @@
 #include "gui/configuracao/frmConfiguraRodape.h"
 #include "gui/configuracao/frmRestauraTextos.h"
 #include "gui/entrada/frmEntraNome.h"
+#include "gui/impressao/frmImprimir.h"
 #include "gui/relatorio/frmExibeRelatorio.h"
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
@@ -79,7 +80,7 @@ struct Programa {
             if (janela.objectName() == u"frmEntrada"_s) {
                 ++telasDeEntrada;
             } else if (janela.objectName() == u"frmImprimir"_s) {
-                impressos << j.padrao().NomeAnalise;
+                impressos << j.padrao().Pedido.NomeAnalise;
             } else {
                 janela.exec();
             }
@@ -90,7 +91,7 @@ struct Programa {
         };
         s.pastaOriginais = QStringLiteral(VIDALUME_DADOS_TESTE);
         s.agora = [] { return QDateTime(kHoje, QTime(9, 30)); };
-        s.escolheCopia = [this](frmPrincipal&, bool, const QString&) {
+        s.escolheCopia = [this](QWidget*, bool, const QString&) {
             return copias.filePath(u"copia.zip"_s);
         };
         return s;
@@ -195,7 +196,7 @@ private slots:
         // Cancelling after Yes leaves the old window closed and nothing new.
         p.cria(QString(), QString());
         QTRY_COMPARE(p.relatorios(), 1);
-        QCOMPARE(p.j.padrao().NomeAnalise, u"Descartar"_s);
+        QCOMPARE(p.j.padrao().Pedido.NomeAnalise, u"Descartar"_s);
         QCOMPARE(p.pedidos.size(), 3);
 
         // Five tiles reach the area's corner; a long cascade starts over inside the area.
@@ -233,11 +234,12 @@ private slots:
         escolheCvida();
         p.mensagens.respostas = {false};
         filho<QAction>(&p.j, u"mnuRestaurarTextosOriginais"_s)->trigger();
-        QCOMPARE(p.mensagens.mostradas, QStringList{mensagem(u"Atenção:"_s,
-                                                             frmPrincipal::kPerguntaOriginalUm.arg(
-                                                                 u"Caminho da Vida (CVIDA.DAT)"_s),
-                                                             Icone::Pergunta, true) +
-                                                    u"(não)"_s});
+        QCOMPARE(p.mensagens.mostradas,
+                 QStringList{mensagem(u"Atenção:"_s,
+                                      ComandosArquivo::kPerguntaOriginalUm.arg(
+                                          u"Caminho da Vida (CVIDA.DAT)"_s),
+                                      Icone::Pergunta, true) +
+                             u"(não)"_s});
         QCOMPARE(p.pasta.conteudo(u"CVIDA.DAT"_s), QByteArray("meu texto"));
 
         escolheCvida();
@@ -364,7 +366,7 @@ private slots:
         QTest::keySequence(&p.j, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
         QCOMPARE(p.mensagens.mostradas.size(), 2);
         QCOMPARE(p.mensagens.mostradas[1],
-                 mensagem(u"Informação:"_s, frmPrincipal::kSemAnalise.arg(u"salvar em PDF"_s),
+                 mensagem(u"Informação:"_s, ComandosArquivo::kSemAnalise.arg(u"salvar em PDF"_s),
                           Mensagens::Icone::Informacao));
         p.mensagens.respostas = {false};
         QTest::keyClick(&p.j, Qt::Key_F1);
@@ -413,7 +415,65 @@ private slots:
         QCOMPARE(sugestoes.last(),
                  u"Exportar para editor de textos|MARIA_DA_SILVA_29-11-1978.odt"_s);
         QVERIFY(p.pasta.conteudo(u"cliente.odt"_s).startsWith("PK"));
-        QVERIFY(p.mensagens.mostradas.isEmpty());
+        // Each save says where the file went; asked to, the file or its folder opens.
+        const auto gravado = [&](const char* feito, const QString& arquivo) {
+            return mensagem(u"Informação:"_s,
+                            QString::fromUtf8(feito) + u" em:\n\n"_s +
+                                QDir::toNativeSeparators(arquivo),
+                            Icone::Informacao) +
+                   u"[Abrir o arquivo/Abrir a pasta/OK]"_s;
+        };
+        QCOMPARE(
+            p.mensagens.mostradas,
+            (QStringList{gravado("A análise foi gravada em PDF", p.pasta.arquivo(u"cliente.pdf"_s)),
+                         gravado("A análise foi exportada para o editor de textos",
+                                 p.pasta.arquivo(u"cliente.odt"_s))}));
+        QVERIFY(p.enderecos.isEmpty());
+        p.mensagens.escolhas = {0, 1};
+        filho<QAction>(&p.j, u"mnuExportarOdt"_s)->trigger();
+        destino = p.pasta.arquivo(u"cliente.pdf"_s);
+        filho<QAction>(&p.j, u"mnuSalvarPdf"_s)->trigger();
+        QCOMPARE(p.enderecos, (QList<QUrl>{QUrl::fromLocalFile(p.pasta.arquivo(u"cliente.odt"_s)),
+                                           QUrl::fromLocalFile(p.pasta.caminho())}));
+    }
+
+    // The printers are read each time the print dialog opens: a printer installed, or made
+    // the default, while the program runs is offered by its description.
+    void impressorasLidasAoAbrirOImprimir() {
+        Programa p(true, false);
+        QList<ListaImpressoras::Impressora> instaladas;
+        bool haPadrao = false;
+        p.j.servicos().impressoras = [&] { return instaladas; };
+        p.j.servicos().preparaImpressora = [&] {
+            auto impressora = std::make_unique<QPrinter>();
+            return haPadrao ? std::move(impressora) : std::unique_ptr<QPrinter>();
+        };
+        QList<QStringList> listas;
+        p.j.servicos().exibe = [&](QDialog& janela) {
+            if (janela.objectName() == u"frmEntraNome"_s) {
+                janela.exec();
+                return;
+            }
+            auto* lista = filho<QComboBox>(&janela, u"cmbImpressora"_s);
+            QStringList linhas;
+            for (int i = 0; i < lista->count(); ++i) {
+                linhas << lista->itemText(i);
+            }
+            listas << linhas;
+        };
+        p.cria(u"Maria da Silva"_s, u"29/11/1978"_s);
+        p.j.cmdImprimir_Click();
+        instaladas = {{u"Laser_Sala"_s, u"Laser da Sala"_s}, {u"PDF"_s, u"Cups PDF"_s}};
+        haPadrao = true;
+        p.j.cmdImprimir_Click();
+        // (Without a print system the default printer keeps no queue name: it is offered as
+        // "Impressora padrão" before the others.)
+        QCOMPARE(listas, (QList<QStringList>{{frmImprimir::kSalvarComoPdf},
+                                             {frmImprimir::kImpressoraPadrao, u"Laser da Sala"_s,
+                                              u"Cups PDF"_s, frmImprimir::kSalvarComoPdf}}));
+        // Each analysis window carries its person's name.
+        QCOMPARE(p.j.relatorioAtivo()->windowTitle(),
+                 u"Relatório de Análise Numerológica — MARIA DA SILVA"_s);
     }
 
     // Sair after its question, Encerrar at once and the frame's close each write the settings

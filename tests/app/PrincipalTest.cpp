@@ -437,6 +437,35 @@ private slots:
                                            QUrl::fromLocalFile(p.pasta.caminho())}));
     }
 
+    // The Janela menu lists each open analysis by its person, the one in front checked, and
+    // brings the one chosen to the front.
+    void menuJanelaNomeiaCadaAnalise() {
+        Programa p;
+        p.criaDuas();
+        auto* menu = filho<QMenu>(&p.j, u"mnuJanela"_s);
+        const auto itens = [menu] {
+            emit menu->aboutToShow();
+            QStringList textos;
+            for (QAction* a : menu->actions()) {
+                if (a->isCheckable()) {
+                    textos << a->text() + (a->isChecked() ? u" *"_s : QString());
+                }
+            }
+            return textos;
+        };
+        const QString titulo = u"Relatório de Análise Numerológica — "_s;
+        QCOMPARE(itens(),
+                 (QStringList{titulo + u"PRIMEIRA PESSOA"_s, titulo + u"SEGUNDA PESSOA *"_s}));
+        for (QAction* a : menu->actions()) {
+            if (a->text().endsWith(u"PRIMEIRA PESSOA"_s)) {
+                a->trigger();
+            }
+        }
+        QCOMPARE(p.j.relatorioAtivo()->pedido().NomeAnalise, u"PRIMEIRA PESSOA"_s);
+        QCOMPARE(itens(),
+                 (QStringList{titulo + u"PRIMEIRA PESSOA *"_s, titulo + u"SEGUNDA PESSOA"_s}));
+    }
+
     // The printers are read each time the print dialog opens: a printer installed, or made
     // the default, while the program runs is offered by its description.
     void impressorasLidasAoAbrirOImprimir() {

@@ -30,6 +30,7 @@ ComandosClientes::Resultado ComandosClientes::abre() {
     l.feitoPeloPrograma = GravacaoPdf::feitoPeloPrograma;
     l.escolheCsv = c_.servicos().escolheCsv;
     l.escolhePasta = c_.servicos().escolhePasta;
+    l.abreEndereco = c_.servicos().abreEndereco;
     frmClientes janela(ficha, *c_.servicos().mensagens, std::move(l), c_.janela());
     c_.exibe(janela);
     return {janela.pedido(), janela.clientePedido(), janela.analisePedida()};

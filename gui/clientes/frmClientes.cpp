@@ -5,6 +5,7 @@
 #include "engine/EntradaDados.h"
 #include "gui/clientes/ModeloClientes.h"
 #include "gui/clientes/frmFichaCliente.h"
+#include "gui/comum/ArquivoGravado.h"
 #include "gui/comum/Mensagens.h"
 #include "texts/GravacaoSegura.h"
 
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace vidalume {
@@ -477,7 +479,15 @@ void frmClientes::cmdGerarPdfs_Click() {
     if (!falhas.isEmpty()) {
         texto += QStringLiteral("\n\n") + falhas.mid(0, kRecusasMostradas).join(u'\n');
         erro(texto);
-    } else {
+    } else if (gravados > 0 && ligacoes_.abreEndereco &&
+               mensagens_.escolhe(this, QStringLiteral("Informação:"), texto,
+                                  Mensagens::Icone::Informacao,
+                                  {ArquivoGravado::kAbrirPasta, ArquivoGravado::kOk}) == 0) {
+        if (!ligacoes_.abreEndereco(QUrl::fromLocalFile(pasta))) {
+            mensagens_.informa(this, QStringLiteral("Atenção:"), ArquivoGravado::naoAbriu(pasta),
+                               Mensagens::Icone::Exclamacao);
+        }
+    } else if (gravados == 0 || !ligacoes_.abreEndereco) {
         informa(texto);
     }
 }

@@ -17,6 +17,7 @@
 #include <QDate>
 #include <QDialog>
 #include <QSet>
+#include <QUrl>
 
 #include <functional>
 
@@ -49,6 +50,8 @@ struct LigacoesClientes {
     std::function<QString(QWidget* pai, bool salvar)> escolheCsv;
     // The folder for the PDFs; an empty text when the user gives up.
     std::function<QString(QWidget* pai)> escolhePasta;
+    // Opens the folder of the PDFs written, when the user asks; false when nothing opened it.
+    std::function<bool(const QUrl&)> abreEndereco;
 };
 
 class frmClientes : public QDialog {

@@ -195,8 +195,11 @@ void frmImprimir::montaImpressoras() {
         controle(new QSpinBox(this), QStringLiteral("spnCopias"), retangulo(4680, 2145, 870, 330));
     spnCopias_->setRange(1, kMaximoCopias);
     lblCopias->setBuddy(spnCopias_);
-    connect(cmbImpressora_, &QComboBox::currentIndexChanged, this,
-            [this] { spnCopias_->setEnabled(!salvaEmPdf()); });
+    // A long description does not fit the box: the tip shows it whole.
+    connect(cmbImpressora_, &QComboBox::currentIndexChanged, this, [this] {
+        spnCopias_->setEnabled(!salvaEmPdf());
+        cmbImpressora_->setToolTip(cmbImpressora_->currentText());
+    });
     // The printers as they are now: one added while the program runs is offered too.
     defineImpressoras(impressora_ != nullptr ? ListaImpressoras::doSistema()
                                              : QList<ListaImpressoras::Impressora>(),

@@ -125,6 +125,11 @@ private slots:
         s.hoje = [] { return kHoje; };
         s.preparaImpressora = [] { return std::unique_ptr<QPrinter>(); };
         s.escolhePasta = [&saida](QWidget*) { return saida.path(); };
+        QList<QUrl> abertos;
+        s.abreEndereco = [&abertos](const QUrl& u) {
+            abertos << u;
+            return true;
+        };
         s.exibe = [](QDialog& janela) {
             if (janela.objectName() != u"frmEntrada"_s) {
                 janela.exec();
@@ -160,6 +165,8 @@ private slots:
                  qPrintable(mensagens.mostradas[0]));
         QVERIFY(mensagens.mostradas[0].endsWith(u"Deseja continuar?|pergunta?"_s));
         QVERIFY(mensagens.mostradas[1].startsWith(u"Informação:|2 de 2 análises gravadas"_s));
+        QVERIFY(mensagens.mostradas[1].endsWith(u"[Abrir a pasta/OK]"_s));
+        QVERIFY(abertos.isEmpty());
         QCOMPARE(arquivos(), (QStringList{u"MARIA_CLARA_DIAS_06-05-1980.pdf"_s,
                                           u"MARIA_JOANA_LUZ_06-05-1980.pdf"_s,
                                           u"PEDRO_ALVES_06-05-1980.pdf"_s}));
@@ -167,7 +174,7 @@ private slots:
         // All three: the two PDFs of the first run are replaced, the other program's file
         // stays and Pedro's analysis goes beside it.
         mensagens.mostradas.clear();
-        mensagens.escolhas = {0};
+        mensagens.escolhas = {0, 0}; // replace, then open the folder
         quandoAbrir<frmClientes>([](frmClientes* d) {
             clica(d, u"cmdGerarPdfs"_s);
             clica(d, u"cmdFechar"_s);
@@ -184,6 +191,7 @@ private slots:
                          u"PEDRO_ALVES_06-05-1980 (2).pdf"_s, u"PEDRO_ALVES_06-05-1980.pdf"_s}));
         QVERIFY(outro.open(QIODevice::ReadOnly));
         QCOMPARE(outro.readAll(), alheio);
+        QCOMPARE(abertos, QList<QUrl>{QUrl::fromLocalFile(saida.path())});
     }
 
     // A damaged client file: a message, the file as it was, and analyses still made.

@@ -103,19 +103,14 @@ private slots:
         QVERIFY(traducao.load(QLocale(QLocale::Portuguese, QLocale::Brazil), u"qtbase"_s, u"_"_s,
                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
         QCoreApplication::installTranslator(&traducao);
-        QStringList textos;
         QString tipoDaPasta;
+        QString salvar;
         quandoAbrir<QFileDialog>([&](QFileDialog* d) {
             auto* modelo = d->findChild<QFileSystemModel*>();
             const QModelIndex pasta = modelo->index(casa.filePath(u"Documents"_s));
             QTRY_VERIFY(pasta.isValid());
             tipoDaPasta = modelo->data(pasta.siblingAtColumn(2)).toString();
-            for (QAbstractButton* b : d->findChildren<QAbstractButton*>()) {
-                textos << b->text();
-            }
-            for (QLabel* l : d->findChildren<QLabel*>()) {
-                textos << l->text();
-            }
+            salvar = d->labelText(QFileDialog::Accept);
             d->reject();
         });
         QCOMPARE(DialogoArquivo::paraGravar(nullptr, u"Salvar"_s, casa.filePath(u"x.pdf"_s),
@@ -125,9 +120,7 @@ private slots:
         qputenv("HOME", homeAntes);
         qputenv("XDG_CONFIG_HOME", xdgAntes);
         QCOMPARE(tipoDaPasta, u"Pasta"_s);
-        for (const char* ingles : {"&Save", "Cancel", "File &name:", "Files of type:"}) {
-            QVERIFY2(!textos.contains(QString::fromLatin1(ingles)), ingles);
-        }
+        QCOMPARE(salvar, u"&Salvar"_s);
     }
 
     void programaMostraOkSoComCalculoCancelarNaoMuda() {

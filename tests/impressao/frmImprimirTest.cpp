@@ -131,27 +131,12 @@ TEST_F(frmImprimirTest, WithoutAPrinterEnterPrintsToTheChosenPdfAsTheBoxesSay) {
     EXPECT_TRUE(pdf.paginas()[1].contem(kNome));
     // Grey throughout, cover included.
     EXPECT_EQ(pixelsColoridos(pdf.imagem(1)) + pixelsColoridos(pdf.imagem(2)), 0);
-    // The save says where the file went, and the folder opens when asked for.
+    // The save says where the file went.
     EXPECT_EQ(mensagens.mostradas, QStringList{mensagem(u"Informação:"_s,
                                                         u"A análise foi gravada em:\n\n"_s +
                                                             QDir::toNativeSeparators(escolhido),
                                                         Mensagens::Icone::Informacao) +
                                                u"[Abrir o arquivo/Abrir a pasta/OK]"_s});
-    QList<QUrl> abertos;
-    const auto outro = abre(nullptr);
-    outro->defineEscolhaArquivoPdf([&](QWidget*, const QString&) { return escolhido; });
-    outro->defineAbreEndereco([&](const QUrl& u) {
-        abertos << u;
-        return false;
-    });
-    mensagens.mostradas.clear();
-    mensagens.escolhas = {1};
-    clica(outro.get(), u"cmdImprimir"_s);
-    EXPECT_EQ(abertos, QList<QUrl>{QUrl::fromLocalFile(pasta.caminho())});
-    ASSERT_EQ(mensagens.mostradas.size(), 2);
-    EXPECT_EQ(mensagens.mostradas[1],
-              mensagem(u"Atenção:"_s, ArquivoGravado::naoAbriu(pasta.caminho()),
-                       Mensagens::Icone::Exclamacao));
 }
 
 // The printer and the number of copies reach the print job: the program's printer itself

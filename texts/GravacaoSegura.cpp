@@ -108,8 +108,8 @@ bool recusaEspecial(QString* erro, mode_t modo) {
 
 } // namespace
 
-GravacaoSegura::GravacaoSegura(QString caminho, Destino destino)
-    : caminho_(std::move(caminho)), destino_(destino) {}
+GravacaoSegura::GravacaoSegura(QString caminho, Destino destino, Acesso acesso)
+    : caminho_(std::move(caminho)), destino_(destino), acesso_(acesso) {}
 
 GravacaoSegura::~GravacaoSegura() {
     fecha();
@@ -155,13 +155,15 @@ bool GravacaoSegura::abre(QString* erro) {
     if (existe && !podeSerSubstituido(antigo.st_mode)) {
         return recusaEspecial(erro, antigo.st_mode);
     }
-    arquivo_ = ::openat(pasta_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    // A private file is never readable by others, not even while it is written.
+    const mode_t modo = acesso_ == Acesso::SoDono ? S_IRUSR | S_IWUSR : 0666;
+    arquivo_ = ::openat(pasta_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, modo);
     while (arquivo_ < 0 &&
            (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL || errno == EEXIST)) {
         // No nameless files here: a hidden one that only this save uses.
         const QString temporario = nomeTemporario(info.fileName());
         arquivo_ = ::openat(pasta_, QFile::encodeName(temporario).constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, modo);
         if (arquivo_ >= 0) {
             nomeTemporario_ = temporario;
         }
@@ -169,7 +171,9 @@ bool GravacaoSegura::abre(QString* erro) {
     if (arquivo_ < 0) {
         return falha(erro, errno);
     }
-    if (existe && S_ISREG(antigo.st_mode) && destino_ == Destino::Substitui) {
+    if (acesso_ == Acesso::SoDono) {
+        ::fchmod(arquivo_, S_IRUSR | S_IWUSR);
+    } else if (existe && S_ISREG(antigo.st_mode) && destino_ == Destino::Substitui) {
         ::fchmod(arquivo_, antigo.st_mode & 07777);
     }
     saida_ = std::make_unique<SaidaDescritor>(arquivo_);
@@ -278,8 +282,9 @@ QString GravacaoSegura::caminhoFinal() const {
                                 : QDir(QFileInfo(caminho_).absolutePath()).filePath(nomeFinal_);
 }
 
-bool GravacaoSegura::grava(const QString& caminho, const QByteArray& conteudo, QString* erro) {
-    GravacaoSegura gravacao(caminho);
+bool GravacaoSegura::grava(const QString& caminho, const QByteArray& conteudo, QString* erro,
+                           Acesso acesso) {
+    GravacaoSegura gravacao(caminho, Destino::Substitui, acesso);
     if (!gravacao.abre(erro)) {
         return false;
     }

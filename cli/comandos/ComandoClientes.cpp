@@ -48,7 +48,7 @@ ComandoClientes::Saida ComandoClientes::importa(const QString& arquivo, const QS
         s.codigo = 2;
         return s;
     }
-    if (QFileInfo(arquivo).isDir() || !lista.open(QIODevice::ReadOnly)) {
+    if (!ListaIlegivel::lista(arquivo) || !lista.open(QIODevice::ReadOnly)) {
         s.mensagens << ListaIlegivel::mensagem(arquivo);
         s.codigo = 2;
         return s;

@@ -305,7 +305,7 @@ void frmClientes::cmdImportar_Click() {
         return;
     }
     QFile lista(arquivo);
-    if (QFileInfo(arquivo).isDir() || !lista.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(arquivo).isFile() || !lista.open(QIODevice::ReadOnly)) {
         erro(QStringLiteral("Não foi possível ler o arquivo \"%1\".")
                  .arg(QDir::toNativeSeparators(arquivo)));
         return;

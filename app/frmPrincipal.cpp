@@ -5,8 +5,10 @@
 #include "app/auxiliares/DicasBotoes.h"
 #include "app/auxiliares/frmEntrada.h"
 #include "app/auxiliares/frmSobre.h"
+#include "clients/CopiaCompleta.h"
 #include "clients/FichaClientes.h"
 #include "clients/ui/frmClientes.h"
+#include "clients/ui/frmRestauraCopia.h"
 #include "composer/ComporAnalise.h"
 #include "composer/LeituraCasal.h"
 #include "composer/TextoExportacao.h"
@@ -20,7 +22,6 @@
 #include "printing/painter/GravacaoPdf.h"
 #include "printing/ui/frmImprimir.h"
 #include "report/ui/frmExibeRelatorio.h"
-#include "settings/CopiaSeguranca.h"
 #include "settings/PastaDados.h"
 #include "settings/TextosOriginais.h"
 #include "settings/ui/frmConfiguraFonte.h"
@@ -29,6 +30,7 @@
 #include "settings/ui/frmRestauraTextos.h"
 #include "texts/ArquivoInterpretacao.h"
 #include "texts/ui/frmSelecionaAlteracao.h"
+#include "widgets/AvisoTextos.h"
 #include "widgets/ImagensPrograma.h"
 #include "widgets/QuadroImagem.h"
 
@@ -84,14 +86,6 @@ const QString frmPrincipal::kM6 = QStringLiteral(
     "navegação funcionará.");
 const QString frmPrincipal::kPerguntaSair =
     QStringLiteral("Está certo de que deseja encerrar este programa agora?");
-const QString frmPrincipal::kCopiaFeita =
-    QStringLiteral("A cópia de segurança dos seus textos e configurações foi gravada em %1. "
-                   "Guarde este arquivo num pen drive, num disco externo ou na nuvem.");
-const QString frmPrincipal::kPerguntaRestaurarCopia = QStringLiteral(
-    "Os textos e as configurações deste computador serão substituídos pelos da cópia de "
-    "segurança. Deseja continuar?");
-const QString frmPrincipal::kCopiaRestaurada =
-    QStringLiteral("A cópia de segurança foi restaurada (%1 arquivos).");
 const QString frmPrincipal::kSemOriginais =
     QStringLiteral("Os textos originais do programa não foram encontrados em %1.");
 const QString frmPrincipal::kPerguntaOriginalUm = QStringLiteral(
@@ -527,6 +521,7 @@ void frmPrincipal::compoeAnalise() {
     padrao_.Analise =
         ComporAnalise::compoe(padrao_.NomeAnalise, padrao_.DataNascimento, hoje(),
                               padrao_.DataReferencia, ArquivoInterpretacao(pastaPrograma_));
+    AvisoTextos::mostra(servicos_.mensagens, this);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -879,11 +874,12 @@ void frmPrincipal::mnuFazerCopia_Click() {
     }
     QString erro;
     const Ocupado ocupado = Ocupado::tela();
-    if (!CopiaSeguranca::grava(pastaPrograma_, arquivo, &erro)) {
+    const QDateTime agora = servicos_.agora ? servicos_.agora() : QDateTime::currentDateTime();
+    if (!CopiaCompleta::grava(pastaPrograma_, arquivo, agora, &erro)) {
         informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
         return;
     }
-    informa(QStringLiteral("Informação:"), kCopiaFeita.arg(QDir::toNativeSeparators(arquivo)),
+    informa(QStringLiteral("Informação:"), CopiaCompleta::mensagemGravada(arquivo),
             Mensagens::Icone::Informacao);
 }
 
@@ -891,19 +887,31 @@ void frmPrincipal::mnuRestaurarCopia_Click() {
     prologo();
     const QString arquivo =
         servicos_.escolheCopia ? servicos_.escolheCopia(*this, false, QDir::homePath()) : QString();
-    if (arquivo.isEmpty() || !perguntaPadraoNao(kPerguntaRestaurarCopia)) {
+    if (arquivo.isEmpty()) {
         return;
     }
+    // The whole archive is read and checked before the user is asked anything.
+    CopiaCompleta copia(pastaPrograma_);
     QString erro;
-    QStringList restaurados;
-    const bool ok = CopiaSeguranca::restaura(arquivo, pastaPrograma_, &restaurados, &erro);
+    if (!copia.abre(arquivo, &erro)) {
+        informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+        return;
+    }
+    frmRestauraCopia escolha(copia, this);
+    exibe(escolha);
+    if (escolha.result() != QDialog::Accepted) {
+        return;
+    }
+    const QDateTime agora = servicos_.agora ? servicos_.agora() : QDateTime::currentDateTime();
+    CopiaCompleta::Resultado resultado;
+    const bool ok = copia.restaura(escolha.partes(), agora, &resultado, &erro);
     // Whatever was written is in use from now on, and is what the way out saves.
     CarregaConfiguracoes();
     if (!ok) {
         informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
         return;
     }
-    informa(QStringLiteral("Informação:"), kCopiaRestaurada.arg(restaurados.size()),
+    informa(QStringLiteral("Informação:"), copia.mensagemRestaurada(resultado),
             Mensagens::Icone::Informacao);
 }
 
@@ -1032,6 +1040,7 @@ void frmPrincipal::mnuCompatibilidade_Click() {
     const RelatorioComposto leitura = LeituraCasal::calcula(entrada.nome(0), entrada.nascimento(0),
                                                             entrada.nome(1), entrada.nascimento(1))
                                           .compoe(ArquivoInterpretacao(pastaPrograma_));
+    AvisoTextos::mostra(servicos_.mensagens, this);
     abreRelatorio(leitura.diagramacao(padrao_.diagramacao(pastaPrograma_)))
         ->defineComposto(leitura);
 }

@@ -35,7 +35,6 @@ public:
     static const QString kM1, kM2, kM3, kM4, kM5, kM6;
     static const QString kSemNavegador, kSemAnalise, kTituloPdf, kTituloOdt;
     static const QString kPerguntaSair;
-    static const QString kCopiaFeita, kPerguntaRestaurarCopia, kCopiaRestaurada;
     static const QString kSemOriginais, kPerguntaOriginalUm, kPerguntaOriginaisTodos;
     static const QString kOriginaisRestaurados, kTextosGuardados, kNadaGuardado;
 

@@ -181,20 +181,20 @@ QString CopiaCompleta::pergunta(Partes partes) const {
             textos += CopiaSeguranca::tipo(nome) == CopiaSeguranca::Tipo::Texto ? 1 : 0;
         }
         const int configuracoes = int(arquivos_.size()) - textos;
-        texto += QStringLiteral("\n- %1 e %2;")
-                     .arg(conta(textos, "texto de interpretação", "textos de interpretação"),
-                          conta(configuracoes, "arquivo de configuração",
-                                "arquivos de configuração"));
+        texto +=
+            QStringLiteral("\n- %1 e %2;")
+                .arg(conta(textos, "texto de interpretação", "textos de interpretação"),
+                     conta(configuracoes, "arquivo de configuração", "arquivos de configuração"));
     }
     if (partes != Partes::SemClientes && temClientes()) {
-        texto += QStringLiteral("\n- a ficha de clientes: a da cópia tem %1; a deste computador %2. "
-                                "Os clientes e as análises registrados depois da cópia serão "
-                                "perdidos.")
-                     .arg(conta(clientesCopia_, "cliente", "clientes"),
-                          clientesHoje_ >= 0
-                              ? QStringLiteral("tem hoje %1")
-                                    .arg(conta(clientesHoje_, "cliente", "clientes"))
-                              : QStringLiteral("está vazia ou não pode ser lida"));
+        texto +=
+            QStringLiteral("\n- a ficha de clientes: a da cópia tem %1; a deste computador %2. "
+                           "Os clientes e as análises registrados depois da cópia serão "
+                           "perdidos.")
+                .arg(conta(clientesCopia_, "cliente", "clientes"),
+                     clientesHoje_ >= 0 ? QStringLiteral("tem hoje %1")
+                                              .arg(conta(clientesHoje_, "cliente", "clientes"))
+                                        : QStringLiteral("está vazia ou não pode ser lida"));
     } else if (temClientes()) {
         texto += QStringLiteral("\n(a ficha de clientes deste computador fica como está)");
     }
@@ -216,6 +216,12 @@ bool CopiaCompleta::copiaDatada(const QString& nome, const QDateTime& agora, QSt
     }
     const QString destino = QDir(pasta_).filePath(livre);
     *copia = livre;
+    if (nome == FichaClientes::kArquivo && QFileInfo(atual).isSymLink()) {
+        // Never the client file through a link (a text's link is replaced by the file).
+        return falha(erro, QStringLiteral("\"%1\" é um link para outro arquivo e não será "
+                                          "substituído.")
+                               .arg(QDir::toNativeSeparators(atual)));
+    }
     if (nome == FichaClientes::kArquivo) {
         // Through SQLite, with what sits in its log; as bytes when SQLite cannot read it.
         QString motivo;
@@ -289,9 +295,8 @@ bool CopiaCompleta::restaura(Partes partes, const QDateTime& agora, Resultado* r
     if (r.naoSubstituidos.isEmpty()) {
         return true;
     }
-    QString texto =
-        QStringLiteral("A cópia de segurança %1 não foi restaurada por inteiro. %2")
-            .arg(QDir::toNativeSeparators(zip_), motivo);
+    QString texto = QStringLiteral("A cópia de segurança %1 não foi restaurada por inteiro. %2")
+                        .arg(QDir::toNativeSeparators(zip_), motivo);
     texto += r.substituidos.isEmpty()
                  ? QStringLiteral("\nNenhum arquivo foi substituído.")
                  : QStringLiteral("\nSubstituídos (%1): %2.")

@@ -49,7 +49,7 @@ QString motivoSqlite(int codigo) {
     case SQLITE_FULL:
         return QStringLiteral("não há espaço livre no disco.");
     case SQLITE_IOERR:
-        if (struct rlimit limite {};
+        if (struct rlimit limite{};
             ::getrlimit(RLIMIT_FSIZE, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY) {
             return GravacaoSegura::motivo(EFBIG);
         }
@@ -100,8 +100,8 @@ bool valor(sqlite3* banco, const char* sql, QString* texto, int* codigo) {
     if (*codigo != SQLITE_ROW) {
         return false;
     }
-    *texto = QString::fromUtf8(
-        reinterpret_cast<const char*>(sqlite3_column_text(consulta.get(), 0)));
+    *texto =
+        QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(consulta.get(), 0)));
     *codigo = SQLITE_OK;
     return true;
 }
@@ -130,10 +130,10 @@ bool copiaArquivo(const QString& origem, const QString& destino, QString* erro) 
 } // namespace
 
 bool CopiaFicha::copia(const QString& origem, const QString& destino, QString* erro) {
-    const QString naoCopiou = QStringLiteral("Não foi possível copiar o arquivo de clientes "
-                                             "\"%1\" para \"%2\": %3")
-                                  .arg(QDir::toNativeSeparators(origem),
-                                       QDir::toNativeSeparators(destino));
+    const QString naoCopiou =
+        QStringLiteral("Não foi possível copiar o arquivo de clientes "
+                       "\"%1\" para \"%2\": %3")
+            .arg(QDir::toNativeSeparators(origem), QDir::toNativeSeparators(destino));
     QString motivo;
     if (!criaPrivado(destino, &motivo)) {
         return falha(erro, naoCopiou.arg(motivo));
@@ -148,8 +148,7 @@ bool CopiaFicha::copia(const QString& origem, const QString& destino, QString* e
         std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> vacuo(bruto, sqlite3_finalize);
         if (codigo == SQLITE_OK) {
             const QByteArray alvo = QFile::encodeName(destino);
-            sqlite3_bind_text(vacuo.get(), 1, alvo.constData(), int(alvo.size()),
-                              SQLITE_TRANSIENT);
+            sqlite3_bind_text(vacuo.get(), 1, alvo.constData(), int(alvo.size()), SQLITE_TRANSIENT);
             codigo = sqlite3_step(vacuo.get());
             codigo = codigo == SQLITE_DONE ? SQLITE_OK : sqlite3_extended_errcode(banco.get());
         }
@@ -165,7 +164,8 @@ bool CopiaFicha::copiaBytes(const QString& origem, const QString& destino, QStri
     QString motivo;
     const QString log = origem + QStringLiteral("-wal");
     if (!copiaArquivo(origem, destino, &motivo) ||
-        (QFileInfo(log).isFile() && !copiaArquivo(log, destino + QStringLiteral("-wal"), &motivo))) {
+        (QFileInfo(log).isFile() &&
+         !copiaArquivo(log, destino + QStringLiteral("-wal"), &motivo))) {
         return falha(erro, QStringLiteral("Não foi possível copiar o arquivo de clientes \"%1\" "
                                           "para \"%2\": %3")
                                .arg(QDir::toNativeSeparators(origem),
@@ -201,8 +201,8 @@ bool CopiaFicha::restaura(const QString& origem, const QString& destino, QString
             if (modo.compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0 &&
                 paginaAlvo != paginaFonte) {
                 // A log keeps its page size: the file leaves it for the copy, in one step.
-                codigo = sqlite3_exec(alvo.get(), "PRAGMA journal_mode=DELETE", nullptr,
-                                      nullptr, nullptr);
+                codigo = sqlite3_exec(alvo.get(), "PRAGMA journal_mode=DELETE", nullptr, nullptr,
+                                      nullptr);
             }
             if (codigo == SQLITE_OK) {
                 sqlite3_backup* copia =

@@ -175,7 +175,12 @@ bool CopiaSeguranca::grava(const QList<Entrada>& entradas, const QDateTime& quan
         (kPrefixoComentario + quando.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))).toUtf8();
     zip_set_archive_comment(zip.get(), comentario.constData(), zip_uint16_t(comentario.size()));
     if (zip_close(zip.get()) < 0) {
-        const QString motivo = QString::fromUtf8(zip_strerror(zip.get()));
+        // libzip's own texts are in English: only a system error is passed on, in Portuguese.
+        zip_error_t* codigoZip = zip_get_error(zip.get());
+        const QString motivo =
+            zip_error_system_type(codigoZip) == ZIP_ET_SYS
+                ? GravacaoSegura::motivo(zip_error_code_system(codigoZip))
+                : QStringLiteral("um dos arquivos não pôde ser lido ou compactado.");
         return falha(erro, naoMontada.arg(QStringLiteral(": ") + motivo));
     }
     zip.release(); // closed and freed by zip_close

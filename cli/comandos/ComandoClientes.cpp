@@ -107,7 +107,8 @@ ComandoClientes::Saida ComandoClientes::exporta(const QString& arquivo, const QS
     std::vector<Cliente> clientes;
     QString erro;
     if (buscaNaFicha(pasta, {}, clientes, s) &&
-        !GravacaoSegura::grava(arquivo, CsvClientes::exporta(clientes), &erro)) {
+        !GravacaoSegura::grava(arquivo, CsvClientes::exporta(clientes), &erro,
+                               GravacaoSegura::Acesso::SoDono)) {
         s.mensagens << erro;
         s.codigo = 1;
     }

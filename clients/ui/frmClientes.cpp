@@ -342,8 +342,8 @@ void frmClientes::cmdExportar_Click() {
     }
     QString falha;
     const std::vector<Cliente> clientes = ficha_.busca(txtBusca_->text(), &falha);
-    if (!falha.isEmpty() ||
-        !GravacaoSegura::grava(arquivo, CsvClientes::exporta(clientes), &falha)) {
+    if (!falha.isEmpty() || !GravacaoSegura::grava(arquivo, CsvClientes::exporta(clientes), &falha,
+                                                   GravacaoSegura::Acesso::SoDono)) {
         erro(falha);
         return;
     }

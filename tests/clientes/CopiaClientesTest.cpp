@@ -99,8 +99,8 @@ Saida executaComLimite(qint64 bytes, const QStringList& argumentos) {
 
 // The files `nomes` of `pasta` as they are, in an archive made with libzip directly.
 void zipDe(const QString& pasta, const QStringList& nomes, const QString& arquivo) {
-    zip_t* zip = zip_open(QFile::encodeName(arquivo).constData(), ZIP_CREATE | ZIP_TRUNCATE,
-                          nullptr);
+    zip_t* zip =
+        zip_open(QFile::encodeName(arquivo).constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
     ASSERT_NE(zip, nullptr);
     for (const QString& nome : nomes) {
         zip_source_t* fonte =
@@ -208,8 +208,8 @@ TEST(CopiaClientes, PartesRestauradasEmSeparado) {
     ASSERT_EQ(executaCli({"copia", "fazer", zips.filePath("sem.zip"), "--pasta", c.path()}).codigo,
               0);
     const auto antes = retrato(b.path());
-    s = executaCli({"copia", "restaurar", zips.filePath("sem.zip"), "--so-clientes", "--pasta",
-                    b.path()});
+    s = executaCli(
+        {"copia", "restaurar", zips.filePath("sem.zip"), "--so-clientes", "--pasta", b.path()});
     EXPECT_EQ(s.codigo, 1);
     EXPECT_TRUE(s.err.contains("não contém a ficha de clientes")) << s.err.toStdString();
     EXPECT_EQ(retrato(b.path()), antes);

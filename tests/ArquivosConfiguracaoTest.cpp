@@ -5,6 +5,7 @@
 #include "settings/FontesAnalise.h"
 #include "settings/LinhasRodape.h"
 #include "settings/Margens.h"
+#include "settings/OpcoesMapa.h"
 #include "texts/ArquivoInterpretacao.h"
 
 #include <QDir>
@@ -188,4 +189,50 @@ TEST(FamiliasFonte, SemEtiquetaDeFundidoraCadaUmaUmaVez) {
               QStringList({QStringLiteral("arial"), QStringLiteral("DejaVu Serif"),
                            QStringLiteral("Noto Sans"), QStringLiteral("P052"),
                            QStringLiteral("Times New Roman")}));
+}
+
+TEST(OpcoesMapa, FaltaPadraoLayoutLiteralEReservadoPreservado) {
+    QTemporaryDir dir;
+    // A folder from before these options: every section on, 4 repetitions, 1 January.
+    const OpcoesMapa padrao = OpcoesMapa::le(dir.path());
+    for (int k = 29; k <= 34; ++k) {
+        EXPECT_TRUE(padrao.secaoAtiva(k)) << k;
+    }
+    EXPECT_FALSE(padrao.secaoAtiva(28));
+    EXPECT_FALSE(padrao.secaoAtiva(35));
+    EXPECT_EQ(padrao.limiteTendencias, 4);
+    EXPECT_EQ(padrao.inicioAnoPessoal, InicioAnoPessoal::Janeiro);
+
+    OpcoesMapa o;
+    o.defineSecao(30, false);
+    o.defineSecao(34, false);
+    o.defineSecao(12, false); // outside the range: ignored
+    o.limiteTendencias = 3;
+    o.inicioAnoPessoal = InicioAnoPessoal::Aniversario;
+    ASSERT_TRUE(o.grava(dir.path()));
+    const QByteArray esperado = QByteArray::fromHex("ffff0000ffffffffffff0000"
+                                                    "03000100"
+                                                    "00000000000000000000000000000000");
+    EXPECT_EQ(conteudo(dir.filePath("opcoes.dat")), esperado);
+    EXPECT_EQ(OpcoesMapa::le(dir.path()), o);
+
+    // Odd values fall back to the defaults; reserved bytes go back as read; a cut file
+    // keeps the defaults for what it does not reach.
+    QByteArray estranho = aleatorio(32, 11);
+    estranho[12] = 9;
+    estranho[13] = 0;
+    estranho[14] = 7;
+    estranho[15] = 0;
+    escreve(dir.filePath("opcoes.dat"), estranho);
+    const OpcoesMapa lido = OpcoesMapa::le(dir.path());
+    EXPECT_EQ(lido.limiteTendencias, 4);
+    EXPECT_EQ(lido.inicioAnoPessoal, InicioAnoPessoal::Janeiro);
+    ASSERT_TRUE(lido.grava(dir.path()));
+    EXPECT_EQ(conteudo(dir.filePath("opcoes.dat")).mid(16), estranho.mid(16));
+
+    escreve(dir.filePath("opcoes.dat"), QByteArray::fromHex("0000"));
+    const OpcoesMapa curto = OpcoesMapa::le(dir.path());
+    EXPECT_FALSE(curto.secaoAtiva(29));
+    EXPECT_TRUE(curto.secaoAtiva(30));
+    EXPECT_EQ(curto.limiteTendencias, 4);
 }

@@ -124,7 +124,7 @@ TEST(CopiaSeguranca, ArquivoDanificadoOuHostilNaoEExtraido) {
          "não é um arquivo do Vidalume"},
         {"cópia datada", zipCom({{"CVIDA.DAT.copia-2026-01-01-000000", texto}}),
          "não é um arquivo do Vidalume"},
-        {"nome repetido", duplicado, "mais de uma vez"},
+        {"nome repetido", duplicado, "danificado"},
         {"link", zipCom({{"CVIDA.DAT", "/etc/passwd", S_IFLNK | 0777}}), "link"},
         {"link com tamanho de texto", zipCom({{"CVIDA.DAT", texto, S_IFLNK | 0777}}), "link"},
         {"texto que não é de registros", zipCom({{"CVIDA.DAT", "/etc/passwd"}}),
@@ -145,7 +145,7 @@ TEST(CopiaSeguranca, ArquivoDanificadoOuHostilNaoEExtraido) {
         QString erro;
         EXPECT_FALSE(CopiaSeguranca::extrai(zip, extraidos.path(), nullptr, &erro));
         EXPECT_TRUE(erro.contains("Nenhum arquivo foi alterado")) << erro.toStdString();
-        EXPECT_TRUE(erro.contains(c.motivo)) << erro.toStdString();
+        EXPECT_TRUE(erro.contains(c.motivo, Qt::CaseInsensitive)) << erro.toStdString();
         EXPECT_TRUE(erro.contains(QDir::toNativeSeparators(zip))) << erro.toStdString();
         if (QByteArray(c.caso).startsWith("bomba") || QByteArray(c.caso).startsWith("link")) {
             // Refused from the headers, before a byte was written.

@@ -1,0 +1,54 @@
+// The options of the sections that follow the 28 of an analysis (the complete map and the
+// line of life) and of the personal numbers, in their own file "opcoes.dat", so that the
+// older settings files keep their bytes and an older folder opens with the defaults.
+//
+// Record layout (one 32-byte record, little-endian 16-bit integers; a missing or short file
+// gives the defaults for the fields it does not reach):
+//   0 SecoesExtras: 6 flags for sections 29 to 34, -1 on and 0 off, any non-zero value
+//     reading as on (default: all on)
+//  12 LimiteTendencias: repetitions that make a hidden tendency, 3 or 4 (default 4; any
+//     other value reads as 4)
+//  14 InicioAnoPessoal: 0 on 1 January, 1 on the birthday (default 0; any other value
+//     reads as 0)
+//  16 reserved (16 bytes, written back as read)
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+
+namespace vidalume {
+
+enum class InicioAnoPessoal { Janeiro = 0, Aniversario = 1 };
+
+struct OpcoesMapa {
+    static constexpr int kPrimeiraSecao = 29;
+    static constexpr int kUltimaSecao = 34;
+    static constexpr int kTotalSecoes = kUltimaSecao - kPrimeiraSecao + 1;
+    static constexpr int kTamanhoRegistro = 32;
+    static inline const QString kArquivo = QStringLiteral("opcoes.dat");
+
+    std::array<bool, kTotalSecoes> secoes{true, true, true, true, true, true};
+    int limiteTendencias = 4;
+    InicioAnoPessoal inicioAnoPessoal = InicioAnoPessoal::Janeiro;
+    std::array<char, 16> reservado{};
+
+    // Whether section k (29 to 34) is chosen; false for any other k.
+    bool secaoAtiva(int k) const;
+    // Chooses section k (29 to 34); any other k is ignored.
+    void defineSecao(int k, bool ativa);
+
+    // Fields are read from `bytes` as far as it reaches; the rest keep their defaults.
+    static OpcoesMapa deBytes(const QByteArray& bytes);
+    QByteArray paraBytes() const; // the whole 32-byte record
+
+    // Reads the file without ever writing it: defaults when it is missing or short.
+    static OpcoesMapa le(const QString& pasta);
+    // Writes the whole record through the checked writer.
+    bool grava(const QString& pasta, QString* erro = nullptr) const;
+
+    bool operator==(const OpcoesMapa&) const = default;
+};
+
+} // namespace vidalume

@@ -6,10 +6,15 @@
 #include "settings/TextosOriginais.h"
 #include "texts/GravacaoSegura.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <csignal>
 
 namespace vidalume {
 
@@ -102,12 +107,27 @@ CopiaCompleta::CopiaCompleta(QString pastaDados) : pasta_(std::move(pastaDados))
 
 CopiaCompleta::~CopiaCompleta() = default;
 
+void CopiaCompleta::limpaRestos() const {
+    // ".restauracao-PID-XXXXXX" of a process that no longer runs (killed mid-restore).
+    static const QRegularExpression kResto(QStringLiteral("^\\.restauracao-(\\d+)-"));
+    const QFileInfoList entradas =
+        QDir(pasta_).entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entrada : entradas) {
+        const QRegularExpressionMatch m = kResto.match(entrada.fileName());
+        if (m.hasMatch() && !entrada.isSymLink() &&
+            ::kill(pid_t(m.captured(1).toLongLong()), 0) != 0 && errno == ESRCH) {
+            QDir(entrada.filePath()).removeRecursively();
+        }
+    }
+}
+
 bool CopiaCompleta::abre(const QString& arquivoZip, QString* erro) {
     zip_ = arquivoZip;
     arquivos_.clear();
     clientesCopia_ = clientesHoje_ = -1;
-    extraidos_ = std::make_unique<QTemporaryDir>(
-        QDir(pasta_).filePath(QStringLiteral(".restauracao-XXXXXX")));
+    limpaRestos();
+    extraidos_ = std::make_unique<QTemporaryDir>(QDir(pasta_).filePath(
+        QStringLiteral(".restauracao-%1-XXXXXX").arg(QCoreApplication::applicationPid())));
     if (!extraidos_->isValid()) {
         return falha(erro, QStringLiteral("Não foi possível preparar a restauração na pasta %1: "
                                           "%2 Nenhum arquivo foi alterado.")

@@ -4,12 +4,12 @@
 //
 // Making one takes the client file through SQLite (CopiaFicha), so it is whole and current
 // whatever program has it open. Restoring is done in two steps: abre() reads and checks the
-// whole archive into a hidden folder of the data folder (".restauracao-XXXXXX", removed with
-// this object) and tells what it holds; restaura() then replaces the parts asked for. Every
-// file replaced first gets a dated copy beside it ("CVIDA.DAT.copia-2025-01-31-140509",
-// "clientes.sqlite.copia-..."), which the program never reads and a backup never takes; a file
-// equal to the archive's is left as it is. The client file is replaced through SQLite, never
-// by replacing the file under its journal.
+// whole archive into a hidden folder of the data folder (".restauracao-PID-XXXXXX", removed with
+// this object, or by the next restore when the process was killed) and tells what it holds;
+// restaura() then replaces the parts asked for. Every file replaced first gets a dated copy beside
+// it ("CVIDA.DAT.copia-2025-01-31-140509", "clientes.sqlite.copia-..."), which the program never
+// reads and a backup never takes; a file equal to the archive's is left as it is. The client file
+// is replaced through SQLite, never by replacing the file under its journal.
 #pragma once
 
 #include <QDateTime>
@@ -78,6 +78,7 @@ public:
 
 private:
     QStringList pedidos(Partes partes) const;
+    void limpaRestos() const;
     bool copiaDatada(const QString& nome, const QDateTime& agora, QString* copia, QString* erro);
     bool substitui(const QString& nome, QString* erro);
 

@@ -16,7 +16,10 @@
 
 #include <zip.h>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -285,12 +288,20 @@ bool CopiaSeguranca::extrai(const QString& arquivoZip, const QString& pasta, Con
         if (!entrada) {
             return recusa(danificado);
         }
-        QFile saida(QDir(pasta).filePath(nome));
-        if (!saida.open(QIODevice::WriteOnly | QIODevice::NewOnly,
-                        QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-            return falha(erro, QStringLiteral("Não foi possível preparar a restauração em %1: %2")
-                                   .arg(QDir::toNativeSeparators(pasta), saida.errorString()));
+        const QString naoPreparou =
+            QStringLiteral("Não foi possível preparar a restauração em %1: %2 Nenhum arquivo foi "
+                           "alterado.")
+                .arg(QDir::toNativeSeparators(pasta));
+        const int saida =
+            ::open(QFile::encodeName(QDir(pasta).filePath(nome)).constData(),
+                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        if (saida < 0) {
+            return falha(erro, naoPreparou.arg(GravacaoSegura::motivo(errno)));
         }
+        const std::unique_ptr<int, void (*)(int*)> fecha(new int(saida), [](int* fd) {
+            ::close(*fd);
+            delete fd;
+        });
         // Counted as written: an entry that holds more than it declared never gets further.
         qint64 escritos = 0;
         for (;;) {
@@ -306,18 +317,20 @@ bool CopiaSeguranca::extrai(const QString& arquivoZip, const QString& pasta, Con
             if (escritos > qint64(tamanhos[i])) {
                 return recusa(danificado);
             }
-            if (saida.write(bloco.constData(), n) != n) {
-                return falha(erro,
-                             QStringLiteral("Não foi possível preparar a restauração em %1: %2")
-                                 .arg(QDir::toNativeSeparators(pasta), saida.errorString()));
+            for (zip_int64_t feitos = 0; feitos < n;) {
+                const ssize_t r = ::write(saida, bloco.constData() + feitos, size_t(n - feitos));
+                if (r < 0 && errno == EINTR) {
+                    continue;
+                }
+                if (r <= 0) {
+                    return falha(erro,
+                                 naoPreparou.arg(GravacaoSegura::motivo(r < 0 ? errno : EIO)));
+                }
+                feitos += r;
             }
         }
         if (escritos != qint64(tamanhos[i])) {
             return recusa(danificado);
-        }
-        if (!saida.flush()) {
-            return falha(erro, QStringLiteral("Não foi possível preparar a restauração em %1: %2")
-                                   .arg(QDir::toNativeSeparators(pasta), saida.errorString()));
         }
         if (const QString motivo = confereTamanho(nome, escritos); !motivo.isEmpty()) {
             return recusa(QStringLiteral("o arquivo %1 %2").arg(nome, motivo));

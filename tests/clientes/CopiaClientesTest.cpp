@@ -276,6 +276,24 @@ TEST(CopiaClientes, DiscoCheioNoMeioDizOQueFoiSubstituido) {
     EXPECT_EQ(conteudo(b.filePath("CVIDA.DAT")), QByteArray(5120, 'a'));
     EXPECT_EQ(clientes(b.path()), 4000);
     EXPECT_EQ(copiasEm(b.path()).size(), 2); // no half copy of the client file left
+
+    // Too little room to even read the archive: refused before anything is replaced, and
+    // what a restore killed midway left behind is cleared.
+    QTemporaryDir c;
+    ASSERT_EQ(
+        executaCli({"copia", "fazer", zips.filePath("grande.zip"), "--pasta", b.path()}).codigo, 0);
+    importa(c.path(), "Pouco", 1);
+    ASSERT_TRUE(QDir(c.path()).mkpath(".restauracao-2147483646-abcdef"));
+    escreve(c.filePath(".restauracao-2147483646-abcdef/clientes.sqlite"), "resto");
+    Saida r = executaComLimite(
+        ficha / 2, {"copia", "restaurar", zips.filePath("grande.zip"), "--pasta", c.path()});
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_TRUE(r.err.contains("o arquivo ficaria maior do que o sistema permite. Nenhum arquivo "
+                               "foi alterado."))
+        << r.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(c.filePath(".restauracao-2147483646-abcdef")));
+    EXPECT_EQ(QDir(c.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"clientes.sqlite"});
 }
 
 TEST(CopiaClientes, ImportacaoAlemDoLimiteDeTamanhoDizPorque) {

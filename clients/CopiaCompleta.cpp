@@ -85,6 +85,17 @@ bool CopiaCompleta::grava(const QString& pastaDados, const QString& arquivoZip,
         if (!CopiaFicha::copia(ficha, instantaneo, erro)) {
             return false;
         }
+        // A copy that could not be restored is no backup: say so now, not on the day it is
+        // needed.
+        QString motivo;
+        if (FichaClientes::confereCopia(instantaneo, &motivo) < 0) {
+            return falha(erro, QStringLiteral("O arquivo de clientes \"%1\" está danificado, é de "
+                                              "outro programa ou de uma versão mais nova, e não "
+                                              "poderia ser restaurado de uma cópia; a cópia de "
+                                              "segurança não foi gravada. Restaure uma cópia "
+                                              "anterior ou retire o arquivo da pasta.")
+                                   .arg(QDir::toNativeSeparators(ficha)));
+        }
         entradas.append({FichaClientes::kArquivo, instantaneo});
     }
     if (entradas.isEmpty()) {

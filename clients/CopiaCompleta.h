@@ -31,8 +31,8 @@ public:
     };
 
     // Writes the backup of `pastaDados` as `arquivoZip` (readable by its owner only), dated
-    // `agora`. False, with a message, when a file could not be read or written or the folder
-    // holds nothing to take.
+    // `agora`. False, with a message, when a file could not be read or written, the client file
+    // is not one a restore would take back, or the folder holds nothing to take.
     static bool grava(const QString& pastaDados, const QString& arquivoZip, const QDateTime& agora,
                       QString* erro);
     // What the user is told after grava().

@@ -394,6 +394,15 @@ qint64 FichaClientes::confereCopia(const QString& arquivo, QString* erro) {
         *erro = danificado;
         return -1;
     }
+    // The program makes no triggers or views: in a file to bring back they could only act on
+    // the program's own writes.
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type IN ('trigger', "
+                               "'view')")) ||
+        !q.next() || q.value(0).toInt() != 0) {
+        *erro = danificado;
+        return -1;
+    }
+    q.finish();
     const qint64 n = ficha.total(&motivo);
     if (n < 0) {
         *erro = danificado;

@@ -232,6 +232,11 @@ TEST(CopiaClientes, FichaHostilNaCopiaNaoSubstituiNada) {
         {"versão futura", banco({esquema, "PRAGMA user_version=99"})},
         {"outro programa", banco({"CREATE TABLE jogos (x)", "PRAGMA user_version=2"})},
         {"sem versão", banco({"CREATE TABLE clientes (x)"})},
+        {"gatilho que apaga clientes",
+         banco({esquema,
+                "CREATE TABLE analises (id INTEGER PRIMARY KEY, cliente, feita, referencia)",
+                "CREATE TRIGGER t AFTER INSERT ON clientes BEGIN DELETE FROM clientes; END",
+                "PRAGMA user_version=2"})},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
@@ -312,4 +317,15 @@ TEST(CopiaClientes, ImportacaoAlemDoLimiteDeTamanhoDizPorque) {
         << s.err.toStdString();
     EXPECT_EQ(clientes(dados.path()), 1);
     EXPECT_EQ(conteudo(dados.filePath(FichaClientes::kArquivo)), antes);
+}
+
+TEST(CopiaClientes, CopiaDeUmaFichaQueNaoVoltariaNaoEGravada) {
+    QTemporaryDir dados, zips;
+    escreve(dados.filePath("CVIDA.DAT"), QByteArray(5120, 'a'));
+    escreve(dados.filePath("clientes.sqlite"),
+            banco({"CREATE TABLE jogos (x)", "PRAGMA user_version=2"}));
+    const Saida s = executaCli({"copia", "fazer", zips.filePath("c.zip"), "--pasta", dados.path()});
+    EXPECT_EQ(s.codigo, 1);
+    EXPECT_TRUE(s.err.contains("não foi gravada")) << s.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(zips.filePath("c.zip")));
 }

@@ -4,6 +4,7 @@
 #include "settings/FontesAnalise.h"
 #include "settings/LinhasRodape.h"
 #include "settings/Margens.h"
+#include "settings/OpcoesMapa.h"
 #include "texts/ArquivoInterpretacao.h"
 #include "texts/GravacaoSegura.h"
 #include "texts/TextosConhecidos.h"
@@ -54,6 +55,7 @@ const QHash<QString, qint64>& tamanhosConfiguracao() {
         {FontesAnalise::kArquivo, FontesAnalise::kTamanhoRegistro},
         {LinhasRodape::kArquivo, 3 * LinhasRodape::kTamanhoRegistro},
         {Margens::kArquivo, Configuracao::kTamanhoRegistro},
+        {OpcoesMapa::kArquivo, OpcoesMapa::kTamanhoRegistro},
     };
     return kTamanhos;
 }

@@ -3,8 +3,8 @@
 // folders:
 //   - the interpretation files TextosConhecidos lists ("CVIDA.DAT" ...): whole 5120-byte
 //     records, at most kMaiorTexto bytes;
-//   - the settings files "vidalume.dat", "fontes.dat", "margens.dat" (at most 168 bytes)
-//     and "rodape.dat" (at most 600 bytes);
+//   - the settings files "vidalume.dat", "fontes.dat", "margens.dat" (at most 168 bytes),
+//     "rodape.dat" (at most 600 bytes) and "opcoes.dat" (at most 32 bytes);
 //   - the client file "clientes.sqlite" (at most kMaiorFicha bytes), whose content the
 //     client layer takes and checks.
 // The archive comment holds the moment the backup was made, "Vidalume yyyy-MM-ddTHH:mm:ss"

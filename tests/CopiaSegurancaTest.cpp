@@ -72,10 +72,12 @@ TEST(CopiaSeguranca, IdaEVoltaComADataDaCopia) {
     QTemporaryDir origem, trabalho, extraidos, zips;
     escreve(origem.filePath("CVIDA.DAT"), aleatorio(3 * 5120, 1));
     escreve(origem.filePath("fontes.dat"), aleatorio(168, 2));
+    escreve(origem.filePath("opcoes.dat"), aleatorio(32, 4));
     escreve(origem.filePath("notas.txt"), "fora");
     escreve(origem.filePath("CVIDA.DAT.copia-2026-12-06-140509"), "fora");
     escreve(origem.filePath("SAVEGAME.DAT"), aleatorio(5120, 3));
-    EXPECT_EQ(CopiaSeguranca::arquivos(origem.path()), (QStringList{"CVIDA.DAT", "fontes.dat"}));
+    EXPECT_EQ(CopiaSeguranca::arquivos(origem.path()),
+              (QStringList{"CVIDA.DAT", "fontes.dat", "opcoes.dat"}));
 
     const QString zip = zips.filePath("copia.zip");
     const QDateTime quando(QDate(2026, 12, 6), QTime(14, 5, 9));
@@ -131,6 +133,8 @@ TEST(CopiaSeguranca, ArquivoDanificadoOuHostilNaoEExtraido) {
          "registros inteiros"},
         {"texto vazio", zipCom({{"CVIDA.DAT", ""}}), "registros inteiros"},
         {"configuração grande demais", zipCom({{"vidalume.dat", QByteArray(169, 'x')}}),
+         "mais do que esse arquivo pode ter"},
+        {"opções grandes demais", zipCom({{"opcoes.dat", QByteArray(33, 'x')}}),
          "mais do que esse arquivo pode ter"},
         {"bomba num texto", zipCom({{"CVIDA.DAT", grande, 0, true}}),
          "mais do que esse arquivo pode ter"},

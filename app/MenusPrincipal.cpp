@@ -38,7 +38,7 @@ void MenusPrincipal::monta(frmPrincipal& janela) {
          &frmPrincipal::mnuConfigurarRodape_Click);
     item(mnuArquivo, "mnuEstudoNomes", QStringLiteral("Est&udo de nomes…"),
          &frmPrincipal::mnuEstudoNomes_Click);
-    item(mnuArquivo, "mnuCompatibilidade", QStringLiteral("Compatibilidade de c&asal…"),
+    item(mnuArquivo, "mnuCompatibilidade", QStringLiteral("Compatibilidade entre du&as pessoas…"),
          &frmPrincipal::mnuCompatibilidade_Click);
     mnuArquivo->addSeparator()->setObjectName(QStringLiteral("mnuNulo"));
     item(mnuArquivo, "mnuFazerCopia", QStringLiteral("&Fazer cópia de segurança…"),

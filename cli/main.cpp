@@ -126,7 +126,7 @@ struct Opcoes {
             "--so-clientes]\n"
             "  nomes     estudo de nomes em JSON: --nascimento DATA --nome A [--nome B ...]\n"
             "  compatibilidade\n"
-            "            compatibilidade de casal: --nome A --nascimento D --nome2 B\n"
+            "            compatibilidade entre duas pessoas: --nome A --nascimento D --nome2 B\n"
             "            --nascimento2 E, em texto, em JSON (--json) ou em PDF (--saida)"));
         parser.addHelpOption();
         parser.addVersionOption();

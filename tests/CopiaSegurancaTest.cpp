@@ -73,11 +73,12 @@ TEST(CopiaSeguranca, IdaEVoltaComADataDaCopia) {
     escreve(origem.filePath("CVIDA.DAT"), aleatorio(3 * 5120, 1));
     escreve(origem.filePath("fontes.dat"), aleatorio(168, 2));
     escreve(origem.filePath("opcoes.dat"), aleatorio(32, 4));
+    escreve(origem.filePath("AVISO.DAT"), aleatorio(5120, 5)); // the closing paragraph
     escreve(origem.filePath("notas.txt"), "fora");
     escreve(origem.filePath("CVIDA.DAT.copia-2026-12-06-140509"), "fora");
     escreve(origem.filePath("SAVEGAME.DAT"), aleatorio(5120, 3));
     EXPECT_EQ(CopiaSeguranca::arquivos(origem.path()),
-              (QStringList{"CVIDA.DAT", "fontes.dat", "opcoes.dat"}));
+              (QStringList{"AVISO.DAT", "CVIDA.DAT", "fontes.dat", "opcoes.dat"}));
 
     const QString zip = zips.filePath("copia.zip");
     const QDateTime quando(QDate(2026, 12, 6), QTime(14, 5, 9));

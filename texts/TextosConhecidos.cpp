@@ -8,7 +8,7 @@ namespace vidalume {
 
 const QStringList TextosConhecidos::kOutros = {
     QStringLiteral("LICCARM.DAT"), QStringLiteral("TENDOCUL.DAT"), QStringLiteral("RESPSUBC.DAT"),
-    QStringLiteral("DIVCARM.DAT"), QStringLiteral("CMAPA.DAT"),    QStringLiteral("AVISO.DAT"),
+    QStringLiteral("DIVCARM.DAT"), QStringLiteral("CMAPA.DAT"),
 };
 
 const QStringList& TextosConhecidos::arquivos() {
@@ -19,6 +19,7 @@ const QStringList& TextosConhecidos::arquivos() {
         }
         nomes.insert(TabelaSecoes::kArquivoExplicacoes);
         nomes.insert(TabelaSecoes::kArquivoCompatibilidade);
+        nomes.insert(TabelaSecoes::kArquivoAviso);
         QStringList lista(nomes.cbegin(), nomes.cend());
         lista.sort();
         return lista;

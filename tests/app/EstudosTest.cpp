@@ -1,6 +1,7 @@
 // The name study window, the couple entry and the couple reading in the main window, and the
 // couple texts in the interpretation editor.
 #include "app/frmPrincipal.h"
+#include "composer/AvisoFinal.h"
 #include "composer/LeituraCasal.h"
 #include "engine/EntradaDados.h"
 #include "gui/entrada/frmEntraCasal.h"
@@ -243,15 +244,15 @@ private slots:
         QVERIFY(p.j.relatorioAtivo() != nullptr && !p.j.relatorioAtivo()->composto());
     }
 
-    // The couple texts follow the 28 sections in the editor, one option per pair.
+    // The compatibility texts follow the 28 sections in the editor, one option per pair.
     void editorAbreOTextoDeCadaPar() {
         PastaPrograma pasta;
         MensagensTeste avisos;
         frmSelecionaAlteracao dlg(pasta.caminho(), avisos);
         auto* item = filho<QComboBox>(&dlg, u"cmbItem"_s);
         auto* par = filho<QComboBox>(&dlg, u"cmbPar"_s);
-        QCOMPARE(item->count(), 29);
-        QCOMPARE(item->itemText(28), u"Compatibilidade de casal"_s);
+        QCOMPARE(item->count(), 30);
+        QCOMPARE(item->itemText(28), u"Compatibilidade entre duas pessoas"_s);
         dlg.show();
         QVERIFY(!par->isVisible());
         item->setCurrentIndex(28);
@@ -270,6 +271,31 @@ private slots:
         QCOMPARE(avisos.mostradas.size(), 1);
         item->setCurrentIndex(0);
         QVERIFY(!par->isVisible() && filho(&dlg, u"frmInfo"_s)->isVisible());
+    }
+
+    // The closing paragraph is the last entry: one text, no number or pair to choose. A
+    // folder from before it existed opens the shipped wording, and saving creates the file
+    // the next analysis reads.
+    void editorAbreOAvisoFinal() {
+        PastaPrograma pasta;
+        QFile::remove(pasta.arquivo(u"AVISO.DAT"_s));
+        MensagensTeste avisos;
+        frmSelecionaAlteracao dlg(pasta.caminho(), avisos);
+        auto* item = filho<QComboBox>(&dlg, u"cmbItem"_s);
+        QCOMPARE(item->itemText(29), u"Aviso ao final de cada estudo"_s);
+        dlg.show();
+        item->setCurrentIndex(29);
+        QVERIFY(!filho(&dlg, u"cmbPar"_s)->isVisible() && !filho(&dlg, u"frmInfo"_s)->isVisible());
+        const auto edicao = dlg.preparaAlteracaoTexto();
+        QVERIFY(edicao != nullptr);
+        auto* caixa = filho<QPlainTextEdit>(edicao.get(), u"txtTexto"_s);
+        QCOMPARE(caixa->toPlainText(), AvisoFinal::kTextoOriginal);
+        caixa->setPlainText(u"Leitura de tendências."_s);
+        clica(edicao.get(), u"cmdSalvar"_s);
+        QVERIFY(avisos.mostradas.isEmpty());
+        QCOMPARE(AvisoFinal::texto(ArquivoInterpretacao(pasta.caminho())),
+                 u"Leitura de tendências."_s);
+        QVERIFY(dlg.preparaAlteracaoCabecalho() == nullptr); // it has no header
     }
 };
 

@@ -3,14 +3,15 @@
 #include "gui/comum/DialogoArquivo.h"
 
 #include "app/Ocupado.h"
+#include "clients/CopiaCompleta.h"
 #include "composer/TextoExportacao.h"
+#include "gui/clientes/frmRestauraCopia.h"
 #include "gui/configuracao/frmRestauraTextos.h"
 #include "gui/impressao/frmImprimir.h"
 #include "gui/relatorio/frmExibeRelatorio.h"
 #include "printing/NomeArquivoPdf.h"
 #include "printing/painter/ExportacaoOdt.h"
 #include "printing/painter/GravacaoPdf.h"
-#include "settings/CopiaSeguranca.h"
 #include "settings/Margens.h"
 #include "settings/TextosOriginais.h"
 
@@ -38,14 +39,6 @@ const QString ComandosArquivo::kSemAnalise = QStringLiteral(
     "primeiro botão, crie uma análise e então repita a operação.");
 const QString ComandosArquivo::kTituloPdf = QStringLiteral("Salvar análise em PDF");
 const QString ComandosArquivo::kTituloOdt = QStringLiteral("Exportar para editor de textos");
-const QString ComandosArquivo::kCopiaFeita =
-    QStringLiteral("A cópia de segurança dos seus textos e configurações foi gravada em %1. "
-                   "Guarde este arquivo num pen drive, num disco externo ou na nuvem.");
-const QString ComandosArquivo::kPerguntaRestaurarCopia = QStringLiteral(
-    "Os textos e as configurações deste computador serão substituídos pelos da cópia de "
-    "segurança. Deseja continuar?");
-const QString ComandosArquivo::kCopiaRestaurada =
-    QStringLiteral("A cópia de segurança foi restaurada (%1 arquivos).");
 const QString ComandosArquivo::kSemOriginais =
     QStringLiteral("Os textos originais do programa não foram encontrados em %1.");
 const QString ComandosArquivo::kPerguntaOriginalUm = QStringLiteral(
@@ -192,11 +185,11 @@ void ComandosArquivo::fazCopia() {
         return;
     }
     const Ocupado ocupado = Ocupado::tela();
-    if (!CopiaSeguranca::grava(c_.pasta(), arquivo, &erro)) {
+    if (!CopiaCompleta::grava(c_.pasta(), arquivo, c_.agora(), &erro)) {
         c_.informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
         return;
     }
-    c_.informa(QStringLiteral("Informação:"), kCopiaFeita.arg(QDir::toNativeSeparators(arquivo)),
+    c_.informa(QStringLiteral("Informação:"), CopiaCompleta::mensagemGravada(arquivo),
                Mensagens::Icone::Informacao);
 }
 
@@ -204,19 +197,30 @@ void ComandosArquivo::restauraCopia() {
     const Servicos& s = c_.servicos();
     const QString arquivo =
         s.escolheCopia ? s.escolheCopia(c_.janela(), false, QDir::homePath()) : QString();
-    if (arquivo.isEmpty() || !c_.perguntaPadraoNao(kPerguntaRestaurarCopia)) {
+    if (arquivo.isEmpty()) {
         return;
     }
+    // The whole archive is read and checked before the user is asked anything.
+    CopiaCompleta copia(c_.pasta());
     QString erro;
-    QStringList restaurados;
-    const bool ok = CopiaSeguranca::restaura(arquivo, c_.pasta(), &restaurados, &erro);
+    if (!copia.abre(arquivo, &erro)) {
+        c_.informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+        return;
+    }
+    frmRestauraCopia escolha(copia, c_.janela());
+    c_.exibe(escolha);
+    if (escolha.result() != QDialog::Accepted) {
+        return;
+    }
+    CopiaCompleta::Resultado resultado;
+    const bool ok = copia.restaura(escolha.partes(), c_.agora(), &resultado, &erro);
     // Whatever was written is in use from now on, and is what the way out saves.
     CarregaConfiguracoes(c_.padrao(), c_.pasta());
     if (!ok) {
         c_.informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
         return;
     }
-    c_.informa(QStringLiteral("Informação:"), kCopiaRestaurada.arg(restaurados.size()),
+    c_.informa(QStringLiteral("Informação:"), copia.mensagemRestaurada(resultado),
                Mensagens::Icone::Informacao);
 }
 

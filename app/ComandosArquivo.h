@@ -19,7 +19,6 @@ public:
 
     static const QString kM2, kM3, kM4; // no analysis to print or export; the text was copied
     static const QString kSemAnalise, kTituloPdf, kTituloOdt;
-    static const QString kCopiaFeita, kPerguntaRestaurarCopia, kCopiaRestaurada;
     static const QString kSemOriginais, kPerguntaOriginalUm, kPerguntaOriginaisTodos;
     static const QString kOriginaisRestaurados, kTextosGuardados, kNadaGuardado;
 

@@ -2,6 +2,7 @@
 
 #include "app/Ocupado.h"
 #include "composer/LeituraCasal.h"
+#include "gui/comum/AvisoTextos.h"
 #include "gui/entrada/frmEntraCasal.h"
 #include "gui/estudos/frmEstudoNomes.h"
 #include "gui/impressao/frmImprimir.h"
@@ -50,6 +51,7 @@ void ComandosEstudos::compatibilidade(const QIcon& icone) {
     const RelatorioComposto leitura = LeituraCasal::calcula(entrada.nome(0), entrada.nascimento(0),
                                                             entrada.nome(1), entrada.nascimento(1))
                                           .compoe(ArquivoInterpretacao(c_.pasta()));
+    AvisoTextos::mostra(c_.servicos().mensagens, c_.janela());
     const Diagramacao d = leitura.diagramacao(c_.padrao().diagramacao(c_.pasta()));
     relatorios_.abre(d, {d.NomeAnalise, d.DataNascimento, QDate()}, icone)->defineComposto(leitura);
 }

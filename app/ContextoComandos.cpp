@@ -2,6 +2,7 @@
 
 #include "composer/ComporAnalise.h"
 #include "gui/comum/ArquivoGravado.h"
+#include "gui/comum/AvisoTextos.h"
 #include "gui/impressao/frmImprimir.h"
 #include "gui/relatorio/frmExibeRelatorio.h"
 #include "texts/ArquivoInterpretacao.h"
@@ -64,6 +65,7 @@ void ContextoComandos::compoeAnalise() const {
     const AnalisePedida& p = padrao_.Pedido;
     padrao_.Analise = ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, hoje(),
                                             p.DataReferencia, ArquivoInterpretacao(pasta_));
+    AvisoTextos::mostra(servicos_.mensagens, janela());
 }
 
 Diagramacao ContextoComandos::diagramacaoDe(const frmExibeRelatorio& relatorio) const {

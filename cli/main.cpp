@@ -1,11 +1,14 @@
 // vidalume-cli: numbers, text and PDFs of analyses, and the client file, from the command
 // line. Reads the data folder that PastaDados resolves, as the desktop program does (or
-// --pasta), and writes there only the client file, and only for "clientes importar"; an
-// installed program's first run creates the user's folder with the shipped texts. "numeros"
+// --pasta), and writes there only the client file ("clientes importar") and what
+// "copia restaurar" restores; an installed program's first run creates the user's folder with
+// the shipped texts. A file-size limit makes a write fail with the program's own message
+// instead of killing the process (SIGXFSZ is ignored). "numeros"
 // and "texto" need no display; "pdf"
 // and "lote" draw with fonts and use the offscreen platform where there is no display.
 #include "cli/comandos/ComandoClientes.h"
 #include "cli/comandos/ComandoCompatibilidade.h"
+#include "cli/comandos/ComandoCopia.h"
 #include "cli/comandos/ComandoNomes.h"
 #include "cli/comandos/ComandoNumeros.h"
 #include "cli/comandos/ComandoTexto.h"
@@ -13,6 +16,7 @@
 #include "clients/FichaClientes.h"
 #include "engine/EntradaDados.h"
 #include "settings/PastaDados.h"
+#include "texts/ArquivoInterpretacao.h"
 
 #ifdef VIDALUME_CLI_PDF
 #include "cli/pdf/ComandoLote.h"
@@ -25,6 +29,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,6 +37,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -91,6 +97,14 @@ struct Opcoes {
         QStringLiteral("DATA")};
     QCommandLineOption json{QStringLiteral("json"),
                             QStringLiteral("compatibilidade: os números e os aspectos em JSON.")};
+    QCommandLineOption semClientes{
+        QStringLiteral("sem-clientes"),
+        QStringLiteral("copia restaurar: só os textos e as configurações; a ficha de clientes "
+                       "fica como está.")};
+    QCommandLineOption soClientes{
+        QStringLiteral("so-clientes"),
+        QStringLiteral("copia restaurar: só a ficha de clientes; os textos e as configurações "
+                       "ficam como estão.")};
 
     void registra(QCommandLineParser& parser) const {
         parser.setApplicationDescription(QStringLiteral(
@@ -108,6 +122,11 @@ struct Opcoes {
             "            vidalume-cli clientes importar ARQUIVO.csv\n"
             "            vidalume-cli clientes listar [--busca TEXTO]\n"
             "            vidalume-cli clientes exportar ARQUIVO.csv\n"
+            "  copia     a cópia de segurança da pasta (textos, configurações e ficha de\n"
+            "            clientes), como no menu do programa:\n"
+            "            vidalume-cli copia fazer ARQUIVO.zip\n"
+            "            vidalume-cli copia restaurar ARQUIVO.zip [--sem-clientes | "
+            "--so-clientes]\n"
             "  nomes     estudo de nomes em JSON: --nascimento DATA --nome A [--nome B ...]\n"
             "  compatibilidade\n"
             "            compatibilidade entre duas pessoas: --nome A --nascimento D --nome2 B\n"
@@ -116,10 +135,11 @@ struct Opcoes {
         parser.addVersionOption();
         parser.addPositionalArgument(
             QStringLiteral("comando"),
-            QStringLiteral("numeros, texto, pdf, odt, lote, clientes, nomes ou compatibilidade"));
+            QStringLiteral(
+                "numeros, texto, pdf, odt, lote, clientes, copia, nomes ou compatibilidade"));
         parser.addOptions(
             {nome, nascimento, hoje, referencia, pasta, saida, capa, colorido, busca, clientes});
-        parser.addOptions({nome2, nascimento2, json});
+        parser.addOptions({nome2, nascimento2, json, semClientes, soClientes});
     }
 };
 
@@ -170,6 +190,25 @@ int clientes(const QCommandLineParser& parser, const Opcoes& o, const QString& p
         s = ComandoClientes::exporta(arquivo, pasta);
     } else {
         return erro(QStringLiteral("Use clientes importar, listar ou exportar (veja --help)."));
+    }
+    for (const QString& linha : s.mensagens) {
+        erro(linha);
+    }
+    escreve(stdout, s.saida);
+    return s.codigo;
+}
+
+int copia(const QCommandLineParser& parser, const Opcoes& o, const QString& pasta) {
+    const QString acao = parser.positionalArguments().value(1);
+    const QString arquivo = parser.positionalArguments().value(2);
+    ComandoClientes::Saida s;
+    if (acao == QLatin1String("fazer")) {
+        s = ComandoCopia::faz(arquivo, pasta, QDateTime::currentDateTime());
+    } else if (acao == QLatin1String("restaurar")) {
+        s = ComandoCopia::restaura(arquivo, pasta, parser.isSet(o.semClientes),
+                                   parser.isSet(o.soClientes), QDateTime::currentDateTime());
+    } else {
+        return erro(QStringLiteral("Use copia fazer ou copia restaurar (veja --help)."));
     }
     for (const QString& linha : s.mensagens) {
         erro(linha);
@@ -306,6 +345,9 @@ int compatibilidade(const QCommandLineParser& parser, const Opcoes& o, const QSt
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Past a file-size limit a write then fails with EFBIG, which is reported like any other
+    // failed write, instead of the process dying without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     const auto app = criaAplicacao(pedeDesenho(argc, argv), argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vidalume-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VIDALUME_VERSAO));
@@ -325,67 +367,77 @@ int main(int argc, char* argv[]) {
         return erro(parser.errorText() + QStringLiteral(" (veja --help)"));
     }
     parser.process(*app);
-
-    const QString comando = parser.positionalArguments().value(0);
-    if (comando != QLatin1String("numeros") && comando != QLatin1String("texto") &&
-        comando != QLatin1String("clientes") && !desenha(comando) && !estudo(comando)) {
-        return erro(QStringLiteral("Comando desconhecido. Use numeros, texto, pdf, odt, lote, "
-                                   "clientes, nomes ou compatibilidade (veja --help)."));
-    }
-    QString pasta;
-    if (parser.isSet(o.pasta)) {
-        pasta = parser.value(o.pasta);
-        const QString executavel = QCoreApplication::applicationDirPath();
-        if (!PastaDados::portatil(executavel)) {
-            PastaDados::usaRecursos(PastaDados::somenteLeitura(executavel));
+    // The analysis comes out whatever texts are missing; what was missing is said after it.
+    const int codigo = [&]() -> int {
+        const QString comando = parser.positionalArguments().value(0);
+        if (comando != QLatin1String("numeros") && comando != QLatin1String("texto") &&
+            comando != QLatin1String("clientes") && comando != QLatin1String("copia") &&
+            !desenha(comando) && !estudo(comando)) {
+            return erro(QStringLiteral("Comando desconhecido. Use numeros, texto, pdf, odt, lote, "
+                                       "clientes, copia, nomes ou compatibilidade (veja --help)."));
         }
-    } else {
-        QString falha;
-        const auto local = PastaDados::doPrograma(&falha);
-        if (!local) {
-            return erro(falha, 1);
+        QString pasta;
+        if (parser.isSet(o.pasta)) {
+            pasta = parser.value(o.pasta);
+            const QString executavel = QCoreApplication::applicationDirPath();
+            if (!PastaDados::portatil(executavel)) {
+                PastaDados::usaRecursos(PastaDados::somenteLeitura(executavel));
+            }
+        } else {
+            QString falha;
+            const auto local = PastaDados::doPrograma(&falha);
+            if (!local) {
+                return erro(falha, 1);
+            }
+            pasta = local->dados;
+            PastaDados::usaRecursos(local->recursos);
         }
-        pasta = local->dados;
-        PastaDados::usaRecursos(local->recursos);
-    }
-    if (comando == QLatin1String("clientes")) {
-        return clientes(parser, o, pasta);
-    }
-    if (comando == QLatin1String("nomes")) {
-        return nomes(parser, o);
-    }
-    if (comando == QLatin1String("compatibilidade")) {
-        return compatibilidade(parser, o, pasta);
-    }
+        if (comando == QLatin1String("clientes")) {
+            return clientes(parser, o, pasta);
+        }
+        if (comando == QLatin1String("copia")) {
+            return copia(parser, o, pasta);
+        }
+        if (comando == QLatin1String("nomes")) {
+            return nomes(parser, o);
+        }
+        if (comando == QLatin1String("compatibilidade")) {
+            return compatibilidade(parser, o, pasta);
+        }
 #ifdef VIDALUME_CLI_PDF
-    const ComandoPdf::Opcoes opcoesPdf{pasta, parser.isSet(o.capa), parser.isSet(o.colorido)};
-    if (comando == QLatin1String("lote")) {
-        return lote(parser, o, opcoesPdf);
-    }
+        const ComandoPdf::Opcoes opcoesPdf{pasta, parser.isSet(o.capa), parser.isSet(o.colorido)};
+        if (comando == QLatin1String("lote")) {
+            return lote(parser, o, opcoesPdf);
+        }
 #else
-    if (desenha(comando)) {
-        return erro(QStringLiteral("Esta versão do programa não gera PDFs."));
-    }
+        if (desenha(comando)) {
+            return erro(QStringLiteral("Esta versão do programa não gera PDFs."));
+        }
 #endif
-    QString mensagem;
-    EntradaCli entrada;
-    if (!EntradaCli::le(parser.value(o.nome), parser.value(o.nascimento), parser.value(o.hoje),
-                        QDate::currentDate(), &entrada, &mensagem) ||
-        !entrada.defineReferencia(parser.value(o.referencia), &mensagem)) {
-        return erro(mensagem);
-    }
-    if (comando == QLatin1String("numeros")) {
-        escreve(stdout, ComandoNumeros::json(entrada));
-        return 0;
-    }
+        QString mensagem;
+        EntradaCli entrada;
+        if (!EntradaCli::le(parser.value(o.nome), parser.value(o.nascimento), parser.value(o.hoje),
+                            QDate::currentDate(), &entrada, &mensagem) ||
+            !entrada.defineReferencia(parser.value(o.referencia), &mensagem)) {
+            return erro(mensagem);
+        }
+        if (comando == QLatin1String("numeros")) {
+            escreve(stdout, ComandoNumeros::json(entrada));
+            return 0;
+        }
 #ifdef VIDALUME_CLI_PDF
-    if (comando == QLatin1String("pdf")) {
-        return pdf(parser, o, entrada, opcoesPdf);
-    }
-    if (comando == QLatin1String("odt")) {
-        return odt(parser, o, entrada, opcoesPdf);
-    }
+        if (comando == QLatin1String("pdf")) {
+            return pdf(parser, o, entrada, opcoesPdf);
+        }
+        if (comando == QLatin1String("odt")) {
+            return odt(parser, o, entrada, opcoesPdf);
+        }
 #endif
-    escreve(stdout, ComandoTexto::texto(entrada, pasta).toUtf8());
-    return 0;
+        escreve(stdout, ComandoTexto::texto(entrada, pasta).toUtf8());
+        return 0;
+    }();
+    for (const QString& aviso : ArquivoInterpretacao::avisosNovos()) {
+        erro(QStringLiteral("Atenção: ") + aviso);
+    }
+    return codigo;
 }

@@ -14,6 +14,25 @@ void Cliente::ajusta() {
 }
 
 QString Cliente::confere() const {
+    // NUL and the other control characters are invisible and cut or garble the lists and
+    // files the fields end up in; only the notes keep their line ends and tabs.
+    const auto controle = [](const QString& campo, const char* oQue, bool linhas) {
+        for (const QChar c : campo) {
+            if (c.category() == QChar::Other_Control && !(linhas && (c == u'\n' || c == u'\t'))) {
+                return QStringLiteral("%1 contém um caractere de controle (invisível), que não "
+                                      "pode ser gravado.")
+                    .arg(QString::fromUtf8(oQue));
+            }
+        }
+        return QString();
+    };
+    for (const QString& erro :
+         {controle(nome, "O nome", false), controle(telefone, "O telefone", false),
+          controle(email, "O e-mail", false), controle(observacoes, "O campo Observações", true)}) {
+        if (!erro.isEmpty()) {
+            return erro;
+        }
+    }
     if (!nascimento.isValid()) {
         return EntradaDados::kMensagemDataInvalida;
     }

@@ -27,8 +27,8 @@ struct Cliente {
     // Blanks at the ends of every field dropped, line ends of the notes made "\n".
     void ajusta();
     // What is wrong with the client, in Portuguese, or an empty text when it may be kept: a
-    // name the entry dialog would take, a birth date on the calendar and fields within their
-    // sizes.
+    // name the entry dialog would take, a birth date on the calendar, fields within their
+    // sizes and without control characters (the notes may hold line ends and tabs).
     QString confere() const;
 
     // Full years lived on `hoje`; 0 before the first birthday.

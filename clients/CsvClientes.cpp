@@ -24,11 +24,11 @@ bool CsvClientes::importa(FichaClientes& ficha, QIODevice& entrada, Resultado& r
                 recusa(linha, linha.erro);
                 continue;
             }
-            c.nome = linha.nome;
+            c.nome = rearma(linha.nome);
             c.nascimento = EntradaDados::leData(linha.nascimento).value_or(QDate());
-            c.telefone = linha.extras.value(0);
-            c.email = linha.extras.value(1);
-            c.observacoes = linha.extras.value(2);
+            c.telefone = rearma(linha.extras.value(0));
+            c.email = rearma(linha.extras.value(1));
+            c.observacoes = rearma(linha.extras.value(2));
             c.ajusta();
             if (const QString motivo = c.confere(); !motivo.isEmpty()) {
                 recusa(linha, motivo);
@@ -50,7 +50,21 @@ QString CsvClientes::resumo(const Resultado& r) {
            conta(r.recusadas, "linha recusada", "linhas recusadas");
 }
 
-QString CsvClientes::campo(const QString& valor) {
+bool CsvClientes::formula(const QString& valor) {
+    static const QString kInicios = QStringLiteral("=+-@\t\r'");
+    return !valor.isEmpty() && kInicios.contains(valor.front());
+}
+
+QString CsvClientes::desarma(const QString& valor) {
+    return formula(valor) ? u'\'' + valor : valor;
+}
+
+QString CsvClientes::rearma(const QString& valor) {
+    return valor.startsWith(u'\'') && formula(valor.mid(1)) ? valor.mid(1) : valor;
+}
+
+QString CsvClientes::campo(const QString& bruto) {
+    const QString valor = desarma(bruto);
     if (!valor.contains(u';') && !valor.contains(u'"') && !valor.contains(u'\n') &&
         !valor.contains(u'\r')) {
         return valor;

@@ -4,7 +4,11 @@
 //
 // Export format: UTF-8 with a byte order mark, lines ending in CR LF, ";" between fields, a
 // header "nome;nascimento;telefone;email;observacoes", the birth date as dd/mm/aaaa, a field
-// in double quotes (a quote written twice) when it holds ";", a quote or a line end.
+// in double quotes (a quote written twice) when it holds ";", a quote or a line end. A field
+// that a spreadsheet would take for a formula (one beginning with "=", "+", "-", "@", a tab
+// or a carriage return) is written with a leading apostrophe, as spreadsheets expect, and so
+// is one beginning with an apostrophe followed by such a character; the import takes that one
+// apostrophe back off, so an export imports back to the same clients.
 #pragma once
 
 #include "clients/FichaClientes.h"
@@ -37,6 +41,12 @@ public:
     static QByteArray exporta(const std::vector<Cliente>& clientes);
     // One field as written in the export.
     static QString campo(const QString& valor);
+    // The field with the apostrophe a formula-like value gets, and the value back from it.
+    static QString desarma(const QString& valor);
+    static QString rearma(const QString& campo);
+
+private:
+    static bool formula(const QString& valor);
 };
 
 } // namespace vidalume

@@ -1,6 +1,7 @@
 #include "clients/FichaClientes.h"
 
 #include "clients/ChaveNome.h"
+#include "texts/GravacaoSegura.h"
 
 #include <QAtomicInteger>
 #include <QDir>
@@ -8,6 +9,12 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vidalume {
 
@@ -22,12 +29,26 @@ constexpr int kEsperaTravaMs = 3000;
 enum CodigoSqlite {
     kOcupado = 5,
     kTravado = 6,
+    kSemMemoria = 7,
     kSomenteLeitura = 8,
+    kEntradaSaida = 10,
     kDanificado = 11,
     kCheio = 13,
     kNaoAbre = 14,
     kRestricao = 19,
     kNaoEBanco = 26,
+};
+
+// The columns each table has from the version that made it on; a file that claims a version
+// must have them before anything is changed in it.
+struct TabelaEsquema {
+    int desde;
+    const char* nome;
+    const char* colunas;
+};
+const TabelaEsquema kTabelas[] = {
+    {1, "clientes", "id nome chave nascimento telefone email observacoes criado alterado"},
+    {2, "analises", "id cliente feita referencia"},
 };
 
 const QString kDuplicado =
@@ -97,6 +118,12 @@ QVariant texto(const QString& s) {
     return s.isNull() ? QVariant(QStringLiteral("")) : QVariant(s);
 }
 
+// Whether the process runs under a limit on the size of the files it writes.
+bool limiteTamanho() {
+    struct rlimit limite {};
+    return ::getrlimit(RLIMIT_FSIZE, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY;
+}
+
 bool gravavel(const QFileInfo& info) {
     // The write permission of the file's mode is honoured even where the user could write
     // anyway (root): the user made the file read-only.
@@ -140,10 +167,35 @@ QString FichaClientes::mensagem(const QString& falha, const QString& codigoNativ
         return QStringLiteral("Não foi possível abrir o arquivo de clientes \"%1\".").arg(arquivo);
     case kRestricao:
         return kDuplicado;
+    case kEntradaSaida:
+        // SQLite says only "I/O error" when a write passes the process's file-size limit.
+        if (limiteTamanho()) {
+            return QStringLiteral("Não foi possível gravar o arquivo de clientes \"%1\": %2 A "
+                                  "alteração não foi feita.")
+                .arg(arquivo, GravacaoSegura::motivo(EFBIG));
+        }
+        return QStringLiteral("Houve um erro de leitura ou gravação no disco ao usar o arquivo de "
+                              "clientes \"%1\" (o disco pode estar cheio, ter sido retirado ou "
+                              "estar com defeito); a alteração não foi feita.")
+            .arg(arquivo);
+    case kSemMemoria:
+        return QStringLiteral("Faltou memória para usar o arquivo de clientes \"%1\"; a "
+                              "alteração não foi feita.")
+            .arg(arquivo);
     default:
-        return QStringLiteral("Não foi possível usar o arquivo de clientes \"%1\": %2")
-            .arg(arquivo, falha);
+        break;
     }
+    // The driver's own texts are in English; only the code is passed on.
+    Q_UNUSED(falha);
+    const int codigo = codigoNativo.toInt();
+    return codigo != 0 ? QStringLiteral("Não foi possível usar o arquivo de clientes \"%1\" "
+                                        "(erro %2 do SQLite); a alteração não foi feita.")
+                             .arg(arquivo)
+                             .arg(codigo)
+                       : QStringLiteral("Não foi possível usar o arquivo de clientes \"%1\" "
+                                        "(erro interno do acesso ao banco de dados); a "
+                                        "alteração não foi feita.")
+                             .arg(arquivo);
 }
 
 bool FichaClientes::fechaComErro(const QString& texto, QString* erro) {
@@ -173,6 +225,12 @@ bool FichaClientes::abre(const QString& pasta, Modo modo, QString* erro) {
         return false;
     }
     const QFileInfo info(caminho_);
+    if (info.isSymLink()) {
+        *erro = QStringLiteral("\"%1\" é um link para outro arquivo e não pode ser a ficha de "
+                               "clientes; ela foi deixada como está.")
+                    .arg(QDir::toNativeSeparators(caminho_));
+        return false;
+    }
     const bool existe = info.exists();
     if (existe && !info.isFile()) {
         *erro = QStringLiteral("\"%1\" não é um arquivo e não pode ser a ficha de clientes.")
@@ -190,8 +248,10 @@ bool FichaClientes::abre(const QString& pasta, Modo modo, QString* erro) {
     if (modo == Modo::Leitura) {
         // Nothing is created: a missing file is read as an empty one kept in memory.
         db.setDatabaseName(existe ? caminho_ : QStringLiteral(":memory:"));
-        opcoes += existe ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString();
     } else {
+        if (!existe && !protege(false, erro)) {
+            return false;
+        }
         db.setDatabaseName(caminho_);
     }
     db.setConnectOptions(opcoes);
@@ -200,7 +260,17 @@ bool FichaClientes::abre(const QString& pasta, Modo modo, QString* erro) {
                             erro);
     }
     aberta_ = true;
-    return preparaEsquema(erro) || fechaComErro(*erro, erro);
+    if (modo == Modo::Leitura && existe && !executa(QStringLiteral("PRAGMA query_only=ON"), erro)) {
+        return fechaComErro(*erro, erro);
+    }
+    if (!preparaEsquema(erro)) {
+        return fechaComErro(*erro, erro);
+    }
+    // Only a file known to be a client file is closed to other users.
+    if (modo == Modo::Escrita && existe) {
+        protege(true, erro);
+    }
+    return true;
 }
 
 bool FichaClientes::preparaEsquema(QString* erro) {
@@ -222,6 +292,14 @@ bool FichaClientes::preparaEsquema(QString* erro) {
     }
     const int versao = q.value(0).toInt();
     q.finish();
+    if (versao < 0) {
+        *erro = QStringLiteral("O arquivo de clientes \"%1\" tem uma versão (%2) que nenhuma "
+                               "versão do programa grava: ele está danificado ou é de outro "
+                               "programa. Ele foi deixado como está.")
+                    .arg(QDir::toNativeSeparators(caminho_))
+                    .arg(versao);
+        return false;
+    }
     if (versao > kVersao) {
         *erro = QStringLiteral("O arquivo de clientes \"%1\" foi gravado por uma versão mais "
                                "nova do programa e não pode ser usado por esta. Ele foi deixado "
@@ -241,6 +319,9 @@ bool FichaClientes::preparaEsquema(QString* erro) {
             return false;
         }
         q.finish();
+    }
+    if (versao > 0 && !confereEsquema(versao, erro)) {
+        return false;
     }
     if (modo_ == Modo::Leitura && db.databaseName() != QLatin1String(":memory:")) {
         if (versao < kVersao) {
@@ -266,6 +347,127 @@ bool FichaClientes::preparaEsquema(QString* erro) {
     return versao == kVersao || atualiza(versao, erro);
 }
 
+qint64 FichaClientes::total(QString* erro) const {
+    QSqlQuery q(QSqlDatabase::database(conexao_, false));
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM clientes")) || !q.next()) {
+        *erro = mensagem(q.lastError().text(), q.lastError().nativeErrorCode());
+        return -1;
+    }
+    return q.value(0).toLongLong();
+}
+
+qint64 FichaClientes::confereCopia(const QString& arquivo, QString* erro) {
+    FichaClientes ficha;
+    ficha.caminho_ = arquivo;
+    ficha.modo_ = Modo::Leitura;
+    const QString danificado =
+        QStringLiteral("O arquivo de clientes da cópia está danificado ou não é uma ficha de "
+                       "clientes do Vidalume.");
+    QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, ficha.conexao_);
+    db.setDatabaseName(arquivo);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    if (!db.open()) {
+        *erro = danificado;
+        return -1;
+    }
+    ficha.aberta_ = true;
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA integrity_check")) || !q.next() ||
+        q.value(0).toString() != QLatin1String("ok")) {
+        *erro = danificado;
+        return -1;
+    }
+    q.finish();
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        *erro = danificado;
+        return -1;
+    }
+    const int versao = q.value(0).toInt();
+    q.finish();
+    if (versao > kVersao) {
+        *erro = QStringLiteral("O arquivo de clientes da cópia foi gravado por uma versão mais "
+                               "nova do programa e não pode ser usado por esta.");
+        return -1;
+    }
+    QString motivo;
+    if (versao < 1 || !ficha.confereEsquema(versao, &motivo)) {
+        *erro = danificado;
+        return -1;
+    }
+    // The program makes no triggers or views: in a file to bring back they could only act on
+    // the program's own writes.
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type IN ('trigger', "
+                               "'view')")) ||
+        !q.next() || q.value(0).toInt() != 0) {
+        *erro = danificado;
+        return -1;
+    }
+    q.finish();
+    const qint64 n = ficha.total(&motivo);
+    if (n < 0) {
+        *erro = danificado;
+    }
+    return n;
+}
+
+bool FichaClientes::confereEsquema(int versao, QString* erro) const {
+    QSqlQuery q(QSqlDatabase::database(conexao_, false));
+    for (const TabelaEsquema& tabela : kTabelas) {
+        if (tabela.desde > versao) {
+            continue;
+        }
+        q.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
+        q.addBindValue(QString::fromLatin1(tabela.nome));
+        if (!q.exec()) {
+            *erro = mensagem(q.lastError().text(), q.lastError().nativeErrorCode());
+            return false;
+        }
+        QStringList colunas;
+        while (q.next()) {
+            colunas << q.value(0).toString();
+        }
+        for (const QString& coluna :
+             QString::fromLatin1(tabela.colunas).split(u' ', Qt::SkipEmptyParts)) {
+            if (!colunas.contains(coluna)) {
+                *erro = QStringLiteral("O arquivo \"%1\" é um banco de dados de outro programa, "
+                                       "não uma ficha de clientes; ele foi deixado como está.")
+                            .arg(QDir::toNativeSeparators(caminho_));
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool FichaClientes::protege(bool existe, QString* erro) {
+    const QByteArray caminho = QFile::encodeName(caminho_);
+    if (!existe) {
+        // Created empty and private first: SQLite gives its journal the same mode.
+        const int fd =
+            ::open(caminho.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                   S_IRUSR | S_IWUSR);
+        if (fd < 0 && errno != EEXIST) {
+            *erro = QStringLiteral("Não foi possível criar o arquivo de clientes \"%1\": %2")
+                        .arg(QDir::toNativeSeparators(caminho_), GravacaoSegura::motivo(errno));
+            return false;
+        }
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        return true;
+    }
+    // A file made by an older version may be readable by anyone: it holds personal data.
+    for (const char* sufixo : {"", "-wal", "-shm", "-journal"}) {
+        const QByteArray nome = caminho + sufixo;
+        struct stat estado {};
+        if (::lstat(nome.constData(), &estado) == 0 && S_ISREG(estado.st_mode) &&
+            estado.st_uid == ::geteuid() && (estado.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
+            ::chmod(nome.constData(), estado.st_mode & S_IRWXU);
+        }
+    }
+    return true;
+}
+
 bool FichaClientes::atualiza(int versao, QString* erro) {
     if (!comeca(erro)) {
         return false;
@@ -275,6 +477,13 @@ bool FichaClientes::atualiza(int versao, QString* erro) {
     bool ok = q.exec(QStringLiteral("PRAGMA user_version")) && q.next();
     const int atual = ok ? q.value(0).toInt() : versao;
     q.finish();
+    if (ok && (atual < 0 || atual > kVersao)) {
+        *erro = QStringLiteral("O arquivo de clientes \"%1\" foi alterado por outro programa "
+                               "enquanto era aberto e não pode ser usado; ele foi deixado como "
+                               "está.")
+                    .arg(QDir::toNativeSeparators(caminho_));
+        ok = false;
+    }
     for (int passo = atual; ok && passo < kVersao; ++passo) {
         for (const QString& sql :
              QString::fromLatin1(kPassos[passo]).split(u';', Qt::SkipEmptyParts)) {

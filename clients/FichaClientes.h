@@ -4,7 +4,10 @@
 // transaction, so a crash or a kill at any moment leaves the file as it was before the
 // change or as it is after it. The schema carries its version in the database header
 // (PRAGMA user_version); an older file is brought up to date in one transaction when it is
-// opened, and a file of a newer version of the program is refused and never altered. A
+// opened, and a file of a newer version of the program, of a version no program wrote (a
+// negative one) or without the tables its version promises is refused and never altered. A
+// link in the file's place is refused. The file and its journal are readable by their owner
+// only (0600). A
 // damaged file, one protected against writing or one locked by another program gives a
 // message and is left as it is.
 //
@@ -36,7 +39,9 @@ public:
     static constexpr int kVersao = 2;
 
     enum class Modo {
-        Leitura, // nothing is created or changed; a missing file reads as an empty one
+        Leitura, // nothing is created or changed; a missing file reads as an empty one (the
+                 // file is opened for queries only, so that closing it folds its log back in
+                 // and leaves no journal files behind)
         Escrita, // the file is created or brought up to date when needed
     };
 
@@ -50,6 +55,15 @@ public:
     bool abre(const QString& pasta, Modo modo, QString* erro);
     bool aberta() const { return aberta_; }
     QString caminho() const { return caminho_; }
+
+    // The number of clients; -1, with the reason in `erro`, when it cannot be read.
+    qint64 total(QString* erro) const;
+
+    // Checks the file `arquivo` as a client file a backup may bring back: it opens, passes
+    // SQLite's integrity check, has a version this program wrote (1 to kVersao) and the tables
+    // of that version, and holds no triggers or views. The number of its clients, or -1 with the
+    // reason in `erro`. The file is only read.
+    static qint64 confereCopia(const QString& arquivo, QString* erro);
 
     // What a search fills in: the name, birth date and last analysis of a list, or every
     // field but the creation and change dates.
@@ -83,6 +97,8 @@ public:
 
 private:
     bool preparaEsquema(QString* erro);
+    bool confereEsquema(int versao, QString* erro) const;
+    bool protege(bool existe, QString* erro);
     bool atualiza(int versao, QString* erro);
     bool executa(const QString& sql, QString* erro) const;
     bool comeca(QString* erro);

@@ -4,16 +4,23 @@
 #include "settings/FontesAnalise.h"
 #include "settings/LinhasRodape.h"
 #include "settings/Margens.h"
-#include "settings/PastaDados.h"
+#include "settings/OpcoesMapa.h"
+#include "texts/ArquivoInterpretacao.h"
 #include "texts/GravacaoSegura.h"
+#include "texts/TextosConhecidos.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 
 #include <zip.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -21,9 +28,8 @@ namespace vidalume {
 
 namespace {
 
-const QString kDanificada =
-    QStringLiteral("O arquivo %1 não é uma cópia de segurança do Vidalume que possa ser "
-                   "restaurada: %2 Nenhum arquivo foi alterado.");
+constexpr qint64 kBloco = 64 * 1024;
+const QString kPrefixoComentario = QStringLiteral("Vidalume ");
 
 bool falha(QString* erro, const QString& mensagem) {
     if (erro) {
@@ -32,226 +38,317 @@ bool falha(QString* erro, const QString& mensagem) {
     return false;
 }
 
-struct FechaZip {
+struct DescartaZip {
     void operator()(zip_t* zip) const { zip_discard(zip); }
 };
-using Zip = std::unique_ptr<zip_t, FechaZip>;
+using Zip = std::unique_ptr<zip_t, DescartaZip>;
 
 struct FechaArquivo {
     void operator()(zip_file_t* arquivo) const { zip_fclose(arquivo); }
 };
 
-struct LiberaFonte {
-    void operator()(zip_source_t* fonte) const { zip_source_free(fonte); }
-};
-using Fonte = std::unique_ptr<zip_source_t, LiberaFonte>;
-
-// The whole content of a source that libzip finished writing.
-std::optional<QByteArray> conteudoDe(zip_source_t* fonte) {
-    zip_stat_t estado;
-    zip_stat_init(&estado);
-    if (zip_source_open(fonte) < 0) {
-        return std::nullopt;
-    }
-    std::optional<QByteArray> bytes;
-    if (zip_source_stat(fonte, &estado) == 0 && (estado.valid & ZIP_STAT_SIZE) != 0) {
-        QByteArray lidos(qsizetype(estado.size), Qt::Uninitialized);
-        if (zip_source_read(fonte, lidos.data(), estado.size) == zip_int64_t(estado.size)) {
-            bytes = std::move(lidos);
-        }
-    }
-    zip_source_close(fonte);
-    return bytes;
+// The fixed size of each settings file: its whole record (a shorter file is read with
+// defaults for what it lacks, so it may be restored too).
+const QHash<QString, qint64>& tamanhosConfiguracao() {
+    static const QHash<QString, qint64> kTamanhos = {
+        {Configuracao::kArquivo, Configuracao::kTamanhoRegistro},
+        {FontesAnalise::kArquivo, FontesAnalise::kTamanhoRegistro},
+        {LinhasRodape::kArquivo, 3 * LinhasRodape::kTamanhoRegistro},
+        {Margens::kArquivo, Configuracao::kTamanhoRegistro},
+        {OpcoesMapa::kArquivo, OpcoesMapa::kTamanhoRegistro},
+    };
+    return kTamanhos;
 }
 
-// Reads entry `indice` to its end; libzip checks the CRC-32 when the end is reached.
-std::optional<QByteArray> leEntrada(zip_t* zip, zip_uint64_t indice, zip_uint64_t tamanho) {
-    std::unique_ptr<zip_file_t, FechaArquivo> arquivo(zip_fopen_index(zip, indice, 0));
-    if (!arquivo) {
-        return std::nullopt;
-    }
-    QByteArray bytes(qsizetype(tamanho), Qt::Uninitialized);
-    zip_uint64_t lidos = 0;
-    while (lidos < tamanho) {
-        const zip_int64_t n = zip_fread(arquivo.get(), bytes.data() + lidos, tamanho - lidos);
-        if (n <= 0) {
-            return std::nullopt;
+QString inicial(const QString& motivo) {
+    return motivo.isEmpty() ? motivo : motivo[0].toUpper() + motivo.mid(1);
+}
+
+// Copies `origem` whole into `gravacao`, a block at a time.
+bool copiaPara(QFile& origem, GravacaoSegura& gravacao, QString* erro) {
+    QByteArray bloco(kBloco, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = origem.read(bloco.data(), bloco.size());
+        if (n < 0) {
+            return falha(
+                erro, QStringLiteral("não foi possível ler o arquivo %1: %2")
+                          .arg(QDir::toNativeSeparators(origem.fileName()), origem.errorString()));
         }
-        lidos += zip_uint64_t(n);
+        if (n == 0) {
+            return true;
+        }
+        gravacao.saida().write(bloco.constData(), n);
     }
-    // The end, where a wrong CRC-32 or trailing data shows.
-    char resto = 0;
-    if (zip_fread(arquivo.get(), &resto, 1) != 0) {
-        return std::nullopt;
-    }
-    return bytes;
 }
 
 } // namespace
 
-bool CopiaSeguranca::nomeConhecido(const QString& nome) {
-    static const QSet<QString> kConfiguracoes = {Configuracao::kArquivo, FontesAnalise::kArquivo,
-                                                 LinhasRodape::kArquivo, Margens::kArquivo,
-                                                 kArquivoClientes};
-    return PastaDados::nomeInterpretacao(nome) || kConfiguracoes.contains(nome);
+CopiaSeguranca::Tipo CopiaSeguranca::tipo(const QString& nome) {
+    if (nome == kArquivoClientes) {
+        return Tipo::Clientes;
+    }
+    if (tamanhosConfiguracao().contains(nome)) {
+        return Tipo::Configuracao;
+    }
+    return TextosConhecidos::conhece(nome) ? Tipo::Texto : Tipo::Nenhum;
+}
+
+qint64 CopiaSeguranca::maiorTamanho(const QString& nome) {
+    switch (tipo(nome)) {
+    case Tipo::Clientes:
+        return kMaiorFicha;
+    case Tipo::Configuracao:
+        return tamanhosConfiguracao().value(nome);
+    case Tipo::Texto:
+        return kMaiorTexto;
+    case Tipo::Nenhum:
+        break;
+    }
+    return 0;
+}
+
+QString CopiaSeguranca::confereTamanho(const QString& nome, qint64 tamanho) {
+    switch (tipo(nome)) {
+    case Tipo::Texto:
+        if (tamanho == 0 || tamanho % ArquivoInterpretacao::kTamanhoRegistro != 0) {
+            return QStringLiteral("não é formado por registros inteiros de %1 bytes.")
+                .arg(ArquivoInterpretacao::kTamanhoRegistro);
+        }
+        break;
+    case Tipo::Configuracao:
+        if (tamanho == 0) {
+            return QStringLiteral("está vazio.");
+        }
+        break;
+    case Tipo::Clientes:
+    case Tipo::Nenhum:
+        break;
+    }
+    return tamanho > maiorTamanho(nome)
+               ? QStringLiteral("tem %1 bytes, mais do que esse arquivo pode ter (%2).")
+                     .arg(tamanho)
+                     .arg(maiorTamanho(nome))
+               : QString();
 }
 
 QStringList CopiaSeguranca::arquivos(const QString& pastaDados) {
     QStringList nomes;
     for (const QFileInfo& arquivo : QDir(pastaDados).entryInfoList(QDir::Files, QDir::Name)) {
-        if (nomeConhecido(arquivo.fileName())) {
+        const Tipo t = tipo(arquivo.fileName());
+        if ((t == Tipo::Texto || t == Tipo::Configuracao) && !arquivo.isSymLink()) {
             nomes << arquivo.fileName();
         }
     }
     return nomes;
 }
 
-std::optional<QByteArray> CopiaSeguranca::compacta(const QString& pastaDados, QString* erro) {
-    const QStringList nomes = arquivos(pastaDados);
-    if (nomes.isEmpty()) {
-        falha(erro, QStringLiteral("A pasta %1 não contém textos nem configurações do Vidalume.")
-                        .arg(QDir::toNativeSeparators(pastaDados)));
-        return std::nullopt;
-    }
-    // The contents must outlive the archive: libzip reads them when it is closed.
-    QList<QByteArray> conteudos;
-    QList<QDateTime> datas;
-    for (const QString& nome : nomes) {
-        QFile arquivo(QDir(pastaDados).filePath(nome));
-        if (!arquivo.open(QIODevice::ReadOnly)) {
-            falha(erro,
-                  QStringLiteral("Não foi possível ler o arquivo %1: %2")
-                      .arg(QDir::toNativeSeparators(arquivo.fileName()), arquivo.errorString()));
-            return std::nullopt;
-        }
-        conteudos << arquivo.readAll();
-        datas << QFileInfo(arquivo).lastModified();
-    }
-
-    const QString semMemoria = QStringLiteral("Não foi possível montar a cópia de segurança.");
-    zip_error_t codigo;
-    zip_error_init(&codigo);
-    Fonte fonte(zip_source_buffer_create(nullptr, 0, 0, &codigo));
-    zip_error_fini(&codigo);
-    if (!fonte) {
-        falha(erro, semMemoria);
-        return std::nullopt;
-    }
-    Zip zip(zip_open_from_source(fonte.get(), ZIP_TRUNCATE, nullptr));
-    if (!zip) {
-        falha(erro, semMemoria);
-        return std::nullopt;
-    }
-    // The archive takes one reference on open; this one keeps the written bytes.
-    zip_source_keep(fonte.get());
-    for (qsizetype i = 0; i < nomes.size(); ++i) {
-        zip_source_t* entrada =
-            zip_source_buffer(zip.get(), conteudos[i].constData(), conteudos[i].size(), 0);
-        const zip_int64_t indice = entrada ? zip_file_add(zip.get(), nomes[i].toUtf8().constData(),
-                                                          entrada, ZIP_FL_ENC_UTF_8)
-                                           : -1;
-        if (indice < 0) {
-            if (entrada) {
-                zip_source_free(entrada);
-            }
-            falha(erro, semMemoria);
-            return std::nullopt;
-        }
-        zip_set_file_compression(zip.get(), zip_uint64_t(indice), ZIP_CM_DEFLATE, 9);
-        zip_file_set_mtime(zip.get(), zip_uint64_t(indice), time_t(datas[i].toSecsSinceEpoch()), 0);
-    }
-    if (zip_close(zip.get()) < 0) {
-        falha(erro, semMemoria);
-        return std::nullopt;
-    }
-    zip.release(); // closed and freed by zip_close
-    auto bytes = conteudoDe(fonte.get());
-    if (!bytes) {
-        falha(erro, semMemoria);
-    }
-    return bytes;
+QString CopiaSeguranca::danificada(const QString& arquivoZip, const QString& motivo) {
+    return QStringLiteral("O arquivo %1 não é uma cópia de segurança do Vidalume que possa ser "
+                          "restaurada: %2 Nenhum arquivo foi alterado.")
+        .arg(QDir::toNativeSeparators(arquivoZip), inicial(motivo));
 }
 
-std::optional<QList<CopiaSeguranca::Arquivo>> CopiaSeguranca::confere(const QByteArray& zipBytes,
-                                                                      QString* erro) {
-    zip_error_t codigo;
-    zip_error_init(&codigo);
-    Fonte fonte(
-        zip_source_buffer_create(zipBytes.constData(), zip_uint64_t(zipBytes.size()), 0, &codigo));
-    Zip zip(fonte ? zip_open_from_source(fonte.get(), ZIP_RDONLY | ZIP_CHECKCONS, &codigo)
-                  : nullptr);
-    zip_error_fini(&codigo);
+bool CopiaSeguranca::grava(const QList<Entrada>& entradas, const QDateTime& quando,
+                           const QString& arquivoZip, const QString& pastaTrabalho, QString* erro) {
+    const QString montagem = QDir(pastaTrabalho).filePath(QStringLiteral("copia.zip"));
+    const QString naoMontada =
+        QStringLiteral("Não foi possível montar a cópia de segurança em %1%2")
+            .arg(QDir::toNativeSeparators(pastaTrabalho));
+    int codigo = 0;
+    Zip zip(zip_open(QFile::encodeName(montagem).constData(), ZIP_CREATE | ZIP_TRUNCATE, &codigo));
     if (!zip) {
-        falha(erro, QStringLiteral("não é um arquivo ZIP ou está danificado."));
-        return std::nullopt;
+        return falha(erro, naoMontada.arg(QStringLiteral(".")));
     }
-    fonte.release(); // now owned by the archive
+    for (const Entrada& e : entradas) {
+        zip_source_t* fonte =
+            zip_source_file(zip.get(), QFile::encodeName(e.caminho).constData(), 0, -1);
+        const zip_int64_t indice =
+            fonte ? zip_file_add(zip.get(), e.nome.toUtf8().constData(), fonte, ZIP_FL_ENC_UTF_8)
+                  : -1;
+        if (indice < 0) {
+            if (fonte) {
+                zip_source_free(fonte);
+            }
+            return falha(erro, QStringLiteral("Não foi possível ler o arquivo %1.")
+                                   .arg(QDir::toNativeSeparators(e.caminho)));
+        }
+        zip_set_file_compression(zip.get(), zip_uint64_t(indice), ZIP_CM_DEFLATE, 9);
+        zip_file_set_mtime(zip.get(), zip_uint64_t(indice),
+                           time_t(QFileInfo(e.caminho).lastModified().toSecsSinceEpoch()), 0);
+    }
+    const QByteArray comentario =
+        (kPrefixoComentario + quando.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))).toUtf8();
+    zip_set_archive_comment(zip.get(), comentario.constData(), zip_uint16_t(comentario.size()));
+    if (zip_close(zip.get()) < 0) {
+        // libzip's own texts are in English: only a system error is passed on, in Portuguese.
+        zip_error_t* codigoZip = zip_get_error(zip.get());
+        const QString motivo =
+            zip_error_system_type(codigoZip) == ZIP_ET_SYS
+                ? GravacaoSegura::motivo(zip_error_code_system(codigoZip))
+                : QStringLiteral("um dos arquivos não pôde ser lido ou compactado.");
+        return falha(erro, naoMontada.arg(QStringLiteral(": ") + motivo));
+    }
+    zip.release(); // closed and freed by zip_close
 
+    QFile montado(montagem);
+    if (!montado.open(QIODevice::ReadOnly)) {
+        return falha(erro, naoMontada.arg(QStringLiteral(": ") + montado.errorString()));
+    }
+    GravacaoSegura gravacao(arquivoZip, GravacaoSegura::Destino::Substitui,
+                            GravacaoSegura::Acesso::SoDono);
+    QString motivo;
+    if (!gravacao.abre(&motivo) || !copiaPara(montado, gravacao, &motivo) ||
+        !gravacao.conclui(&motivo)) {
+        return falha(erro, QStringLiteral("Não foi possível gravar a cópia de segurança %1: %2")
+                               .arg(QDir::toNativeSeparators(arquivoZip), motivo));
+    }
+    return true;
+}
+
+bool CopiaSeguranca::extrai(const QString& arquivoZip, const QString& pasta, Conteudo* conteudo,
+                            QString* erro) {
+    const QFileInfo info(arquivoZip);
+    if (!info.exists()) {
+        return falha(
+            erro,
+            QStringLiteral("O arquivo %1 não existe.").arg(QDir::toNativeSeparators(arquivoZip)));
+    }
+    if (!info.isFile()) {
+        return falha(erro, danificada(arquivoZip, QStringLiteral("não é um arquivo comum.")));
+    }
+    int codigo = 0;
+    Zip zip(
+        zip_open(QFile::encodeName(arquivoZip).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &codigo));
+    if (!zip) {
+        if (codigo == ZIP_ER_OPEN || codigo == ZIP_ER_READ) {
+            return falha(erro, QStringLiteral("Não foi possível ler o arquivo %1.")
+                                   .arg(QDir::toNativeSeparators(arquivoZip)));
+        }
+        return falha(erro, danificada(arquivoZip, QStringLiteral("não é um arquivo ZIP ou está "
+                                                                 "danificado.")));
+    }
+    const auto recusa = [&](const QString& motivo) {
+        return falha(erro, danificada(arquivoZip, motivo));
+    };
     const zip_int64_t total = zip_get_num_entries(zip.get(), 0);
     if (total <= 0) {
-        falha(erro, QStringLiteral("não contém nenhum arquivo."));
-        return std::nullopt;
+        return recusa(QStringLiteral("não contém nenhum arquivo."));
     }
-    QList<Arquivo> arquivos;
+
+    // Every entry's name, kind and declared size first: nothing is written for an archive
+    // that says it is too big.
+    QList<QString> nomes;
+    QList<zip_uint64_t> tamanhos;
     QSet<QString> vistos;
+    qint64 soma = 0;
     for (zip_int64_t i = 0; i < total; ++i) {
         zip_stat_t estado;
         if (zip_stat_index(zip.get(), zip_uint64_t(i), 0, &estado) != 0 ||
             (estado.valid & (ZIP_STAT_NAME | ZIP_STAT_SIZE)) != (ZIP_STAT_NAME | ZIP_STAT_SIZE)) {
-            falha(erro, QStringLiteral("o item %1 não pode ser lido.").arg(i + 1));
-            return std::nullopt;
+            return recusa(QStringLiteral("o item %1 não pode ser lido.").arg(i + 1));
         }
         const QString nome = QString::fromUtf8(estado.name);
-        // Only plain names the program knows: no folders, no paths that leave the folder.
         if (!nomeConhecido(nome)) {
-            falha(erro,
-                  QStringLiteral("contém \"%1\", que não é um arquivo do Vidalume.").arg(nome));
-            return std::nullopt;
+            return recusa(
+                QStringLiteral("contém \"%1\", que não é um arquivo do Vidalume.").arg(nome));
         }
         if (vistos.contains(nome)) {
-            falha(erro, QStringLiteral("contém o arquivo %1 mais de uma vez.").arg(nome));
-            return std::nullopt;
+            return recusa(QStringLiteral("contém o arquivo %1 mais de uma vez.").arg(nome));
         }
         vistos.insert(nome);
-        if (estado.size > zip_uint64_t(kMaiorArquivo)) {
-            falha(erro, QStringLiteral("o arquivo %1 é grande demais.").arg(nome));
-            return std::nullopt;
+        zip_uint8_t sistema = 0;
+        zip_uint32_t atributos = 0;
+        if (zip_file_get_external_attributes(zip.get(), zip_uint64_t(i), 0, &sistema, &atributos) ==
+                0 &&
+            sistema == ZIP_OPSYS_UNIX) {
+            const mode_t tipoUnix = mode_t(atributos >> 16) & S_IFMT;
+            if (tipoUnix != 0 && tipoUnix != S_IFREG) {
+                return recusa(QStringLiteral("o item %1 não é um arquivo comum (é um link ou uma "
+                                             "pasta).")
+                                  .arg(nome));
+            }
         }
-        auto conteudo = leEntrada(zip.get(), zip_uint64_t(i), estado.size);
-        if (!conteudo) {
-            falha(erro, QStringLiteral("o arquivo %1 está danificado.").arg(nome));
-            return std::nullopt;
+        if (estado.size > zip_uint64_t(maiorTamanho(nome))) {
+            return recusa(QStringLiteral("o arquivo %1 %2")
+                              .arg(nome, confereTamanho(nome, qint64(estado.size))));
         }
-        arquivos.append({nome, std::move(*conteudo)});
+        soma += qint64(estado.size);
+        if (soma > kMaiorTotal) {
+            return recusa(QStringLiteral("os arquivos somam mais do que uma cópia do Vidalume "
+                                         "pode ter."));
+        }
+        nomes << nome;
+        tamanhos << estado.size;
     }
-    return arquivos;
-}
 
-bool CopiaSeguranca::grava(const QString& pastaDados, const QString& arquivoZip, QString* erro) {
-    const auto bytes = compacta(pastaDados, erro);
-    return bytes && GravacaoSegura::grava(arquivoZip, *bytes, erro);
-}
-
-bool CopiaSeguranca::restaura(const QString& arquivoZip, const QString& pastaDados,
-                              QStringList* restaurados, QString* erro) {
-    const QString nomeZip = QDir::toNativeSeparators(arquivoZip);
-    QFile zip(arquivoZip);
-    if (!zip.open(QIODevice::ReadOnly)) {
-        return falha(erro, QStringLiteral("Não foi possível ler o arquivo %1: %2")
-                               .arg(nomeZip, zip.errorString()));
-    }
-    const QByteArray bytes = zip.readAll();
-    QString motivo;
-    const auto arquivos = confere(bytes, &motivo);
-    if (!arquivos) {
-        return falha(erro, kDanificada.arg(nomeZip, motivo[0].toUpper() + motivo.mid(1)));
-    }
-    for (const auto& [nome, conteudo] : *arquivos) {
-        if (!GravacaoSegura::grava(QDir(pastaDados).filePath(nome), conteudo, erro)) {
-            return false;
+    QByteArray bloco(kBloco, Qt::Uninitialized);
+    for (qsizetype i = 0; i < nomes.size(); ++i) {
+        const QString& nome = nomes[i];
+        const QString danificado = QStringLiteral("o arquivo %1 está danificado.").arg(nome);
+        std::unique_ptr<zip_file_t, FechaArquivo> entrada(
+            zip_fopen_index(zip.get(), zip_uint64_t(i), 0));
+        if (!entrada) {
+            return recusa(danificado);
         }
-        if (restaurados) {
-            *restaurados << nome;
+        const QString naoPreparou =
+            QStringLiteral("Não foi possível preparar a restauração em %1: %2 Nenhum arquivo foi "
+                           "alterado.")
+                .arg(QDir::toNativeSeparators(pasta));
+        const int saida =
+            ::open(QFile::encodeName(QDir(pasta).filePath(nome)).constData(),
+                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        if (saida < 0) {
+            return falha(erro, naoPreparou.arg(GravacaoSegura::motivo(errno)));
+        }
+        const std::unique_ptr<int, void (*)(int*)> fecha(new int(saida), [](int* fd) {
+            ::close(*fd);
+            delete fd;
+        });
+        // Counted as written: an entry that holds more than it declared never gets further.
+        qint64 escritos = 0;
+        for (;;) {
+            const zip_int64_t n =
+                zip_fread(entrada.get(), bloco.data(), zip_uint64_t(bloco.size()));
+            if (n < 0) {
+                return recusa(danificado);
+            }
+            if (n == 0) {
+                break;
+            }
+            escritos += n;
+            if (escritos > qint64(tamanhos[i])) {
+                return recusa(danificado);
+            }
+            for (zip_int64_t feitos = 0; feitos < n;) {
+                const ssize_t r = ::write(saida, bloco.constData() + feitos, size_t(n - feitos));
+                if (r < 0 && errno == EINTR) {
+                    continue;
+                }
+                if (r <= 0) {
+                    return falha(erro,
+                                 naoPreparou.arg(GravacaoSegura::motivo(r < 0 ? errno : EIO)));
+                }
+                feitos += r;
+            }
+        }
+        if (escritos != qint64(tamanhos[i])) {
+            return recusa(danificado);
+        }
+        if (const QString motivo = confereTamanho(nome, escritos); !motivo.isEmpty()) {
+            return recusa(QStringLiteral("o arquivo %1 %2").arg(nome, motivo));
+        }
+    }
+
+    if (conteudo) {
+        conteudo->nomes = nomes;
+        conteudo->feita = {};
+        int tamanhoComentario = 0;
+        const char* comentario = zip_get_archive_comment(zip.get(), &tamanhoComentario, 0);
+        const QString texto =
+            comentario ? QString::fromUtf8(comentario, tamanhoComentario) : QString();
+        if (texto.startsWith(kPrefixoComentario)) {
+            conteudo->feita = QDateTime::fromString(texto.mid(kPrefixoComentario.size()),
+                                                    QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
         }
     }
     return true;

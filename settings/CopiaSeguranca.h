@@ -1,53 +1,75 @@
-// The backup of a data folder: one ZIP archive (written and read through libzip) holding every
-// interpretation file ("CVIDA.DAT" ...), every settings file ("vidalume.dat", "fontes.dat",
-// "rodape.dat", "margens.dat") and the client file "clientes.sqlite" that lie in the folder,
-// each as an entry named after the file, without folders.
+// The backup archive of a data folder: one ZIP archive (written and read through libzip)
+// holding the files this program writes, each as an entry named after the file, without
+// folders:
+//   - the interpretation files TextosConhecidos lists ("CVIDA.DAT" ...): whole 5120-byte
+//     records, at most kMaiorTexto bytes;
+//   - the settings files "vidalume.dat", "fontes.dat", "margens.dat" (at most 168 bytes),
+//     "rodape.dat" (at most 600 bytes) and "opcoes.dat" (at most 32 bytes);
+//   - the client file "clientes.sqlite" (at most kMaiorFicha bytes), whose content the
+//     client layer takes and checks.
+// The archive comment holds the moment the backup was made, "Vidalume yyyy-MM-ddTHH:mm:ss"
+// (local time).
 //
-// Restoring checks the whole archive first: it must open as a ZIP archive, hold at least one
-// entry, hold only the names above, each once, and every entry must read to its end with its
-// recorded size and CRC-32. Only then are the files written, each through GravacaoSegura;
-// a damaged archive replaces nothing. Files of the folder that the archive lacks stay as they
-// are.
+// Reading checks the whole archive before anything of the data folder is touched: it must
+// open as a ZIP archive, hold at least one entry and only the names above, each once, none
+// a link or a folder, each within its size and all within kMaiorTotal; every entry is
+// streamed into a folder of the caller's (never held whole in memory), counted as it is
+// written, and must read to its end with its recorded size and CRC-32.
 #pragma once
 
-#include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-#include <optional>
-#include <utility>
 
 namespace vidalume {
 
 class CopiaSeguranca {
 public:
-    using Arquivo = std::pair<QString, QByteArray>; // file name, content
-
     static inline const QString kArquivoClientes = QStringLiteral("clientes.sqlite");
-    // The largest entry a backup may restore (a larger size marks a damaged or hostile file).
-    static constexpr qint64 kMaiorArquivo = qint64(1) << 30;
+    static constexpr qint64 kMaiorTexto = qint64(128) * 5120;
+    static constexpr qint64 kMaiorFicha = qint64(1) << 30;
+    static constexpr qint64 kMaiorTotal = kMaiorFicha + (qint64(16) << 20);
 
-    // Whether `nome` is a file a backup holds.
-    static bool nomeConhecido(const QString& nome);
-    // The files of `pastaDados` a backup takes, sorted.
+    enum class Tipo { Nenhum, Texto, Configuracao, Clientes };
+
+    // What `nome` is in a backup; Nenhum for a name a backup never holds.
+    static Tipo tipo(const QString& nome);
+    static bool nomeConhecido(const QString& nome) { return tipo(nome) != Tipo::Nenhum; }
+    // The largest size a file of that name may have in a backup; 0 for an unknown name.
+    static qint64 maiorTamanho(const QString& nome);
+    // What is wrong with `tamanho` bytes as the interpretation or settings file `nome`, in the
+    // words of "o arquivo X ..." without the name; empty when it may be that file.
+    static QString confereTamanho(const QString& nome, qint64 tamanho);
+
+    // The interpretation and settings files of `pastaDados` a backup takes, sorted (the
+    // client file is taken by the client layer).
     static QStringList arquivos(const QString& pastaDados);
 
-    // The archive of the files of `pastaDados`. None, with a message in `erro`, when a file
-    // could not be read or the folder holds none of them.
-    static std::optional<QByteArray> compacta(const QString& pastaDados, QString* erro);
-    // Checks `zip` as described above and returns its files in archive order. None, with a
-    // message in `erro`, when anything is wrong.
-    static std::optional<QList<Arquivo>> confere(const QByteArray& zip, QString* erro);
+    struct Entrada {
+        QString nome;    // the entry's name
+        QString caminho; // where its bytes are read from
+    };
 
-    // Writes the backup of `pastaDados` as `arquivoZip`, replacing it only when complete.
-    static bool grava(const QString& pastaDados, const QString& arquivoZip, QString* erro);
-    // Reads and checks `arquivoZip`, then writes its files into `pastaDados`. `restaurados`
-    // receives the names written. False, with a message in `erro`, when the archive could not
-    // be read or is damaged (nothing is written then) or when a file could not be written
-    // (the files named in `restaurados` were written before it).
-    static bool restaura(const QString& arquivoZip, const QString& pastaDados,
-                         QStringList* restaurados, QString* erro);
+    // Writes the archive of `entradas` as `arquivoZip` (readable by its owner only), made at
+    // `quando`. The archive is built in `pastaTrabalho` and copied through GravacaoSegura,
+    // so an existing file is replaced only by a complete archive. False, with a message.
+    static bool grava(const QList<Entrada>& entradas, const QDateTime& quando,
+                      const QString& arquivoZip, const QString& pastaTrabalho, QString* erro);
+
+    struct Conteudo {
+        QStringList nomes; // in archive order
+        QDateTime feita;   // invalid when the archive does not say
+    };
+
+    // Checks `arquivoZip` as described above and writes its files into the empty folder
+    // `pasta`. False, with a full message naming the archive, when anything is wrong; the
+    // files already written into `pasta` are then the caller's to discard.
+    static bool extrai(const QString& arquivoZip, const QString& pasta, Conteudo* conteudo,
+                       QString* erro);
+
+    // "O arquivo X não é uma cópia de segurança do Vidalume que possa ser restaurada: ..."
+    static QString danificada(const QString& arquivoZip, const QString& motivo);
 };
 
 } // namespace vidalume

@@ -9,6 +9,9 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 #ifndef VIDALUME_PASTA_INSTALADA_RELATIVA
 #define VIDALUME_PASTA_INSTALADA_RELATIVA "../share/vidalume"
 #endif
@@ -96,7 +99,13 @@ std::optional<PastaDados::Local> PastaDados::resolve(const QString& pastaExecuta
         }
         return std::nullopt;
     }
-    if (!QDir().mkpath(pastaUsuario)) {
+    // The folder holds the client file: only its owner may enter it. A folder that already
+    // exists keeps the mode its owner gave it.
+    const QString pai = QFileInfo(pastaUsuario).absolutePath();
+    if (!QFileInfo(pastaUsuario).isDir() &&
+        (!QDir().mkpath(pai) ||
+         (::mkdir(QFile::encodeName(pastaUsuario).constData(), S_IRWXU) != 0 && errno != EEXIST)) &&
+        !QFileInfo(pastaUsuario).isDir()) {
         if (erro) {
             *erro = QStringLiteral("Não foi possível criar a pasta %1, onde ficam os seus textos "
                                    "e configurações.")
@@ -116,6 +125,27 @@ std::optional<PastaDados::Local> PastaDados::resolve(const QString& pastaExecuta
 }
 
 std::optional<PastaDados::Local> PastaDados::doPrograma(QString* erro) {
+    // Without these the folder would depend on the working folder or land in "/".
+    const QByteArray xdg = qgetenv("XDG_DATA_HOME");
+    const QByteArray home = qgetenv("HOME");
+    QString motivo;
+    if (!xdg.isEmpty() && !QDir::isAbsolutePath(QFile::decodeName(xdg))) {
+        motivo = QStringLiteral("A variável XDG_DATA_HOME (\"%1\") não é um caminho absoluto, e "
+                                "um caminho relativo não vale como pasta de dados. Corrija-a ou "
+                                "retire-a.")
+                     .arg(QFile::decodeName(xdg));
+    } else if (xdg.isEmpty() &&
+               (home.isEmpty() || !QDir::isAbsolutePath(QFile::decodeName(home)))) {
+        motivo = QStringLiteral("A variável HOME não está definida (ou não é um caminho absoluto), "
+                                "e sem ela não há onde guardar os textos, as configurações e a "
+                                "ficha de clientes.");
+    }
+    if (!motivo.isEmpty()) {
+        if (erro) {
+            *erro = motivo;
+        }
+        return std::nullopt;
+    }
     const QString usuario =
         QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
             .filePath(QStringLiteral("Vidalume"));

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -44,6 +45,14 @@ inline QByteArray aleatorio(int tamanho, quint32 semente) {
 inline QStringList separaPalavras(const QString& texto) {
     static const QRegularExpression kBrancos(QStringLiteral("\\s+"));
     return texto.split(kBrancos, Qt::SkipEmptyParts);
+}
+
+// The permission bits of a file, as "chmod" writes them (0600).
+inline int modo(const QString& caminho) {
+    struct stat estado {};
+    return ::stat(QFile::encodeName(caminho).constData(), &estado) == 0
+               ? int(estado.st_mode & 07777)
+               : -1;
 }
 
 // Every entry under `pasta`, folders included, with the bytes of the files.

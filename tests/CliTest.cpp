@@ -236,3 +236,31 @@ TEST(Cli, CompatibilidadeEmJsonEEmTexto) {
         executaCli(QStringList{"compatibilidade", "--json", "--saida", "x.pdf"} + pessoas).codigo,
         2);
 }
+
+// A missing, cut or unreadable interpretation file still gives the analysis, and the tool
+// says which file on the error output, once, with exit 0.
+TEST(Cli, TextoFaltandoOuDanificadoEAvisado) {
+    QTemporaryDir dir;
+    for (const QString& n : QDir(VIDALUME_DADOS_TESTE).entryList({"*.DAT"})) {
+        ASSERT_TRUE(QFile::copy(QDir(VIDALUME_DADOS_TESTE).filePath(n), dir.filePath(n)));
+    }
+    const QStringList argumentos = {"texto",        "--nome",     "Maria Jose da Conceicao",
+                                    "--nascimento", "29/11/1978", "--hoje",
+                                    "06/12/2026",   "--pasta",    dir.path()};
+    Saida s = executaCli(argumentos);
+    ASSERT_EQ(s.codigo, 0);
+    EXPECT_EQ(s.err, QString()); // the shipped texts hold every record an analysis reads
+    const QByteArray completo = s.out;
+
+    ASSERT_TRUE(QFile::remove(dir.filePath("CVIDA.DAT")));
+    QFile cortado(dir.filePath("CFORM.DAT"));
+    ASSERT_TRUE(cortado.resize(5120 + 100)); // cut inside its second record
+    s = executaCli(argumentos);
+    EXPECT_EQ(s.codigo, 0);
+    EXPECT_FALSE(s.out.isEmpty());
+    EXPECT_NE(s.out, completo);
+    EXPECT_TRUE(s.err.contains("CVIDA.DAT") && s.err.contains("não foi encontrado"))
+        << s.err.toStdString();
+    EXPECT_TRUE(s.err.contains("CFORM.DAT") && s.err.contains("danificado")) << s.err.toStdString();
+    EXPECT_EQ(s.err.count("CVIDA.DAT ("), 1) << s.err.toStdString();
+}

@@ -1,11 +1,13 @@
-// The backup archive: what goes in, the round trip, and damaged or hostile archives that must
-// replace nothing.
+// The backup archive: what goes in, the round trip, and damaged or hostile archives (junk and
+// foreign names, links, files of the wrong shape, bombs) refused before anything is written.
 #include "settings/CopiaSeguranca.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <zip.h>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -19,26 +21,26 @@ using teste::retrato;
 
 namespace {
 
-// A data folder with texts, settings, the client file and files a backup leaves out.
-void preparaDados(const QString& pasta, quint32 semente) {
-    escreve(pasta + "/CVIDA.DAT", aleatorio(3 * 5120, semente));
-    escreve(pasta + "/COMPATIB.DAT", aleatorio(5120, semente + 1));
-    escreve(pasta + "/AVISO.DAT", aleatorio(5120, semente + 5)); // the closing paragraph
-    escreve(pasta + "/vidalume.dat", aleatorio(168, semente + 2));
-    escreve(pasta + "/fontes.dat", aleatorio(180, semente + 3));
-    escreve(pasta + "/clientes.sqlite", aleatorio(4096, semente + 4));
-}
+struct Item {
+    QByteArray nome;
+    QByteArray bytes;
+    zip_uint32_t modo = 0; // Unix mode of the entry, 0 for none
+    bool comprime = false;
+};
 
-// An archive written with libzip directly, entries stored (not compressed) so that their bytes
-// can be found and changed.
-QByteArray zipCom(const QList<std::pair<QByteArray, QByteArray>>& entradas) {
+// An archive written with libzip directly, entries stored (not compressed) unless asked, so
+// that their bytes can be found and changed.
+QByteArray zipCom(const QList<Item>& entradas) {
     zip_source_t* fonte = zip_source_buffer_create(nullptr, 0, 0, nullptr);
     zip_t* zip = zip_open_from_source(fonte, ZIP_TRUNCATE, nullptr);
     zip_source_keep(fonte);
-    for (const auto& [nome, bytes] : entradas) {
-        zip_source_t* e = zip_source_buffer(zip, bytes.constData(), bytes.size(), 0);
-        const zip_int64_t i = zip_file_add(zip, nome.constData(), e, 0);
-        zip_set_file_compression(zip, zip_uint64_t(i), ZIP_CM_STORE, 0);
+    for (const Item& item : entradas) {
+        zip_source_t* e = zip_source_buffer(zip, item.bytes.constData(), item.bytes.size(), 0);
+        const auto i = zip_uint64_t(zip_file_add(zip, item.nome.constData(), e, 0));
+        zip_set_file_compression(zip, i, item.comprime ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
+        if (item.modo != 0) {
+            zip_file_set_external_attributes(zip, i, 0, ZIP_OPSYS_UNIX, item.modo << 16);
+        }
     }
     zip_close(zip);
     zip_source_open(fonte);
@@ -51,90 +53,140 @@ QByteArray zipCom(const QList<std::pair<QByteArray, QByteArray>>& entradas) {
     return r;
 }
 
-QStringList nomes(const QList<CopiaSeguranca::Arquivo>& arquivos) {
-    QStringList r;
-    for (const auto& a : arquivos) {
-        r << a.first;
-    }
-    return r;
+// `zip` with the uncompressed size of its first entry said to be `tamanho` in both headers:
+// an archive that claims more than it holds.
+QByteArray comTamanhoDeclarado(QByteArray zip, quint32 tamanho) {
+    const auto poe = [&zip, tamanho](qsizetype pos) {
+        for (int b = 0; b < 4; ++b) {
+            zip[pos + b] = char((tamanho >> (8 * b)) & 0xFF);
+        }
+    };
+    poe(22);                             // local header
+    poe(zip.indexOf("PK\x01\x02") + 24); // central directory
+    return zip;
 }
 
 } // namespace
 
-TEST(CopiaSeguranca, IdaEVoltaSoComOsArquivosDoPrograma) {
-    QTemporaryDir origem, destino, zips;
-    preparaDados(origem.path(), 1);
+TEST(CopiaSeguranca, IdaEVoltaComADataDaCopia) {
+    QTemporaryDir origem, trabalho, extraidos, zips;
+    escreve(origem.filePath("CVIDA.DAT"), aleatorio(3 * 5120, 1));
+    escreve(origem.filePath("fontes.dat"), aleatorio(168, 2));
+    escreve(origem.filePath("opcoes.dat"), aleatorio(32, 4));
+    escreve(origem.filePath("AVISO.DAT"), aleatorio(5120, 5)); // the closing paragraph
     escreve(origem.filePath("notas.txt"), "fora");
     escreve(origem.filePath("CVIDA.DAT.copia-2026-12-06-140509"), "fora");
-    QDir(origem.path()).mkdir("imagens");
+    escreve(origem.filePath("SAVEGAME.DAT"), aleatorio(5120, 3));
+    EXPECT_EQ(CopiaSeguranca::arquivos(origem.path()),
+              (QStringList{"AVISO.DAT", "CVIDA.DAT", "fontes.dat", "opcoes.dat"}));
 
     const QString zip = zips.filePath("copia.zip");
+    const QDateTime quando(QDate(2026, 12, 6), QTime(14, 5, 9));
     QString erro;
-    ASSERT_TRUE(CopiaSeguranca::grava(origem.path(), zip, &erro)) << erro.toStdString();
-    EXPECT_TRUE(conteudo(zip).startsWith("PK\x03\x04"));
-    const auto lidos = CopiaSeguranca::confere(conteudo(zip), &erro);
-    ASSERT_TRUE(lidos) << erro.toStdString();
-    EXPECT_EQ(nomes(*lidos), (QStringList{"AVISO.DAT", "COMPATIB.DAT", "CVIDA.DAT",
-                                          "clientes.sqlite", "fontes.dat", "vidalume.dat"}));
-
-    // Restoring over other contents gives back every file; files it lacks stay.
-    preparaDados(destino.path(), 50);
-    escreve(destino.filePath("margens.dat"), "margens de agora");
-    QStringList restaurados;
-    ASSERT_TRUE(CopiaSeguranca::restaura(zip, destino.path(), &restaurados, &erro))
+    ASSERT_TRUE(CopiaSeguranca::grava({{"CVIDA.DAT", origem.filePath("CVIDA.DAT")},
+                                       {"fontes.dat", origem.filePath("fontes.dat")}},
+                                      quando, zip, trabalho.path(), &erro))
         << erro.toStdString();
-    EXPECT_EQ(restaurados.size(), 6);
-    for (const QString& nome : restaurados) {
-        EXPECT_EQ(conteudo(destino.filePath(nome)), conteudo(origem.filePath(nome)))
-            << nome.toStdString();
+    EXPECT_TRUE(conteudo(zip).startsWith("PK\x03\x04"));
+    EXPECT_EQ(teste::modo(zip), 0600);
+    CopiaSeguranca::Conteudo lido;
+    ASSERT_TRUE(CopiaSeguranca::extrai(zip, extraidos.path(), &lido, &erro)) << erro.toStdString();
+    EXPECT_EQ(lido.nomes, (QStringList{"CVIDA.DAT", "fontes.dat"}));
+    EXPECT_EQ(lido.feita, quando);
+    for (const QString& nome : lido.nomes) {
+        EXPECT_EQ(conteudo(extraidos.filePath(nome)), conteudo(origem.filePath(nome)));
     }
-    EXPECT_EQ(conteudo(destino.filePath("margens.dat")), "margens de agora");
 }
 
-TEST(CopiaSeguranca, PastaSemArquivosNaoGeraCopia) {
-    QTemporaryDir vazia, zips;
-    QString erro;
-    EXPECT_FALSE(CopiaSeguranca::grava(vazia.path(), zips.filePath("c.zip"), &erro));
-    EXPECT_FALSE(erro.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(zips.filePath("c.zip")));
-}
-
-TEST(CopiaSeguranca, ArquivoDanificadoOuHostilNaoSubstituiNada) {
-    QTemporaryDir dados, zips;
-    preparaDados(dados.path(), 7);
+TEST(CopiaSeguranca, ArquivoDanificadoOuHostilNaoEExtraido) {
+    QTemporaryDir zips;
     const QByteArray texto = aleatorio(5120, 99);
     const QByteArray bom = zipCom({{"CVIDA.DAT", texto}, {"fontes.dat", "fontes"}});
-    ASSERT_TRUE(CopiaSeguranca::confere(bom, nullptr));
-
     QByteArray crc = bom; // one byte of the stored text changed: only the CRC-32 tells
     crc[crc.indexOf(texto.left(64)) + 100] = char(crc[crc.indexOf(texto.left(64)) + 100] ^ 0x01);
-    QByteArray duplicado = zipCom({{"CVIDA.DAT", "um"}, {"CVIDB.DAT", "dois"}});
+    QByteArray duplicado = zipCom({{"CVIDA.DAT", texto}, {"CVIDB.DAT", texto}});
     duplicado.replace("CVIDB.DAT", "CVIDA.DAT");
+    // What a bomb would be: far more bytes than the file can have, a few KB compressed.
+    const QByteArray grande(int(CopiaSeguranca::kMaiorTexto) + 5120, ' ');
+    const QByteArray zeros(4 << 20, '\0');
 
     const struct {
         const char* caso;
         QByteArray zip;
+        const char* motivo;
     } casos[] = {
-        {"CRC errado", crc},
-        {"cortado", bom.left(bom.size() - 30)},
-        {"não é ZIP", aleatorio(2000, 3)},
-        {"vazio", QByteArray()},
-        {"caminho que sai da pasta", zipCom({{"CVIDA.DAT", "a"}, {"../vidalume.dat", "b"}})},
-        {"caminho absoluto", zipCom({{"/tmp/CVIDA.DAT", "a"}})},
-        {"pasta", zipCom({{"CVIDA.DAT", "a"}, {"imagens/capa.svg", "b"}})},
-        {"nome desconhecido", zipCom({{"CVIDA.DAT", "a"}, {"programa.sh", "b"}})},
-        {"nome repetido", duplicado},
+        {"CRC errado", crc, "danificado"},
+        {"cortado", bom.left(bom.size() - 30), "não é um arquivo ZIP"},
+        {"não é ZIP", aleatorio(2000, 3), "não é um arquivo ZIP"},
+        {"vazio", QByteArray(), "não é um arquivo ZIP"},
+        {"caminho que sai da pasta", zipCom({{"CVIDA.DAT", texto}, {"../vidalume.dat", "b"}}),
+         "não é um arquivo do Vidalume"},
+        {"caminho absoluto", zipCom({{"/tmp/CVIDA.DAT", texto}}), "não é um arquivo do Vidalume"},
+        {"pasta", zipCom({{"CVIDA.DAT", texto}, {"imagens/capa.svg", "b"}}), "não é um arquivo"},
+        {"nome de outro programa", zipCom({{"SAVEGAME.DAT", texto}}),
+         "não é um arquivo do Vidalume"},
+        {"cópia datada", zipCom({{"CVIDA.DAT.copia-2026-01-01-000000", texto}}),
+         "não é um arquivo do Vidalume"},
+        {"nome repetido", duplicado, "danificado"},
+        {"link", zipCom({{"CVIDA.DAT", "/etc/passwd", S_IFLNK | 0777}}), "link"},
+        {"link com tamanho de texto", zipCom({{"CVIDA.DAT", texto, S_IFLNK | 0777}}), "link"},
+        {"texto que não é de registros", zipCom({{"CVIDA.DAT", "/etc/passwd"}}),
+         "registros inteiros"},
+        {"texto vazio", zipCom({{"CVIDA.DAT", ""}}), "registros inteiros"},
+        {"configuração grande demais", zipCom({{"vidalume.dat", QByteArray(169, 'x')}}),
+         "mais do que esse arquivo pode ter"},
+        {"opções grandes demais", zipCom({{"opcoes.dat", QByteArray(33, 'x')}}),
+         "mais do que esse arquivo pode ter"},
+        {"bomba num texto", zipCom({{"CVIDA.DAT", grande, 0, true}}),
+         "mais do que esse arquivo pode ter"},
+        {"tamanho declarado falso",
+         comTamanhoDeclarado(zipCom({{"CVIDA.DAT", zeros, 0, true}}), 5120), "danificado"},
     };
-    const auto antes = retrato(dados.path());
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
+        QTemporaryDir extraidos;
         const QString zip = zips.filePath("c.zip");
         escreve(zip, c.zip);
         QString erro;
-        QStringList restaurados;
-        EXPECT_FALSE(CopiaSeguranca::restaura(zip, dados.path(), &restaurados, &erro));
+        EXPECT_FALSE(CopiaSeguranca::extrai(zip, extraidos.path(), nullptr, &erro));
         EXPECT_TRUE(erro.contains("Nenhum arquivo foi alterado")) << erro.toStdString();
-        EXPECT_TRUE(restaurados.isEmpty());
-        EXPECT_EQ(retrato(dados.path()), antes);
+        EXPECT_TRUE(erro.contains(c.motivo, Qt::CaseInsensitive)) << erro.toStdString();
+        EXPECT_TRUE(erro.contains(QDir::toNativeSeparators(zip))) << erro.toStdString();
+        if (QByteArray(c.caso).startsWith("bomba") || QByteArray(c.caso).startsWith("link")) {
+            // Refused from the headers, before a byte was written.
+            EXPECT_TRUE(retrato(extraidos.path()).isEmpty());
+        }
     }
+}
+
+TEST(CopiaSeguranca, BombaNaSomaRecusadaAntesDeEscrever) {
+    // Each entry within its own limit, the whole beyond what a backup can hold: the sizes are
+    // only declared, so the refusal must come before any byte is read.
+    QTemporaryDir zips, extraidos;
+    QList<Item> itens = {{"clientes.sqlite", "x"}};
+    const QStringList textos = {
+        "APICES",   "CCOLH",    "CDATA",    "CDNAS",    "CFORM",    "COMPATIB", "CPROD",
+        "CVIDA",    "DESNASC",  "DESVIDA",  "EUXSILEN", "IMPXALMA", "INDSAUDE", "INTANOPS",
+        "INTANOUN", "INTDIAPS", "INTDIAUN", "INTEXEXP", "INTMESPS", "INTMESUN", "INTNOME",
+        "INTREALI", "INTVOG",   "PRESNASC", "LICCARM",  "TENDOCUL", "RESPSUBC", "DIVCARM"};
+    for (const QString& t : textos) {
+        itens.append({(t + ".DAT").toLatin1(), "y"});
+    }
+    QByteArray zip = zipCom(itens);
+    qsizetype local = 0;
+    qsizetype central = zip.indexOf("PK\x01\x02");
+    for (qsizetype i = 0; i < itens.size(); ++i) {
+        const quint32 tamanho =
+            quint32(i == 0 ? CopiaSeguranca::kMaiorFicha : CopiaSeguranca::kMaiorTexto);
+        for (int b = 0; b < 4; ++b) {
+            zip[local + 22 + b] = zip[central + 24 + b] = char((tamanho >> (8 * b)) & 0xFF);
+        }
+        local = zip.indexOf("PK\x03\x04", local + 4);
+        central = zip.indexOf("PK\x01\x02", central + 4);
+    }
+    escreve(zips.filePath("c.zip"), zip);
+    QString erro;
+    EXPECT_FALSE(CopiaSeguranca::extrai(zips.filePath("c.zip"), extraidos.path(), nullptr, &erro));
+    EXPECT_TRUE(erro.contains("somam mais")) << erro.toStdString();
+    EXPECT_TRUE(retrato(extraidos.path()).isEmpty());
 }

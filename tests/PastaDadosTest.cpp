@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -89,6 +90,8 @@ TEST(PastaDados, InstaladoCopiaOsTextosSemNuncaSubstituirOsDoUsuario) {
     EXPECT_EQ(primeira->modo, PastaDados::Modo::Instalado);
     EXPECT_EQ(primeira->dados, inst.usuario("ana"));
     EXPECT_EQ(primeira->recursos, inst.compartilhada());
+    // The folder will hold the client file: only its owner may enter it.
+    EXPECT_EQ(teste::modo(inst.usuario("ana")), 0700);
     const QStringList enviados = PastaDados::arquivosInterpretacao(inst.compartilhada());
     ASSERT_GE(enviados.size(), 20);
     EXPECT_EQ(PastaDados::arquivosInterpretacao(inst.usuario("ana")), enviados);
@@ -167,4 +170,40 @@ TEST(TextosOriginais, OriginalFaltandoNaoAlteraNada) {
                                            nullptr, nullptr, &erro));
     EXPECT_TRUE(erro.contains("SUMIU.DAT")) << erro.toStdString();
     EXPECT_EQ(retrato(inst.usuario("ana")), antes);
+}
+
+// Without HOME, or with a relative XDG_DATA_HOME, there is no sound place for the user's
+// folder: the tool says so instead of writing under "/" or the working folder.
+TEST(PastaDados, SemHomeOuComXdgRelativoNadaECriado) {
+    QTemporaryDir trabalho;
+    const struct {
+        const char* home;
+        const char* xdg;
+        const char* motivo;
+    } casos[] = {
+        {nullptr, nullptr, "HOME"},
+        {"", nullptr, "HOME"},
+        {"relativa", nullptr, "HOME"},
+        {"/tmp", "dados/relativos", "XDG_DATA_HOME"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.motivo);
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.remove("HOME");
+        ambiente.remove("XDG_DATA_HOME");
+        if (c.home) {
+            ambiente.insert("HOME", c.home);
+        }
+        if (c.xdg) {
+            ambiente.insert("XDG_DATA_HOME", c.xdg);
+        }
+        QProcess p;
+        p.setProcessEnvironment(ambiente);
+        p.setWorkingDirectory(trabalho.path());
+        p.start(QStringLiteral(VIDALUME_CLI), {"clientes", "listar"});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 1);
+        EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(c.motivo));
+        EXPECT_TRUE(retrato(trabalho.path()).isEmpty());
+    }
 }

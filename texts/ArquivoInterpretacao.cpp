@@ -4,6 +4,11 @@
 #include "texts/ArquivoRegistros.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QMutex>
+#include <QSet>
+
+#include <utility>
 
 namespace vidalume {
 
@@ -21,7 +26,55 @@ QString semEspacosNasPontas(const QString& texto) {
     return texto.mid(inicio, fim - inicio);
 }
 
+struct Avisos {
+    QMutex trava;
+    QSet<QString> ditos;
+    QStringList pendentes;
+};
+
+Avisos& avisos() {
+    static Avisos a;
+    return a;
+}
+
+void avisa(const QString& caminho, const QString& defeito) {
+    Avisos& a = avisos();
+    const QMutexLocker trava(&a.trava);
+    const QString chave = caminho + u'\n' + defeito;
+    if (a.ditos.contains(chave)) {
+        return;
+    }
+    a.ditos.insert(chave);
+    a.pendentes << QStringLiteral("O arquivo de interpretação %1 (%2) %3; o texto que ele guarda "
+                                  "saiu em branco na análise.")
+                       .arg(QFileInfo(caminho).fileName(), QDir::toNativeSeparators(caminho),
+                            defeito);
+}
+
+// Notes what is wrong with `caminho` after `lidos` bytes were read from `deslocamento`: a
+// file cut in the middle of a record is damaged even where the record asked for is whole.
+void confereLeitura(const QString& caminho, qint64 deslocamento, qsizetype lidos) {
+    const QFileInfo info(caminho);
+    if (!info.exists()) {
+        avisa(caminho, QStringLiteral("não foi encontrado"));
+    } else if (!info.isFile() || !info.isReadable()) {
+        avisa(caminho, QStringLiteral("não pode ser lido"));
+    } else if (info.size() % ArquivoInterpretacao::kTamanhoRegistro != 0) {
+        avisa(caminho, QStringLiteral("está danificado (cortado no meio de um registro)"));
+    } else if (lidos < ArquivoInterpretacao::kTamanhoRegistro) {
+        avisa(caminho, deslocamento >= info.size()
+                           ? QStringLiteral("está incompleto (faltam registros no fim)")
+                           : QStringLiteral("não pode ser lido"));
+    }
+}
+
 } // namespace
+
+QStringList ArquivoInterpretacao::avisosNovos() {
+    Avisos& a = avisos();
+    const QMutexLocker trava(&a.trava);
+    return std::exchange(a.pendentes, {});
+}
 
 QString ArquivoInterpretacao::caminho(const QString& arquivo) const {
     return QDir(pasta_).filePath(arquivo);
@@ -33,6 +86,7 @@ QString ArquivoInterpretacao::LeTextoInterpretacao(int posicao, const QString& a
     }
     const qint64 deslocamento = qint64(posicao - 1) * kTamanhoRegistro;
     const QByteArray bytes = ArquivoRegistros::le(caminho(arquivo), deslocamento, kTamanhoRegistro);
+    confereLeitura(caminho(arquivo), deslocamento, bytes.size());
     return semEspacosNasPontas(Windows1252::decodifica(bytes));
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace vidalume {
 
@@ -20,8 +21,14 @@ public:
     QString caminho(const QString& arquivo) const;
 
     // The record with leading and trailing spaces removed. A missing file, a record past
-    // the end or a record number below 1 reads as the empty text.
+    // the end or a record number below 1 reads as the empty text; a missing, unreadable or
+    // cut file is noted for avisosNovos().
     QString LeTextoInterpretacao(int posicao, const QString& arquivo) const;
+
+    // What went wrong reading interpretation files since the last call, one sentence per file
+    // and kind of fault, each said once per process ("O arquivo de interpretação CVIDA.DAT
+    // ... não foi encontrado; ..."). Safe to call from any thread.
+    static QStringList avisosNovos();
 
     // Writes the text (cut or padded to 5120 characters) over record `posicao`, extending
     // the file with blank records when needed. False, with a message in `erro`, when the

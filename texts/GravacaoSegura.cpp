@@ -12,8 +12,9 @@ QString GravacaoSegura::caminhoFinal() const {
                                 : QDir(QFileInfo(caminho_).absolutePath()).filePath(nomeFinal_);
 }
 
-bool GravacaoSegura::grava(const QString& caminho, const QByteArray& conteudo, QString* erro) {
-    GravacaoSegura gravacao(caminho);
+bool GravacaoSegura::grava(const QString& caminho, const QByteArray& conteudo, QString* erro,
+                           Acesso acesso) {
+    GravacaoSegura gravacao(caminho, Destino::Substitui, acesso);
     if (!gravacao.abre(erro)) {
         return false;
     }

@@ -37,7 +37,14 @@ public:
         NomeNovo,  // left alone: the save fails with `nomeOcupado()` true
     };
 
-    explicit GravacaoSegura(QString caminho, Destino destino = Destino::Substitui);
+    // Who may read the new file.
+    enum class Acesso {
+        Comum,  // a new file gets the usual mode (0666 less the umask); a replaced one keeps its
+        SoDono, // always 0600: the file holds personal data (clients, their backups)
+    };
+
+    explicit GravacaoSegura(QString caminho, Destino destino = Destino::Substitui,
+                            Acesso acesso = Acesso::Comum);
     ~GravacaoSegura(); // an unfinished save is dropped and leaves nothing behind
     GravacaoSegura(const GravacaoSegura&) = delete;
     GravacaoSegura& operator=(const GravacaoSegura&) = delete;
@@ -65,7 +72,8 @@ public:
 
     // The whole of `conteudo` as the file `caminho`, replacing it. The one call for small
     // files.
-    static bool grava(const QString& caminho, const QByteArray& conteudo, QString* erro);
+    static bool grava(const QString& caminho, const QByteArray& conteudo, QString* erro,
+                      Acesso acesso = Acesso::Comum);
 
     // Removes the hidden files of saves whose process is no longer running from `pasta`.
     static void limpaRestos(const QString& pasta);
@@ -116,6 +124,7 @@ private:
 
     QString caminho_;
     Destino destino_;
+    Acesso acesso_;
     std::unique_ptr<Plataforma> p_;
     QString nomeTemporario_; // set when the file system gave no nameless file
     std::unique_ptr<QIODevice> saida_;

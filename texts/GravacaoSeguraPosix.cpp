@@ -124,8 +124,9 @@ struct GravacaoSegura::Plataforma {
     int arquivo = -1;
 };
 
-GravacaoSegura::GravacaoSegura(QString caminho, Destino destino)
-    : caminho_(std::move(caminho)), destino_(destino), p_(std::make_unique<Plataforma>()) {}
+GravacaoSegura::GravacaoSegura(QString caminho, Destino destino, Acesso acesso)
+    : caminho_(std::move(caminho)), destino_(destino), acesso_(acesso),
+      p_(std::make_unique<Plataforma>()) {}
 
 GravacaoSegura::~GravacaoSegura() {
     fecha();
@@ -171,8 +172,10 @@ bool GravacaoSegura::abre(QString* erro) {
     if (existe && !podeSerSubstituido(antigo.st_mode)) {
         return recusaEspecial(erro, antigo.st_mode);
     }
+    // A private file is never readable by others, not even while it is written.
+    const mode_t modo = acesso_ == Acesso::SoDono ? S_IRUSR | S_IWUSR : 0666;
     p_->arquivo =
-        nomeTemporarioTeste ? -1 : ::openat(p_->pasta, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        nomeTemporarioTeste ? -1 : ::openat(p_->pasta, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, modo);
     if (p_->arquivo < 0 && (nomeTemporarioTeste || semArquivoSemNome(errno))) {
         // No nameless files here: a hidden one that only this save uses. Only a taken name
         // is tried again; a name the file system refuses fails the save.
@@ -181,7 +184,7 @@ bool GravacaoSegura::abre(QString* erro) {
              ++tentativa) {
             const QString temporario = nomeTemporario(info.fileName());
             p_->arquivo = ::openat(p_->pasta, QFile::encodeName(temporario).constData(),
-                                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+                                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, modo);
             if (p_->arquivo >= 0) {
                 nomeTemporario_ = temporario;
             }
@@ -190,7 +193,9 @@ bool GravacaoSegura::abre(QString* erro) {
     if (p_->arquivo < 0) {
         return falha(erro, errno);
     }
-    if (existe && S_ISREG(antigo.st_mode) && destino_ == Destino::Substitui) {
+    if (acesso_ == Acesso::SoDono) {
+        ::fchmod(p_->arquivo, S_IRUSR | S_IWUSR);
+    } else if (existe && S_ISREG(antigo.st_mode) && destino_ == Destino::Substitui) {
         ::fchmod(p_->arquivo, antigo.st_mode & 07777);
     }
     saida_ = std::make_unique<SaidaDescritor>(p_->arquivo);

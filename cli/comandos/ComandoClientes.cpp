@@ -48,7 +48,7 @@ ComandoClientes::Saida ComandoClientes::importa(const QString& arquivo, const QS
         s.codigo = 2;
         return s;
     }
-    if (QFileInfo(arquivo).isDir() || !lista.open(QIODevice::ReadOnly)) {
+    if (!ListaIlegivel::lista(arquivo) || !lista.open(QIODevice::ReadOnly)) {
         s.mensagens << ListaIlegivel::mensagem(arquivo);
         s.codigo = 2;
         return s;
@@ -107,7 +107,8 @@ ComandoClientes::Saida ComandoClientes::exporta(const QString& arquivo, const QS
     std::vector<Cliente> clientes;
     QString erro;
     if (buscaNaFicha(pasta, {}, clientes, s) &&
-        !GravacaoSegura::grava(arquivo, CsvClientes::exporta(clientes), &erro)) {
+        !GravacaoSegura::grava(arquivo, CsvClientes::exporta(clientes), &erro,
+                               GravacaoSegura::Acesso::SoDono)) {
         s.mensagens << erro;
         s.codigo = 1;
     }

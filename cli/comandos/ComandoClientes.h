@@ -2,7 +2,8 @@
 //   importar ARQUIVO.csv   adds the clients of a list (the rows rules of "lote", plus the
 //                          columns telefone, email and observacoes a header may name)
 //   listar [--busca TEXTO] the clients as a JSON array sorted by name
-//   exportar ARQUIVO.csv   every client as a list that "importar" reads back unchanged
+//   exportar ARQUIVO.csv   every client as a list that "importar" reads back unchanged, readable
+//                          by its owner only (it holds the clients' personal data)
 #pragma once
 
 #include "clients/Cliente.h"

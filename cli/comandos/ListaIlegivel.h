@@ -10,6 +10,10 @@ class ListaIlegivel {
 public:
     // "Não foi possível ler a lista "…": o arquivo não existe."
     static QString mensagem(const QString& arquivo);
+    // Whether `arquivo` is something a list is read from: a regular file or a pipe (a script's
+    // "/dev/stdin"). A device or a socket may never end, and the reading would hold the client
+    // file's lock meanwhile.
+    static bool lista(const QString& arquivo);
 };
 
 } // namespace vidalume

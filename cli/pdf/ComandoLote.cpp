@@ -80,7 +80,7 @@ int ComandoLote::executa(const QString& arquivoLista, const QString& pastaSaida,
                          const ComandoPdf::Opcoes& opcoes,
                          const std::function<void(const QString&)>& relata, int tarefas) {
     QFile lista(arquivoLista);
-    if (QFileInfo(arquivoLista).isDir() || !lista.open(QIODevice::ReadOnly)) {
+    if (!ListaIlegivel::lista(arquivoLista) || !lista.open(QIODevice::ReadOnly)) {
         relata(ListaIlegivel::mensagem(arquivoLista));
         return 2;
     }

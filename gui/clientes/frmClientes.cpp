@@ -319,7 +319,7 @@ void frmClientes::cmdImportar_Click() {
         return;
     }
     QFile lista(arquivo);
-    if (QFileInfo(arquivo).isDir() || !lista.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(arquivo).isFile() || !lista.open(QIODevice::ReadOnly)) {
         erro(QStringLiteral("Não foi possível ler o arquivo \"%1\".")
                  .arg(QDir::toNativeSeparators(arquivo)));
         return;
@@ -356,8 +356,8 @@ void frmClientes::cmdExportar_Click() {
     }
     QString falha;
     const std::vector<Cliente> clientes = ficha_.busca(txtBusca_->text(), &falha);
-    if (!falha.isEmpty() ||
-        !GravacaoSegura::grava(arquivo, CsvClientes::exporta(clientes), &falha)) {
+    if (!falha.isEmpty() || !GravacaoSegura::grava(arquivo, CsvClientes::exporta(clientes), &falha,
+                                                   GravacaoSegura::Acesso::SoDono)) {
         erro(falha);
         return;
     }

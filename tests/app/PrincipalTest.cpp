@@ -3,9 +3,11 @@
 // through the menus, and the three ways out of the program.
 #include "app/GeometriaPrincipal.h"
 #include "app/frmPrincipal.h"
+#include "clients/FichaClientes.h"
 #include "composer/ComporAnalise.h"
 #include "composer/TextoExportacao.h"
 #include "gui/auxiliares/DicasBotoes.h"
+#include "gui/clientes/frmRestauraCopia.h"
 #include "gui/configuracao/frmConfiguraRodape.h"
 #include "gui/configuracao/frmRestauraTextos.h"
 #include "gui/entrada/frmEntraNome.h"
@@ -23,6 +25,7 @@ using namespace vidalume::teste;
 
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextDocument>
 
 namespace {
@@ -250,23 +253,73 @@ private slots:
         QCOMPARE(p.pasta.conteudo(u"CVIDA.DAT.copia-2024-03-15-093000"_s), QByteArray("meu texto"));
     }
 
-    // The backup holds the settings in use; restoring it brings them back into memory too, so
-    // the way out does not write over what was restored.
+    // The backup holds the settings in use and the client file; restoring it brings the
+    // settings back into memory too, so the way out does not write over what was restored, and
+    // the dialog says what will be replaced and lets the client file stay or go alone.
     void copiaDeSegurancaPeloMenu() {
         Programa p;
         const bool numero = Configuracao::ligado(p.j.padrao().Configuracao.ImprimirNumero);
         p.j.padrao().CalculosSelecionados[5] = 0;
+        QString erro;
+        const auto guardaCliente = [&p, &erro](const QString& nome) {
+            FichaClientes ficha;
+            QVERIFY(ficha.abre(p.pasta.caminho(), FichaClientes::Modo::Escrita, &erro));
+            Cliente c;
+            c.nome = nome;
+            c.nascimento = QDate(1980, 1, 1);
+            QVERIFY2(ficha.salva(c, &erro), qPrintable(erro));
+        };
+        const auto clientes = [&p, &erro] {
+            FichaClientes ficha;
+            return ficha.abre(p.pasta.caminho(), FichaClientes::Modo::Leitura, &erro)
+                       ? ficha.total(&erro)
+                       : qint64(-1);
+        };
+        guardaCliente(u"Cliente Antes Da Copia"_s);
         filho<QAction>(&p.j, u"mnuFazerCopia"_s)->trigger();
         QVERIFY(QFileInfo::exists(p.copias.filePath(u"copia.zip"_s)));
+        QVERIFY(p.mensagens.mostradas.last().contains(u"ficha de clientes"_s));
         QVERIFY(!Configuracao::ligado(Configuracao::le(p.pasta.caminho()).CalculosAtivos[5]));
 
         p.j.padrao().CalculosSelecionados[5] = -1;
         p.j.padrao().Configuracao.ImprimirNumero = Configuracao::flag(!numero);
         p.pasta.escreve(u"CVIDA.DAT"_s, "depois da cópia");
-        p.mensagens.respostas = {true};
-        filho<QAction>(&p.j, u"mnuRestaurarCopia"_s)->trigger();
+        guardaCliente(u"Cliente Depois Da Copia"_s);
+        const auto restaura = [&p](const QString& opcao, bool aceita) {
+            QString pergunta;
+            quandoAbrir<frmRestauraCopia>([&pergunta, opcao, aceita](frmRestauraCopia* d) {
+                filho<QRadioButton>(d, opcao)->setChecked(true);
+                pergunta = filho<QLabel>(d, u"lblPergunta"_s)->text();
+                clica(d, aceita ? u"cmdOk"_s : u"cmdCancelar"_s);
+            });
+            filho<QAction>(&p.j, u"mnuRestaurarCopia"_s)->trigger();
+            return pergunta;
+        };
+        // Cancelled: nothing changes.
+        QString pergunta = restaura(u"optTudo"_s, false);
+        QVERIFY2(pergunta.contains(u"feita em 15/03/2024 às 09:30"_s), qPrintable(pergunta));
+        QVERIFY2(pergunta.contains(u"a da cópia tem 1 cliente; a deste computador tem hoje 2 "
+                                   u"clientes"_s),
+                 qPrintable(pergunta));
+        QCOMPARE(p.pasta.conteudo(u"CVIDA.DAT"_s), QByteArray("depois da cópia"));
+
+        // Texts and settings without the client file.
+        pergunta = restaura(u"optSemClientes"_s, true);
+        QVERIFY(pergunta.contains(u"fica como está"_s));
         QVERIFY(p.pasta.conteudo(u"CVIDA.DAT"_s) != QByteArray("depois da cópia"));
+        QCOMPARE(p.pasta.conteudo(u"CVIDA.DAT.copia-2024-03-15-093000"_s),
+                 QByteArray("depois da cópia"));
+        QCOMPARE(clientes(), qint64(2));
         QCOMPARE(Configuracao::ligado(p.j.padrao().Configuracao.ImprimirNumero), numero);
+        QVERIFY(p.mensagens.mostradas.last().startsWith(
+            u"Informação:|A cópia de segurança foi restaurada ("_s));
+
+        // The client file alone.
+        restaura(u"optSoClientes"_s, true);
+        QCOMPARE(clientes(), qint64(1));
+        QVERIFY2(p.mensagens.mostradas.last().contains(u"com a ficha de clientes: 1 cliente)"_s),
+                 qPrintable(p.mensagens.mostradas.last()));
+        QVERIFY(QFileInfo::exists(p.pasta.arquivo(u"clientes.sqlite.copia-2024-03-15-093000"_s)));
         p.j.close();
         QVERIFY(!Configuracao::ligado(Configuracao::le(p.pasta.caminho()).CalculosAtivos[5]));
     }

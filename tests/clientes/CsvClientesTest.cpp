@@ -187,3 +187,54 @@ TEST(CsvClientes, ImportacaoMortaNoMeioNaoDeixaNadaDelaNaFicha) {
     s = executaCli({"clientes", "importar", arquivo, "--pasta", dir.path()});
     EXPECT_EQ(s.out, "60000 clientes importados, 0 já existiam, 0 linhas recusadas\n");
 }
+
+// A cell a spreadsheet would run as a formula goes out with a leading apostrophe, and comes
+// back without it: the round trip stays exact, apostrophes of the client's own included.
+TEST(CsvClientes, FormulasDesarmadasNaExportacaoEDevolvidasNaImportacao) {
+    QTemporaryDir a, b;
+    const QStringList valores = {"=HYPERLINK(\"http://x\";\"y\")",
+                                 "+55 11 4444-5555",
+                                 "-2+3",
+                                 "@SOMA(A1)",
+                                 "'=já tinha apóstrofo",
+                                 "'",
+                                 "d'Ávila",
+                                 "'comum"};
+    std::vector<Cliente> lista;
+    for (qsizetype i = 0; i < valores.size(); ++i) {
+        Cliente c;
+        c.nome = QStringLiteral("Cliente Numero %1").arg(QChar(char16_t(u'A' + i)));
+        c.nascimento = QDate(1980, 1, 1);
+        c.telefone = valores[i].left(Cliente::kMaximoTelefone);
+        c.email = valores[i];
+        c.observacoes = valores[i];
+        lista.push_back(c);
+    }
+    const QByteArray csv = CsvClientes::exporta(lista);
+    const QString texto = QString::fromUtf8(csv);
+    EXPECT_TRUE(texto.contains(";\"'=HYPERLINK(\"\"http://x\"\";\"\"y\"\")\";"));
+    EXPECT_TRUE(texto.contains(";'+55 11 4444-5555;"));
+    EXPECT_TRUE(texto.contains(";'-2+3;'-2+3;'-2+3\r\n"));
+    EXPECT_TRUE(texto.contains(";''=já tinha apóstrofo;"));
+    EXPECT_TRUE(texto.contains(";d'Ávila;"));
+    for (const QString& linha : texto.split("\r\n").mid(1)) {
+        for (const QString& campo : linha.split(u';')) {
+            EXPECT_FALSE(!campo.isEmpty() && QStringLiteral("=+-@\t\r").contains(campo.front()))
+                << linha.toStdString();
+        }
+    }
+
+    escreve(a.filePath("lista.csv"), csv);
+    Saida s = executaCli({"clientes", "importar", a.filePath("lista.csv"), "--pasta", b.path()});
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    s = executaCli({"clientes", "exportar", a.filePath("de-volta.csv"), "--pasta", b.path()});
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    EXPECT_EQ(conteudo(a.filePath("de-volta.csv")), csv);
+    const QJsonArray lidos =
+        QJsonDocument::fromJson(executaCli({"clientes", "listar", "--pasta", b.path()}).out)
+            .array();
+    ASSERT_EQ(lidos.size(), valores.size());
+    for (qsizetype i = 0; i < valores.size(); ++i) {
+        EXPECT_EQ(lidos[i].toObject().value("email").toString(), valores[i]);
+    }
+}

@@ -199,3 +199,123 @@ TEST_F(FichaClientesTest, AnalisesRegistradasSaemComOCliente) {
     ASSERT_TRUE(f.exclui(c.id, &erro));
     EXPECT_EQ(sql(arquivo(), {"SELECT count(*) FROM analises"}).toInt(), 0);
 }
+
+// Versions no program wrote and databases of other programs, through the tool and the window's
+// class: refused, and the file left byte for byte, not even switched to a write-ahead log.
+TEST_F(FichaClientesTest, VersaoDesconhecidaOuBancoDeOutroProgramaFicaComoEsta) {
+    {
+        FichaClientes f;
+        ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
+        Cliente c = cliente("Maria da Silva", QDate(1978, 11, 29));
+        ASSERT_TRUE(f.salva(c, &erro));
+    }
+    const QByteArray bom = conteudo(arquivo());
+    escreve(dir.filePath("lista.csv"), "Ana Souza;01/01/1990\n");
+    const struct {
+        const char* caso;
+        QStringList comandos;
+        const char* motivo;
+    } casos[] = {
+        {"-1", {"PRAGMA journal_mode=DELETE", "PRAGMA user_version=-1"}, "nenhuma versão"},
+        {"mínima",
+         {"PRAGMA journal_mode=DELETE", "PRAGMA user_version=-2147483648"},
+         "nenhuma versão"},
+        {"outro programa com versão 2",
+         {"PRAGMA journal_mode=DELETE", "DROP TABLE analises", "DROP TABLE clientes",
+          "CREATE TABLE clientes (id INTEGER PRIMARY KEY, x)", "PRAGMA user_version=2"},
+         "outro programa"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        escreve(arquivo(), bom);
+        sql(arquivo(), c.comandos);
+        const QByteArray antes = conteudo(arquivo());
+        for (auto modo : {FichaClientes::Modo::Escrita, FichaClientes::Modo::Leitura}) {
+            FichaClientes f;
+            EXPECT_FALSE(f.abre(dir.path(), modo, &erro));
+            EXPECT_TRUE(erro.contains(c.motivo)) << erro.toStdString();
+        }
+        for (const QStringList& argumentos :
+             {QStringList{"clientes", "importar", dir.filePath("lista.csv")},
+              QStringList{"clientes", "listar"}}) {
+            const Saida s = executaCli(argumentos + QStringList{"--pasta", dir.path()});
+            EXPECT_EQ(s.codigo, 1);
+            EXPECT_TRUE(s.err.contains(c.motivo)) << s.err.toStdString();
+        }
+        EXPECT_EQ(conteudo(arquivo()), antes);
+        EXPECT_FALSE(QFileInfo::exists(arquivo() + "-wal"));
+        // The 20th byte of the header says rollback journal (1), not write-ahead log (2).
+        EXPECT_EQ(antes[18], 1);
+    }
+}
+
+// Who can read the file and where it can be: private modes, no links, no journal left by a
+// listing, and no devices read as lists.
+TEST_F(FichaClientesTest, SoODonoLeENadaDeLinksNemDispositivos) {
+    escreve(dir.filePath("lista.csv"), "Ana Souza;01/01/1990\n");
+    Saida s =
+        executaCli({"clientes", "importar", dir.filePath("lista.csv"), "--pasta", dir.path()});
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    EXPECT_EQ(modo(arquivo()), 0600);
+    {
+        FichaClientes f;
+        ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
+        Cliente c = cliente("Bruno Souza", QDate(1991, 1, 1));
+        ASSERT_TRUE(f.salva(c, &erro));
+        EXPECT_EQ(modo(arquivo() + "-wal"), 0600);
+    }
+    // A file an older version left readable by all is closed to others when next written.
+    ASSERT_EQ(::chmod(QFile::encodeName(arquivo()).constData(), 0644), 0);
+    {
+        FichaClientes f;
+        ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
+    }
+    EXPECT_EQ(modo(arquivo()), 0600);
+
+    // A listing leaves nothing beside the file.
+    const auto antes = retrato(dir.path());
+    s = executaCli({"clientes", "listar", "--pasta", dir.path()});
+    ASSERT_EQ(s.codigo, 0);
+    EXPECT_EQ(retrato(dir.path()), antes);
+
+    // No device is read as a list (it might never end while the file is locked).
+    s = executaCli({"clientes", "importar", "/dev/zero", "--pasta", dir.path()});
+    EXPECT_EQ(s.codigo, 2);
+    EXPECT_TRUE(s.err.contains("não é um arquivo comum")) << s.err.toStdString();
+
+    // A link in the file's place, to a file or to nowhere, is never followed.
+    QTemporaryDir fora;
+    const QString alvo = fora.filePath("alvo.sqlite");
+    ASSERT_TRUE(QFile::rename(arquivo(), alvo));
+    const QByteArray bytesAlvo = conteudo(alvo);
+    for (const QString& destino : {alvo, fora.filePath("nada.sqlite")}) {
+        ASSERT_TRUE(QFile::link(destino, arquivo()));
+        for (auto modo : {FichaClientes::Modo::Escrita, FichaClientes::Modo::Leitura}) {
+            FichaClientes f;
+            EXPECT_FALSE(f.abre(dir.path(), modo, &erro));
+            EXPECT_TRUE(erro.contains("link")) << erro.toStdString();
+        }
+        s = executaCli({"clientes", "importar", dir.filePath("lista.csv"), "--pasta", dir.path()});
+        EXPECT_EQ(s.codigo, 1);
+        ASSERT_TRUE(QFile::remove(arquivo()));
+    }
+    EXPECT_EQ(conteudo(alvo), bytesAlvo);
+    EXPECT_FALSE(QFileInfo::exists(fora.filePath("nada.sqlite")));
+}
+
+TEST_F(FichaClientesTest, CaracteresDeControleNosCamposSaoRecusados) {
+    FichaClientes f;
+    ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
+    for (const QChar controle : {QChar(0), QChar(0x1B), QChar(0x85)}) {
+        const QString nome = QStringLiteral("Ana ") + controle + QStringLiteral("Souza");
+        Cliente c = cliente(nome, QDate(1990, 1, 1));
+        EXPECT_FALSE(f.salva(c, &erro));
+        EXPECT_TRUE(erro.contains("caractere de controle")) << erro.toStdString();
+    }
+    Cliente c = cliente("Ana Souza", QDate(1990, 1, 1));
+    c.observacoes = "linha 1\n\tlinha 2";
+    EXPECT_TRUE(f.salva(c, &erro)) << erro.toStdString();
+    c.telefone = QStringLiteral("11") + QChar(7) + QStringLiteral("4444");
+    EXPECT_FALSE(f.salva(c, &erro));
+    EXPECT_EQ(f.total(&erro), 1);
+}

@@ -1,0 +1,239 @@
+#include "clients/CopiaFicha.h"
+
+#include "texts/GravacaoSegura.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <memory>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vidalume {
+
+namespace {
+
+constexpr int kEsperaTravaMs = 3000;
+
+struct FechaBanco {
+    void operator()(sqlite3* banco) const { sqlite3_close_v2(banco); }
+};
+using Banco = std::unique_ptr<sqlite3, FechaBanco>;
+
+bool falha(QString* erro, const QString& mensagem) {
+    if (erro) {
+        *erro = mensagem;
+    }
+    return false;
+}
+
+// SQLite's result said in Portuguese, lower case, ending with a full stop.
+QString motivoSqlite(int codigo) {
+    switch (codigo & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("o arquivo está em uso por outro programa; tente de novo em alguns "
+                              "instantes.");
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        return QStringLiteral("o arquivo está protegido contra gravação.");
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return QStringLiteral("o arquivo está danificado ou não é uma ficha de clientes.");
+    case SQLITE_FULL:
+        return QStringLiteral("não há espaço livre no disco.");
+    case SQLITE_IOERR:
+        if (struct rlimit limite{};
+            ::getrlimit(RLIMIT_FSIZE, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY) {
+            return GravacaoSegura::motivo(EFBIG);
+        }
+        return QStringLiteral("houve um erro de leitura ou gravação no disco (ele pode estar "
+                              "cheio ou com defeito).");
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("o arquivo não pode ser aberto.");
+    case SQLITE_NOMEM:
+        return QStringLiteral("faltou memória.");
+    default:
+        return QStringLiteral("erro %1 do SQLite.").arg(codigo);
+    }
+}
+
+// A new, empty file only its owner may read: SQLite then fills it and gives its journal the
+// same mode.
+bool criaPrivado(const QString& caminho, QString* erro) {
+    const int fd = ::open(QFile::encodeName(caminho).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd < 0) {
+        return falha(erro, GravacaoSegura::motivo(errno));
+    }
+    ::close(fd);
+    return true;
+}
+
+Banco abreBanco(const QString& caminho, int modo, int* codigo) {
+    sqlite3* bruto = nullptr;
+    *codigo = sqlite3_open_v2(QFile::encodeName(caminho).constData(), &bruto,
+                              modo | SQLITE_OPEN_NOFOLLOW, nullptr);
+    Banco banco(bruto);
+    if (*codigo == SQLITE_OK) {
+        sqlite3_busy_timeout(banco.get(), kEsperaTravaMs);
+        sqlite3_extended_result_codes(banco.get(), 1);
+    }
+    return banco;
+}
+
+// The single value of `sql`, or none.
+bool valor(sqlite3* banco, const char* sql, QString* texto, int* codigo) {
+    sqlite3_stmt* bruto = nullptr;
+    *codigo = sqlite3_prepare_v2(banco, sql, -1, &bruto, nullptr);
+    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> consulta(bruto, sqlite3_finalize);
+    if (*codigo != SQLITE_OK) {
+        return false;
+    }
+    *codigo = sqlite3_step(consulta.get());
+    if (*codigo != SQLITE_ROW) {
+        return false;
+    }
+    *texto =
+        QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(consulta.get(), 0)));
+    *codigo = SQLITE_OK;
+    return true;
+}
+
+// Streams `origem` into the new private file `destino`.
+bool copiaArquivo(const QString& origem, const QString& destino, QString* erro) {
+    QFile entrada(origem);
+    if (!entrada.open(QIODevice::ReadOnly)) {
+        return falha(erro, entrada.errorString());
+    }
+    GravacaoSegura gravacao(destino, GravacaoSegura::Destino::NomeNovo,
+                            GravacaoSegura::Acesso::SoDono);
+    if (!gravacao.abre(erro)) {
+        return false;
+    }
+    QByteArray bloco(64 * 1024, Qt::Uninitialized);
+    for (qint64 n; (n = entrada.read(bloco.data(), bloco.size())) != 0;) {
+        if (n < 0) {
+            return falha(erro, entrada.errorString());
+        }
+        gravacao.saida().write(bloco.constData(), n);
+    }
+    return gravacao.conclui(erro);
+}
+
+} // namespace
+
+bool CopiaFicha::copia(const QString& origem, const QString& destino, QString* erro) {
+    const QString naoCopiou =
+        QStringLiteral("Não foi possível copiar o arquivo de clientes "
+                       "\"%1\" para \"%2\": %3")
+            .arg(QDir::toNativeSeparators(origem), QDir::toNativeSeparators(destino));
+    QString motivo;
+    if (!criaPrivado(destino, &motivo)) {
+        return falha(erro, naoCopiou.arg(motivo));
+    }
+    // Read-write without creating: the last connection to close checkpoints the log and
+    // removes it, so nothing is left beside the file. VACUUM INTO only reads this file.
+    int codigo = SQLITE_OK;
+    Banco banco = abreBanco(origem, SQLITE_OPEN_READWRITE, &codigo);
+    if (codigo == SQLITE_OK) {
+        sqlite3_stmt* bruto = nullptr;
+        codigo = sqlite3_prepare_v2(banco.get(), "VACUUM INTO ?", -1, &bruto, nullptr);
+        std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> vacuo(bruto, sqlite3_finalize);
+        if (codigo == SQLITE_OK) {
+            const QByteArray alvo = QFile::encodeName(destino);
+            sqlite3_bind_text(vacuo.get(), 1, alvo.constData(), int(alvo.size()), SQLITE_TRANSIENT);
+            codigo = sqlite3_step(vacuo.get());
+            codigo = codigo == SQLITE_DONE ? SQLITE_OK : sqlite3_extended_errcode(banco.get());
+        }
+    }
+    if (codigo != SQLITE_OK) {
+        QFile::remove(destino);
+        return falha(erro, naoCopiou.arg(motivoSqlite(codigo)));
+    }
+    return true;
+}
+
+bool CopiaFicha::copiaBytes(const QString& origem, const QString& destino, QString* erro) {
+    QString motivo;
+    const QString log = origem + QStringLiteral("-wal");
+    if (!copiaArquivo(origem, destino, &motivo) ||
+        (QFileInfo(log).isFile() &&
+         !copiaArquivo(log, destino + QStringLiteral("-wal"), &motivo))) {
+        return falha(erro, QStringLiteral("Não foi possível copiar o arquivo de clientes \"%1\" "
+                                          "para \"%2\": %3")
+                               .arg(QDir::toNativeSeparators(origem),
+                                    QDir::toNativeSeparators(destino), motivo));
+    }
+    return true;
+}
+
+bool CopiaFicha::restaura(const QString& origem, const QString& destino, QString* erro) {
+    const QString naoRestaurou =
+        QStringLiteral("Não foi possível restaurar o arquivo de clientes \"%1\": %2")
+            .arg(QDir::toNativeSeparators(destino));
+    QString motivo;
+    if (QFileInfo(destino).isSymLink()) {
+        return falha(erro, naoRestaurou.arg(QStringLiteral("ele é um link para outro arquivo.")));
+    }
+    if (!QFileInfo::exists(destino) && !criaPrivado(destino, &motivo)) {
+        return falha(erro, naoRestaurou.arg(motivo));
+    }
+    int codigo = SQLITE_OK;
+    Banco fonte = abreBanco(origem, SQLITE_OPEN_READONLY, &codigo);
+    if (codigo != SQLITE_OK) {
+        return falha(erro, naoRestaurou.arg(motivoSqlite(codigo)));
+    }
+    for (int tentativa = 0; tentativa < 2; ++tentativa) {
+        Banco alvo = abreBanco(destino, SQLITE_OPEN_READWRITE, &codigo);
+        QString modo;
+        QString paginaAlvo;
+        QString paginaFonte;
+        if (codigo == SQLITE_OK && valor(alvo.get(), "PRAGMA journal_mode", &modo, &codigo) &&
+            valor(alvo.get(), "PRAGMA page_size", &paginaAlvo, &codigo) &&
+            valor(fonte.get(), "PRAGMA page_size", &paginaFonte, &codigo)) {
+            if (modo.compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0 &&
+                paginaAlvo != paginaFonte) {
+                // A log keeps its page size: the file leaves it for the copy, in one step.
+                codigo = sqlite3_exec(alvo.get(), "PRAGMA journal_mode=DELETE", nullptr, nullptr,
+                                      nullptr);
+            }
+            if (codigo == SQLITE_OK) {
+                sqlite3_backup* copia =
+                    sqlite3_backup_init(alvo.get(), "main", fonte.get(), "main");
+                if (!copia) {
+                    codigo = sqlite3_extended_errcode(alvo.get());
+                } else {
+                    codigo = sqlite3_backup_step(copia, -1);
+                    const int fim = sqlite3_backup_finish(copia);
+                    codigo = codigo == SQLITE_DONE ? fim : codigo;
+                }
+            }
+            if (codigo == SQLITE_OK) {
+                sqlite3_exec(alvo.get(), "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+                return true;
+            }
+        }
+        const int primario = codigo & 0xFF;
+        if (tentativa > 0 || (primario != SQLITE_NOTADB && primario != SQLITE_CORRUPT)) {
+            break;
+        }
+        // Nothing SQLite can write into: the damaged file and its log give way to a new one.
+        alvo.reset();
+        for (const char* sufixo : {"-wal", "-shm", "-journal", ""}) {
+            QFile::remove(destino + QLatin1String(sufixo));
+        }
+        if (!criaPrivado(destino, &motivo)) {
+            return falha(erro, naoRestaurou.arg(motivo));
+        }
+    }
+    return falha(erro, naoRestaurou.arg(motivoSqlite(codigo)));
+}
+
+} // namespace vidalume

@@ -1,0 +1,331 @@
+// Backups with the client file, driven through "vidalume-cli copia" and "clientes" as a
+// script would: committed clients still in the log are in the archive, a restore goes through
+// SQLite under a live log, hostile client files are refused with nothing changed, every file
+// replaced keeps a dated copy, the parts can be restored apart, and a full disk mid-restore
+// says what was and was not replaced.
+#include "clients/FichaClientes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <zip.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/ArquivosTeste.h"
+
+using namespace vidalume;
+using namespace vidalume::teste;
+
+namespace {
+
+// `n` clients named after `prefixo`, imported through the tool.
+void importa(const QString& pasta, const QString& prefixo, int n, int primeiro = 0) {
+    QByteArray csv = "nome;nascimento\n";
+    for (int i = primeiro; i < primeiro + n; ++i) {
+        csv += QStringLiteral("%1 Cliente Numero %2;01/02/1980\n").arg(prefixo).arg(i).toUtf8();
+    }
+    const QString lista = QDir(pasta).filePath("lista.csv.tmp");
+    escreve(lista, csv);
+    const Saida s = executaCli({"clientes", "importar", lista, "--pasta", pasta});
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    QFile::remove(lista);
+}
+
+qsizetype clientes(const QString& pasta) {
+    const Saida s = executaCli({"clientes", "listar", "--pasta", pasta});
+    EXPECT_EQ(s.codigo, 0) << s.err.toStdString();
+    return QJsonDocument::fromJson(s.out).array().size();
+}
+
+// Another program holding the client file open: while it is, what others commit stays in
+// the write-ahead log.
+class OutraConexao {
+public:
+    explicit OutraConexao(const QString& arquivo) {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", kNome);
+        db.setDatabaseName(arquivo);
+        EXPECT_TRUE(db.open());
+        valor("PRAGMA wal_autocheckpoint=0");
+        valor("SELECT count(*) FROM clientes");
+    }
+    ~OutraConexao() {
+        QSqlDatabase::database(kNome, false).close();
+        QSqlDatabase::removeDatabase(kNome);
+    }
+    QVariant valor(const QString& sql) {
+        QSqlQuery q(QSqlDatabase::database(kNome, false));
+        EXPECT_TRUE(q.exec(sql)) << sql.toStdString();
+        return q.next() ? q.value(0) : QVariant();
+    }
+
+private:
+    static inline const QString kNome = QStringLiteral("outra");
+};
+
+// A client file made by SQL of the test's own, as another program would make it.
+QByteArray banco(const QStringList& comandos) {
+    QTemporaryDir dir;
+    const QString arquivo = dir.filePath("b.sqlite");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "feito");
+        db.setDatabaseName(arquivo);
+        EXPECT_TRUE(db.open());
+        QSqlQuery q(db);
+        for (const QString& c : comandos) {
+            EXPECT_TRUE(q.exec(c)) << c.toStdString();
+        }
+    }
+    QSqlDatabase::removeDatabase("feito");
+    return conteudo(arquivo);
+}
+
+// Runs the tool under a limit on the size of the files it writes.
+Saida executaComLimite(qint64 bytes, const QStringList& argumentos) {
+    QProcess p;
+    p.start("prlimit", QStringList{QStringLiteral("--fsize=%1").arg(bytes), "--",
+                                   QStringLiteral(VIDALUME_CLI)} +
+                           argumentos);
+    EXPECT_TRUE(p.waitForFinished(120000));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The files `nomes` of `pasta` as they are, in an archive made with libzip directly.
+void zipDe(const QString& pasta, const QStringList& nomes, const QString& arquivo) {
+    zip_t* zip =
+        zip_open(QFile::encodeName(arquivo).constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
+    ASSERT_NE(zip, nullptr);
+    for (const QString& nome : nomes) {
+        zip_source_t* fonte =
+            zip_source_file(zip, QFile::encodeName(QDir(pasta).filePath(nome)).constData(), 0, -1);
+        ASSERT_GE(zip_file_add(zip, nome.toUtf8().constData(), fonte, 0), 0);
+    }
+    ASSERT_EQ(zip_close(zip), 0);
+}
+
+QStringList copiasEm(const QString& pasta) {
+    return QDir(pasta).entryList({"*.copia-*"}, QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+TEST(CopiaClientes, CopiaLevaOQueEstaNoLogEARestauracaoPassaPeloSqlite) {
+    QTemporaryDir a, b, zips;
+    const QString zip = zips.filePath("copia.zip");
+    importa(a.path(), "Antigo", 3);
+    {
+        OutraConexao aberta(a.filePath(FichaClientes::kArquivo));
+        importa(a.path(), "Novo", 2);
+        // The two new clients are committed and only in the log.
+        ASSERT_GT(QFileInfo(a.filePath("clientes.sqlite-wal")).size(), 0);
+        ASSERT_EQ(clientes(a.path()), 5);
+        const Saida s = executaCli({"copia", "fazer", zip, "--pasta", a.path()});
+        ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+        EXPECT_TRUE(s.out.contains("ficha de clientes")) << s.out.toStdString();
+    }
+    EXPECT_EQ(modo(zip), 0600);
+
+    // Restored under a live log: another program has b's file open with 4 clients, 2 of them
+    // only in its log.
+    importa(b.path(), "Outro", 2);
+    {
+        OutraConexao aberta(b.filePath(FichaClientes::kArquivo));
+        importa(b.path(), "Outro", 2, 2);
+        ASSERT_GT(QFileInfo(b.filePath("clientes.sqlite-wal")).size(), 0);
+        const Saida s = executaCli({"copia", "restaurar", zip, "--pasta", b.path()});
+        ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+        EXPECT_EQ(s.out, QStringLiteral("A cópia de segurança foi restaurada (1 arquivo, com a "
+                                        "ficha de clientes: 5 clientes). As versões anteriores "
+                                        "ficaram guardadas na pasta %1 (%2).\n")
+                             .arg(QDir::toNativeSeparators(b.path()), copiasEm(b.path()).join(", "))
+                             .toUtf8());
+        // The open program sees the restored file, whole.
+        EXPECT_EQ(aberta.valor("PRAGMA integrity_check").toString(), "ok");
+        EXPECT_EQ(aberta.valor("SELECT count(*) FROM clientes").toInt(), 5);
+    }
+    EXPECT_EQ(clientes(b.path()), 5);
+    FichaClientes f;
+    QString erro;
+    ASSERT_TRUE(f.abre(b.path(), FichaClientes::Modo::Leitura, &erro)) << erro.toStdString();
+    EXPECT_EQ(f.busca("novo", &erro).size(), 2u);
+
+    // The file replaced was kept, with what sat in its log, readable by its owner only.
+    const QStringList copias = copiasEm(b.path());
+    ASSERT_EQ(copias.size(), 1);
+    EXPECT_TRUE(copias[0].startsWith("clientes.sqlite.copia-"));
+    EXPECT_EQ(modo(b.filePath(copias[0])), 0600);
+    EXPECT_EQ(FichaClientes::confereCopia(b.filePath(copias[0]), &erro), 4) << erro.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(b.filePath(copias[0]) + "-wal"));
+}
+
+TEST(CopiaClientes, PartesRestauradasEmSeparado) {
+    QTemporaryDir a, b, zips;
+    const QString zip = zips.filePath("copia.zip");
+    escreve(a.filePath("CVIDA.DAT"), QByteArray(5120, 'a'));
+    escreve(a.filePath("margens.dat"), QByteArray(168, '\0'));
+    importa(a.path(), "Guardado", 1);
+    ASSERT_EQ(executaCli({"copia", "fazer", zip, "--pasta", a.path()}).codigo, 0);
+
+    const auto prepara = [&b] {
+        escreve(b.filePath("CVIDA.DAT"), QByteArray(5120, 'b'));
+        QFile::remove(b.filePath(FichaClientes::kArquivo));
+        importa(b.path(), "Atual", 2);
+    };
+    prepara();
+    Saida s = executaCli({"copia", "restaurar", zip, "--sem-clientes", "--pasta", b.path()});
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    EXPECT_TRUE(s.out.startsWith("A cópia de segurança foi restaurada (2 arquivos)."));
+    EXPECT_EQ(conteudo(b.filePath("CVIDA.DAT")), QByteArray(5120, 'a'));
+    EXPECT_EQ(clientes(b.path()), 2);
+
+    s = executaCli({"copia", "restaurar", zip, "--so-clientes", "--pasta", b.path()});
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    EXPECT_EQ(clientes(b.path()), 1);
+    // Restoring what is already there changes nothing and copies nothing.
+    const QStringList copias = copiasEm(b.path());
+    EXPECT_EQ(copias.size(), 2) << copias.join(' ').toStdString(); // CVIDA.DAT, clientes.sqlite
+    s = executaCli({"copia", "restaurar", zip, "--sem-clientes", "--pasta", b.path()});
+    ASSERT_EQ(s.codigo, 0);
+    EXPECT_EQ(copiasEm(b.path()), copias);
+
+    // The command line.
+    EXPECT_EQ(executaCli({"copia", "restaurar", zip, "--sem-clientes", "--so-clientes", "--pasta",
+                          b.path()})
+                  .codigo,
+              2);
+    EXPECT_EQ(executaCli({"copia", "fazer", "--pasta", b.path()}).codigo, 2);
+    EXPECT_EQ(executaCli({"copia", "apagar", zip, "--pasta", b.path()}).codigo, 2);
+    // A backup without a client file cannot restore one.
+    QTemporaryDir c;
+    escreve(c.filePath("CVIDA.DAT"), QByteArray(5120, 'c'));
+    ASSERT_EQ(executaCli({"copia", "fazer", zips.filePath("sem.zip"), "--pasta", c.path()}).codigo,
+              0);
+    const auto antes = retrato(b.path());
+    s = executaCli(
+        {"copia", "restaurar", zips.filePath("sem.zip"), "--so-clientes", "--pasta", b.path()});
+    EXPECT_EQ(s.codigo, 1);
+    EXPECT_TRUE(s.err.contains("não contém a ficha de clientes")) << s.err.toStdString();
+    EXPECT_EQ(retrato(b.path()), antes);
+}
+
+TEST(CopiaClientes, FichaHostilNaCopiaNaoSubstituiNada) {
+    QTemporaryDir dados, zips;
+    importa(dados.path(), "Verdadeiro", 2);
+    escreve(dados.filePath("CVIDA.DAT"), QByteArray(5120, 'v'));
+    const auto antes = retrato(dados.path());
+    const QString esquema =
+        "CREATE TABLE clientes (id INTEGER PRIMARY KEY, nome, chave, nascimento, telefone, "
+        "email, observacoes, criado, alterado)";
+    const struct {
+        const char* caso;
+        QByteArray ficha;
+    } casos[] = {
+        {"lixo", aleatorio(8192, 5)},
+        {"versão negativa", banco({esquema, "PRAGMA user_version=-7"})},
+        {"versão futura", banco({esquema, "PRAGMA user_version=99"})},
+        {"outro programa", banco({"CREATE TABLE jogos (x)", "PRAGMA user_version=2"})},
+        {"sem versão", banco({"CREATE TABLE clientes (x)"})},
+        {"gatilho que apaga clientes",
+         banco({esquema,
+                "CREATE TABLE analises (id INTEGER PRIMARY KEY, cliente, feita, referencia)",
+                "CREATE TRIGGER t AFTER INSERT ON clientes BEGIN DELETE FROM clientes; END",
+                "PRAGMA user_version=2"})},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        QTemporaryDir feita;
+        escreve(feita.filePath("clientes.sqlite"), c.ficha);
+        escreve(feita.filePath("CVIDA.DAT"), QByteArray(5120, 'h'));
+        // Taken as bytes into an archive, as a hostile archive would hold it.
+        const QString zip = zips.filePath(QStringLiteral("%1.zip").arg(c.caso));
+        zipDe(feita.path(), {"CVIDA.DAT", "clientes.sqlite"}, zip);
+        const Saida s = executaCli({"copia", "restaurar", zip, "--pasta", dados.path()});
+        EXPECT_EQ(s.codigo, 1);
+        EXPECT_TRUE(s.err.contains("Nenhum arquivo foi alterado")) << s.err.toStdString();
+        EXPECT_TRUE(s.err.contains("arquivo de clientes da cópia")) << s.err.toStdString();
+        EXPECT_EQ(retrato(dados.path()), antes);
+    }
+}
+
+TEST(CopiaClientes, DiscoCheioNoMeioDizOQueFoiSubstituido) {
+    QTemporaryDir a, b, zips;
+    const QString zip = zips.filePath("copia.zip");
+    escreve(a.filePath("CVIDA.DAT"), QByteArray(5120, 'a'));
+    escreve(a.filePath("DESVIDA.DAT"), QByteArray(5120, 'a'));
+    importa(a.path(), "Guardado", 1);
+    ASSERT_EQ(executaCli({"copia", "fazer", zip, "--pasta", a.path()}).codigo, 0);
+
+    // Here the client file is large: its dated copy cannot be written under the limit.
+    escreve(b.filePath("CVIDA.DAT"), QByteArray(5120, 'b'));
+    escreve(b.filePath("DESVIDA.DAT"), QByteArray(5120, 'b'));
+    importa(b.path(), "Muitos Clientes Com Nomes Compridos", 4000);
+    const qint64 ficha = QFileInfo(b.filePath(FichaClientes::kArquivo)).size();
+    ASSERT_GT(ficha, 200000);
+    const Saida s = executaComLimite(ficha / 2, {"copia", "restaurar", zip, "--pasta", b.path()});
+    EXPECT_EQ(s.codigo, 1);
+    EXPECT_TRUE(s.err.contains("ficaria maior do que o sistema permite")) << s.err.toStdString();
+    EXPECT_TRUE(s.err.contains("Substituídos (2 arquivos): CVIDA.DAT, DESVIDA.DAT."))
+        << s.err.toStdString();
+    EXPECT_TRUE(s.err.contains("Não substituídos, como estavam (1 arquivo): clientes.sqlite."))
+        << s.err.toStdString();
+    EXPECT_TRUE(s.err.contains(QStringLiteral("estão na pasta %1: CVIDA.DAT.copia-")
+                                   .arg(QDir::toNativeSeparators(b.path()))))
+        << s.err.toStdString();
+    EXPECT_EQ(conteudo(b.filePath("CVIDA.DAT")), QByteArray(5120, 'a'));
+    EXPECT_EQ(clientes(b.path()), 4000);
+    EXPECT_EQ(copiasEm(b.path()).size(), 2); // no half copy of the client file left
+
+    // Too little room to even read the archive: refused before anything is replaced, and
+    // what a restore killed midway left behind is cleared.
+    QTemporaryDir c;
+    ASSERT_EQ(
+        executaCli({"copia", "fazer", zips.filePath("grande.zip"), "--pasta", b.path()}).codigo, 0);
+    importa(c.path(), "Pouco", 1);
+    ASSERT_TRUE(QDir(c.path()).mkpath(".restauracao-2147483646-abcdef"));
+    escreve(c.filePath(".restauracao-2147483646-abcdef/clientes.sqlite"), "resto");
+    Saida r = executaComLimite(
+        ficha / 2, {"copia", "restaurar", zips.filePath("grande.zip"), "--pasta", c.path()});
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_TRUE(r.err.contains("o arquivo ficaria maior do que o sistema permite. Nenhum arquivo "
+                               "foi alterado."))
+        << r.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(c.filePath(".restauracao-2147483646-abcdef")));
+    EXPECT_EQ(QDir(c.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"clientes.sqlite"});
+}
+
+TEST(CopiaClientes, ImportacaoAlemDoLimiteDeTamanhoDizPorque) {
+    QTemporaryDir dados;
+    importa(dados.path(), "Primeiro", 1);
+    QByteArray csv = "nome;nascimento\n";
+    for (int i = 0; i < 5000; ++i) {
+        csv += QStringLiteral("Cliente Com Um Nome Bem Comprido %1;01/02/1980\n").arg(i).toUtf8();
+    }
+    escreve(dados.filePath("lista.csv"), csv);
+    const QByteArray antes = conteudo(dados.filePath(FichaClientes::kArquivo));
+    const Saida s = executaComLimite(
+        64 * 1024, {"clientes", "importar", dados.filePath("lista.csv"), "--pasta", dados.path()});
+    EXPECT_EQ(s.codigo, 1); // not killed by SIGXFSZ
+    EXPECT_TRUE(s.err.contains("o arquivo ficaria maior do que o sistema permite"))
+        << s.err.toStdString();
+    EXPECT_EQ(clientes(dados.path()), 1);
+    EXPECT_EQ(conteudo(dados.filePath(FichaClientes::kArquivo)), antes);
+}
+
+TEST(CopiaClientes, CopiaDeUmaFichaQueNaoVoltariaNaoEGravada) {
+    QTemporaryDir dados, zips;
+    escreve(dados.filePath("CVIDA.DAT"), QByteArray(5120, 'a'));
+    escreve(dados.filePath("clientes.sqlite"),
+            banco({"CREATE TABLE jogos (x)", "PRAGMA user_version=2"}));
+    const Saida s = executaCli({"copia", "fazer", zips.filePath("c.zip"), "--pasta", dados.path()});
+    EXPECT_EQ(s.codigo, 1);
+    EXPECT_TRUE(s.err.contains("não foi gravada")) << s.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(zips.filePath("c.zip")));
+}

@@ -28,6 +28,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -226,9 +229,12 @@ int lote(const QCommandLineParser& parser, const Opcoes& o, const ComandoPdf::Op
     }
     const ComandoLote::Datas datas{parser.value(o.hoje), parser.value(o.referencia),
                                    QDate::currentDate()};
-    for (const QString& data : {datas.hojeTexto, datas.referenciaTexto}) {
+    const std::pair<QString, QString> datasDigitadas[] = {
+        {datas.hojeTexto, QStringLiteral("--hoje")},
+        {datas.referenciaTexto, QStringLiteral("--referencia")}};
+    for (const auto& [data, opcao] : datasDigitadas) {
         if (!data.isEmpty() && !EntradaDados::leData(data)) {
-            return erro(EntradaDados::kMensagemDataInvalida);
+            return erro(EntradaDados::mensagemOutraData(opcao));
         }
     }
     const auto relata = [](const QString& linha) { erro(linha); };
@@ -304,9 +310,20 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vidalume-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VIDALUME_VERSAO));
 
+    // Qt's own texts of the command line (usage, options, errors) in Portuguese.
+    QTranslator traducao;
+    if (traducao.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&traducao);
+    }
+
     QCommandLineParser parser;
     const Opcoes o;
     o.registra(parser);
+    // An unknown option or one without its value is a usage error, like every other one.
+    if (!parser.parse(QCoreApplication::arguments())) {
+        return erro(parser.errorText() + QStringLiteral(" (veja --help)"));
+    }
     parser.process(*app);
 
     const QString comando = parser.positionalArguments().value(0);

@@ -62,7 +62,7 @@ QString TextosOriginais::descricao(const QString& arquivo) {
     if (arquivo == TabelaSecoes::kArquivoExplicacoes) {
         assunto = QStringLiteral("Explicações dos grupos de números");
     } else if (arquivo == TabelaSecoes::kArquivoCompatibilidade) {
-        assunto = QStringLiteral("Compatibilidade entre números");
+        assunto = QStringLiteral("Compatibilidade entre duas pessoas");
     } else if (arquivo == TabelaSecoes::kArquivoAviso) {
         assunto = QStringLiteral("Aviso ao final de cada estudo");
     }

@@ -229,11 +229,36 @@ private slots:
                 p.j.padrao().Pedido.DataNascimento.isEmpty());
     }
 
+    // A study with names is never closed without asking, by Esc or the window's close button
+    // alike; No (the default) keeps it open with its names.
+    void estudoComNomesPerguntaAntesDeFechar() {
+        Estudo e;
+        e.dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&e.dlg));
+        e.acrescenta(u"Maria José"_s);
+        e.acrescenta(u"Ana Lúcia"_s);
+        e.avisos.respostas = {false, false};
+        QTest::keyClick(e.nome, Qt::Key_Escape);
+        e.dlg.close();
+        QVERIFY(e.dlg.isVisible());
+        QCOMPARE(e.avisos.mostradas,
+                 QStringList(2, mensagem(u"Atenção:"_s,
+                                         frmEstudoNomes::kPerguntaFechar.arg(
+                                             u"Os 2 nomes digitados serão descartados."_s),
+                                         Icone::Pergunta, true) +
+                                    u"(não)"_s));
+        QCOMPARE(e.dlg.nomes().size(), 2);
+    }
+
     // The study's chosen name becomes a full analysis in a report window.
+    // The study is not lost to it: it opens again with its date and every name, until the
+    // user closes it (after a question).
     void estudoAbreAnaliseDoNomeEscolhido() {
         Programa p;
         quandoAbrir<frmEstudoNomes>([](frmEstudoNomes* d) {
-            filho<QLineEdit>(d, u"txtDataNasc"_s)->setText(u"29/11/1978"_s);
+            filho<QLineEdit>(d, u"txtDataNasc"_s)->setText(u"29111978"_s);
+            d->cmdAdicionar_Click();
+            digita(filho<QLineEdit>(d, u"txtNome"_s), u"Ana Lúcia Reis"_s);
             d->cmdAdicionar_Click();
             digita(filho<QLineEdit>(d, u"txtNome"_s), u"Maria José"_s);
             d->cmdAnalise_Click();
@@ -242,6 +267,24 @@ private slots:
         QCOMPARE(p.pedidos, QStringList{u"MARIA JOSE"_s});
         QCOMPARE(p.j.padrao().Pedido.DataNascimento, u"29/11/1978"_s);
         QVERIFY(p.j.relatorioAtivo() != nullptr && !p.j.relatorioAtivo()->composto());
+
+        QStringList nomes;
+        QString data;
+        const auto reabreEFecha = [&] {
+            quandoAbrir<frmEstudoNomes>([&](frmEstudoNomes* d) {
+                nomes = d->nomes();
+                data = filho<QLineEdit>(d, u"txtDataNasc"_s)->text();
+                clica(d, u"cmdFechar"_s);
+            });
+            filho<QAction>(&p.j, u"mnuEstudoNomes"_s)->trigger();
+        };
+        p.mensagens.respostas = {true};
+        reabreEFecha();
+        QCOMPARE(nomes, (QStringList{u"Ana Lúcia Reis"_s, u"Maria José"_s}));
+        QCOMPARE(data, u"29/11/1978"_s);
+        QCOMPARE(p.mensagens.mostradas.size(), 1); // closing it asked first
+        reabreEFecha();
+        QVERIFY(nomes.isEmpty());
     }
 
     // The compatibility texts follow the 28 sections in the editor, one option per pair.

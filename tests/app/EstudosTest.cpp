@@ -1,5 +1,5 @@
-// The name study window, the couple entry and the couple reading in the main window, and the
-// couple texts in the interpretation editor.
+// The name study window, the compatibility entry and reading in the main window, and the
+// compatibility texts and the closing paragraph in the interpretation editor.
 #include "app/frmPrincipal.h"
 #include "composer/AvisoFinal.h"
 #include "composer/LeituraCasal.h"

@@ -45,7 +45,7 @@ frmRestauraCopia::frmRestauraCopia(const CopiaCompleta& copia, QWidget* parent)
     mostraPergunta();
 
     auto* botoes = new BotoesOkCancela(this);
-    botoes->ok()->setText(QStringLiteral("&Restaurar"));
+    botoes->ok()->setText(QStringLiteral("R&estaurar"));
     connect(botoes, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

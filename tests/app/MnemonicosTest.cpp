@@ -2,12 +2,14 @@
 // same Alt+letter, every window class of gui/ and app/ is among those checked, and Alt with
 // a letter that is no mnemonic types nothing.
 #include "app/frmPrincipal.h"
+#include "clients/CopiaCompleta.h"
 #include "clients/FichaClientes.h"
 #include "gui/auxiliares/frmDicas.h"
 #include "gui/auxiliares/frmEntrada.h"
 #include "gui/auxiliares/frmSobre.h"
 #include "gui/clientes/frmClientes.h"
 #include "gui/clientes/frmFichaCliente.h"
+#include "gui/clientes/frmRestauraCopia.h"
 #include "gui/comum/FiltroAlt.h"
 #include "gui/configuracao/frmConfiguraFonte.h"
 #include "gui/configuracao/frmConfiguraPrograma.h"
@@ -138,6 +140,8 @@ private slots:
         janelas.push_back(
             std::make_unique<frmConfiguraRodape>(LinhasRodape(), pasta.caminho(), mensagens));
         janelas.push_back(std::make_unique<frmRestauraTextos>(QStringList{u"CVIDA.DAT"_s}));
+        const CopiaCompleta copia(pasta.caminho());
+        janelas.push_back(std::make_unique<frmRestauraCopia>(copia));
         janelas.push_back(std::make_unique<frmSelecionaAlteracao>(pasta.caminho(), mensagens));
         janelas.push_back(std::make_unique<frmAlteraForm>(
             pasta.caminho(), TextoEscolhido{u"CVIDA.DAT"_s, 1, u"Caminho da Vida"_s}, u"texto"_s,

@@ -68,13 +68,13 @@ PrevisoesAno PrevisoesAno::compoe(const QString& nome, const QString& dataNascim
     p.ano = ano;
     p.inicioAnoPessoal = regra;
     p.notaRegra = ComporAnalise::notaInicioAnoPessoal(regra);
-    p.abertura = QStringLiteral("Previsões de %1 para %2, nascido(a) em %3, mês a mês, com o "
-                                "calendário dos dias pessoais de cada mês. %4")
-                     .arg(QString::number(ano), nome, DataPorExtenso::formata(dataNascimento),
-                          p.notaRegra);
+    p.abertura =
+        QStringLiteral("Previsões de %1 para %2, nascido(a) em %3, mês a mês, com o "
+                       "calendário dos dias pessoais de cada mês. %4")
+            .arg(QString::number(ano), nome, DataPorExtenso::formata(dataNascimento), p.notaRegra);
     p.linhaVida = LinhaVida::calcula(n, referencia);
-    p.anoUniversal = c.numero(QStringLiteral("Ano Universal de %1").arg(ano), "INTANOUN",
-                              n.anoUniversal);
+    p.anoUniversal =
+        c.numero(QStringLiteral("Ano Universal de %1").arg(ano), "INTANOUN", n.anoUniversal);
 
     QList<CalendarioMes> calendarios;
     for (int m = 1; m <= 12; ++m) {
@@ -86,9 +86,9 @@ PrevisoesAno PrevisoesAno::compoe(const QString& nome, const QString& dataNascim
     const int pyInicio = calendarios.first().dias.first().anoPessoal;
     const int pyFim = calendarios.last().dias.last().anoPessoal;
     if (regra == InicioAnoPessoal::Aniversario && niver.isValid() && niver.dayOfYear() > 1) {
-        p.anosPessoais.append(c.numero(
-            QStringLiteral("Ano Pessoal até %1").arg(diaMes(niver.addDays(-1))), "INTANOPS",
-            pyInicio));
+        p.anosPessoais.append(
+            c.numero(QStringLiteral("Ano Pessoal até %1").arg(diaMes(niver.addDays(-1))),
+                     "INTANOPS", pyInicio));
         p.anosPessoais.append(c.numero(
             QStringLiteral("Ano Pessoal a partir de %1").arg(diaMes(niver)), "INTANOPS", pyFim));
     } else {
@@ -101,8 +101,8 @@ PrevisoesAno PrevisoesAno::compoe(const QString& nome, const QString& dataNascim
         mes.titulo = DataPorExtenso::nomeMes(cal.mes);
         mes.titulo[0] = mes.titulo[0].toUpper();
         mes.titulo += QStringLiteral(" de ") + QString::number(ano);
-        mes.mesUniversal = c.numero(QStringLiteral("Mês Universal"), "INTMESUN",
-                                    cal.dias.first().mesUniversal);
+        mes.mesUniversal =
+            c.numero(QStringLiteral("Mês Universal"), "INTMESUN", cal.dias.first().mesUniversal);
         const auto trechos = cal.mesesPessoais();
         for (int i = 0; i < trechos.size(); ++i) {
             QString titulo = QStringLiteral("Mês Pessoal");
@@ -154,8 +154,8 @@ QList<ItemAnalise> PrevisoesAno::blocos() const {
                         .arg(r.idadeFim));
     }
     if (linhaVida.idadeReferencia >= 0) {
-        vida.append(QStringLiteral("Idade na data de referência: %1 anos.")
-                        .arg(linhaVida.idadeReferencia));
+        vida.append(
+            QStringLiteral("Idade na data de referência: %1 anos.").arg(linhaVida.idadeReferencia));
     }
     b.append({QStringLiteral("Linha da Vida"), {}, vida.join(kCRLF), {}});
     b.append({anoUniversal.titulo, {}, anoUniversal.texto, {}});
@@ -167,8 +167,10 @@ QList<ItemAnalise> PrevisoesAno::blocos() const {
         for (const Numero& pm : m.mesesPessoais) {
             b.append({m.titulo + QStringLiteral(" - ") + pm.titulo, {}, pm.texto, {}});
         }
-        b.append({m.titulo + QStringLiteral(" - Dias pessoais"), notaRegra,
-                  m.tabelaDias.join(kCRLF), {}});
+        b.append({m.titulo + QStringLiteral(" - Dias pessoais"),
+                  notaRegra,
+                  m.tabelaDias.join(kCRLF),
+                  {}});
     }
     return b;
 }

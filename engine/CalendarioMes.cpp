@@ -19,7 +19,8 @@ CalendarioMes CalendarioMes::calcula(int ano, int mes, int diaNascimento, int me
     Semana semana{};
     for (int d = 1; d <= total; ++d) {
         semana[coluna] = d;
-        c.dias.append(NumerosDoDia::calcula(diaNascimento, mesNascimento, QDate(ano, mes, d), regra));
+        c.dias.append(
+            NumerosDoDia::calcula(diaNascimento, mesNascimento, QDate(ano, mes, d), regra));
         if (++coluna == kDiasSemana) {
             c.semanas.append(semana);
             semana = {};

@@ -17,9 +17,9 @@ struct CalendarioMes {
     using Semana = std::array<int, kDiasSemana>; // day of the month, 0 for an empty cell
 
     int ano = 0;
-    int mes = 0;                // 1 to 12
-    QList<Semana> semanas;      // 4 to 6 rows; column 0 is Sunday
-    QList<NumerosDoDia> dias;   // index d - 1 holds day d; as many as the month has days
+    int mes = 0;              // 1 to 12
+    QList<Semana> semanas;    // 4 to 6 rows; column 0 is Sunday
+    QList<NumerosDoDia> dias; // index d - 1 holds day d; as many as the month has days
 
     // The month `mes` of `ano` for someone born on `diaNascimento`/`mesNascimento`, with the
     // personal numbers under `regra`. `mes` 1 to 12, `ano` 1 to 9999.

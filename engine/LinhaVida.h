@@ -17,16 +17,16 @@ struct LinhaVida {
     struct Periodo {
         int numero = 0;
         int idadeInicio = 0;
-        int idadeFim = 0; // the end of the picture for the last period of a band
+        int idadeFim = 0;  // the end of the picture for the last period of a band
         int anoInicio = 0; // calendar year in which the period begins
         bool operator==(const Periodo&) const = default;
     };
 
-    QList<Periodo> ciclos;     // formative, productive, harvest
+    QList<Periodo> ciclos;      // formative, productive, harvest
     QList<Periodo> realizacoes; // four pinnacles
-    QList<Periodo> desafios;   // four challenges, under the pinnacles they go with
-    int idadeFinal = 0;        // the picture runs from age 0 to this age
-    int idadeReferencia = -1;  // the age on the reference date; -1 when before birth
+    QList<Periodo> desafios;    // four challenges, under the pinnacles they go with
+    int idadeFinal = 0;         // the picture runs from age 0 to this age
+    int idadeReferencia = -1;   // the age on the reference date; -1 when before birth
 
     // The line of life of `numeros` (computed from a valid birth date) seen from
     // `referencia`. The picture ends on a multiple of 10 at least kAnosAposUltimaMudanca

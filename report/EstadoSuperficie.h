@@ -14,8 +14,7 @@ public:
     EstadoSuperficie& operator=(const EstadoSuperficie&) = delete;
 
     // Draws `texto` with its top-left corner at (x, y).
-    static void escreveEm(SuperficieDesenho& superficie, double x, double y,
-                          const QString& texto);
+    static void escreveEm(SuperficieDesenho& superficie, double x, double y, const QString& texto);
 
 private:
     SuperficieDesenho& s_;

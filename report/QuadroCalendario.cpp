@@ -6,13 +6,11 @@ namespace vidalume {
 
 const QString QuadroCalendario::kLetrasSemana = QStringLiteral("DSTQQSS");
 
-
 double QuadroCalendario::altura(const SuperficieDesenho&, double) const {
     return kAlturaCabecalho + c_.semanas.size() * kAlturaSemana;
 }
 
-void QuadroCalendario::desenha(SuperficieDesenho& s, double x, double yTopo,
-                               double largura) const {
+void QuadroCalendario::desenha(SuperficieDesenho& s, double x, double yTopo, double largura) const {
     const EstadoSuperficie guardado(s);
     const quint32 cor = s.CorFrente();
     const quint32 sombra = (cor & 0x00FFFFFFu) | 0x22000000u;
@@ -27,7 +25,7 @@ void QuadroCalendario::desenha(SuperficieDesenho& s, double x, double yTopo,
         const QString letra = kLetrasSemana.mid(i, 1);
         const double alturaLetra = s.AlturaTexto(letra);
         EstadoSuperficie::escreveEm(s, x + i * coluna + (coluna - s.LarguraTexto(letra)) / 2,
-                  yTopo + (kAlturaCabecalho - alturaLetra) / 2, letra);
+                                    yTopo + (kAlturaCabecalho - alturaLetra) / 2, letra);
     }
 
     for (int linha = 0; linha < c_.semanas.size(); ++linha) {
@@ -49,7 +47,7 @@ void QuadroCalendario::desenha(SuperficieDesenho& s, double x, double yTopo,
             s.DefineTamanhoFonte(kTamanhoNumero);
             const double alturaNumero = s.AlturaTexto(numero);
             EstadoSuperficie::escreveEm(s, xCelula + (coluna - s.LarguraTexto(numero)) / 2,
-                      yLinha + kAlturaSemana - alturaNumero - 0.5, numero);
+                                        yLinha + kAlturaSemana - alturaNumero - 0.5, numero);
         }
     }
 
@@ -59,8 +57,8 @@ void QuadroCalendario::desenha(SuperficieDesenho& s, double x, double yTopo,
         s.Retangulo(x, y, x + largura, y + kEspessura);
     }
     for (int i = 0; i <= CalendarioMes::kDiasSemana; ++i) {
-        const double xLinha = i == CalendarioMes::kDiasSemana ? x + largura - kEspessura
-                                                              : x + i * coluna;
+        const double xLinha =
+            i == CalendarioMes::kDiasSemana ? x + largura - kEspessura : x + i * coluna;
         s.Retangulo(xLinha, yGrade, xLinha + kEspessura, yFim + kEspessura);
     }
 }

@@ -27,8 +27,7 @@ double QuadroLinhaVida::altura(const SuperficieDesenho&, double) const {
     return kAlturaEixo + 3 * (kAlturaFaixa + kAlturaLegenda) + kAlturaMarca;
 }
 
-void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo,
-                              double largura) const {
+void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo, double largura) const {
     const EstadoSuperficie guardado(s);
     const quint32 cor = s.CorFrente();
     const quint32 sombra = (cor & 0x00FFFFFFu) | 0x1C000000u;
@@ -48,9 +47,8 @@ void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo,
         s.Retangulo(xi, yEixo - 1, xi + kEspessura, yEixo);
         const QString rotulo = QString::number(idade);
         const double largRotulo = s.LarguraTexto(rotulo);
-        EstadoSuperficie::escreveEm(
-            s, std::min(xi - largRotulo / 2, x0 + larguraEixo - largRotulo),
-            yEixo - 1 - s.AlturaTexto(rotulo), rotulo);
+        EstadoSuperficie::escreveEm(s, std::min(xi - largRotulo / 2, x0 + larguraEixo - largRotulo),
+                                    yEixo - 1 - s.AlturaTexto(rotulo), rotulo);
     }
     EstadoSuperficie::escreveEm(s, x, yEixo - 1 - s.AlturaTexto(QStringLiteral("Idade")),
                                 QStringLiteral("Idade"));
@@ -77,8 +75,7 @@ void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo,
             // The period's name at the top left, when it fits, and its number in the middle.
             s.DefineNegrito(false);
             s.DefineTamanhoFonte(kTamanhoPequeno);
-            const QString nome = f == 0 ? kNomesCiclos.value(i)
-                                        : QStringLiteral("%1ª").arg(i + 1);
+            const QString nome = f == 0 ? kNomesCiclos.value(i) : QStringLiteral("%1ª").arg(i + 1);
             if (s.LarguraTexto(nome) + 2 < x2 - x1) {
                 EstadoSuperficie::escreveEm(s, x1 + 1, yFaixa + 0.5, nome);
             }
@@ -102,16 +99,22 @@ void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo,
 
     // The person's age on the reference date, across the bands.
     if (l_.idadeReferencia >= 0) {
+        // Thick between the bands, thin across them so that the numbers stay readable.
         const double xm = xIdade(l_.idadeReferencia);
         const double yFim = yFaixa - kAlturaLegenda + 1;
-        s.Retangulo(xm - 0.3, yTopo + kAlturaEixo - 1, xm + 0.3, yFim);
+        s.Retangulo(xm - 0.12, yTopo + kAlturaEixo - 1, xm + 0.12, yFim);
+        for (int f = 0; f < 3; ++f) {
+            const double yLegenda = yTopo + kAlturaEixo + f * (kAlturaFaixa + kAlturaLegenda);
+            s.Retangulo(xm - 0.4, yLegenda - (f == 0 ? 1 : kAlturaLegenda), xm + 0.4, yLegenda);
+        }
+        s.Retangulo(xm - 0.4, yFim - 1, xm + 0.4, yFim);
         s.DefineNegrito(true);
         s.DefineTamanhoFonte(kTamanhoPequeno);
         const QString rotulo =
             QStringLiteral("Idade na data de referência: %1 anos").arg(l_.idadeReferencia);
         const double larg = s.LarguraTexto(rotulo);
-        EstadoSuperficie::escreveEm(s, std::clamp(xm - larg / 2, x, x + largura - larg),
-                                    yFim + 0.5, rotulo);
+        EstadoSuperficie::escreveEm(s, std::clamp(xm - larg / 2, x, x + largura - larg), yFim + 0.5,
+                                    rotulo);
     }
 }
 

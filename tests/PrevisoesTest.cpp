@@ -30,8 +30,7 @@ NumerosDoDia dia(int dn, int mn, int d, int m, int a, InicioAnoPessoal regra) {
 // birthday still belongs to 2025's (R = 9), personal year 4, and month and day follow it.
 TEST(InicioAnoPessoal, VirarNoAniversario) {
     const NumerosDoDia antes = dia(29, 11, 28, 11, 2026, kAniversario);
-    EXPECT_EQ(std::tie(antes.anoPessoal, antes.mesPessoal, antes.diaPessoal),
-              std::tuple(4, 6, 7));
+    EXPECT_EQ(std::tie(antes.anoPessoal, antes.mesPessoal, antes.diaPessoal), std::tuple(4, 6, 7));
     EXPECT_EQ(antes.anoUniversal, 1); // the universal numbers keep the calendar
     const NumerosDoDia no = dia(29, 11, 29, 11, 2026, kAniversario);
     EXPECT_EQ(std::tie(no.anoPessoal, no.mesPessoal, no.diaPessoal), std::tuple(5, 7, 9));
@@ -62,8 +61,8 @@ TEST(InicioAnoPessoal, VinteENoveDeFevereiro) {
 // The analysis's personal numbers take the rule; the pages say which, the export does not.
 TEST(InicioAnoPessoal, AnaliseSegueARegraEAsPaginasDizemQual) {
     const QDate antesDoAniversario(2026, 11, 10);
-    const auto j = CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"),
-                                  antesDoAniversario);
+    const auto j =
+        CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"), antesDoAniversario);
     const auto a = CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"),
                                   antesDoAniversario, kAniversario);
     EXPECT_EQ(std::tie(j.anoPessoal, a.anoPessoal), std::tuple(5, 4));
@@ -80,10 +79,10 @@ TEST(CalendarioMes, SemanasComecamNoDomingo) {
     struct Caso {
         int ano, mes, primeiraColuna, dias, linhas;
     };
-    for (const Caso& c : {Caso{2026, 2, 0, 28, 4},  // starts on a Sunday: four full rows
-                          Caso{2026, 8, 6, 31, 6},  // starts on a Saturday: six rows
-                          Caso{2027, 3, 1, 31, 5},  // starts on a Monday
-                          Caso{2028, 2, 2, 29, 5},  // leap February
+    for (const Caso& c : {Caso{2026, 2, 0, 28, 4}, // starts on a Sunday: four full rows
+                          Caso{2026, 8, 6, 31, 6}, // starts on a Saturday: six rows
+                          Caso{2027, 3, 1, 31, 5}, // starts on a Monday
+                          Caso{2028, 2, 2, 29, 5}, // leap February
                           Caso{2027, 4, 4, 30, 5}}) {
         const auto cal = CalendarioMes::calcula(c.ano, c.mes, 29, 11, kJaneiro);
         SCOPED_TRACE(QStringLiteral("%1/%2").arg(c.mes).arg(c.ano).toStdString());
@@ -121,10 +120,10 @@ TEST(CalendarioMes, AnoInteiroIgualAosNumerosDeUmDia) {
                     const auto n =
                         CalculaNumeros(QStringLiteral("ANA"), data, QDate(2027, mes, d), regra);
                     const NumerosDoDia& c = cal.dias[d - 1];
-                    ASSERT_EQ(std::tie(c.anoUniversal, c.mesUniversal, c.diaUniversal,
-                                       c.anoPessoal, c.mesPessoal, c.diaPessoal),
-                              std::tie(n.anoUniversal, n.mesUniversal, n.diaUniversal,
-                                       n.anoPessoal, n.mesPessoal, n.diaPessoal))
+                    ASSERT_EQ(std::tie(c.anoUniversal, c.mesUniversal, c.diaUniversal, c.anoPessoal,
+                                       c.mesPessoal, c.diaPessoal),
+                              std::tie(n.anoUniversal, n.mesUniversal, n.diaUniversal, n.anoPessoal,
+                                       n.mesPessoal, n.diaPessoal))
                         << nascimento << " " << d << "/" << mes;
                 }
             }
@@ -133,8 +132,8 @@ TEST(CalendarioMes, AnoInteiroIgualAosNumerosDeUmDia) {
 }
 
 TEST(LinhaVida, PeriodosEIdades) {
-    const auto n = CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"),
-                                  QDate(2026, 12, 6));
+    const auto n =
+        CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"), QDate(2026, 12, 6));
     const LinhaVida l = LinhaVida::calcula(n, QDate(2026, 12, 6));
     // Changes in 2004 (age 26) and 2040 (age 62); pinnacles at 34, 43 and 52.
     ASSERT_EQ(l.ciclos.size(), 3);
@@ -163,15 +162,14 @@ protected:
         for (const char* r : {"INTANOUN", "INTMESUN", "INTANOPS", "INTMESPS"}) {
             for (int n = 1; n <= 9; ++n) {
                 const QString radical = QString::fromLatin1(r);
-                ASSERT_TRUE(arquivos.GravaTextoInterpretacao(
-                    n, radical + ".DAT", radical + " " + QString::number(n)));
+                ASSERT_TRUE(arquivos.GravaTextoInterpretacao(n, radical + ".DAT",
+                                                             radical + " " + QString::number(n)));
             }
         }
     }
     PrevisoesAno compoe(InicioAnoPessoal regra) {
-        return PrevisoesAno::compoe(QStringLiteral("MARIA DA SILVA"),
-                                    QStringLiteral("29/11/1978"), 2026, regra,
-                                    QDate(2026, 12, 6), arquivos);
+        return PrevisoesAno::compoe(QStringLiteral("MARIA DA SILVA"), QStringLiteral("29/11/1978"),
+                                    2026, regra, QDate(2026, 12, 6), arquivos);
     }
     QTemporaryDir dir;
     ArquivoInterpretacao arquivos{dir.path()};

@@ -22,8 +22,8 @@ QJsonArray lista(const auto& numeros) {
 } // namespace
 
 QByteArray ComandoNumeros::json(const EntradaCli& e) {
-    const NumerosAnalise n =
-        CalculaNumeros(e.nome, e.nascimento, e.referencia.isValid() ? e.referencia : e.hoje);
+    const NumerosAnalise n = CalculaNumeros(
+        e.nome, e.nascimento, e.referencia.isValid() ? e.referencia : e.hoje, e.inicioAnoPessoal);
     const bool temVogal = n.primeiraVogalCodigo > 0;
     const std::pair<const char*, QJsonValue> campos[] = {
         {"nome", e.nome},

@@ -5,16 +5,8 @@
 
 namespace vidalume {
 
-namespace {
-
-const QString kAmostraBloco = QStringLiteral("Agê");
-const QString kAmostraTexto = QStringLiteral("êGg");
-
-} // namespace
-
 LayoutAnalise::LayoutAnalise(Diagramacao diagramacao, double larguraPagina, double alturaPagina)
-    : d_(std::move(diagramacao)), largura_(larguraPagina), altura_(alturaPagina), desenhos_(d_),
-      novaPagina_(desenhos_, Configuracao::ligado(d_.configuracao.ImprimirCabecalho)) {}
+    : d_(std::move(diagramacao)), cursor_(d_, larguraPagina, alturaPagina) {}
 
 void LayoutAnalise::AplicaFonte(SuperficieDesenho& destino, const DadosFonte& fonte) {
     if (const QString nome = fonte.nomeAparado(); !nome.isEmpty()) {
@@ -40,78 +32,42 @@ void LayoutAnalise::AplicaFonte(SuperficieDesenho& destino, const DadosFonte& fo
 }
 
 int LayoutAnalise::dispoe(FabricaFolhas& folhas) {
-    folhas_ = &folhas;
-    if (d_.folhaRosto) {
-        desenhos_.DesenhaFolhaRosto(folhas.ProximaFolha());
-    }
-    atual_ = &folhas.ProximaFolha();
-    atual_->EscalaMilimetros();
-    y_ = novaPagina_.inicia(*atual_, largura_, altura_, NovaPagina::PrimeiraPagina);
+    cursor_.inicia(folhas);
     for (int k = 1; k <= Configuracao::kTotalCalculos; ++k) {
         if (PartesSecao::mostrada(d_.selecao, k)) {
             dispoeEntrada(k);
         }
     }
-    folhas_ = nullptr;
-    atual_ = nullptr;
-    return novaPagina_.PaginaAtual();
+    return cursor_.termina();
 }
 
-// Explanation (optional), title, interpretation and divider of entry k.
+// Explanation (optional), title, note (see PartesSecao::nota), interpretation and divider
+// of entry k. A title or a text
+// whose first line would no longer fit above the limit starts on a new page.
 void LayoutAnalise::dispoeEntrada(int k) {
     const ItemAnalise& item = d_.analise[k];
     const FontesAnalise& fontes = d_.fontes;
     if (PartesSecao::comDescricao(item, d_.configuracao)) {
-        AplicaFonte(*atual_, fontes.FonteDescricao, FontesAnalise().FonteDescricao);
-        escreveBloco(item.Descricao);
-        y_ = atual_->Y() + alturaLinha(kAmostraBloco) + kEspacoAposBloco - topo();
+        aplica(fontes.FonteDescricao, FontesAnalise().FonteDescricao);
+        cursor_.escreveBloco(item.Descricao);
+        cursor_.avancaAbaixo(kEspacoAposBloco);
     }
-    AplicaFonte(*atual_, fontes.FonteTitulo, FontesAnalise().FonteTitulo);
-    quebraPaginaSeNaoCouber();
-    escreveBloco(PartesSecao::titulo(d_.analise, k, d_.configuracao));
-    y_ = atual_->Y() + alturaLinha(kAmostraBloco) + kEspacoAposBloco - topo();
-
-    AplicaFonte(*atual_, fontes.FonteTexto, FontesAnalise().FonteTexto);
-    quebraPaginaSeNaoCouber();
-    escreveBloco(item.Texto);
-
-    double yDivisoria = atual_->Y() + alturaLinha(kAmostraTexto) + kEspacoAposBloco;
-    if (yDivisoria + kEspacoAposBloco > limiteTexto()) {
-        yDivisoria = quebraPagina() + topo();
+    aplica(fontes.FonteTitulo, FontesAnalise().FonteTitulo);
+    cursor_.garanteEspaco(cursor_.alturaLinha());
+    cursor_.escreveBloco(PartesSecao::titulo(d_.analise, k, d_.configuracao));
+    cursor_.avancaAbaixo(kEspacoAposBloco);
+    if (const QString nota = PartesSecao::nota(k, d_.inicioAnoPessoal); !nota.isEmpty()) {
+        aplica(fontes.FonteDescricao, FontesAnalise().FonteDescricao);
+        cursor_.garanteEspaco(cursor_.alturaLinha());
+        cursor_.escreveBloco(nota);
+        cursor_.avancaAbaixo(kEspacoAposBloco);
     }
-    const Margens& m = d_.margens;
-    atual_->PintaFigura(Figura::divisoria(), m.MargemEsquerda + kRecuoDivisoria, yDivisoria,
-                        largura_ - m.MargemEsquerda - m.MargemDireita - 2 * kRecuoDivisoria,
-                        kAlturaDivisoria);
-    y_ = yDivisoria + kAvancoDivisoria - topo();
-}
 
-// A block goes on over as many pages as it needs.
-void LayoutAnalise::escreveBloco(const QString& texto) {
-    const double esquerda = d_.margens.MargemEsquerda + kMargemTexto;
-    const double direita = largura_ - d_.margens.MargemDireita - kMargemTexto;
-    QString resto = texto;
-    while (!EscreveTexto::escreve(*atual_, y_ + topo(), esquerda, direita, limiteTexto(), resto)) {
-        y_ = quebraPagina();
-    }
-}
-
-// A block whose first line would no longer fit above the limit starts on a new page.
-void LayoutAnalise::quebraPaginaSeNaoCouber() {
-    if (y_ + topo() + alturaLinha(kAmostraBloco) > limiteTexto()) {
-        y_ = quebraPagina();
-    }
-}
-
-// Starts the next page in the font the text was using; returns where its content begins,
-// relative to the top margin.
-double LayoutAnalise::quebraPagina() {
-    fonteSalva_.SalvarFontesTela(*atual_);
-    atual_ = &folhas_->ProximaFolha();
-    atual_->EscalaMilimetros();
-    const double inicio = novaPagina_.inicia(*atual_, largura_, altura_, NovaPagina::ProximaPagina);
-    fonteSalva_.RestaurarFontesTela(*atual_);
-    return inicio;
+    aplica(fontes.FonteTexto, FontesAnalise().FonteTexto);
+    cursor_.garanteEspaco(cursor_.alturaLinha());
+    cursor_.escreveBloco(item.Texto);
+    cursor_.avancaAbaixo(kEspacoAposBloco);
+    cursor_.divisoria();
 }
 
 } // namespace vidalume

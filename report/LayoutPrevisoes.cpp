@@ -1,67 +1,43 @@
 #include "report/LayoutPrevisoes.h"
 
-#include "report/EscreveTexto.h"
 #include "report/LayoutAnalise.h"
 #include "report/QuadroCalendario.h"
 #include "report/QuadroLinhaVida.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace vidalume {
 
-namespace {
-
-const QString kLegendaCalendario =
+const QString LayoutPrevisoes::kLegendaCalendario =
     QStringLiteral("Em cada dia do calendário, a data no canto e o dia pessoal em destaque.");
-
-} // namespace
 
 LayoutPrevisoes::LayoutPrevisoes(Diagramacao diagramacao, double larguraPagina,
                                  double alturaPagina)
     : d_(std::move(diagramacao)), p_(d_.previsoes.value_or(PrevisoesAno())),
-      largura_(larguraPagina), altura_(alturaPagina), desenhos_(d_),
-      novaPagina_(desenhos_, Configuracao::ligado(d_.configuracao.ImprimirCabecalho)) {}
-
-double LayoutPrevisoes::esquerda() const {
-    return d_.margens.MargemEsquerda + LayoutAnalise::kMargemTexto;
-}
-
-double LayoutPrevisoes::direita() const {
-    return largura_ - d_.margens.MargemDireita - LayoutAnalise::kMargemTexto;
-}
-
-double LayoutPrevisoes::limite() const {
-    return LayoutAnalise::limiteTexto(altura_, d_.margens);
-}
+      cursor_(d_, larguraPagina, alturaPagina) {}
 
 int LayoutPrevisoes::dispoe(FabricaFolhas& folhas) {
-    folhas_ = &folhas;
-    if (d_.folhaRosto) {
-        desenhos_.DesenhaFolhaRosto(folhas.ProximaFolha());
-    }
-    atual_ = &folhas.ProximaFolha();
-    atual_->EscalaMilimetros();
-    y_ = d_.margens.MargemSuperior +
-         novaPagina_.inicia(*atual_, largura_, altura_, NovaPagina::PrimeiraPagina);
+    cursor_.inicia(folhas);
     abertura();
     for (const PrevisoesAno::Mes& m : p_.meses) {
         mes(m);
     }
-    folhas_ = nullptr;
-    atual_ = nullptr;
-    return novaPagina_.PaginaAtual();
+    return cursor_.termina();
+}
+
+void LayoutPrevisoes::fonte(const DadosFonte& f, const DadosFonte& padrao) {
+    LayoutAnalise::AplicaFonte(cursor_.folha(), f, padrao);
 }
 
 // The title, what the report holds, the line of life, the universal and personal years.
 void LayoutPrevisoes::abertura() {
     titulo(PrevisoesAno::kTitulo + QStringLiteral(" de ") + QString::number(p_.ano));
-    LayoutAnalise::AplicaFonte(*atual_, d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
-    escreveBloco(p_.abertura);
-    avancaAbaixo(kEspacoAposBloco);
+    fonte(d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
+    cursor_.escreveBloco(p_.abertura);
+    cursor_.avancaAbaixo(kEspacoAposBloco);
     titulo(QStringLiteral("Linha da Vida"));
     quadro(QuadroLinhaVida(p_.linhaVida));
-    divisoria();
+    cursor_.divisoria();
     numero(p_.anoUniversal, {});
     for (const PrevisoesAno::Numero& py : p_.anosPessoais) {
         numero(py, p_.notaRegra);
@@ -70,25 +46,36 @@ void LayoutPrevisoes::abertura() {
 
 // A month starts on a page of its own; a page it goes on to repeats its heading.
 void LayoutPrevisoes::mes(const PrevisoesAno::Mes& m) {
-    continuacao_.clear();
-    quebraPagina();
+    cursor_.aoQuebrar(nullptr);
+    cursor_.quebraPagina();
     titulo(m.titulo);
-    continuacao_ = m.titulo + QStringLiteral(" (continuação)");
     nota(p_.notaRegra);
+    cursor_.aoQuebrar([this, m] { continuacao(m.titulo); });
     numero(m.mesUniversal, {});
     for (const PrevisoesAno::Numero& pm : m.mesesPessoais) {
         numero(pm, {});
     }
     quadro(QuadroCalendario(m.calendario));
     nota(kLegendaCalendario);
-    LayoutAnalise::AplicaFonte(*atual_, d_.fontes.FonteTexto, FontesAnalise().FonteTexto);
-    atual_->DefineTamanhoFonte(std::min(atual_->TamanhoFonte(), kTamanhoTabela));
+    fonte(d_.fontes.FonteTexto, FontesAnalise().FonteTexto);
+    cursor_.folha().DefineTamanhoFonte(std::min(cursor_.folha().TamanhoFonte(), kTamanhoTabela));
     for (const QString& linha : m.tabelaDias) {
-        garanteEspaco(atual_->AlturaTexto(EscreveTexto::kAmostraLinha));
-        escreveBloco(linha);
-        avancaAbaixo(0);
+        cursor_.garanteEspaco(cursor_.alturaLinha());
+        cursor_.escreveBloco(linha);
+        cursor_.avancaAbaixo(0);
     }
-    continuacao_.clear();
+    cursor_.aoQuebrar(nullptr);
+}
+
+// The top of a page a month goes on to: its heading and the rule of the personal year.
+void LayoutPrevisoes::continuacao(const QString& tituloMes) {
+    fonte(d_.fontes.FonteTitulo, FontesAnalise().FonteTitulo);
+    cursor_.escreveBloco(tituloMes + QStringLiteral(" (continuação)"));
+    cursor_.avancaAbaixo(kEspacoAposBloco / 2);
+    fonte(d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
+    cursor_.folha().DefineTamanhoFonte(std::min(cursor_.folha().TamanhoFonte(), kTamanhoNota));
+    cursor_.escreveBloco(p_.notaRegra);
+    cursor_.avancaAbaixo(kEspacoAposBloco / 2);
 }
 
 // A number's title, an optional note under it, and its text.
@@ -101,88 +88,37 @@ void LayoutPrevisoes::numero(const PrevisoesAno::Numero& n, const QString& notaN
 }
 
 void LayoutPrevisoes::titulo(const QString& t) {
-    LayoutAnalise::AplicaFonte(*atual_, d_.fontes.FonteTitulo, FontesAnalise().FonteTitulo);
+    fonte(d_.fontes.FonteTitulo, FontesAnalise().FonteTitulo);
     // A title is kept with at least two lines of what follows it.
-    garanteEspaco(3 * atual_->AlturaTexto(EscreveTexto::kAmostraLinha));
-    escreveBloco(t);
-    avancaAbaixo(kEspacoAposBloco / 2);
+    cursor_.garanteEspaco(3 * cursor_.alturaLinha());
+    cursor_.escreveBloco(t);
+    cursor_.avancaAbaixo(kEspacoAposBloco / 2);
 }
 
 void LayoutPrevisoes::nota(const QString& t) {
-    LayoutAnalise::AplicaFonte(*atual_, d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
-    atual_->DefineTamanhoFonte(std::min(atual_->TamanhoFonte(), kTamanhoNota));
-    garanteEspaco(atual_->AlturaTexto(EscreveTexto::kAmostraLinha));
-    escreveBloco(t);
-    avancaAbaixo(kEspacoAposBloco / 2);
+    fonte(d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
+    cursor_.folha().DefineTamanhoFonte(std::min(cursor_.folha().TamanhoFonte(), kTamanhoNota));
+    cursor_.garanteEspaco(cursor_.alturaLinha());
+    cursor_.escreveBloco(t);
+    cursor_.avancaAbaixo(kEspacoAposBloco / 2);
 }
 
 void LayoutPrevisoes::texto(const QString& t) {
-    LayoutAnalise::AplicaFonte(*atual_, d_.fontes.FonteTexto, FontesAnalise().FonteTexto);
-    garanteEspaco(atual_->AlturaTexto(EscreveTexto::kAmostraLinha));
-    escreveBloco(t);
-    avancaAbaixo(kEspacoAposBloco);
+    fonte(d_.fontes.FonteTexto, FontesAnalise().FonteTexto);
+    cursor_.garanteEspaco(cursor_.alturaLinha());
+    cursor_.escreveBloco(t);
+    cursor_.avancaAbaixo(kEspacoAposBloco);
 }
 
 // A picture as wide as the text column, in the face of the text, on the next page when it
 // does not fit here.
 template <class Quadro> void LayoutPrevisoes::quadro(const Quadro& q) {
-    LayoutAnalise::AplicaFonte(*atual_, d_.fontes.FonteTexto, FontesAnalise().FonteTexto);
-    const double larguraQuadro = direita() - esquerda();
-    garanteEspaco(q.altura(*atual_, larguraQuadro) + kEspacoQuadro);
-    q.desenha(*atual_, esquerda(), y_, larguraQuadro);
-    y_ += q.altura(*atual_, larguraQuadro) + kEspacoQuadro;
-}
-
-void LayoutPrevisoes::divisoria() {
-    garanteEspaco(LayoutAnalise::kAlturaDivisoria + kEspacoAposBloco);
-    const Margens& m = d_.margens;
-    atual_->PintaFigura(Figura::divisoria(), m.MargemEsquerda + LayoutAnalise::kRecuoDivisoria, y_,
-                        largura_ - m.MargemEsquerda - m.MargemDireita -
-                            2 * LayoutAnalise::kRecuoDivisoria,
-                        LayoutAnalise::kAlturaDivisoria);
-    y_ += LayoutAnalise::kAvancoDivisoria;
-}
-
-// A block goes on over as many pages as it needs.
-void LayoutPrevisoes::escreveBloco(const QString& t) {
-    QString resto = t;
-    while (!EscreveTexto::escreve(*atual_, y_, esquerda(), direita(), limite(), resto)) {
-        quebraPagina();
-    }
-}
-
-// The next block starts below the last line written, `espaco` further down.
-void LayoutPrevisoes::avancaAbaixo(double espaco) {
-    y_ = atual_->Y() + atual_->AlturaTexto(EscreveTexto::kAmostraLinha) + espaco;
-}
-
-bool LayoutPrevisoes::cabe(double altura) const {
-    return y_ + altura <= limite();
-}
-
-void LayoutPrevisoes::garanteEspaco(double altura) {
-    if (!cabe(altura)) {
-        quebraPagina();
-    }
-}
-
-// Starts the next page in the font that was in use; inside a month, the page opens with the
-// month's heading and the rule note.
-void LayoutPrevisoes::quebraPagina() {
-    fonteSalva_.SalvarFontesTela(*atual_);
-    atual_ = &folhas_->ProximaFolha();
-    atual_->EscalaMilimetros();
-    y_ = d_.margens.MargemSuperior +
-         novaPagina_.inicia(*atual_, largura_, altura_, NovaPagina::ProximaPagina);
-    if (!continuacao_.isEmpty()) {
-        const QString repetir = std::exchange(continuacao_, QString());
-        LayoutAnalise::AplicaFonte(*atual_, d_.fontes.FonteTitulo, FontesAnalise().FonteTitulo);
-        escreveBloco(repetir);
-        avancaAbaixo(kEspacoAposBloco / 2);
-        nota(p_.notaRegra);
-        continuacao_ = repetir;
-    }
-    fonteSalva_.RestaurarFontesTela(*atual_);
+    fonte(d_.fontes.FonteTexto, FontesAnalise().FonteTexto);
+    const double largura = cursor_.direita() - cursor_.esquerda();
+    const double altura = q.altura(cursor_.folha(), largura);
+    cursor_.garanteEspaco(altura + kEspacoQuadro);
+    q.desenha(cursor_.folha(), cursor_.esquerda(), cursor_.y(), largura);
+    cursor_.defineY(cursor_.y() + altura + kEspacoQuadro);
 }
 
 } // namespace vidalume

@@ -12,20 +12,19 @@
 #pragma once
 
 #include "composer/Diagramacao.h"
-#include "report/DesenhosPagina.h"
+#include "report/CursorPagina.h"
 #include "report/FabricaFolhas.h"
 #include "report/FolhaA4.h"
-#include "report/FonteSalva.h"
-#include "report/NovaPagina.h"
 
 namespace vidalume {
 
 class LayoutPrevisoes {
 public:
-    static constexpr double kEspacoAposBloco = 4;  // mm
-    static constexpr double kEspacoQuadro = 4;     // mm around a picture
-    static constexpr double kTamanhoTabela = 10;   // points: the days table at most this size
-    static constexpr double kTamanhoNota = 9;      // points: the rule note, at most
+    static constexpr double kEspacoAposBloco = 4; // mm
+    static constexpr double kEspacoQuadro = 4;    // mm below a picture
+    static constexpr double kTamanhoTabela = 10;  // points: the days table at most this size
+    static constexpr double kTamanhoNota = 9;     // points: the notes at most this size
+    static const QString kLegendaCalendario;
 
     // Lays `diagramacao.previsoes` out on pages `larguraPagina` x `alturaPagina` millimetres
     // inside the diagramacao's margins, with its fonts, header and footer lines.
@@ -41,32 +40,17 @@ public:
 private:
     void abertura();
     void mes(const PrevisoesAno::Mes& mes);
+    void continuacao(const QString& tituloMes);
     void numero(const PrevisoesAno::Numero& numero, const QString& nota);
-    void nota(const QString& texto);
     void titulo(const QString& texto);
+    void nota(const QString& texto);
     void texto(const QString& texto);
     template <class Quadro> void quadro(const Quadro& quadro);
-    void divisoria();
-    void escreveBloco(const QString& texto);
-    void avancaAbaixo(double espaco);
-    bool cabe(double altura) const;
-    void garanteEspaco(double altura);
-    void quebraPagina();
-    double esquerda() const;
-    double direita() const;
-    double limite() const;
+    void fonte(const DadosFonte& fonte, const DadosFonte& padrao);
 
     const Diagramacao d_;
     const PrevisoesAno p_;
-    const double largura_;
-    const double altura_;
-    const DesenhosPagina desenhos_;
-    NovaPagina novaPagina_;
-    FonteSalva fonteSalva_;
-    FabricaFolhas* folhas_ = nullptr;
-    SuperficieDesenho* atual_ = nullptr;
-    double y_ = 0;             // next block, from the top of the page
-    QString continuacao_;      // the heading a page break repeats; empty for none
+    CursorPagina cursor_;
 };
 
 } // namespace vidalume

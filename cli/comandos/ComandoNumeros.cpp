@@ -22,14 +22,14 @@ QJsonArray lista(const auto& numeros) {
 } // namespace
 
 QByteArray ComandoNumeros::json(const EntradaCli& e) {
-    const NumerosAnalise n = CalculaNumeros(
-        e.nome, e.nascimento, e.referencia.isValid() ? e.referencia : e.hoje, e.inicioAnoPessoal);
+    const NumerosAnalise n =
+        CalculaNumeros(e.nome, e.nascimento, e.dataPrevisoes(), e.inicioAnoPessoal);
     const bool temVogal = n.primeiraVogalCodigo > 0;
     const std::pair<const char*, QJsonValue> campos[] = {
         {"nome", e.nome},
         {"nascimento", e.nascimento},
         {"hoje", EntradaDados::formataData(e.hoje)},
-        {"referencia", EntradaDados::formataData(e.referencia.isValid() ? e.referencia : e.hoje)},
+        {"referencia", EntradaDados::formataData(e.dataPrevisoes())},
         {"caminho_da_vida", n.caminhoDaVida},
         {"ciclo_formativo", n.cicloFormativo},
         {"ciclo_produtivo", n.cicloProdutivo},

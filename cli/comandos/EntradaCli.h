@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/InicioAnoPessoal.h"
+#include "engine/AnalisePedida.h"
 
 #include <QDate>
 #include <QString>
@@ -31,6 +32,11 @@ struct EntradaCli {
     // text takes the setting of the folder `pasta`. False, with kMensagemInicioAnoPessoal in
     // `erro`, for any other text.
     bool defineInicioAnoPessoal(const QString& texto, const QString& pasta, QString* erro);
+
+    // The analysis asked for: the name, the birth date and the reference date.
+    AnalisePedida pedido() const { return {nome, nascimento, referencia}; }
+    // The date the forecasts are made for: the reference date, or `hoje` without one.
+    QDate dataPrevisoes() const { return pedido().dataPrevisoes(hoje); }
 };
 
 } // namespace vidalume

@@ -1,0 +1,114 @@
+#include "gui/configuracao/frmConfiguraPrograma.h"
+
+#include "gui/comum/Mensagens.h"
+#include "gui/configuracao/BotoesOkCancela.h"
+#include "texts/TabelaSecoes.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vidalume {
+
+const QString frmConfiguraPrograma::kMensagemNenhumCalculo = QStringLiteral(
+    "Impossível prosseguir sem que haja ao menos um cálculo a ser executado pelo programa. "
+    "Marque pelo menos um cálculo e então repita a operação.");
+
+namespace {
+
+constexpr int kLinhasPorColuna = 14;
+constexpr int kDistanciaCaixas = 18; // 270 twips
+
+QCheckBox* caixa(const QString& nome, const QString& legenda, QWidget* pai) {
+    auto* c = new QCheckBox(legenda, pai);
+    c->setObjectName(nome);
+    return c;
+}
+
+} // namespace
+
+frmConfiguraPrograma::frmConfiguraPrograma(Configuracao& configuracao,
+                                           Configuracao::Selecao& calculosSelecionados,
+                                           Mensagens& mensagens, QWidget* parent)
+    : QDialog(parent), configuracao_(configuracao), calculosSelecionados_(calculosSelecionados),
+      mensagens_(mensagens) {
+    setObjectName(QStringLiteral("frmConfiguraPrograma"));
+    setWindowTitle(QStringLiteral("Configuração..."));
+    setModal(true);
+    montaControles();
+    Form_Load();
+}
+
+void frmConfiguraPrograma::montaControles() {
+    auto* fraFundo = new QGroupBox(
+        QStringLiteral("Marque abaixo os números que deverão ser calculados em cada análise:"),
+        this);
+    fraFundo->setObjectName(QStringLiteral("fraFundo"));
+    auto* grade = new QGridLayout(fraFundo);
+    grade->setVerticalSpacing(0);
+    grade->setHorizontalSpacing(24);
+    for (int i = 0; i < Configuracao::kTotalCalculos; ++i) {
+        const QString legenda = QString::fromUtf16(TabelaSecoes::secao(i + 1).legenda);
+        chkInterpretacoes_[i] =
+            caixa(QStringLiteral("chkInterpretacoes_%1").arg(i), legenda, fraFundo);
+        chkInterpretacoes_[i]->setMinimumHeight(kDistanciaCaixas);
+        grade->addWidget(chkInterpretacoes_[i], i % kLinhasPorColuna, i / kLinhasPorColuna);
+    }
+
+    chkImprimirDescricao_ = caixa(QStringLiteral("chkImprimirDescricao"),
+                                  QStringLiteral("Imprimir comentário sobre o significado de cada "
+                                                 "cálculo antes da sua interpretação"),
+                                  this);
+    chkImprimirNumero_ = caixa(
+        QStringLiteral("chkImprimirNumero"),
+        QStringLiteral("Imprimir o resultado do cálculo de cada análise ao lado do título"), this);
+    chkImprimirCabecalho_ =
+        caixa(QStringLiteral("chkImprimirCabecalho"),
+              QStringLiteral("Imprimir o cabeçalho em todas as folhas da análise"), this);
+    chkEscutarSons_ = caixa(QStringLiteral("chkEscutarSons"),
+                            QStringLiteral("Tocar sons durante a execução do programa"), this);
+
+    auto* botoes = new BotoesOkCancela(this);
+    connect(botoes->ok(), &QPushButton::clicked, this, &frmConfiguraPrograma::cmdOk_Click);
+    connect(botoes->cancela(), &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* principal = new QVBoxLayout(this);
+    principal->addWidget(fraFundo);
+    principal->addWidget(chkImprimirDescricao_);
+    principal->addWidget(chkImprimirNumero_);
+    principal->addWidget(chkImprimirCabecalho_);
+    principal->addWidget(chkEscutarSons_);
+    principal->addWidget(botoes);
+}
+
+void frmConfiguraPrograma::Form_Load() {
+    for (int i = 0; i < Configuracao::kTotalCalculos; ++i) {
+        chkInterpretacoes_[i]->setChecked(Configuracao::ligado(calculosSelecionados_[i + 1]));
+    }
+    chkImprimirCabecalho_->setChecked(Configuracao::ligado(configuracao_.ImprimirCabecalho));
+    chkImprimirDescricao_->setChecked(Configuracao::ligado(configuracao_.ImprimirDescricao));
+    chkImprimirNumero_->setChecked(Configuracao::ligado(configuracao_.ImprimirNumero));
+    chkEscutarSons_->setChecked(Configuracao::ligado(configuracao_.EscutarSons));
+}
+
+void frmConfiguraPrograma::cmdOk_Click() {
+    const bool algumMarcado = std::any_of(chkInterpretacoes_.begin(), chkInterpretacoes_.end(),
+                                          [](QCheckBox* c) { return c->isChecked(); });
+    if (!algumMarcado) {
+        mensagens_.informa(this, QStringLiteral("Erro:"), kMensagemNenhumCalculo,
+                           Mensagens::Icone::Critico);
+        return;
+    }
+    for (int i = 0; i < Configuracao::kTotalCalculos; ++i) {
+        calculosSelecionados_[i + 1] = Configuracao::flag(chkInterpretacoes_[i]->isChecked());
+    }
+    configuracao_.ImprimirCabecalho = Configuracao::flag(chkImprimirCabecalho_->isChecked());
+    configuracao_.ImprimirDescricao = Configuracao::flag(chkImprimirDescricao_->isChecked());
+    configuracao_.ImprimirNumero = Configuracao::flag(chkImprimirNumero_->isChecked());
+    configuracao_.EscutarSons = Configuracao::flag(chkEscutarSons_->isChecked());
+    accept();
+}
+
+} // namespace vidalume

@@ -18,8 +18,8 @@ QSize AreaRelatorios::tela() const {
     return servicos_.tamanhoTela ? servicos_.tamanhoTela() : QSize(1024, 768);
 }
 
-frmExibeRelatorio* AreaRelatorios::abre(const Diagramacao& diagramacao,
-                                        const AnalisePedida& pedido, const QIcon& icone) {
+frmExibeRelatorio* AreaRelatorios::abre(const Diagramacao& diagramacao, const AnalisePedida& pedido,
+                                        const QIcon& icone) {
     auto* relatorio = new frmExibeRelatorio(tela(), ligacoes_());
     PaginasProntas paginas = servicos_.paginas
                                  ? servicos_.paginas(diagramacao, relatorio->GetLarguraEmMm(),
@@ -82,8 +82,7 @@ void AreaRelatorios::organiza(const QList<QMdiSubWindow*>& janelas, const QList<
 
 void AreaRelatorios::ladoALado() {
     const QList<QMdiSubWindow*> janelas = janelasParaOrganizar();
-    organiza(janelas,
-             GeometriaPrincipal::ladoALado(area_.viewport()->rect(), int(janelas.size())));
+    organiza(janelas, GeometriaPrincipal::ladoALado(area_.viewport()->rect(), int(janelas.size())));
 }
 
 void AreaRelatorios::cascata() {

@@ -24,8 +24,7 @@ class AreaRelatorios {
 public:
     // `area` and `servicos` must outlive this object; `ligacoes` gives each new window what
     // it asks of the main window.
-    AreaRelatorios(QMdiArea& area, Servicos& servicos,
-                   std::function<LigacoesRelatorio()> ligacoes);
+    AreaRelatorios(QMdiArea& area, Servicos& servicos, std::function<LigacoesRelatorio()> ligacoes);
 
     // A report window with the pages of `diagramacao`, showing `pedido`, maximised in front
     // of the others, with `icone`.

@@ -75,12 +75,12 @@ void BarrasPrincipal::montaNavegacao(QWidget& janela, const QString& pasta) {
     picRodape_ = new QWidget(&janela);
     picRodape_->setObjectName(QStringLiteral("picRodape"));
     picRodape_->setFixedHeight(GeometriaPrincipal::alturaBarraNavegacao());
-    picVolta_ = seta(
-        picRodape_, pasta, "picVolta", "volta", QStringLiteral("Página anterior"),
-        QStringLiteral("Mostra a página anterior da análise (Ctrl + seta para a esquerda)."));
-    picAvanca_ = seta(
-        picRodape_, pasta, "picAvanca", "avanca", QStringLiteral("Próxima página"),
-        QStringLiteral("Mostra a próxima página da análise (Ctrl + seta para a direita)."));
+    picVolta_ =
+        seta(picRodape_, pasta, "picVolta", "volta", QStringLiteral("Página anterior"),
+             QStringLiteral("Mostra a página anterior da análise (Ctrl + seta para a esquerda)."));
+    picAvanca_ =
+        seta(picRodape_, pasta, "picAvanca", "avanca", QStringLiteral("Próxima página"),
+             QStringLiteral("Mostra a próxima página da análise (Ctrl + seta para a direita)."));
 
     lblInfoNavega_ = new QLabel(frmExibeRelatorio::kConvite, picRodape_);
     lblInfoNavega_->setObjectName(QStringLiteral("lblInfoNavega"));

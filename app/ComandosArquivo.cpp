@@ -2,9 +2,9 @@
 
 #include "app/Ocupado.h"
 #include "composer/TextoExportacao.h"
+#include "gui/configuracao/frmRestauraTextos.h"
 #include "gui/impressao/frmImprimir.h"
 #include "gui/relatorio/frmExibeRelatorio.h"
-#include "gui/configuracao/frmRestauraTextos.h"
 #include "printing/NomeArquivoPdf.h"
 #include "printing/painter/ExportacaoOdt.h"
 #include "printing/painter/GravacaoPdf.h"
@@ -163,10 +163,11 @@ void ComandosArquivo::EnviarAnaliseParaAreaTransf() {
 }
 
 void ComandosArquivo::fazCopia() {
-    const QString sugestao = QDir::home().filePath(QStringLiteral("vidalume-copia-%1.zip")
-                                                       .arg(c_.hoje().toString(u"yyyy-MM-dd")));
+    const QString sugestao = QDir::home().filePath(
+        QStringLiteral("vidalume-copia-%1.zip").arg(c_.hoje().toString(u"yyyy-MM-dd")));
     const Servicos& s = c_.servicos();
-    const QString arquivo = s.escolheCopia ? s.escolheCopia(c_.janela(), true, sugestao) : QString();
+    const QString arquivo =
+        s.escolheCopia ? s.escolheCopia(c_.janela(), true, sugestao) : QString();
     if (arquivo.isEmpty()) {
         return;
     }

@@ -45,8 +45,8 @@ public:
 private:
     void EnviarAnaliseParaAreaTransf();
     std::optional<Diagramacao> analiseParaArquivo(const QString& acao);
-    QString escolheArquivo(const Diagramacao& analise, const QString& titulo,
-                           const QString& sufixo, const QString& filtro);
+    QString escolheArquivo(const Diagramacao& analise, const QString& titulo, const QString& sufixo,
+                           const QString& filtro);
 
     const ContextoComandos& c_;
     AreaRelatorios& relatorios_;

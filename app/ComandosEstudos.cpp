@@ -40,8 +40,7 @@ void ComandosEstudos::compatibilidade(const QIcon& icone) {
                                                             entrada.nome(1), entrada.nascimento(1))
                                           .compoe(ArquivoInterpretacao(c_.pasta()));
     const Diagramacao d = leitura.diagramacao(c_.padrao().diagramacao(c_.pasta()));
-    relatorios_.abre(d, {d.NomeAnalise, d.DataNascimento, QDate()}, icone)
-        ->defineComposto(leitura);
+    relatorios_.abre(d, {d.NomeAnalise, d.DataNascimento, QDate()}, icone)->defineComposto(leitura);
 }
 
 } // namespace vidalume

@@ -10,8 +10,8 @@ namespace vidalume {
 // items of their own.
 void MenusPrincipal::monta(frmPrincipal& janela) {
     const auto item = [&janela](QMenu* menu, const char* nome, const QString& legenda,
-                             void (frmPrincipal::*comando)(),
-                             const QKeySequence& atalho = QKeySequence()) {
+                                void (frmPrincipal::*comando)(),
+                                const QKeySequence& atalho = QKeySequence()) {
         QAction* acao = menu->addAction(legenda);
         acao->setObjectName(QString::fromLatin1(nome));
         acao->setShortcut(atalho);
@@ -40,6 +40,8 @@ void MenusPrincipal::monta(frmPrincipal& janela) {
          &frmPrincipal::mnuEstudoNomes_Click);
     item(mnuArquivo, "mnuCompatibilidade", QStringLiteral("Compatibilidade de c&asal…"),
          &frmPrincipal::mnuCompatibilidade_Click);
+    item(mnuArquivo, "mnuPrevisoes", QStringLiteral("Pre&visões do ano…"),
+         &frmPrincipal::mnuPrevisoes_Click);
     mnuArquivo->addSeparator()->setObjectName(QStringLiteral("mnuNulo"));
     item(mnuArquivo, "mnuFazerCopia", QStringLiteral("&Fazer cópia de segurança…"),
          &frmPrincipal::mnuFazerCopia_Click);
@@ -76,6 +78,5 @@ void MenusPrincipal::monta(frmPrincipal& janela) {
     item(mnuSobre, "mnuSobreEstePrograma", QStringLiteral("Sobre este Programa"),
          &frmPrincipal::mnuSobreEstePrograma_Click);
 }
-
 
 } // namespace vidalume

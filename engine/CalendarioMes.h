@@ -38,6 +38,8 @@ struct CalendarioMes {
     };
     // One stretch, or two when the personal year turns inside the month (on the birthday).
     QList<TrechoMesPessoal> mesesPessoais() const;
+
+    bool operator==(const CalendarioMes&) const = default;
 };
 
 } // namespace vidalume

@@ -32,6 +32,8 @@ struct LinhaVida {
     // `referencia`. The picture ends on a multiple of 10 at least kAnosAposUltimaMudanca
     // years after the last change of a cycle or pinnacle and past the reference age.
     static LinhaVida calcula(const NumerosAnalise& numeros, QDate referencia);
+
+    bool operator==(const LinhaVida&) const = default;
 };
 
 } // namespace vidalume

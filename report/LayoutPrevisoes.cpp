@@ -11,8 +11,7 @@ namespace vidalume {
 const QString LayoutPrevisoes::kLegendaCalendario =
     QStringLiteral("Em cada dia do calendário, a data no canto e o dia pessoal em destaque.");
 
-LayoutPrevisoes::LayoutPrevisoes(Diagramacao diagramacao, double larguraPagina,
-                                 double alturaPagina)
+LayoutPrevisoes::LayoutPrevisoes(Diagramacao diagramacao, double larguraPagina, double alturaPagina)
     : d_(std::move(diagramacao)), p_(d_.previsoes.value_or(PrevisoesAno())),
       cursor_(d_, larguraPagina, alturaPagina) {}
 
@@ -39,9 +38,11 @@ void LayoutPrevisoes::abertura() {
     quadro(QuadroLinhaVida(p_.linhaVida));
     cursor_.divisoria();
     numero(p_.anoUniversal, {});
+    cursor_.aoQuebrar([this] { continuacao({}); });
     for (const PrevisoesAno::Numero& py : p_.anosPessoais) {
         numero(py, p_.notaRegra);
     }
+    cursor_.aoQuebrar(nullptr);
 }
 
 // A month starts on a page of its own; a page it goes on to repeats its heading.
@@ -67,11 +68,14 @@ void LayoutPrevisoes::mes(const PrevisoesAno::Mes& m) {
     cursor_.aoQuebrar(nullptr);
 }
 
-// The top of a page a month goes on to: its heading and the rule of the personal year.
+// The top of a page a month (or the personal year) goes on to: the month's heading, if
+// any, and the rule of the personal year.
 void LayoutPrevisoes::continuacao(const QString& tituloMes) {
-    fonte(d_.fontes.FonteTitulo, FontesAnalise().FonteTitulo);
-    cursor_.escreveBloco(tituloMes + QStringLiteral(" (continuação)"));
-    cursor_.avancaAbaixo(kEspacoAposBloco / 2);
+    if (!tituloMes.isEmpty()) {
+        fonte(d_.fontes.FonteTitulo, FontesAnalise().FonteTitulo);
+        cursor_.escreveBloco(tituloMes + QStringLiteral(" (continuação)"));
+        cursor_.avancaAbaixo(kEspacoAposBloco / 2);
+    }
     fonte(d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
     cursor_.folha().DefineTamanhoFonte(std::min(cursor_.folha().TamanhoFonte(), kTamanhoNota));
     cursor_.escreveBloco(p_.notaRegra);

@@ -7,8 +7,9 @@
 //
 // A picture is never cut across pages: one that does not fit below the text starts on the
 // next page. A text goes on over as many pages as it needs; every page a month goes on to
-// repeats the month's heading and the note on the start of the personal year, so each page
-// with personal numbers says which rule they follow.
+// repeats the month's heading and the note on the start of the personal year (a page the
+// personal year's text goes on to repeats the note), so each page with personal numbers
+// says which rule they follow.
 #pragma once
 
 #include "composer/Diagramacao.h"

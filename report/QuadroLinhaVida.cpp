@@ -43,7 +43,7 @@ void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo, doub
     const double yEixo = yTopo + kAlturaEixo - 1;
     s.Retangulo(x0, yEixo, x0 + larguraEixo, yEixo + kEspessura);
     for (int idade = 0; idade <= fim; idade += 10) {
-        const double xi = xIdade(idade);
+        const double xi = std::min(xIdade(idade), x0 + larguraEixo - kEspessura);
         s.Retangulo(xi, yEixo - 1, xi + kEspessura, yEixo);
         const QString rotulo = QString::number(idade);
         const double largRotulo = s.LarguraTexto(rotulo);
@@ -100,7 +100,7 @@ void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo, doub
     // The person's age on the reference date, across the bands.
     if (l_.idadeReferencia >= 0) {
         // Thick between the bands, thin across them so that the numbers stay readable.
-        const double xm = xIdade(l_.idadeReferencia);
+        const double xm = std::clamp(xIdade(l_.idadeReferencia), x0 + 0.4, x0 + larguraEixo - 0.4);
         const double yFim = yFaixa - kAlturaLegenda + 1;
         s.Retangulo(xm - 0.12, yTopo + kAlturaEixo - 1, xm + 0.12, yFim);
         for (int f = 0; f < 3; ++f) {

@@ -2,8 +2,8 @@
 // and messages as the entry dialog.
 #pragma once
 
-#include "engine/InicioAnoPessoal.h"
 #include "engine/AnalisePedida.h"
+#include "engine/InicioAnoPessoal.h"
 
 #include <QDate>
 #include <QString>

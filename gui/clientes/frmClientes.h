@@ -5,7 +5,8 @@
 // default), imports and exports CSV lists and writes the PDFs of the selected clients into a
 // folder, with a progress dialog that can be cancelled.
 //
-// A new or reopened analysis is left to the main window: the window closes and pedido()
+// A new or reopened analysis, or the forecast of a year for a client, is left to the main
+// window: the window closes and pedido()
 // tells what was asked for.
 #pragma once
 
@@ -44,7 +45,7 @@ struct LigacoesClientes {
 class frmClientes : public QDialog {
     Q_OBJECT
 public:
-    enum class Pedido { Nenhum, NovaAnalise, Reabre };
+    enum class Pedido { Nenhum, NovaAnalise, Reabre, Previsoes };
     static const QString kPerguntaExcluir;
 
     frmClientes(FichaClientes& ficha, Mensagens& mensagens, LigacoesClientes ligacoes,
@@ -74,6 +75,7 @@ private:
     void cmdExportar_Click();
     void cmdGerarPdfs_Click();
     void cmdReabrir_Click();
+    void cmdPrevisoes_Click();
     void erro(const QString& texto);
     void informa(const QString& texto);
 
@@ -96,6 +98,7 @@ private:
     QPushButton* cmdExcluir_ = nullptr;
     QPushButton* cmdGerarPdfs_ = nullptr;
     QPushButton* cmdReabrir_ = nullptr;
+    QPushButton* cmdPrevisoes_ = nullptr;
 };
 
 } // namespace vidalume

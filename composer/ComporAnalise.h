@@ -1,6 +1,6 @@
 // Composition of the 28 sections of an analysis from the name, the birth date and the date of
 // the forecasts (today's date unless another is chosen): every number, every interpretation
-// text, every title. Draws nothing.
+// text, every title, and the closing paragraph (AvisoFinal). Draws nothing.
 #pragma once
 
 #include "composer/ItemAnalise.h"

@@ -1,4 +1,5 @@
-// One section of an analysis and the whole analysis (entries 1 to 28; 0 unused).
+// One section of an analysis and the whole analysis (entries 1 to 28; 0 unused), with the
+// closing paragraph that follows the last section.
 #pragma once
 
 #include <QString>
@@ -16,6 +17,12 @@ struct ItemAnalise {
     bool operator==(const ItemAnalise&) const = default;
 };
 
-using Analise = std::array<ItemAnalise, 29>;
+struct Analise : std::array<ItemAnalise, 29> {
+    // The closing paragraph (see AvisoFinal), shown after the sections whatever the options
+    // and the selection; empty only in a value that was never composed.
+    QString Aviso;
+
+    bool operator==(const Analise&) const = default;
+};
 
 } // namespace vidalume

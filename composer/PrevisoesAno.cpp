@@ -1,5 +1,6 @@
 #include "composer/PrevisoesAno.h"
 
+#include "composer/AvisoFinal.h"
 #include "composer/ComporAnalise.h"
 #include "composer/DataPorExtenso.h"
 #include "composer/Diagramacao.h"
@@ -123,6 +124,7 @@ PrevisoesAno PrevisoesAno::compoe(const QString& nome, const QString& dataNascim
         mes.calendario = cal;
         p.meses.append(mes);
     }
+    p.aviso = AvisoFinal::texto(arquivos);
     return p;
 }
 
@@ -187,6 +189,9 @@ QString PrevisoesAno::texto() const {
         }
         t += TextoExportacao::kSeparador + kCRLF + kCRLF;
     }
+    if (!aviso.isEmpty()) {
+        t += aviso + kCRLF;
+    }
     return t;
 }
 
@@ -197,6 +202,7 @@ Diagramacao PrevisoesAno::diagramacao(Diagramacao base) const {
     if (!anosPessoais.isEmpty()) {
         base.analise[kEntradaAmostra].Texto = anosPessoais.last().texto;
     }
+    base.analise.Aviso = aviso;
     base.estudoNomes.reset();
     base.previsoes = *this;
     return base;

@@ -54,6 +54,7 @@ struct PrevisoesAno {
     Numero anoUniversal;
     QList<Numero> anosPessoais; // two under the birthday rule: before and from the birthday
     QList<Mes> meses;           // January to December
+    QString aviso;              // the closing paragraph (see AvisoFinal)
 
     // Whether `ano` is a year the forecast is made for; when not, kMensagemAno in `erro`.
     static bool aceitaAno(int ano, QString* erro);
@@ -69,7 +70,7 @@ struct PrevisoesAno {
     // text document are made of them (Titulo, Descricao and Texto of each; Numero empty).
     QList<ItemAnalise> blocos() const;
     // The plain text of the report for the clipboard: the blocks as the analysis' export
-    // writes its sections, CR LF line breaks.
+    // writes its sections, then the closing paragraph; CR LF line breaks.
     QString texto() const;
 
     // `base` (the settings that shape the pages) made to lay out this forecast: its name and

@@ -24,6 +24,9 @@ QString TextoExportacao::monta(const Analise& analise, const Configuracao& confi
         texto += PartesSecao::titulo(analise, k, config) + kCRLF + kCRLF;
         texto += item.Texto + kCRLF + kCRLF + kSeparador + kCRLF + kCRLF;
     }
+    if (!analise.Aviso.isEmpty()) {
+        texto += analise.Aviso + kCRLF;
+    }
     return texto;
 }
 

@@ -21,6 +21,11 @@ int LayoutPrevisoes::dispoe(FabricaFolhas& folhas) {
     for (const PrevisoesAno::Mes& m : p_.meses) {
         mes(m);
     }
+    // The closing paragraph, below December's days.
+    cursor_.avancaAbaixo(kEspacoAposBloco);
+    fonte(d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
+    cursor_.garanteEspaco(cursor_.alturaLinha());
+    cursor_.escreveBloco(p_.aviso);
     return cursor_.termina();
 }
 

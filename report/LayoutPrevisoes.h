@@ -2,8 +2,8 @@
 // of life as a picture, the universal and personal year with their texts; then each month
 // on a page of its own: its heading ("Março de 2027"), the universal and personal month
 // with their texts, the calendar picture with the personal day of every date, and the days
-// grouped by personal day. Pages start and end like the pages of an analysis (header,
-// footer with the page number) and follow its fonts and margins.
+// grouped by personal day; the closing paragraph last. Pages start and end like the pages of an
+// analysis (header, footer with the page number) and follow its fonts and margins.
 //
 // A picture is never cut across pages: one that does not fit below the text starts on the
 // next page. A text goes on over as many pages as it needs; every page a month goes on to

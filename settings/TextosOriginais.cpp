@@ -61,8 +61,10 @@ QString TextosOriginais::descricao(const QString& arquivo) {
     QString assunto;
     if (arquivo == TabelaSecoes::kArquivoExplicacoes) {
         assunto = QStringLiteral("Explicações dos grupos de números");
-    } else if (arquivo == QLatin1String("COMPATIB.DAT")) {
-        assunto = QStringLiteral("Compatibilidade entre números");
+    } else if (arquivo == TabelaSecoes::kArquivoCompatibilidade) {
+        assunto = QStringLiteral("Compatibilidade entre duas pessoas");
+    } else if (arquivo == TabelaSecoes::kArquivoAviso) {
+        assunto = QStringLiteral("Aviso ao final de cada estudo");
     }
     for (int k = 1; k <= TabelaSecoes::kTotal && assunto.isEmpty(); ++k) {
         if (TabelaSecoes::arquivo(k) == arquivo) {

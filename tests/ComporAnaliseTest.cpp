@@ -1,6 +1,7 @@
 // Composition of the 28 sections and the exported text, against interpretation files whose
 // every record names itself ("CVIDA 3"), so the record each section reads is visible.
 #include "composer/ComporAnalise.h"
+#include "composer/AvisoFinal.h"
 #include "composer/TextoExportacao.h"
 #include "texts/TabelaSecoes.h"
 
@@ -71,10 +72,11 @@ TEST_F(ComporAnaliseTest, ExemploCompletoSecaoASecao) {
                                   "A"}));
 }
 
-TEST_F(ComporAnaliseTest, DesafioZeroListaOsNoveDesafios) {
+// Record 1 says why the challenge 0 brings every lesson, so it opens the list of nine.
+TEST_F(ComporAnaliseTest, DesafioZeroExplicaEListaOsNoveDesafios) {
     for (const char* data : {"11/05/1990", "22/05/1990"}) {
         const Analise a = compoe(QStringLiteral("ANA MARIA"), QString::fromLatin1(data));
-        QString esperado;
+        QString esperado = "DESNASC 1" + CRLF;
         for (int r = 2; r <= 10; ++r) {
             esperado += "DESNASC " + QString::number(r) + CRLF;
         }
@@ -140,7 +142,7 @@ TEST_F(ComporAnaliseTest, TextoExportado) {
               "CDATA 1" + CRLF + CRLF + "Interpretações do Caminho da Vida:" + CRLF + CRLF +
                   "CVIDA 2" + CRLF + CRLF + sep + CRLF + CRLF + "CDATA 11" + CRLF + CRLF +
                   "Interpretação da Primeira Vogal:" + CRLF + CRLF + "INTVOG 1" + CRLF + CRLF +
-                  CRLF + sep + CRLF + CRLF);
+                  CRLF + sep + CRLF + CRLF + AvisoFinal::kTextoOriginal + CRLF);
 
     // A description of 5 characters stays out; one of 6 goes in.
     Analise curta = a;
@@ -149,4 +151,59 @@ TEST_F(ComporAnaliseTest, TextoExportado) {
     const QString t = TextoExportacao::monta(curta, c);
     EXPECT_FALSE(t.contains(QStringLiteral("12345\r\n")));
     EXPECT_TRUE(t.contains("123456" + CRLF + CRLF + "Interpretação da Primeira Vogal:"));
+}
+
+// The closing paragraph ends every export, with no section selected and with the
+// explanations off too; it is the folder's own record when there is one, the shipped wording
+// when the file is missing (a folder kept from an older version) or the record is blank.
+TEST_F(ComporAnaliseTest, AvisoFinalEncerraTodaExportacao) {
+    Configuracao c;
+    c.ImprimirDescricao = 0;
+    c.CalculosAtivos.fill(0);
+    const Analise semArquivo = compoe(QStringLiteral("ANA MARIA"), QStringLiteral("29/11/1978"));
+    EXPECT_EQ(semArquivo.Aviso, AvisoFinal::kTextoOriginal);
+    EXPECT_EQ(TextoExportacao::monta(semArquivo, c), AvisoFinal::kTextoOriginal + CRLF);
+
+    ASSERT_TRUE(arquivos.GravaTextoInterpretacao(1, QStringLiteral("AVISO.DAT"), "   "));
+    EXPECT_EQ(AvisoFinal::texto(arquivos), AvisoFinal::kTextoOriginal);
+    ASSERT_TRUE(
+        arquivos.GravaTextoInterpretacao(1, QStringLiteral("AVISO.DAT"), "Aviso da casa." + CRLF));
+    const Analise propria = compoe(QStringLiteral("ANA MARIA"), QStringLiteral("29/11/1978"));
+    c.CalculosAtivos[1] = -1;
+    const QString t = TextoExportacao::monta(propria, c);
+    EXPECT_TRUE(t.startsWith(QStringLiteral("Interpretações do Caminho da Vida:")));
+    EXPECT_TRUE(t.endsWith(TextoExportacao::kSeparador + CRLF + CRLF + "Aviso da casa." + CRLF));
+    EXPECT_EQ(t.count(QStringLiteral("Aviso da casa.")), 1);
+}
+
+// Under the 1 January rule the exported personal sections keep their bytes; under the
+// birthday rule a day before the birthday reads the records of the year before.
+TEST_F(ComporAnaliseTest, InicioDoAnoPessoalNoTextoExportado) {
+    const QDate antesDoAniversario(2026, 11, 10);
+    Configuracao c;
+    c.CalculosAtivos.fill(0);
+    for (int k = 20; k <= 22; ++k) {
+        c.CalculosAtivos[k] = -1;
+    }
+    const QString sep = QStringLiteral("-=-=-=-=-=-=-=-=-=-=-");
+    const auto exportado = [&](int ano, int mes, int dia) {
+        return "CDATA 7" + CRLF + CRLF + "Interpretações do Ano Pessoal:" + CRLF + CRLF +
+               "INTANOPS " + QString::number(ano) + CRLF + CRLF + sep + CRLF + CRLF +
+               "Interpretações do Mês Pessoal:" + CRLF + CRLF + "INTMESPS " + QString::number(mes) +
+               CRLF + CRLF + sep + CRLF + CRLF + "Interpretações do Dia Pessoal:" + CRLF + CRLF +
+               "INTDIAPS " + QString::number(dia) + CRLF + CRLF + sep + CRLF + CRLF +
+               AvisoFinal::kTextoOriginal + CRLF;
+    };
+    const QString nome = QStringLiteral("MARIA DA SILVA");
+    const QString data = QStringLiteral("29/11/1978");
+    EXPECT_EQ(TextoExportacao::monta(compoe(nome, data, antesDoAniversario), c),
+              exportado(5, 7, 8));
+    EXPECT_EQ(TextoExportacao::monta(ComporAnalise::compoe(nome, data, antesDoAniversario, arquivos,
+                                                           InicioAnoPessoal::Janeiro),
+                                     c),
+              exportado(5, 7, 8));
+    EXPECT_EQ(TextoExportacao::monta(ComporAnalise::compoe(nome, data, antesDoAniversario, arquivos,
+                                                           InicioAnoPessoal::Aniversario),
+                                     c),
+              exportado(4, 6, 7));
 }

@@ -1,5 +1,6 @@
 // The numbers of a year ahead: the start of the personal year on the birthday, the calendar
 // of a month, the line of life, and the forecast composed from the interpretation files.
+#include "composer/AvisoFinal.h"
 #include "composer/ComporAnalise.h"
 #include "composer/PartesSecao.h"
 #include "composer/PrevisoesAno.h"
@@ -209,6 +210,8 @@ TEST_F(PrevisoesAnoTest, NoAniversarioDoisAnosPessoaisEONovembroPartido) {
     // The rule is named in the text, where the personal numbers are.
     EXPECT_TRUE(p.texto().contains(QStringLiteral("O ano pessoal começa no aniversário.")));
     EXPECT_TRUE(p.texto().contains(QStringLiteral("Dia pessoal")));
+    // The closing paragraph of every report ends it.
+    EXPECT_TRUE(p.texto().endsWith(AvisoFinal::kTextoOriginal + QStringLiteral("\r\n")));
 }
 
 TEST(PrevisoesAno, AnoForaDoIntervaloRecusado) {

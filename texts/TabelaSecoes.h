@@ -23,9 +23,11 @@ public:
     static const SecaoAnalise& secao(int k) { return secoes()[k]; }
     static QString arquivo(int k);
     static inline const QString kArquivoExplicacoes = QStringLiteral("CDATA.DAT");
-    // The couple compatibility texts: one record per pair of numbers (see
+    // The compatibility texts: one record per pair of numbers (see
     // engine/Compatibilidade for the record of a pair).
     static inline const QString kArquivoCompatibilidade = QStringLiteral("COMPATIB.DAT");
+    // The closing paragraph of every report, in its record 1 (see composer/AvisoFinal).
+    static inline const QString kArquivoAviso = QStringLiteral("AVISO.DAT");
 };
 
 } // namespace vidalume

@@ -78,6 +78,7 @@ void ExportacaoOdt::monta(QTextDocument& documento, const Diagramacao& d) {
             escreve(cursor, primeiro, item.Texto, texto, Qt::AlignJustify);
             escreve(cursor, primeiro, TextoExportacao::kSeparador, texto, Qt::AlignHCenter);
         }
+        escreve(cursor, primeiro, d.previsoes->aviso, descricao, Qt::AlignJustify);
         return;
     }
     escreve(cursor, primeiro, kTitulo, titulo, Qt::AlignHCenter);
@@ -97,6 +98,7 @@ void ExportacaoOdt::monta(QTextDocument& documento, const Diagramacao& d) {
         escreve(cursor, primeiro, item.Texto, texto, Qt::AlignJustify);
         escreve(cursor, primeiro, TextoExportacao::kSeparador, texto, Qt::AlignHCenter);
     }
+    escreve(cursor, primeiro, d.analise.Aviso, descricao, Qt::AlignJustify);
 }
 
 bool ExportacaoOdt::grava(const QString& arquivo, const Diagramacao& diagramacao, QString* erro) {

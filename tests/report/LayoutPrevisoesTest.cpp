@@ -1,7 +1,7 @@
 // The forecast of a year on recording sheets (characters 0.2 mm per point wide, lines 0.4 mm
 // per point high; 210 x 297 mm, screen margins), and its two pictures.
-#include "composer/PrevisoesAno.h"
 #include "report/LayoutPrevisoes.h"
+#include "composer/PrevisoesAno.h"
 #include "report/QuadroCalendario.h"
 #include "report/QuadroLinhaVida.h"
 #include "tests/suporte/FolhasTeste.h"
@@ -68,8 +68,8 @@ TEST(LayoutPrevisoesTest, CalendarioNuncaPartidoERegraEmCadaPagina) {
         int mes = 0;
         for (int i = 0; i < paginas; ++i) {
             const SuperficieTeste& folha = folhas.folha(i);
-            SCOPED_TRACE(QStringLiteral("%1 palavras, página %2").arg(palavras).arg(i + 1)
-                             .toStdString());
+            SCOPED_TRACE(
+                QStringLiteral("%1 palavras, página %2").arg(palavras).arg(i + 1).toStdString());
             int calendarios = 0;
             int datas = 0;
             for (const auto& x : folha.textos()) {
@@ -120,8 +120,8 @@ TEST(QuadroCalendarioTest, CelulasNoLugarDoDia) {
     s.DefineTamanhoFonte(12);
     s.DefineX(3);
     s.DefineY(4);
-    EXPECT_DOUBLE_EQ(q.altura(s, 140), QuadroCalendario::kAlturaCabecalho +
-                                            4 * QuadroCalendario::kAlturaSemana);
+    EXPECT_DOUBLE_EQ(q.altura(s, 140),
+                     QuadroCalendario::kAlturaCabecalho + 4 * QuadroCalendario::kAlturaSemana);
     q.desenha(s, 10, 50, 140);
     EXPECT_EQ(s.TamanhoFonte(), 12);
     EXPECT_EQ(std::pair(s.X(), s.Y()), std::pair(3.0, 4.0));
@@ -134,8 +134,9 @@ TEST(QuadroCalendarioTest, CelulasNoLugarDoDia) {
         });
         ASSERT_NE(data, textos.end());
         EXPECT_NEAR(data->x, 10 + coluna_ * coluna + 1, 1e-9);
-        EXPECT_NEAR(data->y, 50 + QuadroCalendario::kAlturaCabecalho +
-                                 linha * QuadroCalendario::kAlturaSemana + 0.5,
+        EXPECT_NEAR(data->y,
+                    50 + QuadroCalendario::kAlturaCabecalho +
+                        linha * QuadroCalendario::kAlturaSemana + 0.5,
                     1e-9);
         const QString pessoal = QString::number(fevereiro.dias[dia - 1].diaPessoal);
         const auto numero = std::find_if(textos.begin(), textos.end(), [&](const auto& x) {
@@ -148,8 +149,8 @@ TEST(QuadroCalendarioTest, CelulasNoLugarDoDia) {
 }
 
 TEST(QuadroLinhaVidaTest, MarcaDaIdadeSoDepoisDoNascimento) {
-    const auto n = CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"),
-                                  QDate(2026, 12, 6));
+    const auto n =
+        CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"), QDate(2026, 12, 6));
     for (const auto& [referencia, marca] :
          {std::pair{QDate(2026, 12, 6), true}, std::pair{QDate(1970, 1, 1), false}}) {
         SuperficieTeste s;

@@ -85,12 +85,14 @@ void LayoutPrevisoes::continuacao(const QString& tituloMes) {
     cursor_.folha().DefineTamanhoFonte(std::min(cursor_.folha().TamanhoFonte(), kTamanhoNota));
     cursor_.escreveBloco(p_.notaRegra);
     cursor_.avancaAbaixo(kEspacoAposBloco / 2);
+    notaNoTopo_ = true;
 }
 
 // A number's title, an optional note under it, and its text.
 void LayoutPrevisoes::numero(const PrevisoesAno::Numero& n, const QString& notaNumero) {
     titulo(n.titulo);
-    if (!notaNumero.isEmpty()) {
+    // A page break before the title has just written the rule at the top of the page.
+    if (!notaNumero.isEmpty() && !notaNoTopo_) {
         nota(notaNumero);
     }
     texto(n.texto);
@@ -117,6 +119,7 @@ void LayoutPrevisoes::texto(const QString& t) {
     cursor_.garanteEspaco(cursor_.alturaLinha());
     cursor_.escreveBloco(t);
     cursor_.avancaAbaixo(kEspacoAposBloco);
+    notaNoTopo_ = false;
 }
 
 // A picture as wide as the text column, in the face of the text, on the next page when it

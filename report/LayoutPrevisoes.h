@@ -52,6 +52,7 @@ private:
     const Diagramacao d_;
     const PrevisoesAno p_;
     CursorPagina cursor_;
+    bool notaNoTopo_ = false; // the rule was written at the top of this page, nothing since
 };
 
 } // namespace vidalume

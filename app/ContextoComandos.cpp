@@ -63,8 +63,9 @@ QDateTime ContextoComandos::agora() const {
 
 void ContextoComandos::compoeAnalise() const {
     const AnalisePedida& p = padrao_.Pedido;
-    padrao_.Analise = ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, hoje(),
-                                            p.DataReferencia, ArquivoInterpretacao(pasta_));
+    padrao_.Analise =
+        ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, hoje(), p.DataReferencia,
+                              ArquivoInterpretacao(pasta_), padrao_.OpcoesMapa.inicioAnoPessoal);
     AvisoTextos::mostra(servicos_.mensagens, janela());
 }
 

@@ -47,6 +47,8 @@ void MenusPrincipal::monta(frmPrincipal& janela) {
          &frmPrincipal::mnuEstudoNomes_Click);
     item(mnuArquivo, "mnuCompatibilidade", QStringLiteral("Compatibilidade entre du&as pessoas…"),
          &frmPrincipal::mnuCompatibilidade_Click);
+    item(mnuArquivo, "mnuPrevisoes", QStringLiteral("Pre&visões do ano…"),
+         &frmPrincipal::mnuPrevisoes_Click);
     mnuArquivo->addSeparator()->setObjectName(QStringLiteral("mnuNulo"));
     item(mnuArquivo, "mnuFazerCopia", QStringLiteral("&Fazer cópia de segurança…"),
          &frmPrincipal::mnuFazerCopia_Click);

@@ -7,6 +7,7 @@ void CarregaConfiguracao(Padrao& padrao, const QString& pastaPrograma) {
     for (int k = 1; k <= Configuracao::kTotalCalculos; ++k) {
         padrao.CalculosSelecionados[k] = padrao.Configuracao.CalculosAtivos[k];
     }
+    padrao.OpcoesMapa = OpcoesMapa::le(pastaPrograma);
 }
 
 void CarregaConfiguracoes(Padrao& padrao, const QString& pastaPrograma) {
@@ -27,6 +28,7 @@ Diagramacao Padrao::diagramacao(const QString& pastaPrograma) const {
     d.pretoEmBranco = vidalume::Configuracao::ligado(Configuracao.PretoEmBranco);
     d.folhaRosto = vidalume::Configuracao::ligado(Configuracao.ImprimirFolhaRosto);
     d.pastaPrograma = pastaPrograma;
+    d.inicioAnoPessoal = OpcoesMapa.inicioAnoPessoal;
     return d;
 }
 
@@ -34,7 +36,8 @@ bool GravaConfiguracao(Padrao& padrao, const QString& pastaPrograma, QString* er
     for (int k = 1; k <= Configuracao::kTotalCalculos; ++k) {
         padrao.Configuracao.CalculosAtivos[k] = padrao.CalculosSelecionados[k];
     }
-    return padrao.Configuracao.GravaConfiguracao(pastaPrograma, erro);
+    return padrao.Configuracao.GravaConfiguracao(pastaPrograma, erro) &&
+           padrao.OpcoesMapa.grava(pastaPrograma, erro);
 }
 
 } // namespace vidalume

@@ -5,6 +5,7 @@
 
 #include "composer/Diagramacao.h"
 #include "engine/AnalisePedida.h"
+#include "settings/OpcoesMapa.h"
 
 #include <QDate>
 #include <QString>
@@ -18,6 +19,7 @@ struct Padrao {
     vidalume::Configuracao::Selecao CalculosSelecionados{}; // the live selection, 1 to 28
     vidalume::FontesAnalise FontesAnalise;
     vidalume::LinhasRodape LinhasRodape;
+    vidalume::OpcoesMapa OpcoesMapa; // the start of the personal year, among others
 
     // The analysis and its settings as the layouts take them; the pictures lie in
     // `pastaPrograma`. Margins and print options keep their defaults.
@@ -25,12 +27,14 @@ struct Padrao {
 };
 
 // Reads the settings file (creating it with the defaults when it is empty) and takes the
-// stored selection of calculations as the live one.
+// stored selection of calculations as the live one; reads the options file too (its
+// defaults when it is missing).
 void CarregaConfiguracao(Padrao& padrao, const QString& pastaPrograma);
 // Reads every settings file again (fonts, settings, header and footer lines), creating the
 // missing ones with their defaults.
 void CarregaConfiguracoes(Padrao& padrao, const QString& pastaPrograma);
-// Stores the live selection in the settings record and writes the file.
+// Stores the live selection in the settings record and writes the file, then the options
+// file.
 bool GravaConfiguracao(Padrao& padrao, const QString& pastaPrograma, QString* erro = nullptr);
 
 } // namespace vidalume

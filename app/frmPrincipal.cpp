@@ -68,6 +68,7 @@ frmPrincipal::frmPrincipal(const QString& pastaPrograma, Servicos servicos, QWid
     relatorios_.emplace(*mdiArea_, servicos_, [this] { return ligacoesRelatorio(); });
     arquivo_.emplace(contexto_, *relatorios_);
     estudos_.emplace(contexto_, *relatorios_, [this] { return impressoraAtual(); });
+    previsoes_.emplace(contexto_, *relatorios_);
     MenusPrincipal::monta(*this);
 }
 
@@ -322,6 +323,8 @@ void frmPrincipal::mnuClientes_Click() {
     const ComandosClientes::Resultado r = clientes_.abre();
     if (r.pedido == frmClientes::Pedido::NovaAnalise && pedeEntrada(&r.cliente)) {
         mostraNovaAnalise();
+    } else if (r.pedido == frmClientes::Pedido::Previsoes) {
+        previsoes_->abre(ComandosClientes::pedidoDe(r.cliente, AnaliseCliente()), windowIcon());
     } else if (r.pedido == frmClientes::Pedido::Reabre) {
         fechaAnaliseAberta();
         padrao_.Pedido = ComandosClientes::pedidoDe(r.cliente, r.analise);
@@ -356,7 +359,7 @@ void frmPrincipal::cmdConfiguraPrograma_Click() {
     prologo();
     const Ocupado ocupado = Ocupado::sobre(this);
     frmConfiguraPrograma dialogo(padrao_.Configuracao, padrao_.CalculosSelecionados,
-                                 *servicos_.mensagens, this);
+                                 padrao_.OpcoesMapa, *servicos_.mensagens, this);
     contexto_.exibe(dialogo);
 }
 
@@ -456,6 +459,11 @@ void frmPrincipal::mnuEstudoNomes_Click() {
 void frmPrincipal::mnuCompatibilidade_Click() {
     prologo();
     estudos_->compatibilidade(windowIcon());
+}
+
+void frmPrincipal::mnuPrevisoes_Click() {
+    prologo();
+    previsoes_->abre(windowIcon());
 }
 
 void frmPrincipal::navega(int passo) {

@@ -10,6 +10,7 @@
 #include "app/ComandosArquivo.h"
 #include "app/ComandosClientes.h"
 #include "app/ComandosEstudos.h"
+#include "app/ComandosPrevisoes.h"
 #include "app/ContextoComandos.h"
 #include "app/Padrao.h"
 #include "app/Servicos.h"
@@ -87,6 +88,7 @@ public:
     void mnuExportarOdt_Click();
     void mnuEstudoNomes_Click();
     void mnuCompatibilidade_Click();
+    void mnuPrevisoes_Click();
     void picAvanca_Click();
     void picVolta_Click();
 
@@ -129,6 +131,7 @@ private:
     std::optional<AreaRelatorios> relatorios_;
     std::optional<ComandosArquivo> arquivo_;
     std::optional<ComandosEstudos> estudos_;
+    std::optional<ComandosPrevisoes> previsoes_;
     ComandosClientes clientes_;
 };
 

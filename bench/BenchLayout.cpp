@@ -4,6 +4,7 @@
 // the screen), of a page turn in a report window, of the PDF document and the memory a report
 // window takes.
 #include "composer/ComporAnalise.h"
+#include "composer/PrevisoesAno.h"
 #include "report/EscreveTexto.h"
 #include "tests/report/EscreveTextoReferencia.h"
 #include "texts/ArquivoInterpretacao.h"
@@ -282,6 +283,25 @@ void BM_GravacaoPdf(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_GravacaoPdf)->Unit(benchmark::kMillisecond);
+
+// A year's forecast (13 pages with twelve calendars and the line of life) composed and
+// written to a PDF file, as "vidalume-cli previsoes --saida F.pdf" does; the target is under
+// 150 ms.
+void BM_PrevisoesPdf(benchmark::State& state) {
+    QTemporaryDir pasta;
+    const Diagramacao base = diagramacao(FontesAnalise{});
+    for (auto _ : state) {
+        const Diagramacao p =
+            PrevisoesAno::compoe(kNome, kData, 2027, InicioAnoPessoal::Aniversario,
+                                 QDate(2026, 12, 6), ArquivoInterpretacao(base.pastaPrograma))
+                .diagramacao(base);
+        QString erro;
+        if (!GravacaoPdf::grava(pasta.filePath(QStringLiteral("previsoes.pdf")), p, &erro)) {
+            state.SkipWithError(erro.toStdString().c_str());
+        }
+    }
+}
+BENCHMARK(BM_PrevisoesPdf)->Unit(benchmark::kMillisecond);
 
 qint64 memoriaResidente() {
     std::ifstream statm("/proc/self/statm");

@@ -11,6 +11,7 @@
 #include "cli/comandos/ComandoCopia.h"
 #include "cli/comandos/ComandoNomes.h"
 #include "cli/comandos/ComandoNumeros.h"
+#include "cli/comandos/ComandoPrevisoes.h"
 #include "cli/comandos/ComandoTexto.h"
 #include "cli/comandos/EntradaCli.h"
 #include "clients/FichaClientes.h"
@@ -96,7 +97,17 @@ struct Opcoes {
         QStringLiteral("compatibilidade: data de nascimento da segunda pessoa."),
         QStringLiteral("DATA")};
     QCommandLineOption json{QStringLiteral("json"),
-                            QStringLiteral("compatibilidade: os números e os aspectos em JSON.")};
+                            QStringLiteral("compatibilidade: os números e os aspectos em JSON; "
+                                           "previsoes: os números de cada dia em JSON.")};
+    QCommandLineOption ano{QStringLiteral("ano"),
+                           QStringLiteral("previsoes: o ano das previsões, de 1900 a 2100 "
+                                          "(padrão: o ano da data das previsões)."),
+                           QStringLiteral("ANO")};
+    QCommandLineOption inicioAnoPessoal{
+        QStringLiteral("inicio-ano-pessoal"),
+        QStringLiteral("Quando começa o ano pessoal: janeiro ou aniversario (padrão: a "
+                       "configuração da pasta)."),
+        QStringLiteral("REGRA")};
     QCommandLineOption semClientes{
         QStringLiteral("sem-clientes"),
         QStringLiteral("copia restaurar: só os textos e as configurações; a ficha de clientes "
@@ -130,24 +141,31 @@ struct Opcoes {
             "  nomes     estudo de nomes em JSON: --nascimento DATA --nome A [--nome B ...]\n"
             "  compatibilidade\n"
             "            compatibilidade entre duas pessoas: --nome A --nascimento D --nome2 B\n"
-            "            --nascimento2 E, em texto, em JSON (--json) ou em PDF (--saida)"));
+            "            --nascimento2 E, em texto, em JSON (--json) ou em PDF (--saida)\n"
+            "  previsoes as previsões de um ano mês a mês: --nome N --nascimento D\n"
+            "            --ano A [--inicio-ano-pessoal janeiro|aniversario], em texto, em\n"
+            "            JSON (--json), em PDF (--saida F.pdf) ou em .odt (--saida F.odt)"));
         parser.addHelpOption();
         parser.addVersionOption();
         parser.addPositionalArgument(
             QStringLiteral("comando"),
-            QStringLiteral(
-                "numeros, texto, pdf, odt, lote, clientes, copia, nomes ou compatibilidade"));
+            QStringLiteral("numeros, texto, pdf, odt, lote, clientes, copia, nomes, "
+                           "compatibilidade ou previsoes"));
         parser.addOptions(
             {nome, nascimento, hoje, referencia, pasta, saida, capa, colorido, busca, clientes});
-        parser.addOptions({nome2, nascimento2, json, semClientes, soClientes});
+        parser.addOptions(
+            {nome2, nascimento2, json, ano, inicioAnoPessoal, semClientes, soClientes});
     }
 };
 
-// Whether the command draws: "pdf", "odt", "lote", and "compatibilidade" with a PDF to write.
+// Whether the command draws: "pdf", "odt", "lote", and "compatibilidade" and "previsoes"
+// with a file to write.
 bool desenha(const QString& comando, bool comSaida = false) {
     return comando == QLatin1String("pdf") || comando == QLatin1String("lote") ||
            comando == QLatin1String("odt") ||
-           (comando == QLatin1String("compatibilidade") && comSaida);
+           ((comando == QLatin1String("compatibilidade") ||
+             comando == QLatin1String("previsoes")) &&
+            comSaida);
 }
 
 // Whether the command line asks for drawing, read before any application object exists:
@@ -342,6 +360,48 @@ int compatibilidade(const QCommandLineParser& parser, const Opcoes& o, const QSt
 #endif
 }
 
+int previsoes(const QCommandLineParser& parser, const Opcoes& o, const EntradaCli& entrada,
+              const QString& pasta) {
+    if (parser.isSet(o.json) && parser.isSet(o.saida)) {
+        return erro(QStringLiteral("Use --json ou --saida, não os dois."));
+    }
+    int ano = 0;
+    QString mensagem;
+    if (!ComandoPrevisoes::leAno(parser.value(o.ano), entrada.referencia, &ano, &mensagem)) {
+        return erro(mensagem);
+    }
+    if (parser.isSet(o.json)) {
+        escreve(stdout, ComandoPrevisoes::json(entrada, ano));
+        return 0;
+    }
+    const RelatorioComposto relatorio =
+        RelatorioComposto::de(ComandoPrevisoes::compoe(entrada, ano, pasta));
+    if (!parser.isSet(o.saida)) {
+        escreve(stdout, relatorio.texto(Configuracao()).toUtf8());
+        return 0;
+    }
+#ifdef VIDALUME_CLI_PDF
+    const QString arquivo = parser.value(o.saida);
+    const QString sufixo = QFileInfo(arquivo).suffix().toLower();
+    if (sufixo != QLatin1String("pdf") && sufixo != QLatin1String("odt")) {
+        return erro(QStringLiteral("Informe um arquivo .pdf ou .odt a gravar (--saida)."));
+    }
+    if (!alvoComum(arquivo)) {
+        return recusaAlvo(arquivo);
+    }
+    const ComandoPdf::Opcoes opcoes{pasta, parser.isSet(o.capa), parser.isSet(o.colorido)};
+    QString falha;
+    const bool gravou =
+        sufixo == QLatin1String("pdf")
+            ? ComandoPdf::gera(relatorio, arquivo, opcoes, &falha)
+            : ExportacaoOdt::grava(
+                  arquivo, relatorio.diagramacao(ComandoPdf::configuracaoDaPasta(opcoes)), &falha);
+    return gravou ? 0 : erro(falha, 1);
+#else
+    return erro(QStringLiteral("Esta versão do programa não gera PDFs."));
+#endif
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -372,9 +432,10 @@ int main(int argc, char* argv[]) {
         const QString comando = parser.positionalArguments().value(0);
         if (comando != QLatin1String("numeros") && comando != QLatin1String("texto") &&
             comando != QLatin1String("clientes") && comando != QLatin1String("copia") &&
-            !desenha(comando) && !estudo(comando)) {
+            comando != QLatin1String("previsoes") && !desenha(comando) && !estudo(comando)) {
             return erro(QStringLiteral("Comando desconhecido. Use numeros, texto, pdf, odt, lote, "
-                                       "clientes, copia, nomes ou compatibilidade (veja --help)."));
+                                       "clientes, copia, nomes, compatibilidade ou previsoes (veja "
+                                       "--help)."));
         }
         QString pasta;
         if (parser.isSet(o.pasta)) {
@@ -418,8 +479,12 @@ int main(int argc, char* argv[]) {
         EntradaCli entrada;
         if (!EntradaCli::le(parser.value(o.nome), parser.value(o.nascimento), parser.value(o.hoje),
                             QDate::currentDate(), &entrada, &mensagem) ||
-            !entrada.defineReferencia(parser.value(o.referencia), &mensagem)) {
+            !entrada.defineReferencia(parser.value(o.referencia), &mensagem) ||
+            !entrada.defineInicioAnoPessoal(parser.value(o.inicioAnoPessoal), pasta, &mensagem)) {
             return erro(mensagem);
+        }
+        if (comando == QLatin1String("previsoes")) {
+            return previsoes(parser, o, entrada, pasta);
         }
         if (comando == QLatin1String("numeros")) {
             escreve(stdout, ComandoNumeros::json(entrada));

@@ -206,8 +206,12 @@ Analise ComporAnalise::compoe(const NumerosAnalise& numeros, const QString& data
 }
 
 Analise ComporAnalise::compoe(const QString& nome, const QString& dataNascimento, QDate hoje,
-                              const ArquivoInterpretacao& arquivos) {
-    return compoe(CalculaNumeros(nome, dataNascimento, hoje), dataNascimento, arquivos);
+                              const ArquivoInterpretacao& arquivos, InicioAnoPessoal regra) {
+    return compoe(CalculaNumeros(nome, dataNascimento, hoje, regra), dataNascimento, arquivos);
+}
+
+QString ComporAnalise::notaInicioAnoPessoal(InicioAnoPessoal regra) {
+    return QStringLiteral("O ano pessoal começa ") + DescreveInicioAnoPessoal(regra) + ".";
 }
 
 QString ComporAnalise::notaPrevisoes(QDate referencia) {
@@ -215,11 +219,12 @@ QString ComporAnalise::notaPrevisoes(QDate referencia) {
 }
 
 Analise ComporAnalise::compoe(const QString& nome, const QString& dataNascimento, QDate hoje,
-                              QDate referencia, const ArquivoInterpretacao& arquivos) {
+                              QDate referencia, const ArquivoInterpretacao& arquivos,
+                              InicioAnoPessoal regra) {
     if (!referencia.isValid() || referencia == hoje) {
-        return compoe(nome, dataNascimento, hoje, arquivos);
+        return compoe(nome, dataNascimento, hoje, arquivos, regra);
     }
-    Analise a = compoe(nome, dataNascimento, referencia, arquivos);
+    Analise a = compoe(nome, dataNascimento, referencia, arquivos, regra);
     // The note opens the text, so it stands right under the title in every output.
     const QString nota = notaPrevisoes(referencia) + kCRLF + kCRLF;
     for (int k = kPrimeiraPrevisao; k <= kUltimaPrevisao; ++k) {

@@ -24,9 +24,17 @@ public:
     // "Previsões calculadas para dd/mm/aaaa"
     static QString notaPrevisoes(QDate referencia);
 
-    // `nome` normalised, `dataNascimento` as "dd/mm/yyyy"; the texts come from `arquivos`.
+    // "O ano pessoal começa em 1º de janeiro." or "... no aniversário.": the note under the
+    // titles of the personal year, month and day.
+    static QString notaInicioAnoPessoal(InicioAnoPessoal regra);
+    static constexpr int kPrimeiroPessoal = 20; // personal year
+    static constexpr int kUltimoPessoal = 22;   // personal day
+
+    // `nome` normalised, `dataNascimento` as "dd/mm/yyyy"; the texts come from `arquivos`;
+    // the personal numbers follow `regra` (the pages name it: see PartesSecao::nota).
     static Analise compoe(const QString& nome, const QString& dataNascimento, QDate hoje,
-                          const ArquivoInterpretacao& arquivos);
+                          const ArquivoInterpretacao& arquivos,
+                          InicioAnoPessoal regra = InicioAnoPessoal::Janeiro);
     static Analise compoe(const NumerosAnalise& numeros, const QString& dataNascimento,
                           const ArquivoInterpretacao& arquivos);
     // The universal and personal numbers (sections 17 to 22) for `referencia` instead of
@@ -34,7 +42,8 @@ public:
     // notaPrevisoes(). An invalid `referencia` stands for `hoje`. Every other section is the
     // same as for `hoje`.
     static Analise compoe(const QString& nome, const QString& dataNascimento, QDate hoje,
-                          QDate referencia, const ArquivoInterpretacao& arquivos);
+                          QDate referencia, const ArquivoInterpretacao& arquivos,
+                          InicioAnoPessoal regra = InicioAnoPessoal::Janeiro);
 };
 
 } // namespace vidalume

@@ -9,6 +9,8 @@ class DataPorExtenso {
 public:
     // `data` as "dd/mm/yyyy"; a text that is no such date is returned unchanged.
     static QString formata(const QString& data);
+    // The name of month `mes` (1 to 12) in lower case ("março"); empty for any other value.
+    static QString nomeMes(int mes);
 };
 
 } // namespace vidalume

@@ -6,6 +6,7 @@
 
 #include "composer/EstudoNomes.h"
 #include "composer/ItemAnalise.h"
+#include "composer/PrevisoesAno.h"
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
 #include "settings/LinhasRodape.h"
@@ -29,12 +30,16 @@ struct Diagramacao {
     Margens margens = Margens::padrao(); // the screen layout uses its own fixed margins
     bool folhaRosto = false;             // a cover sheet before page 1 (print and PDF)
     bool pretoEmBranco = true;           // grey pictures (print and PDF)
+    // The start of the personal year the analysis was composed with; the pages name it.
+    InicioAnoPessoal inicioAnoPessoal = InicioAnoPessoal::Janeiro;
 
     QString pastaPrograma; // where the folder of pictures lies
 
     // A name study to print instead of the analysis (the analysis then only gives the print
     // dialog its sample text); none for an analysis.
     std::optional<EstudoNomes> estudoNomes;
+    // A forecast of a year to lay out instead of the analysis; none for an analysis.
+    std::optional<PrevisoesAno> previsoes;
 };
 
 } // namespace vidalume

@@ -99,6 +99,7 @@ Diagramacao EstudoNomes::diagramacao(Diagramacao base) const {
         }
     }
     base.estudoNomes = *this;
+    base.previsoes.reset();
     return base;
 }
 

@@ -1,5 +1,7 @@
 #include "composer/PartesSecao.h"
 
+#include "composer/ComporAnalise.h"
+
 namespace vidalume {
 
 bool PartesSecao::mostrada(const Configuracao::Selecao& selecao, int k) {
@@ -19,6 +21,13 @@ QString PartesSecao::titulo(const Analise& analise, int k, const Configuracao& c
     const QString rotulo =
         k == kSecaoPrimeiraVogal ? QStringLiteral(" Letra ") : QStringLiteral(" Número ");
     return item.Titulo + rotulo + item.Numero;
+}
+
+QString PartesSecao::nota(int k, InicioAnoPessoal regra) {
+    if (k < ComporAnalise::kPrimeiroPessoal || k > ComporAnalise::kUltimoPessoal) {
+        return {};
+    }
+    return ComporAnalise::notaInicioAnoPessoal(regra);
 }
 
 } // namespace vidalume

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "composer/ItemAnalise.h"
+#include "engine/InicioAnoPessoal.h"
 #include "settings/Configuracao.h"
 
 #include <QString>
@@ -24,6 +25,10 @@ public:
     // The title of section k: with " Número n" (or " Letra x" for the first vowel) when the
     // numbers are to be shown.
     static QString titulo(const Analise& analise, int k, const Configuracao& configuracao);
+    // The line the pages show under the title of section k: for the personal year, month
+    // and day (20 to 22), which start of the personal year they follow; empty for the
+    // others. The exported text leaves it out, so that its sections keep their words.
+    static QString nota(int k, InicioAnoPessoal regra);
 };
 
 } // namespace vidalume

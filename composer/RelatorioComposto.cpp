@@ -10,17 +10,32 @@ Configuracao RelatorioComposto::configuracao(Configuracao c) {
     return c;
 }
 
+RelatorioComposto RelatorioComposto::de(const PrevisoesAno& previsoes) {
+    RelatorioComposto r;
+    r.NomeAnalise = previsoes.NomeAnalise;
+    r.DataNascimento = previsoes.DataNascimento;
+    r.previsoes = previsoes;
+    return r;
+}
+
 Diagramacao RelatorioComposto::diagramacao(Diagramacao base) const {
+    if (previsoes) {
+        return previsoes->diagramacao(std::move(base));
+    }
     base.NomeAnalise = NomeAnalise;
     base.DataNascimento = DataNascimento;
     base.analise = analise;
     base.selecao = selecao;
     base.configuracao = configuracao(base.configuracao);
     base.estudoNomes.reset();
+    base.previsoes.reset();
     return base;
 }
 
 QString RelatorioComposto::texto(const Configuracao& base) const {
+    if (previsoes) {
+        return previsoes->texto();
+    }
     return TextoExportacao::monta(analise, configuracao(base), selecao);
 }
 

@@ -8,9 +8,12 @@
 
 #include "composer/Diagramacao.h"
 #include "composer/ItemAnalise.h"
+#include "composer/PrevisoesAno.h"
 #include "settings/Configuracao.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace vidalume {
 
@@ -19,6 +22,11 @@ struct RelatorioComposto {
     QString DataNascimento;          // "dd/mm/yyyy", or empty: no date line and no sign picture
     Analise analise{};               // the sections, from entry 1
     Configuracao::Selecao selecao{}; // the entries shown
+    // A forecast of a year, laid out and exported instead of the sections; none otherwise.
+    std::optional<PrevisoesAno> previsoes;
+
+    // The report window's value for a forecast: its name and date in the page header.
+    static RelatorioComposto de(const PrevisoesAno& previsoes);
 
     // `configuracao` with the explanations on and the numbers left out of the titles.
     static Configuracao configuracao(Configuracao configuracao);

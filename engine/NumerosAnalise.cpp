@@ -1,5 +1,6 @@
 #include "engine/NumerosAnalise.h"
 
+#include "engine/NumerosDoDia.h"
 #include "engine/Reducao.h"
 #include "engine/Signo.h"
 
@@ -124,13 +125,15 @@ void calculaData(NumerosAnalise& n, const QString& data) {
     n.signo = SignoDoNascimento(n.dia, n.mes);
 }
 
-void calculaHoje(NumerosAnalise& n, QDate hoje) {
-    n.anoUniversal = ReduzNumero(hoje.year());
-    n.mesUniversal = ReduzNumero(ReduzNumero(hoje.month()) + n.anoUniversal);
-    n.diaUniversal = ReduzNumero(ReduzNumero(hoje.day()) + n.mesUniversal);
-    n.anoPessoal = ReduzNumero(n.M + n.D + n.anoUniversal);
-    n.mesPessoal = ReduzNumero(ReduzNumero(hoje.month()) + n.anoPessoal);
-    n.diaPessoal = ReduzNumero(ReduzNumero(hoje.day()) + n.mesPessoal);
+void calculaHoje(NumerosAnalise& n, QDate hoje, InicioAnoPessoal regra) {
+    const NumerosDoDia d = NumerosDoDia::calcula(n.dia, n.mes, hoje, regra);
+    n.anoUniversal = d.anoUniversal;
+    n.mesUniversal = d.mesUniversal;
+    n.diaUniversal = d.diaUniversal;
+    n.anoPessoal = d.anoPessoal;
+    n.mesPessoal = d.mesPessoal;
+    n.diaPessoal = d.diaPessoal;
+    n.inicioAnoPessoal = regra;
 }
 
 void calculaNome(NumerosAnalise& n, const QString& nome) {
@@ -160,10 +163,11 @@ int NumerosAnalise::anoPessoalDe(long long ano) const {
     return ReduzNumero(ReduzNumero(ano) + ReduzNumero(M + D));
 }
 
-NumerosAnalise CalculaNumeros(const QString& nome, const QString& dataNascimento, QDate hoje) {
+NumerosAnalise CalculaNumeros(const QString& nome, const QString& dataNascimento, QDate hoje,
+                              InicioAnoPessoal regra) {
     NumerosAnalise n;
     calculaData(n, dataNascimento);
-    calculaHoje(n, hoje);
+    calculaHoje(n, hoje, regra);
     calculaNome(n, nome);
     return n;
 }

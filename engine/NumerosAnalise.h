@@ -2,6 +2,8 @@
 // date ("dd/mm/yyyy") and today's date.
 #pragma once
 
+#include "engine/InicioAnoPessoal.h"
+
 #include <QChar>
 #include <QDate>
 #include <QString>
@@ -29,6 +31,7 @@ struct NumerosAnalise {
 
     int anoUniversal = 0, mesUniversal = 0, diaUniversal = 0;
     int anoPessoal = 0, mesPessoal = 0, diaPessoal = 0;
+    InicioAnoPessoal inicioAnoPessoal = InicioAnoPessoal::Janeiro; // the rule they follow
 
     int expressao = 0, impulsoDaAlma = 0, euSilencioso = 0;
     QChar primeiraVogal;         // null when the name has no vowel
@@ -41,7 +44,9 @@ struct NumerosAnalise {
     int anoPessoalDe(long long ano) const;
 };
 
-// `dataNascimento` is read by position: day in characters 1-2, month 4-5, year 7-10.
-NumerosAnalise CalculaNumeros(const QString& nome, const QString& dataNascimento, QDate hoje);
+// `dataNascimento` is read by position: day in characters 1-2, month 4-5, year 7-10. The
+// personal year, month and day of `hoje` follow `regra` (see NumerosDoDia).
+NumerosAnalise CalculaNumeros(const QString& nome, const QString& dataNascimento, QDate hoje,
+                              InicioAnoPessoal regra = InicioAnoPessoal::Janeiro);
 
 } // namespace vidalume

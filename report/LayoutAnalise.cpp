@@ -51,7 +51,8 @@ void LayoutAnalise::dispoeAviso() {
     cursor_.escreveBloco(d_.analise.Aviso);
 }
 
-// Explanation (optional), title, interpretation and divider of entry k. A title or a text
+// Explanation (optional), title, note (see PartesSecao::nota), interpretation and divider
+// of entry k. A title or a text
 // whose first line would no longer fit above the limit starts on a new page.
 void LayoutAnalise::dispoeEntrada(int k) {
     const ItemAnalise& item = d_.analise[k];
@@ -65,6 +66,12 @@ void LayoutAnalise::dispoeEntrada(int k) {
     cursor_.garanteEspaco(cursor_.alturaLinha());
     cursor_.escreveBloco(PartesSecao::titulo(d_.analise, k, d_.configuracao));
     cursor_.avancaAbaixo(kEspacoAposBloco);
+    if (const QString nota = PartesSecao::nota(k, d_.inicioAnoPessoal); !nota.isEmpty()) {
+        aplica(fontes.FonteDescricao, FontesAnalise().FonteDescricao);
+        cursor_.garanteEspaco(cursor_.alturaLinha());
+        cursor_.escreveBloco(nota);
+        cursor_.avancaAbaixo(kEspacoAposBloco);
+    }
 
     aplica(fontes.FonteTexto, FontesAnalise().FonteTexto);
     cursor_.garanteEspaco(cursor_.alturaLinha());

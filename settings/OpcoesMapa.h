@@ -13,14 +13,14 @@
 //  16 reserved (16 bytes, written back as read)
 #pragma once
 
+#include "engine/InicioAnoPessoal.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <array>
 
 namespace vidalume {
-
-enum class InicioAnoPessoal { Janeiro = 0, Aniversario = 1 };
 
 struct OpcoesMapa {
     static constexpr int kPrimeiraSecao = 29;

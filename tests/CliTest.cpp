@@ -3,6 +3,7 @@
 #include "composer/LeituraCasal.h"
 #include "composer/TextoExportacao.h"
 #include "settings/Configuracao.h"
+#include "settings/OpcoesMapa.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -263,4 +264,88 @@ TEST(Cli, TextoFaltandoOuDanificadoEAvisado) {
         << s.err.toStdString();
     EXPECT_TRUE(s.err.contains("CFORM.DAT") && s.err.contains("danificado")) << s.err.toStdString();
     EXPECT_EQ(s.err.count("CVIDA.DAT ("), 1) << s.err.toStdString();
+}
+
+TEST(Cli, PrevisoesDoAnoEmJsonIgualAosNumerosDeCadaDia) {
+    QTemporaryDir dir;
+    const QStringList pessoa = {"--nome",     "Ana Maria", "--nascimento",
+                                "29/11/1978", "--pasta",   dir.path()};
+    const Saida s = executaCli(QStringList{"previsoes", "--ano", "2026", "--json"} + pessoa);
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    QJsonParseError erro;
+    const QJsonObject o = QJsonDocument::fromJson(s.out, &erro).object();
+    ASSERT_EQ(erro.error, QJsonParseError::NoError);
+    EXPECT_EQ(o.value("ano").toInt(), 2026);
+    EXPECT_EQ(o.value("inicio_ano_pessoal").toString(), "janeiro"); // no options file: default
+    EXPECT_EQ(o.value("ano_universal").toInt(), 1);
+    const QJsonArray meses = o.value("meses").toArray();
+    ASSERT_EQ(meses.size(), 12);
+    EXPECT_EQ(meses[1].toObject().value("dias").toArray().size(), 28);
+    // The day before the birthday, under each rule, against "numeros" for that day.
+    const QJsonObject novembro28 = meses[10].toObject().value("dias").toArray()[27].toObject();
+    EXPECT_EQ(novembro28.value("dia").toInt(), 28);
+    EXPECT_EQ(novembro28.value("ano_pessoal").toInt(), 5);
+    const Saida a = executaCli(
+        QStringList{"previsoes", "--ano", "2026", "--json", "--inicio-ano-pessoal", "aniversario"} +
+        pessoa);
+    const QJsonObject aniversario28 = QJsonDocument::fromJson(a.out)
+                                          .object()
+                                          .value("meses")
+                                          .toArray()[10]
+                                          .toObject()
+                                          .value("dias")
+                                          .toArray()[27]
+                                          .toObject();
+    const QJsonObject numeros =
+        QJsonDocument::fromJson(executaCli(QStringList{"numeros", "--referencia", "28/11/2026",
+                                                       "--inicio-ano-pessoal", "aniversario"} +
+                                           pessoa)
+                                    .out)
+            .object();
+    for (const char* chave : {"ano_pessoal", "mes_pessoal", "dia_pessoal", "dia_universal"}) {
+        EXPECT_EQ(aniversario28.value(chave), numeros.value(chave)) << chave;
+    }
+    EXPECT_EQ(aniversario28.value("ano_pessoal").toInt(), 4);
+}
+
+TEST(Cli, PrevisoesSeguemAPastaERecusamEntradasRuins) {
+    QTemporaryDir dir;
+    OpcoesMapa opcoes;
+    opcoes.inicioAnoPessoal = InicioAnoPessoal::Aniversario;
+    ASSERT_TRUE(opcoes.grava(dir.path()));
+    const QStringList pessoa = {"--nome",     "Ana Maria", "--nascimento",
+                                "29/11/1978", "--pasta",   dir.path()};
+    const Saida s = executaCli(QStringList{"previsoes", "--ano", "2027", "--json"} + pessoa);
+    EXPECT_TRUE(s.out.contains("\"inicio_ano_pessoal\": \"aniversario\""));
+    // The text names the rule wherever it shows personal numbers.
+    const Saida t = executaCli(QStringList{"previsoes", "--ano", "2027"} + pessoa);
+    ASSERT_EQ(t.codigo, 0) << t.err.toStdString();
+    EXPECT_TRUE(
+        QString::fromUtf8(t.out).contains(QStringLiteral("O ano pessoal começa no aniversário.")));
+    EXPECT_TRUE(QString::fromUtf8(t.out).contains(QStringLiteral("Março de 2027")));
+
+    struct Caso {
+        QStringList argumentos;
+        QString mensagem;
+    };
+    for (const Caso& c :
+         {Caso{{"--ano", "1899"},
+               QStringLiteral("O ano das previsões deve estar entre 1900 e 2100.")},
+          Caso{{"--ano", "2101"},
+               QStringLiteral("O ano das previsões deve estar entre 1900 e 2100.")},
+          Caso{{"--ano", "dois mil"},
+               QStringLiteral("O ano das previsões deve estar entre 1900 e 2100.")},
+          Caso{{"--inicio-ano-pessoal", "maio"},
+               QStringLiteral("O início do ano pessoal deve ser janeiro ou aniversario "
+                              "(--inicio-ano-pessoal).")}}) {
+        const Saida r = executaCli(QStringList{"previsoes", "--json"} + pessoa + c.argumentos);
+        EXPECT_EQ(r.codigo, 2) << c.argumentos.join(' ').toStdString();
+        EXPECT_EQ(r.err.trimmed(), c.mensagem);
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    const Saida dataRuim = executaCli(
+        {"previsoes", "--nome", "Ana Maria", "--nascimento", "31/02/1978", "--pasta", dir.path()});
+    EXPECT_EQ(dataRuim.codigo, 2);
+    EXPECT_EQ(executaCli(QStringList{"previsoes", "--json", "--saida", "x.pdf"} + pessoa).codigo,
+              2);
 }

@@ -175,3 +175,35 @@ TEST_F(ComporAnaliseTest, AvisoFinalEncerraTodaExportacao) {
     EXPECT_TRUE(t.endsWith(TextoExportacao::kSeparador + CRLF + CRLF + "Aviso da casa." + CRLF));
     EXPECT_EQ(t.count(QStringLiteral("Aviso da casa.")), 1);
 }
+
+// Under the 1 January rule the exported personal sections keep their bytes; under the
+// birthday rule a day before the birthday reads the records of the year before.
+TEST_F(ComporAnaliseTest, InicioDoAnoPessoalNoTextoExportado) {
+    const QDate antesDoAniversario(2026, 11, 10);
+    Configuracao c;
+    c.CalculosAtivos.fill(0);
+    for (int k = 20; k <= 22; ++k) {
+        c.CalculosAtivos[k] = -1;
+    }
+    const QString sep = QStringLiteral("-=-=-=-=-=-=-=-=-=-=-");
+    const auto exportado = [&](int ano, int mes, int dia) {
+        return "CDATA 7" + CRLF + CRLF + "Interpretações do Ano Pessoal:" + CRLF + CRLF +
+               "INTANOPS " + QString::number(ano) + CRLF + CRLF + sep + CRLF + CRLF +
+               "Interpretações do Mês Pessoal:" + CRLF + CRLF + "INTMESPS " + QString::number(mes) +
+               CRLF + CRLF + sep + CRLF + CRLF + "Interpretações do Dia Pessoal:" + CRLF + CRLF +
+               "INTDIAPS " + QString::number(dia) + CRLF + CRLF + sep + CRLF + CRLF +
+               AvisoFinal::kTextoOriginal + CRLF;
+    };
+    const QString nome = QStringLiteral("MARIA DA SILVA");
+    const QString data = QStringLiteral("29/11/1978");
+    EXPECT_EQ(TextoExportacao::monta(compoe(nome, data, antesDoAniversario), c),
+              exportado(5, 7, 8));
+    EXPECT_EQ(TextoExportacao::monta(ComporAnalise::compoe(nome, data, antesDoAniversario, arquivos,
+                                                           InicioAnoPessoal::Janeiro),
+                                     c),
+              exportado(5, 7, 8));
+    EXPECT_EQ(TextoExportacao::monta(ComporAnalise::compoe(nome, data, antesDoAniversario, arquivos,
+                                                           InicioAnoPessoal::Aniversario),
+                                     c),
+              exportado(4, 6, 7));
+}

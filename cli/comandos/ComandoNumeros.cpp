@@ -22,7 +22,8 @@ QJsonArray lista(const auto& numeros) {
 } // namespace
 
 QByteArray ComandoNumeros::json(const EntradaCli& e) {
-    const NumerosAnalise n = CalculaNumeros(e.nome, e.nascimento, e.dataPrevisoes());
+    const NumerosAnalise n =
+        CalculaNumeros(e.nome, e.nascimento, e.dataPrevisoes(), e.inicioAnoPessoal);
     const bool temVogal = n.primeiraVogalCodigo > 0;
     const std::pair<const char*, QJsonValue> campos[] = {
         {"nome", e.nome},

@@ -8,7 +8,7 @@ namespace vidalume {
 
 QString ComandoTexto::texto(const EntradaCli& e, const QString& pasta) {
     const Analise analise = ComporAnalise::compoe(e.nome, e.nascimento, e.hoje, e.referencia,
-                                                  ArquivoInterpretacao(pasta));
+                                                  ArquivoInterpretacao(pasta), e.inicioAnoPessoal);
     return TextoExportacao::monta(analise, Configuracao::le(pasta));
 }
 

@@ -2,11 +2,16 @@
 
 #include "engine/EntradaDados.h"
 #include "engine/Windows1252.h"
+#include "settings/OpcoesMapa.h"
 
 namespace vidalume {
 
 const QString EntradaCli::kMensagemNomeVazio =
     QStringLiteral("Informe o nome completo da pessoa a ser analisada (--nome).");
+
+const QString EntradaCli::kMensagemInicioAnoPessoal =
+    QStringLiteral("O início do ano pessoal deve ser janeiro ou aniversario "
+                   "(--inicio-ano-pessoal).");
 
 bool EntradaCli::le(const QString& nomeDigitado, const QString& nascimento,
                     const QString& hojeTexto, QDate hojeRelogio, EntradaCli* entrada,
@@ -35,8 +40,9 @@ bool EntradaCli::le(const QString& nomeDigitado, const QString& nascimento,
         }
         hoje = *d;
     }
-    *entrada = EntradaCli{EntradaDados::normalizaNome(nome),
-                          *EntradaDados::normalizaData(nascimento), hoje, hoje};
+    *entrada =
+        EntradaCli{EntradaDados::normalizaNome(nome), *EntradaDados::normalizaData(nascimento),
+                   hoje, hoje, InicioAnoPessoal::Janeiro};
     return true;
 }
 
@@ -50,6 +56,20 @@ bool EntradaCli::defineReferencia(const QString& texto, QString* erro) {
         return false;
     }
     referencia = *d;
+    return true;
+}
+
+bool EntradaCli::defineInicioAnoPessoal(const QString& texto, const QString& pasta, QString* erro) {
+    if (texto.isEmpty()) {
+        inicioAnoPessoal = OpcoesMapa::le(pasta).inicioAnoPessoal;
+    } else if (texto == QLatin1String("janeiro")) {
+        inicioAnoPessoal = InicioAnoPessoal::Janeiro;
+    } else if (texto == QLatin1String("aniversario")) {
+        inicioAnoPessoal = InicioAnoPessoal::Aniversario;
+    } else {
+        *erro = kMensagemInicioAnoPessoal;
+        return false;
+    }
     return true;
 }
 

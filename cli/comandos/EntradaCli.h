@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/AnalisePedida.h"
+#include "engine/InicioAnoPessoal.h"
 
 #include <QDate>
 #include <QString>
@@ -14,8 +15,10 @@ struct EntradaCli {
     QString nascimento; // "dd/mm/yyyy"
     QDate hoje;
     QDate referencia; // the date of the forecasts: `hoje` unless another is given
+    InicioAnoPessoal inicioAnoPessoal = InicioAnoPessoal::Janeiro;
 
     static const QString kMensagemNomeVazio;
+    static const QString kMensagemInicioAnoPessoal;
 
     // Checks name and birth date (date first) and reads `hojeTexto` (today's date when
     // empty) into `entrada`. False, with the message in `erro`, on refusal.
@@ -25,6 +28,10 @@ struct EntradaCli {
     // Takes `texto` as the date of the forecasts; an empty text keeps `hoje`. False, with the
     // message in `erro`, when the text is no date.
     bool defineReferencia(const QString& texto, QString* erro);
+    // Takes `texto` ("janeiro" or "aniversario") as the start of the personal year; an empty
+    // text takes the setting of the folder `pasta`. False, with kMensagemInicioAnoPessoal in
+    // `erro`, for any other text.
+    bool defineInicioAnoPessoal(const QString& texto, const QString& pasta, QString* erro);
 
     // The analysis asked for: the name, the birth date and the reference date.
     AnalisePedida pedido() const { return {nome, nascimento, referencia}; }

@@ -2,6 +2,7 @@
 
 #include "composer/ComporAnalise.h"
 #include "printing/painter/GravacaoPdf.h"
+#include "settings/OpcoesMapa.h"
 #include "texts/ArquivoInterpretacao.h"
 
 namespace vidalume {
@@ -16,18 +17,21 @@ Diagramacao ComandoPdf::configuracaoDaPasta(const Opcoes& o) {
     d.selecao = d.configuracao.CalculosAtivos;
     d.fontes = FontesAnalise::le(o.pasta);
     d.linhas = LinhasRodape::CarregaLinhasRodape(o.pasta);
+    d.inicioAnoPessoal = OpcoesMapa::le(o.pasta).inicioAnoPessoal;
     return d;
 }
 
 Diagramacao ComandoPdf::diagramacao(const EntradaCli& e, const Opcoes& o) {
-    return diagramacao(e, configuracaoDaPasta(o));
+    Diagramacao d = configuracaoDaPasta(o);
+    d.inicioAnoPessoal = e.inicioAnoPessoal;
+    return diagramacao(e, std::move(d));
 }
 
 Diagramacao ComandoPdf::diagramacao(const EntradaCli& e, Diagramacao d) {
     d.NomeAnalise = e.nome;
     d.DataNascimento = e.nascimento;
     d.analise = ComporAnalise::compoe(e.nome, e.nascimento, e.hoje, e.referencia,
-                                      ArquivoInterpretacao(d.pastaPrograma));
+                                      ArquivoInterpretacao(d.pastaPrograma), d.inicioAnoPessoal);
     return d;
 }
 

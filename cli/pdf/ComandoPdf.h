@@ -20,13 +20,14 @@ public:
     };
 
     // The analysis of the person of `entrada`, composed with the interpretation files of the
-    // folder, with the folder's settings.
+    // folder, with the folder's settings and the entry's start of the personal year.
     static Diagramacao diagramacao(const EntradaCli& entrada, const Opcoes& opcoes);
-    // The folder's settings that shape the pages, with nothing to lay out yet; read once for
-    // many analyses.
+    // The folder's settings that shape the pages (the start of the personal year included),
+    // with nothing to lay out yet; read once for many analyses.
     static Diagramacao configuracaoDaPasta(const Opcoes& opcoes);
     // The analysis of the person of `entrada` composed into a copy of `configuracao` (from
-    // configuracaoDaPasta), with the interpretation files of its program folder.
+    // configuracaoDaPasta), with the interpretation files of its program folder and its
+    // start of the personal year.
     static Diagramacao diagramacao(const EntradaCli& entrada, Diagramacao configuracao);
     // Writes the PDF; false, with what went wrong in `erro`, when it was not written.
     static bool gera(const EntradaCli& entrada, const QString& arquivo, const Opcoes& opcoes,

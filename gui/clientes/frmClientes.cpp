@@ -102,6 +102,9 @@ void frmClientes::montaControles() {
     lblAnalises->setBuddy(lstAnalises_);
 
     cmdNovaAnalise_ = botao("cmdNovaAnalise", QStringLiteral("Nova &análise"));
+    cmdPrevisoes_ = botao("cmdPrevisoes", QStringLiteral("Pre&visões do ano…"));
+    cmdPrevisoes_->setToolTip(
+        QStringLiteral("As previsões de um ano, mês a mês, para o cliente selecionado."));
     auto* cmdNovo = botao("cmdNovo", QStringLiteral("&Novo"));
     cmdEditar_ = botao("cmdEditar", QStringLiteral("&Editar"));
     cmdExcluir_ = botao("cmdExcluir", QStringLiteral("E&xcluir"));
@@ -121,6 +124,7 @@ void frmClientes::montaControles() {
     connect(tblClientes_, &QTableView::doubleClicked, this, &frmClientes::cmdNovaAnalise_Click);
     connect(lstAnalises_, &QListWidget::itemDoubleClicked, this, &frmClientes::cmdReabrir_Click);
     connect(cmdNovaAnalise_, &QPushButton::clicked, this, &frmClientes::cmdNovaAnalise_Click);
+    connect(cmdPrevisoes_, &QPushButton::clicked, this, &frmClientes::cmdPrevisoes_Click);
     connect(cmdNovo, &QPushButton::clicked, this, &frmClientes::cmdNovo_Click);
     connect(cmdEditar_, &QPushButton::clicked, this, &frmClientes::cmdEditar_Click);
     connect(cmdExcluir_, &QPushButton::clicked, this, &frmClientes::cmdExcluir_Click);
@@ -144,7 +148,7 @@ void frmClientes::montaControles() {
     esquerda->addLayout(linhaAnalises);
 
     auto* direita = new QVBoxLayout;
-    for (QPushButton* b : {cmdNovaAnalise_, cmdNovo, cmdEditar_, cmdExcluir_}) {
+    for (QPushButton* b : {cmdNovaAnalise_, cmdPrevisoes_, cmdNovo, cmdEditar_, cmdExcluir_}) {
         direita->addWidget(b);
     }
     direita->addSpacing(16);
@@ -232,7 +236,7 @@ QList<qint64> frmClientes::idsMostrados() const {
 
 void frmClientes::selecaoMudou() {
     const Cliente* c = selecionado();
-    for (QPushButton* b : {cmdNovaAnalise_, cmdEditar_, cmdExcluir_}) {
+    for (QPushButton* b : {cmdNovaAnalise_, cmdPrevisoes_, cmdEditar_, cmdExcluir_}) {
         b->setEnabled(c != nullptr);
     }
     cmdGerarPdfs_->setEnabled(ordem_->rowCount() > 0);
@@ -254,6 +258,14 @@ void frmClientes::selecaoMudou() {
 void frmClientes::cmdNovaAnalise_Click() {
     if (const Cliente* c = selecionado()) {
         pedido_ = Pedido::NovaAnalise;
+        clientePedido_ = *c;
+        accept();
+    }
+}
+
+void frmClientes::cmdPrevisoes_Click() {
+    if (const Cliente* c = selecionado()) {
+        pedido_ = Pedido::Previsoes;
         clientePedido_ = *c;
         accept();
     }

@@ -8,7 +8,8 @@
 // an earlier batch left in the folder rather than writing "(2)" copies beside them; files of
 // other programs are never replaced.
 //
-// A new or reopened analysis is left to the main window: the window closes and pedido()
+// A new or reopened analysis, or the forecast of a year for a client, is left to the main
+// window: the window closes and pedido()
 // tells what was asked for.
 #pragma once
 
@@ -57,7 +58,7 @@ struct LigacoesClientes {
 class frmClientes : public QDialog {
     Q_OBJECT
 public:
-    enum class Pedido { Nenhum, NovaAnalise, Reabre };
+    enum class Pedido { Nenhum, NovaAnalise, Reabre, Previsoes };
     static const QString kPerguntaExcluir;
     static const QString kSubstituir, kGravarCopias; // the answers to PDFs already there
 
@@ -94,6 +95,7 @@ private:
     void cmdExportar_Click();
     void cmdGerarPdfs_Click();
     void cmdReabrir_Click();
+    void cmdPrevisoes_Click();
     void erro(const QString& texto);
     void informa(const QString& texto);
 
@@ -116,6 +118,7 @@ private:
     QPushButton* cmdExcluir_ = nullptr;
     QPushButton* cmdGerarPdfs_ = nullptr;
     QPushButton* cmdReabrir_ = nullptr;
+    QPushButton* cmdPrevisoes_ = nullptr;
 };
 
 } // namespace vidalume

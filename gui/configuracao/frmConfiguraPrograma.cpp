@@ -5,6 +5,8 @@
 #include "texts/TabelaSecoes.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
@@ -31,9 +33,10 @@ QCheckBox* caixa(const QString& nome, const QString& legenda, QWidget* pai) {
 
 frmConfiguraPrograma::frmConfiguraPrograma(Configuracao& configuracao,
                                            Configuracao::Selecao& calculosSelecionados,
-                                           Mensagens& mensagens, QWidget* parent)
+                                           OpcoesMapa& opcoes, Mensagens& mensagens,
+                                           QWidget* parent)
     : QDialog(parent), configuracao_(configuracao), calculosSelecionados_(calculosSelecionados),
-      mensagens_(mensagens) {
+      opcoes_(opcoes), mensagens_(mensagens) {
     setObjectName(QStringLiteral("frmConfiguraPrograma"));
     setWindowTitle(QStringLiteral("Configuração..."));
     setModal(true);
@@ -70,6 +73,13 @@ void frmConfiguraPrograma::montaControles() {
     chkEscutarSons_ = caixa(QStringLiteral("chkEscutarSons"),
                             QStringLiteral("Tocar sons durante a execução do programa"), this);
 
+    cmbInicioAnoPessoal_ = new QComboBox(this);
+    cmbInicioAnoPessoal_->setObjectName(QStringLiteral("cmbInicioAnoPessoal"));
+    cmbInicioAnoPessoal_->addItems(
+        {QStringLiteral("1º de janeiro"), QStringLiteral("cada aniversário")});
+    auto* linhaInicio = new QFormLayout;
+    linhaInicio->addRow(QStringLiteral("O ano pessoal começa em"), cmbInicioAnoPessoal_);
+
     auto* botoes = new BotoesOkCancela(this);
     connect(botoes->ok(), &QPushButton::clicked, this, &frmConfiguraPrograma::cmdOk_Click);
     connect(botoes->cancela(), &QPushButton::clicked, this, &QDialog::reject);
@@ -80,6 +90,7 @@ void frmConfiguraPrograma::montaControles() {
     principal->addWidget(chkImprimirNumero_);
     principal->addWidget(chkImprimirCabecalho_);
     principal->addWidget(chkEscutarSons_);
+    principal->addLayout(linhaInicio);
     principal->addWidget(botoes);
 }
 
@@ -91,6 +102,8 @@ void frmConfiguraPrograma::Form_Load() {
     chkImprimirDescricao_->setChecked(Configuracao::ligado(configuracao_.ImprimirDescricao));
     chkImprimirNumero_->setChecked(Configuracao::ligado(configuracao_.ImprimirNumero));
     chkEscutarSons_->setChecked(Configuracao::ligado(configuracao_.EscutarSons));
+    cmbInicioAnoPessoal_->setCurrentIndex(
+        opcoes_.inicioAnoPessoal == InicioAnoPessoal::Aniversario ? 1 : 0);
 }
 
 void frmConfiguraPrograma::cmdOk_Click() {
@@ -108,6 +121,9 @@ void frmConfiguraPrograma::cmdOk_Click() {
     configuracao_.ImprimirDescricao = Configuracao::flag(chkImprimirDescricao_->isChecked());
     configuracao_.ImprimirNumero = Configuracao::flag(chkImprimirNumero_->isChecked());
     configuracao_.EscutarSons = Configuracao::flag(chkEscutarSons_->isChecked());
+    opcoes_.inicioAnoPessoal = cmbInicioAnoPessoal_->currentIndex() == 1
+                                   ? InicioAnoPessoal::Aniversario
+                                   : InicioAnoPessoal::Janeiro;
     accept();
 }
 

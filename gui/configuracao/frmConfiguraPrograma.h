@@ -1,15 +1,18 @@
-// The dialog "Configuração...": which of the 28 calculations an analysis holds and four
-// options of the settings record. It changes the records in memory only; the settings file
-// is written when the program ends.
+// The dialog "Configuração...": which of the 28 calculations an analysis holds, four
+// options of the settings record and when the personal year begins (on 1 January or on
+// the birthday). It changes the records in memory only; the files are written when the
+// program ends.
 #pragma once
 
 #include "settings/Configuracao.h"
+#include "settings/OpcoesMapa.h"
 
 #include <QDialog>
 
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 
 namespace vidalume {
 
@@ -21,7 +24,7 @@ public:
     static const QString kMensagemNenhumCalculo;
 
     frmConfiguraPrograma(Configuracao& configuracao, Configuracao::Selecao& calculosSelecionados,
-                         Mensagens& mensagens, QWidget* parent = nullptr);
+                         OpcoesMapa& opcoes, Mensagens& mensagens, QWidget* parent = nullptr);
 
 private:
     void montaControles();
@@ -30,6 +33,7 @@ private:
 
     Configuracao& configuracao_;
     Configuracao::Selecao& calculosSelecionados_;
+    OpcoesMapa& opcoes_;
     Mensagens& mensagens_;
 
     std::array<QCheckBox*, Configuracao::kTotalCalculos> chkInterpretacoes_{};
@@ -37,6 +41,7 @@ private:
     QCheckBox* chkImprimirNumero_ = nullptr;
     QCheckBox* chkImprimirCabecalho_ = nullptr;
     QCheckBox* chkEscutarSons_ = nullptr;
+    QComboBox* cmbInicioAnoPessoal_ = nullptr; // item 0 on 1 January, 1 on the birthday
 };
 
 } // namespace vidalume

@@ -4,6 +4,7 @@
 #include "printing/painter/FolhasImpressora.h"
 #include "report/LayoutAnalise.h"
 #include "report/LayoutEstudoNomes.h"
+#include "report/LayoutPrevisoes.h"
 #include "report/NovaPagina.h"
 #include "report/painter/FigurasSvg.h"
 
@@ -38,7 +39,9 @@ bool DocumentoAnalise::desenha(QPainter& pintor, QPagedPaintDevice& destino, con
     FigurasSvg& figuras = d.pretoEmBranco ? FigurasCinza::daPasta(d.pastaPrograma)
                                           : FigurasSvg::daPasta(d.pastaPrograma);
     FolhasImpressora folhas(pintor, destino, areaMm, figuras);
-    if (d.estudoNomes) {
+    if (d.previsoes) {
+        LayoutPrevisoes(d, areaMm.width(), areaMm.height()).dispoe(folhas);
+    } else if (d.estudoNomes) {
         LayoutEstudoNomes(d, areaMm.width(), areaMm.height()).dispoe(folhas);
     } else {
         LayoutAnalise(d, areaMm.width(), areaMm.height()).dispoe(folhas);

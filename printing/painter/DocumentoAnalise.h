@@ -3,7 +3,7 @@
 // device's printable area, inside the user's margins, optionally after a cover page, with
 // grey pictures for black-and-white printing. Text stays text and pictures stay vector
 // drawings. A Diagramacao that carries a name study prints the study instead (see
-// LayoutEstudoNomes).
+// LayoutEstudoNomes), one that carries a forecast prints the forecast (see LayoutPrevisoes).
 #pragma once
 
 #include "composer/Diagramacao.h"

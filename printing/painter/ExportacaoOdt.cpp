@@ -65,6 +65,22 @@ void ExportacaoOdt::monta(QTextDocument& documento, const Diagramacao& d) {
     const QTextCharFormat texto = formato(d.fontes.FonteTexto, padrao.FonteTexto);
     QTextCursor cursor(&documento);
     bool primeiro = true;
+    if (d.previsoes) {
+        // The forecast's blocks as its exported text has them (the calendar pictures stay on
+        // the pages; the days table stands for them).
+        escreve(cursor, primeiro, PrevisoesAno::kTitulo, titulo, Qt::AlignHCenter);
+        escreve(cursor, primeiro, d.NomeAnalise, titulo, Qt::AlignHCenter);
+        escreve(cursor, primeiro, DataPorExtenso::formata(d.DataNascimento), descricao,
+                Qt::AlignHCenter);
+        for (const ItemAnalise& item : d.previsoes->blocos()) {
+            escreve(cursor, primeiro, item.Descricao, descricao, Qt::AlignJustify);
+            escreve(cursor, primeiro, item.Titulo, titulo, Qt::AlignLeft);
+            escreve(cursor, primeiro, item.Texto, texto, Qt::AlignJustify);
+            escreve(cursor, primeiro, TextoExportacao::kSeparador, texto, Qt::AlignHCenter);
+        }
+        escreve(cursor, primeiro, d.previsoes->aviso, descricao, Qt::AlignJustify);
+        return;
+    }
     escreve(cursor, primeiro, kTitulo, titulo, Qt::AlignHCenter);
     escreve(cursor, primeiro, d.NomeAnalise, titulo, Qt::AlignHCenter);
     escreve(cursor, primeiro, DataPorExtenso::formata(d.DataNascimento), descricao,

@@ -1,6 +1,7 @@
 #include "report/painter/LayoutTela.h"
 
 #include "report/LayoutAnalise.h"
+#include "report/LayoutPrevisoes.h"
 #include "report/painter/GravadorPagina.h"
 #include "report/painter/SuperficiePintor.h"
 
@@ -60,7 +61,11 @@ QList<PaginaGravada> LayoutTela::ImprimirAnaliseNoMonitor(const Diagramacao& dia
     naTela.folhaRosto = false;
     FolhasGravadas folhas(larguraMm, FolhaA4::kAltura,
                           FigurasSvg::daPasta(diagramacao.pastaPrograma), corTexto);
-    LayoutAnalise(std::move(naTela), larguraMm).dispoe(folhas);
+    if (naTela.previsoes) {
+        LayoutPrevisoes(std::move(naTela), larguraMm).dispoe(folhas);
+    } else {
+        LayoutAnalise(std::move(naTela), larguraMm).dispoe(folhas);
+    }
     return folhas.conclui();
 }
 

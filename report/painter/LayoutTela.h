@@ -1,5 +1,5 @@
-// The screen layout of an analysis: lays the composed analysis out into finished page
-// pictures for a report window.
+// The screen layout of an analysis: lays the composed analysis (or the forecast of a year it
+// carries) out into finished page pictures for a report window.
 //
 // Each page is recorded in millimetres: the origin is the page's top-left corner, x grows to
 // the right and y downwards, and the page is larguraMm wide and as high as an A4 sheet. Paper is

@@ -12,6 +12,8 @@
 #include "settings/TamanhosFonte.h"
 #include "tests/app/AmbienteTeste.h"
 
+#include <QComboBox>
+
 using namespace vidalume;
 using namespace vidalume::teste;
 
@@ -132,6 +134,7 @@ private slots:
         selecao[3] = 0;
         const Configuracao configAntes = config;
         const Configuracao::Selecao selecaoAntes = selecao;
+        OpcoesMapa opcoes;
         // Ticks only the calculation box `so` (none when -1), and the sounds on.
         const auto marca = [](frmConfiguraPrograma& d, int so) {
             for (QCheckBox* c :
@@ -141,8 +144,10 @@ private slots:
             filho<QCheckBox>(&d, u"chkEscutarSons"_s)->setChecked(true);
         };
         {
-            frmConfiguraPrograma d(config, selecao, mensagens);
+            frmConfiguraPrograma d(config, selecao, opcoes, mensagens);
             QVERIFY(filho<QCheckBox>(&d, u"chkImprimirNumero"_s)->isChecked());
+            QCOMPARE(filho<QComboBox>(&d, u"cmbInicioAnoPessoal"_s)->currentIndex(), 0);
+            filho<QComboBox>(&d, u"cmbInicioAnoPessoal"_s)->setCurrentIndex(1);
             d.show();
             marca(d, -1);
             clica(&d, u"cmdOk"_s);
@@ -153,9 +158,12 @@ private slots:
         }
         QCOMPARE(selecao, selecaoAntes);
         QCOMPARE(config, configAntes);
-        frmConfiguraPrograma d(config, selecao, mensagens);
+        QVERIFY(opcoes == OpcoesMapa()); // cancelled: the start of the personal year is kept
+        frmConfiguraPrograma d(config, selecao, opcoes, mensagens);
         marca(d, 5);
+        filho<QComboBox>(&d, u"cmbInicioAnoPessoal"_s)->setCurrentIndex(1);
         clica(&d, u"cmdOk"_s);
+        QCOMPARE(opcoes.inicioAnoPessoal, InicioAnoPessoal::Aniversario);
         QCOMPARE(d.result(), int(QDialog::Accepted));
         for (int k = 1; k <= Configuracao::kTotalCalculos; ++k) {
             QCOMPARE(Configuracao::ligado(selecao[k]), k == 6);

@@ -3,10 +3,12 @@
 #include "app/frmPrincipal.h"
 #include "composer/AvisoFinal.h"
 #include "composer/LeituraCasal.h"
+#include "composer/PrevisoesAno.h"
 #include "engine/EntradaDados.h"
 #include "gui/entrada/frmEntraCasal.h"
 #include "gui/entrada/frmEntraNome.h"
 #include "gui/estudos/frmEstudoNomes.h"
+#include "gui/estudos/frmPrevisoes.h"
 #include "gui/impressao/frmImprimir.h"
 #include "gui/relatorio/frmExibeRelatorio.h"
 #include "gui/textos/frmAlteraForm.h"
@@ -15,6 +17,7 @@
 #include "texts/ArquivoInterpretacao.h"
 
 #include <QPrinter>
+#include <QSpinBox>
 
 using namespace vidalume;
 using namespace vidalume::teste;
@@ -227,6 +230,66 @@ private slots:
         // The shared name and date of the analyses are left alone.
         QVERIFY(p.j.padrao().Pedido.NomeAnalise.isEmpty() &&
                 p.j.padrao().Pedido.DataNascimento.isEmpty());
+    }
+
+    // The forecast dialog checks its person as the entry dialog does and hands back the
+    // normalised name, the date and the year.
+    void previsoesConfereAPessoaEOAno() {
+        MensagensTeste avisos;
+        frmPrevisoes dlg(u"Ana"_s, u"31/02/1980"_s, 1850, InicioAnoPessoal::Aniversario, avisos);
+        QCOMPARE(filho<QSpinBox>(&dlg, u"txtAno"_s)->value(), PrevisoesAno::kPrimeiroAno);
+        QVERIFY(filho<QLabel>(&dlg, u"lblRegra"_s)->text().contains(u"no aniversário"_s));
+        clica(&dlg, u"cmdOk"_s);
+        filho<QLineEdit>(&dlg, u"txtDataNasc"_s)->setText(u"3-5-80"_s);
+        clica(&dlg, u"cmdOk"_s);
+        QCOMPARE(
+            avisos.mostradas,
+            (QStringList{mensagem(u"Erro:"_s, EntradaDados::kMensagemDataInvalida, Icone::Critico),
+                         mensagem(u"Erro:"_s, EntradaDados::kMensagemNomeCurto, Icone::Critico)}));
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        filho<QLineEdit>(&dlg, u"txtNome"_s)->setText(u"João Ávila"_s);
+        filho<QSpinBox>(&dlg, u"txtAno"_s)->setValue(2027);
+        clica(&dlg, u"cmdOk"_s);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.nome() + u'|' + dlg.nascimento(), u"JOAO AVILA|03/05/1980"_s);
+        QCOMPARE(dlg.ano(), 2027);
+    }
+
+    // Arquivo > Previsões do ano opens the forecast of the year asked for in a report window,
+    // with the rule of "Cálculos e opções"; printing and export take the forecast as it is.
+    void previsoesNaJanelaDeRelatorio() {
+        Programa p;
+        p.j.padrao().OpcoesMapa.inicioAnoPessoal = InicioAnoPessoal::Aniversario;
+        quandoAbrir<frmPrevisoes>([](frmPrevisoes* d) {
+            // Nothing shown yet: the boxes start empty, in the year of today.
+            QVERIFY(filho<QLineEdit>(d, u"txtNome"_s)->text().isEmpty());
+            QCOMPARE(filho<QSpinBox>(d, u"txtAno"_s)->value(), 2024);
+            filho<QLineEdit>(d, u"txtNome"_s)->setText(u"Maria José"_s);
+            filho<QLineEdit>(d, u"txtDataNasc"_s)->setText(u"29/11/1978"_s);
+            filho<QSpinBox>(d, u"txtAno"_s)->setValue(2026);
+            clica(d, u"cmdOk"_s);
+        });
+        filho<QAction>(&p.j, u"mnuPrevisoes"_s)->trigger();
+        QCOMPARE(p.pedidos, QStringList{u"MARIA JOSE"_s});
+        frmExibeRelatorio* relatorio = p.j.relatorioAtivo();
+        QVERIFY(relatorio != nullptr && relatorio->composto() && relatorio->composto()->previsoes);
+        const PrevisoesAno esperado = PrevisoesAno::compoe(
+            u"MARIA JOSE"_s, u"29/11/1978"_s, 2026, InicioAnoPessoal::Aniversario,
+            QDate(2024, 3, 15), ArquivoInterpretacao(p.pasta.caminho()));
+        QCOMPARE(*relatorio->composto()->previsoes, esperado);
+        p.j.cmdExportar_Click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), esperado.texto());
+        p.j.cmdImprimir_Click();
+        QCOMPARE(p.impressos.size(), 1);
+
+        // Asked again over that window: its person fills the dialog.
+        quandoAbrir<frmPrevisoes>([](frmPrevisoes* d) {
+            QCOMPARE(filho<QLineEdit>(d, u"txtNome"_s)->text(), u"MARIA JOSE"_s);
+            QCOMPARE(filho<QLineEdit>(d, u"txtDataNasc"_s)->text(), u"29/11/1978"_s);
+            clica(d, u"cmdCancelar"_s);
+        });
+        filho<QAction>(&p.j, u"mnuPrevisoes"_s)->trigger();
+        QCOMPARE(p.pedidos.size(), 1);
     }
 
     // A study with names is never closed without asking, by Esc or the window's close button

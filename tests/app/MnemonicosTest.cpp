@@ -18,6 +18,7 @@
 #include "gui/entrada/frmEntraCasal.h"
 #include "gui/entrada/frmEntraNome.h"
 #include "gui/estudos/frmEstudoNomes.h"
+#include "gui/estudos/frmPrevisoes.h"
 #include "gui/impressao/frmImprimir.h"
 #include "gui/relatorio/frmExibeRelatorio.h"
 #include "gui/textos/frmAlteraForm.h"
@@ -119,6 +120,7 @@ private slots:
         FontesAnalise fontes;
         Configuracao config;
         Configuracao::Selecao selecao = Configuracao::padraoCalculos();
+        OpcoesMapa opcoes;
         QPrinter impressora;
         Servicos s = Servicos::doSistema(mensagens, som);
         s.exibe = [](QDialog&) {};
@@ -136,7 +138,10 @@ private slots:
                                                         &impressora, config, Diagramacao()));
         janelas.push_back(std::make_unique<frmConfiguraFonte>(fontes, pasta.caminho(), mensagens,
                                                               QStringList{u"Arial"_s}));
-        janelas.push_back(std::make_unique<frmConfiguraPrograma>(config, selecao, mensagens));
+        janelas.push_back(
+            std::make_unique<frmConfiguraPrograma>(config, selecao, opcoes, mensagens));
+        janelas.push_back(std::make_unique<frmPrevisoes>(QString(), QString(), 2026,
+                                                         InicioAnoPessoal::Janeiro, mensagens));
         janelas.push_back(
             std::make_unique<frmConfiguraRodape>(LinhasRodape(), pasta.caminho(), mensagens));
         janelas.push_back(std::make_unique<frmRestauraTextos>(QStringList{u"CVIDA.DAT"_s}));

@@ -209,9 +209,12 @@ TEST(LayoutAnaliseTest, ShippedAnalysisLosesNoWordAtAnySize) {
         if (p.selecao[k]) {
             esperado << separaPalavras(a[k].Descricao.size() > 5 ? a[k].Descricao : QString())
                      << separaPalavras(PartesSecao::titulo(a, k, p.configuracao))
+                     << separaPalavras(PartesSecao::nota(k, p.inicioAnoPessoal))
                      << separaPalavras(a[k].Texto);
         }
     }
+    // The personal year, month and day name the start of the personal year under the title.
+    EXPECT_TRUE(esperado.join(u' ').contains(QStringLiteral("começa em 1º de janeiro.")));
     esperado << separaPalavras(a.Aviso); // the closing paragraph, last
     for (const double largura : {210.0, 457.0}) {
         for (int tamanho = 6; tamanho <= 22; tamanho += 2) {

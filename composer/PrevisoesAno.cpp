@@ -1,0 +1,211 @@
+#include "composer/PrevisoesAno.h"
+
+#include "composer/AvisoFinal.h"
+#include "composer/ComporAnalise.h"
+#include "composer/DataPorExtenso.h"
+#include "composer/Diagramacao.h"
+#include "composer/TextoExportacao.h"
+#include "engine/EntradaDados.h"
+#include "engine/NumerosAnalise.h"
+
+namespace vidalume {
+
+const QString PrevisoesAno::kTitulo = QStringLiteral("Previsões do Ano");
+const QString PrevisoesAno::kMensagemAno =
+    QStringLiteral("O ano das previsões deve estar entre 1900 e 2100.");
+
+namespace {
+
+const QString kCRLF = QStringLiteral("\r\n");
+constexpr int kEntradaAmostra = 23; // where the print dialog takes its sample text
+
+QString diaMes(QDate d) {
+    return d.toString(QStringLiteral("dd/MM"));
+}
+
+// "3, 12, 21 e 30"
+QString listaDias(const QList<int>& dias) {
+    QStringList partes;
+    for (int d : dias) {
+        partes.append(QString::number(d));
+    }
+    const QString ultimo = partes.takeLast();
+    return partes.isEmpty() ? ultimo : partes.join(QStringLiteral(", ")) + " e " + ultimo;
+}
+
+class Compositor {
+public:
+    explicit Compositor(const ArquivoInterpretacao& arq) : arq_(arq) {}
+
+    PrevisoesAno::Numero numero(const QString& titulo, const char* radical, int n) const {
+        return {titulo + QStringLiteral(": Número ") + QString::number(n), n,
+                arq_.LeTextoInterpretacao(n, QString::fromLatin1(radical) + ".DAT")};
+    }
+
+private:
+    const ArquivoInterpretacao& arq_;
+};
+
+} // namespace
+
+bool PrevisoesAno::aceitaAno(int ano, QString* erro) {
+    if (ano >= kPrimeiroAno && ano <= kUltimoAno) {
+        return true;
+    }
+    if (erro != nullptr) {
+        *erro = kMensagemAno;
+    }
+    return false;
+}
+
+PrevisoesAno PrevisoesAno::compoe(const QString& nome, const QString& dataNascimento, int ano,
+                                  InicioAnoPessoal regra, QDate referencia,
+                                  const ArquivoInterpretacao& arquivos) {
+    const Compositor c(arquivos);
+    const NumerosAnalise n = CalculaNumeros(nome, dataNascimento, QDate(ano, 1, 1), regra);
+    PrevisoesAno p;
+    p.NomeAnalise = nome;
+    p.DataNascimento = dataNascimento;
+    p.ano = ano;
+    p.inicioAnoPessoal = regra;
+    p.notaRegra = ComporAnalise::notaInicioAnoPessoal(regra);
+    p.abertura =
+        QStringLiteral("Previsões de %1 para %2, nascido(a) em %3, mês a mês, com o "
+                       "calendário dos dias pessoais de cada mês. %4")
+            .arg(QString::number(ano), nome, DataPorExtenso::formata(dataNascimento), p.notaRegra);
+    p.linhaVida = LinhaVida::calcula(n, referencia);
+    p.anoUniversal =
+        c.numero(QStringLiteral("Ano Universal de %1").arg(ano), "INTANOUN", n.anoUniversal);
+
+    QList<CalendarioMes> calendarios;
+    for (int m = 1; m <= 12; ++m) {
+        calendarios.append(CalendarioMes::calcula(ano, m, n.dia, n.mes, regra));
+    }
+    // The personal years of the year, in the order they hold: one on 1 January, two when
+    // the year turns on the birthday.
+    const QDate niver = NumerosDoDia::aniversario(n.dia, n.mes, ano);
+    const int pyInicio = calendarios.first().dias.first().anoPessoal;
+    const int pyFim = calendarios.last().dias.last().anoPessoal;
+    if (regra == InicioAnoPessoal::Aniversario && niver.isValid() && niver.dayOfYear() > 1) {
+        p.anosPessoais.append(
+            c.numero(QStringLiteral("Ano Pessoal até %1").arg(diaMes(niver.addDays(-1))),
+                     "INTANOPS", pyInicio));
+        p.anosPessoais.append(c.numero(
+            QStringLiteral("Ano Pessoal a partir de %1").arg(diaMes(niver)), "INTANOPS", pyFim));
+    } else {
+        p.anosPessoais.append(
+            c.numero(QStringLiteral("Ano Pessoal de %1").arg(ano), "INTANOPS", pyFim));
+    }
+
+    for (const CalendarioMes& cal : calendarios) {
+        Mes mes;
+        mes.titulo = DataPorExtenso::nomeMes(cal.mes);
+        mes.titulo[0] = mes.titulo[0].toUpper();
+        mes.titulo += QStringLiteral(" de ") + QString::number(ano);
+        mes.mesUniversal =
+            c.numero(QStringLiteral("Mês Universal"), "INTMESUN", cal.dias.first().mesUniversal);
+        const auto trechos = cal.mesesPessoais();
+        for (int i = 0; i < trechos.size(); ++i) {
+            QString titulo = QStringLiteral("Mês Pessoal");
+            if (trechos.size() > 1) {
+                titulo += i + 1 < trechos.size()
+                              ? QStringLiteral(" até o dia %1").arg(trechos[i + 1].primeiroDia - 1)
+                              : QStringLiteral(" a partir do dia %1").arg(trechos[i].primeiroDia);
+            }
+            mes.mesesPessoais.append(c.numero(titulo, "INTMESPS", trechos[i].mesPessoal));
+        }
+        for (int pd = 1; pd <= 9; ++pd) {
+            const QList<int> dias = cal.diasComDiaPessoal(pd);
+            if (!dias.isEmpty()) {
+                mes.tabelaDias.append(
+                    QStringLiteral("Dia pessoal %1: %2").arg(pd).arg(listaDias(dias)));
+            }
+        }
+        mes.calendario = cal;
+        p.meses.append(mes);
+    }
+    p.aviso = AvisoFinal::texto(arquivos);
+    return p;
+}
+
+QList<ItemAnalise> PrevisoesAno::blocos() const {
+    QList<ItemAnalise> b;
+    b.append({kTitulo + QStringLiteral(" de ") + QString::number(ano), abertura, {}, {}});
+    QStringList vida;
+    const QStringList nomesCiclos = {QStringLiteral("Ciclo Formativo"),
+                                     QStringLiteral("Ciclo Produtivo"),
+                                     QStringLiteral("Ciclo Colheita")};
+    for (int i = 0; i < linhaVida.ciclos.size(); ++i) {
+        const auto& c = linhaVida.ciclos[i];
+        vida.append(QStringLiteral("%1 (número %2): dos %3 aos %4 anos, a partir de %5.")
+                        .arg(nomesCiclos[i])
+                        .arg(c.numero)
+                        .arg(c.idadeInicio)
+                        .arg(c.idadeFim)
+                        .arg(c.anoInicio));
+    }
+    for (int i = 0; i < linhaVida.realizacoes.size(); ++i) {
+        const auto& r = linhaVida.realizacoes[i];
+        const auto& d = linhaVida.desafios[i];
+        vida.append(QStringLiteral("%1ª realização (número %2) com o %1º desafio (número %3): "
+                                   "dos %4 aos %5 anos.")
+                        .arg(i + 1)
+                        .arg(r.numero)
+                        .arg(d.numero)
+                        .arg(r.idadeInicio)
+                        .arg(r.idadeFim));
+    }
+    if (linhaVida.idadeReferencia >= 0) {
+        vida.append(
+            QStringLiteral("Idade na data de referência: %1 anos.").arg(linhaVida.idadeReferencia));
+    }
+    b.append({QStringLiteral("Linha da Vida"), {}, vida.join(kCRLF), {}});
+    b.append({anoUniversal.titulo, {}, anoUniversal.texto, {}});
+    for (const Numero& py : anosPessoais) {
+        b.append({py.titulo, notaRegra, py.texto, {}});
+    }
+    for (const Mes& m : meses) {
+        b.append({m.titulo, {}, m.mesUniversal.titulo + kCRLF + m.mesUniversal.texto, {}});
+        for (const Numero& pm : m.mesesPessoais) {
+            b.append({m.titulo + QStringLiteral(" - ") + pm.titulo, {}, pm.texto, {}});
+        }
+        b.append({m.titulo + QStringLiteral(" - Dias pessoais"),
+                  notaRegra,
+                  m.tabelaDias.join(kCRLF),
+                  {}});
+    }
+    return b;
+}
+
+QString PrevisoesAno::texto() const {
+    QString t;
+    for (const ItemAnalise& item : blocos()) {
+        if (!item.Descricao.isEmpty()) {
+            t += item.Descricao + kCRLF + kCRLF;
+        }
+        t += item.Titulo + kCRLF + kCRLF;
+        if (!item.Texto.isEmpty()) {
+            t += item.Texto + kCRLF + kCRLF;
+        }
+        t += TextoExportacao::kSeparador + kCRLF + kCRLF;
+    }
+    if (!aviso.isEmpty()) {
+        t += aviso + kCRLF;
+    }
+    return t;
+}
+
+Diagramacao PrevisoesAno::diagramacao(Diagramacao base) const {
+    base.NomeAnalise = NomeAnalise;
+    base.DataNascimento = DataNascimento;
+    base.analise = {};
+    if (!anosPessoais.isEmpty()) {
+        base.analise[kEntradaAmostra].Texto = anosPessoais.last().texto;
+    }
+    base.analise.Aviso = aviso;
+    base.estudoNomes.reset();
+    base.previsoes = *this;
+    return base;
+}
+
+} // namespace vidalume

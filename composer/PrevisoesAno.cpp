@@ -70,7 +70,7 @@ PrevisoesAno PrevisoesAno::compoe(const QString& nome, const QString& dataNascim
     p.inicioAnoPessoal = regra;
     p.notaRegra = ComporAnalise::notaInicioAnoPessoal(regra);
     p.abertura =
-        QStringLiteral("Previsões de %1 para %2, nascido(a) em %3, mês a mês, com o "
+        QStringLiteral("Previsões de %1 para %2, com data de nascimento em %3, mês a mês, com o "
                        "calendário dos dias pessoais de cada mês. %4")
             .arg(QString::number(ano), nome, DataPorExtenso::formata(dataNascimento), p.notaRegra);
     p.linhaVida = LinhaVida::calcula(n, referencia);
@@ -132,28 +132,42 @@ QList<ItemAnalise> PrevisoesAno::blocos() const {
     QList<ItemAnalise> b;
     b.append({kTitulo + QStringLiteral(" de ") + QString::number(ano), abertura, {}, {}});
     QStringList vida;
+    // The periods by the names their sections of the analysis give them; the last period of
+    // each kind lasts for the rest of the life.
     const QStringList nomesCiclos = {QStringLiteral("Ciclo Formativo"),
                                      QStringLiteral("Ciclo Produtivo"),
-                                     QStringLiteral("Ciclo Colheita")};
-    for (int i = 0; i < linhaVida.ciclos.size(); ++i) {
+                                     QStringLiteral("Ciclo da Colheita")};
+    const QStringList nomesRealizacoes = {
+        QStringLiteral("Primeira Realização"), QStringLiteral("Segunda Realização"),
+        QStringLiteral("Terceira Realização"), QStringLiteral("Quarta Realização")};
+    const QStringList nomesDesafios = {
+        QStringLiteral("Primeiro Desafio Menor"), QStringLiteral("Segundo Desafio Menor"),
+        QStringLiteral("Desafio Maior"), QStringLiteral("Desafio Menor Adicional")};
+    const auto periodo = [](int inicio, int fim, bool ultimo) {
+        return ultimo ? QStringLiteral("a partir dos %1 anos").arg(inicio)
+                      : QStringLiteral("dos %1 aos %2 anos").arg(inicio).arg(fim);
+    };
+    for (int i = 0; i < linhaVida.ciclos.size() && i < nomesCiclos.size(); ++i) {
         const auto& c = linhaVida.ciclos[i];
-        vida.append(QStringLiteral("%1 (número %2): dos %3 aos %4 anos, a partir de %5.")
+        const bool ultimo = i + 1 == linhaVida.ciclos.size();
+        vida.append(QStringLiteral("%1 (número %2): %3, a partir de %4.")
                         .arg(nomesCiclos[i])
                         .arg(c.numero)
-                        .arg(c.idadeInicio)
-                        .arg(c.idadeFim)
+                        .arg(periodo(c.idadeInicio, c.idadeFim, ultimo))
                         .arg(c.anoInicio));
     }
-    for (int i = 0; i < linhaVida.realizacoes.size(); ++i) {
+    for (int i = 0; i < linhaVida.realizacoes.size() && i < linhaVida.desafios.size() &&
+                    i < nomesRealizacoes.size();
+         ++i) {
         const auto& r = linhaVida.realizacoes[i];
         const auto& d = linhaVida.desafios[i];
-        vida.append(QStringLiteral("%1ª realização (número %2) com o %1º desafio (número %3): "
-                                   "dos %4 aos %5 anos.")
-                        .arg(i + 1)
+        const bool ultimo = i + 1 == linhaVida.realizacoes.size();
+        vida.append(QStringLiteral("%1 (número %2) com o %3 (número %4): %5.")
+                        .arg(nomesRealizacoes[i])
                         .arg(r.numero)
+                        .arg(nomesDesafios[i])
                         .arg(d.numero)
-                        .arg(r.idadeInicio)
-                        .arg(r.idadeFim));
+                        .arg(periodo(r.idadeInicio, r.idadeFim, ultimo)));
     }
     if (linhaVida.idadeReferencia >= 0) {
         vida.append(

@@ -10,6 +10,9 @@ const QStringList QuadroLinhaVida::kFaixas = {
     QStringLiteral("Ciclos"), QStringLiteral("Realizações"), QStringLiteral("Desafios")};
 const QStringList QuadroLinhaVida::kNomesCiclos = {
     QStringLiteral("Formativo"), QStringLiteral("Produtivo"), QStringLiteral("Colheita")};
+// The challenges by the short form of their headings.
+const QStringList kNomesDesafios = {QStringLiteral("1º Menor"), QStringLiteral("2º Menor"),
+                                    QStringLiteral("Maior"), QStringLiteral("Adicional")};
 
 namespace {
 
@@ -75,7 +78,9 @@ void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo, doub
             // The period's name at the top left, when it fits, and its number in the middle.
             s.DefineNegrito(false);
             s.DefineTamanhoFonte(kTamanhoPequeno);
-            const QString nome = f == 0 ? kNomesCiclos.value(i) : QStringLiteral("%1ª").arg(i + 1);
+            const QString nome = f == 0   ? kNomesCiclos.value(i)
+                                 : f == 1 ? QStringLiteral("%1ª").arg(i + 1)
+                                          : kNomesDesafios.value(i);
             if (s.LarguraTexto(nome) + 2 < x2 - x1) {
                 EstadoSuperficie::escreveEm(s, x1 + 1, yFaixa + 0.5, nome);
             }

@@ -253,6 +253,11 @@ bool CopiaCompleta::copiaDatada(const QString& nome, const QDateTime& agora, QSt
                                           "substituído.")
                                .arg(QDir::toNativeSeparators(atual)));
     }
+    if (nome == FichaClientes::kArquivo && QFileInfo::exists(atual) && !QFileInfo(atual).isFile()) {
+        // A FIFO or a device would block or feed the copy forever.
+        return falha(erro, QStringLiteral("\"%1\" não é um arquivo comum e não será substituído.")
+                               .arg(QDir::toNativeSeparators(atual)));
+    }
     if (nome == FichaClientes::kArquivo) {
         // Through SQLite, with what sits in its log; as bytes when SQLite cannot read it.
         QString motivo;

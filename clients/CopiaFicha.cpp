@@ -182,6 +182,9 @@ bool CopiaFicha::restaura(const QString& origem, const QString& destino, QString
     if (QFileInfo(destino).isSymLink()) {
         return falha(erro, naoRestaurou.arg(QStringLiteral("ele é um link para outro arquivo.")));
     }
+    if (QFileInfo::exists(destino) && !QFileInfo(destino).isFile()) {
+        return falha(erro, naoRestaurou.arg(QStringLiteral("ele não é um arquivo comum.")));
+    }
     if (!QFileInfo::exists(destino) && !criaPrivado(destino, &motivo)) {
         return falha(erro, naoRestaurou.arg(motivo));
     }

@@ -258,9 +258,10 @@ bool CopiaSeguranca::extrai(const QString& arquivoZip, const QString& pasta, Con
         vistos.insert(nome);
         zip_uint8_t sistema = 0;
         zip_uint32_t atributos = 0;
+        // The Unix file type in the high bits is honoured whatever system the archive says
+        // made it: a link marked as made elsewhere is still a link.
         if (zip_file_get_external_attributes(zip.get(), zip_uint64_t(i), 0, &sistema, &atributos) ==
-                0 &&
-            sistema == ZIP_OPSYS_UNIX) {
+            0) {
             const mode_t tipoUnix = mode_t(atributos >> 16) & S_IFMT;
             if (tipoUnix != 0 && tipoUnix != S_IFREG) {
                 return recusa(QStringLiteral("o item %1 não é um arquivo comum (é um link ou uma "

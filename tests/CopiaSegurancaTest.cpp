@@ -26,6 +26,7 @@ struct Item {
     QByteArray bytes;
     zip_uint32_t modo = 0; // Unix mode of the entry, 0 for none
     bool comprime = false;
+    zip_uint8_t sistema = ZIP_OPSYS_UNIX; // the system the entry says made it
 };
 
 // An archive written with libzip directly, entries stored (not compressed) unless asked, so
@@ -39,7 +40,7 @@ QByteArray zipCom(const QList<Item>& entradas) {
         const auto i = zip_uint64_t(zip_file_add(zip, item.nome.constData(), e, 0));
         zip_set_file_compression(zip, i, item.comprime ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
         if (item.modo != 0) {
-            zip_file_set_external_attributes(zip, i, 0, ZIP_OPSYS_UNIX, item.modo << 16);
+            zip_file_set_external_attributes(zip, i, 0, item.sistema, item.modo << 16);
         }
     }
     zip_close(zip);
@@ -130,6 +131,9 @@ TEST(CopiaSeguranca, ArquivoDanificadoOuHostilNaoEExtraido) {
         {"nome repetido", duplicado, "danificado"},
         {"link", zipCom({{"CVIDA.DAT", "/etc/passwd", S_IFLNK | 0777}}), "link"},
         {"link com tamanho de texto", zipCom({{"CVIDA.DAT", texto, S_IFLNK | 0777}}), "link"},
+        {"link feito em outro sistema",
+         zipCom({{"vidalume.dat", "/etc/passwd", S_IFLNK | 0777, false, ZIP_OPSYS_MACINTOSH}}),
+         "link"},
         {"texto que não é de registros", zipCom({{"CVIDA.DAT", "/etc/passwd"}}),
          "registros inteiros"},
         {"texto vazio", zipCom({{"CVIDA.DAT", ""}}), "registros inteiros"},

@@ -7,6 +7,7 @@ void CarregaConfiguracao(Padrao& padrao, const QString& pastaPrograma) {
     for (int k = 1; k <= Configuracao::kTotalCalculos; ++k) {
         padrao.CalculosSelecionados[k] = padrao.Configuracao.CalculosAtivos[k];
     }
+    padrao.OpcoesMapa = OpcoesMapa::le(pastaPrograma);
 }
 
 Diagramacao Padrao::diagramacao(const QString& pastaPrograma) const {
@@ -16,6 +17,7 @@ Diagramacao Padrao::diagramacao(const QString& pastaPrograma) const {
     d.analise = Analise;
     d.configuracao = Configuracao;
     d.selecao = CalculosSelecionados;
+    d.opcoesMapa = OpcoesMapa;
     d.fontes = FontesAnalise;
     d.linhas = LinhasRodape;
     d.pretoEmBranco = vidalume::Configuracao::ligado(Configuracao.PretoEmBranco);
@@ -28,7 +30,8 @@ bool GravaConfiguracao(Padrao& padrao, const QString& pastaPrograma, QString* er
     for (int k = 1; k <= Configuracao::kTotalCalculos; ++k) {
         padrao.Configuracao.CalculosAtivos[k] = padrao.CalculosSelecionados[k];
     }
-    return padrao.Configuracao.GravaConfiguracao(pastaPrograma, erro);
+    return padrao.Configuracao.GravaConfiguracao(pastaPrograma, erro) &&
+           padrao.OpcoesMapa.grava(pastaPrograma, erro);
 }
 
 } // namespace vidalume

@@ -17,6 +17,7 @@ struct Padrao {
     vidalume::Analise Analise{};
     vidalume::Configuracao Configuracao;
     vidalume::Configuracao::Selecao CalculosSelecionados{}; // the live selection, 1 to 28
+    vidalume::OpcoesMapa OpcoesMapa; // sections 29 to 34 and the map's threshold
     vidalume::FontesAnalise FontesAnalise;
     vidalume::LinhasRodape LinhasRodape;
 
@@ -26,9 +27,11 @@ struct Padrao {
 };
 
 // Reads the settings file (creating it with the defaults when it is empty) and takes the
-// stored selection of calculations as the live one.
+// stored selection of calculations as the live one; reads the map options (defaults when
+// their file is missing).
 void CarregaConfiguracao(Padrao& padrao, const QString& pastaPrograma);
-// Stores the live selection in the settings record and writes the file.
+// Stores the live selection in the settings record and writes the file, then the map
+// options' file.
 bool GravaConfiguracao(Padrao& padrao, const QString& pastaPrograma, QString* erro = nullptr);
 
 } // namespace vidalume

@@ -524,9 +524,9 @@ QDate frmPrincipal::hoje() const {
 }
 
 void frmPrincipal::compoeAnalise() {
-    padrao_.Analise =
-        ComporAnalise::compoe(padrao_.NomeAnalise, padrao_.DataNascimento, hoje(),
-                              padrao_.DataReferencia, ArquivoInterpretacao(pastaPrograma_));
+    padrao_.Analise = ComporAnalise::compoe(
+        padrao_.NomeAnalise, padrao_.DataNascimento, hoje(), padrao_.DataReferencia,
+        ArquivoInterpretacao(pastaPrograma_), padrao_.OpcoesMapa);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -546,7 +546,7 @@ void frmPrincipal::EnviarAnaliseParaAreaTransf() {
     QClipboard* area = QGuiApplication::clipboard();
     area->clear();
     area->setText(TextoExportacao::monta(padrao_.Analise, padrao_.Configuracao,
-                                         padrao_.CalculosSelecionados));
+                                         padrao_.CalculosSelecionados, padrao_.OpcoesMapa));
 }
 
 void frmPrincipal::ImprimirAnaliseNoMonitor() {
@@ -679,7 +679,7 @@ bool frmPrincipal::geraPdf(const Cliente& cliente, const QString& pasta, QString
     p.NomeAnalise = EntradaDados::normalizaNome(Windows1252::restringe(cliente.nome));
     p.DataNascimento = EntradaDados::formataData(cliente.nascimento);
     p.Analise = ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, hoje(),
-                                      ArquivoInterpretacao(pastaPrograma_));
+                                      ArquivoInterpretacao(pastaPrograma_), p.OpcoesMapa);
     Diagramacao d = p.diagramacao(pastaPrograma_);
     d.margens = Margens::le(pastaPrograma_);
     d.pretoEmBranco = Configuracao::ligado(p.Configuracao.PretoEmBranco);
@@ -747,7 +747,7 @@ void frmPrincipal::cmdConfiguraPrograma_Click() {
     prologo();
     const Ocupado ocupado = Ocupado::sobre(this);
     frmConfiguraPrograma dialogo(padrao_.Configuracao, padrao_.CalculosSelecionados,
-                                 *servicos_.mensagens, this);
+                                 padrao_.OpcoesMapa, *servicos_.mensagens, this);
     exibe(dialogo);
 }
 

@@ -12,6 +12,7 @@
 #include "cli/comandos/EntradaCli.h"
 #include "clients/FichaClientes.h"
 #include "engine/EntradaDados.h"
+#include "settings/OpcoesMapa.h"
 #include "settings/PastaDados.h"
 
 #ifdef VIDALUME_CLI_PDF
@@ -358,7 +359,7 @@ int main(int argc, char* argv[]) {
         return erro(mensagem);
     }
     if (comando == QLatin1String("numeros")) {
-        escreve(stdout, ComandoNumeros::json(entrada));
+        escreve(stdout, ComandoNumeros::json(entrada, OpcoesMapa::le(pasta).limiteTendencias));
         return 0;
     }
 #ifdef VIDALUME_CLI_PDF

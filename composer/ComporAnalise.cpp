@@ -1,5 +1,6 @@
 #include "composer/ComporAnalise.h"
 
+#include "composer/ComporMapa.h"
 #include "engine/EntradaDados.h"
 
 #include <QStringList>
@@ -202,8 +203,11 @@ Analise ComporAnalise::compoe(const NumerosAnalise& numeros, const QString& data
 }
 
 Analise ComporAnalise::compoe(const QString& nome, const QString& dataNascimento, QDate hoje,
-                              const ArquivoInterpretacao& arquivos) {
-    return compoe(CalculaNumeros(nome, dataNascimento, hoje), dataNascimento, arquivos);
+                              const ArquivoInterpretacao& arquivos, const OpcoesMapa& opcoes) {
+    const NumerosAnalise numeros = CalculaNumeros(nome, dataNascimento, hoje);
+    Analise a = compoe(numeros, dataNascimento, arquivos);
+    ComporMapa::compoe(a, nome, numeros, opcoes.limiteTendencias, arquivos);
+    return a;
 }
 
 QString ComporAnalise::notaPrevisoes(QDate referencia) {
@@ -211,11 +215,12 @@ QString ComporAnalise::notaPrevisoes(QDate referencia) {
 }
 
 Analise ComporAnalise::compoe(const QString& nome, const QString& dataNascimento, QDate hoje,
-                              QDate referencia, const ArquivoInterpretacao& arquivos) {
+                              QDate referencia, const ArquivoInterpretacao& arquivos,
+                              const OpcoesMapa& opcoes) {
     if (!referencia.isValid() || referencia == hoje) {
-        return compoe(nome, dataNascimento, hoje, arquivos);
+        return compoe(nome, dataNascimento, hoje, arquivos, opcoes);
     }
-    Analise a = compoe(nome, dataNascimento, referencia, arquivos);
+    Analise a = compoe(nome, dataNascimento, referencia, arquivos, opcoes);
     // The note opens the text, so it stands right under the title in every output.
     const QString nota = notaPrevisoes(referencia) + kCRLF + kCRLF;
     for (int k = kPrimeiraPrevisao; k <= kUltimaPrevisao; ++k) {

@@ -1,5 +1,6 @@
 #include "composer/RelatorioComposto.h"
 
+#include "composer/PartesSecao.h"
 #include "composer/TextoExportacao.h"
 
 namespace vidalume {
@@ -15,13 +16,15 @@ Diagramacao RelatorioComposto::diagramacao(Diagramacao base) const {
     base.DataNascimento = DataNascimento;
     base.analise = analise;
     base.selecao = selecao;
+    base.opcoesMapa = PartesSecao::semSecoesMapa();
     base.configuracao = configuracao(base.configuracao);
     base.estudoNomes.reset();
     return base;
 }
 
 QString RelatorioComposto::texto(const Configuracao& base) const {
-    return TextoExportacao::monta(analise, configuracao(base), selecao);
+    return TextoExportacao::monta(analise, configuracao(base), selecao,
+                                  PartesSecao::semSecoesMapa());
 }
 
 } // namespace vidalume

@@ -2,6 +2,7 @@
 
 #include "composer/PartesSecao.h"
 #include "report/EscreveTexto.h"
+#include "report/QuadrosSecao.h"
 
 namespace vidalume {
 
@@ -47,8 +48,8 @@ int LayoutAnalise::dispoe(FabricaFolhas& folhas) {
     atual_ = &folhas.ProximaFolha();
     atual_->EscalaMilimetros();
     y_ = novaPagina_.inicia(*atual_, largura_, altura_, NovaPagina::PrimeiraPagina);
-    for (int k = 1; k <= Configuracao::kTotalCalculos; ++k) {
-        if (PartesSecao::mostrada(d_.selecao, k)) {
+    for (int k = 1; k <= PartesSecao::kUltimaSecao; ++k) {
+        if (PartesSecao::mostrada(d_.analise, d_.selecao, d_.opcoesMapa, k)) {
             dispoeEntrada(k);
         }
     }
@@ -72,6 +73,7 @@ void LayoutAnalise::dispoeEntrada(int k) {
     y_ = atual_->Y() + alturaLinha(kAmostraBloco) + kEspacoAposBloco - topo();
 
     AplicaFonte(*atual_, fontes.FonteTexto, FontesAnalise().FonteTexto);
+    desenhaQuadro(item.Quadro);
     quebraPaginaSeNaoCouber();
     escreveBloco(item.Texto);
 
@@ -84,6 +86,21 @@ void LayoutAnalise::dispoeEntrada(int k) {
                         largura_ - m.MargemEsquerda - m.MargemDireita - 2 * kRecuoDivisoria,
                         kAlturaDivisoria);
     y_ = yDivisoria + kAvancoDivisoria - topo();
+}
+
+// A picture starts a new page when it does not fit on this one.
+void LayoutAnalise::desenhaQuadro(const QuadroSecao& quadro) {
+    const double esquerda = d_.margens.MargemEsquerda + kMargemTexto;
+    const double largura = largura_ - d_.margens.MargemDireita - kMargemTexto - esquerda;
+    const double altura = QuadrosSecao::altura(quadro, *atual_, largura);
+    if (altura <= 0) {
+        return;
+    }
+    if (y_ + topo() + altura > limiteTexto()) {
+        y_ = quebraPagina();
+    }
+    QuadrosSecao::desenha(quadro, *atual_, esquerda, y_ + topo(), largura);
+    y_ += altura + kEspacoAposBloco;
 }
 
 // A block goes on over as many pages as it needs.

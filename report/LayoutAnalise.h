@@ -1,5 +1,6 @@
-// Lays a composed analysis out on pages: for each selected entry its explanation, title and
-// interpretation as justified blocks in their fonts, then a divider; every page started with
+// Lays a composed analysis out on pages: for each selected entry its explanation, title,
+// picture (QuadrosSecao; never cut across pages) and interpretation as justified blocks in
+// their fonts, then a divider; every page started with
 // its header (when due) and footer. The same layout serves the report pages on screen and
 // the printer; only the page size and the margins differ.
 //
@@ -53,6 +54,7 @@ public:
 
 private:
     void dispoeEntrada(int k);
+    void desenhaQuadro(const QuadroSecao& quadro);
     void escreveBloco(const QString& texto);
     void quebraPaginaSeNaoCouber();
     double quebraPagina();

@@ -4,6 +4,7 @@
 #include "settings/FontesAnalise.h"
 #include "settings/LinhasRodape.h"
 #include "settings/Margens.h"
+#include "settings/OpcoesMapa.h"
 #include "settings/PastaDados.h"
 #include "texts/GravacaoSegura.h"
 
@@ -92,7 +93,7 @@ std::optional<QByteArray> leEntrada(zip_t* zip, zip_uint64_t indice, zip_uint64_
 bool CopiaSeguranca::nomeConhecido(const QString& nome) {
     static const QSet<QString> kConfiguracoes = {Configuracao::kArquivo, FontesAnalise::kArquivo,
                                                  LinhasRodape::kArquivo, Margens::kArquivo,
-                                                 kArquivoClientes};
+                                                 OpcoesMapa::kArquivo,   kArquivoClientes};
     return PastaDados::nomeInterpretacao(nome) || kConfiguracoes.contains(nome);
 }
 

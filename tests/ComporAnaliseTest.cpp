@@ -1,6 +1,7 @@
 // Composition of the 28 sections and the exported text, against interpretation files whose
 // every record names itself ("CVIDA 3"), so the record each section reads is visible.
 #include "composer/ComporAnalise.h"
+#include "composer/PartesSecao.h"
 #include "composer/TextoExportacao.h"
 #include "texts/TabelaSecoes.h"
 
@@ -136,7 +137,7 @@ TEST_F(ComporAnaliseTest, TextoExportado) {
     c.CalculosAtivos[1] = -1;
     c.CalculosAtivos[26] = 1;
     const QString sep = QStringLiteral("-=-=-=-=-=-=-=-=-=-=-");
-    EXPECT_EQ(TextoExportacao::monta(a, c),
+    EXPECT_EQ(TextoExportacao::monta(a, c, PartesSecao::semSecoesMapa()),
               "CDATA 1" + CRLF + CRLF + "Interpretações do Caminho da Vida:" + CRLF + CRLF +
                   "CVIDA 2" + CRLF + CRLF + sep + CRLF + CRLF + "CDATA 11" + CRLF + CRLF +
                   "Interpretação da Primeira Vogal:" + CRLF + CRLF + "INTVOG 1" + CRLF + CRLF +
@@ -146,7 +147,7 @@ TEST_F(ComporAnaliseTest, TextoExportado) {
     Analise curta = a;
     curta[1].Descricao = QStringLiteral("12345");
     curta[26].Descricao = QStringLiteral("123456");
-    const QString t = TextoExportacao::monta(curta, c);
+    const QString t = TextoExportacao::monta(curta, c, PartesSecao::semSecoesMapa());
     EXPECT_FALSE(t.contains(QStringLiteral("12345\r\n")));
     EXPECT_TRUE(t.contains("123456" + CRLF + CRLF + "Interpretação da Primeira Vogal:"));
 }

@@ -14,6 +14,7 @@ Diagramacao ComandoPdf::configuracaoDaPasta(const Opcoes& o) {
     d.folhaRosto = o.capa;
     d.configuracao = Configuracao::le(o.pasta);
     d.selecao = d.configuracao.CalculosAtivos;
+    d.opcoesMapa = OpcoesMapa::le(o.pasta);
     d.fontes = FontesAnalise::le(o.pasta);
     d.linhas = LinhasRodape::CarregaLinhasRodape(o.pasta);
     return d;
@@ -27,7 +28,7 @@ Diagramacao ComandoPdf::diagramacao(const EntradaCli& e, Diagramacao d) {
     d.NomeAnalise = e.nome;
     d.DataNascimento = e.nascimento;
     d.analise = ComporAnalise::compoe(e.nome, e.nascimento, e.hoje, e.referencia,
-                                      ArquivoInterpretacao(d.pastaPrograma));
+                                      ArquivoInterpretacao(d.pastaPrograma), d.opcoesMapa);
     return d;
 }
 

@@ -1,15 +1,18 @@
-// The dialog "Configuração...": which of the 28 calculations an analysis holds and four
-// options of the settings record. It changes the records in memory only; the settings file
-// is written when the program ends.
+// The dialog "Configuração...": which of the 28 calculations and of the sections after them
+// (the complete map, the line of life) an analysis holds, four options of the settings
+// record and the repetitions that make a hidden tendency. It changes the records in memory
+// only; the files are written when the program ends.
 #pragma once
 
 #include "settings/Configuracao.h"
+#include "settings/OpcoesMapa.h"
 
 #include <QDialog>
 
 #include <array>
 
 class QCheckBox;
+class QRadioButton;
 
 namespace vidalume {
 
@@ -21,7 +24,7 @@ public:
     static const QString kMensagemNenhumCalculo;
 
     frmConfiguraPrograma(Configuracao& configuracao, Configuracao::Selecao& calculosSelecionados,
-                         Mensagens& mensagens, QWidget* parent = nullptr);
+                         OpcoesMapa& opcoesMapa, Mensagens& mensagens, QWidget* parent = nullptr);
 
 private:
     void montaControles();
@@ -30,9 +33,13 @@ private:
 
     Configuracao& configuracao_;
     Configuracao::Selecao& calculosSelecionados_;
+    OpcoesMapa& opcoesMapa_;
     Mensagens& mensagens_;
 
-    std::array<QCheckBox*, Configuracao::kTotalCalculos> chkInterpretacoes_{};
+    // chkInterpretacoes_[k - 1] chooses section k, 1 to 34.
+    std::array<QCheckBox*, OpcoesMapa::kUltimaSecao> chkInterpretacoes_{};
+    QRadioButton* optLimite3_ = nullptr;
+    QRadioButton* optLimite4_ = nullptr;
     QCheckBox* chkImprimirDescricao_ = nullptr;
     QCheckBox* chkImprimirNumero_ = nullptr;
     QCheckBox* chkImprimirCabecalho_ = nullptr;

@@ -61,7 +61,8 @@ TEST(ImpressaoPdfTest, EveryWordOnNumberedPagesAt22PointFonts) {
 
     const Analise& a = p.analise;
     QMap<QString, int> faltam; // how often each word is yet to be found
-    for (const QString& w : separaPalavras(TextoExportacao::monta(a, p.configuracao, p.selecao))) {
+    for (const QString& w :
+         separaPalavras(TextoExportacao::monta(a, p.configuracao, p.selecao, p.opcoesMapa))) {
         faltam[w] += w.startsWith(QStringLiteral("-=-=")) ? 0 : 1;
     }
     for (const PaginaPdf& pagina : pdf.paginas()) {
@@ -145,8 +146,8 @@ TEST(ImpressaoPdfTest, PdfFileHoldsTheLayoutPagesAndTheExportedTextInOrder) {
     EXPECT_TRUE(pdf.paginas()[1].contem(QStringLiteral("CONCEIÇÃO ARAÚJO")));
 
     QStringList esperadas;
-    for (const QString& w :
-         separaPalavras(TextoExportacao::monta(p.analise, p.configuracao, p.selecao))) {
+    for (const QString& w : separaPalavras(
+             TextoExportacao::monta(p.analise, p.configuracao, p.selecao, p.opcoesMapa))) {
         if (!w.startsWith(QStringLiteral("-=-="))) {
             esperadas << w;
         }

@@ -30,14 +30,14 @@ public:
                           QWidget* parent = nullptr);
     ~frmSelecionaAlteracao() override;
 
-    // The list entry after the 28 sections: the couple compatibility texts.
-    static constexpr int kItemCompatibilidade = 29;
+    // The list entry after the 34 sections: the couple compatibility texts.
+    static constexpr int kItemCompatibilidade = 35;
 
-    // Fills the list with the 28 section titles and the compatibility entry and selects
+    // Fills the list with the 34 section titles and the compatibility entry and selects
     // the first.
     void PreencheCombo();
 
-    int itemSelecionado() const;   // 1 to 29
+    int itemSelecionado() const;   // 1 to 35
     int numeroSelecionado() const; // 0 to 9
     int parSelecionado() const;    // 1 to 45, the option of the pair list
 

@@ -116,9 +116,7 @@ public:
     }
 
 private:
-    bool existe(const QString& arquivo) const {
-        return QFileInfo::exists(arq_.caminho(arquivo));
-    }
+    bool existe(const QString& arquivo) const { return QFileInfo::exists(arq_.caminho(arquivo)); }
 
     // The explanation of section k, or the note that its file is missing.
     QString explicacao(int k) const {
@@ -131,8 +129,8 @@ private:
 
     ItemAnalise& item(int k, const QString& numero) {
         ItemAnalise& i = a_[k];
-        i = ItemAnalise{QString::fromUtf16(TabelaSecoes::secao(k).titulo), explicacao(k), {},
-                        numero, {}};
+        i = ItemAnalise{
+            QString::fromUtf16(TabelaSecoes::secao(k).titulo), explicacao(k), {}, numero, {}};
         return i;
     }
 
@@ -204,9 +202,10 @@ private:
         }
         QList<std::pair<QString, int>> entradas;
         for (int d : mapa_.tendenciasOcultas) {
-            entradas.append(
-                {QStringLiteral("Tendência Oculta %1 (%2 letras):").arg(d).arg(mapa_.inclusao[d - 1]),
-                 d});
+            entradas.append({QStringLiteral("Tendência Oculta %1 (%2 letras):")
+                                 .arg(d)
+                                 .arg(mapa_.inclusao[d - 1]),
+                             d});
         }
         i.Texto = textos(ComporMapa::kTendencias, entradas);
     }
@@ -247,8 +246,9 @@ private:
             if (!lugares[j].isEmpty()) {
                 onde = lugares[j].join(QStringLiteral(", ")) + QStringLiteral(" e ") + onde;
             }
-            entradas.append({QStringLiteral("Dívida Cármica %1, encontrada %2:").arg(numeros[j]).arg(onde),
-                             ComporMapa::registroDivida(numeros[j])});
+            entradas.append(
+                {QStringLiteral("Dívida Cármica %1, encontrada %2:").arg(numeros[j]).arg(onde),
+                 ComporMapa::registroDivida(numeros[j])});
         }
         i.Texto = textos(ComporMapa::kDividas, entradas);
     }

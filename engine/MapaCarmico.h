@@ -25,11 +25,11 @@ struct DividaCarmica {
 struct MapaCarmico {
     static constexpr std::array<int, 4> kDividas{13, 14, 16, 19};
 
-    std::array<int, 9> inclusao{};  // [d - 1]: letters A-Z of the name whose value is d
-    QList<int> licoesCarmicas;      // digits 1-9 with no letter, ascending
-    QList<int> tendenciasOcultas;   // digits with at least the threshold of letters, ascending
-    int respostaSubconsciente = 0;  // 9 minus the number of lessons
-    QList<DividaCarmica> dividas;   // at most one per place, in OrigemDivida order
+    std::array<int, 9> inclusao{}; // [d - 1]: letters A-Z of the name whose value is d
+    QList<int> licoesCarmicas;     // digits 1-9 with no letter, ascending
+    QList<int> tendenciasOcultas;  // digits with at least the threshold of letters, ascending
+    int respostaSubconsciente = 0; // 9 minus the number of lessons
+    QList<DividaCarmica> dividas;  // at most one per place, in OrigemDivida order
 
     bool operator==(const MapaCarmico&) const = default;
 };

@@ -1,12 +1,12 @@
 // The numbers of the complete map on worked examples, and their sections: texts from fixture
 // files whose records name themselves ("LICCARM 3"), missing files, the charts as text, and
 // the export of sections 1 to 28 pinned as it was before the map existed.
+#include "engine/MapaCarmico.h"
 #include "cli/comandos/ComandoTexto.h"
 #include "composer/ComporAnalise.h"
 #include "composer/ComporMapa.h"
 #include "composer/PartesSecao.h"
 #include "composer/TextoExportacao.h"
-#include "engine/MapaCarmico.h"
 #include "engine/MapaLetras.h"
 #include "engine/Reducao.h"
 #include "texts/TabelaSecoes.h"
@@ -66,10 +66,10 @@ TEST(MapaCarmico, TendenciasContamOLimite) {
 TEST(MapaCarmico, DividasNosCincoLugaresEmOrdem) {
     using O = OrigemDivida;
     // Day 13; life path 3 + 4 + 9 = 16; JOAO: all letters 14, vowels 6 + 1 + 6 = 13.
-    EXPECT_EQ(mapa("JOAO", "13/03/2007").dividas,
-              (QList<DividaCarmica>{
-                  {13, O::DiaDoNascimento}, {16, O::CaminhoDaVida}, {14, O::Expressao},
-                  {13, O::ImpulsoDaAlma}}));
+    EXPECT_EQ(mapa("JOAO", "13/03/2007").dividas, (QList<DividaCarmica>{{13, O::DiaDoNascimento},
+                                                                        {16, O::CaminhoDaVida},
+                                                                        {14, O::Expressao},
+                                                                        {13, O::ImpulsoDaAlma}}));
     // WALTER: consonants 5 + 3 + 2 + 9 = 19 -> 10 -> 1. The second name: vowels 58 -> 13 -> 4.
     EXPECT_EQ(mapa("WALTER").dividas, (QList<DividaCarmica>{{19, O::EuSilencioso}}));
     EXPECT_EQ(mapa("JOSE CARLOS BEZERRA PINHEIRO").dividas,
@@ -102,7 +102,8 @@ protected:
     void grava(const char* radical) {
         const QString r = QString::fromLatin1(radical);
         for (int n = 1; n <= 9; ++n) {
-            ASSERT_TRUE(arquivos.GravaTextoInterpretacao(n, r + ".DAT", r + " " + QString::number(n)));
+            ASSERT_TRUE(
+                arquivos.GravaTextoInterpretacao(n, r + ".DAT", r + " " + QString::number(n)));
         }
     }
     Analise compoe(const char* nome, const char* data, int limite = 4) {
@@ -151,10 +152,10 @@ TEST_F(ComporMapaTest, ArquivoQueFaltaEDito) {
     ASSERT_TRUE(QFile::remove(arquivos.caminho(QStringLiteral("CMAPA.DAT"))));
     ASSERT_TRUE(QFile::remove(arquivos.caminho(QStringLiteral("RESPSUBC.DAT"))));
     const Analise a = compoe("MARIA DA SILVA", "29/11/1978");
-    EXPECT_EQ(a[30].Texto.split(kCRLF + kCRLF),
-              (QStringList{"Lição Cármica 2:", "Lição Cármica 5:", "Lição Cármica 6:",
-                           "Lição Cármica 7:", "Lição Cármica 8:",
-                           "Arquivo LICCARM.DAT não encontrado."}));
+    EXPECT_EQ(
+        a[30].Texto.split(kCRLF + kCRLF),
+        (QStringList{"Lição Cármica 2:", "Lição Cármica 5:", "Lição Cármica 6:", "Lição Cármica 7:",
+                     "Lição Cármica 8:", "Arquivo LICCARM.DAT não encontrado."}));
     EXPECT_EQ(a[29].Descricao, QStringLiteral("Arquivo CMAPA.DAT não encontrado."));
     EXPECT_EQ(a[32].Texto, QStringLiteral("Arquivo RESPSUBC.DAT não encontrado."));
     EXPECT_EQ(a[31].Texto.right(10), QStringLiteral("TENDOCUL 1")); // the others still read
@@ -166,10 +167,10 @@ TEST_F(ComporMapaTest, QuadrosComoTextoNaExportacao) {
               (QStringList{" 1     1        3", " A  N  A     L  U", "    5        3", "",
                            "Vogais (Impulso da Alma): 5", "Consoantes (Eu Silencioso): 8",
                            "Todas as letras (Expressão): 13 → 4"}));
-    EXPECT_EQ(a[30].Quadro.linhasTexto,
-              (QStringList{"1: 2    2: 0*   3: 2 ", "4: 0*   5: 1    6: 0*",
-                           "7: 0*   8: 0*   9: 0*",
-                           "* número que falta no nome: uma lição cármica"}));
+    EXPECT_EQ(
+        a[30].Quadro.linhasTexto,
+        (QStringList{"1: 2    2: 0*   3: 2 ", "4: 0*   5: 1    6: 0*", "7: 0*   8: 0*   9: 0*",
+                     "* número que falta no nome: uma lição cármica"}));
 
     Configuracao c;
     c.ImprimirNumero = -1;

@@ -242,18 +242,18 @@ private slots:
         QVERIFY(p.j.relatorioAtivo() != nullptr && !p.j.relatorioAtivo()->composto());
     }
 
-    // The couple texts follow the 28 sections in the editor, one option per pair.
+    // The couple texts follow the 34 sections in the editor, one option per pair.
     void editorAbreOTextoDeCadaPar() {
         PastaPrograma pasta;
         MensagensTeste avisos;
         frmSelecionaAlteracao dlg(pasta.caminho(), avisos);
         auto* item = filho<QComboBox>(&dlg, u"cmbItem"_s);
         auto* par = filho<QComboBox>(&dlg, u"cmbPar"_s);
-        QCOMPARE(item->count(), 29);
-        QCOMPARE(item->itemText(28), u"Compatibilidade de casal"_s);
+        QCOMPARE(item->count(), 35);
+        QCOMPARE(item->itemText(34), u"Compatibilidade de casal"_s);
         dlg.show();
         QVERIFY(!par->isVisible());
-        item->setCurrentIndex(28);
+        item->setCurrentIndex(34);
         QVERIFY(par->isVisible() && !filho(&dlg, u"frmInfo"_s)->isVisible());
         QCOMPARE(par->count(), 45);
         par->setCurrentIndex(9); // "2 e 2"

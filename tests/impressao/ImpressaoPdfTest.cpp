@@ -4,6 +4,7 @@
 // the command-line PDFs and the print dialog.)
 #include "cli/pdf/ComandoPdf.h"
 #include "composer/ComporAnalise.h"
+#include "composer/PartesSecao.h"
 #include "composer/TextoExportacao.h"
 #include "printing/painter/GravacaoPdf.h"
 #include "printing/ui/TrabalhoImpressao.h"
@@ -35,6 +36,8 @@ Diagramacao pedido(const PastaPrograma& pasta) {
     p.analise =
         ComporAnalise::compoe(kNome, kNascimento, kHoje, ArquivoInterpretacao(pasta.caminho()));
     p.linhas.RodapeLinhaUm = QStringLiteral("Consultora Ana Souza");
+    // The map's pictures are not text on the page: its sections are checked on their own.
+    p.opcoesMapa = PartesSecao::semSecoesMapa();
     for (DadosFonte* f : {&p.fontes.FonteTitulo, &p.fontes.FonteDescricao, &p.fontes.FonteTexto}) {
         f->Tamanho = 22;
     }
@@ -131,6 +134,7 @@ TEST(ImpressaoPdfTest, PdfFileHoldsTheLayoutPagesAndTheExportedTextInOrder) {
     PastaPrograma pasta;
     Diagramacao p = ComandoPdf::configuracaoDaPasta({pasta.caminho(), true, false}); // --capa
     p.NomeAnalise = QStringLiteral("CONCEIÇÃO ARAÚJO");
+    p.opcoesMapa = PartesSecao::semSecoesMapa();
     p.DataNascimento = kNascimento;
     p.analise = ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, kHoje,
                                       ArquivoInterpretacao(pasta.caminho()));

@@ -33,8 +33,8 @@ TEST(QuadrosMapaTest, InclusaoSombreiaOsNumerosQueFaltam) {
         }
     }
     // 2 (middle, top), 4 (left, middle), 6 7 8.
-    EXPECT_EQ(cinzas, (QList<std::pair<double, double>>{
-                          {40, 50}, {20, 63}, {60, 63}, {20, 76}, {40, 76}}));
+    EXPECT_EQ(cinzas,
+              (QList<std::pair<double, double>>{{40, 50}, {20, 63}, {60, 63}, {20, 76}, {40, 76}}));
     EXPECT_EQ(tracos, 8);
     QStringList contagensDesenhadas;
     for (const auto& t : s.textos()) {
@@ -73,9 +73,9 @@ TEST(QuadrosMapaTest, LetrasComValoresAcimaEAbaixo) {
         }
         return c;
     };
-    EXPECT_EQ(celula(1), (QStringList{"N@5.3", "5@11.5"}));  // a consonant: value below
-    EXPECT_EQ(celula(5), (QStringList{"U@5.3", "3@0.5"}));   // a vowel: value above
-    EXPECT_EQ(celula(3), QStringList{});                     // the space between words
+    EXPECT_EQ(celula(1), (QStringList{"N@5.3", "5@11.5"})); // a consonant: value below
+    EXPECT_EQ(celula(5), (QStringList{"U@5.3", "3@0.5"}));  // a vowel: value above
+    EXPECT_EQ(celula(3), QStringList{});                    // the space between words
     EXPECT_EQ(s.textos().last().texto, QStringLiteral("t2"));
 }
 

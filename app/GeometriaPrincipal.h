@@ -3,7 +3,7 @@
 // horizontal tiling of the report windows.
 #pragma once
 
-#include "widgets/Unidades.h"
+#include "gui/comum/Unidades.h"
 
 #include <QList>
 #include <QRect>

@@ -10,10 +10,16 @@ void CarregaConfiguracao(Padrao& padrao, const QString& pastaPrograma) {
     padrao.OpcoesMapa = OpcoesMapa::le(pastaPrograma);
 }
 
+void CarregaConfiguracoes(Padrao& padrao, const QString& pastaPrograma) {
+    padrao.FontesAnalise = FontesAnalise::CarregaFontes(pastaPrograma);
+    CarregaConfiguracao(padrao, pastaPrograma);
+    padrao.LinhasRodape = LinhasRodape::CarregaLinhasRodape(pastaPrograma);
+}
+
 Diagramacao Padrao::diagramacao(const QString& pastaPrograma) const {
     Diagramacao d;
-    d.NomeAnalise = NomeAnalise;
-    d.DataNascimento = DataNascimento;
+    d.NomeAnalise = Pedido.NomeAnalise;
+    d.DataNascimento = Pedido.DataNascimento;
     d.analise = Analise;
     d.configuracao = Configuracao;
     d.selecao = CalculosSelecionados;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "composer/Diagramacao.h"
+#include "engine/AnalisePedida.h"
 
 #include <QDate>
 #include <QString>
@@ -11,9 +12,7 @@
 namespace vidalume {
 
 struct Padrao {
-    QString NomeAnalise;    // normalised full name, or "Descartar" after a cancelled entry
-    QString DataNascimento; // "dd/mm/yyyy"
-    QDate DataReferencia;   // the date of the forecasts; invalid for today
+    AnalisePedida Pedido; // the analysis being made: name, birth date, reference date
     vidalume::Analise Analise{};
     vidalume::Configuracao Configuracao;
     vidalume::Configuracao::Selecao CalculosSelecionados{}; // the live selection, 1 to 28
@@ -30,6 +29,9 @@ struct Padrao {
 // stored selection of calculations as the live one; reads the map options (defaults when
 // their file is missing).
 void CarregaConfiguracao(Padrao& padrao, const QString& pastaPrograma);
+// Reads every settings file again (fonts, settings, header and footer lines), creating the
+// missing ones with their defaults.
+void CarregaConfiguracoes(Padrao& padrao, const QString& pastaPrograma);
 // Stores the live selection in the settings record and writes the file, then the map
 // options' file.
 bool GravaConfiguracao(Padrao& padrao, const QString& pastaPrograma, QString* erro = nullptr);

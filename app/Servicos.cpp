@@ -1,5 +1,5 @@
 #include "app/Servicos.h"
-#include "widgets/DialogoArquivo.h"
+#include "gui/comum/DialogoArquivo.h"
 
 #include "app/frmPrincipal.h"
 #include "report/painter/LayoutTela.h"
@@ -67,12 +67,12 @@ std::unique_ptr<QPrinter> impressoraPadrao() {
     return impressora;
 }
 
-QString escolheArquivoCopia(frmPrincipal& janela, bool gravar, const QString& sugestao) {
+QString escolheArquivoCopia(QWidget* janela, bool gravar, const QString& sugestao) {
     const QString filtro = QStringLiteral("Cópia de segurança do Vidalume (*.zip)");
-    return gravar ? DialogoArquivo::paraGravar(&janela, QStringLiteral("Fazer cópia de segurança"),
+    return gravar ? DialogoArquivo::paraGravar(janela, QStringLiteral("Fazer cópia de segurança"),
                                                sugestao, filtro)
                   : DialogoArquivo::paraAbrir(
-                        &janela, QStringLiteral("Restaurar cópia de segurança"), sugestao, filtro);
+                        janela, QStringLiteral("Restaurar cópia de segurança"), sugestao, filtro);
 }
 
 } // namespace

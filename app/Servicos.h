@@ -4,7 +4,7 @@
 // provide. Tests replace any of them; an empty hook does nothing.
 #pragma once
 
-#include "report/ui/FonteDePaginas.h"
+#include "gui/relatorio/FonteDePaginas.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -53,7 +53,7 @@ struct Servicos {
     std::function<QDateTime()> agora;
     // Asks for the backup archive to write (`gravar`) or to read, offering `sugestao`; the
     // chosen path, or empty when the user gave up.
-    std::function<QString(frmPrincipal&, bool gravar, const QString& sugestao)> escolheCopia;
+    std::function<QString(QWidget* pai, bool gravar, const QString& sugestao)> escolheCopia;
 
     // Shows a window of the program modally (the start-up window, the entry, settings,
     // print and about dialogs, the interpretation editor); by default its exec().

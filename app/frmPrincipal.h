@@ -1,11 +1,19 @@
 // The main window: the frame in which report windows open, with its toolbar, menus and page
-// navigation bar. It loads the settings at start-up, runs every command of the program,
-// copies an analysis to the clipboard and writes the settings once on every way out.
+// navigation bar. It loads the settings at start-up, routes every menu item and button to
+// its command (the file commands, the client file and the report windows have classes of
+// their own), copies an analysis to the clipboard and writes the settings once on every way
+// out.
 #pragma once
 
+#include "app/AreaRelatorios.h"
+#include "app/BarrasPrincipal.h"
+#include "app/ComandosArquivo.h"
+#include "app/ComandosClientes.h"
+#include "app/ComandosEstudos.h"
+#include "app/ContextoComandos.h"
 #include "app/Padrao.h"
 #include "app/Servicos.h"
-#include "widgets/Mensagens.h"
+#include "gui/comum/Mensagens.h"
 
 #include <QMainWindow>
 
@@ -32,12 +40,9 @@ class frmPrincipal : public QMainWindow {
 public:
     static const QString kTitulo;
     static const QString kNenhum; // BotaoComAjuda once the help is taken away
-    static const QString kM1, kM2, kM3, kM4, kM5, kM6;
-    static const QString kSemNavegador, kSemAnalise, kTituloPdf, kTituloOdt;
+    static const QString kM1, kM5, kM6;
+    static const QString kSemNavegador;
     static const QString kPerguntaSair;
-    static const QString kCopiaFeita, kPerguntaRestaurarCopia, kCopiaRestaurada;
-    static const QString kSemOriginais, kPerguntaOriginalUm, kPerguntaOriginaisTodos;
-    static const QString kOriginaisRestaurados, kTextosGuardados, kNadaGuardado;
 
     frmPrincipal(const QString& pastaPrograma, Servicos servicos, QWidget* parent = nullptr);
     ~frmPrincipal() override;
@@ -50,7 +55,6 @@ public:
     void CarregaLinhasRodape();
     // Reads the settings files again, after a backup replaced them.
     void CarregaConfiguracoes();
-    void EnviarAnaliseParaAreaTransf();
 
     Padrao& padrao() { return padrao_; }
     const QString& pastaPrograma() const { return pastaPrograma_; }
@@ -59,8 +63,8 @@ public:
     const QString& BotaoComAjuda() const { return botaoComAjuda_; }
     QMdiArea* areaRelatorios() const { return mdiArea_; }
     // The report window in front, or none when no analysis is shown.
-    frmExibeRelatorio* relatorioAtivo() const;
-    QList<frmExibeRelatorio*> relatorios() const;
+    frmExibeRelatorio* relatorioAtivo() const { return relatorios_->ativo(); }
+    QList<frmExibeRelatorio*> relatorios() const { return relatorios_->todos(); }
 
     void cmdCriaAnalise_Click();
     void cmdImprimir_Click();
@@ -92,59 +96,38 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
-    struct BotaoFerramenta;
-
     void montaJanela();
-    QWidget* montaBarraFerramentas();
-    QWidget* montaBarraNavegacao();
-    void montaMenus();
+    void ligaBarras();
     void posicionaNavegacao();
 
     void prologo();
     void tiraAjuda();
     void botaoApontado(const QString& nomeAjuda, QWidget* botao);
     void tocaSom(const QString& arquivo, bool repete);
-    void informa(const QString& titulo, const QString& texto, Mensagens::Icone icone);
-    bool pergunta(const QString& titulo, const QString& texto);
-    // A question titled "Atenção:" whose default answer is No.
-    bool perguntaPadraoNao(const QString& texto);
     void gravaEEncerra();
     bool gravaConfiguracao();
     void navega(int passo);
-    QList<QMdiSubWindow*> janelasParaOrganizar() const;
-    static void organiza(const QList<QMdiSubWindow*>& janelas, const QList<QRect>& lugares);
-    void compoeAnalise();
     bool pedeEntrada(const Cliente* cliente);
+    void fechaAnaliseAberta();
     void mostraNovaAnalise();
-    void guardaNaFicha(const QString& nomeDigitado, QDate referencia);
-    void reabre(const Cliente& cliente, const AnaliseCliente& analise);
-    bool geraPdf(const Cliente& cliente, const QString& pasta, QString* nome, QString* erro) const;
-    QDate hoje() const;
-    frmExibeRelatorio* abreRelatorio(const Diagramacao& diagramacao);
-    Diagramacao diagramacaoDe(const frmExibeRelatorio& relatorio);
-    void imprimeEstudo(QWidget* pai, const EstudoNomes& estudo);
-    void exibe(QDialog& janela);
-    std::optional<Diagramacao> analiseParaArquivo(const QString& acao);
-    QString escolheArquivo(const Diagramacao& analise, const QString& titulo, const QString& sufixo,
-                           const QString& filtro);
     LigacoesRelatorio ligacoesRelatorio();
     void escreveStatus(const QString& texto);
-    static frmExibeRelatorio* relatorioDe(QMdiSubWindow* janela);
 
     QString pastaPrograma_;
     Servicos servicos_;
     Padrao padrao_;
+    ContextoComandos contexto_;
     QString botaoComAjuda_;
     bool encerrado_ = false;
     std::unique_ptr<QPrinter> impressora_;
 
-    QWidget* picMenu_ = nullptr;
-    QWidget* picRodape_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;
-    QLabel* lblInfoNavega_ = nullptr;
-    QuadroImagem* picVolta_ = nullptr;
-    QuadroImagem* picAvanca_ = nullptr;
-    std::array<QPushButton*, 7> botoes_{};
+    std::optional<BarrasPrincipal> barras_;
+    // The commands, made once the frame exists.
+    std::optional<AreaRelatorios> relatorios_;
+    std::optional<ComandosArquivo> arquivo_;
+    std::optional<ComandosEstudos> estudos_;
+    ComandosClientes clientes_;
 };
 
 } // namespace vidalume

@@ -7,12 +7,12 @@
 // once as the user would, saving its settings: the package check uses it to start the
 // installed program unattended.
 #include "app/SomQt.h"
-#include "app/auxiliares/ControleDicas.h"
-#include "app/auxiliares/frmDicas.h"
 #include "app/frmPrincipal.h"
+#include "gui/auxiliares/ControleDicas.h"
+#include "gui/auxiliares/frmDicas.h"
+#include "gui/comum/MensagensQt.h"
 #include "settings/PastaDados.h"
 #include "texts/GravacaoSegura.h"
-#include "widgets/MensagensQt.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -9,11 +9,11 @@
 #include "texts/ArquivoInterpretacao.h"
 
 #ifdef VIDALUME_BENCH_GUI
+#include "gui/relatorio/frmExibeRelatorio.h"
 #include "printing/painter/GravacaoPdf.h"
 #include "report/painter/GravadorPagina.h"
 #include "report/painter/LayoutTela.h"
 #include "report/painter/SuperficiePintor.h"
-#include "report/ui/frmExibeRelatorio.h"
 
 #include <QApplication>
 #include <QImage>
@@ -167,7 +167,7 @@ struct JanelaRelatorio {
         }
         relatorio->setGeometry(QRect(QPoint(0, 0), tela.janela));
         relatorio->definePaginas(std::move(prontas));
-        relatorio->GravaDados(paginas, 1, kData, kNome);
+        relatorio->GravaDados(paginas, 1, {kNome, kData, {}});
         relatorio->show();
         relatorio->mostrada();
         pinta();
@@ -250,7 +250,7 @@ void BM_AbreAnalise(benchmark::State& state) {
         paginas = int(prontas.paginas.size());
         relatorio->setGeometry(QRect(QPoint(0, 0), tela.janela));
         relatorio->definePaginas(std::move(prontas));
-        relatorio->GravaDados(paginas, 1, kData, kNome);
+        relatorio->GravaDados(paginas, 1, {kNome, kData, {}});
         relatorio->show();
         relatorio->mostrada();
         relatorio->render(&tela.imagem);

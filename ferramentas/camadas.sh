@@ -2,18 +2,22 @@
 # Checks the folder plan: every #include "folder/.../File.h" of the program's code must name a
 # folder of the same layer or of a lower one, in this order:
 #   engine, texts, settings, clients, composer, report, report/painter, printing,
-#   printing/painter, widgets, engine/ui, texts/ui, settings/ui, clients/ui, composer/ui,
-#   report/ui, printing/ui, app/auxiliares, app,
+#   printing/painter, gui/comum, gui/entrada, gui/textos, gui/configuracao, gui/clientes,
+#   gui/estudos, gui/relatorio, gui/impressao, gui/auxiliares, app,
 #   cli/comandos, cli/pdf, cli
+# Every folder of the program that holds code must be in that list, and the folders before
+# gui/ (the core) must not link Qt Widgets: windows live under gui/ only.
 # Prints every include that runs upwards and exits 1 when there is one; with --grafo, prints
 # the include graph between folders instead ("from -> to (count)").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ordem=(engine texts settings clients composer report report/painter printing printing/painter
-       widgets engine/ui texts/ui settings/ui clients/ui composer/ui report/ui printing/ui
-       app/auxiliares app
+       gui/comum gui/entrada gui/textos gui/configuracao gui/clientes gui/estudos gui/relatorio
+       gui/impressao gui/auxiliares app
        cli/comandos cli/pdf cli)
+nucleo=(engine texts settings clients composer report report/painter printing printing/painter)
+fora=(tests tests/suporte bench fuzz data ferramentas)
 
 nivel() {
     local i
@@ -51,6 +55,28 @@ for pasta in "${ordem[@]}"; do
             fi
         done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$arquivo" | grep -v '\.moc$' || true)
     done
+done
+
+# A folder with code that is in no layer would escape the check.
+while IFS= read -r pasta; do
+    pasta=${pasta#./}
+    conhecida=0
+    for p in "${ordem[@]}" "${fora[@]}"; do
+        case "$pasta" in
+        "$p" | tests/* | bench/* | fuzz/*) conhecida=1 ;;
+        esac
+    done
+    if [ "$conhecida" -eq 0 ]; then
+        echo "$pasta: pasta com código fora da lista das camadas"
+        falhas=$((falhas + 1))
+    fi
+done < <(find . -path ./.git -prune -o -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -printf '%h\n' | sort -u)
+
+for pasta in "${nucleo[@]}"; do
+    if grep -q 'Qt6::Widgets' "$pasta/CMakeLists.txt" 2>/dev/null; then
+        echo "$pasta/CMakeLists.txt: o núcleo não liga Qt Widgets (janelas ficam em gui/)"
+        falhas=$((falhas + 1))
+    fi
 done
 
 if [ "$grafo" -eq 1 ]; then

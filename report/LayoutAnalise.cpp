@@ -6,16 +6,8 @@
 
 namespace vidalume {
 
-namespace {
-
-const QString kAmostraBloco = QStringLiteral("Agê");
-const QString kAmostraTexto = QStringLiteral("êGg");
-
-} // namespace
-
 LayoutAnalise::LayoutAnalise(Diagramacao diagramacao, double larguraPagina, double alturaPagina)
-    : d_(std::move(diagramacao)), largura_(larguraPagina), altura_(alturaPagina), desenhos_(d_),
-      novaPagina_(desenhos_, Configuracao::ligado(d_.configuracao.ImprimirCabecalho)) {}
+    : d_(std::move(diagramacao)), cursor_(d_, larguraPagina, alturaPagina) {}
 
 void LayoutAnalise::AplicaFonte(SuperficieDesenho& destino, const DadosFonte& fonte) {
     if (const QString nome = fonte.nomeAparado(); !nome.isEmpty()) {
@@ -41,94 +33,49 @@ void LayoutAnalise::AplicaFonte(SuperficieDesenho& destino, const DadosFonte& fo
 }
 
 int LayoutAnalise::dispoe(FabricaFolhas& folhas) {
-    folhas_ = &folhas;
-    if (d_.folhaRosto) {
-        desenhos_.DesenhaFolhaRosto(folhas.ProximaFolha());
-    }
-    atual_ = &folhas.ProximaFolha();
-    atual_->EscalaMilimetros();
-    y_ = novaPagina_.inicia(*atual_, largura_, altura_, NovaPagina::PrimeiraPagina);
+    cursor_.inicia(folhas);
     for (int k = 1; k <= PartesSecao::kUltimaSecao; ++k) {
         if (PartesSecao::mostrada(d_.analise, d_.selecao, d_.opcoesMapa, k)) {
             dispoeEntrada(k);
         }
     }
-    folhas_ = nullptr;
-    atual_ = nullptr;
-    return novaPagina_.PaginaAtual();
+    return cursor_.termina();
 }
 
-// Explanation (optional), title, interpretation and divider of entry k.
+// Explanation (optional), title, interpretation and divider of entry k. A title or a text
+// whose first line would no longer fit above the limit starts on a new page.
 void LayoutAnalise::dispoeEntrada(int k) {
     const ItemAnalise& item = d_.analise[k];
     const FontesAnalise& fontes = d_.fontes;
     if (PartesSecao::comDescricao(item, d_.configuracao)) {
-        AplicaFonte(*atual_, fontes.FonteDescricao, FontesAnalise().FonteDescricao);
-        escreveBloco(item.Descricao);
-        y_ = atual_->Y() + alturaLinha(kAmostraBloco) + kEspacoAposBloco - topo();
+        aplica(fontes.FonteDescricao, FontesAnalise().FonteDescricao);
+        cursor_.escreveBloco(item.Descricao);
+        cursor_.avancaAbaixo(kEspacoAposBloco);
     }
-    AplicaFonte(*atual_, fontes.FonteTitulo, FontesAnalise().FonteTitulo);
-    quebraPaginaSeNaoCouber();
-    escreveBloco(PartesSecao::titulo(d_.analise, k, d_.configuracao));
-    y_ = atual_->Y() + alturaLinha(kAmostraBloco) + kEspacoAposBloco - topo();
+    aplica(fontes.FonteTitulo, FontesAnalise().FonteTitulo);
+    cursor_.garanteEspaco(cursor_.alturaLinha());
+    cursor_.escreveBloco(PartesSecao::titulo(d_.analise, k, d_.configuracao));
+    cursor_.avancaAbaixo(kEspacoAposBloco);
 
-    AplicaFonte(*atual_, fontes.FonteTexto, FontesAnalise().FonteTexto);
+    aplica(fontes.FonteTexto, FontesAnalise().FonteTexto);
     desenhaQuadro(item.Quadro);
-    quebraPaginaSeNaoCouber();
-    escreveBloco(item.Texto);
-
-    double yDivisoria = atual_->Y() + alturaLinha(kAmostraTexto) + kEspacoAposBloco;
-    if (yDivisoria + kEspacoAposBloco > limiteTexto()) {
-        yDivisoria = quebraPagina() + topo();
-    }
-    const Margens& m = d_.margens;
-    atual_->PintaFigura(Figura::divisoria(), m.MargemEsquerda + kRecuoDivisoria, yDivisoria,
-                        largura_ - m.MargemEsquerda - m.MargemDireita - 2 * kRecuoDivisoria,
-                        kAlturaDivisoria);
-    y_ = yDivisoria + kAvancoDivisoria - topo();
+    cursor_.garanteEspaco(cursor_.alturaLinha());
+    cursor_.escreveBloco(item.Texto);
+    cursor_.avancaAbaixo(kEspacoAposBloco);
+    cursor_.divisoria();
 }
 
-// A picture starts a new page when it does not fit on this one.
+// A picture is never cut across pages: it starts a new one when it does not fit.
 void LayoutAnalise::desenhaQuadro(const QuadroSecao& quadro) {
-    const double esquerda = d_.margens.MargemEsquerda + kMargemTexto;
-    const double largura = largura_ - d_.margens.MargemDireita - kMargemTexto - esquerda;
-    const double altura = QuadrosSecao::altura(quadro, *atual_, largura);
+    const double esquerda = cursor_.esquerda();
+    const double largura = cursor_.direita() - esquerda;
+    const double altura = QuadrosSecao::altura(quadro, cursor_.folha(), largura);
     if (altura <= 0) {
         return;
     }
-    if (y_ + topo() + altura > limiteTexto()) {
-        y_ = quebraPagina();
-    }
-    QuadrosSecao::desenha(quadro, *atual_, esquerda, y_ + topo(), largura);
-    y_ += altura + kEspacoAposBloco;
-}
-
-// A block goes on over as many pages as it needs.
-void LayoutAnalise::escreveBloco(const QString& texto) {
-    const double esquerda = d_.margens.MargemEsquerda + kMargemTexto;
-    const double direita = largura_ - d_.margens.MargemDireita - kMargemTexto;
-    QString resto = texto;
-    while (!EscreveTexto::escreve(*atual_, y_ + topo(), esquerda, direita, limiteTexto(), resto)) {
-        y_ = quebraPagina();
-    }
-}
-
-// A block whose first line would no longer fit above the limit starts on a new page.
-void LayoutAnalise::quebraPaginaSeNaoCouber() {
-    if (y_ + topo() + alturaLinha(kAmostraBloco) > limiteTexto()) {
-        y_ = quebraPagina();
-    }
-}
-
-// Starts the next page in the font the text was using; returns where its content begins,
-// relative to the top margin.
-double LayoutAnalise::quebraPagina() {
-    fonteSalva_.SalvarFontesTela(*atual_);
-    atual_ = &folhas_->ProximaFolha();
-    atual_->EscalaMilimetros();
-    const double inicio = novaPagina_.inicia(*atual_, largura_, altura_, NovaPagina::ProximaPagina);
-    fonteSalva_.RestaurarFontesTela(*atual_);
-    return inicio;
+    cursor_.garanteEspaco(altura);
+    QuadrosSecao::desenha(quadro, cursor_.folha(), esquerda, cursor_.y(), largura);
+    cursor_.defineY(cursor_.y() + altura + kEspacoAposBloco);
 }
 
 } // namespace vidalume

@@ -10,22 +10,20 @@
 
 #include "composer/Diagramacao.h"
 #include "composer/ItemAnalise.h"
-#include "report/DesenhosPagina.h"
+#include "report/CursorPagina.h"
 #include "report/FabricaFolhas.h"
 #include "report/FolhaA4.h"
-#include "report/FonteSalva.h"
-#include "report/NovaPagina.h"
 #include "settings/FontesAnalise.h"
 
 namespace vidalume {
 
 class LayoutAnalise {
 public:
-    static constexpr double kEspacoAposBloco = 5;
-    static constexpr double kMargemTexto = 2;     // text column inside the margins
-    static constexpr double kRecuoDivisoria = 40; // divider inset from each margin
-    static constexpr double kAlturaDivisoria = 3;
-    static constexpr double kAvancoDivisoria = 8; // next entry below the divider's top
+    static constexpr double kEspacoAposBloco = CursorPagina::kEspacoAposBloco;
+    static constexpr double kMargemTexto = CursorPagina::kMargemTexto;
+    static constexpr double kRecuoDivisoria = CursorPagina::kRecuoDivisoria;
+    static constexpr double kAlturaDivisoria = CursorPagina::kAlturaDivisoria;
+    static constexpr double kAvancoDivisoria = CursorPagina::kAvancoDivisoria;
 
     // Lays `diagramacao` out on pages `larguraPagina` x `alturaPagina` millimetres, inside
     // its margins.
@@ -40,7 +38,7 @@ public:
 
     // The lowest top a line may have: 20 mm above the bottom margin are kept for the footer.
     static double limiteTexto(double alturaPagina, const Margens& margens) {
-        return alturaPagina - margens.MargemInferior - 20;
+        return CursorPagina::limiteTexto(alturaPagina, margens);
     }
 
     // Sets the font of a surface from a font record: the name without its surrounding
@@ -55,22 +53,12 @@ public:
 private:
     void dispoeEntrada(int k);
     void desenhaQuadro(const QuadroSecao& quadro);
-    void escreveBloco(const QString& texto);
-    void quebraPaginaSeNaoCouber();
-    double quebraPagina();
-    double alturaLinha(const QString& amostra) const { return atual_->AlturaTexto(amostra); }
-    double topo() const { return d_.margens.MargemSuperior; }
-    double limiteTexto() const { return limiteTexto(altura_, d_.margens); }
+    void aplica(const DadosFonte& fonte, const DadosFonte& padrao) {
+        AplicaFonte(cursor_.folha(), fonte, padrao);
+    }
 
     const Diagramacao d_;
-    const double largura_;
-    const double altura_;
-    const DesenhosPagina desenhos_;
-    NovaPagina novaPagina_;
-    FonteSalva fonteSalva_;
-    FabricaFolhas* folhas_ = nullptr;
-    SuperficieDesenho* atual_ = nullptr;
-    double y_ = 0; // next block, relative to the top margin
+    CursorPagina cursor_;
 };
 
 } // namespace vidalume

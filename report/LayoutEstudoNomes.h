@@ -11,11 +11,9 @@
 
 #include "composer/Diagramacao.h"
 #include "composer/EstudoNomes.h"
-#include "report/DesenhosPagina.h"
+#include "report/CursorPagina.h"
 #include "report/FabricaFolhas.h"
 #include "report/FolhaA4.h"
-#include "report/FonteSalva.h"
-#include "report/NovaPagina.h"
 
 #include <QStringList>
 
@@ -50,28 +48,13 @@ private:
     void linhaTabela(const std::array<QString, kColunas>& celulas, bool negrito);
     QStringList quebraNome(const QString& nome, double largura) const;
     void interpretacao(const CandidatoNome& candidato);
-    void divisoria();
     void fonteTabela(bool negrito);
-    void escreveBloco(const QString& texto, double esquerda, double direita);
-    void avancaAbaixo(double espaco);
-    bool cabe(double altura) const;
-    double quebraPagina();
-    double esquerda() const;
-    double direita() const;
-    double topo() const { return d_.margens.MargemSuperior; }
-    double limite() const;
+    void aplica(const DadosFonte& fonte, const DadosFonte& padrao);
+    SuperficieDesenho& folha() const { return cursor_.folha(); }
 
     const Diagramacao d_;
     const EstudoNomes estudo_;
-    const double largura_;
-    const double altura_;
-    const DesenhosPagina desenhos_;
-    NovaPagina novaPagina_;
-    FonteSalva fonteSalva_;
-    FabricaFolhas* folhas_ = nullptr;
-    SuperficieDesenho* atual_ = nullptr;
-    double y_ = 0;          // next block, from the top of the page
-    bool naTabela_ = false; // a page break repeats the column headings
+    CursorPagina cursor_;
 };
 
 } // namespace vidalume

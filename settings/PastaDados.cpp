@@ -39,7 +39,8 @@ QStringList PastaDados::arquivosInterpretacao(const QString& pasta) {
 
 bool PastaDados::portatil(const QString& pastaExecutavel) {
     const QFileInfo pasta(pastaExecutavel);
-    return pasta.isDir() && pasta.isWritable() && !arquivosInterpretacao(pastaExecutavel).isEmpty();
+    const bool gravavel = gravavelTeste ? gravavelTeste(pastaExecutavel) : pasta.isWritable();
+    return pasta.isDir() && gravavel && !arquivosInterpretacao(pastaExecutavel).isEmpty();
 }
 
 QString PastaDados::somenteLeitura(const QString& pastaExecutavel) {

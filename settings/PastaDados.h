@@ -17,6 +17,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace vidalume {
@@ -73,6 +74,10 @@ public:
     // Called once at start-up in installed mode, with Local::recursos; empty goes back to
     // reading the read-only files from the data folder.
     static void usaRecursos(const QString& pasta);
+
+    // Test seam: whether the program may write into a folder (by default, what the file
+    // system says for this user; root may write almost anywhere, so tests answer instead).
+    static inline std::function<bool(const QString& pasta)> gravavelTeste;
 
 private:
     static QString& recursosDefinidos();

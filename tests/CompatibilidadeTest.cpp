@@ -43,6 +43,8 @@ TEST(Compatibilidade, RegistroDeCadaParNasDuasOrdens) {
             if (a <= b) {
                 EXPECT_EQ(r, ++esperado) << a << "-" << b;
                 vistos.insert(r);
+                // A faulty formula fails here instead of reading outside the list.
+                ASSERT_TRUE(r >= 1 && r <= opcoes.size()) << a << "-" << b << ": " << r;
                 EXPECT_EQ(opcoes[r - 1], QStringLiteral("%1 e %2").arg(a).arg(b));
                 const auto alvo = EscolhaTexto::compatibilidadeDaOpcao(r);
                 ASSERT_TRUE(alvo);

@@ -62,6 +62,25 @@ TEST(PastaDados, PastaDoProgramaComTextosEhPortatil) {
     EXPECT_FALSE(QFileInfo::exists(usuario.filePath("Vidalume")));
 }
 
+// A copy of a program folder that cannot be written is no data folder: its texts are the
+// originals of a data folder of the user's own.
+TEST(PastaDados, PastaDoProgramaSemGravacaoServeDeOriginais) {
+    QTemporaryDir programa, usuario;
+    escreve(programa.filePath("CVIDA.DAT"), "texto do programa");
+    PastaDados::gravavelTeste = [&](const QString& pasta) { return pasta != programa.path(); };
+    struct Restaura {
+        ~Restaura() { PastaDados::gravavelTeste = nullptr; }
+    } restaura;
+    EXPECT_FALSE(PastaDados::portatil(programa.path()));
+    EXPECT_EQ(PastaDados::somenteLeitura(programa.path()), programa.path());
+    QString erro;
+    const auto local = PastaDados::resolve(programa.path(), usuario.filePath("Vidalume"), &erro);
+    ASSERT_TRUE(local) << erro.toStdString();
+    EXPECT_EQ(local->modo, PastaDados::Modo::Instalado);
+    EXPECT_EQ(local->dados, usuario.filePath("Vidalume"));
+    EXPECT_EQ(conteudo(usuario.filePath("Vidalume/CVIDA.DAT")), "texto do programa");
+}
+
 TEST(PastaDados, InstaladoCopiaOsTextosSemNuncaSubstituirOsDoUsuario) {
     Instalacao inst;
     QString erro;

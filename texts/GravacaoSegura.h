@@ -12,7 +12,12 @@
 // The folder is opened once, and every later step works inside that open folder, so nothing
 // swapped into its path meanwhile can redirect the file. A target that exists and is not a
 // regular file (a folder, a device, a FIFO, a socket) is refused; a symbolic link at the
-// target is replaced, never followed.
+// target is replaced, never followed. A hidden name that is taken is tried again with
+// another, a bounded number of times; any other refusal of a name fails the save at once.
+//
+// This header is the whole contract and says nothing of any platform: the work on files is
+// in one source file per platform, chosen by the build (GravacaoSeguraPosix.cpp on Linux),
+// and the reasons come from the platform-neutral Causa.
 #pragma once
 
 #include <QByteArray>
@@ -65,13 +70,45 @@ public:
     // Removes the hidden files of saves whose process is no longer running from `pasta`.
     static void limpaRestos(const QString& pasta);
 
-    // A system error number said in Portuguese, lower case, ending with a full stop.
+    // Why a file operation failed, whatever the platform.
+    enum class Causa {
+        SemEspaco,
+        CotaEsgotada,
+        GrandeDemais,
+        SemPermissao,
+        SoLeitura,
+        PastaInexistente,
+        NaoEPasta,
+        EPasta,
+        NomeOcupado,
+        NomeLongo,
+        ErroDisco,
+        ArquivosDemais,
+        SemMemoria,
+        EmUso,
+        AtalhosDemais,
+        NomeInvalido,
+        Outra,
+    };
+    // The reason said in Portuguese, lower case, ending with a full stop; `codigo` is the
+    // platform's number for Causa::Outra.
+    static QString motivo(Causa causa, int codigo = 0);
+    // The platform's error number (errno on Linux) said the same way.
     static QString motivo(int codigoErro);
+    static Causa causa(int codigoErro);
 
-    // Test seam: called with the final path right before the new file takes its name.
+    // How many hidden names a save tries before it gives up on finding a free one.
+    static constexpr int kTentativasNome = 64;
+
+    // Test seams: called with the final path right before the new file takes its name; and
+    // a file system that gives no nameless file and names the hidden files as the function
+    // says (an empty function: the platform's own rules).
     static inline std::function<void(const QString&)> antesDeNomear;
+    static inline std::function<QString(const QString& nome)> nomeTemporarioTeste;
 
 private:
+    struct Plataforma; // the platform's handles of the open folder and the new file
+
     bool descarrega(QString* erro);
     bool nomeia(const QString& nome, QString* erro);
     bool falha(QString* erro, int codigoErro);
@@ -79,8 +116,7 @@ private:
 
     QString caminho_;
     Destino destino_;
-    int pasta_ = -1;
-    int arquivo_ = -1;
+    std::unique_ptr<Plataforma> p_;
     QString nomeTemporario_; // set when the file system gave no nameless file
     std::unique_ptr<QIODevice> saida_;
     bool descarregado_ = false;

@@ -39,8 +39,7 @@ QString ComandoNumeros::chaveOrigem(OrigemDivida origem) {
 }
 
 QByteArray ComandoNumeros::json(const EntradaCli& e, int limiteTendencias) {
-    const NumerosAnalise n =
-        CalculaNumeros(e.nome, e.nascimento, e.referencia.isValid() ? e.referencia : e.hoje);
+    const NumerosAnalise n = CalculaNumeros(e.nome, e.nascimento, e.dataPrevisoes());
     const MapaCarmico mapa = CalculaMapaCarmico(e.nome, n, limiteTendencias);
     QJsonArray dividas;
     for (const DividaCarmica& d : mapa.dividas) {
@@ -52,7 +51,7 @@ QByteArray ComandoNumeros::json(const EntradaCli& e, int limiteTendencias) {
         {"nome", e.nome},
         {"nascimento", e.nascimento},
         {"hoje", EntradaDados::formataData(e.hoje)},
-        {"referencia", EntradaDados::formataData(e.referencia.isValid() ? e.referencia : e.hoje)},
+        {"referencia", EntradaDados::formataData(e.dataPrevisoes())},
         {"caminho_da_vida", n.caminhoDaVida},
         {"ciclo_formativo", n.cicloFormativo},
         {"ciclo_produtivo", n.cicloProdutivo},

@@ -2,6 +2,8 @@
 // and messages as the entry dialog.
 #pragma once
 
+#include "engine/AnalisePedida.h"
+
 #include <QDate>
 #include <QString>
 
@@ -23,6 +25,11 @@ struct EntradaCli {
     // Takes `texto` as the date of the forecasts; an empty text keeps `hoje`. False, with the
     // message in `erro`, when the text is no date.
     bool defineReferencia(const QString& texto, QString* erro);
+
+    // The analysis asked for: the name, the birth date and the reference date.
+    AnalisePedida pedido() const { return {nome, nascimento, referencia}; }
+    // The date the forecasts are made for: the reference date, or `hoje` without one.
+    QDate dataPrevisoes() const { return pedido().dataPrevisoes(hoje); }
 };
 
 } // namespace vidalume

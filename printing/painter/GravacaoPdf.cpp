@@ -1,7 +1,6 @@
 #include "printing/painter/GravacaoPdf.h"
 
 #include "printing/NomeArquivoPdf.h"
-#include "printing/painter/CompressaoPdf.h"
 #include "printing/painter/DocumentoAnalise.h"
 
 #include <QDir>
@@ -57,8 +56,6 @@ bool GravacaoPdf::escreve(GravacaoSegura& saida, const Diagramacao& diagramacao,
         *erro = naoGravou(arquivo, motivo);
         return false;
     }
-    // The writer compresses each page as it goes and the fonts when it ends.
-    const CompressaoPdf rapida;
     QPdfWriter pdf(&saida.saida());
     pdf.setResolution(kPontosPorPolegada);
     pdf.setCreator(QStringLiteral("Vidalume"));

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "app/Som.h"
-#include "report/ui/FonteDePaginas.h"
-#include "widgets/Mensagens.h"
+#include "gui/comum/Mensagens.h"
+#include "gui/relatorio/FonteDePaginas.h"
 
 #include <QtTest>
 #include <QtWidgets>

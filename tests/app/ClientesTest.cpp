@@ -2,10 +2,10 @@
 // date, the client window's search and removal, and an analysis reopened from it.
 #include "app/frmPrincipal.h"
 #include "clients/FichaClientes.h"
-#include "clients/ui/frmClientes.h"
 #include "composer/ComporAnalise.h"
-#include "engine/ui/frmEntraNome.h"
-#include "report/ui/frmExibeRelatorio.h"
+#include "gui/clientes/frmClientes.h"
+#include "gui/entrada/frmEntraNome.h"
+#include "gui/relatorio/frmExibeRelatorio.h"
 #include "tests/app/AmbienteTeste.h"
 
 #include <QPrinter>
@@ -63,7 +63,7 @@ private slots:
         QVERIFY(j.padrao().Analise[17].Texto.startsWith(nota));
         QVERIFY(j.padrao().Analise[22].Texto.startsWith(nota));
         QVERIFY(!j.padrao().Analise[16].Texto.contains(nota));
-        QCOMPARE(j.relatorioAtivo()->referencia(), QDate(2030, 1, 1));
+        QCOMPARE(j.relatorioAtivo()->pedido().DataReferencia, QDate(2030, 1, 1));
         std::vector<Cliente> lista = clientes(pasta.caminho());
         QCOMPARE(lista.size(), std::size_t(1));
         QCOMPARE(lista[0].nome, u"João da Silva"_s);
@@ -108,9 +108,9 @@ private slots:
         QVERIFY(mensagens.mostradas[0].endsWith(u"?(não)"_s)); // No is the default
         QCOMPARE(clientes(pasta.caminho()).size(), std::size_t(2));
         QCOMPARE(j.relatorios().size(), 2);
-        QCOMPARE(j.relatorioAtivo()->referencia(), QDate(2030, 1, 1));
+        QCOMPARE(j.relatorioAtivo()->pedido().DataReferencia, QDate(2030, 1, 1));
         QVERIFY(j.padrao().Analise[19].Texto.startsWith(nota));
-        QCOMPARE(j.padrao().NomeAnalise, u"JOAO DA SILVA"_s);
+        QCOMPARE(j.padrao().Pedido.NomeAnalise, u"JOAO DA SILVA"_s);
     }
 
     // A damaged client file: a message, the file as it was, and analyses still made.

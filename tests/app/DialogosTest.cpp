@@ -1,15 +1,15 @@
 // The entry dialog and the three settings dialogs: their checks, messages, and what OK and
 // Cancel leave in memory and on disk.
 #include "engine/EntradaDados.h"
-#include "engine/ui/frmEntraNome.h"
+#include "gui/configuracao/frmConfiguraFonte.h"
+#include "gui/configuracao/frmConfiguraPrograma.h"
+#include "gui/configuracao/frmConfiguraRodape.h"
+#include "gui/entrada/frmEntraNome.h"
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
 #include "settings/LinhasRodape.h"
 #include "settings/OpcoesMapa.h"
 #include "settings/TamanhosFonte.h"
-#include "settings/ui/frmConfiguraFonte.h"
-#include "settings/ui/frmConfiguraPrograma.h"
-#include "settings/ui/frmConfiguraRodape.h"
 #include "tests/app/AmbienteTeste.h"
 
 #include <QRadioButton>

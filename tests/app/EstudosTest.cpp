@@ -2,16 +2,16 @@
 // couple texts in the interpretation editor.
 #include "app/frmPrincipal.h"
 #include "composer/LeituraCasal.h"
-#include "composer/ui/frmEstudoNomes.h"
 #include "engine/EntradaDados.h"
-#include "engine/ui/frmEntraCasal.h"
-#include "engine/ui/frmEntraNome.h"
-#include "printing/ui/frmImprimir.h"
-#include "report/ui/frmExibeRelatorio.h"
+#include "gui/entrada/frmEntraCasal.h"
+#include "gui/entrada/frmEntraNome.h"
+#include "gui/estudos/frmEstudoNomes.h"
+#include "gui/impressao/frmImprimir.h"
+#include "gui/relatorio/frmExibeRelatorio.h"
+#include "gui/textos/frmAlteraForm.h"
+#include "gui/textos/frmSelecionaAlteracao.h"
 #include "tests/app/AmbienteTeste.h"
 #include "texts/ArquivoInterpretacao.h"
-#include "texts/ui/frmAlteraForm.h"
-#include "texts/ui/frmSelecionaAlteracao.h"
 
 #include <QPrinter>
 
@@ -224,7 +224,8 @@ private slots:
         p.j.cmdImprimir_Click();
         QCOMPARE(p.impressos.size(), 1);
         // The shared name and date of the analyses are left alone.
-        QVERIFY(p.j.padrao().NomeAnalise.isEmpty() && p.j.padrao().DataNascimento.isEmpty());
+        QVERIFY(p.j.padrao().Pedido.NomeAnalise.isEmpty() &&
+                p.j.padrao().Pedido.DataNascimento.isEmpty());
     }
 
     // The study's chosen name becomes a full analysis in a report window.
@@ -238,7 +239,7 @@ private slots:
         });
         filho<QAction>(&p.j, u"mnuEstudoNomes"_s)->trigger();
         QCOMPARE(p.pedidos, QStringList{u"MARIA JOSE"_s});
-        QCOMPARE(p.j.padrao().DataNascimento, u"29/11/1978"_s);
+        QCOMPARE(p.j.padrao().Pedido.DataNascimento, u"29/11/1978"_s);
         QVERIFY(p.j.relatorioAtivo() != nullptr && !p.j.relatorioAtivo()->composto());
     }
 

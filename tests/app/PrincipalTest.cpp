@@ -2,16 +2,16 @@
 // front, the footer lines read back after their dialog, the shipped texts and the backup
 // through the menus, and the three ways out of the program.
 #include "app/GeometriaPrincipal.h"
-#include "app/auxiliares/DicasBotoes.h"
 #include "app/frmPrincipal.h"
 #include "composer/ComporAnalise.h"
 #include "composer/TextoExportacao.h"
-#include "engine/ui/frmEntraNome.h"
-#include "report/ui/frmExibeRelatorio.h"
+#include "gui/auxiliares/DicasBotoes.h"
+#include "gui/configuracao/frmConfiguraRodape.h"
+#include "gui/configuracao/frmRestauraTextos.h"
+#include "gui/entrada/frmEntraNome.h"
+#include "gui/relatorio/frmExibeRelatorio.h"
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
-#include "settings/ui/frmConfiguraRodape.h"
-#include "settings/ui/frmRestauraTextos.h"
 #include "tests/app/AmbienteTeste.h"
 #include "texts/ArquivoInterpretacao.h"
 
@@ -78,7 +78,7 @@ struct Programa {
             if (janela.objectName() == u"frmEntrada"_s) {
                 ++telasDeEntrada;
             } else if (janela.objectName() == u"frmImprimir"_s) {
-                impressos << j.padrao().NomeAnalise;
+                impressos << j.padrao().Pedido.NomeAnalise;
             } else {
                 janela.exec();
             }
@@ -89,7 +89,7 @@ struct Programa {
         };
         s.pastaOriginais = QStringLiteral(VIDALUME_DADOS_TESTE);
         s.agora = [] { return QDateTime(kHoje, QTime(9, 30)); };
-        s.escolheCopia = [this](frmPrincipal&, bool, const QString&) {
+        s.escolheCopia = [this](QWidget*, bool, const QString&) {
             return copias.filePath(u"copia.zip"_s);
         };
         return s;
@@ -195,7 +195,7 @@ private slots:
         // Cancelling after Yes leaves the old window closed and nothing new.
         p.cria(QString(), QString());
         QTRY_COMPARE(p.relatorios(), 1);
-        QCOMPARE(p.j.padrao().NomeAnalise, u"Descartar"_s);
+        QCOMPARE(p.j.padrao().Pedido.NomeAnalise, u"Descartar"_s);
         QCOMPARE(p.pedidos.size(), 3);
 
         // Five tiles reach the area's corner; a long cascade starts over inside the area.
@@ -233,11 +233,12 @@ private slots:
         escolheCvida();
         p.mensagens.respostas = {false};
         filho<QAction>(&p.j, u"mnuRestaurarTextosOriginais"_s)->trigger();
-        QCOMPARE(p.mensagens.mostradas, QStringList{mensagem(u"Atenção:"_s,
-                                                             frmPrincipal::kPerguntaOriginalUm.arg(
-                                                                 u"Caminho da Vida (CVIDA.DAT)"_s),
-                                                             Icone::Pergunta, true) +
-                                                    u"(não)"_s});
+        QCOMPARE(p.mensagens.mostradas,
+                 QStringList{mensagem(u"Atenção:"_s,
+                                      ComandosArquivo::kPerguntaOriginalUm.arg(
+                                          u"Caminho da Vida (CVIDA.DAT)"_s),
+                                      Icone::Pergunta, true) +
+                             u"(não)"_s});
         QCOMPARE(p.pasta.conteudo(u"CVIDA.DAT"_s), QByteArray("meu texto"));
 
         escolheCvida();
@@ -334,7 +335,7 @@ private slots:
         QTest::keySequence(&p.j, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
         QCOMPARE(p.mensagens.mostradas.size(), 2);
         QCOMPARE(p.mensagens.mostradas[1],
-                 mensagem(u"Informação:"_s, frmPrincipal::kSemAnalise.arg(u"salvar em PDF"_s),
+                 mensagem(u"Informação:"_s, ComandosArquivo::kSemAnalise.arg(u"salvar em PDF"_s),
                           Mensagens::Icone::Informacao));
         p.mensagens.respostas = {false};
         QTest::keyClick(&p.j, Qt::Key_F1);

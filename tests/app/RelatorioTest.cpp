@@ -1,9 +1,9 @@
 // The report window: its scroll arithmetic in millimetres, its page store with the scroll
 // position remembered per page, and the window's keys and status line.
-#include "report/ui/ArmazemPaginas.h"
-#include "report/ui/QuadroPagina.h"
-#include "report/ui/RolagemRelatorio.h"
-#include "report/ui/frmExibeRelatorio.h"
+#include "gui/relatorio/ArmazemPaginas.h"
+#include "gui/relatorio/QuadroPagina.h"
+#include "gui/relatorio/RolagemRelatorio.h"
+#include "gui/relatorio/frmExibeRelatorio.h"
 #include "tests/app/AmbienteTeste.h"
 
 using namespace vidalume;
@@ -29,7 +29,7 @@ struct Janela {
             paginasDeTeste(figuras < 0 ? paginas : figuras, janela.GetLarguraEmMm()));
         janela.resize(800, 600);
         janela.show();
-        janela.GravaDados(paginas, 1, u"20/08/1978"_s, u"ANA LUZ"_s);
+        janela.GravaDados(paginas, 1, {u"ANA LUZ"_s, u"20/08/1978"_s, {}});
         janela.mostrada();
     }
     QWidget* pagina() { return filho(&janela, u"picExibe"_s); }
@@ -84,7 +84,7 @@ private slots:
         // The store keeps each page's position, for as many pages as there are.
         ArmazemPaginas a;
         a.guardaPosicao({5, 5}); // before GravaDados: nowhere to keep it
-        a.GravaDados(30, 1, u"01/02/2003"_s, u"NOME"_s);
+        a.GravaDados(30, 1, {u"NOME"_s, u"01/02/2003"_s, {}});
         QCOMPARE(a.trocaPagina(29, {3, 80}).v, 0.f); // past the 23 slots of the old store
         const ArmazemPaginas::Posicao p = a.trocaPagina(1, {7, 120});
         QCOMPARE(QPointF(p.h, p.v), QPointF(3, 80));

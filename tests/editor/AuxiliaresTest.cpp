@@ -1,13 +1,13 @@
 // The toolbar help (where it goes, when it shows, what takes it away) and the start-up
 // // animation driven by a fake wait, and the about window.
-#include "app/auxiliares/AnimacaoEntrada.h"
-#include "app/auxiliares/ControleDicas.h"
-#include "app/auxiliares/DicasBotoes.h"
-#include "app/auxiliares/QuadroCapa.h"
-#include "app/auxiliares/frmDicas.h"
-#include "app/auxiliares/frmEntrada.h"
+#include "gui/auxiliares/AnimacaoEntrada.h"
+#include "gui/auxiliares/ControleDicas.h"
+#include "gui/auxiliares/DicasBotoes.h"
+#include "gui/auxiliares/QuadroCapa.h"
+#include "gui/auxiliares/frmDicas.h"
+#include "gui/auxiliares/frmEntrada.h"
+#include "gui/comum/Unidades.h"
 #include "tests/app/AmbienteTeste.h"
-#include "widgets/Unidades.h"
 
 using namespace vidalume;
 using namespace vidalume::teste;

@@ -1,14 +1,14 @@
 // The interpretation editor: the choices offered and the record each one opens, saving and
 // reading back, leaving without saving, a failed save, the text box that keeps to its record
 // and the header of each title or its refusal.
+#include "gui/comum/MensagensQt.h"
+#include "gui/textos/frmAlteraForm.h"
+#include "gui/textos/frmSelecionaAlteracao.h"
 #include "tests/app/AmbienteTeste.h"
 #include "texts/ArquivoInterpretacao.h"
 #include "texts/EscolhaTexto.h"
 #include "texts/TabelaSecoes.h"
 #include "texts/TextoCaixa.h"
-#include "texts/ui/frmAlteraForm.h"
-#include "texts/ui/frmSelecionaAlteracao.h"
-#include "widgets/MensagensQt.h"
 
 #include <numeric>
 

@@ -265,3 +265,53 @@ TEST(GravacaoSegura, ConfiguracaoCortadaVoltaInteira) {
     ASSERT_EQ(gravado.size(), 168);
     EXPECT_EQ(gravado.mid(76), QByteArray(92, '\0'));
 }
+
+// A file system without nameless files whose hidden names are refused (as FAT refuses some
+// characters) or always taken: the save fails at once, or after a bounded number of names,
+// with its reason, and the old file stays.
+TEST(GravacaoSegura, NomeOcultoRecusadoOuSempreOcupadoFalhaSemLaco) {
+    QTemporaryDir pasta;
+    const QString caminho = pasta.filePath(QStringLiteral("CVIDA.DAT"));
+    escreve(caminho, "antigo");
+    int tentativas = 0;
+    struct Restaura {
+        ~Restaura() { GravacaoSegura::nomeTemporarioTeste = nullptr; }
+    } restaura;
+
+    // A name with a folder that does not exist stands for a name the system refuses.
+    GravacaoSegura::nomeTemporarioTeste = [&](const QString&) {
+        ++tentativas;
+        return QStringLiteral("nao-existe/.oculto");
+    };
+    QString erro;
+    EXPECT_FALSE(GravacaoSegura::grava(caminho, "novo", &erro));
+    EXPECT_EQ(tentativas, 1);
+    EXPECT_EQ(erro, QStringLiteral("a pasta não existe."));
+
+    // A name that is always taken is tried a bounded number of times.
+    escreve(pasta.filePath(QStringLiteral(".ocupado")), "");
+    tentativas = 0;
+    GravacaoSegura::nomeTemporarioTeste = [&](const QString&) {
+        ++tentativas;
+        return QStringLiteral(".ocupado");
+    };
+    EXPECT_FALSE(GravacaoSegura::grava(caminho, "novo", &erro));
+    EXPECT_EQ(tentativas, GravacaoSegura::kTentativasNome);
+    EXPECT_EQ(erro, QStringLiteral("já existe um arquivo com este nome."));
+
+    // A free name after some taken ones saves, and leaves no hidden file.
+    tentativas = 0;
+    GravacaoSegura::nomeTemporarioTeste = [&](const QString&) {
+        return ++tentativas < 3 ? QStringLiteral(".ocupado") : QStringLiteral(".livre");
+    };
+    ASSERT_TRUE(GravacaoSegura::grava(caminho, "novo", &erro)) << erro.toStdString();
+    EXPECT_EQ(conteudo(caminho), QByteArray("novo"));
+    EXPECT_FALSE(QFileInfo::exists(pasta.filePath(QStringLiteral(".livre"))));
+    EXPECT_EQ(conteudo(pasta.filePath(QStringLiteral(".ocupado"))), QByteArray());
+
+    // Each reason is said the same way whatever the platform's number for it.
+    EXPECT_EQ(GravacaoSegura::motivo(GravacaoSegura::Causa::SemEspaco),
+              QStringLiteral("não há espaço livre no disco."));
+    EXPECT_EQ(GravacaoSegura::motivo(GravacaoSegura::Causa::Outra, 77),
+              QStringLiteral("erro do sistema número 77."));
+}

@@ -1,8 +1,8 @@
 // The print dialog: its opening, the preview that follows each accepted keystroke, the
 // margin messages, Enter and Esc, and what is saved when printing works or fails.
-#include "printing/ui/frmImprimir.h"
+#include "gui/impressao/frmImprimir.h"
 #include "composer/ComporAnalise.h"
-#include "printing/ui/TrabalhoImpressao.h"
+#include "gui/impressao/TrabalhoImpressao.h"
 #include "tests/impressao/AmbienteImpressao.h"
 #include "texts/ArquivoInterpretacao.h"
 

@@ -1,7 +1,7 @@
 // The report window renders the page shown and its neighbours while idle, within its memory
 // allowance, and paints from those images exactly what replaying the page would paint.
-#include "report/ui/QuadroPagina.h"
-#include "report/ui/frmExibeRelatorio.h"
+#include "gui/relatorio/QuadroPagina.h"
+#include "gui/relatorio/frmExibeRelatorio.h"
 #include "tests/app/AmbienteTeste.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ struct Janela {
         janela.definePaginas(teste::paginasDeTeste(total, janela.GetLarguraEmMm()));
         janela.resize(900, 650);
         janela.show();
-        janela.GravaDados(total, 1, QStringLiteral("20/08/1978"), QStringLiteral("ANA LUZ"));
+        janela.GravaDados(total, 1, {QStringLiteral("ANA LUZ"), QStringLiteral("20/08/1978"), {}});
         janela.mostrada();
     }
     void ociosa() {

@@ -1,0 +1,246 @@
+#include "app/ComandosArquivo.h"
+
+#include "app/Ocupado.h"
+#include "composer/TextoExportacao.h"
+#include "gui/configuracao/frmRestauraTextos.h"
+#include "gui/impressao/frmImprimir.h"
+#include "gui/relatorio/frmExibeRelatorio.h"
+#include "printing/NomeArquivoPdf.h"
+#include "printing/painter/ExportacaoOdt.h"
+#include "printing/painter/GravacaoPdf.h"
+#include "settings/CopiaSeguranca.h"
+#include "settings/Margens.h"
+#include "settings/TextosOriginais.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QStandardPaths>
+
+namespace vidalume {
+
+const QString ComandosArquivo::kM2 = QStringLiteral(
+    "Para você poder imprimir uma análise é fundamental que exista uma análise sendo exibida em "
+    "seu monitor. Para isso, clique no primeiro botão e crie uma análise. Depois clique "
+    "novamente neste botão para imprimir.");
+const QString ComandosArquivo::kM3 = QStringLiteral(
+    "Para que você possa exportar uma análise é necessário que você a tenha gerada antes. Para "
+    "isso, clique sobre o primeiro botão, crie uma análise e então repita a operação.");
+const QString ComandosArquivo::kM4 = QStringLiteral(
+    "O texto da análise atualmente exibida em seu monitor foi copiado para a área de "
+    "transferência do seu computador. Para transportá-la para qualquer editor de textos (ex. "
+    "Word), primeiro inicie o programa, crie um novo documento em branco e então pressione CTRL "
+    "+ V ou se preferir utilize a opção Editar -> Colar no menu do programa.");
+const QString ComandosArquivo::kSemAnalise = QStringLiteral(
+    "Para %1 é preciso que exista uma análise sendo exibida em seu monitor. Clique no "
+    "primeiro botão, crie uma análise e então repita a operação.");
+const QString ComandosArquivo::kTituloPdf = QStringLiteral("Salvar análise em PDF");
+const QString ComandosArquivo::kTituloOdt = QStringLiteral("Exportar para editor de textos");
+const QString ComandosArquivo::kCopiaFeita =
+    QStringLiteral("A cópia de segurança dos seus textos e configurações foi gravada em %1. "
+                   "Guarde este arquivo num pen drive, num disco externo ou na nuvem.");
+const QString ComandosArquivo::kPerguntaRestaurarCopia = QStringLiteral(
+    "Os textos e as configurações deste computador serão substituídos pelos da cópia de "
+    "segurança. Deseja continuar?");
+const QString ComandosArquivo::kCopiaRestaurada =
+    QStringLiteral("A cópia de segurança foi restaurada (%1 arquivos).");
+const QString ComandosArquivo::kSemOriginais =
+    QStringLiteral("Os textos originais do programa não foram encontrados em %1.");
+const QString ComandosArquivo::kPerguntaOriginalUm = QStringLiteral(
+    "Os textos de \"%1\" voltarão a ser os originais do programa. Deseja continuar?");
+const QString ComandosArquivo::kPerguntaOriginaisTodos = QStringLiteral(
+    "Todos os textos das análises voltarão a ser os originais do programa. Deseja continuar?");
+const QString ComandosArquivo::kOriginaisRestaurados =
+    QStringLiteral("Os textos originais foram restaurados.");
+const QString ComandosArquivo::kTextosGuardados =
+    QStringLiteral("Os seus textos anteriores foram guardados na pasta %1 com os nomes: %2.");
+const QString ComandosArquivo::kNadaGuardado =
+    QStringLiteral("Os textos escolhidos já eram os originais.");
+
+namespace {
+
+struct DadosFormato {
+    const QString& titulo;
+    QString acao;
+    QString sufixo;
+    QString filtro;
+    bool (*grava)(const QString&, const Diagramacao&, QString*);
+};
+
+DadosFormato dados(ComandosArquivo::Formato formato) {
+    if (formato == ComandosArquivo::Formato::Pdf) {
+        return {ComandosArquivo::kTituloPdf, QStringLiteral("salvar em PDF"), QStringLiteral("pdf"),
+                QStringLiteral("Documentos PDF (*.pdf)"), &GravacaoPdf::grava};
+    }
+    return {ComandosArquivo::kTituloOdt, QStringLiteral("exportar para um editor de textos"),
+            QStringLiteral("odt"), QStringLiteral("Documentos de texto (*.odt)"),
+            &ExportacaoOdt::grava};
+}
+
+} // namespace
+
+// The analysis of the active report window, composed now, with the margins the print dialog
+// last kept; none, after a message, when no analysis is shown.
+std::optional<Diagramacao> ComandosArquivo::analiseParaArquivo(const QString& acao) {
+    frmExibeRelatorio* relatorio = relatorios_.ativo();
+    if (relatorio == nullptr) {
+        c_.informa(QStringLiteral("Informação:"), kSemAnalise.arg(acao),
+                   Mensagens::Icone::Informacao);
+        return std::nullopt;
+    }
+    Diagramacao d = c_.diagramacaoDe(*relatorio);
+    d.margens = Margens::le(c_.pasta());
+    return d;
+}
+
+// Where to save a file made from the analysis: the documents folder, the name as a batch
+// names it, with `sufixo`; an empty text when the user gives up.
+QString ComandosArquivo::escolheArquivo(const Diagramacao& analise, const QString& titulo,
+                                        const QString& sufixo, const QString& filtro) {
+    const QString pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString nome = NomeArquivoPdf::sugere(analise.NomeAnalise, analise.DataNascimento);
+    nome.chop(3); // "pdf"
+    const QString sugestao =
+        QDir(pasta.isEmpty() ? QDir::homePath() : pasta).filePath(nome + sufixo);
+    const Servicos& s = c_.servicos();
+    return s.escolheArquivo ? s.escolheArquivo(c_.janela(), titulo, sugestao, filtro) : QString();
+}
+
+void ComandosArquivo::salva(Formato formato) {
+    const DadosFormato f = dados(formato);
+    const auto analise = analiseParaArquivo(f.acao);
+    if (!analise) {
+        return;
+    }
+    const QString arquivo = escolheArquivo(*analise, f.titulo, f.sufixo, f.filtro);
+    if (arquivo.isEmpty()) {
+        return;
+    }
+    QString erro;
+    const Ocupado ocupado = Ocupado::sobre(c_.janela());
+    if (!f.grava(arquivo, *analise, &erro)) {
+        c_.informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+    }
+}
+
+void ComandosArquivo::imprime(QPrinter* impressora) {
+    frmExibeRelatorio* relatorio = relatorios_.ativo();
+    if (relatorio == nullptr) {
+        c_.informa(QStringLiteral("Informação:"), kM2, Mensagens::Icone::Informacao);
+        return;
+    }
+    const Ocupado ocupado = Ocupado::sobre(c_.janela());
+    frmImprimir dialogo(c_.janela(), c_.pasta(), *c_.servicos().mensagens, impressora,
+                        c_.padrao().Configuracao, c_.diagramacaoDe(*relatorio));
+    c_.exibe(dialogo);
+}
+
+void ComandosArquivo::exporta() {
+    frmExibeRelatorio* relatorio = relatorios_.ativo();
+    if (relatorio == nullptr) {
+        c_.informa(QStringLiteral("Erro:"), kM3, Mensagens::Icone::Critico);
+        return;
+    }
+    {
+        const Ocupado ocupado = Ocupado::sobre(c_.janela());
+        Padrao& p = c_.padrao();
+        if (const auto& composto = relatorio->composto()) {
+            QGuiApplication::clipboard()->setText(composto->texto(p.Configuracao));
+        } else {
+            relatorio->AjustaDadosNaMemoria(p.Pedido);
+            c_.compoeAnalise();
+            EnviarAnaliseParaAreaTransf();
+        }
+    }
+    c_.informa(QStringLiteral("Importante:"), kM4, Mensagens::Icone::Informacao);
+}
+
+void ComandosArquivo::EnviarAnaliseParaAreaTransf() {
+    const Padrao& p = c_.padrao();
+    QClipboard* area = QGuiApplication::clipboard();
+    area->clear();
+    area->setText(
+        TextoExportacao::monta(p.Analise, p.Configuracao, p.CalculosSelecionados, p.OpcoesMapa));
+}
+
+void ComandosArquivo::fazCopia() {
+    const QString sugestao = QDir::home().filePath(
+        QStringLiteral("vidalume-copia-%1.zip").arg(c_.hoje().toString(u"yyyy-MM-dd")));
+    const Servicos& s = c_.servicos();
+    const QString arquivo =
+        s.escolheCopia ? s.escolheCopia(c_.janela(), true, sugestao) : QString();
+    if (arquivo.isEmpty()) {
+        return;
+    }
+    // The settings in use go into the copy as they are now.
+    QString erro;
+    if (!GravaConfiguracao(c_.padrao(), c_.pasta(), &erro)) {
+        c_.informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+        return;
+    }
+    const Ocupado ocupado = Ocupado::tela();
+    if (!CopiaSeguranca::grava(c_.pasta(), arquivo, &erro)) {
+        c_.informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+        return;
+    }
+    c_.informa(QStringLiteral("Informação:"), kCopiaFeita.arg(QDir::toNativeSeparators(arquivo)),
+               Mensagens::Icone::Informacao);
+}
+
+void ComandosArquivo::restauraCopia() {
+    const Servicos& s = c_.servicos();
+    const QString arquivo =
+        s.escolheCopia ? s.escolheCopia(c_.janela(), false, QDir::homePath()) : QString();
+    if (arquivo.isEmpty() || !c_.perguntaPadraoNao(kPerguntaRestaurarCopia)) {
+        return;
+    }
+    QString erro;
+    QStringList restaurados;
+    const bool ok = CopiaSeguranca::restaura(arquivo, c_.pasta(), &restaurados, &erro);
+    // Whatever was written is in use from now on, and is what the way out saves.
+    CarregaConfiguracoes(c_.padrao(), c_.pasta());
+    if (!ok) {
+        c_.informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+        return;
+    }
+    c_.informa(QStringLiteral("Informação:"), kCopiaRestaurada.arg(restaurados.size()),
+               Mensagens::Icone::Informacao);
+}
+
+void ComandosArquivo::restauraOriginais() {
+    const QString& originaisPasta = c_.servicos().pastaOriginais;
+    const QStringList originais = TextosOriginais::arquivos(originaisPasta);
+    if (originais.isEmpty()) {
+        c_.informa(QStringLiteral("Erro:"),
+                   kSemOriginais.arg(QDir::toNativeSeparators(originaisPasta)),
+                   Mensagens::Icone::Critico);
+        return;
+    }
+    frmRestauraTextos escolha(originais, c_.janela());
+    c_.exibe(escolha);
+    if (escolha.result() != QDialog::Accepted) {
+        return;
+    }
+    const QStringList escolhidos = escolha.escolhidos();
+    const QString pergunta =
+        escolhidos.size() == 1 ? kPerguntaOriginalUm.arg(TextosOriginais::descricao(escolhidos[0]))
+                               : kPerguntaOriginaisTodos;
+    if (!c_.perguntaPadraoNao(pergunta)) {
+        return;
+    }
+    QStringList copias;
+    QString erro;
+    if (!TextosOriginais::restaura(originaisPasta, c_.pasta(), escolhidos, c_.agora(), &copias,
+                                   nullptr, &erro)) {
+        c_.informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+        return;
+    }
+    const QString guardados = copias.isEmpty()
+                                  ? kNadaGuardado
+                                  : kTextosGuardados.arg(QDir::toNativeSeparators(c_.pasta()),
+                                                         copias.join(QStringLiteral(", ")));
+    c_.informa(QStringLiteral("Informação:"), kOriginaisRestaurados + u' ' + guardados,
+               Mensagens::Icone::Informacao);
+}
+
+} // namespace vidalume

@@ -1,0 +1,46 @@
+#include "app/ComandosEstudos.h"
+
+#include "app/Ocupado.h"
+#include "composer/LeituraCasal.h"
+#include "gui/entrada/frmEntraCasal.h"
+#include "gui/estudos/frmEstudoNomes.h"
+#include "gui/impressao/frmImprimir.h"
+#include "texts/ArquivoInterpretacao.h"
+
+namespace vidalume {
+
+std::optional<AnalisePedida> ComandosEstudos::estudoNomes() {
+    Padrao& p = c_.padrao();
+    frmEstudoNomes estudo(
+        p.Pedido.DataNascimento, c_.pasta(), *c_.servicos().mensagens,
+        [this](QWidget* pai, const EstudoNomes& e) { imprimeEstudo(pai, e); }, c_.janela());
+    c_.exibe(estudo);
+    if (estudo.nomeEscolhido().isEmpty()) {
+        return std::nullopt;
+    }
+    return AnalisePedida{estudo.nomeEscolhido(), estudo.dataEscolhida(), QDate()};
+}
+
+// The study goes through the print dialog of the analysis, in front of the study window.
+void ComandosEstudos::imprimeEstudo(QWidget* pai, const EstudoNomes& estudo) {
+    Padrao& p = c_.padrao();
+    frmImprimir dialogo(pai, c_.pasta(), *c_.servicos().mensagens, impressora_(), p.Configuracao,
+                        estudo.diagramacao(p.diagramacao(c_.pasta())));
+    c_.exibe(dialogo);
+}
+
+void ComandosEstudos::compatibilidade(const QIcon& icone) {
+    frmEntraCasal entrada(*c_.servicos().mensagens, c_.janela());
+    c_.exibe(entrada);
+    if (entrada.result() != QDialog::Accepted) {
+        return;
+    }
+    const Ocupado ocupado = Ocupado::tela();
+    const RelatorioComposto leitura = LeituraCasal::calcula(entrada.nome(0), entrada.nascimento(0),
+                                                            entrada.nome(1), entrada.nascimento(1))
+                                          .compoe(ArquivoInterpretacao(c_.pasta()));
+    const Diagramacao d = leitura.diagramacao(c_.padrao().diagramacao(c_.pasta()));
+    relatorios_.abre(d, {d.NomeAnalise, d.DataNascimento, QDate()}, icone)->defineComposto(leitura);
+}
+
+} // namespace vidalume

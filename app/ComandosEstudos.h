@@ -1,0 +1,38 @@
+// The main window's study commands: the name study (whose chosen name becomes the next
+// analysis, and whose pages print through the analysis's print dialog) and the
+// compatibility reading of two people, opened in a report window of its own.
+#pragma once
+
+#include "app/AreaRelatorios.h"
+#include "app/ContextoComandos.h"
+
+#include <optional>
+
+class QPrinter;
+
+namespace vidalume {
+
+struct EstudoNomes;
+
+class ComandosEstudos {
+public:
+    // `contexto` and `relatorios` must outlive this object; `impressora` gives the printer
+    // of the moment (none when there is no printer).
+    ComandosEstudos(const ContextoComandos& contexto, AreaRelatorios& relatorios,
+                    std::function<QPrinter*()> impressora)
+        : c_(contexto), relatorios_(relatorios), impressora_(std::move(impressora)) {}
+
+    // Shows the name study; the analysis of the name the user chose to open, if any.
+    std::optional<AnalisePedida> estudoNomes();
+    // Asks for the two people and opens their compatibility reading.
+    void compatibilidade(const QIcon& icone);
+
+private:
+    void imprimeEstudo(QWidget* pai, const EstudoNomes& estudo);
+
+    const ContextoComandos& c_;
+    AreaRelatorios& relatorios_;
+    std::function<QPrinter*()> impressora_;
+};
+
+} // namespace vidalume

@@ -1,0 +1,61 @@
+#include "app/ContextoComandos.h"
+
+#include "composer/ComporAnalise.h"
+#include "gui/relatorio/frmExibeRelatorio.h"
+#include "texts/ArquivoInterpretacao.h"
+
+#include <QDialog>
+
+namespace vidalume {
+
+void ContextoComandos::informa(const QString& titulo, const QString& texto,
+                               Mensagens::Icone icone) const {
+    if (servicos_.mensagens != nullptr) {
+        servicos_.mensagens->informa(&janela_, titulo, texto, icone);
+    }
+}
+
+bool ContextoComandos::pergunta(const QString& titulo, const QString& texto) const {
+    return servicos_.mensagens != nullptr &&
+           servicos_.mensagens->pergunta(&janela_, titulo, texto, Mensagens::Icone::Pergunta);
+}
+
+bool ContextoComandos::perguntaPadraoNao(const QString& texto) const {
+    return servicos_.mensagens != nullptr &&
+           servicos_.mensagens->pergunta(&janela_, QStringLiteral("Atenção:"), texto,
+                                         Mensagens::Icone::Pergunta, Mensagens::BotaoPadrao::Nao);
+}
+
+void ContextoComandos::exibe(QDialog& janela) const {
+    if (servicos_.exibe) {
+        servicos_.exibe(janela);
+    } else {
+        janela.exec();
+    }
+}
+
+QDate ContextoComandos::hoje() const {
+    return servicos_.hoje ? servicos_.hoje() : QDate::currentDate();
+}
+
+QDateTime ContextoComandos::agora() const {
+    return servicos_.agora ? servicos_.agora() : QDateTime::currentDateTime();
+}
+
+void ContextoComandos::compoeAnalise() const {
+    const AnalisePedida& p = padrao_.Pedido;
+    padrao_.Analise =
+        ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, hoje(), p.DataReferencia,
+                              ArquivoInterpretacao(pasta_), padrao_.OpcoesMapa);
+}
+
+Diagramacao ContextoComandos::diagramacaoDe(const frmExibeRelatorio& relatorio) const {
+    if (const auto& composto = relatorio.composto()) {
+        return composto->diagramacao(padrao_.diagramacao(pasta_));
+    }
+    relatorio.AjustaDadosNaMemoria(padrao_.Pedido);
+    compoeAnalise();
+    return padrao_.diagramacao(pasta_);
+}
+
+} // namespace vidalume

@@ -1,0 +1,58 @@
+// What the main window's commands share: the window their dialogs open in front of, the data
+// folder, the program's services and its shared records; the message boxes, modal windows
+// and clock every command uses (always through the services, so that tests answer them);
+// and the composition of the analysis asked for.
+#pragma once
+
+#include "app/Padrao.h"
+#include "app/Servicos.h"
+#include "gui/comum/Mensagens.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace vidalume {
+
+class frmExibeRelatorio;
+
+class ContextoComandos {
+public:
+    // Every reference must outlive the context.
+    ContextoComandos(QWidget& janela, const QString& pastaPrograma, Servicos& servicos,
+                     Padrao& padrao)
+        : janela_(janela), pasta_(pastaPrograma), servicos_(servicos), padrao_(padrao) {}
+
+    QWidget* janela() const { return &janela_; }
+    const QString& pasta() const { return pasta_; }
+    Servicos& servicos() const { return servicos_; }
+    Padrao& padrao() const { return padrao_; }
+
+    // A message with one OK button; nothing without a message service.
+    void informa(const QString& titulo, const QString& texto, Mensagens::Icone icone) const;
+    // A Yes/No question; false without a message service.
+    bool pergunta(const QString& titulo, const QString& texto) const;
+    // A question titled "Atenção:" whose default answer is No.
+    bool perguntaPadraoNao(const QString& texto) const;
+    // Shows a window of the program modally.
+    void exibe(QDialog& janela) const;
+    QDate hoje() const;
+    QDateTime agora() const;
+
+    // Composes the analysis asked for in Padrao (its name, birth date and reference date).
+    void compoeAnalise() const;
+    // What a report window prints: a composed report as it is, an analysis composed again
+    // from the analysis it shows, which becomes the one asked for.
+    Diagramacao diagramacaoDe(const frmExibeRelatorio& relatorio) const;
+
+private:
+    QWidget& janela_;
+    const QString& pasta_;
+    Servicos& servicos_;
+    Padrao& padrao_;
+};
+
+} // namespace vidalume

@@ -1,0 +1,16 @@
+// The main window's menu bar: every menu item with its mnemonic, shortcut and object name,
+// routed to the main window's command of the same name. Every toolbar command is also a
+// menu item.
+#pragma once
+
+namespace vidalume {
+
+class frmPrincipal;
+
+class MenusPrincipal {
+public:
+    // Builds the menus of `janela` and connects each item to its command.
+    static void monta(frmPrincipal& janela);
+};
+
+} // namespace vidalume

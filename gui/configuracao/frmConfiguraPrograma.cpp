@@ -1,0 +1,138 @@
+#include "gui/configuracao/frmConfiguraPrograma.h"
+
+#include "gui/comum/Mensagens.h"
+#include "gui/configuracao/BotoesOkCancela.h"
+#include "texts/TabelaSecoes.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace vidalume {
+
+const QString frmConfiguraPrograma::kMensagemNenhumCalculo = QStringLiteral(
+    "Impossível prosseguir sem que haja ao menos um cálculo a ser executado pelo programa. "
+    "Marque pelo menos um cálculo e então repita a operação.");
+
+namespace {
+
+constexpr int kLinhasPorColuna = 14;
+constexpr int kDistanciaCaixas = 18; // 270 twips
+
+QCheckBox* caixa(const QString& nome, const QString& legenda, QWidget* pai) {
+    auto* c = new QCheckBox(legenda, pai);
+    c->setObjectName(nome);
+    return c;
+}
+
+} // namespace
+
+frmConfiguraPrograma::frmConfiguraPrograma(Configuracao& configuracao,
+                                           Configuracao::Selecao& calculosSelecionados,
+                                           OpcoesMapa& opcoesMapa, Mensagens& mensagens,
+                                           QWidget* parent)
+    : QDialog(parent), configuracao_(configuracao), calculosSelecionados_(calculosSelecionados),
+      opcoesMapa_(opcoesMapa), mensagens_(mensagens) {
+    setObjectName(QStringLiteral("frmConfiguraPrograma"));
+    setWindowTitle(QStringLiteral("Configuração..."));
+    setModal(true);
+    montaControles();
+    Form_Load();
+}
+
+void frmConfiguraPrograma::montaControles() {
+    auto* fraFundo = new QGroupBox(
+        QStringLiteral("Marque abaixo os números que deverão ser calculados em cada análise:"),
+        this);
+    fraFundo->setObjectName(QStringLiteral("fraFundo"));
+    auto* grade = new QGridLayout(fraFundo);
+    grade->setVerticalSpacing(0);
+    grade->setHorizontalSpacing(24);
+    for (int i = 0; i < OpcoesMapa::kUltimaSecao; ++i) {
+        const QString legenda = QString::fromUtf16(TabelaSecoes::secao(i + 1).legenda);
+        chkInterpretacoes_[i] =
+            caixa(QStringLiteral("chkInterpretacoes_%1").arg(i), legenda, fraFundo);
+        chkInterpretacoes_[i]->setMinimumHeight(kDistanciaCaixas);
+        grade->addWidget(chkInterpretacoes_[i], i % kLinhasPorColuna, i / kLinhasPorColuna);
+    }
+
+    auto* fraTendencias = new QGroupBox(
+        QStringLiteral("Um número forma uma Tendência Oculta quando se repete no nome:"), this);
+    fraTendencias->setObjectName(QStringLiteral("fraTendencias"));
+    optLimite3_ = new QRadioButton(QStringLiteral("&3 vezes ou mais"), fraTendencias);
+    optLimite3_->setObjectName(QStringLiteral("optLimiteTendencias_3"));
+    optLimite4_ = new QRadioButton(QStringLiteral("&4 vezes ou mais"), fraTendencias);
+    optLimite4_->setObjectName(QStringLiteral("optLimiteTendencias_4"));
+    auto* linhaTendencias = new QHBoxLayout(fraTendencias);
+    linhaTendencias->addWidget(optLimite3_);
+    linhaTendencias->addWidget(optLimite4_);
+    linhaTendencias->addStretch();
+
+    chkImprimirDescricao_ = caixa(QStringLiteral("chkImprimirDescricao"),
+                                  QStringLiteral("Imprimir comentário sobre o significado de cada "
+                                                 "cálculo antes da sua interpretação"),
+                                  this);
+    chkImprimirNumero_ = caixa(
+        QStringLiteral("chkImprimirNumero"),
+        QStringLiteral("Imprimir o resultado do cálculo de cada análise ao lado do título"), this);
+    chkImprimirCabecalho_ =
+        caixa(QStringLiteral("chkImprimirCabecalho"),
+              QStringLiteral("Imprimir o cabeçalho em todas as folhas da análise"), this);
+    chkEscutarSons_ = caixa(QStringLiteral("chkEscutarSons"),
+                            QStringLiteral("Tocar sons durante a execução do programa"), this);
+
+    auto* botoes = new BotoesOkCancela(this);
+    connect(botoes->ok(), &QPushButton::clicked, this, &frmConfiguraPrograma::cmdOk_Click);
+    connect(botoes->cancela(), &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* principal = new QVBoxLayout(this);
+    principal->addWidget(fraFundo);
+    principal->addWidget(fraTendencias);
+    principal->addWidget(chkImprimirDescricao_);
+    principal->addWidget(chkImprimirNumero_);
+    principal->addWidget(chkImprimirCabecalho_);
+    principal->addWidget(chkEscutarSons_);
+    principal->addWidget(botoes);
+}
+
+void frmConfiguraPrograma::Form_Load() {
+    for (int i = 0; i < Configuracao::kTotalCalculos; ++i) {
+        chkInterpretacoes_[i]->setChecked(Configuracao::ligado(calculosSelecionados_[i + 1]));
+    }
+    for (int k = OpcoesMapa::kPrimeiraSecao; k <= OpcoesMapa::kUltimaSecao; ++k) {
+        chkInterpretacoes_[k - 1]->setChecked(opcoesMapa_.secaoAtiva(k));
+    }
+    (opcoesMapa_.limiteTendencias == 3 ? optLimite3_ : optLimite4_)->setChecked(true);
+    chkImprimirCabecalho_->setChecked(Configuracao::ligado(configuracao_.ImprimirCabecalho));
+    chkImprimirDescricao_->setChecked(Configuracao::ligado(configuracao_.ImprimirDescricao));
+    chkImprimirNumero_->setChecked(Configuracao::ligado(configuracao_.ImprimirNumero));
+    chkEscutarSons_->setChecked(Configuracao::ligado(configuracao_.EscutarSons));
+}
+
+void frmConfiguraPrograma::cmdOk_Click() {
+    const bool algumMarcado = std::any_of(chkInterpretacoes_.begin(), chkInterpretacoes_.end(),
+                                          [](QCheckBox* c) { return c->isChecked(); });
+    if (!algumMarcado) {
+        mensagens_.informa(this, QStringLiteral("Erro:"), kMensagemNenhumCalculo,
+                           Mensagens::Icone::Critico);
+        return;
+    }
+    for (int i = 0; i < Configuracao::kTotalCalculos; ++i) {
+        calculosSelecionados_[i + 1] = Configuracao::flag(chkInterpretacoes_[i]->isChecked());
+    }
+    for (int k = OpcoesMapa::kPrimeiraSecao; k <= OpcoesMapa::kUltimaSecao; ++k) {
+        opcoesMapa_.defineSecao(k, chkInterpretacoes_[k - 1]->isChecked());
+    }
+    opcoesMapa_.limiteTendencias = optLimite3_->isChecked() ? 3 : 4;
+    configuracao_.ImprimirCabecalho = Configuracao::flag(chkImprimirCabecalho_->isChecked());
+    configuracao_.ImprimirDescricao = Configuracao::flag(chkImprimirDescricao_->isChecked());
+    configuracao_.ImprimirNumero = Configuracao::flag(chkImprimirNumero_->isChecked());
+    configuracao_.EscutarSons = Configuracao::flag(chkEscutarSons_->isChecked());
+    accept();
+}
+
+} // namespace vidalume

@@ -1,0 +1,127 @@
+#include "gui/entrada/frmEntraCasal.h"
+
+#include "engine/EntradaDados.h"
+#include "engine/Windows1252.h"
+#include "gui/comum/Mensagens.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vidalume {
+
+frmEntraCasal::frmEntraCasal(Mensagens& mensagens, QWidget* parent)
+    : QDialog(parent), mensagens_(mensagens) {
+    setObjectName(QStringLiteral("frmEntraCasal"));
+    setWindowTitle(QStringLiteral("Compatibilidade de casal..."));
+    setModal(true);
+    montaControles();
+    connect(cmdOk_, &QPushButton::clicked, this, &frmEntraCasal::cmdOk_Click);
+    connect(cmdCancelar_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmEntraCasal::montaControles() {
+    auto* principal = new QVBoxLayout(this);
+    const QString titulos[] = {QStringLiteral("Primeira pessoa"), QStringLiteral("Segunda pessoa")};
+    for (int p = 0; p < 2; ++p) {
+        auto* quadro = new QGroupBox(titulos[p], this);
+        quadro->setObjectName(QStringLiteral("fraPessoa_%1").arg(p + 1));
+        auto* grade = new QGridLayout(quadro);
+        auto* lblNome = new QLabel(QStringLiteral("Digite abaixo o NOME COMPLETO:"), quadro);
+        txtNome_[p] = new QLineEdit(quadro);
+        txtNome_[p]->setObjectName(QStringLiteral("txtNome_%1").arg(p + 1));
+        txtNome_[p]->setMinimumWidth(380);
+        lblNome->setBuddy(txtNome_[p]);
+        auto* lblData =
+            new QLabel(QStringLiteral("Digite a data do nascimento (dd/mm/aaaa):"), quadro);
+        txtDataNasc_[p] = new QLineEdit(quadro);
+        txtDataNasc_[p]->setObjectName(QStringLiteral("txtDataNasc_%1").arg(p + 1));
+        txtDataNasc_[p]->setMaximumWidth(140);
+        txtDataNasc_[p]->installEventFilter(this);
+        lblData->setBuddy(txtDataNasc_[p]);
+        grade->addWidget(lblNome, 0, 0);
+        grade->addWidget(txtNome_[p], 1, 0);
+        grade->addWidget(lblData, 2, 0);
+        grade->addWidget(txtDataNasc_[p], 3, 0);
+        principal->addWidget(quadro);
+    }
+    cmdOk_ = new QPushButton(QStringLiteral("&Ler Compatibilidade"), this);
+    cmdOk_->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk_->setDefault(true);
+    cmdCancelar_ = new QPushButton(QStringLiteral("Cancela&r"), this);
+    cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
+    cmdCancelar_->setAutoDefault(false);
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(cmdOk_);
+    botoes->addWidget(cmdCancelar_);
+    principal->addLayout(botoes);
+    setTabOrder(txtNome_[0], txtDataNasc_[0]);
+    setTabOrder(txtDataNasc_[0], txtNome_[1]);
+    setTabOrder(txtNome_[1], txtDataNasc_[1]);
+    setTabOrder(txtDataNasc_[1], cmdOk_);
+    setTabOrder(cmdOk_, cmdCancelar_);
+    txtNome_[0]->setFocus();
+}
+
+// A date box that is left shows its date as "dd/mm/yyyy" when it holds one.
+bool frmEntraCasal::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::FocusOut) {
+        const auto motivo = static_cast<QFocusEvent*>(evento)->reason();
+        for (QLineEdit* caixa : txtDataNasc_) {
+            if (objeto == caixa && motivo != Qt::ActiveWindowFocusReason &&
+                motivo != Qt::PopupFocusReason) {
+                normalizaCaixaData(caixa);
+            }
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void frmEntraCasal::normalizaCaixaData(QLineEdit* caixa) {
+    const QString texto = caixa->text();
+    if (const auto data = EntradaDados::normalizaData(texto); data && *data != texto) {
+        caixa->setText(*data);
+    }
+}
+
+// The checks and messages of the entry dialog, for one person.
+bool frmEntraCasal::confere(int p) {
+    normalizaCaixaData(txtDataNasc_[p]);
+    const QString nome = Windows1252::restringe(txtNome_[p]->text());
+    const QString data = txtDataNasc_[p]->text();
+    switch (EntradaDados::valida(nome, data)) {
+    case EntradaDados::Resultado::DataInvalida:
+        mensagens_.informa(this, QStringLiteral("Erro:"), EntradaDados::kMensagemDataInvalida,
+                           Mensagens::Icone::Critico);
+        txtDataNasc_[p]->setFocus();
+        txtDataNasc_[p]->selectAll();
+        return false;
+    case EntradaDados::Resultado::NomeVazio:
+        txtNome_[p]->setFocus();
+        return false;
+    case EntradaDados::Resultado::NomeCurto:
+        mensagens_.informa(this, QStringLiteral("Erro:"), EntradaDados::kMensagemNomeCurto,
+                           Mensagens::Icone::Critico);
+        txtNome_[p]->setFocus();
+        return false;
+    case EntradaDados::Resultado::Aceito:
+        break;
+    }
+    nomes_[p] = EntradaDados::normalizaNome(nome);
+    datas_[p] = *EntradaDados::normalizaData(data);
+    return true;
+}
+
+void frmEntraCasal::cmdOk_Click() {
+    if (confere(0) && confere(1)) {
+        accept();
+    }
+}
+
+} // namespace vidalume

@@ -1,0 +1,68 @@
+#include "gui/impressao/TrabalhoImpressao.h"
+
+#include "printing/painter/DocumentoAnalise.h"
+#include "printing/painter/GravacaoPdf.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+
+namespace vidalume {
+
+const QString TrabalhoImpressao::kTituloArquivoPdf = QStringLiteral("Salvar análise em PDF");
+
+namespace {
+
+bool ehPdf(const QPrinter& impressora) {
+    return impressora.outputFormat() == QPrinter::PdfFormat;
+}
+
+} // namespace
+
+// A PDF printer's file is written like every PDF of the program, whole or not at all.
+bool TrabalhoImpressao::imprime(QPrinter& impressora, const Diagramacao& diagramacao,
+                                QString* erro) {
+    if (ehPdf(impressora)) {
+        return GravacaoPdf::grava(impressora.outputFileName(), diagramacao, erro);
+    }
+    const QString destino = impressora.printerName();
+    if (!DocumentoAnalise::cabe(areaImprimivel(&impressora), diagramacao)) {
+        *erro = DocumentoAnalise::kSemEspaco;
+        return false;
+    }
+    impressora.setColorMode(diagramacao.pretoEmBranco ? QPrinter::GrayScale : QPrinter::Color);
+    QPainter pintor;
+    if (impressora.printerState() == QPrinter::Error || !pintor.begin(&impressora)) {
+        *erro = QStringLiteral("A impressora \"%1\" não aceitou a impressão. Verifique se ela "
+                               "está ligada e pronta para imprimir.")
+                    .arg(destino);
+        return false;
+    }
+    QString motivo;
+    if (!DocumentoAnalise::desenha(pintor, impressora, areaImprimivel(&impressora), diagramacao,
+                                   &motivo) ||
+        impressora.printerState() == QPrinter::Error) {
+        *erro = QStringLiteral("A impressora \"%1\" informou um erro durante a impressão.")
+                    .arg(destino);
+        return false;
+    }
+    return true;
+}
+
+void TrabalhoImpressao::preparaPdf(QPrinter& impressora, const QString& arquivo) {
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    impressora.setOutputFileName(arquivo);
+    impressora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    impressora.setFullPage(false);
+}
+
+QRectF TrabalhoImpressao::areaImprimivel(const QPrinter* impressora) {
+    if (impressora == nullptr) {
+        return GravacaoPdf::area();
+    }
+    return impressora->pageRect(QPrinter::Millimeter);
+}
+
+} // namespace vidalume

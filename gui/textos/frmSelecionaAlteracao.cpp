@@ -1,0 +1,199 @@
+#include "gui/textos/frmSelecionaAlteracao.h"
+
+#include "gui/comum/Mensagens.h"
+#include "gui/textos/frmAlteraForm.h"
+#include "texts/ArquivoInterpretacao.h"
+#include "texts/EscolhaTexto.h"
+#include "texts/TabelaSecoes.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace vidalume {
+
+namespace {
+
+QPushButton* botao(const QString& nome, const QString& texto, QWidget* pai) {
+    auto* cmd = new QPushButton(texto, pai);
+    cmd->setObjectName(nome);
+    cmd->setAutoDefault(false);
+    return cmd;
+}
+
+} // namespace
+
+frmSelecionaAlteracao::frmSelecionaAlteracao(const QString& pastaPrograma, Mensagens& mensagens,
+                                             QWidget* parent)
+    : QDialog(parent), pastaPrograma_(pastaPrograma), mensagens_(mensagens) {
+    setObjectName(QStringLiteral("frmSelecionaAlteracao"));
+    setWindowTitle(QStringLiteral("Informe o texto a ser alterado..."));
+    montaControles();
+    PreencheCombo();
+    optNumeros_[1]->setChecked(true);
+}
+
+frmSelecionaAlteracao::~frmSelecionaAlteracao() = default;
+
+void frmSelecionaAlteracao::montaControles() {
+    lblInfo_ = new QLabel(QStringLiteral("Selecione abaixo o item onde está localizado o texto "
+                                         "que você desja alterar:"),
+                          this);
+    lblInfo_->setObjectName(QStringLiteral("lblInfo"));
+    cmbItem_ = new QComboBox(this);
+    cmbItem_->setObjectName(QStringLiteral("cmbItem"));
+    cmbItem_->setMaxVisibleItems(kItemCompatibilidade);
+    connect(cmbItem_, &QComboBox::currentIndexChanged, this, &frmSelecionaAlteracao::cmbItem_Click);
+
+    frmInfo_ = new QGroupBox(QStringLiteral("Selecione o número que corresponde ao texto que "
+                                            "você deseja alterar:"),
+                             this);
+    frmInfo_->setObjectName(QStringLiteral("frmInfo"));
+    grupoNumeros_ = new QButtonGroup(this);
+    auto* grade = new QGridLayout(frmInfo_);
+    // Numbers 1 to 9 in three columns, then the number 0 that a few sections use.
+    for (int numero = 0; numero <= EscolhaTexto::kMaiorNumero; ++numero) {
+        auto* opt = new QRadioButton(EscolhaTexto::legenda(1, numero), frmInfo_);
+        opt->setObjectName(QStringLiteral("optNumeros_%1").arg(numero));
+        grupoNumeros_->addButton(opt, numero);
+        optNumeros_[numero] = opt;
+        if (numero == 0) {
+            grade->addWidget(opt, 3, 0);
+        } else {
+            grade->addWidget(opt, (numero - 1) % 3, (numero - 1) / 3);
+        }
+    }
+
+    fraPares_ = new QGroupBox(QStringLiteral("Selecione o par de números que corresponde ao "
+                                             "texto que você deseja alterar:"),
+                              this);
+    fraPares_->setObjectName(QStringLiteral("fraPares"));
+    cmbPar_ = new QComboBox(fraPares_);
+    cmbPar_->setObjectName(QStringLiteral("cmbPar"));
+    cmbPar_->addItems(EscolhaTexto::paresCompatibilidade());
+    cmbPar_->setMaxVisibleItems(9);
+    auto* linhaPar = new QHBoxLayout(fraPares_);
+    linhaPar->addWidget(cmbPar_);
+    linhaPar->addStretch();
+    fraPares_->hide();
+
+    cmdAlterarTexto_ =
+        botao(QStringLiteral("cmdAlterarTexto"), QStringLiteral("A&lterar Texto"), this);
+    cmdAlterarTexto_->setDefault(true);
+    cmdAlterarHeader_ =
+        botao(QStringLiteral("cmdAlterarHeader"), QStringLiteral("Alterar o &Cabeçalho"), this);
+    cmdRetornar_ =
+        botao(QStringLiteral("cmdRetornar"), QStringLiteral("Retorna&r ao Programa"), this);
+    connect(cmdAlterarTexto_, &QPushButton::clicked, this,
+            &frmSelecionaAlteracao::cmdAlterarTexto_Click);
+    connect(cmdAlterarHeader_, &QPushButton::clicked, this,
+            &frmSelecionaAlteracao::cmdAlterarHeader_Click);
+    connect(cmdRetornar_, &QPushButton::clicked, this, &frmSelecionaAlteracao::reject);
+
+    auto* botoes = new QHBoxLayout;
+    botoes->addWidget(cmdAlterarTexto_);
+    botoes->addWidget(cmdAlterarHeader_);
+    botoes->addStretch();
+    botoes->addWidget(cmdRetornar_);
+    auto* principal = new QVBoxLayout(this);
+    principal->addWidget(lblInfo_);
+    principal->addWidget(cmbItem_);
+    principal->addWidget(frmInfo_);
+    principal->addWidget(fraPares_);
+    principal->addLayout(botoes);
+}
+
+void frmSelecionaAlteracao::PreencheCombo() {
+    cmbItem_->clear();
+    for (int k = 1; k <= TabelaSecoes::kUltima; ++k) {
+        cmbItem_->addItem(QString::fromUtf16(TabelaSecoes::secao(k).titulo));
+    }
+    cmbItem_->addItem(EscolhaTexto::kTituloCompatibilidade);
+    cmbItem_->setCurrentIndex(0);
+}
+
+int frmSelecionaAlteracao::itemSelecionado() const {
+    return cmbItem_->currentIndex() + 1;
+}
+
+int frmSelecionaAlteracao::numeroSelecionado() const {
+    return grupoNumeros_->checkedId();
+}
+
+int frmSelecionaAlteracao::parSelecionado() const {
+    return cmbPar_->currentIndex() + 1;
+}
+
+// Offers only the numbers whose records the selected section reads; a number that goes
+// away gives its place to the number 1.
+void frmSelecionaAlteracao::cmbItem_Click() {
+    const int item = itemSelecionado();
+    // The compatibility texts are chosen by a pair of numbers, the sections by a number.
+    const bool pares = item == kItemCompatibilidade;
+    fraPares_->setVisible(pares);
+    frmInfo_->setVisible(!pares);
+    if (pares) {
+        return;
+    }
+    for (int numero = 0; numero <= EscolhaTexto::kMaiorNumero; ++numero) {
+        optNumeros_[numero]->setEnabled(EscolhaTexto::numeroDisponivel(item, numero));
+        optNumeros_[numero]->setText(EscolhaTexto::legenda(item, numero));
+    }
+    const int numero = numeroSelecionado();
+    if (numero >= 0 && !optNumeros_[numero]->isEnabled()) {
+        optNumeros_[1]->setChecked(true);
+    }
+}
+
+std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::preparaAlteracaoTexto() {
+    std::optional<TextoEscolhido> alvo;
+    if (itemSelecionado() == kItemCompatibilidade) {
+        alvo = EscolhaTexto::compatibilidadeDaOpcao(parSelecionado());
+    } else {
+        alvo = EscolhaTexto::interpretacao(itemSelecionado(), numeroSelecionado());
+    }
+    if (!alvo) {
+        return nullptr;
+    }
+    const ArquivoInterpretacao arquivos(pastaPrograma_);
+    return std::make_unique<frmAlteraForm>(
+        pastaPrograma_, *alvo, arquivos.LeTextoInterpretacao(alvo->registro, alvo->arquivo),
+        mensagens_, this);
+}
+
+std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::preparaAlteracaoCabecalho() {
+    const auto alvo = EscolhaTexto::cabecalho(itemSelecionado());
+    QString texto;
+    if (alvo) {
+        texto = ArquivoInterpretacao(pastaPrograma_)
+                    .LeTextoInterpretacao(alvo->registro, alvo->arquivo);
+    }
+    if (!alvo || !EscolhaTexto::cabecalhoEditavel(texto)) {
+        mensagens_.informa(this, QStringLiteral("Erro:"), EscolhaTexto::kSemCabecalho,
+                           Mensagens::Icone::Critico);
+        return nullptr;
+    }
+    return std::make_unique<frmAlteraForm>(pastaPrograma_, *alvo, texto, mensagens_, this);
+}
+
+void frmSelecionaAlteracao::cmdAlterarTexto_Click() {
+    exibe(preparaAlteracaoTexto());
+}
+
+void frmSelecionaAlteracao::cmdAlterarHeader_Click() {
+    exibe(preparaAlteracaoCabecalho());
+}
+
+void frmSelecionaAlteracao::exibe(std::unique_ptr<frmAlteraForm> edicao) {
+    if (edicao) {
+        edicao->exec();
+    }
+}
+
+} // namespace vidalume

@@ -32,7 +32,9 @@ constexpr Esperado kArquivos[] = {
     {"INTDIAUN", 9, 720, 980},   {"INTANOPS", 9, 870, 1180}, {"INTMESPS", 9, 870, 1120},
     {"INTDIAPS", 9, 770, 1010},  {"INTEXEXP", 9, 950, 1290}, {"IMPXALMA", 9, 900, 1250},
     {"EUXSILEN", 9, 870, 1120},  {"INTVOG", 9, 800, 1200},   {"INTNOME", 9, 810, 1060},
-    {"INTREALI", 9, 780, 1070},  {"CDATA", 13, 400, 880},    {"COMPATIB", 45, 1000, 1500}};
+    {"INTREALI", 9, 780, 1070},  {"CDATA", 13, 400, 880},    {"COMPATIB", 45, 1000, 1500},
+    {"LICCARM", 9, 900, 1200},   {"TENDOCUL", 9, 870, 1120}, {"RESPSUBC", 9, 880, 1150},
+    {"DIVCARM", 4, 950, 1200},   {"CMAPA", 6, 480, 1100}};
 
 QMap<int, QString> fonte(const char* radical) {
     QString erro;

@@ -42,8 +42,9 @@ int LayoutAnalise::dispoe(FabricaFolhas& folhas) {
     return cursor_.termina();
 }
 
-// Explanation (optional), title, interpretation and divider of entry k. A title or a text
-// whose first line would no longer fit above the limit starts on a new page.
+// Explanation (optional), title, picture, interpretation and divider of entry k. A title or a
+// text whose first line would no longer fit above the limit starts on a new page; a title
+// goes with its picture.
 void LayoutAnalise::dispoeEntrada(int k) {
     const ItemAnalise& item = d_.analise[k];
     const FontesAnalise& fontes = d_.fontes;
@@ -53,7 +54,8 @@ void LayoutAnalise::dispoeEntrada(int k) {
         cursor_.avancaAbaixo(kEspacoAposBloco);
     }
     aplica(fontes.FonteTitulo, FontesAnalise().FonteTitulo);
-    cursor_.garanteEspaco(cursor_.alturaLinha());
+    const double quadro = alturaQuadro(item.Quadro);
+    cursor_.garanteEspaco(cursor_.alturaLinha() + (quadro > 0 ? kEspacoAposBloco + quadro : 0));
     cursor_.escreveBloco(PartesSecao::titulo(d_.analise, k, d_.configuracao));
     cursor_.avancaAbaixo(kEspacoAposBloco);
 
@@ -65,16 +67,19 @@ void LayoutAnalise::dispoeEntrada(int k) {
     cursor_.divisoria();
 }
 
+double LayoutAnalise::alturaQuadro(const QuadroSecao& quadro) const {
+    return QuadrosSecao::altura(quadro, cursor_.folha(), cursor_.direita() - cursor_.esquerda());
+}
+
 // A picture is never cut across pages: it starts a new one when it does not fit.
 void LayoutAnalise::desenhaQuadro(const QuadroSecao& quadro) {
-    const double esquerda = cursor_.esquerda();
-    const double largura = cursor_.direita() - esquerda;
-    const double altura = QuadrosSecao::altura(quadro, cursor_.folha(), largura);
+    const double altura = alturaQuadro(quadro);
     if (altura <= 0) {
         return;
     }
     cursor_.garanteEspaco(altura);
-    QuadrosSecao::desenha(quadro, cursor_.folha(), esquerda, cursor_.y(), largura);
+    QuadrosSecao::desenha(quadro, cursor_.folha(), cursor_.esquerda(), cursor_.y(),
+                          cursor_.direita() - cursor_.esquerda());
     cursor_.defineY(cursor_.y() + altura + kEspacoAposBloco);
 }
 

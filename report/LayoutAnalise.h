@@ -53,6 +53,7 @@ public:
 private:
     void dispoeEntrada(int k);
     void desenhaQuadro(const QuadroSecao& quadro);
+    double alturaQuadro(const QuadroSecao& quadro) const;
     void aplica(const DadosFonte& fonte, const DadosFonte& padrao) {
         AplicaFonte(cursor_.folha(), fonte, padrao);
     }

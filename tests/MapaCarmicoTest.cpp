@@ -9,6 +9,8 @@
 #include "composer/TextoExportacao.h"
 #include "engine/MapaLetras.h"
 #include "engine/Reducao.h"
+#include "settings/CopiaSeguranca.h"
+#include "settings/TextosOriginais.h"
 #include "texts/TabelaSecoes.h"
 
 #include <QCryptographicHash>
@@ -226,4 +228,13 @@ TEST(ExportacaoMapa, SecoesAte28IguaisAAntes) {
                                    TextoExportacao::kSeparador + kCRLF + kCRLF))
             << c.nome;
     }
+}
+
+// The map's files are restorable under their sections' names, and its options are backed up.
+TEST(ExportacaoMapa, ArquivosDoMapaNasListas) {
+    EXPECT_EQ(TextosOriginais::descricao(QStringLiteral("DIVCARM.DAT")),
+              QStringLiteral("Dívidas Cármicas (DIVCARM.DAT)"));
+    EXPECT_EQ(TextosOriginais::descricao(QStringLiteral("CMAPA.DAT")),
+              QStringLiteral("Explicações do mapa cármico e da Linha da Vida (CMAPA.DAT)"));
+    EXPECT_TRUE(CopiaSeguranca::nomeConhecido(OpcoesMapa::kArquivo));
 }

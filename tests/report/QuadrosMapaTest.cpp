@@ -80,7 +80,7 @@ TEST(QuadrosMapaTest, LetrasComValoresAcimaEAbaixo) {
 }
 
 // A section whose picture does not fit under the text before it starts the next page with
-// the whole picture, whatever the text's length.
+// its title and the whole picture, whatever the text's length.
 TEST(QuadrosMapaTest, QuadroNuncaCortadoEntrePaginas) {
     Analise a;
     const QString nome = QStringLiteral("MARIA DA SILVA");
@@ -105,6 +105,10 @@ TEST(QuadrosMapaTest, QuadroNuncaCortadoEntrePaginas) {
         LayoutAnalise(d, 210).dispoe(folhas);
         int paginasComGrade = 0;
         for (int p = 0; p < folhas.quantidade(); ++p) {
+            bool titulo = false;
+            for (const auto& t : folhas.folha(p).textos()) {
+                titulo = titulo || t.texto == QStringLiteral("Lições Cármicas");
+            }
             int tracos = 0;
             for (const auto& r : folhas.folha(p).retangulos()) {
                 if (r.x1 >= 12 - kTol && r.x2 <= 12 + 60.3 + kTol && r.y2 - r.y1 > 30) {
@@ -112,6 +116,7 @@ TEST(QuadrosMapaTest, QuadroNuncaCortadoEntrePaginas) {
                     EXPECT_LE(r.y2, LayoutAnalise::limiteTexto(297, d.margens)) << n;
                 }
             }
+            EXPECT_EQ(titulo, tracos > 0) << n; // the title goes with its picture
             if (tracos > 0) {
                 EXPECT_EQ(tracos, 4) << n;
                 ++paginasComGrade;

@@ -1,5 +1,7 @@
 #include "app/ComandosArquivo.h"
 
+#include "gui/comum/DialogoArquivo.h"
+
 #include "app/Ocupado.h"
 #include "composer/TextoExportacao.h"
 #include "gui/configuracao/frmRestauraTextos.h"
@@ -65,16 +67,21 @@ struct DadosFormato {
     QString sufixo;
     QString filtro;
     bool (*grava)(const QString&, const Diagramacao&, QString*);
+    QString feito; // what the message after the save says
 };
 
 DadosFormato dados(ComandosArquivo::Formato formato) {
     if (formato == ComandosArquivo::Formato::Pdf) {
-        return {ComandosArquivo::kTituloPdf, QStringLiteral("salvar em PDF"), QStringLiteral("pdf"),
-                QStringLiteral("Documentos PDF (*.pdf)"), &GravacaoPdf::grava};
+        return {ComandosArquivo::kTituloPdf, QStringLiteral("salvar em PDF"),
+                QStringLiteral("pdf"),       QStringLiteral("Documentos PDF (*.pdf)"),
+                &GravacaoPdf::grava,         QStringLiteral("A análise foi gravada em PDF")};
     }
-    return {ComandosArquivo::kTituloOdt, QStringLiteral("exportar para um editor de textos"),
-            QStringLiteral("odt"), QStringLiteral("Documentos de texto (*.odt)"),
-            &ExportacaoOdt::grava};
+    return {ComandosArquivo::kTituloOdt,
+            QStringLiteral("exportar para um editor de textos"),
+            QStringLiteral("odt"),
+            QStringLiteral("Documentos de texto (*.odt)"),
+            &ExportacaoOdt::grava,
+            QStringLiteral("A análise foi exportada para o editor de textos")};
 }
 
 } // namespace
@@ -93,15 +100,14 @@ std::optional<Diagramacao> ComandosArquivo::analiseParaArquivo(const QString& ac
     return d;
 }
 
-// Where to save a file made from the analysis: the documents folder, the name as a batch
-// names it, with `sufixo`; an empty text when the user gives up.
+// Where to save a file made from the analysis: the documents folder (the home folder where
+// there is none), the name as a batch names it, with `sufixo`; an empty text when the user
+// gives up.
 QString ComandosArquivo::escolheArquivo(const Diagramacao& analise, const QString& titulo,
                                         const QString& sufixo, const QString& filtro) {
-    const QString pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString nome = NomeArquivoPdf::sugere(analise.NomeAnalise, analise.DataNascimento);
     nome.chop(3); // "pdf"
-    const QString sugestao =
-        QDir(pasta.isEmpty() ? QDir::homePath() : pasta).filePath(nome + sufixo);
+    const QString sugestao = DialogoArquivo::naPastaInicial(nome + sufixo);
     const Servicos& s = c_.servicos();
     return s.escolheArquivo ? s.escolheArquivo(c_.janela(), titulo, sugestao, filtro) : QString();
 }
@@ -117,10 +123,17 @@ void ComandosArquivo::salva(Formato formato) {
         return;
     }
     QString erro;
-    const Ocupado ocupado = Ocupado::sobre(c_.janela());
-    if (!f.grava(arquivo, *analise, &erro)) {
-        c_.informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+    bool gravado = false;
+    {
+        const Ocupado ocupado = Ocupado::sobre(c_.janela());
+        gravado = f.grava(arquivo, *analise, &erro);
     }
+    if (!gravado) {
+        c_.informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+        return;
+    }
+    // The dialog closed: say where the file went.
+    c_.avisaGravado(f.feito, arquivo);
 }
 
 void ComandosArquivo::imprime(QPrinter* impressora) {
@@ -132,6 +145,7 @@ void ComandosArquivo::imprime(QPrinter* impressora) {
     const Ocupado ocupado = Ocupado::sobre(c_.janela());
     frmImprimir dialogo(c_.janela(), c_.pasta(), *c_.servicos().mensagens, impressora,
                         c_.padrao().Configuracao, c_.diagramacaoDe(*relatorio));
+    c_.preparaImpressao(dialogo, impressora);
     c_.exibe(dialogo);
 }
 

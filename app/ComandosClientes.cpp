@@ -8,6 +8,8 @@
 #include "settings/Margens.h"
 #include "texts/ArquivoInterpretacao.h"
 
+#include <QDir>
+
 namespace vidalume {
 
 ComandosClientes::Resultado ComandosClientes::abre() {
@@ -19,12 +21,16 @@ ComandosClientes::Resultado ComandosClientes::abre() {
     }
     LigacoesClientes l;
     l.hoje = [this] { return c_.hoje(); };
-    l.geraPdf = [this](const Cliente& cliente, const QString& pasta, QString* falha) {
+    l.geraPdf = [this](const Cliente& cliente, const QString& pasta, bool substitui,
+                       QString* falha) {
         QString nome;
-        return geraPdf(cliente, pasta, &nome, falha) ? nome : QString();
+        return geraPdf(cliente, pasta, substitui, &nome, falha) ? nome : QString();
     };
+    l.nomePdf = [](const Cliente& cliente) { return nomePdf(cliente); };
+    l.feitoPeloPrograma = GravacaoPdf::feitoPeloPrograma;
     l.escolheCsv = c_.servicos().escolheCsv;
     l.escolhePasta = c_.servicos().escolhePasta;
+    l.abreEndereco = c_.servicos().abreEndereco;
     frmClientes janela(ficha, *c_.servicos().mensagens, std::move(l), c_.janela());
     c_.exibe(janela);
     return {janela.pedido(), janela.clientePedido(), janela.analisePedida()};
@@ -61,17 +67,25 @@ AnalisePedida ComandosClientes::pedidoDe(const Cliente& cliente, const AnaliseCl
 }
 
 // The PDF of the client's analysis for today, with the program's settings, margins and print
-// options.
-bool ComandosClientes::geraPdf(const Cliente& cliente, const QString& pasta, QString* nome,
-                               QString* erro) const {
+// options: over the file of its name when `substitui`, else under a free name.
+QString ComandosClientes::nomePdf(const Cliente& cliente) {
+    const AnalisePedida pedido = pedidoDe(cliente, AnaliseCliente());
+    return NomeArquivoPdf::sugere(pedido.NomeAnalise, pedido.DataNascimento);
+}
+
+bool ComandosClientes::geraPdf(const Cliente& cliente, const QString& pasta, bool substitui,
+                               QString* nome, QString* erro) const {
     Padrao p = c_.padrao();
     p.Pedido = pedidoDe(cliente, AnaliseCliente());
     p.Analise = ComporAnalise::compoe(p.Pedido.NomeAnalise, p.Pedido.DataNascimento, c_.hoje(),
                                       ArquivoInterpretacao(c_.pasta()), p.OpcoesMapa);
     Diagramacao d = p.diagramacao(c_.pasta());
     d.margens = Margens::le(c_.pasta());
-    return GravacaoPdf::gravaComNomeLivre(
-        pasta, NomeArquivoPdf::sugere(d.NomeAnalise, d.DataNascimento), d, nome, erro);
+    if (substitui) {
+        *nome = nomePdf(cliente);
+        return GravacaoPdf::grava(QDir(pasta).filePath(*nome), d, erro);
+    }
+    return GravacaoPdf::gravaComNomeLivre(pasta, nomePdf(cliente), d, nome, erro);
 }
 
 } // namespace vidalume

@@ -31,8 +31,12 @@ public:
     // reference date.
     static AnalisePedida pedidoDe(const Cliente& cliente, const AnaliseCliente& analise);
 
+    // The name the PDF of the client's analysis takes in a folder.
+    static QString nomePdf(const Cliente& cliente);
+
 private:
-    bool geraPdf(const Cliente& cliente, const QString& pasta, QString* nome, QString* erro) const;
+    bool geraPdf(const Cliente& cliente, const QString& pasta, bool substitui, QString* nome,
+                 QString* erro) const;
 
     const ContextoComandos& c_;
 };

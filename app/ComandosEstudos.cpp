@@ -12,20 +12,31 @@ namespace vidalume {
 std::optional<AnalisePedida> ComandosEstudos::estudoNomes() {
     Padrao& p = c_.padrao();
     frmEstudoNomes estudo(
-        p.Pedido.DataNascimento, c_.pasta(), *c_.servicos().mensagens,
+        nomesGuardados_.isEmpty() ? p.Pedido.DataNascimento : dataGuardada_, c_.pasta(),
+        *c_.servicos().mensagens,
         [this](QWidget* pai, const EstudoNomes& e) { imprimeEstudo(pai, e); }, c_.janela());
+    if (!nomesGuardados_.isEmpty()) {
+        estudo.preenche(nomesGuardados_);
+    }
     c_.exibe(estudo);
     if (estudo.nomeEscolhido().isEmpty()) {
+        // Closed by the user, who was asked before names were discarded.
+        nomesGuardados_.clear();
         return std::nullopt;
     }
+    // The study comes back with its names the next time it opens.
+    nomesGuardados_ = estudo.nomes();
+    dataGuardada_ = estudo.dataEscolhida();
     return AnalisePedida{estudo.nomeEscolhido(), estudo.dataEscolhida(), QDate()};
 }
 
 // The study goes through the print dialog of the analysis, in front of the study window.
 void ComandosEstudos::imprimeEstudo(QWidget* pai, const EstudoNomes& estudo) {
     Padrao& p = c_.padrao();
-    frmImprimir dialogo(pai, c_.pasta(), *c_.servicos().mensagens, impressora_(), p.Configuracao,
+    QPrinter* impressora = impressora_();
+    frmImprimir dialogo(pai, c_.pasta(), *c_.servicos().mensagens, impressora, p.Configuracao,
                         estudo.diagramacao(p.diagramacao(c_.pasta())));
+    c_.preparaImpressao(dialogo, impressora);
     c_.exibe(dialogo);
 }
 

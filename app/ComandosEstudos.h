@@ -6,6 +6,8 @@
 #include "app/AreaRelatorios.h"
 #include "app/ContextoComandos.h"
 
+#include <QStringList>
+
 #include <optional>
 
 class QPrinter;
@@ -22,7 +24,8 @@ public:
                     std::function<QPrinter*()> impressora)
         : c_(contexto), relatorios_(relatorios), impressora_(std::move(impressora)) {}
 
-    // Shows the name study; the analysis of the name the user chose to open, if any.
+    // Shows the name study; the analysis of the name the user chose to open, if any. A study
+    // left for an analysis opens again with its date and names.
     std::optional<AnalisePedida> estudoNomes();
     // Asks for the two people and opens their compatibility reading.
     void compatibilidade(const QIcon& icone);
@@ -33,6 +36,8 @@ private:
     const ContextoComandos& c_;
     AreaRelatorios& relatorios_;
     std::function<QPrinter*()> impressora_;
+    QStringList nomesGuardados_; // of the study left for an analysis
+    QString dataGuardada_;
 };
 
 } // namespace vidalume

@@ -1,10 +1,13 @@
 #include "app/ContextoComandos.h"
 
 #include "composer/ComporAnalise.h"
+#include "gui/comum/ArquivoGravado.h"
+#include "gui/impressao/frmImprimir.h"
 #include "gui/relatorio/frmExibeRelatorio.h"
 #include "texts/ArquivoInterpretacao.h"
 
 #include <QDialog>
+#include <QPrinter>
 
 namespace vidalume {
 
@@ -24,6 +27,21 @@ bool ContextoComandos::perguntaPadraoNao(const QString& texto) const {
     return servicos_.mensagens != nullptr &&
            servicos_.mensagens->pergunta(&janela_, QStringLiteral("Atenção:"), texto,
                                          Mensagens::Icone::Pergunta, Mensagens::BotaoPadrao::Nao);
+}
+
+void ContextoComandos::avisaGravado(const QString& feito, const QString& arquivo) const {
+    if (servicos_.mensagens != nullptr) {
+        ArquivoGravado::avisa(&janela_, *servicos_.mensagens, feito, arquivo,
+                              servicos_.abreEndereco);
+    }
+}
+
+void ContextoComandos::preparaImpressao(frmImprimir& dialogo, const QPrinter* impressora) const {
+    if (servicos_.impressoras) {
+        dialogo.defineImpressoras(servicos_.impressoras(),
+                                  impressora != nullptr ? impressora->printerName() : QString());
+    }
+    dialogo.defineAbreEndereco(servicos_.abreEndereco);
 }
 
 void ContextoComandos::exibe(QDialog& janela) const {

@@ -13,11 +13,13 @@
 #include <QString>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace vidalume {
 
 class frmExibeRelatorio;
+class frmImprimir;
 
 class ContextoComandos {
 public:
@@ -41,6 +43,13 @@ public:
     void exibe(QDialog& janela) const;
     QDate hoje() const;
     QDateTime agora() const;
+
+    // Tells where a file the user asked for went (`feito`: "A análise foi gravada em PDF"),
+    // offering to open it or its folder through the services.
+    void avisaGravado(const QString& feito, const QString& arquivo) const;
+    // Gives a print dialog what the services hold for it: the installed printers, when the
+    // services list them, beside `impressora`, and the opening of a saved PDF.
+    void preparaImpressao(frmImprimir& dialogo, const QPrinter* impressora) const;
 
     // Composes the analysis asked for in Padrao (its name, birth date and reference date).
     void compoeAnalise() const;

@@ -2,9 +2,16 @@
 
 #include "app/frmPrincipal.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 
 namespace vidalume {
+
+namespace {
+// Marks the items of the Janela menu that stand for open report windows.
+constexpr const char* kJanelaAberta = "janelaAberta";
+} // namespace
 
 // Every toolbar command is also a menu item with its standard shortcut, beside the menu
 // items of their own.
@@ -38,7 +45,7 @@ void MenusPrincipal::monta(frmPrincipal& janela) {
          &frmPrincipal::mnuConfigurarRodape_Click);
     item(mnuArquivo, "mnuEstudoNomes", QStringLiteral("Est&udo de nomes…"),
          &frmPrincipal::mnuEstudoNomes_Click);
-    item(mnuArquivo, "mnuCompatibilidade", QStringLiteral("Compatibilidade de c&asal…"),
+    item(mnuArquivo, "mnuCompatibilidade", QStringLiteral("Compatibilidade entre du&as pessoas…"),
          &frmPrincipal::mnuCompatibilidade_Click);
     mnuArquivo->addSeparator()->setObjectName(QStringLiteral("mnuNulo"));
     item(mnuArquivo, "mnuFazerCopia", QStringLiteral("&Fazer cópia de segurança…"),
@@ -57,6 +64,30 @@ void MenusPrincipal::monta(frmPrincipal& janela) {
          &frmPrincipal::mnuJanelaLadoLado_Click);
     item(mnuJanela, "mnuJanelaEmCascata", QStringLiteral("Organizar em Cascata"),
          &frmPrincipal::mnuJanelaEmCascata_Click);
+    // Below the two arrangements, one item per open report window, by its title (which names
+    // its person), the window in front checked; choosing one brings it to the front.
+    QObject::connect(mnuJanela, &QMenu::aboutToShow, &janela, [mnuJanela, &janela] {
+        for (QAction* acao : mnuJanela->actions()) {
+            if (acao->property(kJanelaAberta).toBool()) {
+                mnuJanela->removeAction(acao);
+                acao->deleteLater();
+            }
+        }
+        QMdiArea* area = janela.areaRelatorios();
+        const QList<QMdiSubWindow*> abertas = area->subWindowList();
+        if (!abertas.isEmpty()) {
+            mnuJanela->addSeparator()->setProperty(kJanelaAberta, true);
+        }
+        for (QMdiSubWindow* aberta : abertas) {
+            QString titulo = aberta->windowTitle();
+            QAction* acao = mnuJanela->addAction(titulo.replace(u'&', QStringLiteral("&&")));
+            acao->setProperty(kJanelaAberta, true);
+            acao->setCheckable(true);
+            acao->setChecked(aberta == area->activeSubWindow());
+            QObject::connect(acao, &QAction::triggered, area,
+                             [area, aberta] { area->setActiveSubWindow(aberta); });
+        }
+    });
 
     QMenu* mnuAlterar = janela.menuBar()->addMenu(QStringLiteral("A&lterar"));
     mnuAlterar->setObjectName(QStringLiteral("mnuAlterarNada"));

@@ -1,6 +1,6 @@
 // The main window's menu bar: every menu item with its mnemonic, shortcut and object name,
 // routed to the main window's command of the same name. Every toolbar command is also a
-// menu item.
+// menu item. The Janela menu also lists the open report windows by their titles.
 #pragma once
 
 namespace vidalume {

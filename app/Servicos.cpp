@@ -92,13 +92,14 @@ Servicos Servicos::doSistema(Mensagens& mensagens, Som& som) {
     s.preparaImpressora = impressoraPadrao;
     s.escolheCsv = [](QWidget* pai, bool salvar) {
         const QString filtro = QStringLiteral("Listas CSV (*.csv *.txt);;Todos os arquivos (*)");
-        return salvar ? QFileDialog::getSaveFileName(pai, QStringLiteral("Exportar clientes"),
-                                                     QStringLiteral("clientes.csv"), filtro)
-                      : QFileDialog::getOpenFileName(pai, QStringLiteral("Importar clientes"), {},
-                                                     filtro);
+        return salvar ? DialogoArquivo::paraGravar(
+                            pai, QStringLiteral("Exportar clientes"),
+                            DialogoArquivo::naPastaInicial(QStringLiteral("clientes.csv")), filtro)
+                      : DialogoArquivo::paraAbrir(pai, QStringLiteral("Importar clientes"),
+                                                  DialogoArquivo::pastaInicial(), filtro);
     };
     s.escolhePasta = [](QWidget* pai) {
-        return QFileDialog::getExistingDirectory(pai, QStringLiteral("Pasta onde gravar os PDFs"));
+        return DialogoArquivo::paraPasta(pai, QStringLiteral("Pasta onde gravar os PDFs"));
     };
     s.agora = [] { return QDateTime::currentDateTime(); };
     s.escolheCopia = escolheArquivoCopia;

@@ -4,6 +4,7 @@
 // provide. Tests replace any of them; an empty hook does nothing.
 #pragma once
 
+#include "gui/impressao/ListaImpressoras.h"
 #include "gui/relatorio/FonteDePaginas.h"
 
 #include <QDate>
@@ -43,8 +44,13 @@ struct Servicos {
         escolheArquivo;
     // Ends the program at once, without any further window handling.
     std::function<void()> encerra;
-    // The program's printer: the default printer in portrait orientation, or none.
+    // The program's printer: the default printer in portrait orientation, or none. Asked for
+    // each time a print dialog opens, so that a printer added or made the default while the
+    // program runs is offered.
     std::function<std::unique_ptr<QPrinter>()> preparaImpressora;
+    // The installed printers the print dialog offers; empty, the dialog asks the system
+    // itself as it opens (ListaImpressoras::doSistema).
+    std::function<QList<ListaImpressoras::Impressora>()> impressoras;
     FonteDePaginas paginas;
     // The folder of the shipped interpretation files that "Restaurar textos originais" puts
     // back (PastaDados::Local::originais).

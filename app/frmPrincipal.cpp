@@ -67,7 +67,7 @@ frmPrincipal::frmPrincipal(const QString& pastaPrograma, Servicos servicos, QWid
     montaJanela();
     relatorios_.emplace(*mdiArea_, servicos_, [this] { return ligacoesRelatorio(); });
     arquivo_.emplace(contexto_, *relatorios_);
-    estudos_.emplace(contexto_, *relatorios_, [this] { return impressora_.get(); });
+    estudos_.emplace(contexto_, *relatorios_, [this] { return impressoraAtual(); });
     MenusPrincipal::monta(*this);
 }
 
@@ -329,9 +329,18 @@ void frmPrincipal::mnuClientes_Click() {
     }
 }
 
+// The default printer as it is now: one installed, removed or made the default while the
+// program runs is the one the print dialog offers.
+QPrinter* frmPrincipal::impressoraAtual() {
+    if (servicos_.preparaImpressora) {
+        impressora_ = servicos_.preparaImpressora();
+    }
+    return impressora_.get();
+}
+
 void frmPrincipal::cmdImprimir_Click() {
     prologo();
-    arquivo_->imprime(impressora_.get());
+    arquivo_->imprime(impressoraAtual());
 }
 
 void frmPrincipal::cmdConfigurarFontes_Click() {

@@ -109,6 +109,8 @@ private:
     void navega(int passo);
     bool pedeEntrada(const Cliente* cliente);
     void fechaAnaliseAberta();
+    // The program's printer read again (see Servicos::preparaImpressora).
+    QPrinter* impressoraAtual();
     void mostraNovaAnalise();
     LigacoesRelatorio ligacoesRelatorio();
     void escreveStatus(const QString& texto);

@@ -10,6 +10,7 @@
 #include "app/frmPrincipal.h"
 #include "gui/auxiliares/ControleDicas.h"
 #include "gui/auxiliares/frmDicas.h"
+#include "gui/comum/FiltroAlt.h"
 #include "gui/comum/MensagensQt.h"
 #include "settings/PastaDados.h"
 #include "texts/GravacaoSegura.h"
@@ -48,6 +49,7 @@ int main(int argc, char* argv[]) {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     QTranslator traducao;
     instalaTraducao(traducao);
+    FiltroAlt::instala(aplicacao);
 
     MensagensQt mensagens;
     QString erro;

@@ -29,6 +29,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -108,7 +111,7 @@ struct Opcoes {
             "            vidalume-cli clientes exportar ARQUIVO.csv\n"
             "  nomes     estudo de nomes em JSON: --nascimento DATA --nome A [--nome B ...]\n"
             "  compatibilidade\n"
-            "            compatibilidade de casal: --nome A --nascimento D --nome2 B\n"
+            "            compatibilidade entre duas pessoas: --nome A --nascimento D --nome2 B\n"
             "            --nascimento2 E, em texto, em JSON (--json) ou em PDF (--saida)"));
         parser.addHelpOption();
         parser.addVersionOption();
@@ -227,9 +230,12 @@ int lote(const QCommandLineParser& parser, const Opcoes& o, const ComandoPdf::Op
     }
     const ComandoLote::Datas datas{parser.value(o.hoje), parser.value(o.referencia),
                                    QDate::currentDate()};
-    for (const QString& data : {datas.hojeTexto, datas.referenciaTexto}) {
+    const std::pair<QString, QString> datasDigitadas[] = {
+        {datas.hojeTexto, QStringLiteral("--hoje")},
+        {datas.referenciaTexto, QStringLiteral("--referencia")}};
+    for (const auto& [data, opcao] : datasDigitadas) {
         if (!data.isEmpty() && !EntradaDados::leData(data)) {
-            return erro(EntradaDados::kMensagemDataInvalida);
+            return erro(EntradaDados::mensagemOutraData(opcao));
         }
     }
     const auto relata = [](const QString& linha) { erro(linha); };
@@ -305,9 +311,20 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vidalume-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VIDALUME_VERSAO));
 
+    // Qt's own texts of the command line (usage, options, errors) in Portuguese.
+    QTranslator traducao;
+    if (traducao.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&traducao);
+    }
+
     QCommandLineParser parser;
     const Opcoes o;
     o.registra(parser);
+    // An unknown option or one without its value is a usage error, like every other one.
+    if (!parser.parse(QCoreApplication::arguments())) {
+        return erro(parser.errorText() + QStringLiteral(" (veja --help)"));
+    }
     parser.process(*app);
 
     const QString comando = parser.positionalArguments().value(0);

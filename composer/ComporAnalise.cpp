@@ -1,5 +1,6 @@
 #include "composer/ComporAnalise.h"
 
+#include "composer/AvisoFinal.h"
 #include "composer/ComporMapa.h"
 #include "engine/EntradaDados.h"
 
@@ -43,6 +44,7 @@ public:
         saude();
         numerosDoDia();
         numerosDoNome();
+        a_.Aviso = AvisoFinal::texto(arq_);
         return a_;
     }
 
@@ -78,6 +80,8 @@ private:
         const int c = num_.desafioDiaNascimento;
         QString desafio;
         if (c == 0) {
+            // Record 1 says why a challenge 0 brings every lesson; the nine follow it.
+            desafio = le("DESNASC", 1) + kCRLF;
             for (int d = 1; d <= 9; ++d) {
                 desafio += le("DESNASC", d + 1) + kCRLF;
             }

@@ -1,7 +1,7 @@
 // Composition of the sections of an analysis (the 28 of the numerological analysis, then
 // those of the complete map, see ComporMapa) from the name, the birth date and the date of
 // the forecasts (today's date unless another is chosen): every number, every interpretation
-// text, every title. Draws nothing.
+// text, every title, and the closing paragraph (AvisoFinal). Draws nothing.
 #pragma once
 
 #include "composer/ItemAnalise.h"

@@ -1,5 +1,6 @@
 #include "composer/EstudoNomes.h"
 
+#include "composer/AvisoFinal.h"
 #include "composer/ComporAnalise.h"
 #include "composer/Diagramacao.h"
 #include "engine/Compatibilidade.h"
@@ -69,6 +70,7 @@ EstudoNomes EstudoNomes::calcula(const QString& data, const QStringList& nomes) 
 EstudoNomes EstudoNomes::compoe(const QString& data, const QStringList& nomes,
                                 const ArquivoInterpretacao& arquivos) {
     EstudoNomes e = calcula(data, nomes);
+    e.aviso = AvisoFinal::texto(arquivos);
     for (CandidatoNome& c : e.candidatos) {
         if (!c.aceito) {
             continue;
@@ -89,6 +91,7 @@ Diagramacao EstudoNomes::diagramacao(Diagramacao base) const {
     base.NomeAnalise = kTitulo;
     base.DataNascimento = DataNascimento;
     base.analise = {};
+    base.analise.Aviso = aviso;
     for (const CandidatoNome& c : candidatos) {
         if (c.aceito) {
             base.analise[kEntradaExpressao].Texto = c.textoExpressao;

@@ -43,13 +43,15 @@ struct EstudoNomes {
     QString DataNascimento; // "dd/mm/yyyy", empty while the date is no date
     int caminhoDaVida = 0;  // 0 while the date is no date
     QList<CandidatoNome> candidatos;
+    QString aviso; // the closing paragraph; only from compoe()
 
     // The numbers of every name for the date as typed (any form the entry accepts), in the
     // order given. Names of a date that is no date, and names the entry refuses, are kept
     // with `aceito` false.
     static EstudoNomes calcula(const QString& data, const QStringList& nomes);
     // As calcula(), with the interpretation of each accepted name's expression read from
-    // `arquivos` (the names without letters of value get the analysis' notice).
+    // `arquivos` (the names without letters of value get the analysis' notice) and the
+    // closing paragraph.
     static EstudoNomes compoe(const QString& data, const QStringList& nomes,
                               const ArquivoInterpretacao& arquivos);
 
@@ -58,7 +60,7 @@ struct EstudoNomes {
 
     // `base` (the settings that shape the pages) made to lay out this study: its title and
     // date in the page header, the first accepted name's expression text in the expression
-    // entry (the sample text of the print dialog).
+    // entry (the sample text of the print dialog), the closing paragraph as the analysis'.
     Diagramacao diagramacao(Diagramacao base) const;
 };
 

@@ -1,6 +1,6 @@
-// One section of an analysis and the whole analysis: entries 1 to 28 are the sections of the
-// numerological analysis, 29 to 34 those of the complete map and the line of life; entry 0
-// is unused.
+// One section of an analysis and the whole analysis, with the closing paragraph that follows
+// the last section: entries 1 to 28 are the sections of the numerological analysis, 29 to 34
+// those of the complete map and the line of life; entry 0 is unused.
 #pragma once
 
 #include "composer/QuadroSecao.h"
@@ -22,6 +22,13 @@ struct ItemAnalise {
 };
 
 constexpr int kUltimaSecaoAnalise = 34;
-using Analise = std::array<ItemAnalise, kUltimaSecaoAnalise + 1>;
+
+struct Analise : std::array<ItemAnalise, kUltimaSecaoAnalise + 1> {
+    // The closing paragraph (see AvisoFinal), shown after the sections whatever the options
+    // and the selection; empty only in a value that was never composed.
+    QString Aviso;
+
+    bool operator==(const Analise&) const = default;
+};
 
 } // namespace vidalume

@@ -1,5 +1,6 @@
 #include "composer/LeituraCasal.h"
 
+#include "composer/AvisoFinal.h"
 #include "engine/Compatibilidade.h"
 #include "engine/NumerosAnalise.h"
 #include "texts/TabelaSecoes.h"
@@ -204,8 +205,8 @@ RelatorioComposto LeituraCasal::compoe(const ArquivoInterpretacao& arquivos) con
         r.analise[k] = {titulo, descricao, texto, numero};
         r.selecao[k] = Configuracao::flag(true);
     };
-    item(1, QStringLiteral("Compatibilidade de Casal: os Números de Cada Pessoa"),
-         kExplicacaoLeitura, linhaPessoa(pessoas[0]) + kCRLF + linhaPessoa(pessoas[1]), {});
+    item(1, QStringLiteral("Compatibilidade: os Números de Cada Pessoa"), kExplicacaoLeitura,
+         linhaPessoa(pessoas[0]) + kCRLF + linhaPessoa(pessoas[1]), {});
     const QString explicacoes[] = {kExplicacaoCaminhoDaVida, kExplicacaoExpressao,
                                    kExplicacaoImpulsoDaAlma};
     for (int i = 0; i < 3; ++i) {
@@ -225,6 +226,7 @@ RelatorioComposto LeituraCasal::compoe(const ArquivoInterpretacao& arquivos) con
         5,
         QStringLiteral("Resumo da Compatibilidade: %1 de 3 Aspectos em Harmonia").arg(emHarmonia()),
         {}, resumo(*this), QString::number(emHarmonia()));
+    r.analise.Aviso = AvisoFinal::texto(arquivos);
     return r;
 }
 

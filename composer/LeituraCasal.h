@@ -1,6 +1,7 @@
-// The couple compatibility reading: two people's life path, expression and soul urge, each
-// aspect compared between them (harmony and the pair text of COMPATIB.DAT), and a closing
-// summary, composed as a report of five sections. The numbers are the analysis numbers of
+// The compatibility reading of any two people (a couple, relatives, partners, friends): their
+// life path, expression and soul urge, each aspect compared between them (harmony and the
+// pair text of COMPATIB.DAT), and a summary, composed as a report of five sections and the
+// closing paragraph. The numbers are the analysis numbers of
 // each person's name and date. Draws nothing.
 #pragma once
 
@@ -52,7 +53,7 @@ struct LeituraCasal {
 
     // The reading as a report: entry 1 the people and their numbers, entries 2 to 4 the
     // aspects (explanation, harmony and pair text, or why there is no text), entry 5 the
-    // summary. The pair texts come from `arquivos`.
+    // summary; then the closing paragraph. The texts come from `arquivos`.
     RelatorioComposto compoe(const ArquivoInterpretacao& arquivos) const;
 };
 

@@ -26,6 +26,9 @@ QString TextoExportacao::monta(const Analise& analise, const Configuracao& confi
         texto += PartesSecao::textoQuadro(item);
         texto += item.Texto + kCRLF + kCRLF + kSeparador + kCRLF + kCRLF;
     }
+    if (!analise.Aviso.isEmpty()) {
+        texto += analise.Aviso + kCRLF;
+    }
     return texto;
 }
 

@@ -1,6 +1,6 @@
 // The plain text of an analysis as it goes to the clipboard: the selected sections with
-// their explanations, titles, pictures as text lines and texts, separated by a rule; CR LF
-// line breaks.
+// their explanations, titles, pictures as text lines and texts, separated by a rule, then the
+// closing paragraph whatever the selection and the options; CR LF line breaks.
 #pragma once
 
 #include "composer/ItemAnalise.h"

@@ -81,7 +81,14 @@ std::optional<QDate> EntradaDados::leData(const QString& texto) {
     if (auto m = amd.match(texto); m.hasMatch()) {
         return dataValida(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
     }
-    if (auto m = dma.match(texto); m.hasMatch()) {
+    // Eight or six digits typed without separators: ddmmaaaa or ddmmaa.
+    static const QRegularExpression corrido(
+        QStringLiteral(R"(^\s*([0-9]{2})([0-9]{2})([0-9]{4}|[0-9]{2})\s*$)"));
+    auto m = dma.match(texto);
+    if (!m.hasMatch()) {
+        m = corrido.match(texto);
+    }
+    if (m.hasMatch()) {
         const QString anoTexto = m.captured(3);
         int ano = anoTexto.toInt();
         if (anoTexto.size() <= 2) {
@@ -97,6 +104,12 @@ QString EntradaDados::formataData(QDate data) {
         .arg(data.day(), 2, 10, QLatin1Char('0'))
         .arg(data.month(), 2, 10, QLatin1Char('0'))
         .arg(data.year(), 4, 10, QLatin1Char('0'));
+}
+
+QString EntradaDados::mensagemOutraData(const QString& campo) {
+    return QStringLiteral("A data informada em %1 não é uma data válida. Informe o dia, o mês e "
+                          "o ano (ex. 20/08/2026 ou 20082026).")
+        .arg(campo);
 }
 
 std::optional<QString> EntradaDados::normalizaData(const QString& texto) {

@@ -20,12 +20,16 @@ public:
 
     // Reads a date typed day/month/year ("/", "-" or "." between the parts; one- or
     // two-digit years follow the 1930-2029 window) or year-month-day with a four-digit
-    // year first. A bare number, a missing part or a day that is not on the calendar is no
-    // date. Years 1 to 9999.
+    // year first, or as eight or six digits without separators (ddmmaaaa, ddmmaa, the
+    // two-digit year in the same window). Any other bare number, a missing part or a day
+    // that is not on the calendar is no date. Years 1 to 9999.
     static std::optional<QDate> leData(const QString& texto);
     // The date rewritten as "dd/mm/yyyy", or nothing when the text is no date.
     static std::optional<QString> normalizaData(const QString& texto);
     static QString formataData(QDate data);
+    // The message for a date that is no birth date but the date of something else, naming
+    // where it was typed (`campo`, a box's caption in quotes or an option).
+    static QString mensagemOutraData(const QString& campo);
 
     // Upper-case, accents of the table removed, every other character kept.
     static QString normalizaNome(const QString& nome);

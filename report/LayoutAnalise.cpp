@@ -39,7 +39,17 @@ int LayoutAnalise::dispoe(FabricaFolhas& folhas) {
             dispoeEntrada(k);
         }
     }
+    if (!d_.analise.Aviso.isEmpty()) {
+        dispoeAviso();
+    }
     return cursor_.termina();
+}
+
+// The closing paragraph, in the font of the explanations, below the last divider.
+void LayoutAnalise::dispoeAviso() {
+    aplica(d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
+    cursor_.garanteEspaco(cursor_.alturaLinha());
+    cursor_.escreveBloco(d_.analise.Aviso);
 }
 
 // Explanation (optional), title, picture, interpretation and divider of entry k. A title or a

@@ -37,6 +37,9 @@ int LayoutEstudoNomes::dispoe(FabricaFolhas& folhas) {
             interpretacao(c);
         }
     }
+    if (!d_.analise.Aviso.isEmpty()) {
+        aviso();
+    }
     return cursor_.termina();
 }
 
@@ -135,6 +138,13 @@ QStringList LayoutEstudoNomes::quebraNome(const QString& nome, double largura) c
 }
 
 // The name's heading keeps at least three lines of room, its text at least one.
+// The closing paragraph, in the font of the explanations, below the last divider.
+void LayoutEstudoNomes::aviso() {
+    aplica(d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
+    cursor_.garanteEspaco(cursor_.alturaLinha());
+    cursor_.escreveBloco(d_.analise.Aviso);
+}
+
 void LayoutEstudoNomes::interpretacao(const CandidatoNome& c) {
     aplica(d_.fontes.FonteTitulo, FontesAnalise().FonteTitulo);
     cursor_.garanteEspaco(3 * cursor_.alturaLinha());

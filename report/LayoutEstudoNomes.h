@@ -1,7 +1,8 @@
 // Lays a name study out on pages: the life path of the birth date with a short explanation,
 // a table of the accepted names (expression, soul urge, silent self, first vowel, name
 // characteristic, reality number, harmony of the expression with the life path), then for
-// each name its expression interpretation, separated by dividers. Pages start and end like
+// each name its expression interpretation, separated by dividers, and the closing paragraph
+// in the explanation font. Pages start and end like
 // the pages of an analysis (header with the study's title and the date, footer with the
 // page number) and follow the same fonts and margins: the table and the headings in the
 // title font, the explanation in the explanation font, the interpretations in the text font.
@@ -48,6 +49,7 @@ private:
     void linhaTabela(const std::array<QString, kColunas>& celulas, bool negrito);
     QStringList quebraNome(const QString& nome, double largura) const;
     void interpretacao(const CandidatoNome& candidato);
+    void aviso();
     void fonteTabela(bool negrito);
     void aplica(const DadosFonte& fonte, const DadosFonte& padrao);
     SuperficieDesenho& folha() const { return cursor_.folha(); }

@@ -63,8 +63,10 @@ QString TextosOriginais::descricao(const QString& arquivo) {
         assunto = QStringLiteral("Explicações dos grupos de números");
     } else if (arquivo == TabelaSecoes::kArquivoExplicacoesMapa) {
         assunto = QStringLiteral("Explicações do mapa cármico e da Linha da Vida");
-    } else if (arquivo == QLatin1String("COMPATIB.DAT")) {
-        assunto = QStringLiteral("Compatibilidade entre números");
+    } else if (arquivo == TabelaSecoes::kArquivoCompatibilidade) {
+        assunto = QStringLiteral("Compatibilidade entre duas pessoas");
+    } else if (arquivo == TabelaSecoes::kArquivoAviso) {
+        assunto = QStringLiteral("Aviso ao final de cada estudo");
     }
     for (int k = 1; k <= TabelaSecoes::kUltima && assunto.isEmpty(); ++k) {
         if (TabelaSecoes::arquivo(k) == arquivo) {

@@ -90,8 +90,13 @@ TEST(Cli, EntradasRecusadas) {
     // Arguments and the start of the message; every refusal exits with 2 and writes no output.
     const std::pair<QStringList, const char*> casos[] = {
         {{"numeros", "--nome", "Ana", "--nascimento", "31/02/2000"}, "A data informada não é"},
-        {{"numeros", "--nome", "Ana Maria", "--nascimento", "01/02/2000", "--hoje", "x"}, ""},
-        {{"desconhecido"}, ""}};
+        {{"numeros", "--nome", "Ana Maria", "--nascimento", "01/02/2000", "--hoje", "x"},
+         "A data informada em --hoje"},
+        {{"numeros", "--nome", "Ana Maria", "--nascimento", "01/02/2000", "--referencia", "1"},
+         "A data informada em --referencia"},
+        {{"numeros", "--bogus"}, "Opção desconhecida"},
+        {{"numeros", "--nome"}, "Faltando valor"},
+        {{"desconhecido"}, "Comando desconhecido"}};
     for (const auto& [argumentos, mensagem] : casos) {
         const Saida s = executaCli(argumentos);
         EXPECT_EQ(s.codigo, 2) << argumentos.join(u' ').toStdString();
@@ -99,6 +104,17 @@ TEST(Cli, EntradasRecusadas) {
         EXPECT_TRUE(!s.err.isEmpty() && s.err.startsWith(QString::fromUtf8(mensagem)))
             << s.err.toStdString();
     }
+}
+
+// The help is in Portuguese, Qt's own lines included.
+TEST(Cli, AjudaEmPortugues) {
+    const Saida s = executaCli({"--help"});
+    ASSERT_EQ(s.codigo, 0);
+    const QString ajuda = QString::fromUtf8(s.out);
+    for (const char* ingles : {"Usage:", "Options:", "Arguments:", "Displays"}) {
+        EXPECT_FALSE(ajuda.contains(QLatin1String(ingles))) << ingles;
+    }
+    EXPECT_TRUE(ajuda.contains(QStringLiteral("Uso:"))) << s.out.toStdString();
 }
 
 TEST(Cli, TextoIgualAoDaExportacaoSemEscreverNaPasta) {

@@ -81,6 +81,8 @@ TEST(LeituraCasal, SecoesDaLeituraComOsTextosDosPares) {
 
     const RelatorioComposto r = l.compoe(arquivos);
     EXPECT_EQ(r.NomeAnalise, QStringLiteral("MARIA JOSE DA CONCEICAO e BRR KST LMN"));
+    // Any two people, not only a couple.
+    EXPECT_EQ(r.analise[1].Titulo, QStringLiteral("Compatibilidade: os Números de Cada Pessoa"));
     for (int k = 1; k <= 28; ++k) {
         EXPECT_EQ(Configuracao::ligado(r.selecao[k]), k <= 5) << k;
     }
@@ -107,6 +109,8 @@ TEST(LeituraCasal, SecoesDaLeituraComOsTextosDosPares) {
     EXPECT_TRUE(texto.contains(LeituraCasal::kExplicacaoImpulsoDaAlma + "\r\n\r\nImpulso da "
                                                                         "Alma: 5 e 0\r\n"));
     EXPECT_EQ(texto.count(TextoExportacao::kSeparador), 5);
+    EXPECT_TRUE(
+        texto.endsWith(TextoExportacao::kSeparador + "\r\n\r\n" + r.analise.Aviso + "\r\n"));
     Diagramacao base;
     base.configuracao = semExplicacoes;
     base.estudoNomes = EstudoNomes();
@@ -157,6 +161,8 @@ TEST(EstudoNomes, NomesComoDigitadosNumerosDoNomeNormalizado) {
     EXPECT_EQ(d.NomeAnalise, EstudoNomes::kTitulo);
     EXPECT_EQ(d.DataNascimento, QStringLiteral("29/11/1978"));
     EXPECT_EQ(d.analise[23].Texto, maria.textoExpressao); // the print dialog's sample
+    EXPECT_FALSE(e.aviso.isEmpty());
+    EXPECT_EQ(d.analise.Aviso, e.aviso); // the study's pages end with it
     ASSERT_TRUE(d.estudoNomes);
 
     // No date, no numbers.

@@ -1,6 +1,7 @@
 // Composition of the 28 sections and the exported text, against interpretation files whose
 // every record names itself ("CVIDA 3"), so the record each section reads is visible.
 #include "composer/ComporAnalise.h"
+#include "composer/AvisoFinal.h"
 #include "composer/PartesSecao.h"
 #include "composer/TextoExportacao.h"
 #include "texts/TabelaSecoes.h"
@@ -72,10 +73,11 @@ TEST_F(ComporAnaliseTest, ExemploCompletoSecaoASecao) {
                                   "A"}));
 }
 
-TEST_F(ComporAnaliseTest, DesafioZeroListaOsNoveDesafios) {
+// Record 1 says why the challenge 0 brings every lesson, so it opens the list of nine.
+TEST_F(ComporAnaliseTest, DesafioZeroExplicaEListaOsNoveDesafios) {
     for (const char* data : {"11/05/1990", "22/05/1990"}) {
         const Analise a = compoe(QStringLiteral("ANA MARIA"), QString::fromLatin1(data));
-        QString esperado;
+        QString esperado = "DESNASC 1" + CRLF;
         for (int r = 2; r <= 10; ++r) {
             esperado += "DESNASC " + QString::number(r) + CRLF;
         }
@@ -141,7 +143,7 @@ TEST_F(ComporAnaliseTest, TextoExportado) {
               "CDATA 1" + CRLF + CRLF + "Interpretações do Caminho da Vida:" + CRLF + CRLF +
                   "CVIDA 2" + CRLF + CRLF + sep + CRLF + CRLF + "CDATA 11" + CRLF + CRLF +
                   "Interpretação da Primeira Vogal:" + CRLF + CRLF + "INTVOG 1" + CRLF + CRLF +
-                  CRLF + sep + CRLF + CRLF);
+                  CRLF + sep + CRLF + CRLF + AvisoFinal::kTextoOriginal + CRLF);
 
     // A description of 5 characters stays out; one of 6 goes in.
     Analise curta = a;
@@ -150,4 +152,28 @@ TEST_F(ComporAnaliseTest, TextoExportado) {
     const QString t = TextoExportacao::monta(curta, c, PartesSecao::semSecoesMapa());
     EXPECT_FALSE(t.contains(QStringLiteral("12345\r\n")));
     EXPECT_TRUE(t.contains("123456" + CRLF + CRLF + "Interpretação da Primeira Vogal:"));
+}
+
+// The closing paragraph ends every export, with no section selected and with the
+// explanations off too; it is the folder's own record when there is one, the shipped wording
+// when the file is missing (a folder kept from an older version) or the record is blank.
+TEST_F(ComporAnaliseTest, AvisoFinalEncerraTodaExportacao) {
+    Configuracao c;
+    c.ImprimirDescricao = 0;
+    c.CalculosAtivos.fill(0);
+    const Analise semArquivo = compoe(QStringLiteral("ANA MARIA"), QStringLiteral("29/11/1978"));
+    EXPECT_EQ(semArquivo.Aviso, AvisoFinal::kTextoOriginal);
+    EXPECT_EQ(TextoExportacao::monta(semArquivo, c, PartesSecao::semSecoesMapa()),
+              AvisoFinal::kTextoOriginal + CRLF);
+
+    ASSERT_TRUE(arquivos.GravaTextoInterpretacao(1, QStringLiteral("AVISO.DAT"), "   "));
+    EXPECT_EQ(AvisoFinal::texto(arquivos), AvisoFinal::kTextoOriginal);
+    ASSERT_TRUE(
+        arquivos.GravaTextoInterpretacao(1, QStringLiteral("AVISO.DAT"), "Aviso da casa." + CRLF));
+    const Analise propria = compoe(QStringLiteral("ANA MARIA"), QStringLiteral("29/11/1978"));
+    c.CalculosAtivos[1] = -1;
+    const QString t = TextoExportacao::monta(propria, c, PartesSecao::semSecoesMapa());
+    EXPECT_TRUE(t.startsWith(QStringLiteral("Interpretações do Caminho da Vida:")));
+    EXPECT_TRUE(t.endsWith(TextoExportacao::kSeparador + CRLF + CRLF + "Aviso da casa." + CRLF));
+    EXPECT_EQ(t.count(QStringLiteral("Aviso da casa.")), 1);
 }

@@ -23,6 +23,7 @@ namespace {
 void preparaDados(const QString& pasta, quint32 semente) {
     escreve(pasta + "/CVIDA.DAT", aleatorio(3 * 5120, semente));
     escreve(pasta + "/COMPATIB.DAT", aleatorio(5120, semente + 1));
+    escreve(pasta + "/AVISO.DAT", aleatorio(5120, semente + 5)); // the closing paragraph
     escreve(pasta + "/vidalume.dat", aleatorio(168, semente + 2));
     escreve(pasta + "/fontes.dat", aleatorio(180, semente + 3));
     escreve(pasta + "/clientes.sqlite", aleatorio(4096, semente + 4));
@@ -73,8 +74,8 @@ TEST(CopiaSeguranca, IdaEVoltaSoComOsArquivosDoPrograma) {
     EXPECT_TRUE(conteudo(zip).startsWith("PK\x03\x04"));
     const auto lidos = CopiaSeguranca::confere(conteudo(zip), &erro);
     ASSERT_TRUE(lidos) << erro.toStdString();
-    EXPECT_EQ(nomes(*lidos), (QStringList{"COMPATIB.DAT", "CVIDA.DAT", "clientes.sqlite",
-                                          "fontes.dat", "vidalume.dat"}));
+    EXPECT_EQ(nomes(*lidos), (QStringList{"AVISO.DAT", "COMPATIB.DAT", "CVIDA.DAT",
+                                          "clientes.sqlite", "fontes.dat", "vidalume.dat"}));
 
     // Restoring over other contents gives back every file; files it lacks stay.
     preparaDados(destino.path(), 50);
@@ -82,7 +83,7 @@ TEST(CopiaSeguranca, IdaEVoltaSoComOsArquivosDoPrograma) {
     QStringList restaurados;
     ASSERT_TRUE(CopiaSeguranca::restaura(zip, destino.path(), &restaurados, &erro))
         << erro.toStdString();
-    EXPECT_EQ(restaurados.size(), 5);
+    EXPECT_EQ(restaurados.size(), 6);
     for (const QString& nome : restaurados) {
         EXPECT_EQ(conteudo(destino.filePath(nome)), conteudo(origem.filePath(nome)))
             << nome.toStdString();

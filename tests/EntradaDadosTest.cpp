@@ -19,11 +19,10 @@ TEST(EntradaDados, NormalizaNome) {
 }
 
 TEST(EntradaDados, DatasAceitasNormalizadasERecusadas) {
-    const std::pair<const char*, const char*> casos[] = {{"31/12/29", "31/12/2029"},
-                                                         {"1/1/30", "01/01/1930"},
-                                                         {" 20-08-1978 ", "20/08/1978"},
-                                                         {"1978-08-20", "20/08/1978"},
-                                                         {"29/02/2000", "29/02/2000"}};
+    const std::pair<const char*, const char*> casos[] = {
+        {"31/12/29", "31/12/2029"},   {"1/1/30", "01/01/1930"},     {" 20-08-1978 ", "20/08/1978"},
+        {"1978-08-20", "20/08/1978"}, {"29/02/2000", "29/02/2000"}, {"29111978", "29/11/1978"},
+        {" 291178 ", "29/11/1978"},   {"010129", "01/01/2029"}};
     for (auto [texto, esperado] : casos) {
         const auto d = EntradaDados::normalizaData(QString::fromUtf8(texto));
         ASSERT_TRUE(d.has_value()) << texto;
@@ -31,7 +30,8 @@ TEST(EntradaDados, DatasAceitasNormalizadasERecusadas) {
     }
 
     for (const char* texto :
-         {"", "20081978", "29/02/1900", "10/13/2000", "01/01/0000", "20/08/78x", "١٢/٠٨/١٩٧٨"}) {
+         {"", "2008197", "20081", "19781129", "29021900", "310278", "29/02/1900", "10/13/2000",
+          "01/01/0000", "20/08/78x", "١٢/٠٨/١٩٧٨"}) {
         EXPECT_FALSE(EntradaDados::normalizaData(QString::fromUtf8(texto)).has_value()) << texto;
     }
 }

@@ -186,17 +186,18 @@ TEST_F(ComporMapaTest, QuadrosComoTextoNaExportacao) {
     EXPECT_EQ(TextoExportacao::monta(a, c, nenhuma, o),
               "CMAPA 2\r\n\r\nLições Cármicas Números 2, 4, 6, 7, 8, 9\r\n\r\n" +
                   a[30].Quadro.linhasTexto.join(kCRLF) + "\r\n\r\n" + a[30].Texto +
-                  "\r\n\r\n-=-=-=-=-=-=-=-=-=-=-\r\n\r\n");
+                  "\r\n\r\n-=-=-=-=-=-=-=-=-=-=-\r\n\r\n" + a.Aviso + kCRLF);
     // A report without the map never shows the empty entries after 28.
     Analise semMapa = a;
     for (int k = 29; k <= 34; ++k) {
         semMapa[k] = {};
     }
-    EXPECT_TRUE(TextoExportacao::monta(semMapa, c, nenhuma, OpcoesMapa()).isEmpty());
+    EXPECT_EQ(TextoExportacao::monta(semMapa, c, nenhuma, OpcoesMapa()), a.Aviso + kCRLF);
 }
 
-// The export of sections 1 to 28 as the program gave it before the map, pinned by length and
-// SHA-256 for a few people; the map's sections follow it.
+// The export as the program gave it before the map (sections 1 to 28 and the closing
+// paragraph), pinned by length and SHA-256 for a few people: the map's sections come between
+// them and change nothing else.
 TEST(ExportacaoMapa, SecoesAte28IguaisAAntes) {
     struct Caso {
         const char* nome;
@@ -205,27 +206,32 @@ TEST(ExportacaoMapa, SecoesAte28IguaisAAntes) {
         const char* sha256;
     };
     const Caso casos[] = {
-        {"Maria da Silva", "29/11/1978", 36427,
-         "0ab1a740747ef4e29eba0bc231ad78fe0b348fe4dd46a3a552dcbb6211019236"},
-        {"João d'Ávila Conceição", "11/05/1990", 43701,
-         "cad29496e39c6e34d4fd06cfb2be32b70624a134de492fc28bc4a4c7c4ec9f48"},
-        {"Ygor Wu", "13/12/2001", 36984,
-         "3d0b78165a1f2c0ed6b6121a98a6376844c33306d255f480c6fa4bfd44f18956"},
+        {"Maria da Silva", "29/11/1978", 36555,
+         "e4e8f5e36d12e24dbd4862d1f1a89cd1e2e077eaaa05b77cb0e728d49e40d617"},
+        {"João d'Ávila Conceição", "11/05/1990", 44998,
+         "1854901884e63c88a9790afccef2dde5184c59aafed70b0578c16a3c5b610159"},
+        {"Ygor Wu", "13/12/2001", 37103,
+         "78b3677092f8695aadd187151834a753b42f5f674bd3d6a5cc22387f3374f2f5"},
     };
+    const ArquivoInterpretacao arquivos{QStringLiteral(VIDALUME_DADOS_TESTE)};
     for (const Caso& c : casos) {
         EntradaCli e;
         QString erro;
         ASSERT_TRUE(EntradaCli::le(QString::fromUtf8(c.nome), QString::fromLatin1(c.nascimento),
                                    QStringLiteral("06/12/2026"), kHoje, &e, &erro));
-        const QString texto = ComandoTexto::texto(e, QStringLiteral(VIDALUME_DADOS_TESTE));
-        const QByteArray antes = texto.left(c.tamanho).toUtf8();
+        const QString texto = ComandoTexto::texto(e, arquivos.pasta());
+        const Analise a = ComporAnalise::compoe(e.nome, e.nascimento, kHoje, arquivos);
+        const qsizetype inicioMapa =
+            texto.indexOf(a[29].Descricao + kCRLF + kCRLF + a[29].Titulo + kCRLF);
+        const QString aviso = a.Aviso + kCRLF;
+        ASSERT_GT(inicioMapa, 0) << c.nome;
+        ASSERT_TRUE(texto.endsWith(TextoExportacao::kSeparador + kCRLF + kCRLF + aviso));
+        const QByteArray antes = (texto.left(inicioMapa) + aviso).toUtf8();
+        EXPECT_EQ(QString(antes).size(), c.tamanho) << c.nome;
         EXPECT_EQ(QCryptographicHash::hash(antes, QCryptographicHash::Sha256).toHex(),
                   QByteArray(c.sha256))
             << c.nome;
-        EXPECT_TRUE(texto.mid(c.tamanho).contains(QStringLiteral("Mapa das Letras\r\n\r\n")))
-            << c.nome;
-        EXPECT_TRUE(texto.endsWith(QStringLiteral("Linha da Vida\r\n\r\n\r\n\r\n") +
-                                   TextoExportacao::kSeparador + kCRLF + kCRLF))
+        EXPECT_TRUE(texto.mid(inicioMapa).contains(QStringLiteral("Linha da Vida\r\n\r\n")))
             << c.nome;
     }
 }

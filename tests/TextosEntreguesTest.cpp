@@ -1,6 +1,11 @@
 // The interpretation texts delivered with the program: every record an analysis or the
 // editor can open exists, fits its record in Windows-1252 and reads well in its sentence.
+#include "composer/AvisoFinal.h"
+#include "composer/ComporAnalise.h"
+#include "composer/LeituraCasal.h"
+#include "composer/TextoExportacao.h"
 #include "engine/Windows1252.h"
+#include "settings/OpcoesMapa.h"
 #include "texts/ArquivoInterpretacao.h"
 #include "texts/FonteTextos.h"
 
@@ -34,7 +39,7 @@ constexpr Esperado kArquivos[] = {
     {"EUXSILEN", 9, 870, 1120},  {"INTVOG", 9, 800, 1200},   {"INTNOME", 9, 810, 1060},
     {"INTREALI", 9, 780, 1070},  {"CDATA", 13, 400, 880},    {"COMPATIB", 45, 1000, 1500},
     {"LICCARM", 9, 900, 1200},   {"TENDOCUL", 9, 870, 1120}, {"RESPSUBC", 9, 880, 1150},
-    {"DIVCARM", 4, 950, 1200},   {"CMAPA", 6, 480, 1100}};
+    {"DIVCARM", 4, 950, 1200},   {"CMAPA", 6, 480, 1100},    {"AVISO", 1, 150, 400}};
 
 QMap<int, QString> fonte(const char* radical) {
     QString erro;
@@ -118,16 +123,16 @@ TEST(TextosEntregues, TextosQueContinuamUmaFraseNaoAFecham) {
     }
 }
 
-// The health number comes from the digit that repeats most among the analysis numbers, not
-// from the birth date, and record i sits under the heading "Número i" (record 10: 1, from 10).
-// The opening must name that number and no other, and never claim the digit is in the date.
+// The health number is the digit that repeats most among the fifteen numbers drawn from the
+// birth date, plus one, and record i sits under the heading "Número i" (record 10: 1, from 10).
+// The opening must name that number and no other.
 TEST(TextosEntregues, SaudeFalaDoNumeroQueOTituloMostra) {
     static const QRegularExpression numero(QStringLiteral(R"(\b\d+\b)"));
     const auto textos = fonte("INDSAUDE");
     for (int r = 1; r <= 10; ++r) {
         const QString t = textos.value(r);
-        EXPECT_FALSE(t.contains(u"data de nascimento", Qt::CaseInsensitive)) << r;
-        const QString abertura = t.section(QStringLiteral(". "), 0, 1);
+        static const QRegularExpression fimDeFrase(QStringLiteral(R"((?<=[.!?])\s+)"));
+        const QString abertura = t.split(fimDeFrase).mid(0, 2).join(u' ');
         QSet<QString> citados;
         for (auto m = numero.globalMatch(abertura); m.hasNext();) {
             citados.insert(m.next().captured());
@@ -182,6 +187,104 @@ TEST(TextosEntregues, ArquivosGeradosLemOsMesmosTextos) {
                                 .split(u' ')) {
         EXPECT_GT(QFileInfo(QDir(VIDALUME_PASTA_PROGRAMA).filePath(a)).size(), 100)
             << a.toStdString();
+    }
+}
+
+namespace {
+
+// The first `n` words of `texto`, lower case, without punctuation.
+QString primeirasPalavras(const QString& texto, int n) {
+    static const QRegularExpression palavra(QStringLiteral(R"(\w+)"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    QStringList palavras;
+    for (auto m = palavra.globalMatch(texto); m.hasNext() && palavras.size() < n;) {
+        palavras << m.next().captured().toLower();
+    }
+    return palavras.join(u' ');
+}
+
+QString ultimaFrase(const QString& texto) {
+    static const QRegularExpression fimDeFrase(QStringLiteral(R"((?<=[.!?])\s+)"));
+    return texto.trimmed().split(fimDeFrase).last();
+}
+
+} // namespace
+
+// What the program computes is what the texts say: the health number comes from the fifteen
+// numbers of the birth date, said once per record, never from the whole analysis.
+TEST(TextosEntregues, SaudeDizComoONumeroECalculado) {
+    static const QRegularExpression analiseInteira(
+        QStringLiteral(R"(números da (sua )?análise|toda a (sua )?análise|análise inteira)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto textos = fonte("INDSAUDE");
+    for (auto it = textos.cbegin(); it != textos.cend(); ++it) {
+        EXPECT_FALSE(it.value().contains(analiseInteira)) << "INDSAUDE(" << it.key() << ")";
+        EXPECT_EQ(it.value().count(QStringLiteral("quinze números")), 1)
+            << "INDSAUDE(" << it.key() << ")";
+    }
+}
+
+// The reading prints the harmony of the two numbers, with their groups, right above the pair
+// text; the text must not say it again.
+TEST(TextosEntregues, CompatibilidadeNaoRepeteOsGrupos) {
+    static const QRegularExpression grupo(QStringLiteral(R"(\bgrupos?\b|família numérica)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const auto textos = fonte("COMPATIB");
+    for (auto it = textos.cbegin(); it != textos.cend(); ++it) {
+        EXPECT_FALSE(it.value().contains(grupo))
+            << "COMPATIB(" << it.key() << "): " << grupo.match(it.value()).captured().toStdString();
+    }
+}
+
+// The four pinnacles and the four challenges print one after another, and a reading prints
+// three pair texts in a row: none may open, or close, with the same formula.
+TEST(TextosEntregues, NenhumaFormulaSeRepeteNumaLeitura) {
+    for (const char* radical : {"APICES", "DESVIDA"}) {
+        QMap<QString, int> aberturas;
+        const auto textos = fonte(radical);
+        for (auto it = textos.cbegin(); it != textos.cend(); ++it) {
+            const QString abertura = primeirasPalavras(it.value(), 4);
+            EXPECT_FALSE(aberturas.contains(abertura))
+                << radical << "(" << it.key() << ") e (" << aberturas.value(abertura)
+                << "): " << abertura.toStdString();
+            aberturas.insert(abertura, it.key());
+        }
+    }
+    QMap<QString, int> fechos;
+    const auto pares = fonte("COMPATIB");
+    for (auto it = pares.cbegin(); it != pares.cend(); ++it) {
+        const QString fecho = primeirasPalavras(ultimaFrase(it.value()), 3);
+        EXPECT_FALSE(fechos.contains(fecho)) << "COMPATIB(" << it.key() << ") e ("
+                                             << fechos.value(fecho) << "): " << fecho.toStdString();
+        fechos.insert(fecho, it.key());
+    }
+    EXPECT_EQ(primeirasPalavras(QStringLiteral("Com esse cuidado, a parceria"), 3),
+              QStringLiteral("com esse cuidado"));
+    EXPECT_EQ(ultimaFrase(QStringLiteral("Um. Dois? Três, quatro.")),
+              QStringLiteral("Três, quatro."));
+}
+
+// The closing paragraph is the shipped one, and it ends an analysis whose explanations are
+// off and a compatibility reading, once.
+TEST(TextosEntregues, AvisoFinalUmaVezNoFimDeCadaLeitura) {
+    const ArquivoInterpretacao arquivos(VIDALUME_DADOS_TESTE);
+    EXPECT_EQ(AvisoFinal::texto(arquivos), AvisoFinal::kTextoOriginal);
+    EXPECT_FALSE(fonte("CDATA").value(1).contains(QStringLiteral("não substitui")));
+
+    Configuracao semExplicacoes;
+    semExplicacoes.ImprimirDescricao = 0;
+    const QString analise = TextoExportacao::monta(
+        ComporAnalise::compoe(QStringLiteral("MARIA JOSE DA SILVA"), QStringLiteral("22/04/1978"),
+                              QDate(2026, 12, 7), arquivos),
+        semExplicacoes, OpcoesMapa());
+    const QString leitura =
+        LeituraCasal::calcula(QStringLiteral("MARIA JOSE DA SILVA"), QStringLiteral("22/04/1978"),
+                              QStringLiteral("PEDRO SOUZA"), QStringLiteral("11/09/2019"))
+            .compoe(arquivos)
+            .texto(Configuracao());
+    for (const QString& texto : {analise, leitura}) {
+        EXPECT_EQ(texto.count(QStringLiteral("não substitui orientação")), 1);
+        EXPECT_TRUE(texto.endsWith(AvisoFinal::kTextoOriginal + QStringLiteral("\r\n")));
     }
 }
 

@@ -51,7 +51,9 @@ constexpr int kDividas[] = {13, 14, 16, 19};
 
 } // namespace
 
-const QString EscolhaTexto::kTituloCompatibilidade = QStringLiteral("Compatibilidade de casal");
+const QString EscolhaTexto::kTituloCompatibilidade =
+    QStringLiteral("Compatibilidade entre duas pessoas");
+const QString EscolhaTexto::kTituloAviso = QStringLiteral("Aviso ao final de cada estudo");
 
 const QString EscolhaTexto::kSemCabecalho = QStringLiteral(
     "Desculpe mas não há cabeçalho referente ao item selecionado. Impossível continuar.");
@@ -173,6 +175,16 @@ std::optional<TextoEscolhido> EscolhaTexto::compatibilidade(int a, int b) {
             QStringLiteral("\r\nVocê está alterando o texto do par %1 e %2")
                 .arg(std::min(a, b))
                 .arg(std::max(a, b)),
+    };
+}
+
+TextoEscolhido EscolhaTexto::aviso() {
+    return TextoEscolhido{
+        TabelaSecoes::kArquivoAviso,
+        1,
+        QStringLiteral("Texto referente ao ") + kTituloAviso +
+            QStringLiteral("\r\nVocê está alterando o parágrafo que encerra toda análise, "
+                           "leitura de compatibilidade e estudo de nomes"),
     };
 }
 

@@ -40,15 +40,20 @@ public:
     static std::optional<TextoEscolhido> cabecalho(int item);
     static bool cabecalhoEditavel(const QString& texto) { return texto.size() >= kMinimoCabecalho; }
 
-    // The couple compatibility texts, offered after the sections of the analysis: one
-    // option per pair a <= b of 1 to 9, in record order ("1 e 1", "1 e 2", ... "9 e 9").
-    static const QString kTituloCompatibilidade; // "Compatibilidade de casal"
+    // The compatibility texts, offered after the sections of the analysis: one option per
+    // pair a <= b of 1 to 9, in record order ("1 e 1", "1 e 2", ... "9 e 9").
+    static const QString kTituloCompatibilidade; // "Compatibilidade entre duas pessoas"
     static QStringList paresCompatibilidade();
     // The pair text of `a` and `b` (1 to 9, either order); none for any other number.
     static std::optional<TextoEscolhido> compatibilidade(int a, int b);
     // The pair text of option `opcao` (1 to 45) of paresCompatibilidade(); none for any
     // other option.
     static std::optional<TextoEscolhido> compatibilidadeDaOpcao(int opcao);
+
+    // The closing paragraph of every report, offered after the compatibility texts; it has
+    // no number to choose.
+    static const QString kTituloAviso; // "Aviso ao final de cada estudo"
+    static TextoEscolhido aviso();
 
 private:
     static int registro(int item, int numero);

@@ -32,9 +32,11 @@ public:
     static QString arquivoExplicacao(int k) {
         return k > kTotal ? kArquivoExplicacoesMapa : kArquivoExplicacoes;
     }
-    // The couple compatibility texts: one record per pair of numbers (see
+    // The compatibility texts: one record per pair of numbers (see
     // engine/Compatibilidade for the record of a pair).
     static inline const QString kArquivoCompatibilidade = QStringLiteral("COMPATIB.DAT");
+    // The closing paragraph of every report, in its record 1 (see composer/AvisoFinal).
+    static inline const QString kArquivoAviso = QStringLiteral("AVISO.DAT");
 };
 
 } // namespace vidalume

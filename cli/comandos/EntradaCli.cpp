@@ -30,7 +30,7 @@ bool EntradaCli::le(const QString& nomeDigitado, const QString& nascimento,
     if (!hojeTexto.isEmpty()) {
         const auto d = EntradaDados::leData(hojeTexto);
         if (!d) {
-            *erro = EntradaDados::kMensagemDataInvalida;
+            *erro = EntradaDados::mensagemOutraData(QStringLiteral("--hoje"));
             return false;
         }
         hoje = *d;
@@ -46,7 +46,7 @@ bool EntradaCli::defineReferencia(const QString& texto, QString* erro) {
     }
     const auto d = EntradaDados::leData(texto);
     if (!d) {
-        *erro = EntradaDados::kMensagemDataInvalida;
+        *erro = EntradaDados::mensagemOutraData(QStringLiteral("--referencia"));
         return false;
     }
     referencia = *d;

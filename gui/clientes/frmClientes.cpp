@@ -5,6 +5,7 @@
 #include "engine/EntradaDados.h"
 #include "gui/clientes/ModeloClientes.h"
 #include "gui/clientes/frmFichaCliente.h"
+#include "gui/comum/ArquivoGravado.h"
 #include "gui/comum/Mensagens.h"
 #include "texts/GravacaoSegura.h"
 
@@ -21,10 +22,13 @@
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace vidalume {
 
+const QString frmClientes::kSubstituir = QStringLiteral("Substituir");
+const QString frmClientes::kGravarCopias = QStringLiteral("Gravar cópias");
 const QString frmClientes::kPerguntaExcluir =
     QStringLiteral("Excluir o cliente \"%1\" e o registro das suas análises da ficha? Esta "
                    "operação não pode ser desfeita.");
@@ -94,7 +98,7 @@ void frmClientes::montaControles() {
     lstAnalises_ = new QListWidget(this);
     lstAnalises_->setObjectName(QStringLiteral("lstAnalises"));
     lstAnalises_->setMaximumHeight(110);
-    auto* lblAnalises = new QLabel(QStringLiteral("&Análises do cliente:"), this);
+    auto* lblAnalises = new QLabel(QStringLiteral("Aná&lises do cliente:"), this);
     lblAnalises->setBuddy(lstAnalises_);
 
     cmdNovaAnalise_ = botao("cmdNovaAnalise", QStringLiteral("Nova &análise"));
@@ -106,7 +110,8 @@ void frmClientes::montaControles() {
     cmdExportar->setToolTip(QStringLiteral("Grava os clientes da lista num arquivo CSV."));
     cmdGerarPdfs_ = botao("cmdGerarPdfs", QStringLiteral("&Gerar PDFs…"));
     cmdGerarPdfs_->setToolTip(
-        QStringLiteral("Grava a análise de cada cliente selecionado numa pasta, em PDF."));
+        QStringLiteral("Grava numa pasta, em PDF, a análise de cada cliente da lista (ou só dos "
+                       "selecionados, quando são vários)."));
     cmdReabrir_ = botao("cmdReabrir", QStringLiteral("&Reabrir análise"));
     auto* cmdFechar = botao("cmdFechar", QStringLiteral("&Fechar"));
 
@@ -209,6 +214,14 @@ const Cliente* frmClientes::selecionado() const {
     return lista.isEmpty() ? nullptr : lista.first();
 }
 
+QList<const Cliente*> frmClientes::listados() const {
+    QList<const Cliente*> lista;
+    for (int i = 0; i < ordem_->rowCount(); ++i) {
+        lista << &modelo_->cliente(ordem_->mapToSource(ordem_->index(i, 0)).row());
+    }
+    return lista;
+}
+
 QList<qint64> frmClientes::idsMostrados() const {
     QList<qint64> ids;
     for (int i = 0; i < ordem_->rowCount(); ++i) {
@@ -219,9 +232,10 @@ QList<qint64> frmClientes::idsMostrados() const {
 
 void frmClientes::selecaoMudou() {
     const Cliente* c = selecionado();
-    for (QPushButton* b : {cmdNovaAnalise_, cmdEditar_, cmdExcluir_, cmdGerarPdfs_}) {
+    for (QPushButton* b : {cmdNovaAnalise_, cmdEditar_, cmdExcluir_}) {
         b->setEnabled(c != nullptr);
     }
+    cmdGerarPdfs_->setEnabled(ordem_->rowCount() > 0);
     lstAnalises_->clear();
     analises_.clear();
     if (c != nullptr) {
@@ -353,13 +367,83 @@ void frmClientes::cmdExportar_Click() {
                      QDir::toNativeSeparators(arquivo)));
 }
 
+bool frmClientes::confirmaLote(const QList<const Cliente*>& clientes, bool selecionados,
+                               const QString& pasta, QSet<QString>* proprios) {
+    int alheios = 0;
+    QSet<QString> existentes;
+    for (const Cliente* c : clientes) {
+        const QString arquivo =
+            QDir(pasta).filePath(ligacoes_.nomePdf ? ligacoes_.nomePdf(*c) : QString());
+        if (!ligacoes_.nomePdf || existentes.contains(arquivo) || !QFileInfo::exists(arquivo)) {
+            continue;
+        }
+        existentes << arquivo;
+        if (ligacoes_.feitoPeloPrograma && ligacoes_.feitoPeloPrograma(arquivo)) {
+            *proprios << arquivo;
+        } else {
+            ++alheios;
+        }
+    }
+    const qsizetype n = clientes.size();
+    QString texto =
+        n == 1
+            ? QStringLiteral("A análise do cliente %1 será gravada em PDF na pasta \"%2\".")
+                  .arg(selecionados ? QStringLiteral("selecionado") : QStringLiteral("listado"))
+            : QStringLiteral("Serão gravadas em PDF as análises dos %1 clientes %2, na pasta "
+                             "\"%3\".")
+                  .arg(n)
+                  .arg(selecionados ? QStringLiteral("selecionados") : QStringLiteral("listados"));
+    texto = texto.arg(QDir::toNativeSeparators(pasta));
+    if (alheios > 0) {
+        texto += alheios == 1
+                     ? QStringLiteral("\n\nUm arquivo com o mesmo nome, que não foi gravado pelo "
+                                      "Vidalume, fica como está: essa análise será gravada com "
+                                      "\"(2)\" no nome.")
+                     : QStringLiteral("\n\n%1 arquivos com os mesmos nomes, que não foram "
+                                      "gravados pelo Vidalume, ficam como estão: essas análises "
+                                      "serão gravadas com \"(2)\" no nome.")
+                           .arg(alheios);
+    }
+    if (proprios->isEmpty()) {
+        return mensagens_.pergunta(this, QStringLiteral("Atenção:"),
+                                   texto + QStringLiteral("\n\nDeseja continuar?"),
+                                   Mensagens::Icone::Pergunta);
+    }
+    texto += proprios->size() == 1
+                 ? QStringLiteral("\n\nUma dessas análises já está nessa pasta, gravada pelo "
+                                  "Vidalume numa vez anterior. Substituir o arquivo ou gravar uma "
+                                  "cópia com \"(2)\" no nome?")
+                 : QStringLiteral("\n\n%1 dessas análises já estão nessa pasta, gravadas pelo "
+                                  "Vidalume numa vez anterior. Substituir os arquivos ou gravar "
+                                  "cópias com \"(2)\" no nome?")
+                       .arg(proprios->size());
+    switch (mensagens_.escolhe(this, QStringLiteral("Atenção:"), texto, Mensagens::Icone::Pergunta,
+                               {kSubstituir, kGravarCopias, QStringLiteral("Cancelar")})) {
+    case 0:
+        return true;
+    case 1:
+        proprios->clear();
+        return true;
+    default:
+        return false;
+    }
+}
+
 void frmClientes::cmdGerarPdfs_Click() {
-    const QList<const Cliente*> clientes = selecionados();
+    // Several rows selected are a choice; one row is only where the list happens to stand
+    // (a search selects its first row), so one or none means every client listed.
+    const QList<const Cliente*> selecao = selecionados();
+    const bool soSelecionados = selecao.size() > 1;
+    const QList<const Cliente*> clientes = soSelecionados ? selecao : listados();
     if (clientes.isEmpty() || !ligacoes_.geraPdf) {
         return;
     }
     const QString pasta = ligacoes_.escolhePasta ? ligacoes_.escolhePasta(this) : QString();
     if (pasta.isEmpty()) {
+        return;
+    }
+    QSet<QString> proprios;
+    if (!confirmaLote(clientes, soSelecionados, pasta, &proprios)) {
         return;
     }
     QProgressDialog progresso(QStringLiteral("Gravando as análises em PDF…"),
@@ -376,7 +460,9 @@ void frmClientes::cmdGerarPdfs_Click() {
         }
         progresso.setLabelText(QStringLiteral("Gravando a análise de %1…").arg(c->nome));
         QString falha;
-        if (ligacoes_.geraPdf(*c, pasta, &falha).isEmpty()) {
+        const bool substitui =
+            ligacoes_.nomePdf && proprios.contains(QDir(pasta).filePath(ligacoes_.nomePdf(*c)));
+        if (ligacoes_.geraPdf(*c, pasta, substitui, &falha).isEmpty()) {
             falhas << c->nome + QStringLiteral(": ") + falha;
         } else {
             ++gravados;
@@ -393,7 +479,15 @@ void frmClientes::cmdGerarPdfs_Click() {
     if (!falhas.isEmpty()) {
         texto += QStringLiteral("\n\n") + falhas.mid(0, kRecusasMostradas).join(u'\n');
         erro(texto);
-    } else {
+    } else if (gravados > 0 && ligacoes_.abreEndereco &&
+               mensagens_.escolhe(this, QStringLiteral("Informação:"), texto,
+                                  Mensagens::Icone::Informacao,
+                                  {ArquivoGravado::kAbrirPasta, ArquivoGravado::kOk}) == 0) {
+        if (!ligacoes_.abreEndereco(QUrl::fromLocalFile(pasta))) {
+            mensagens_.informa(this, QStringLiteral("Atenção:"), ArquivoGravado::naoAbriu(pasta),
+                               Mensagens::Icone::Exclamacao);
+        }
+    } else if (gravados == 0 || !ligacoes_.abreEndereco) {
         informa(texto);
     }
 }

@@ -45,7 +45,7 @@ void frmFichaCliente::montaControles() {
 
     auto* campos = new QFormLayout;
     campos->addRow(QStringLiteral("&Nome completo:"), txtNome_);
-    campos->addRow(QStringLiteral("&Nascimento (dd/mm/aaaa):"), txtNascimento_);
+    campos->addRow(QStringLiteral("Nasci&mento (dd/mm/aaaa):"), txtNascimento_);
     campos->addRow(QStringLiteral("&Telefone:"), txtTelefone_);
     campos->addRow(QStringLiteral("&E-mail:"), txtEmail_);
     campos->addRow(QStringLiteral("&Observações:"), txtObservacoes_);

@@ -1,11 +1,37 @@
 #include "gui/comum/DialogoArquivo.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace vidalume {
 
 namespace {
+
+// The kind of each file as the dialog's list shows it. Qt's Portuguese translation leaves
+// the kind of a folder in English ("Folder"); files keep the description the system gives
+// their type.
+class TiposArquivo : public QFileIconProvider {
+public:
+    QString type(const QFileInfo& info) const override {
+        return info.isDir() ? QStringLiteral("Pasta") : QFileIconProvider::type(info);
+    }
+};
+
+// A file dialog of Qt itself, which the translation and the list above reach on every
+// desktop alike; the kinds outlive the dialog.
+struct Dialogo {
+    TiposArquivo tipos;
+    QFileDialog dialogo;
+
+    Dialogo(QWidget* pai, const QString& titulo, const QString& inicio, const QString& filtro)
+        : dialogo(pai, titulo, inicio, filtro) {
+        dialogo.setOption(QFileDialog::DontUseNativeDialog);
+        dialogo.setIconProvider(&tipos);
+    }
+};
 
 QString escolhe(QFileDialog& dialogo) {
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
@@ -18,7 +44,8 @@ QString escolhe(QFileDialog& dialogo) {
 
 QString DialogoArquivo::paraGravar(QWidget* pai, const QString& titulo, const QString& sugestao,
                                    const QString& filtro) {
-    QFileDialog dialogo(pai, titulo, sugestao, filtro);
+    Dialogo d(pai, titulo, sugestao, filtro);
+    QFileDialog& dialogo = d.dialogo;
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     dialogo.setFileMode(QFileDialog::AnyFile);
     dialogo.setDefaultSuffix(QFileInfo(sugestao).suffix());
@@ -27,10 +54,30 @@ QString DialogoArquivo::paraGravar(QWidget* pai, const QString& titulo, const QS
 
 QString DialogoArquivo::paraAbrir(QWidget* pai, const QString& titulo, const QString& inicio,
                                   const QString& filtro) {
-    QFileDialog dialogo(pai, titulo, inicio, filtro);
+    Dialogo d(pai, titulo, inicio, filtro);
+    QFileDialog& dialogo = d.dialogo;
     dialogo.setAcceptMode(QFileDialog::AcceptOpen);
     dialogo.setFileMode(QFileDialog::ExistingFile);
     return escolhe(dialogo);
+}
+
+QString DialogoArquivo::paraPasta(QWidget* pai, const QString& titulo) {
+    Dialogo d(pai, titulo, pastaInicial(), QString());
+    QFileDialog& dialogo = d.dialogo;
+    dialogo.setFileMode(QFileDialog::Directory);
+    dialogo.setOption(QFileDialog::ShowDirsOnly);
+    return escolhe(dialogo);
+}
+
+QString DialogoArquivo::pastaInicial() {
+    // The documents folder is named even where it was never made; a dialog told to start in a
+    // folder that does not exist opens in the working folder instead.
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documentos.isEmpty() && QFileInfo(documentos).isDir() ? documentos : QDir::homePath();
+}
+
+QString DialogoArquivo::naPastaInicial(const QString& nome) {
+    return QDir(pastaInicial()).filePath(nome);
 }
 
 } // namespace vidalume

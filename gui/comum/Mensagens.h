@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -22,6 +23,10 @@ public:
     // A question with the buttons Yes and No; true when Yes.
     virtual bool pergunta(QWidget* pai, const QString& titulo, const QString& texto, Icone icone,
                           BotaoPadrao padrao = BotaoPadrao::Sim) = 0;
+    // A message with a button for each caption of `botoes`, in that order: Enter presses the
+    // first, Esc and the window's close button the last. The index of the button pressed.
+    virtual int escolhe(QWidget* pai, const QString& titulo, const QString& texto, Icone icone,
+                        const QStringList& botoes) = 0;
 };
 
 } // namespace vidalume

@@ -1,6 +1,7 @@
 #include "gui/comum/MensagensQt.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace vidalume {
 
@@ -33,6 +34,24 @@ bool MensagensQt::pergunta(QWidget* pai, const QString& titulo, const QString& t
     caixa.setDefaultButton(padrao == BotaoPadrao::Sim ? QMessageBox::Yes : QMessageBox::No);
     caixa.setEscapeButton(QMessageBox::No);
     return caixa.exec() == QMessageBox::Yes;
+}
+
+int MensagensQt::escolhe(QWidget* pai, const QString& titulo, const QString& texto, Icone icone,
+                         const QStringList& botoes) {
+    QMessageBox caixa(iconeQt(icone), titulo, texto, QMessageBox::NoButton, pai);
+    QList<QPushButton*> criados;
+    for (const QString& legenda : botoes) {
+        criados << caixa.addButton(legenda, criados.size() + 1 == botoes.size()
+                                                ? QMessageBox::RejectRole
+                                                : QMessageBox::AcceptRole);
+    }
+    if (!criados.isEmpty()) {
+        caixa.setDefaultButton(criados.first());
+        caixa.setEscapeButton(criados.last());
+    }
+    caixa.exec();
+    const auto indice = criados.indexOf(qobject_cast<QPushButton*>(caixa.clickedButton()));
+    return indice >= 0 ? int(indice) : int(botoes.size()) - 1;
 }
 
 } // namespace vidalume

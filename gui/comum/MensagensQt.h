@@ -11,6 +11,8 @@ public:
     void informa(QWidget* pai, const QString& titulo, const QString& texto, Icone icone) override;
     bool pergunta(QWidget* pai, const QString& titulo, const QString& texto, Icone icone,
                   BotaoPadrao padrao = BotaoPadrao::Sim) override;
+    int escolhe(QWidget* pai, const QString& titulo, const QString& texto, Icone icone,
+                const QStringList& botoes) override;
 };
 
 } // namespace vidalume

@@ -32,7 +32,7 @@ frmRestauraTextos::frmRestauraTextos(const QStringList& arquivos, QWidget* paren
     lblInfo->setBuddy(cmbArquivo_);
 
     auto* botoes = new BotoesOkCancela(this);
-    botoes->ok()->setText(QStringLiteral("&Restaurar"));
+    botoes->ok()->setText(QStringLiteral("Res&taurar"));
     connect(botoes, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

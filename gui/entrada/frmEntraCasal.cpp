@@ -18,7 +18,7 @@ namespace vidalume {
 frmEntraCasal::frmEntraCasal(Mensagens& mensagens, QWidget* parent)
     : QDialog(parent), mensagens_(mensagens) {
     setObjectName(QStringLiteral("frmEntraCasal"));
-    setWindowTitle(QStringLiteral("Compatibilidade de casal..."));
+    setWindowTitle(QStringLiteral("Compatibilidade entre duas pessoas..."));
     setModal(true);
     montaControles();
     connect(cmdOk_, &QPushButton::clicked, this, &frmEntraCasal::cmdOk_Click);

@@ -189,7 +189,8 @@ void frmEntraNome::cmdOk_Click() {
     }
     const auto referencia = EntradaDados::leData(txtReferencia_->text());
     if (!referencia) {
-        mensagens_.informa(this, QStringLiteral("Erro:"), EntradaDados::kMensagemDataInvalida,
+        mensagens_.informa(this, QStringLiteral("Erro:"),
+                           EntradaDados::mensagemOutraData(QStringLiteral("\"Previsões para\"")),
                            Mensagens::Icone::Critico);
         txtReferencia_->setFocus();
         txtReferencia_->selectAll();

@@ -21,6 +21,7 @@ const QString frmEstudoNomes::kMensagemLimite =
     QStringLiteral("O estudo comporta até 20 nomes. Remova um nome antes de acrescentar outro.");
 const QString frmEstudoNomes::kMensagemSemNomes =
     QStringLiteral("Para imprimir o estudo, acrescente ao menos um nome completo.");
+const QString frmEstudoNomes::kPerguntaFechar = QStringLiteral("Fechar o estudo de nomes? %1");
 
 namespace {
 
@@ -205,6 +206,30 @@ void frmEstudoNomes::txtNome_Change(const QString& texto) {
     // Only what a Windows-1252 text box can hold, as in the entry dialog.
     nomes_[linha] = Windows1252::restringe(texto);
     atualiza();
+}
+
+void frmEstudoNomes::preenche(const QStringList& nomes) {
+    nomes_ = nomes.mid(0, EstudoNomes::kMaximoNomes);
+    atualiza();
+    selecionaLinha(-1);
+}
+
+void frmEstudoNomes::reject() {
+    qsizetype digitados = 0;
+    for (const QString& nome : std::as_const(nomes_)) {
+        digitados += nome.trimmed().isEmpty() ? 0 : 1;
+    }
+    if (digitados > 0 &&
+        !mensagens_.pergunta(
+            this, QStringLiteral("Atenção:"),
+            kPerguntaFechar.arg(
+                digitados == 1
+                    ? QStringLiteral("O nome digitado será descartado.")
+                    : QStringLiteral("Os %1 nomes digitados serão descartados.").arg(digitados)),
+            Mensagens::Icone::Pergunta, Mensagens::BotaoPadrao::Nao)) {
+        return;
+    }
+    QDialog::reject();
 }
 
 void frmEstudoNomes::cmdAdicionar_Click() {

@@ -6,8 +6,10 @@
 // "Adicionar" starts a new row and the name box edits the selected row; "Remover" takes it
 // away. "Imprimir" hands the study, with each name's expression interpretation, to the
 // caller's print dialog; "Abrir Análise" (or a double click on a row) closes the window with
-// the selected name chosen for a full analysis. The date and the chosen name are checked
-// with the entry dialog's checks and messages first.
+// the selected name chosen for a full analysis, and the caller keeps the names to give them
+// back when the study opens again. The date and the chosen name are checked with the entry
+// dialog's checks and messages first. "Fechar", Esc or the window's close button ask before
+// a study with names is closed and its names discarded (No is the default).
 #pragma once
 
 #include "composer/EstudoNomes.h"
@@ -33,10 +35,14 @@ public:
 
     static const QString kMensagemLimite;   // no more than 20 names
     static const QString kMensagemSemNomes; // nothing to print
+    static const QString kPerguntaFechar;   // "%1": what is discarded
 
     // `dataNascimento` presets the date box; the interpretations lie in `pastaPrograma`.
     frmEstudoNomes(const QString& dataNascimento, const QString& pastaPrograma,
                    Mensagens& mensagens, ImprimeEstudo imprime, QWidget* parent = nullptr);
+
+    // Puts back the names of an earlier study, in their order, none selected.
+    void preenche(const QStringList& nomes);
 
     // The names as typed, in the order of the table.
     const QStringList& nomes() const { return nomes_; }
@@ -52,6 +58,8 @@ public:
     void cmdRemover_Click();
     void cmdImprimir_Click();
     void cmdAnalise_Click();
+    // Closing without choosing a name: asks first while the study has names.
+    void reject() override;
 
 private:
     void montaControles();

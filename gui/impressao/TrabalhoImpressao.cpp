@@ -27,6 +27,7 @@ bool TrabalhoImpressao::imprime(QPrinter& impressora, const Diagramacao& diagram
         return GravacaoPdf::grava(impressora.outputFileName(), diagramacao, erro);
     }
     const QString destino = impressora.printerName();
+    impressora.setDocName(nomeTrabalho(diagramacao));
     if (!DocumentoAnalise::cabe(areaImprimivel(&impressora), diagramacao)) {
         *erro = DocumentoAnalise::kSemEspaco;
         return false;
@@ -48,6 +49,12 @@ bool TrabalhoImpressao::imprime(QPrinter& impressora, const Diagramacao& diagram
         return false;
     }
     return true;
+}
+
+QString TrabalhoImpressao::nomeTrabalho(const Diagramacao& diagramacao) {
+    return diagramacao.estudoNomes
+               ? QStringLiteral("Estudo de nomes — %1").arg(diagramacao.DataNascimento)
+               : QStringLiteral("Análise Numerológica — %1").arg(diagramacao.NomeAnalise);
 }
 
 void TrabalhoImpressao::preparaPdf(QPrinter& impressora, const QString& arquivo) {

@@ -16,10 +16,14 @@ class TrabalhoImpressao {
 public:
     static const QString kTituloArquivoPdf; // "Salvar análise em PDF"
 
-    // Prints the whole analysis once. False, with what went wrong in Portuguese (starting
-    // with the fact) in `erro`, when the document was not made. Never writes a settings
-    // file.
+    // Prints the whole analysis once, as a job named nomeTrabalho(). False, with what went wrong in
+    // Portuguese (starting with the fact) in `erro`, when the document was not made. Never writes a
+    // settings file.
     static bool imprime(QPrinter& impressora, const Diagramacao& diagramacao, QString* erro);
+
+    // The name of the print job in the printer's queue: "Análise Numerológica — NOME", or
+    // "Estudo de nomes — dd/mm/yyyy" for a name study.
+    static QString nomeTrabalho(const Diagramacao& diagramacao);
 
     // Makes `impressora` a PDF printer writing `arquivo`: A4 portrait, the whole sheet
     // printable.

@@ -13,6 +13,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
@@ -65,9 +66,8 @@ std::unique_ptr<QPrinter> impressoraDeNome(const QString& nome) {
     return impressora;
 }
 
-QString escolhePdfNoDisco(QWidget* pai, const QString& sugestao) {
-    return DialogoArquivo::paraGravar(pai, TrabalhoImpressao::kTituloArquivoPdf,
-                                      QDir::home().filePath(sugestao),
+QString escolhePdfNoDisco(QWidget* pai, const QString& titulo, const QString& sugestao) {
+    return DialogoArquivo::paraGravar(pai, titulo, DialogoArquivo::naPastaInicial(sugestao),
                                       QStringLiteral("Documentos PDF (*.pdf)"));
 }
 
@@ -75,13 +75,17 @@ QString escolhePdfNoDisco(QWidget* pai, const QString& sugestao) {
 
 const QString frmImprimir::kSalvarComoPdf = QStringLiteral("Salvar como PDF");
 const QString frmImprimir::kImpressoraPadrao = QStringLiteral("Impressora padrão");
+const QString frmImprimir::kTituloPdfEstudo = QStringLiteral("Salvar estudo de nomes em PDF");
 
 frmImprimir::frmImprimir(QWidget* parent, const QString& pastaDados, Mensagens& mensagens,
                          QPrinter* impressora, Configuracao& configuracao, Diagramacao diagramacao)
     : QDialog(parent), pastaDados_(pastaDados), mensagens_(mensagens), impressora_(impressora),
       configuracao_(configuracao), diagramacao_(std::move(diagramacao)),
-      escolheArquivoPdf_(escolhePdfNoDisco), trabalho_(&TrabalhoImpressao::imprime),
-      criaImpressora_(impressoraDeNome),
+      escolheArquivoPdf_([this](QWidget* pai, const QString& sugestao) {
+          return escolhePdfNoDisco(pai, tituloArquivoPdf(), sugestao);
+      }),
+      trabalho_(&TrabalhoImpressao::imprime), criaImpressora_(impressoraDeNome),
+      abre_([](const QUrl& endereco) { return QDesktopServices::openUrl(endereco); }),
       areaImpressora_(TrabalhoImpressao::areaImprimivel(impressora)) {
     setObjectName(QStringLiteral("frmImprimir"));
     setWindowTitle(QStringLiteral("Imprimir:"));
@@ -191,33 +195,48 @@ void frmImprimir::montaImpressoras() {
         controle(new QSpinBox(this), QStringLiteral("spnCopias"), retangulo(4680, 2145, 870, 330));
     spnCopias_->setRange(1, kMaximoCopias);
     lblCopias->setBuddy(spnCopias_);
-    connect(cmbImpressora_, &QComboBox::currentIndexChanged, this,
-            [this] { spnCopias_->setEnabled(!salvaEmPdf()); });
-    QStringList nomes;
-    QString padrao;
-    if (impressora_ != nullptr) {
-        nomes = QPrinterInfo::availablePrinterNames();
-        padrao = impressora_->printerName();
-    }
-    defineImpressoras(nomes, padrao);
+    // A long description does not fit the box: the tip shows it whole.
+    connect(cmbImpressora_, &QComboBox::currentIndexChanged, this, [this] {
+        spnCopias_->setEnabled(!salvaEmPdf());
+        cmbImpressora_->setToolTip(cmbImpressora_->currentText());
+    });
+    // The printers as they are now: one added while the program runs is offered too.
+    defineImpressoras(impressora_ != nullptr ? ListaImpressoras::doSistema()
+                                             : QList<ListaImpressoras::Impressora>(),
+                      impressora_ != nullptr ? impressora_->printerName() : QString());
 }
 
-// The program's printer first (by its name, or "Impressora padrão" when it has none), the
-// other printers, then "Salvar como PDF"; the program's printer selected, or the PDF where
-// there is no printer.
-void frmImprimir::defineImpressoras(const QStringList& nomes, const QString& padrao) {
+// The program's printer first (by its description, or "Impressora padrão" when it has no
+// name), the other printers, then "Salvar como PDF"; the program's printer selected, or the
+// PDF where there is no printer. Each line keeps its queue name for the print job.
+void frmImprimir::defineImpressoras(const QList<ListaImpressoras::Impressora>& impressoras,
+                                    const QString& padrao) {
     cmbImpressora_->clear();
+    QList<ListaImpressoras::Impressora> ordem;
     if (impressora_ != nullptr) {
-        cmbImpressora_->addItem(padrao.isEmpty() ? kImpressoraPadrao : padrao);
-    }
-    for (const QString& nome : nomes) {
-        if (nome != padrao || impressora_ == nullptr) {
-            cmbImpressora_->addItem(nome);
+        ordem.append({padrao, padrao.isEmpty() ? kImpressoraPadrao : QString()});
+        for (const ListaImpressoras::Impressora& i : impressoras) {
+            if (i.nome == padrao) {
+                ordem.first().descricao = i.descricao;
+            }
         }
+    }
+    for (const ListaImpressoras::Impressora& i : impressoras) {
+        if (i.nome != padrao || impressora_ == nullptr) {
+            ordem.append(i);
+        }
+    }
+    const QStringList rotulos = ListaImpressoras::rotulos(ordem);
+    for (qsizetype k = 0; k < ordem.size(); ++k) {
+        cmbImpressora_->addItem(rotulos[k], ordem[k].nome);
     }
     cmbImpressora_->addItem(kSalvarComoPdf);
     cmbImpressora_->setCurrentIndex(impressora_ != nullptr ? 0 : cmbImpressora_->count() - 1);
     spnCopias_->setEnabled(!salvaEmPdf());
+}
+
+QString frmImprimir::tituloArquivoPdf() const {
+    return ehEstudo() ? kTituloPdfEstudo : TrabalhoImpressao::kTituloArquivoPdf;
 }
 
 bool frmImprimir::salvaEmPdf() const {
@@ -319,6 +338,10 @@ void frmImprimir::cmdImprimir_Click() {
         QPrinter pdf(QPrinter::HighResolution);
         TrabalhoImpressao::preparaPdf(pdf, arquivo);
         if (imprimeEm(pdf)) {
+            ArquivoGravado::avisa(this, mensagens_,
+                                  ehEstudo() ? QStringLiteral("O estudo de nomes foi gravado")
+                                             : QStringLiteral("A análise foi gravada"),
+                                  arquivo, abre_);
             accept();
         }
         return;
@@ -326,11 +349,20 @@ void frmImprimir::cmdImprimir_Click() {
     std::unique_ptr<QPrinter> outra;
     QPrinter* destino = impressora_;
     if (destino == nullptr || cmbImpressora_->currentIndex() != 0) {
-        outra = criaImpressora_(cmbImpressora_->currentText());
+        outra = criaImpressora_(cmbImpressora_->currentData().toString());
         destino = outra.get();
     }
-    destino->setCopyCount(spnCopias_->value());
+    const int copias = spnCopias_->value();
+    destino->setCopyCount(copias);
     if (imprimeEm(*destino)) {
+        QString texto = (ehEstudo() ? QStringLiteral("O estudo de nomes foi enviado para a "
+                                                     "impressora \"%1\"")
+                                    : QStringLiteral("A análise foi enviada para a impressora "
+                                                     "\"%1\""))
+                            .arg(cmbImpressora_->currentText());
+        texto += copias > 1 ? QStringLiteral(" (%1 cópias).").arg(copias) : QStringLiteral(".");
+        mensagens_.informa(this, QStringLiteral("Informação:"), texto,
+                           Mensagens::Icone::Informacao);
         accept();
     }
 }

@@ -3,7 +3,8 @@
 // and white, the printer (the installed printers, the program's default selected, and
 // "Salvar como PDF") and the number of copies. "Imprimir" saves the margins and options
 // first, then prints the analysis on the chosen printer, or into a PDF file the user
-// chooses; a failure is reported and the dialog stays open. "Cancelar" (and Esc) keeps the two
+// chooses, and says which printer the job went to or where the file is (offering to open
+// it); a failure is reported and the dialog stays open. "Cancelar" (and Esc) keeps the two
 // options but not the margins; closing the window otherwise changes nothing.
 //
 // The main window opens it modally for the analysis of the active report window:
@@ -14,6 +15,8 @@
 #pragma once
 
 #include "composer/Diagramacao.h"
+#include "gui/comum/ArquivoGravado.h"
+#include "gui/impressao/ListaImpressoras.h"
 #include "printing/RegraMargem.h"
 #include "settings/Configuracao.h"
 #include "settings/Margens.h"
@@ -48,6 +51,7 @@ public:
 
     static const QString kSalvarComoPdf;    // the last choice of the printer list
     static const QString kImpressoraPadrao; // the program's printer when it has no name
+    static const QString kTituloPdfEstudo;  // the PDF file dialog's title for a name study
     static constexpr int kMaximoCopias = 99;
 
     // `impressora` is the program's printer, or null where none is installed. The check
@@ -67,10 +71,14 @@ public:
     // Makes the printer of a name chosen in the list other than the program's.
     using CriaImpressora = std::function<std::unique_ptr<QPrinter>(const QString& nome)>;
     void defineCriaImpressora(CriaImpressora cria) { criaImpressora_ = std::move(cria); }
-    // The printers offered: the program's printer (named `padrao`) first and selected, the
-    // other `nomes`, and "Salvar como PDF" last. The dialog lists the installed printers
-    // itself; without a program's printer only the PDF is offered.
-    void defineImpressoras(const QStringList& nomes, const QString& padrao);
+    // The printers offered, each by its description (see ListaImpressoras): the program's
+    // printer (the queue `padrao`) first and selected, the other `impressoras`, and "Salvar
+    // como PDF" last. The dialog reads the installed printers itself as it opens; without a
+    // program's printer only the PDF is offered.
+    void defineImpressoras(const QList<ListaImpressoras::Impressora>& impressoras,
+                           const QString& padrao);
+    // Replaces the desktop's opening of a saved PDF or of its folder (tests answer it).
+    void defineAbreEndereco(ArquivoGravado::AbreEndereco abre) { abre_ = std::move(abre); }
 
     // Redraws the preview from the four boxes.
     void DesenhaExemplo();
@@ -104,6 +112,10 @@ private:
     void guardaMargensEOpcoes();
     void montaImpressoras();
     bool salvaEmPdf() const;
+    // The title of the PDF file dialog: what is being saved.
+    QString tituloArquivoPdf() const;
+    // What the messages after a print call the document: an analysis or a name study.
+    bool ehEstudo() const { return diagramacao_.estudoNomes.has_value(); }
     bool imprimeEm(QPrinter& impressora);
     Diagramacao diagramacao() const;
 
@@ -115,6 +127,7 @@ private:
     EscolheArquivoPdf escolheArquivoPdf_;
     Trabalho trabalho_;
     CriaImpressora criaImpressora_;
+    ArquivoGravado::AbreEndereco abre_;
 
     QRectF areaImpressora_;
     Margens margens_;

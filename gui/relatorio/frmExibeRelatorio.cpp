@@ -94,6 +94,10 @@ void frmExibeRelatorio::definePaginas(PaginasProntas paginas) {
 
 void frmExibeRelatorio::GravaDados(int Paginas, int Atual, const AnalisePedida& pedido) {
     armazem_.GravaDados(Paginas, Atual, pedido);
+    // Several analyses can be open at once: each window is told apart by its person.
+    setWindowTitle(pedido.NomeAnalise.isEmpty()
+                       ? kTitulo
+                       : QStringLiteral("%1 — %2").arg(kTitulo, pedido.NomeAnalise));
     armazem_.guardaPosicao({float(rolagem_.valorH()), float(rolagem_.valorV())});
     ExibePagina(Atual);
 }

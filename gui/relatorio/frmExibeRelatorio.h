@@ -44,7 +44,8 @@ public:
 
     float GetLarguraEmMm() const { return rolagem_.larguraPagina(); }
     void definePaginas(PaginasProntas paginas);
-    // The page count, the page shown first and the analysis the pages show.
+    // The page count, the page shown first and the analysis the pages show; the window is
+    // titled "Relatório de Análise Numerológica — NOME" (kTitulo alone without a name).
     void GravaDados(int Paginas, int Atual, const AnalisePedida& pedido);
     int PaginaExibida() const { return armazem_.PaginaExibida(); }
     int TotalDePaginas() const { return armazem_.TotalDePaginas(); }

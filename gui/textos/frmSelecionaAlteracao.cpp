@@ -1,5 +1,6 @@
 #include "gui/textos/frmSelecionaAlteracao.h"
 
+#include "composer/AvisoFinal.h"
 #include "gui/comum/Mensagens.h"
 #include "gui/textos/frmAlteraForm.h"
 #include "texts/ArquivoInterpretacao.h"
@@ -48,7 +49,7 @@ void frmSelecionaAlteracao::montaControles() {
     lblInfo_->setObjectName(QStringLiteral("lblInfo"));
     cmbItem_ = new QComboBox(this);
     cmbItem_->setObjectName(QStringLiteral("cmbItem"));
-    cmbItem_->setMaxVisibleItems(kItemCompatibilidade);
+    cmbItem_->setMaxVisibleItems(kItemAviso);
     connect(cmbItem_, &QComboBox::currentIndexChanged, this, &frmSelecionaAlteracao::cmbItem_Click);
 
     frmInfo_ = new QGroupBox(QStringLiteral("Selecione o número que corresponde ao texto que "
@@ -115,6 +116,7 @@ void frmSelecionaAlteracao::PreencheCombo() {
         cmbItem_->addItem(QString::fromUtf16(TabelaSecoes::secao(k).titulo));
     }
     cmbItem_->addItem(EscolhaTexto::kTituloCompatibilidade);
+    cmbItem_->addItem(EscolhaTexto::kTituloAviso);
     cmbItem_->setCurrentIndex(0);
 }
 
@@ -135,10 +137,11 @@ int frmSelecionaAlteracao::parSelecionado() const {
 void frmSelecionaAlteracao::cmbItem_Click() {
     const int item = itemSelecionado();
     // The compatibility texts are chosen by a pair of numbers, the sections by a number.
+    // The closing paragraph is one text: neither a number nor a pair to choose.
     const bool pares = item == kItemCompatibilidade;
     fraPares_->setVisible(pares);
-    frmInfo_->setVisible(!pares);
-    if (pares) {
+    frmInfo_->setVisible(!pares && item != kItemAviso);
+    if (pares || item == kItemAviso) {
         return;
     }
     for (int numero = 0; numero <= EscolhaTexto::kMaiorNumero; ++numero) {
@@ -152,6 +155,11 @@ void frmSelecionaAlteracao::cmbItem_Click() {
 }
 
 std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::preparaAlteracaoTexto() {
+    const ArquivoInterpretacao arquivos(pastaPrograma_);
+    if (itemSelecionado() == kItemAviso) {
+        return std::make_unique<frmAlteraForm>(pastaPrograma_, EscolhaTexto::aviso(),
+                                               AvisoFinal::texto(arquivos), mensagens_, this);
+    }
     std::optional<TextoEscolhido> alvo;
     if (itemSelecionado() == kItemCompatibilidade) {
         alvo = EscolhaTexto::compatibilidadeDaOpcao(parSelecionado());
@@ -161,7 +169,6 @@ std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::preparaAlteracaoTexto() {
     if (!alvo) {
         return nullptr;
     }
-    const ArquivoInterpretacao arquivos(pastaPrograma_);
     return std::make_unique<frmAlteraForm>(
         pastaPrograma_, *alvo, arquivos.LeTextoInterpretacao(alvo->registro, alvo->arquivo),
         mensagens_, this);

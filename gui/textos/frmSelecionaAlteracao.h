@@ -30,18 +30,22 @@ public:
                           QWidget* parent = nullptr);
     ~frmSelecionaAlteracao() override;
 
-    // The list entry after the 34 sections: the couple compatibility texts.
+    // The list entries after the 34 sections: the compatibility texts, then the closing
+    // paragraph of every report.
     static constexpr int kItemCompatibilidade = 35;
+    static constexpr int kItemAviso = 36;
 
-    // Fills the list with the 34 section titles and the compatibility entry and selects
-    // the first.
+    // Fills the list with the 34 section titles, the compatibility entry and the closing
+    // paragraph's, and selects the first.
     void PreencheCombo();
 
-    int itemSelecionado() const;   // 1 to 35
+    int itemSelecionado() const;   // 1 to 36
     int numeroSelecionado() const; // 0 to 9
     int parSelecionado() const;    // 1 to 45, the option of the pair list
 
-    // The edit window for the current choice, filled and not yet shown.
+    // The edit window for the current choice, filled and not yet shown. The closing
+    // paragraph opens with the wording the reports print, the shipped one while the folder
+    // has none of its own.
     std::unique_ptr<frmAlteraForm> preparaAlteracaoTexto();
     // The edit window for the header of the selected section, or none after telling the
     // user that the section has no header.

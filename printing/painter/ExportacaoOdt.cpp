@@ -88,6 +88,7 @@ void ExportacaoOdt::monta(QTextDocument& documento, const Diagramacao& d) {
         escreve(cursor, primeiro, item.Texto, texto, Qt::AlignJustify);
         escreve(cursor, primeiro, TextoExportacao::kSeparador, texto, Qt::AlignHCenter);
     }
+    escreve(cursor, primeiro, d.analise.Aviso, descricao, Qt::AlignJustify);
 }
 
 bool ExportacaoOdt::grava(const QString& arquivo, const Diagramacao& diagramacao, QString* erro) {

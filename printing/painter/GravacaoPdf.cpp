@@ -4,6 +4,7 @@
 #include "printing/painter/DocumentoAnalise.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -15,6 +16,17 @@ namespace vidalume {
 namespace {
 
 constexpr int kPontosPorPolegada = 1200;
+const QString kCriador = QStringLiteral("Vidalume");
+constexpr qint64 kMaiorPdfConferido = 64LL * 1024 * 1024;
+
+// The creator entry of the document information as the PDF writer spells it.
+QByteArray entradaCriador() {
+    QByteArray entrada("/Creator (\xFE\xFF");
+    for (const QChar c : kCriador) {
+        entrada.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+    }
+    return entrada.append(')');
+}
 
 QString naoGravou(const QString& arquivo, const QString& motivo) {
     return QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
@@ -58,7 +70,7 @@ bool GravacaoPdf::escreve(GravacaoSegura& saida, const Diagramacao& diagramacao,
     }
     QPdfWriter pdf(&saida.saida());
     pdf.setResolution(kPontosPorPolegada);
-    pdf.setCreator(QStringLiteral("Vidalume"));
+    pdf.setCreator(kCriador);
     pdf.setTitle(QStringLiteral("Análise Numerológica - %1").arg(diagramacao.NomeAnalise));
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                   QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
@@ -72,6 +84,16 @@ bool GravacaoPdf::escreve(GravacaoSegura& saida, const Diagramacao& diagramacao,
         return false;
     }
     return true;
+}
+
+bool GravacaoPdf::feitoPeloPrograma(const QString& arquivo) {
+    QFile f(arquivo);
+    if (!QFileInfo(arquivo).isFile() || f.size() > kMaiorPdfConferido ||
+        !f.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray bytes = f.readAll();
+    return bytes.startsWith("%PDF-") && bytes.contains(entradaCriador());
 }
 
 bool GravacaoPdf::gravaComNomeLivre(const QString& pasta, const QString& sugestao,

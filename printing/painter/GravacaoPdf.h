@@ -39,6 +39,14 @@ public:
     static bool concluiComNomeLivre(GravacaoSegura& saida, const QString& pasta,
                                     const QString& sugestao, QString* nome, QString* erro);
 
+    // Whether `arquivo` is a PDF this program wrote: its document information names the
+    // program as its creator, as `escreve` leaves it:
+    //
+    //     /Creator (<FE FF> V i d a l u m e)   the text in UTF-16, high byte first
+    //
+    // False for any other file, one that cannot be read, or one over 64 MiB.
+    static bool feitoPeloPrograma(const QString& arquivo);
+
     // "Não foi possível terminar de gravar o arquivo ...: motivo"
     static QString naoTerminou(const QString& arquivo, const QString& motivo);
 };

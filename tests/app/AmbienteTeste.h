@@ -25,7 +25,7 @@ inline QString mensagem(const QString& titulo, const QString& texto, Icone icone
 }
 
 // The program's and the editor's message boxes: every message is recorded, and questions are
-// answered from `respostas` (Yes once it is empty).
+// answered from `respostas` (Yes once it is empty), choices from `escolhas`.
 class MensagensTeste : public Mensagens {
 public:
     QStringList mostradas;
@@ -39,6 +39,14 @@ public:
         mostradas << mensagem(titulo, texto, icone, true) +
                          (padrao == BotaoPadrao::Nao ? u"(não)"_s : QString());
         return respostas.isEmpty() || respostas.takeFirst();
+    }
+    // Recorded as "title|text|icon[button/button]"; answered from `escolhas` (the last
+    // button, as Esc, once it is empty).
+    QList<int> escolhas;
+    int escolhe(QWidget*, const QString& titulo, const QString& texto, Icone icone,
+                const QStringList& botoes) override {
+        mostradas << mensagem(titulo, texto, icone) + u'[' + botoes.join(u'/') + u']';
+        return escolhas.isEmpty() ? int(botoes.size()) - 1 : escolhas.takeFirst();
     }
 };
 

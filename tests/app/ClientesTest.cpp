@@ -113,6 +113,87 @@ private slots:
         QCOMPARE(j.padrao().Pedido.NomeAnalise, u"JOAO DA SILVA"_s);
     }
 
+    // "Gerar PDFs" with one row selected (a search selects its first) acts on every client
+    // listed and says so first; a second run offers to replace its own files, never another
+    // program's.
+    void gerarPdfsDeTodosOsListados() {
+        PastaPrograma pasta;
+        QTemporaryDir saida;
+        MensagensTeste mensagens;
+        SomTeste som;
+        Servicos s = Servicos::doSistema(mensagens, som);
+        s.hoje = [] { return kHoje; };
+        s.preparaImpressora = [] { return std::unique_ptr<QPrinter>(); };
+        s.escolhePasta = [&saida](QWidget*) { return saida.path(); };
+        QList<QUrl> abertos;
+        s.abreEndereco = [&abertos](const QUrl& u) {
+            abertos << u;
+            return true;
+        };
+        s.exibe = [](QDialog& janela) {
+            if (janela.objectName() != u"frmEntrada"_s) {
+                janela.exec();
+            }
+        };
+        frmPrincipal j(pasta.caminho(), std::move(s));
+        {
+            FichaClientes f;
+            QString erro;
+            QVERIFY(f.abre(pasta.caminho(), FichaClientes::Modo::Escrita, &erro));
+            for (const char* nome : {"Maria Joana Luz", "Maria Clara Dias", "Pedro Alves"}) {
+                Cliente c;
+                c.nome = QString::fromUtf8(nome);
+                c.nascimento = QDate(1980, 5, 6);
+                QVERIFY(f.salva(c, &erro));
+            }
+        }
+        const QByteArray alheio = "%PDF-1.4 de outro programa";
+        QFile outro(QDir(saida.path()).filePath(u"PEDRO_ALVES_06-05-1980.pdf"_s));
+        QVERIFY(outro.open(QIODevice::WriteOnly) && outro.write(alheio) == alheio.size());
+        outro.close();
+        const auto arquivos = [&saida] { return QDir(saida.path()).entryList(QDir::Files); };
+
+        quandoAbrir<frmClientes>([](frmClientes* d) {
+            filho<QLineEdit>(d, u"txtBusca"_s)->setText(u"maria"_s);
+            clica(d, u"cmdGerarPdfs"_s);
+            clica(d, u"cmdFechar"_s);
+        });
+        j.mnuClientes_Click();
+        QCOMPARE(mensagens.mostradas.size(), 2);
+        QVERIFY2(mensagens.mostradas[0].startsWith(
+                     u"Atenção:|Serão gravadas em PDF as análises dos 2 clientes listados"_s),
+                 qPrintable(mensagens.mostradas[0]));
+        QVERIFY(mensagens.mostradas[0].endsWith(u"Deseja continuar?|pergunta?"_s));
+        QVERIFY(mensagens.mostradas[1].startsWith(u"Informação:|2 de 2 análises gravadas"_s));
+        QVERIFY(mensagens.mostradas[1].endsWith(u"[Abrir a pasta/OK]"_s));
+        QVERIFY(abertos.isEmpty());
+        QCOMPARE(arquivos(), (QStringList{u"MARIA_CLARA_DIAS_06-05-1980.pdf"_s,
+                                          u"MARIA_JOANA_LUZ_06-05-1980.pdf"_s,
+                                          u"PEDRO_ALVES_06-05-1980.pdf"_s}));
+
+        // All three: the two PDFs of the first run are replaced, the other program's file
+        // stays and Pedro's analysis goes beside it.
+        mensagens.mostradas.clear();
+        mensagens.escolhas = {0, 0}; // replace, then open the folder
+        quandoAbrir<frmClientes>([](frmClientes* d) {
+            clica(d, u"cmdGerarPdfs"_s);
+            clica(d, u"cmdFechar"_s);
+        });
+        j.mnuClientes_Click();
+        QVERIFY(mensagens.mostradas[0].contains(u"dos 3 clientes listados"_s));
+        QVERIFY(mensagens.mostradas[0].contains(u"Um arquivo com o mesmo nome, que não foi "
+                                                "gravado pelo Vidalume"_s));
+        QVERIFY(mensagens.mostradas[0].contains(u"2 dessas análises já estão nessa pasta"_s));
+        QVERIFY(mensagens.mostradas[0].endsWith(u"[Substituir/Gravar cópias/Cancelar]"_s));
+        QCOMPARE(
+            arquivos(),
+            (QStringList{u"MARIA_CLARA_DIAS_06-05-1980.pdf"_s, u"MARIA_JOANA_LUZ_06-05-1980.pdf"_s,
+                         u"PEDRO_ALVES_06-05-1980 (2).pdf"_s, u"PEDRO_ALVES_06-05-1980.pdf"_s}));
+        QVERIFY(outro.open(QIODevice::ReadOnly));
+        QCOMPARE(outro.readAll(), alheio);
+        QCOMPARE(abertos, QList<QUrl>{QUrl::fromLocalFile(saida.path())});
+    }
+
     // A damaged client file: a message, the file as it was, and analyses still made.
     void fichaDanificadaNaoImpedeAAnalise() {
         PastaPrograma pasta;

@@ -1,6 +1,7 @@
 // The entry dialog and the three settings dialogs: their checks, messages, and what OK and
 // Cancel leave in memory and on disk.
 #include "engine/EntradaDados.h"
+#include "gui/comum/DialogoArquivo.h"
 #include "gui/configuracao/frmConfiguraFonte.h"
 #include "gui/configuracao/frmConfiguraPrograma.h"
 #include "gui/configuracao/frmConfiguraRodape.h"
@@ -52,6 +53,77 @@ private slots:
         QTest::keyClick(data, Qt::Key_Return);
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(d.NomeAnalise() + u'|' + d.DataNascimento(), u"ZOE B|20/08/1978"_s);
+    }
+
+    // Digits typed without separators are the date they spell, on leaving the box and on
+    // Enter; a wrong "Previsões para" date is told as that box's, not as the birth date.
+    void entradaLeDataSemBarrasENomeiaPrevisoes() {
+        PastaPrograma pasta;
+        MensagensTeste mensagens;
+        frmEntraNome d(QString(), QString(), pasta.caminho(), mensagens);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        auto* nome = filho<QLineEdit>(&d, u"txtNome"_s);
+        auto* data = filho<QLineEdit>(&d, u"txtDataNasc"_s);
+        auto* referencia = filho<QLineEdit>(&d, u"txtReferencia"_s);
+        QTest::keyClicks(nome, u"Maria da Silva"_s);
+        data->setFocus();
+        QTest::keyClicks(data, u"291178"_s);
+        QTest::keyClick(data, Qt::Key_Tab);
+        QCOMPARE(data->text(), u"29/11/1978"_s);
+
+        referencia->setText(u"31/02/2026"_s);
+        clica(&d, u"cmdOk"_s);
+        const QString previsoes = EntradaDados::mensagemOutraData(u"\"Previsões para\""_s);
+        QVERIFY(previsoes.contains(u"Previsões para"_s));
+        QCOMPARE(mensagens.mostradas, QStringList{mensagem(u"Erro:"_s, previsoes, Icone::Critico)});
+        QVERIFY(referencia->hasFocus());
+
+        referencia->setText(u"01012030"_s);
+        data->setFocus();
+        data->selectAll();
+        QTest::keyClicks(data, u"29111978"_s);
+        QTest::keyClick(data, Qt::Key_Return);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(d.DataNascimento(), u"29/11/1978"_s);
+        QCOMPARE(d.referencia(), QDate(2030, 1, 1));
+        QCOMPARE(mensagens.mostradas.size(), 1);
+    }
+
+    // The file dialogs start in the documents folder, or in the home folder where there is
+    // none, and speak Portuguese, the kind of a folder included.
+    void dialogoDeArquivoEmPortuguesNaPastaCerta() {
+        QTemporaryDir casa;
+        const QByteArray homeAntes = qgetenv("HOME");
+        const QByteArray xdgAntes = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(casa.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(casa.filePath(u".config"_s)));
+        QCOMPARE(DialogoArquivo::pastaInicial(), casa.path());
+        QVERIFY(QDir(casa.path()).mkdir(u"Documents"_s));
+        QCOMPARE(DialogoArquivo::naPastaInicial(u"a.pdf"_s), casa.filePath(u"Documents/a.pdf"_s));
+
+        QTranslator traducao;
+        QVERIFY(traducao.load(QLocale(QLocale::Portuguese, QLocale::Brazil), u"qtbase"_s, u"_"_s,
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        QCoreApplication::installTranslator(&traducao);
+        QString tipoDaPasta;
+        QString salvar;
+        quandoAbrir<QFileDialog>([&](QFileDialog* d) {
+            auto* modelo = d->findChild<QFileSystemModel*>();
+            const QModelIndex pasta = modelo->index(casa.filePath(u"Documents"_s));
+            QTRY_VERIFY(pasta.isValid());
+            tipoDaPasta = modelo->data(pasta.siblingAtColumn(2)).toString();
+            salvar = d->labelText(QFileDialog::Accept);
+            d->reject();
+        });
+        QCOMPARE(DialogoArquivo::paraGravar(nullptr, u"Salvar"_s, casa.filePath(u"x.pdf"_s),
+                                            u"Documentos PDF (*.pdf)"_s),
+                 QString());
+        QCoreApplication::removeTranslator(&traducao);
+        qputenv("HOME", homeAntes);
+        qputenv("XDG_CONFIG_HOME", xdgAntes);
+        QCOMPARE(tipoDaPasta, u"Pasta"_s);
+        QCOMPARE(salvar, u"&Salvar"_s);
     }
 
     void programaMostraOkSoComCalculoCancelarNaoMuda() {

@@ -1,6 +1,7 @@
 // The name study window, the couple entry and the couple reading in the main window, and the
 // couple texts in the interpretation editor.
 #include "app/frmPrincipal.h"
+#include "composer/AvisoFinal.h"
 #include "composer/LeituraCasal.h"
 #include "engine/EntradaDados.h"
 #include "gui/entrada/frmEntraCasal.h"
@@ -228,11 +229,36 @@ private slots:
                 p.j.padrao().Pedido.DataNascimento.isEmpty());
     }
 
+    // A study with names is never closed without asking, by Esc or the window's close button
+    // alike; No (the default) keeps it open with its names.
+    void estudoComNomesPerguntaAntesDeFechar() {
+        Estudo e;
+        e.dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&e.dlg));
+        e.acrescenta(u"Maria José"_s);
+        e.acrescenta(u"Ana Lúcia"_s);
+        e.avisos.respostas = {false, false};
+        QTest::keyClick(e.nome, Qt::Key_Escape);
+        e.dlg.close();
+        QVERIFY(e.dlg.isVisible());
+        QCOMPARE(e.avisos.mostradas,
+                 QStringList(2, mensagem(u"Atenção:"_s,
+                                         frmEstudoNomes::kPerguntaFechar.arg(
+                                             u"Os 2 nomes digitados serão descartados."_s),
+                                         Icone::Pergunta, true) +
+                                    u"(não)"_s));
+        QCOMPARE(e.dlg.nomes().size(), 2);
+    }
+
     // The study's chosen name becomes a full analysis in a report window.
+    // The study is not lost to it: it opens again with its date and every name, until the
+    // user closes it (after a question).
     void estudoAbreAnaliseDoNomeEscolhido() {
         Programa p;
         quandoAbrir<frmEstudoNomes>([](frmEstudoNomes* d) {
-            filho<QLineEdit>(d, u"txtDataNasc"_s)->setText(u"29/11/1978"_s);
+            filho<QLineEdit>(d, u"txtDataNasc"_s)->setText(u"29111978"_s);
+            d->cmdAdicionar_Click();
+            digita(filho<QLineEdit>(d, u"txtNome"_s), u"Ana Lúcia Reis"_s);
             d->cmdAdicionar_Click();
             digita(filho<QLineEdit>(d, u"txtNome"_s), u"Maria José"_s);
             d->cmdAnalise_Click();
@@ -241,17 +267,35 @@ private slots:
         QCOMPARE(p.pedidos, QStringList{u"MARIA JOSE"_s});
         QCOMPARE(p.j.padrao().Pedido.DataNascimento, u"29/11/1978"_s);
         QVERIFY(p.j.relatorioAtivo() != nullptr && !p.j.relatorioAtivo()->composto());
+
+        QStringList nomes;
+        QString data;
+        const auto reabreEFecha = [&] {
+            quandoAbrir<frmEstudoNomes>([&](frmEstudoNomes* d) {
+                nomes = d->nomes();
+                data = filho<QLineEdit>(d, u"txtDataNasc"_s)->text();
+                clica(d, u"cmdFechar"_s);
+            });
+            filho<QAction>(&p.j, u"mnuEstudoNomes"_s)->trigger();
+        };
+        p.mensagens.respostas = {true};
+        reabreEFecha();
+        QCOMPARE(nomes, (QStringList{u"Ana Lúcia Reis"_s, u"Maria José"_s}));
+        QCOMPARE(data, u"29/11/1978"_s);
+        QCOMPARE(p.mensagens.mostradas.size(), 1); // closing it asked first
+        reabreEFecha();
+        QVERIFY(nomes.isEmpty());
     }
 
-    // The couple texts follow the 34 sections in the editor, one option per pair.
+    // The compatibility texts follow the 34 sections in the editor, one option per pair.
     void editorAbreOTextoDeCadaPar() {
         PastaPrograma pasta;
         MensagensTeste avisos;
         frmSelecionaAlteracao dlg(pasta.caminho(), avisos);
         auto* item = filho<QComboBox>(&dlg, u"cmbItem"_s);
         auto* par = filho<QComboBox>(&dlg, u"cmbPar"_s);
-        QCOMPARE(item->count(), 35);
-        QCOMPARE(item->itemText(34), u"Compatibilidade de casal"_s);
+        QCOMPARE(item->count(), 36);
+        QCOMPARE(item->itemText(34), u"Compatibilidade entre duas pessoas"_s);
         dlg.show();
         QVERIFY(!par->isVisible());
         item->setCurrentIndex(34);
@@ -270,6 +314,31 @@ private slots:
         QCOMPARE(avisos.mostradas.size(), 1);
         item->setCurrentIndex(0);
         QVERIFY(!par->isVisible() && filho(&dlg, u"frmInfo"_s)->isVisible());
+    }
+
+    // The closing paragraph is the last entry: one text, no number or pair to choose. A
+    // folder from before it existed opens the shipped wording, and saving creates the file
+    // the next analysis reads.
+    void editorAbreOAvisoFinal() {
+        PastaPrograma pasta;
+        QFile::remove(pasta.arquivo(u"AVISO.DAT"_s));
+        MensagensTeste avisos;
+        frmSelecionaAlteracao dlg(pasta.caminho(), avisos);
+        auto* item = filho<QComboBox>(&dlg, u"cmbItem"_s);
+        QCOMPARE(item->itemText(35), u"Aviso ao final de cada estudo"_s);
+        dlg.show();
+        item->setCurrentIndex(35);
+        QVERIFY(!filho(&dlg, u"cmbPar"_s)->isVisible() && !filho(&dlg, u"frmInfo"_s)->isVisible());
+        const auto edicao = dlg.preparaAlteracaoTexto();
+        QVERIFY(edicao != nullptr);
+        auto* caixa = filho<QPlainTextEdit>(edicao.get(), u"txtTexto"_s);
+        QCOMPARE(caixa->toPlainText(), AvisoFinal::kTextoOriginal);
+        caixa->setPlainText(u"Leitura de tendências."_s);
+        clica(edicao.get(), u"cmdSalvar"_s);
+        QVERIFY(avisos.mostradas.isEmpty());
+        QCOMPARE(AvisoFinal::texto(ArquivoInterpretacao(pasta.caminho())),
+                 u"Leitura de tendências."_s);
+        QVERIFY(dlg.preparaAlteracaoCabecalho() == nullptr); // it has no header
     }
 };
 

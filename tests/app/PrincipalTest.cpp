@@ -9,6 +9,7 @@
 #include "gui/configuracao/frmConfiguraRodape.h"
 #include "gui/configuracao/frmRestauraTextos.h"
 #include "gui/entrada/frmEntraNome.h"
+#include "gui/impressao/frmImprimir.h"
 #include "gui/relatorio/frmExibeRelatorio.h"
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
@@ -22,6 +23,7 @@ using namespace vidalume::teste;
 
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace {
 
@@ -293,6 +295,36 @@ private slots:
         QVERIFY(p.dicasFechadas >= 1);
     }
 
+    // The help page names every command of the menus, as the menu shows it (without its
+    // mnemonic and its "…"), so a new command comes with its help.
+    void ajudaNomeiaCadaComandoDosMenus() {
+        Programa p;
+        QFile arquivo(QStringLiteral(VIDALUME_AJUDA));
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        QTextDocument pagina;
+        pagina.setHtml(QString::fromUtf8(arquivo.readAll()));
+        const QString texto = pagina.toPlainText().simplified();
+        const auto semMarcas = [](QString nome) {
+            nome.remove(QRegularExpression(u"&(?!&)"_s));
+            return nome.remove(u'…').remove(u"..."_s).simplified();
+        };
+        QStringList ausentes;
+        for (QAction* menu : p.j.menuBar()->actions()) {
+            QStringList nomes{menu->text()};
+            for (QAction* acao : menu->menu()->actions()) {
+                if (!acao->isSeparator() && acao->objectName().startsWith(u"mnu"_s)) {
+                    nomes << acao->text();
+                }
+            }
+            for (const QString& nome : nomes) {
+                if (!texto.contains(semMarcas(nome))) {
+                    ausentes << semMarcas(nome);
+                }
+            }
+        }
+        QVERIFY2(ausentes.isEmpty(), qPrintable(ausentes.join(u", "_s)));
+    }
+
     // Every toolbar command is a menu item with its standard shortcut, the top menus have
     // mnemonics, and screen readers get a name and the help sentence of each control.
     void atalhosMenusENomesAcessiveis() {
@@ -384,7 +416,94 @@ private slots:
         QCOMPARE(sugestoes.last(),
                  u"Exportar para editor de textos|MARIA_DA_SILVA_29-11-1978.odt"_s);
         QVERIFY(p.pasta.conteudo(u"cliente.odt"_s).startsWith("PK"));
-        QVERIFY(p.mensagens.mostradas.isEmpty());
+        // Each save says where the file went; asked to, the file or its folder opens.
+        const auto gravado = [&](const char* feito, const QString& arquivo) {
+            return mensagem(u"Informação:"_s,
+                            QString::fromUtf8(feito) + u" em:\n\n"_s +
+                                QDir::toNativeSeparators(arquivo),
+                            Icone::Informacao) +
+                   u"[Abrir o arquivo/Abrir a pasta/OK]"_s;
+        };
+        QCOMPARE(
+            p.mensagens.mostradas,
+            (QStringList{gravado("A análise foi gravada em PDF", p.pasta.arquivo(u"cliente.pdf"_s)),
+                         gravado("A análise foi exportada para o editor de textos",
+                                 p.pasta.arquivo(u"cliente.odt"_s))}));
+        QVERIFY(p.enderecos.isEmpty());
+        p.mensagens.escolhas = {0, 1};
+        filho<QAction>(&p.j, u"mnuExportarOdt"_s)->trigger();
+        destino = p.pasta.arquivo(u"cliente.pdf"_s);
+        filho<QAction>(&p.j, u"mnuSalvarPdf"_s)->trigger();
+        QCOMPARE(p.enderecos, (QList<QUrl>{QUrl::fromLocalFile(p.pasta.arquivo(u"cliente.odt"_s)),
+                                           QUrl::fromLocalFile(p.pasta.caminho())}));
+    }
+
+    // The Janela menu lists each open analysis by its person, the one in front checked, and
+    // brings the one chosen to the front.
+    void menuJanelaNomeiaCadaAnalise() {
+        Programa p;
+        p.criaDuas();
+        auto* menu = filho<QMenu>(&p.j, u"mnuJanela"_s);
+        const auto itens = [menu] {
+            emit menu->aboutToShow();
+            QStringList textos;
+            for (QAction* a : menu->actions()) {
+                if (a->isCheckable()) {
+                    textos << a->text() + (a->isChecked() ? u" *"_s : QString());
+                }
+            }
+            return textos;
+        };
+        const QString titulo = u"Relatório de Análise Numerológica — "_s;
+        QCOMPARE(itens(),
+                 (QStringList{titulo + u"PRIMEIRA PESSOA"_s, titulo + u"SEGUNDA PESSOA *"_s}));
+        for (QAction* a : menu->actions()) {
+            if (a->text().endsWith(u"PRIMEIRA PESSOA"_s)) {
+                a->trigger();
+            }
+        }
+        QCOMPARE(p.j.relatorioAtivo()->pedido().NomeAnalise, u"PRIMEIRA PESSOA"_s);
+        QCOMPARE(itens(),
+                 (QStringList{titulo + u"PRIMEIRA PESSOA *"_s, titulo + u"SEGUNDA PESSOA"_s}));
+    }
+
+    // The printers are read each time the print dialog opens: a printer installed, or made
+    // the default, while the program runs is offered by its description.
+    void impressorasLidasAoAbrirOImprimir() {
+        Programa p(true, false);
+        QList<ListaImpressoras::Impressora> instaladas;
+        bool haPadrao = false;
+        p.j.servicos().impressoras = [&] { return instaladas; };
+        p.j.servicos().preparaImpressora = [&] {
+            auto impressora = std::make_unique<QPrinter>();
+            return haPadrao ? std::move(impressora) : std::unique_ptr<QPrinter>();
+        };
+        QList<QStringList> listas;
+        p.j.servicos().exibe = [&](QDialog& janela) {
+            if (janela.objectName() == u"frmEntraNome"_s) {
+                janela.exec();
+                return;
+            }
+            auto* lista = filho<QComboBox>(&janela, u"cmbImpressora"_s);
+            QStringList linhas;
+            for (int i = 0; i < lista->count(); ++i) {
+                linhas << lista->itemText(i);
+            }
+            listas << linhas;
+        };
+        p.cria(u"Maria da Silva"_s, u"29/11/1978"_s);
+        p.j.cmdImprimir_Click();
+        instaladas = {{u"Laser_Sala"_s, u"Laser da Sala"_s}, {u"PDF"_s, u"Cups PDF"_s}};
+        haPadrao = true;
+        p.j.cmdImprimir_Click();
+        // (Without a print system the default printer keeps no queue name: it is offered as
+        // "Impressora padrão" before the others.)
+        QCOMPARE(listas, (QList<QStringList>{{frmImprimir::kSalvarComoPdf},
+                                             {frmImprimir::kImpressoraPadrao, u"Laser da Sala"_s,
+                                              u"Cups PDF"_s, frmImprimir::kSalvarComoPdf}}));
+        // Each analysis window carries its person's name.
+        QCOMPARE(p.j.relatorioAtivo()->windowTitle(),
+                 u"Relatório de Análise Numerológica — MARIA DA SILVA"_s);
     }
 
     // Sair after its question, Encerrar at once and the frame's close each write the settings

@@ -204,6 +204,19 @@ TEST(ImpressaoPdfTest, AnExistingFileIsReplacedOnlyByAFinishedDocument) {
     EXPECT_GT(PdfLido(arquivo).paginas().size(), 5);
     EXPECT_EQ(QDir(pasta.arquivo(QStringLiteral("saida"))).entryList(QDir::Files),
               QStringList{QStringLiteral("analise.pdf")});
+    // The finished document is known as the program's own; another PDF, even one that
+    // names the program elsewhere, is not.
+    EXPECT_TRUE(GravacaoPdf::feitoPeloPrograma(arquivo));
+    pasta.escreve(QStringLiteral("saida/outro.pdf"),
+                  "%PDF-1.4\n1 0 obj\n<< /Creator (Vidalume) >>\nendobj\n%%EOF\n");
+    EXPECT_FALSE(GravacaoPdf::feitoPeloPrograma(pasta.arquivo(QStringLiteral("saida/outro.pdf"))));
+    // "Vidalume" in UTF-16, high byte first, after its byte order mark.
+    pasta.escreve(QStringLiteral("saida/proprio.pdf"),
+                  "%PDF-1.4\n<< /Creator (" +
+                      QByteArray::fromHex("feff0056006900640061006c0075006d0065") +
+                      ") >>\n%%EOF\n");
+    EXPECT_TRUE(GravacaoPdf::feitoPeloPrograma(pasta.arquivo(QStringLiteral("saida/proprio.pdf"))));
+    EXPECT_FALSE(GravacaoPdf::feitoPeloPrograma(pasta.arquivo(QStringLiteral("saida"))));
 }
 
 } // namespace

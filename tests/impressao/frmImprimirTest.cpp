@@ -2,6 +2,7 @@
 // margin messages, Enter and Esc, and what is saved when printing works or fails.
 #include "gui/impressao/frmImprimir.h"
 #include "composer/ComporAnalise.h"
+#include "gui/impressao/ListaImpressoras.h"
 #include "gui/impressao/TrabalhoImpressao.h"
 #include "tests/impressao/AmbienteImpressao.h"
 #include "texts/ArquivoInterpretacao.h"
@@ -130,7 +131,12 @@ TEST_F(frmImprimirTest, WithoutAPrinterEnterPrintsToTheChosenPdfAsTheBoxesSay) {
     EXPECT_TRUE(pdf.paginas()[1].contem(kNome));
     // Grey throughout, cover included.
     EXPECT_EQ(pixelsColoridos(pdf.imagem(1)) + pixelsColoridos(pdf.imagem(2)), 0);
-    EXPECT_TRUE(mensagens.mostradas.isEmpty());
+    // The save says where the file went.
+    EXPECT_EQ(mensagens.mostradas, QStringList{mensagem(u"Informação:"_s,
+                                                        u"A análise foi gravada em:\n\n"_s +
+                                                            QDir::toNativeSeparators(escolhido),
+                                                        Mensagens::Icone::Informacao) +
+                                               u"[Abrir o arquivo/Abrir a pasta/OK]"_s});
 }
 
 // The printer and the number of copies reach the print job: the program's printer itself
@@ -151,7 +157,10 @@ TEST_F(frmImprimirTest, ThePrinterAndTheCopiesChosenReachThePrintJob) {
             outra->setOutputFileName(pasta.arquivo(u"outra.pdf"_s));
             return outra;
         });
-        d->defineImpressoras({u"Laser da Sala"_s, u"Jato da Recepção"_s}, u"Laser da Sala"_s);
+        d->defineImpressoras({{u"Jato"_s, u"Jato da Recepção"_s},
+                              {u"Laser_Sala"_s, u"Laser da Sala"_s},
+                              {u"Cups-PDF"_s, QString()}},
+                             u"Laser_Sala"_s);
         d->defineTrabalho([&](QPrinter& impressora, const Diagramacao& analise, QString*) {
             EXPECT_EQ(analise.NomeAnalise, kNome);
             pedidos.append({&impressora, impressora.printerName(), impressora.copyCount()});
@@ -161,15 +170,24 @@ TEST_F(frmImprimirTest, ThePrinterAndTheCopiesChosenReachThePrintJob) {
     };
     auto d = abreComImpressoras();
     auto* lista = filho<QComboBox>(d.get(), u"cmbImpressora"_s);
-    QCOMPARE(lista->count(), 3);
-    EXPECT_EQ(lista->currentText(), u"Laser da Sala"_s);
-    EXPECT_EQ(lista->itemText(2), frmImprimir::kSalvarComoPdf);
+    // By description, the program's printer first; a queue without one by its name.
+    QStringList linhas;
+    for (int i = 0; i < lista->count(); ++i) {
+        linhas << lista->itemText(i);
+    }
+    EXPECT_EQ(linhas, (QStringList{u"Laser da Sala"_s, u"Jato da Recepção"_s, u"Cups-PDF"_s,
+                                   frmImprimir::kSalvarComoPdf}));
+    EXPECT_EQ(lista->currentIndex(), 0);
     EXPECT_TRUE(filho<QSpinBox>(d.get(), u"spnCopias"_s)->isEnabled());
     clica(d.get(), u"cmdImprimir"_s);
     ASSERT_EQ(pedidos.size(), 1);
     EXPECT_EQ(pedidos[0].impressora, &impressora);
     EXPECT_EQ(pedidos[0].copias, 1);
     EXPECT_EQ(d->result(), QDialog::Accepted);
+    EXPECT_EQ(mensagens.mostradas,
+              QStringList{mensagem(u"Informação:"_s,
+                                   u"A análise foi enviada para a impressora \"Laser da Sala\"."_s,
+                                   Mensagens::Icone::Informacao)});
 
     d = abreComImpressoras();
     filho<QComboBox>(d.get(), u"cmbImpressora"_s)->setCurrentIndex(1);
@@ -178,7 +196,21 @@ TEST_F(frmImprimirTest, ThePrinterAndTheCopiesChosenReachThePrintJob) {
     ASSERT_EQ(pedidos.size(), 2);
     EXPECT_NE(pedidos[1].impressora, &impressora);
     EXPECT_EQ(pedidos[1].copias, 3);
-    EXPECT_EQ(criadas, QStringList{u"Jato da Recepção"_s});
+    EXPECT_EQ(criadas, QStringList{u"Jato"_s});
+    EXPECT_EQ(mensagens.mostradas.last(),
+              mensagem(u"Informação:"_s,
+                       u"A análise foi enviada para a impressora \"Jato da Recepção\" (3 "
+                       "cópias)."_s,
+                       Mensagens::Icone::Informacao));
+}
+
+// Printers told apart by what the user knows them by; a shared description takes the queue
+// name.
+TEST(ListaImpressoras, RotulosPorDescricao) {
+    EXPECT_EQ(
+        ListaImpressoras::rotulos(
+            {{u"a"_s, u"Laser"_s}, {u"b"_s, u"Laser"_s}, {u"c"_s, QString()}, {u"d"_s, u"Jato"_s}}),
+        (QStringList{u"Laser (a)"_s, u"Laser (b)"_s, u"c"_s, u"Jato"_s}));
 }
 
 } // namespace

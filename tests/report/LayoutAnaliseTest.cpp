@@ -113,6 +113,35 @@ TEST(LayoutAnaliseTest, SectionsStackExplanationTitleTextAndDivider) {
     EXPECT_EQ(s.fonte(), (FonteSuperficie{"Times New Roman", 12, true, false}));
 }
 
+// The closing paragraph follows the last divider in the explanation font, with no section
+// selected and the explanations off too.
+TEST(LayoutAnaliseTest, ClosingParagraphWhateverTheOptions) {
+    Diagramacao p = parametros({1});
+    p.configuracao.ImprimirDescricao = 0;
+    Analise a = analiseSimples();
+    a.Aviso = QStringLiteral("Aviso final.");
+    FolhasTeste folhas;
+    LayoutAnalise(com(p, a), largura).dispoe(folhas);
+    const auto c = corpo(folhas.folha(0));
+    ASSERT_FALSE(c.isEmpty());
+    EXPECT_EQ(c.last().texto, QStringLiteral("Aviso final."));
+    EXPECT_EQ(c.last().fonte.nome, QStringLiteral("Arial"));
+    double divisoria = 0;
+    for (const auto& f : folhas.folha(0).figuras()) {
+        if (f.figura == Figura::divisoria()) {
+            divisoria = f.y;
+        }
+    }
+    EXPECT_GT(c.last().y, divisoria);
+    EXPECT_GT(divisoria, 0);
+
+    p.selecao.fill(0);
+    FolhasTeste vazia;
+    LayoutAnalise(com(p, a), largura).dispoe(vazia);
+    ASSERT_EQ(corpo(vazia.folha(0)).size(), 1);
+    EXPECT_EQ(corpo(vazia.folha(0))[0].texto, QStringLiteral("Aviso final."));
+}
+
 // Entry 1 with a title and a text of the given numbers of lines, entry 2 after it, no
 // explanations: what starts the second page (no header there: the top margin, 5 mm).
 TEST(LayoutAnaliseTest, WhatDoesNotFitStartsTheNextPage) {
@@ -184,6 +213,7 @@ TEST(LayoutAnaliseTest, ShippedAnalysisLosesNoWordAtAnySize) {
                      << separaPalavras(a[k].Texto);
         }
     }
+    esperado << separaPalavras(a.Aviso); // the closing paragraph, last
     for (const double largura : {210.0, 457.0}) {
         for (int tamanho = 6; tamanho <= 22; tamanho += 2) {
             p.fontes.FonteTitulo.Tamanho = p.fontes.FonteDescricao.Tamanho =

@@ -58,6 +58,18 @@ TEST(LayoutEstudoNomesTest, TabelaEInterpretacoesDosNomesAceitos) {
               (QStringList{"2", "5", "6", "A", "2", "4", "Sim", "Maria José da Conceição"}));
 }
 
+// The study ends with the closing paragraph, after the last divider.
+TEST(LayoutEstudoNomesTest, AvisoFinalDepoisDaUltimaInterpretacao) {
+    Diagramacao d = estudo({"Maria José da Conceição"}, "Texto de %1.");
+    d.analise.Aviso = QStringLiteral("Aviso final.");
+    FolhasTeste folhas;
+    LayoutEstudoNomes(d, 210).dispoe(folhas);
+    const QStringList t = escritos(folhas.folha(0));
+    EXPECT_EQ(t.count(QStringLiteral("Aviso final.")), 1);
+    EXPECT_GT(t.indexOf(QStringLiteral("Aviso final.")),
+              t.indexOf(QStringLiteral("Texto de Maria José da Conceição.")));
+}
+
 // Twenty names with long texts run over pages: the column headings come back on a page the
 // table goes on to, every name keeps its place, a name wider than its column wraps
 // left-aligned and nothing is drawn below the footer limit.

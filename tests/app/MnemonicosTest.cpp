@@ -1,0 +1,188 @@
+// The keyboard over every window of the program: no two controls of one window answer the
+// same Alt+letter, every window class of gui/ and app/ is among those checked, and Alt with
+// a letter that is no mnemonic types nothing.
+#include "app/frmPrincipal.h"
+#include "clients/FichaClientes.h"
+#include "gui/auxiliares/frmDicas.h"
+#include "gui/auxiliares/frmEntrada.h"
+#include "gui/auxiliares/frmSobre.h"
+#include "gui/clientes/frmClientes.h"
+#include "gui/clientes/frmFichaCliente.h"
+#include "gui/comum/FiltroAlt.h"
+#include "gui/configuracao/frmConfiguraFonte.h"
+#include "gui/configuracao/frmConfiguraPrograma.h"
+#include "gui/configuracao/frmConfiguraRodape.h"
+#include "gui/configuracao/frmRestauraTextos.h"
+#include "gui/entrada/frmEntraCasal.h"
+#include "gui/entrada/frmEntraNome.h"
+#include "gui/estudos/frmEstudoNomes.h"
+#include "gui/impressao/frmImprimir.h"
+#include "gui/relatorio/frmExibeRelatorio.h"
+#include "gui/textos/frmAlteraForm.h"
+#include "gui/textos/frmSelecionaAlteracao.h"
+#include "settings/LinhasRodape.h"
+#include "tests/app/AmbienteTeste.h"
+
+#include <QDirIterator>
+#include <QPrinter>
+
+using namespace vidalume;
+using namespace vidalume::teste;
+
+namespace {
+
+// The key a caption's "&" marks, upper-cased as Qt matches it; none without one ("&&" is a
+// plain ampersand).
+QChar mnemonico(const QString& texto) {
+    for (qsizetype i = 0; i + 1 < texto.size(); ++i) {
+        if (texto[i] == u'&') {
+            if (texto[i + 1] != u'&') {
+                return texto[i + 1].toUpper();
+            }
+            ++i;
+        }
+    }
+    return {};
+}
+
+// The captions of `janela` that take an Alt+letter: buttons, check boxes and options, labels
+// of a control, group boxes and the menu bar's titles; not those of a window inside it.
+QMultiMap<QChar, QString> mnemonicos(QWidget* janela) {
+    QMultiMap<QChar, QString> teclas;
+    const auto anota = [&](const QString& texto) {
+        if (const QChar c = mnemonico(texto); !c.isNull()) {
+            teclas.insert(c, texto);
+        }
+    };
+    for (QWidget* w : janela->findChildren<QWidget*>()) {
+        if (w->window() != janela) {
+            continue;
+        }
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            anota(b->text());
+        } else if (auto* l = qobject_cast<QLabel*>(w); l != nullptr && l->buddy() != nullptr) {
+            anota(l->text());
+        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            anota(g->title());
+        } else if (auto* m = qobject_cast<QMenuBar*>(w)) {
+            for (QAction* a : m->actions()) {
+                anota(a->text());
+            }
+        }
+    }
+    return teclas;
+}
+
+// Each window's clashes, as "window: X = caption, caption".
+QStringList choques(QWidget* janela) {
+    QStringList achados;
+    const QMultiMap<QChar, QString> teclas = mnemonicos(janela);
+    for (const QChar c : teclas.uniqueKeys()) {
+        if (teclas.count(c) > 1) {
+            achados << u"%1: %2 = %3"_s.arg(QString::fromLatin1(janela->metaObject()->className()),
+                                            c, QStringList(teclas.values(c)).join(u", "_s));
+        }
+    }
+    return achados;
+}
+
+// The window classes of the program's sources: each frm*.h of gui/ and app/.
+QStringList classesDeJanela() {
+    QStringList nomes;
+    for (const char* pasta : {"gui", "app"}) {
+        QDirIterator it(QStringLiteral(VIDALUME_FONTES "/") + QLatin1String(pasta), {u"frm*.h"_s},
+                        QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            nomes << u"vidalume::"_s + it.nextFileInfo().completeBaseName();
+        }
+    }
+    nomes.sort();
+    return nomes;
+}
+
+} // namespace
+
+class MnemonicosTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void nenhumaJanelaTemDuasTeclasIguais() {
+        PastaPrograma pasta;
+        MensagensTeste mensagens;
+        SomTeste som;
+        FichaClientes ficha;
+        QString erro;
+        QVERIFY2(ficha.abre(pasta.caminho(), FichaClientes::Modo::Escrita, &erro),
+                 qPrintable(erro));
+        FontesAnalise fontes;
+        Configuracao config;
+        Configuracao::Selecao selecao = Configuracao::padraoCalculos();
+        OpcoesMapa opcoesMapa;
+        QPrinter impressora;
+        Servicos s = Servicos::doSistema(mensagens, som);
+        s.exibe = [](QDialog&) {};
+
+        std::vector<std::unique_ptr<QWidget>> janelas;
+        janelas.push_back(std::make_unique<frmPrincipal>(pasta.caminho(), s));
+        janelas.push_back(
+            std::make_unique<frmEntraNome>(QString(), QString(), pasta.caminho(), mensagens));
+        janelas.push_back(std::make_unique<frmEntraCasal>(mensagens));
+        janelas.push_back(std::make_unique<frmEstudoNomes>(QString(), pasta.caminho(), mensagens,
+                                                           frmEstudoNomes::ImprimeEstudo()));
+        janelas.push_back(std::make_unique<frmClientes>(ficha, mensagens, LigacoesClientes()));
+        janelas.push_back(std::make_unique<frmFichaCliente>(Cliente(), ficha, mensagens));
+        janelas.push_back(std::make_unique<frmImprimir>(nullptr, pasta.caminho(), mensagens,
+                                                        &impressora, config, Diagramacao()));
+        janelas.push_back(std::make_unique<frmConfiguraFonte>(fontes, pasta.caminho(), mensagens,
+                                                              QStringList{u"Arial"_s}));
+        janelas.push_back(
+            std::make_unique<frmConfiguraPrograma>(config, selecao, opcoesMapa, mensagens));
+        janelas.push_back(
+            std::make_unique<frmConfiguraRodape>(LinhasRodape(), pasta.caminho(), mensagens));
+        janelas.push_back(std::make_unique<frmRestauraTextos>(QStringList{u"CVIDA.DAT"_s}));
+        janelas.push_back(std::make_unique<frmSelecionaAlteracao>(pasta.caminho(), mensagens));
+        janelas.push_back(std::make_unique<frmAlteraForm>(
+            pasta.caminho(), TextoEscolhido{u"CVIDA.DAT"_s, 1, u"Caminho da Vida"_s}, u"texto"_s,
+            mensagens));
+        janelas.push_back(
+            std::make_unique<frmExibeRelatorio>(QSize(1024, 768), LigacoesRelatorio()));
+        janelas.push_back(std::make_unique<frmSobre>(pasta.caminho()));
+        janelas.push_back(std::make_unique<frmEntrada>(pasta.caminho()));
+        janelas.push_back(std::make_unique<frmDicas>(pasta.caminho()));
+
+        QStringList vistas;
+        QStringList achados;
+        for (const auto& janela : janelas) {
+            vistas << QString::fromLatin1(janela->metaObject()->className());
+            achados << choques(janela.get());
+        }
+        vistas.sort();
+        QCOMPARE(vistas, classesDeJanela());
+        QVERIFY2(achados.isEmpty(), qPrintable(achados.join(u"\n"_s)));
+    }
+
+    // Alt+J, no key of the study, adds no name; Alt+A still presses "Adicionar".
+    void altSemMnemonicoNaoDigita() {
+        FiltroAlt::instala(*QCoreApplication::instance());
+        PastaPrograma pasta;
+        MensagensTeste mensagens;
+        frmEstudoNomes estudo(u"29/11/1978"_s, pasta.caminho(), mensagens,
+                              frmEstudoNomes::ImprimeEstudo());
+        estudo.show();
+        QVERIFY(QTest::qWaitForWindowActive(&estudo));
+        auto* nome = filho<QLineEdit>(&estudo, u"txtNome"_s);
+        nome->setFocus();
+        QTest::keyClick(nome, Qt::Key_J, Qt::AltModifier);
+        QTest::keyClick(nome, Qt::Key_Q, Qt::AltModifier);
+        QCOMPARE(nome->text(), QString());
+        QVERIFY(estudo.nomes().isEmpty());
+        QTest::keyClicks(nome, u"Ana Maria"_s);
+        QTest::keyClick(nome, Qt::Key_J, Qt::AltModifier);
+        QCOMPARE(estudo.nomes(), QStringList{u"Ana Maria"_s});
+        QTest::keySequence(&estudo, QKeySequence(Qt::ALT | Qt::Key_A));
+        QTRY_COMPARE(estudo.nomes().size(), 2);
+    }
+};
+
+QTEST_MAIN(MnemonicosTest)
+#include "MnemonicosTest.moc"

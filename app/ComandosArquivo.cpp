@@ -166,7 +166,8 @@ void ComandosArquivo::EnviarAnaliseParaAreaTransf() {
     const Padrao& p = c_.padrao();
     QClipboard* area = QGuiApplication::clipboard();
     area->clear();
-    area->setText(TextoExportacao::monta(p.Analise, p.Configuracao, p.CalculosSelecionados));
+    area->setText(
+        TextoExportacao::monta(p.Analise, p.Configuracao, p.CalculosSelecionados, p.OpcoesMapa));
 }
 
 void ComandosArquivo::fazCopia() {

@@ -77,9 +77,8 @@ bool ComandosClientes::geraPdf(const Cliente& cliente, const QString& pasta, boo
                                QString* nome, QString* erro) const {
     Padrao p = c_.padrao();
     p.Pedido = pedidoDe(cliente, AnaliseCliente());
-    p.Analise =
-        ComporAnalise::compoe(p.Pedido.NomeAnalise, p.Pedido.DataNascimento, c_.hoje(),
-                              ArquivoInterpretacao(c_.pasta()), p.OpcoesMapa.inicioAnoPessoal);
+    p.Analise = ComporAnalise::compoe(p.Pedido.NomeAnalise, p.Pedido.DataNascimento, c_.hoje(),
+                                      ArquivoInterpretacao(c_.pasta()), p.OpcoesMapa);
     Diagramacao d = p.diagramacao(c_.pasta());
     d.margens = Margens::le(c_.pasta());
     if (substitui) {

@@ -65,7 +65,7 @@ void ContextoComandos::compoeAnalise() const {
     const AnalisePedida& p = padrao_.Pedido;
     padrao_.Analise =
         ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, hoje(), p.DataReferencia,
-                              ArquivoInterpretacao(pasta_), padrao_.OpcoesMapa.inicioAnoPessoal);
+                              ArquivoInterpretacao(pasta_), padrao_.OpcoesMapa);
     AvisoTextos::mostra(servicos_.mensagens, janela());
 }
 

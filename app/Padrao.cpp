@@ -23,6 +23,7 @@ Diagramacao Padrao::diagramacao(const QString& pastaPrograma) const {
     d.analise = Analise;
     d.configuracao = Configuracao;
     d.selecao = CalculosSelecionados;
+    d.opcoesMapa = OpcoesMapa;
     d.fontes = FontesAnalise;
     d.linhas = LinhasRodape;
     d.pretoEmBranco = vidalume::Configuracao::ligado(Configuracao.PretoEmBranco);

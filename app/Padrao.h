@@ -17,9 +17,10 @@ struct Padrao {
     vidalume::Analise Analise{};
     vidalume::Configuracao Configuracao;
     vidalume::Configuracao::Selecao CalculosSelecionados{}; // the live selection, 1 to 28
+    // Sections 29 to 34, the map's threshold and the start of the personal year.
+    vidalume::OpcoesMapa OpcoesMapa;
     vidalume::FontesAnalise FontesAnalise;
     vidalume::LinhasRodape LinhasRodape;
-    vidalume::OpcoesMapa OpcoesMapa; // the start of the personal year, among others
 
     // The analysis and its settings as the layouts take them; the pictures lie in
     // `pastaPrograma`. Margins and print options keep their defaults.

@@ -269,20 +269,24 @@ BENCHMARK(BM_AbreAnalise)
     ->MinTime(1.0);
 
 // The whole analysis written to a PDF file, as "vidalume-cli pdf" writes it, once the fonts
-// are loaded.
+// are loaded: with the 28 sections only (argument 0) and with the sections of the complete
+// map after them, with their pictures (argument 1).
 void BM_GravacaoPdf(benchmark::State& state) {
     QTemporaryDir pasta;
     Diagramacao p = diagramacao(FontesAnalise{});
+    for (int k = OpcoesMapa::kPrimeiraSecao; k <= OpcoesMapa::kUltimaSecao; ++k) {
+        p.opcoesMapa.defineSecao(k, state.range(0) != 0);
+    }
     for (auto _ : state) {
         p.analise = ComporAnalise::compoe(kNome, kData, QDate(2024, 6, 1),
-                                          ArquivoInterpretacao(p.pastaPrograma));
+                                          ArquivoInterpretacao(p.pastaPrograma), p.opcoesMapa);
         QString erro;
         if (!GravacaoPdf::grava(pasta.filePath(QStringLiteral("a.pdf")), p, &erro)) {
             state.SkipWithError(erro.toStdString().c_str());
         }
     }
 }
-BENCHMARK(BM_GravacaoPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GravacaoPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // A year's forecast (13 pages with twelve calendars and the line of life) composed and
 // written to a PDF file, as "vidalume-cli previsoes --saida F.pdf" does; the target is under

@@ -16,6 +16,7 @@
 #include "cli/comandos/EntradaCli.h"
 #include "clients/FichaClientes.h"
 #include "engine/EntradaDados.h"
+#include "settings/OpcoesMapa.h"
 #include "settings/PastaDados.h"
 #include "texts/ArquivoInterpretacao.h"
 
@@ -487,7 +488,7 @@ int main(int argc, char* argv[]) {
             return previsoes(parser, o, entrada, pasta);
         }
         if (comando == QLatin1String("numeros")) {
-            escreve(stdout, ComandoNumeros::json(entrada));
+            escreve(stdout, ComandoNumeros::json(entrada, OpcoesMapa::le(pasta).limiteTendencias));
             return 0;
         }
 #ifdef VIDALUME_CLI_PDF

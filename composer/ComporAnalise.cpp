@@ -1,6 +1,7 @@
 #include "composer/ComporAnalise.h"
 
 #include "composer/AvisoFinal.h"
+#include "composer/ComporMapa.h"
 #include "engine/EntradaDados.h"
 
 #include <QStringList>
@@ -206,8 +207,12 @@ Analise ComporAnalise::compoe(const NumerosAnalise& numeros, const QString& data
 }
 
 Analise ComporAnalise::compoe(const QString& nome, const QString& dataNascimento, QDate hoje,
-                              const ArquivoInterpretacao& arquivos, InicioAnoPessoal regra) {
-    return compoe(CalculaNumeros(nome, dataNascimento, hoje, regra), dataNascimento, arquivos);
+                              const ArquivoInterpretacao& arquivos, const OpcoesMapa& opcoes) {
+    const NumerosAnalise numeros =
+        CalculaNumeros(nome, dataNascimento, hoje, opcoes.inicioAnoPessoal);
+    Analise a = compoe(numeros, dataNascimento, arquivos);
+    ComporMapa::compoe(a, nome, numeros, opcoes.limiteTendencias, arquivos);
+    return a;
 }
 
 QString ComporAnalise::notaInicioAnoPessoal(InicioAnoPessoal regra) {
@@ -220,11 +225,11 @@ QString ComporAnalise::notaPrevisoes(QDate referencia) {
 
 Analise ComporAnalise::compoe(const QString& nome, const QString& dataNascimento, QDate hoje,
                               QDate referencia, const ArquivoInterpretacao& arquivos,
-                              InicioAnoPessoal regra) {
+                              const OpcoesMapa& opcoes) {
     if (!referencia.isValid() || referencia == hoje) {
-        return compoe(nome, dataNascimento, hoje, arquivos, regra);
+        return compoe(nome, dataNascimento, hoje, arquivos, opcoes);
     }
-    Analise a = compoe(nome, dataNascimento, referencia, arquivos, regra);
+    Analise a = compoe(nome, dataNascimento, referencia, arquivos, opcoes);
     // The note opens the text, so it stands right under the title in every output.
     const QString nota = notaPrevisoes(referencia) + kCRLF + kCRLF;
     for (int k = kPrimeiraPrevisao; k <= kUltimaPrevisao; ++k) {

@@ -1,10 +1,12 @@
-// Composition of the 28 sections of an analysis from the name, the birth date and the date of
+// Composition of the sections of an analysis (the 28 of the numerological analysis, then
+// those of the complete map, see ComporMapa) from the name, the birth date and the date of
 // the forecasts (today's date unless another is chosen): every number, every interpretation
 // text, every title, and the closing paragraph (AvisoFinal). Draws nothing.
 #pragma once
 
 #include "composer/ItemAnalise.h"
 #include "engine/NumerosAnalise.h"
+#include "settings/OpcoesMapa.h"
 #include "texts/ArquivoInterpretacao.h"
 
 #include <QDate>
@@ -31,10 +33,13 @@ public:
     static constexpr int kUltimoPessoal = 22;   // personal day
 
     // `nome` normalised, `dataNascimento` as "dd/mm/yyyy"; the texts come from `arquivos`;
-    // the personal numbers follow `regra` (the pages name it: see PartesSecao::nota).
+    // `opcoes` gives the threshold of the hidden tendencies and the rule of the personal
+    // numbers (the pages name it: see PartesSecao::nota). Every section, 1 to 34, is
+    // composed, chosen or not.
     static Analise compoe(const QString& nome, const QString& dataNascimento, QDate hoje,
                           const ArquivoInterpretacao& arquivos,
-                          InicioAnoPessoal regra = InicioAnoPessoal::Janeiro);
+                          const OpcoesMapa& opcoes = OpcoesMapa());
+    // Sections 1 to 28 only (the map needs the name).
     static Analise compoe(const NumerosAnalise& numeros, const QString& dataNascimento,
                           const ArquivoInterpretacao& arquivos);
     // The universal and personal numbers (sections 17 to 22) for `referencia` instead of
@@ -43,7 +48,7 @@ public:
     // same as for `hoje`.
     static Analise compoe(const QString& nome, const QString& dataNascimento, QDate hoje,
                           QDate referencia, const ArquivoInterpretacao& arquivos,
-                          InicioAnoPessoal regra = InicioAnoPessoal::Janeiro);
+                          const OpcoesMapa& opcoes = OpcoesMapa());
 };
 
 } // namespace vidalume

@@ -11,6 +11,7 @@
 #include "settings/FontesAnalise.h"
 #include "settings/LinhasRodape.h"
 #include "settings/Margens.h"
+#include "settings/OpcoesMapa.h"
 
 #include <QString>
 
@@ -21,10 +22,11 @@ namespace vidalume {
 struct Diagramacao {
     QString NomeAnalise;    // normalised
     QString DataNascimento; // "dd/mm/yyyy"
-    Analise analise{};      // the composed sections 1 to 28
+    Analise analise{};      // the composed sections 1 to 34
 
     Configuracao configuracao; // ImprimirDescricao, ImprimirNumero, ImprimirCabecalho
     Configuracao::Selecao selecao = Configuracao::padraoCalculos(); // the live selection
+    OpcoesMapa opcoesMapa; // which sections after 28 are shown
     FontesAnalise fontes;
     LinhasRodape linhas;
     Margens margens = Margens::padrao(); // the screen layout uses its own fixed margins

@@ -4,8 +4,20 @@
 
 namespace vidalume {
 
-bool PartesSecao::mostrada(const Configuracao::Selecao& selecao, int k) {
-    return k >= 1 && k <= Configuracao::kTotalCalculos && Configuracao::ligado(selecao[k]);
+bool PartesSecao::mostrada(const Analise& analise, const Configuracao::Selecao& selecao,
+                           const OpcoesMapa& opcoes, int k) {
+    if (k >= 1 && k <= Configuracao::kTotalCalculos) {
+        return Configuracao::ligado(selecao[k]);
+    }
+    return k <= kUltimaSecao && opcoes.secaoAtiva(k) && !analise[k].Titulo.isEmpty();
+}
+
+OpcoesMapa PartesSecao::semSecoesMapa() {
+    OpcoesMapa opcoes;
+    for (int k = OpcoesMapa::kPrimeiraSecao; k <= OpcoesMapa::kUltimaSecao; ++k) {
+        opcoes.defineSecao(k, false);
+    }
+    return opcoes;
 }
 
 bool PartesSecao::comDescricao(const ItemAnalise& item, const Configuracao& configuracao) {
@@ -15,11 +27,16 @@ bool PartesSecao::comDescricao(const ItemAnalise& item, const Configuracao& conf
 
 QString PartesSecao::titulo(const Analise& analise, int k, const Configuracao& configuracao) {
     const ItemAnalise& item = analise[k];
-    if (!Configuracao::ligado(configuracao.ImprimirNumero)) {
+    if (!Configuracao::ligado(configuracao.ImprimirNumero) ||
+        (k > Configuracao::kTotalCalculos && item.Numero.isEmpty())) {
         return item.Titulo;
     }
-    const QString rotulo =
-        k == kSecaoPrimeiraVogal ? QStringLiteral(" Letra ") : QStringLiteral(" Número ");
+    QString rotulo = QStringLiteral(" Número ");
+    if (k == kSecaoPrimeiraVogal) {
+        rotulo = QStringLiteral(" Letra ");
+    } else if (item.Numero.contains(u',')) {
+        rotulo = QStringLiteral(" Números ");
+    }
     return item.Titulo + rotulo + item.Numero;
 }
 
@@ -28,6 +45,15 @@ QString PartesSecao::nota(int k, InicioAnoPessoal regra) {
         return {};
     }
     return ComporAnalise::notaInicioAnoPessoal(regra);
+}
+
+QString PartesSecao::textoQuadro(const ItemAnalise& item) {
+    const QStringList& linhas = item.Quadro.linhasTexto;
+    if (linhas.isEmpty()) {
+        return {};
+    }
+    const QString kCRLF = QStringLiteral("\r\n");
+    return linhas.join(kCRLF) + kCRLF + kCRLF;
 }
 
 } // namespace vidalume

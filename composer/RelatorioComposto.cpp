@@ -1,5 +1,6 @@
 #include "composer/RelatorioComposto.h"
 
+#include "composer/PartesSecao.h"
 #include "composer/TextoExportacao.h"
 
 namespace vidalume {
@@ -26,6 +27,7 @@ Diagramacao RelatorioComposto::diagramacao(Diagramacao base) const {
     base.DataNascimento = DataNascimento;
     base.analise = analise;
     base.selecao = selecao;
+    base.opcoesMapa = PartesSecao::semSecoesMapa();
     base.configuracao = configuracao(base.configuracao);
     base.estudoNomes.reset();
     base.previsoes.reset();
@@ -36,7 +38,8 @@ QString RelatorioComposto::texto(const Configuracao& base) const {
     if (previsoes) {
         return previsoes->texto();
     }
-    return TextoExportacao::monta(analise, configuracao(base), selecao);
+    return TextoExportacao::monta(analise, configuracao(base), selecao,
+                                  PartesSecao::semSecoesMapa());
 }
 
 } // namespace vidalume

@@ -11,10 +11,11 @@ const QString kCRLF = QStringLiteral("\r\n");
 } // namespace
 
 QString TextoExportacao::monta(const Analise& analise, const Configuracao& config,
-                               const Configuracao::Selecao& selecionados) {
+                               const Configuracao::Selecao& selecionados,
+                               const OpcoesMapa& opcoes) {
     QString texto;
-    for (int k = 1; k <= Configuracao::kTotalCalculos; ++k) {
-        if (!PartesSecao::mostrada(selecionados, k)) {
+    for (int k = 1; k <= PartesSecao::kUltimaSecao; ++k) {
+        if (!PartesSecao::mostrada(analise, selecionados, opcoes, k)) {
             continue;
         }
         const ItemAnalise& item = analise[k];
@@ -22,6 +23,7 @@ QString TextoExportacao::monta(const Analise& analise, const Configuracao& confi
             texto += item.Descricao + kCRLF + kCRLF;
         }
         texto += PartesSecao::titulo(analise, k, config) + kCRLF + kCRLF;
+        texto += PartesSecao::textoQuadro(item);
         texto += item.Texto + kCRLF + kCRLF + kSeparador + kCRLF + kCRLF;
     }
     if (!analise.Aviso.isEmpty()) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QChar>
+#include <QList>
 #include <QString>
 
 namespace vidalume {
@@ -10,6 +11,9 @@ namespace vidalume {
 // Repeated digit sum down to one digit (0-9), at least one pass; no master numbers.
 // A negative number's sign counts 0, so it reduces like its absolute value.
 int ReduzNumero(long long n);
+// The steps of that reduction, `n` (taken as its absolute value) first and the digit
+// ReduzNumero gives last: 139 -> {139, 13, 4}; a one-digit number is its only step.
+QList<long long> PassosReducao(long long n);
 
 // Value of one character in the full table (letters A-Z 1-9, digits their own value).
 int ValorLetra(QChar c);

@@ -2,6 +2,7 @@
 
 #include "composer/PartesSecao.h"
 #include "report/EscreveTexto.h"
+#include "report/QuadrosSecao.h"
 
 namespace vidalume {
 
@@ -33,8 +34,8 @@ void LayoutAnalise::AplicaFonte(SuperficieDesenho& destino, const DadosFonte& fo
 
 int LayoutAnalise::dispoe(FabricaFolhas& folhas) {
     cursor_.inicia(folhas);
-    for (int k = 1; k <= Configuracao::kTotalCalculos; ++k) {
-        if (PartesSecao::mostrada(d_.selecao, k)) {
+    for (int k = 1; k <= PartesSecao::kUltimaSecao; ++k) {
+        if (PartesSecao::mostrada(d_.analise, d_.selecao, d_.opcoesMapa, k)) {
             dispoeEntrada(k);
         }
     }
@@ -51,9 +52,9 @@ void LayoutAnalise::dispoeAviso() {
     cursor_.escreveBloco(d_.analise.Aviso);
 }
 
-// Explanation (optional), title, note (see PartesSecao::nota), interpretation and divider
-// of entry k. A title or a text
-// whose first line would no longer fit above the limit starts on a new page.
+// Explanation (optional), title, note (see PartesSecao::nota), picture, interpretation and
+// divider of entry k. A title or a text whose first line would no longer fit above the limit
+// starts on a new page; a title goes with its picture.
 void LayoutAnalise::dispoeEntrada(int k) {
     const ItemAnalise& item = d_.analise[k];
     const FontesAnalise& fontes = d_.fontes;
@@ -63,7 +64,8 @@ void LayoutAnalise::dispoeEntrada(int k) {
         cursor_.avancaAbaixo(kEspacoAposBloco);
     }
     aplica(fontes.FonteTitulo, FontesAnalise().FonteTitulo);
-    cursor_.garanteEspaco(cursor_.alturaLinha());
+    const double quadro = alturaQuadro(item.Quadro);
+    cursor_.garanteEspaco(cursor_.alturaLinha() + (quadro > 0 ? kEspacoAposBloco + quadro : 0));
     cursor_.escreveBloco(PartesSecao::titulo(d_.analise, k, d_.configuracao));
     cursor_.avancaAbaixo(kEspacoAposBloco);
     if (const QString nota = PartesSecao::nota(k, d_.inicioAnoPessoal); !nota.isEmpty()) {
@@ -74,10 +76,27 @@ void LayoutAnalise::dispoeEntrada(int k) {
     }
 
     aplica(fontes.FonteTexto, FontesAnalise().FonteTexto);
+    desenhaQuadro(item.Quadro);
     cursor_.garanteEspaco(cursor_.alturaLinha());
     cursor_.escreveBloco(item.Texto);
     cursor_.avancaAbaixo(kEspacoAposBloco);
     cursor_.divisoria();
+}
+
+double LayoutAnalise::alturaQuadro(const QuadroSecao& quadro) const {
+    return QuadrosSecao::altura(quadro, cursor_.folha(), cursor_.direita() - cursor_.esquerda());
+}
+
+// A picture is never cut across pages: it starts a new one when it does not fit.
+void LayoutAnalise::desenhaQuadro(const QuadroSecao& quadro) {
+    const double altura = alturaQuadro(quadro);
+    if (altura <= 0) {
+        return;
+    }
+    cursor_.garanteEspaco(altura);
+    QuadrosSecao::desenha(quadro, cursor_.folha(), cursor_.esquerda(), cursor_.y(),
+                          cursor_.direita() - cursor_.esquerda());
+    cursor_.defineY(cursor_.y() + altura + kEspacoAposBloco);
 }
 
 } // namespace vidalume

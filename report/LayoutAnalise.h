@@ -1,7 +1,8 @@
-// Lays a composed analysis out on pages: for each selected entry its explanation, title and
-// interpretation as justified blocks in their fonts, then a divider; after the last one the
-// closing paragraph in the font of the explanations; every page started with its header (when
-// due) and footer. The same layout serves the report pages on screen and
+// Lays a composed analysis out on pages: for each selected entry its explanation, title,
+// picture (QuadrosSecao; never cut across pages) and interpretation as justified blocks in
+// their fonts, then a divider; after the last one the closing paragraph in the font of the
+// explanations; every page started with its header (when due) and footer. The same layout
+// serves the report pages on screen and
 // the printer; only the page size and the margins differ.
 //
 // A block that does not fit on its page continues on as many further pages as it needs, and
@@ -52,6 +53,8 @@ public:
 
 private:
     void dispoeEntrada(int k);
+    void desenhaQuadro(const QuadroSecao& quadro);
+    double alturaQuadro(const QuadroSecao& quadro) const;
     void dispoeAviso();
     void aplica(const DadosFonte& fonte, const DadosFonte& padrao) {
         AplicaFonte(cursor_.folha(), fonte, padrao);

@@ -61,16 +61,18 @@ QString TextosOriginais::descricao(const QString& arquivo) {
     QString assunto;
     if (arquivo == TabelaSecoes::kArquivoExplicacoes) {
         assunto = QStringLiteral("Explicações dos grupos de números");
+    } else if (arquivo == TabelaSecoes::kArquivoExplicacoesMapa) {
+        assunto = QStringLiteral("Explicações do mapa cármico e da Linha da Vida");
     } else if (arquivo == TabelaSecoes::kArquivoCompatibilidade) {
         assunto = QStringLiteral("Compatibilidade entre duas pessoas");
     } else if (arquivo == TabelaSecoes::kArquivoAviso) {
         assunto = QStringLiteral("Aviso ao final de cada estudo");
     }
-    for (int k = 1; k <= TabelaSecoes::kTotal && assunto.isEmpty(); ++k) {
+    for (int k = 1; k <= TabelaSecoes::kUltima && assunto.isEmpty(); ++k) {
         if (TabelaSecoes::arquivo(k) == arquivo) {
             // A file shared by several sections is named after the first of them.
             assunto = QString::fromUtf16(TabelaSecoes::secao(k).legenda);
-            if (k + 1 <= TabelaSecoes::kTotal && TabelaSecoes::arquivo(k + 1) == arquivo) {
+            if (k + 1 <= TabelaSecoes::kUltima && TabelaSecoes::arquivo(k + 1) == arquivo) {
                 assunto += QStringLiteral(" e seguintes");
             }
         }

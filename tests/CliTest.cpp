@@ -36,6 +36,34 @@ TEST(Cli, NumerosEmJson) {
     EXPECT_TRUE(QJsonDocument::fromJson(semVogal.out).object().value("primeira_vogal").isNull());
 }
 
+// The complete map: debts in the order of their places; the threshold from the folder.
+TEST(Cli, NumerosDoMapa) {
+    const QJsonObject joao =
+        QJsonDocument::fromJson(
+            executaCli({"numeros", "--nome", "João Paz", "--nascimento", "13/03/2007"}).out)
+            .object();
+    EXPECT_EQ(joao.value("inclusao").toArray(), QJsonArray({3, 0, 0, 0, 0, 2, 1, 1, 0}));
+    EXPECT_EQ(joao.value("licoes_carmicas").toArray(), QJsonArray({2, 3, 4, 5, 9}));
+    EXPECT_EQ(joao.value("resposta_subconsciente").toInt(), 4);
+    const auto divida = [](int numero, const char* origem) {
+        return QJsonObject{{"numero", numero}, {"origem", origem}};
+    };
+    EXPECT_EQ(joao.value("dividas_carmicas").toArray(),
+              QJsonArray({divida(13, "dia_do_nascimento"), divida(16, "caminho_da_vida"),
+                          divida(14, "impulso_da_alma"), divida(16, "eu_silencioso")}));
+
+    QTemporaryDir dir;
+    const QStringList pedro = {"numeros",    "--nome",  "Pedro Henrique", "--nascimento",
+                               "29/11/1978", "--pasta", dir.path()};
+    EXPECT_EQ(QJsonDocument::fromJson(executaCli(pedro).out)["tendencias_ocultas"].toArray(),
+              QJsonArray({5}));
+    OpcoesMapa o;
+    o.limiteTendencias = 3;
+    ASSERT_TRUE(o.grava(dir.path()));
+    EXPECT_EQ(QJsonDocument::fromJson(executaCli(pedro).out)["tendencias_ocultas"].toArray(),
+              QJsonArray({5, 9}));
+}
+
 TEST(Cli, ReferenciaMudaSoOsNumerosUniversaisEPessoais) {
     const QStringList base = {"numeros",    "--nome", "Ana Maria", "--nascimento",
                               "29/11/1978", "--hoje", "06/12/2026"};
@@ -100,19 +128,26 @@ TEST(Cli, TextoIgualAoDaExportacaoSemEscreverNaPasta) {
     ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
     const Analise a = ComporAnalise::compoe(QStringLiteral("JOAO D'AVILA"), "11/05/1990",
                                             QDate(2026, 12, 6), ArquivoInterpretacao(dir.path()));
-    EXPECT_EQ(QString::fromUtf8(s.out), TextoExportacao::monta(a, Configuracao()));
+    EXPECT_EQ(QString::fromUtf8(s.out), TextoExportacao::monta(a, Configuracao(), OpcoesMapa()));
     EXPECT_EQ(retrato(dir.path()), antes); // no settings file created
 
-    // The folder's settings are used: only the life path, with its number.
+    // The folder's settings are used: only the life path, with its number, and the lessons
+    // of the map.
     Configuracao c;
     c.CalculosAtivos.fill(0);
     c.CalculosAtivos[1] = -1;
     c.ImprimirNumero = -1;
     ASSERT_TRUE(c.GravaConfiguracao(dir.path()));
+    OpcoesMapa o;
+    for (int k : {29, 31, 32, 33, 34}) {
+        o.defineSecao(k, false);
+    }
+    ASSERT_TRUE(o.grava(dir.path()));
     const Saida so = executaCli(
         {"texto", "--nome", "Ana Maria", "--nascimento", "29/11/1978", "--pasta", dir.path()});
     EXPECT_TRUE(so.out.contains("Interpretações do Caminho da Vida: Número 2\r\n"));
-    EXPECT_EQ(so.out.count("-=-=-=-=-=-=-=-=-=-=-"), 1);
+    EXPECT_TRUE(so.out.contains("Lições Cármicas Números 2, 3, 6, 7, 8\r\n"));
+    EXPECT_EQ(so.out.count("-=-=-=-=-=-=-=-=-=-=-"), 2);
 }
 
 TEST(Cli, PastaHostilNaoDerrubaAFerramenta) {

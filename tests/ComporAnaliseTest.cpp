@@ -2,6 +2,7 @@
 // every record names itself ("CVIDA 3"), so the record each section reads is visible.
 #include "composer/ComporAnalise.h"
 #include "composer/AvisoFinal.h"
+#include "composer/PartesSecao.h"
 #include "composer/TextoExportacao.h"
 #include "texts/TabelaSecoes.h"
 
@@ -138,7 +139,7 @@ TEST_F(ComporAnaliseTest, TextoExportado) {
     c.CalculosAtivos[1] = -1;
     c.CalculosAtivos[26] = 1;
     const QString sep = QStringLiteral("-=-=-=-=-=-=-=-=-=-=-");
-    EXPECT_EQ(TextoExportacao::monta(a, c),
+    EXPECT_EQ(TextoExportacao::monta(a, c, PartesSecao::semSecoesMapa()),
               "CDATA 1" + CRLF + CRLF + "Interpretações do Caminho da Vida:" + CRLF + CRLF +
                   "CVIDA 2" + CRLF + CRLF + sep + CRLF + CRLF + "CDATA 11" + CRLF + CRLF +
                   "Interpretação da Primeira Vogal:" + CRLF + CRLF + "INTVOG 1" + CRLF + CRLF +
@@ -148,7 +149,7 @@ TEST_F(ComporAnaliseTest, TextoExportado) {
     Analise curta = a;
     curta[1].Descricao = QStringLiteral("12345");
     curta[26].Descricao = QStringLiteral("123456");
-    const QString t = TextoExportacao::monta(curta, c);
+    const QString t = TextoExportacao::monta(curta, c, PartesSecao::semSecoesMapa());
     EXPECT_FALSE(t.contains(QStringLiteral("12345\r\n")));
     EXPECT_TRUE(t.contains("123456" + CRLF + CRLF + "Interpretação da Primeira Vogal:"));
 }
@@ -162,7 +163,8 @@ TEST_F(ComporAnaliseTest, AvisoFinalEncerraTodaExportacao) {
     c.CalculosAtivos.fill(0);
     const Analise semArquivo = compoe(QStringLiteral("ANA MARIA"), QStringLiteral("29/11/1978"));
     EXPECT_EQ(semArquivo.Aviso, AvisoFinal::kTextoOriginal);
-    EXPECT_EQ(TextoExportacao::monta(semArquivo, c), AvisoFinal::kTextoOriginal + CRLF);
+    EXPECT_EQ(TextoExportacao::monta(semArquivo, c, PartesSecao::semSecoesMapa()),
+              AvisoFinal::kTextoOriginal + CRLF);
 
     ASSERT_TRUE(arquivos.GravaTextoInterpretacao(1, QStringLiteral("AVISO.DAT"), "   "));
     EXPECT_EQ(AvisoFinal::texto(arquivos), AvisoFinal::kTextoOriginal);
@@ -170,7 +172,7 @@ TEST_F(ComporAnaliseTest, AvisoFinalEncerraTodaExportacao) {
         arquivos.GravaTextoInterpretacao(1, QStringLiteral("AVISO.DAT"), "Aviso da casa." + CRLF));
     const Analise propria = compoe(QStringLiteral("ANA MARIA"), QStringLiteral("29/11/1978"));
     c.CalculosAtivos[1] = -1;
-    const QString t = TextoExportacao::monta(propria, c);
+    const QString t = TextoExportacao::monta(propria, c, PartesSecao::semSecoesMapa());
     EXPECT_TRUE(t.startsWith(QStringLiteral("Interpretações do Caminho da Vida:")));
     EXPECT_TRUE(t.endsWith(TextoExportacao::kSeparador + CRLF + CRLF + "Aviso da casa." + CRLF));
     EXPECT_EQ(t.count(QStringLiteral("Aviso da casa.")), 1);
@@ -196,14 +198,17 @@ TEST_F(ComporAnaliseTest, InicioDoAnoPessoalNoTextoExportado) {
     };
     const QString nome = QStringLiteral("MARIA DA SILVA");
     const QString data = QStringLiteral("29/11/1978");
-    EXPECT_EQ(TextoExportacao::monta(compoe(nome, data, antesDoAniversario), c),
+    OpcoesMapa janeiro = PartesSecao::semSecoesMapa();
+    OpcoesMapa aniversario = janeiro;
+    aniversario.inicioAnoPessoal = InicioAnoPessoal::Aniversario;
+    EXPECT_EQ(TextoExportacao::monta(compoe(nome, data, antesDoAniversario), c, janeiro),
               exportado(5, 7, 8));
-    EXPECT_EQ(TextoExportacao::monta(ComporAnalise::compoe(nome, data, antesDoAniversario, arquivos,
-                                                           InicioAnoPessoal::Janeiro),
-                                     c),
-              exportado(5, 7, 8));
-    EXPECT_EQ(TextoExportacao::monta(ComporAnalise::compoe(nome, data, antesDoAniversario, arquivos,
-                                                           InicioAnoPessoal::Aniversario),
-                                     c),
+    EXPECT_EQ(
+        TextoExportacao::monta(
+            ComporAnalise::compoe(nome, data, antesDoAniversario, arquivos, janeiro), c, janeiro),
+        exportado(5, 7, 8));
+    EXPECT_EQ(TextoExportacao::monta(
+                  ComporAnalise::compoe(nome, data, antesDoAniversario, arquivos, aniversario), c,
+                  aniversario),
               exportado(4, 6, 7));
 }

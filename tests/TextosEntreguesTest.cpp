@@ -5,6 +5,7 @@
 #include "composer/LeituraCasal.h"
 #include "composer/TextoExportacao.h"
 #include "engine/Windows1252.h"
+#include "settings/OpcoesMapa.h"
 #include "texts/ArquivoInterpretacao.h"
 #include "texts/FonteTextos.h"
 
@@ -37,7 +38,8 @@ constexpr Esperado kArquivos[] = {
     {"INTDIAPS", 9, 770, 1010},  {"INTEXEXP", 9, 950, 1290}, {"IMPXALMA", 9, 900, 1250},
     {"EUXSILEN", 9, 870, 1120},  {"INTVOG", 9, 800, 1200},   {"INTNOME", 9, 810, 1060},
     {"INTREALI", 9, 780, 1070},  {"CDATA", 13, 400, 880},    {"COMPATIB", 45, 1000, 1500},
-    {"AVISO", 1, 150, 400}};
+    {"LICCARM", 9, 900, 1200},   {"TENDOCUL", 9, 870, 1120}, {"RESPSUBC", 9, 880, 1150},
+    {"DIVCARM", 4, 950, 1200},   {"CMAPA", 6, 480, 1100},    {"AVISO", 1, 150, 400}};
 
 QMap<int, QString> fonte(const char* radical) {
     QString erro;
@@ -274,7 +276,7 @@ TEST(TextosEntregues, AvisoFinalUmaVezNoFimDeCadaLeitura) {
     const QString analise = TextoExportacao::monta(
         ComporAnalise::compoe(QStringLiteral("MARIA JOSE DA SILVA"), QStringLiteral("22/04/1978"),
                               QDate(2026, 12, 7), arquivos),
-        semExplicacoes);
+        semExplicacoes, OpcoesMapa());
     const QString leitura =
         LeituraCasal::calcula(QStringLiteral("MARIA JOSE DA SILVA"), QStringLiteral("22/04/1978"),
                               QStringLiteral("PEDRO SOUZA"), QStringLiteral("11/09/2019"))

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 #include <QList>
@@ -14,7 +15,7 @@ namespace vidalume {
 namespace {
 
 bool itemValido(int item) {
-    return item >= 1 && item <= TabelaSecoes::kTotal;
+    return item >= 1 && item <= TabelaSecoes::kUltima;
 }
 
 bool radicalE(int item, const char* radical) {
@@ -41,6 +42,13 @@ bool primeiraVogal(int item) {
 }
 constexpr int kMaiorCodigoVogal = 6;
 
+// The karmic debts file holds the debts 13, 14, 16 and 19 in records 1 to 4, chosen by the
+// options 1 to 4.
+bool dividas(int item) {
+    return radicalE(item, "DIVCARM");
+}
+constexpr int kDividas[] = {13, 14, 16, 19};
+
 } // namespace
 
 const QString EscolhaTexto::kTituloCompatibilidade =
@@ -51,7 +59,8 @@ const QString EscolhaTexto::kSemCabecalho = QStringLiteral(
     "Desculpe mas não há cabeçalho referente ao item selecionado. Impossível continuar.");
 
 bool EscolhaTexto::numeroDisponivel(int item, int numero) {
-    if (!itemValido(item) || numero < kMenorNumero || numero > kMaiorNumero) {
+    if (!itemValido(item) || numero < kMenorNumero || numero > kMaiorNumero ||
+        TabelaSecoes::arquivo(item).isEmpty()) {
         return false;
     }
     if (numero == 0) {
@@ -61,6 +70,9 @@ bool EscolhaTexto::numeroDisponivel(int item, int numero) {
     }
     if (primeiraVogal(item)) {
         return numero <= kMaiorCodigoVogal;
+    }
+    if (dividas(item)) {
+        return numero <= int(std::size(kDividas));
     }
     return true;
 }
@@ -87,7 +99,7 @@ std::optional<TextoEscolhido> EscolhaTexto::interpretacao(int item, int numero) 
             QStringLiteral("\r\nVocê está alterando a interpretação do número ") +
             (saude(item) && numero == 0
                  ? QStringLiteral("1 (quando o 9 é o algarismo que mais se repete)")
-                 : QString::number(numero)),
+                 : QString::number(dividas(item) ? kDividas[numero - 1] : numero)),
     };
 }
 
@@ -95,6 +107,9 @@ QString EscolhaTexto::legenda(int item, int numero) {
     static const char16_t* const kVogais[] = {u"a", u"e", u"i", u"o", u"u", u"y"};
     if (itemValido(item) && saude(item) && numero == 0) {
         return QStringLiteral("Número 1 (vindo do 9)");
+    }
+    if (itemValido(item) && dividas(item) && numero >= 1 && numero <= int(std::size(kDividas))) {
+        return QStringLiteral("Dívida %1").arg(kDividas[numero - 1]);
     }
     if (numero >= 1 && numero <= kMaiorCodigoVogal) {
         return QStringLiteral("Número %1 (ou \"%2\")")
@@ -110,7 +125,7 @@ std::optional<TextoEscolhido> EscolhaTexto::cabecalho(int item) {
     }
     const SecaoAnalise& secao = TabelaSecoes::secao(item);
     return TextoEscolhido{
-        TabelaSecoes::kArquivoExplicacoes,
+        TabelaSecoes::arquivoExplicacao(item),
         secao.grupoExplicacao,
         QStringLiteral("Texto referente ao cabeçalho do cálculo ") +
             QString::fromUtf16(secao.titulo),

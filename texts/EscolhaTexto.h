@@ -25,16 +25,18 @@ public:
     static const QString kSemCabecalho;
 
     // Whether the option of `numero` (0 to 9) opens a record that an analysis reads for
-    // the section `item` (1 to 28).
+    // the section `item` (1 to 34; the letter chart and the line of life have none, the
+    // karmic debts 13, 14, 16 and 19 are the options 1 to 4).
     static bool numeroDisponivel(int item, int numero);
     // The interpretation of `numero` for `item`; none when the option is not available.
     static std::optional<TextoEscolhido> interpretacao(int item, int numero);
     // The caption of the option of `numero` while `item` is selected: "Número 1 (ou "a")" for
     // the numbers that are also vowel codes, "Número 1 (vindo do 9)" for the health record of
-    // the digit 9, which an analysis shows as a second number 1.
+    // the digit 9, which an analysis shows as a second number 1, "Dívida 13" for the debts.
     static QString legenda(int item, int numero);
-    // The explanation record of the item's group; none for the sections whose explanation is
-    // a fixed sentence (the birth-day challenge and gift, the health indication).
+    // The explanation record of the item's group (in CMAPA.DAT for the sections after 28);
+    // none for the sections whose explanation is a fixed sentence (the birth-day challenge
+    // and gift, the health indication).
     static std::optional<TextoEscolhido> cabecalho(int item);
     static bool cabecalhoEditavel(const QString& texto) { return texto.size() >= kMinimoCabecalho; }
 

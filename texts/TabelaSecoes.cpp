@@ -2,8 +2,8 @@
 
 namespace vidalume {
 
-const std::array<SecaoAnalise, TabelaSecoes::kTotal + 1>& TabelaSecoes::secoes() {
-    static const std::array<SecaoAnalise, kTotal + 1> tabela = {{
+const std::array<SecaoAnalise, TabelaSecoes::kUltima + 1>& TabelaSecoes::secoes() {
+    static const std::array<SecaoAnalise, kUltima + 1> tabela = {{
         {u"", u"", "", 0, 0},
         {u"Caminho da Vida", u"Caminho da Vida", "CVIDA", 0, 1},
         {u"Ciclo Formativo", u"Ciclo Formativo", "CFORM", 0, 2},
@@ -33,11 +33,20 @@ const std::array<SecaoAnalise, TabelaSecoes::kTotal + 1>& TabelaSecoes::secoes()
         {u"Interpretação da Primeira Vogal", u"Interpretação da Primeira Vogal", "INTVOG", 0, 11},
         {u"Características do Nome", u"Características do Nome", "INTNOME", 0, 12},
         {u"Número da Realidade", u"Número da Realidade", "INTREALI", 0, 13},
+        {u"Mapa das Letras", u"Mapa das Letras", "", 0, 1},
+        {u"Lições Cármicas", u"Lições Cármicas", "LICCARM", 0, 2},
+        {u"Tendências Ocultas", u"Tendências Ocultas", "TENDOCUL", 0, 3},
+        {u"Resposta Subconsciente", u"Resposta Subconsciente", "RESPSUBC", 0, 4},
+        {u"Dívidas Cármicas", u"Dívidas Cármicas", "DIVCARM", 0, 5},
+        {u"Linha da Vida", u"Linha da Vida", "", 0, 6},
     }};
     return tabela;
 }
 
 QString TabelaSecoes::arquivo(int k) {
+    if (*secao(k).radical == '\0') {
+        return {};
+    }
     return QString::fromLatin1(secao(k).radical) + QStringLiteral(".DAT");
 }
 

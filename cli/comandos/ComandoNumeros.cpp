@@ -5,6 +5,7 @@
 #include "engine/NumerosAnalise.h"
 
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QStringList>
 
 namespace vidalume {
@@ -21,9 +22,31 @@ QJsonArray lista(const auto& numeros) {
 
 } // namespace
 
-QByteArray ComandoNumeros::json(const EntradaCli& e) {
+QString ComandoNumeros::chaveOrigem(OrigemDivida origem) {
+    switch (origem) {
+    case OrigemDivida::DiaDoNascimento:
+        return QStringLiteral("dia_do_nascimento");
+    case OrigemDivida::CaminhoDaVida:
+        return QStringLiteral("caminho_da_vida");
+    case OrigemDivida::Expressao:
+        return QStringLiteral("expressao");
+    case OrigemDivida::ImpulsoDaAlma:
+        return QStringLiteral("impulso_da_alma");
+    case OrigemDivida::EuSilencioso:
+        return QStringLiteral("eu_silencioso");
+    }
+    return {};
+}
+
+QByteArray ComandoNumeros::json(const EntradaCli& e, int limiteTendencias) {
     const NumerosAnalise n =
         CalculaNumeros(e.nome, e.nascimento, e.dataPrevisoes(), e.inicioAnoPessoal);
+    const MapaCarmico mapa = CalculaMapaCarmico(e.nome, n, limiteTendencias);
+    QJsonArray dividas;
+    for (const DividaCarmica& d : mapa.dividas) {
+        dividas.append(QJsonObject{{QStringLiteral("numero"), d.numero},
+                                   {QStringLiteral("origem"), chaveOrigem(d.origem)}});
+    }
     const bool temVogal = n.primeiraVogalCodigo > 0;
     const std::pair<const char*, QJsonValue> campos[] = {
         {"nome", e.nome},
@@ -61,6 +84,11 @@ QByteArray ComandoNumeros::json(const EntradaCli& e) {
         {"caracteristica_do_nome", n.caracteristicaDoNome},
         {"numero_da_realidade", n.numeroDaRealidade},
         {"signo", n.signo},
+        {"inclusao", lista(mapa.inclusao)},
+        {"licoes_carmicas", lista(mapa.licoesCarmicas)},
+        {"tendencias_ocultas", lista(mapa.tendenciasOcultas)},
+        {"resposta_subconsciente", mapa.respostaSubconsciente},
+        {"dividas_carmicas", dividas},
     };
     QStringList partes;
     for (const auto& [chave, v] : campos) {

@@ -1,7 +1,8 @@
-// "numeros": every number of an analysis as one JSON object.
+// "numeros": every number of an analysis and of the complete map as one JSON object.
 #pragma once
 
 #include "cli/comandos/EntradaCli.h"
+#include "engine/MapaCarmico.h"
 
 #include <QByteArray>
 
@@ -9,7 +10,11 @@ namespace vidalume {
 
 class ComandoNumeros {
 public:
-    static QByteArray json(const EntradaCli& entrada);
+    // A hidden tendency needs `limiteTendencias` letters (3 or 4), as the map options say.
+    static QByteArray json(const EntradaCli& entrada, int limiteTendencias = 4);
+    // The key of a debt's place: "dia_do_nascimento", "caminho_da_vida", "expressao",
+    // "impulso_da_alma", "eu_silencioso".
+    static QString chaveOrigem(OrigemDivida origem);
 };
 
 } // namespace vidalume

@@ -7,9 +7,11 @@
 namespace vidalume {
 
 QString ComandoTexto::texto(const EntradaCli& e, const QString& pasta) {
+    OpcoesMapa opcoes = OpcoesMapa::le(pasta);
+    opcoes.inicioAnoPessoal = e.inicioAnoPessoal; // the folder's rule unless another was given
     const Analise analise = ComporAnalise::compoe(e.nome, e.nascimento, e.hoje, e.referencia,
-                                                  ArquivoInterpretacao(pasta), e.inicioAnoPessoal);
-    return TextoExportacao::monta(analise, Configuracao::le(pasta));
+                                                  ArquivoInterpretacao(pasta), opcoes);
+    return TextoExportacao::monta(analise, Configuracao::le(pasta), opcoes);
 }
 
 } // namespace vidalume

@@ -15,6 +15,7 @@ Diagramacao ComandoPdf::configuracaoDaPasta(const Opcoes& o) {
     d.folhaRosto = o.capa;
     d.configuracao = Configuracao::le(o.pasta);
     d.selecao = d.configuracao.CalculosAtivos;
+    d.opcoesMapa = OpcoesMapa::le(o.pasta);
     d.fontes = FontesAnalise::le(o.pasta);
     d.linhas = LinhasRodape::CarregaLinhasRodape(o.pasta);
     d.inicioAnoPessoal = OpcoesMapa::le(o.pasta).inicioAnoPessoal;
@@ -27,11 +28,22 @@ Diagramacao ComandoPdf::diagramacao(const EntradaCli& e, const Opcoes& o) {
     return diagramacao(e, std::move(d));
 }
 
+namespace {
+
+// The options of the sections after 28, with the personal-year rule the diagramacao follows.
+OpcoesMapa opcoesDe(const Diagramacao& d) {
+    OpcoesMapa o = d.opcoesMapa;
+    o.inicioAnoPessoal = d.inicioAnoPessoal;
+    return o;
+}
+
+} // namespace
+
 Diagramacao ComandoPdf::diagramacao(const EntradaCli& e, Diagramacao d) {
     d.NomeAnalise = e.nome;
     d.DataNascimento = e.nascimento;
     d.analise = ComporAnalise::compoe(e.nome, e.nascimento, e.hoje, e.referencia,
-                                      ArquivoInterpretacao(d.pastaPrograma), d.inicioAnoPessoal);
+                                      ArquivoInterpretacao(d.pastaPrograma), opcoesDe(d));
     return d;
 }
 

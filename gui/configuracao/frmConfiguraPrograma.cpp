@@ -9,7 +9,9 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace vidalume {
@@ -33,10 +35,10 @@ QCheckBox* caixa(const QString& nome, const QString& legenda, QWidget* pai) {
 
 frmConfiguraPrograma::frmConfiguraPrograma(Configuracao& configuracao,
                                            Configuracao::Selecao& calculosSelecionados,
-                                           OpcoesMapa& opcoes, Mensagens& mensagens,
+                                           OpcoesMapa& opcoesMapa, Mensagens& mensagens,
                                            QWidget* parent)
     : QDialog(parent), configuracao_(configuracao), calculosSelecionados_(calculosSelecionados),
-      opcoes_(opcoes), mensagens_(mensagens) {
+      opcoesMapa_(opcoesMapa), mensagens_(mensagens) {
     setObjectName(QStringLiteral("frmConfiguraPrograma"));
     setWindowTitle(QStringLiteral("Configuração..."));
     setModal(true);
@@ -52,13 +54,25 @@ void frmConfiguraPrograma::montaControles() {
     auto* grade = new QGridLayout(fraFundo);
     grade->setVerticalSpacing(0);
     grade->setHorizontalSpacing(24);
-    for (int i = 0; i < Configuracao::kTotalCalculos; ++i) {
+    for (int i = 0; i < OpcoesMapa::kUltimaSecao; ++i) {
         const QString legenda = QString::fromUtf16(TabelaSecoes::secao(i + 1).legenda);
         chkInterpretacoes_[i] =
             caixa(QStringLiteral("chkInterpretacoes_%1").arg(i), legenda, fraFundo);
         chkInterpretacoes_[i]->setMinimumHeight(kDistanciaCaixas);
         grade->addWidget(chkInterpretacoes_[i], i % kLinhasPorColuna, i / kLinhasPorColuna);
     }
+
+    auto* fraTendencias = new QGroupBox(
+        QStringLiteral("Um número forma uma Tendência Oculta quando se repete no nome:"), this);
+    fraTendencias->setObjectName(QStringLiteral("fraTendencias"));
+    optLimite3_ = new QRadioButton(QStringLiteral("&3 vezes ou mais"), fraTendencias);
+    optLimite3_->setObjectName(QStringLiteral("optLimiteTendencias_3"));
+    optLimite4_ = new QRadioButton(QStringLiteral("&4 vezes ou mais"), fraTendencias);
+    optLimite4_->setObjectName(QStringLiteral("optLimiteTendencias_4"));
+    auto* linhaTendencias = new QHBoxLayout(fraTendencias);
+    linhaTendencias->addWidget(optLimite3_);
+    linhaTendencias->addWidget(optLimite4_);
+    linhaTendencias->addStretch();
 
     chkImprimirDescricao_ = caixa(QStringLiteral("chkImprimirDescricao"),
                                   QStringLiteral("Imprimir comentário sobre o significado de cada "
@@ -86,6 +100,7 @@ void frmConfiguraPrograma::montaControles() {
 
     auto* principal = new QVBoxLayout(this);
     principal->addWidget(fraFundo);
+    principal->addWidget(fraTendencias);
     principal->addWidget(chkImprimirDescricao_);
     principal->addWidget(chkImprimirNumero_);
     principal->addWidget(chkImprimirCabecalho_);
@@ -98,12 +113,16 @@ void frmConfiguraPrograma::Form_Load() {
     for (int i = 0; i < Configuracao::kTotalCalculos; ++i) {
         chkInterpretacoes_[i]->setChecked(Configuracao::ligado(calculosSelecionados_[i + 1]));
     }
+    for (int k = OpcoesMapa::kPrimeiraSecao; k <= OpcoesMapa::kUltimaSecao; ++k) {
+        chkInterpretacoes_[k - 1]->setChecked(opcoesMapa_.secaoAtiva(k));
+    }
+    (opcoesMapa_.limiteTendencias == 3 ? optLimite3_ : optLimite4_)->setChecked(true);
     chkImprimirCabecalho_->setChecked(Configuracao::ligado(configuracao_.ImprimirCabecalho));
     chkImprimirDescricao_->setChecked(Configuracao::ligado(configuracao_.ImprimirDescricao));
     chkImprimirNumero_->setChecked(Configuracao::ligado(configuracao_.ImprimirNumero));
     chkEscutarSons_->setChecked(Configuracao::ligado(configuracao_.EscutarSons));
     cmbInicioAnoPessoal_->setCurrentIndex(
-        opcoes_.inicioAnoPessoal == InicioAnoPessoal::Aniversario ? 1 : 0);
+        opcoesMapa_.inicioAnoPessoal == InicioAnoPessoal::Aniversario ? 1 : 0);
 }
 
 void frmConfiguraPrograma::cmdOk_Click() {
@@ -117,13 +136,17 @@ void frmConfiguraPrograma::cmdOk_Click() {
     for (int i = 0; i < Configuracao::kTotalCalculos; ++i) {
         calculosSelecionados_[i + 1] = Configuracao::flag(chkInterpretacoes_[i]->isChecked());
     }
+    for (int k = OpcoesMapa::kPrimeiraSecao; k <= OpcoesMapa::kUltimaSecao; ++k) {
+        opcoesMapa_.defineSecao(k, chkInterpretacoes_[k - 1]->isChecked());
+    }
+    opcoesMapa_.limiteTendencias = optLimite3_->isChecked() ? 3 : 4;
     configuracao_.ImprimirCabecalho = Configuracao::flag(chkImprimirCabecalho_->isChecked());
     configuracao_.ImprimirDescricao = Configuracao::flag(chkImprimirDescricao_->isChecked());
     configuracao_.ImprimirNumero = Configuracao::flag(chkImprimirNumero_->isChecked());
     configuracao_.EscutarSons = Configuracao::flag(chkEscutarSons_->isChecked());
-    opcoes_.inicioAnoPessoal = cmbInicioAnoPessoal_->currentIndex() == 1
-                                   ? InicioAnoPessoal::Aniversario
-                                   : InicioAnoPessoal::Janeiro;
+    opcoesMapa_.inicioAnoPessoal = cmbInicioAnoPessoal_->currentIndex() == 1
+                                       ? InicioAnoPessoal::Aniversario
+                                       : InicioAnoPessoal::Janeiro;
     accept();
 }
 

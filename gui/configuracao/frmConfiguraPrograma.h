@@ -1,7 +1,8 @@
-// The dialog "Configuração...": which of the 28 calculations an analysis holds, four
-// options of the settings record and when the personal year begins (on 1 January or on
-// the birthday). It changes the records in memory only; the files are written when the
-// program ends.
+// The dialog "Configuração...": which of the 28 calculations and of the sections after them
+// (the complete map, the line of life) an analysis holds, four options of the settings
+// record, the repetitions that make a hidden tendency and when the personal year begins (on
+// 1 January or on the birthday). It changes the records in memory only; the files are
+// written when the program ends.
 #pragma once
 
 #include "settings/Configuracao.h"
@@ -13,6 +14,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QRadioButton;
 
 namespace vidalume {
 
@@ -24,7 +26,7 @@ public:
     static const QString kMensagemNenhumCalculo;
 
     frmConfiguraPrograma(Configuracao& configuracao, Configuracao::Selecao& calculosSelecionados,
-                         OpcoesMapa& opcoes, Mensagens& mensagens, QWidget* parent = nullptr);
+                         OpcoesMapa& opcoesMapa, Mensagens& mensagens, QWidget* parent = nullptr);
 
 private:
     void montaControles();
@@ -33,10 +35,13 @@ private:
 
     Configuracao& configuracao_;
     Configuracao::Selecao& calculosSelecionados_;
-    OpcoesMapa& opcoes_;
+    OpcoesMapa& opcoesMapa_;
     Mensagens& mensagens_;
 
-    std::array<QCheckBox*, Configuracao::kTotalCalculos> chkInterpretacoes_{};
+    // chkInterpretacoes_[k - 1] chooses section k, 1 to 34.
+    std::array<QCheckBox*, OpcoesMapa::kUltimaSecao> chkInterpretacoes_{};
+    QRadioButton* optLimite3_ = nullptr;
+    QRadioButton* optLimite4_ = nullptr;
     QCheckBox* chkImprimirDescricao_ = nullptr;
     QCheckBox* chkImprimirNumero_ = nullptr;
     QCheckBox* chkImprimirCabecalho_ = nullptr;

@@ -112,7 +112,7 @@ void frmSelecionaAlteracao::montaControles() {
 
 void frmSelecionaAlteracao::PreencheCombo() {
     cmbItem_->clear();
-    for (int k = 1; k <= TabelaSecoes::kTotal; ++k) {
+    for (int k = 1; k <= TabelaSecoes::kUltima; ++k) {
         cmbItem_->addItem(QString::fromUtf16(TabelaSecoes::secao(k).titulo));
     }
     cmbItem_->addItem(EscolhaTexto::kTituloCompatibilidade);

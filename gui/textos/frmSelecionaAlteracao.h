@@ -30,16 +30,16 @@ public:
                           QWidget* parent = nullptr);
     ~frmSelecionaAlteracao() override;
 
-    // The list entries after the 28 sections: the compatibility texts, then the closing
+    // The list entries after the 34 sections: the compatibility texts, then the closing
     // paragraph of every report.
-    static constexpr int kItemCompatibilidade = 29;
-    static constexpr int kItemAviso = 30;
+    static constexpr int kItemCompatibilidade = 35;
+    static constexpr int kItemAviso = 36;
 
-    // Fills the list with the 28 section titles, the compatibility entry and the closing
+    // Fills the list with the 34 section titles, the compatibility entry and the closing
     // paragraph's, and selects the first.
     void PreencheCombo();
 
-    int itemSelecionado() const;   // 1 to 30
+    int itemSelecionado() const;   // 1 to 36
     int numeroSelecionado() const; // 0 to 9
     int parSelecionado() const;    // 1 to 45, the option of the pair list
 

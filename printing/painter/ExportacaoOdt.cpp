@@ -85,8 +85,13 @@ void ExportacaoOdt::monta(QTextDocument& documento, const Diagramacao& d) {
     escreve(cursor, primeiro, d.NomeAnalise, titulo, Qt::AlignHCenter);
     escreve(cursor, primeiro, DataPorExtenso::formata(d.DataNascimento), descricao,
             Qt::AlignHCenter);
-    for (int k = 1; k <= Configuracao::kTotalCalculos; ++k) {
-        if (!PartesSecao::mostrada(d.selecao, k)) {
+    QTextCharFormat quadro = texto;
+    quadro.setFontFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Courier New"),
+                            QStringLiteral("monospace")});
+    quadro.setFontFixedPitch(true);
+    quadro.setFontPointSize(10);
+    for (int k = 1; k <= PartesSecao::kUltimaSecao; ++k) {
+        if (!PartesSecao::mostrada(d.analise, d.selecao, d.opcoesMapa, k)) {
             continue;
         }
         const ItemAnalise& item = d.analise[k];
@@ -95,6 +100,7 @@ void ExportacaoOdt::monta(QTextDocument& documento, const Diagramacao& d) {
         }
         escreve(cursor, primeiro, PartesSecao::titulo(d.analise, k, d.configuracao), titulo,
                 Qt::AlignLeft);
+        escreve(cursor, primeiro, PartesSecao::textoQuadro(item), quadro, Qt::AlignLeft);
         escreve(cursor, primeiro, item.Texto, texto, Qt::AlignJustify);
         escreve(cursor, primeiro, TextoExportacao::kSeparador, texto, Qt::AlignHCenter);
     }

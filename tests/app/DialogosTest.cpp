@@ -9,10 +9,12 @@
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
 #include "settings/LinhasRodape.h"
+#include "settings/OpcoesMapa.h"
 #include "settings/TamanhosFonte.h"
 #include "tests/app/AmbienteTeste.h"
 
 #include <QComboBox>
+#include <QRadioButton>
 
 using namespace vidalume;
 using namespace vidalume::teste;
@@ -132,9 +134,11 @@ private slots:
         config.EscutarSons = 0;
         Configuracao::Selecao selecao = Configuracao::padraoCalculos();
         selecao[3] = 0;
+        OpcoesMapa opcoes;
+        opcoes.defineSecao(31, false);
+        const OpcoesMapa opcoesAntes = opcoes;
         const Configuracao configAntes = config;
         const Configuracao::Selecao selecaoAntes = selecao;
-        OpcoesMapa opcoes;
         // Ticks only the calculation box `so` (none when -1), and the sounds on.
         const auto marca = [](frmConfiguraPrograma& d, int so) {
             for (QCheckBox* c :
@@ -146,6 +150,9 @@ private slots:
         {
             frmConfiguraPrograma d(config, selecao, opcoes, mensagens);
             QVERIFY(filho<QCheckBox>(&d, u"chkImprimirNumero"_s)->isChecked());
+            QVERIFY(filho<QCheckBox>(&d, u"chkInterpretacoes_28"_s)->isChecked());
+            QVERIFY(!filho<QCheckBox>(&d, u"chkInterpretacoes_30"_s)->isChecked());
+            QVERIFY(filho<QRadioButton>(&d, u"optLimiteTendencias_4"_s)->isChecked());
             QCOMPARE(filho<QComboBox>(&d, u"cmbInicioAnoPessoal"_s)->currentIndex(), 0);
             filho<QComboBox>(&d, u"cmbInicioAnoPessoal"_s)->setCurrentIndex(1);
             d.show();
@@ -158,17 +165,33 @@ private slots:
         }
         QCOMPARE(selecao, selecaoAntes);
         QCOMPARE(config, configAntes);
-        QVERIFY(opcoes == OpcoesMapa()); // cancelled: the start of the personal year is kept
-        frmConfiguraPrograma d(config, selecao, opcoes, mensagens);
-        marca(d, 5);
-        filho<QComboBox>(&d, u"cmbInicioAnoPessoal"_s)->setCurrentIndex(1);
-        clica(&d, u"cmdOk"_s);
+        QCOMPARE(opcoes, opcoesAntes); // cancelled: the start of the personal year is kept too
+        {
+            frmConfiguraPrograma d(config, selecao, opcoes, mensagens);
+            marca(d, 5);
+            filho<QComboBox>(&d, u"cmbInicioAnoPessoal"_s)->setCurrentIndex(1);
+            clica(&d, u"cmdOk"_s);
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+        }
         QCOMPARE(opcoes.inicioAnoPessoal, InicioAnoPessoal::Aniversario);
-        QCOMPARE(d.result(), int(QDialog::Accepted));
-        for (int k = 1; k <= Configuracao::kTotalCalculos; ++k) {
-            QCOMPARE(Configuracao::ligado(selecao[k]), k == 6);
+        for (int k = 1; k <= OpcoesMapa::kUltimaSecao; ++k) {
+            const bool marcada = k <= Configuracao::kTotalCalculos
+                                     ? Configuracao::ligado(selecao[k])
+                                     : opcoes.secaoAtiva(k);
+            QCOMPARE(marcada, k == 6);
         }
         QCOMPARE(config.EscutarSons, qint16(-1));
+        QCOMPARE(mensagens.mostradas.size(), 1);
+
+        // A section of the map alone is enough, and the threshold is kept.
+        frmConfiguraPrograma d(config, selecao, opcoes, mensagens);
+        marca(d, 28);
+        filho<QRadioButton>(&d, u"optLimiteTendencias_3"_s)->setChecked(true);
+        clica(&d, u"cmdOk"_s);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QVERIFY(opcoes.secaoAtiva(29) && !opcoes.secaoAtiva(34) &&
+                !Configuracao::ligado(selecao[6]));
+        QCOMPARE(opcoes.limiteTendencias, 3);
         QCOMPARE(mensagens.mostradas.size(), 1);
     }
 

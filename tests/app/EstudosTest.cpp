@@ -350,18 +350,18 @@ private slots:
         QVERIFY(nomes.isEmpty());
     }
 
-    // The compatibility texts follow the 28 sections in the editor, one option per pair.
+    // The compatibility texts follow the 34 sections in the editor, one option per pair.
     void editorAbreOTextoDeCadaPar() {
         PastaPrograma pasta;
         MensagensTeste avisos;
         frmSelecionaAlteracao dlg(pasta.caminho(), avisos);
         auto* item = filho<QComboBox>(&dlg, u"cmbItem"_s);
         auto* par = filho<QComboBox>(&dlg, u"cmbPar"_s);
-        QCOMPARE(item->count(), 30);
-        QCOMPARE(item->itemText(28), u"Compatibilidade entre duas pessoas"_s);
+        QCOMPARE(item->count(), 36);
+        QCOMPARE(item->itemText(34), u"Compatibilidade entre duas pessoas"_s);
         dlg.show();
         QVERIFY(!par->isVisible());
-        item->setCurrentIndex(28);
+        item->setCurrentIndex(34);
         QVERIFY(par->isVisible() && !filho(&dlg, u"frmInfo"_s)->isVisible());
         QCOMPARE(par->count(), 45);
         par->setCurrentIndex(9); // "2 e 2"
@@ -388,9 +388,9 @@ private slots:
         MensagensTeste avisos;
         frmSelecionaAlteracao dlg(pasta.caminho(), avisos);
         auto* item = filho<QComboBox>(&dlg, u"cmbItem"_s);
-        QCOMPARE(item->itemText(29), u"Aviso ao final de cada estudo"_s);
+        QCOMPARE(item->itemText(35), u"Aviso ao final de cada estudo"_s);
         dlg.show();
-        item->setCurrentIndex(29);
+        item->setCurrentIndex(35);
         QVERIFY(!filho(&dlg, u"cmbPar"_s)->isVisible() && !filho(&dlg, u"frmInfo"_s)->isVisible());
         const auto edicao = dlg.preparaAlteracaoTexto();
         QVERIFY(edicao != nullptr);

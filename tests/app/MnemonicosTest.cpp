@@ -120,7 +120,7 @@ private slots:
         FontesAnalise fontes;
         Configuracao config;
         Configuracao::Selecao selecao = Configuracao::padraoCalculos();
-        OpcoesMapa opcoes;
+        OpcoesMapa opcoesMapa;
         QPrinter impressora;
         Servicos s = Servicos::doSistema(mensagens, som);
         s.exibe = [](QDialog&) {};
@@ -139,7 +139,7 @@ private slots:
         janelas.push_back(std::make_unique<frmConfiguraFonte>(fontes, pasta.caminho(), mensagens,
                                                               QStringList{u"Arial"_s}));
         janelas.push_back(
-            std::make_unique<frmConfiguraPrograma>(config, selecao, opcoes, mensagens));
+            std::make_unique<frmConfiguraPrograma>(config, selecao, opcoesMapa, mensagens));
         janelas.push_back(std::make_unique<frmPrevisoes>(QString(), QString(), 2026,
                                                          InicioAnoPessoal::Janeiro, mensagens));
         janelas.push_back(

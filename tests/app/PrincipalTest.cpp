@@ -187,7 +187,8 @@ private slots:
                                                        ArquivoInterpretacao(p.pasta.caminho()));
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  TextoExportacao::monta(esperada, p.j.padrao().Configuracao,
-                                        p.j.padrao().CalculosSelecionados));
+                                        p.j.padrao().CalculosSelecionados,
+                                        p.j.padrao().OpcoesMapa));
 
         // Printing takes the name and date of the window in front into memory.
         p.ativa(false);

@@ -68,11 +68,24 @@ private slots:
         QCOMPARE(e.opcao(0)->text(), u"Número 0"_s);
         QVERIFY(!EscolhaTexto::interpretacao(29, 1) && !EscolhaTexto::interpretacao(1, 10));
 
+        // The map: the debts 13, 14, 16, 19 are records 1 to 4; the explanations of sections 29
+        // to 34 are records 1 to 6 of their own file.
+        e.item->setCurrentIndex(32);
+        QCOMPARE(e.opcao(2)->text(), u"Dívida 14"_s);
+        QVERIFY(e.opcao(4)->isEnabled() && !e.opcao(5)->isEnabled());
+        const auto divida = EscolhaTexto::interpretacao(33, 3);
+        QCOMPARE(divida->arquivo + u' ' + QString::number(divida->registro), u"DIVCARM.DAT 3"_s);
+        QVERIFY(divida->info.endsWith(u"número 16"_s));
+        const auto cabecalho = EscolhaTexto::cabecalho(34);
+        QCOMPARE(cabecalho->arquivo + u' ' + QString::number(cabecalho->registro),
+                 u"CMAPA.DAT 6"_s);
+
         // The choices of a section reach, once each, exactly the records an analysis reads: 1
         // to 9; 1 to 10 where the number 0 is used (birth-day challenge and gift, health); 1 to
-        // 6 for the first vowel (A 1 to Y 6).
+        // 6 for the first vowel (A 1 to Y 6); 1 to 4 for the debts; none for the letter chart
+        // and the line of life.
         QList<QList<int>> alcancados, lidos; // the records, one list per section
-        for (int item = 1; item <= TabelaSecoes::kTotal; ++item) {
+        for (int item = 1; item <= TabelaSecoes::kUltima; ++item) {
             QList<int> deste;
             for (int numero = 0; numero <= 9; ++numero) {
                 const auto alvo = EscolhaTexto::interpretacao(item, numero);
@@ -82,7 +95,11 @@ private slots:
                 }
             }
             std::sort(deste.begin(), deste.end());
-            QList<int> esperados(item == 6 || item == 7 || item == 16 ? 10 : item == 26 ? 6 : 9);
+            QList<int> esperados(item == 6 || item == 7 || item == 16 ? 10
+                                 : item == 26                         ? 6
+                                 : item == 33                         ? 4
+                                 : item == 29 || item == 34           ? 0
+                                                                      : 9);
             std::iota(esperados.begin(), esperados.end(), 1);
             alcancados << deste;
             lidos << esperados;

@@ -327,7 +327,10 @@ QStringList paragrafosOdt(const QString& arquivo) {
         } else if (xml.isEndElement() && paragrafo) {
             --dentro;
         } else if (dentro > 0 && xml.isCharacters()) {
-            paragrafos.last() += xml.text();
+            // A line break and its indentation are the writer's layout of the XML, not text.
+            if (!(xml.text().contains(u'\n') && xml.text().trimmed().isEmpty())) {
+                paragrafos.last() += xml.text();
+            }
         } else if (dentro > 0 && xml.isStartElement() && xml.qualifiedName() == u"text:s") {
             const QString c = xml.attributes().value(QStringLiteral("text:c")).toString();
             paragrafos.last() += QString(c.isEmpty() ? 1 : c.toInt(), u' ');

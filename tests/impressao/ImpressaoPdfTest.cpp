@@ -4,6 +4,7 @@
 // the command-line PDFs and the print dialog.)
 #include "cli/pdf/ComandoPdf.h"
 #include "composer/ComporAnalise.h"
+#include "composer/PartesSecao.h"
 #include "composer/TextoExportacao.h"
 #include "gui/impressao/TrabalhoImpressao.h"
 #include "printing/painter/GravacaoPdf.h"
@@ -35,6 +36,8 @@ Diagramacao pedido(const PastaPrograma& pasta) {
     p.analise =
         ComporAnalise::compoe(kNome, kNascimento, kHoje, ArquivoInterpretacao(pasta.caminho()));
     p.linhas.RodapeLinhaUm = QStringLiteral("Consultora Ana Souza");
+    // The map's pictures are not text on the page: its sections are checked on their own.
+    p.opcoesMapa = PartesSecao::semSecoesMapa();
     for (DadosFonte* f : {&p.fontes.FonteTitulo, &p.fontes.FonteDescricao, &p.fontes.FonteTexto}) {
         f->Tamanho = 22;
     }
@@ -61,7 +64,8 @@ TEST(ImpressaoPdfTest, EveryWordOnNumberedPagesAt22PointFonts) {
 
     const Analise& a = p.analise;
     QMap<QString, int> faltam; // how often each word is yet to be found
-    for (const QString& w : separaPalavras(TextoExportacao::monta(a, p.configuracao, p.selecao))) {
+    for (const QString& w :
+         separaPalavras(TextoExportacao::monta(a, p.configuracao, p.selecao, p.opcoesMapa))) {
         faltam[w] += w.startsWith(QStringLiteral("-=-=")) ? 0 : 1;
     }
     for (const PaginaPdf& pagina : pdf.paginas()) {
@@ -130,6 +134,7 @@ TEST(ImpressaoPdfTest, PdfFileHoldsTheLayoutPagesAndTheExportedTextInOrder) {
     PastaPrograma pasta;
     Diagramacao p = ComandoPdf::configuracaoDaPasta({pasta.caminho(), true, false}); // --capa
     p.NomeAnalise = QStringLiteral("CONCEIÇÃO ARAÚJO");
+    p.opcoesMapa = PartesSecao::semSecoesMapa();
     p.DataNascimento = kNascimento;
     p.analise = ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, kHoje,
                                       ArquivoInterpretacao(pasta.caminho()));
@@ -145,8 +150,8 @@ TEST(ImpressaoPdfTest, PdfFileHoldsTheLayoutPagesAndTheExportedTextInOrder) {
     EXPECT_TRUE(pdf.paginas()[1].contem(QStringLiteral("CONCEIÇÃO ARAÚJO")));
 
     QStringList esperadas;
-    for (const QString& w :
-         separaPalavras(TextoExportacao::monta(p.analise, p.configuracao, p.selecao))) {
+    for (const QString& w : separaPalavras(
+             TextoExportacao::monta(p.analise, p.configuracao, p.selecao, p.opcoesMapa))) {
         if (!w.startsWith(QStringLiteral("-=-="))) {
             esperadas << w;
         }

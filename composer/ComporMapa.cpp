@@ -1,0 +1,304 @@
+#include "composer/ComporMapa.h"
+
+#include "engine/MapaLetras.h"
+#include "engine/Reducao.h"
+#include "texts/TabelaSecoes.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace vidalume {
+
+const QString ComporMapa::kMetodo = QStringLiteral(
+    "Como o mapa foi calculado: cada letra vale um número de 1 a 9 pela tabela pitagórica (A, J "
+    "e S valem 1; B, K e T, 2; C, L e U, 3; D, M e V, 4; E, N e W, 5; F, O e X, 6; G, P e Y, 7; "
+    "H, Q e Z, 8; I e R, 9). O Y é contado como vogal. Acentos e cedilha são retirados antes "
+    "do cálculo: Á vale como A e Ç como C. O valor de cada vogal aparece acima dela e o de cada "
+    "consoante, abaixo. Os totais das vogais, das consoantes e de todas as letras são "
+    "reduzidos a um único algarismo pela soma repetida dos seus algarismos, sem números "
+    "mestres.");
+const QString ComporMapa::kSemLicoes = QStringLiteral(
+    "Não há lições cármicas neste nome: todos os números de 1 a 9 aparecem nas suas letras.");
+const QString ComporMapa::kSemDividas = QStringLiteral(
+    "Não há dívidas cármicas neste mapa: nenhum 13, 14, 16 ou 19 aparece no Dia do "
+    "Nascimento, no Caminho da Vida, na Expressão, no Impulso da Alma ou no Eu Silencioso.");
+const QString ComporMapa::kSemLetras = QStringLiteral(
+    "O nome informado não possui letras com valor numérico (de A a Z), por isso não há "
+    "Resposta Subconsciente a ser interpretada nesta análise. Verifique se o nome completo "
+    "foi digitado corretamente.");
+const QString ComporMapa::kLegendaInclusao =
+    QStringLiteral("Em cinza, os números que faltam no nome: as lições cármicas.");
+
+namespace {
+
+const QString kCRLF = QStringLiteral("\r\n");
+constexpr int kLetrasPorLinhaTexto = 22; // three characters each
+
+QString lista(const QList<int>& numeros) {
+    QStringList partes;
+    for (int n : numeros) {
+        partes << QString::number(n);
+    }
+    return partes.join(QStringLiteral(", "));
+}
+
+QString passos(long long total) {
+    QStringList partes;
+    for (long long p : PassosReducao(total)) {
+        partes << QString::number(p);
+    }
+    return partes.join(QStringLiteral(" → "));
+}
+
+QString celula(const QString& texto) {
+    return (QStringLiteral(" ") + texto).leftJustified(3);
+}
+
+QString semEspacosFinais(QString linha) {
+    while (linha.endsWith(u' ')) {
+        linha.chop(1);
+    }
+    return linha;
+}
+
+// Three text lines per row of words (vowel values, letters, consonant values), a row holding
+// as many whole words as fit in kLetrasPorLinhaTexto cells.
+QStringList linhasLetras(const MapaLetras& mapa) {
+    QStringList linhas;
+    QString vogais, letras, consoantes;
+    int usadas = 0;
+    const auto fechaLinha = [&] {
+        if (usadas > 0) {
+            linhas << semEspacosFinais(vogais) << semEspacosFinais(letras)
+                   << semEspacosFinais(consoantes);
+        }
+        vogais.clear();
+        letras.clear();
+        consoantes.clear();
+        usadas = 0;
+    };
+    for (const QList<LetraMapa>& palavra : mapa.palavras) {
+        if (usadas > 0 && usadas + 1 + palavra.size() > kLetrasPorLinhaTexto) {
+            fechaLinha();
+        }
+        if (usadas > 0) {
+            vogais += celula({});
+            letras += celula({});
+            consoantes += celula({});
+            ++usadas;
+        }
+        for (const LetraMapa& l : palavra) {
+            const QString valor = QString::number(l.valor);
+            vogais += celula(l.tipo == LetraMapa::Tipo::Vogal ? valor : QString());
+            letras += celula(l.letra);
+            consoantes += celula(l.tipo == LetraMapa::Tipo::Consoante ? valor : QString());
+            ++usadas;
+        }
+    }
+    fechaLinha();
+    return linhas;
+}
+
+class CompositorMapa {
+public:
+    CompositorMapa(Analise& a, const QString& nome, const NumerosAnalise& num, int limite,
+                   const ArquivoInterpretacao& arq)
+        : a_(a), nome_(nome), mapa_(CalculaMapaCarmico(nome, num, limite)), limite_(limite),
+          arq_(arq) {}
+
+    void compoe() {
+        mapaLetras();
+        licoes();
+        tendencias();
+        resposta();
+        dividas();
+        linhaVida();
+    }
+
+private:
+    bool existe(const QString& arquivo) const { return QFileInfo::exists(arq_.caminho(arquivo)); }
+
+    // The explanation of section k, or the note that its file is missing.
+    QString explicacao(int k) const {
+        const QString arquivo = TabelaSecoes::kArquivoExplicacoesMapa;
+        if (!existe(arquivo)) {
+            return ComporMapa::arquivoFaltando(arquivo);
+        }
+        return arq_.LeTextoInterpretacao(TabelaSecoes::secao(k).grupoExplicacao, arquivo);
+    }
+
+    ItemAnalise& item(int k, const QString& numero) {
+        ItemAnalise& i = a_[k];
+        i = ItemAnalise{
+            QString::fromUtf16(TabelaSecoes::secao(k).titulo), explicacao(k), {}, numero, {}};
+        return i;
+    }
+
+    // One heading and one record of section k's file per entry of `numeros`, a blank line
+    // between them; only the headings, and the note, when the file is missing.
+    QString textos(int k, const QList<std::pair<QString, int>>& entradas) const {
+        const QString arquivo = TabelaSecoes::arquivo(k);
+        const bool temArquivo = existe(arquivo);
+        QStringList blocos;
+        for (const auto& [titulo, registro] : entradas) {
+            blocos << (temArquivo ? titulo + kCRLF + arq_.LeTextoInterpretacao(registro, arquivo)
+                                  : titulo);
+        }
+        if (!temArquivo) {
+            blocos << ComporMapa::arquivoFaltando(arquivo);
+        }
+        return blocos.join(kCRLF + kCRLF);
+    }
+
+    void mapaLetras() {
+        ItemAnalise& i = item(ComporMapa::kMapaLetras, {});
+        const MapaLetras letras = MontaMapaLetras(nome_);
+        QuadroSecao& q = i.Quadro;
+        q.tipo = QuadroSecao::Tipo::Letras;
+        q.letras = letras;
+        q.totais = {
+            QStringLiteral("Vogais (Impulso da Alma): ") + passos(letras.totalVogais),
+            QStringLiteral("Consoantes (Eu Silencioso): ") + passos(letras.totalConsoantes),
+            QStringLiteral("Todas as letras (Expressão): ") + passos(letras.totalNome),
+        };
+        q.linhasTexto = linhasLetras(letras) + QStringList{QString()} + q.totais;
+        i.Texto = ComporMapa::kMetodo;
+    }
+
+    void licoes() {
+        ItemAnalise& i = item(ComporMapa::kLicoes, lista(mapa_.licoesCarmicas));
+        QuadroSecao& q = i.Quadro;
+        q.tipo = QuadroSecao::Tipo::Inclusao;
+        q.inclusao = mapa_.inclusao;
+        q.legenda = ComporMapa::kLegendaInclusao;
+        for (int linha = 0; linha < 3; ++linha) {
+            QStringList celulas;
+            for (int coluna = 0; coluna < 3; ++coluna) {
+                const int d = 3 * linha + coluna + 1;
+                const int vezes = mapa_.inclusao[d - 1];
+                celulas << QStringLiteral("%1: %2%3").arg(d).arg(vezes).arg(vezes == 0 ? "*" : " ");
+            }
+            q.linhasTexto << celulas.join(QStringLiteral("   "));
+        }
+        q.linhasTexto << QStringLiteral("* número que falta no nome: uma lição cármica");
+        if (mapa_.licoesCarmicas.isEmpty()) {
+            i.Texto = ComporMapa::kSemLicoes;
+            return;
+        }
+        QList<std::pair<QString, int>> entradas;
+        for (int d : mapa_.licoesCarmicas) {
+            entradas.append({QStringLiteral("Lição Cármica %1:").arg(d), d});
+        }
+        i.Texto = textos(ComporMapa::kLicoes, entradas);
+    }
+
+    void tendencias() {
+        ItemAnalise& i = item(ComporMapa::kTendencias, lista(mapa_.tendenciasOcultas));
+        if (mapa_.tendenciasOcultas.isEmpty()) {
+            i.Texto = QStringLiteral("Não há tendências ocultas neste nome: nenhum número "
+                                     "aparece %1 vezes ou mais nas suas letras.")
+                          .arg(limite_ == 3 ? 3 : 4);
+            return;
+        }
+        QList<std::pair<QString, int>> entradas;
+        for (int d : mapa_.tendenciasOcultas) {
+            entradas.append({QStringLiteral("Tendência Oculta %1 (%2 letras):")
+                                 .arg(d)
+                                 .arg(mapa_.inclusao[d - 1]),
+                             d});
+        }
+        i.Texto = textos(ComporMapa::kTendencias, entradas);
+    }
+
+    void resposta() {
+        const int r = mapa_.respostaSubconsciente;
+        ItemAnalise& i = item(ComporMapa::kResposta, QString::number(r));
+        if (r == 0) {
+            i.Texto = ComporMapa::kSemLetras;
+            return;
+        }
+        const QString arquivo = TabelaSecoes::arquivo(ComporMapa::kResposta);
+        i.Texto = existe(arquivo) ? arq_.LeTextoInterpretacao(r, arquivo)
+                                  : ComporMapa::arquivoFaltando(arquivo);
+    }
+
+    // A debt found in several places has one heading that names them all, and its text once.
+    void dividas() {
+        QList<int> numeros;
+        QList<QStringList> lugares;
+        for (const DividaCarmica& d : mapa_.dividas) {
+            const qsizetype j = numeros.indexOf(d.numero);
+            if (j < 0) {
+                numeros.append(d.numero);
+                lugares.append({ComporMapa::origem(d.origem)});
+            } else {
+                lugares[j].append(ComporMapa::origem(d.origem));
+            }
+        }
+        ItemAnalise& i = item(ComporMapa::kDividas, lista(numeros));
+        if (numeros.isEmpty()) {
+            i.Texto = ComporMapa::kSemDividas;
+            return;
+        }
+        QList<std::pair<QString, int>> entradas;
+        for (qsizetype j = 0; j < numeros.size(); ++j) {
+            QString onde = lugares[j].takeLast();
+            if (!lugares[j].isEmpty()) {
+                onde = lugares[j].join(QStringLiteral(", ")) + QStringLiteral(" e ") + onde;
+            }
+            entradas.append(
+                {QStringLiteral("Dívida Cármica %1, encontrada %2:").arg(numeros[j]).arg(onde),
+                 ComporMapa::registroDivida(numeros[j])});
+        }
+        i.Texto = textos(ComporMapa::kDividas, entradas);
+    }
+
+    void linhaVida() {
+        ItemAnalise& i = item(ComporMapa::kLinhaVida, {});
+        i.Quadro.tipo = QuadroSecao::Tipo::LinhaVida;
+    }
+
+    Analise& a_;
+    const QString& nome_;
+    const MapaCarmico mapa_;
+    const int limite_;
+    const ArquivoInterpretacao& arq_;
+};
+
+} // namespace
+
+QString ComporMapa::arquivoFaltando(const QString& arquivo) {
+    return QStringLiteral("Arquivo %1 não encontrado.").arg(arquivo);
+}
+
+QString ComporMapa::origem(OrigemDivida origem) {
+    switch (origem) {
+    case OrigemDivida::DiaDoNascimento:
+        return QStringLiteral("no Dia do Nascimento");
+    case OrigemDivida::CaminhoDaVida:
+        return QStringLiteral("no Caminho da Vida");
+    case OrigemDivida::Expressao:
+        return QStringLiteral("na Expressão");
+    case OrigemDivida::ImpulsoDaAlma:
+        return QStringLiteral("no Impulso da Alma");
+    case OrigemDivida::EuSilencioso:
+        return QStringLiteral("no Eu Silencioso");
+    }
+    return {};
+}
+
+int ComporMapa::registroDivida(int divida) {
+    for (int r = 0; r < int(MapaCarmico::kDividas.size()); ++r) {
+        if (MapaCarmico::kDividas[r] == divida) {
+            return r + 1;
+        }
+    }
+    return 0;
+}
+
+void ComporMapa::compoe(Analise& analise, const QString& nome, const NumerosAnalise& numeros,
+                        int limiteTendencias, const ArquivoInterpretacao& arquivos) {
+    CompositorMapa(analise, nome, numeros, limiteTendencias, arquivos).compoe();
+}
+
+} // namespace vidalume

@@ -1,0 +1,33 @@
+// The plain data of the picture a section of the complete map draws between its title and
+// its text, and the same picture as lines of text for the exports. Computed by the composer;
+// the report layer only places it on the page.
+#pragma once
+
+#include "engine/MapaLetras.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace vidalume {
+
+struct QuadroSecao {
+    enum class Tipo {
+        Nenhum,   // the section has no picture
+        Letras,   // the letter chart of the name (section 29)
+        Inclusao, // the 3 x 3 inclusion chart (section 30)
+        LinhaVida // the line of life (section 34)
+    };
+
+    Tipo tipo = Tipo::Nenhum;
+    MapaLetras letras;             // Letras: the words with the value of each letter
+    QStringList totais;            // Letras: one line per total with its reduction steps
+    std::array<int, 9> inclusao{}; // Inclusao: [d - 1] letters worth d; 0 marks a lesson
+    QString legenda;               // Inclusao: the line under the chart
+    QStringList linhasTexto;       // the picture as text, one line each, for the exports
+
+    bool operator==(const QuadroSecao&) const = default;
+};
+
+} // namespace vidalume

@@ -211,7 +211,7 @@ Analise ComporAnalise::compoe(const QString& nome, const QString& dataNascimento
     const NumerosAnalise numeros =
         CalculaNumeros(nome, dataNascimento, hoje, opcoes.inicioAnoPessoal);
     Analise a = compoe(numeros, dataNascimento, arquivos);
-    ComporMapa::compoe(a, nome, numeros, opcoes.limiteTendencias, arquivos);
+    ComporMapa::compoe(a, nome, numeros, opcoes.limiteTendencias, arquivos, hoje);
     return a;
 }
 

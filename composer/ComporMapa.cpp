@@ -1,5 +1,6 @@
 #include "composer/ComporMapa.h"
 
+#include "composer/PrevisoesAno.h"
 #include "engine/MapaLetras.h"
 #include "engine/Reducao.h"
 #include "texts/TabelaSecoes.h"
@@ -102,9 +103,9 @@ QStringList linhasLetras(const MapaLetras& mapa) {
 class CompositorMapa {
 public:
     CompositorMapa(Analise& a, const QString& nome, const NumerosAnalise& num, int limite,
-                   const ArquivoInterpretacao& arq)
+                   const ArquivoInterpretacao& arq, QDate referencia)
         : a_(a), nome_(nome), mapa_(CalculaMapaCarmico(nome, num, limite)), limite_(limite),
-          arq_(arq) {}
+          arq_(arq), vida_(LinhaVida::calcula(num, referencia)) {}
 
     void compoe() {
         mapaLetras();
@@ -256,6 +257,8 @@ private:
     void linhaVida() {
         ItemAnalise& i = item(ComporMapa::kLinhaVida, {});
         i.Quadro.tipo = QuadroSecao::Tipo::LinhaVida;
+        i.Quadro.linhaVida = vida_;
+        i.Quadro.linhasTexto = PrevisoesAno::linhasLinhaVida(vida_);
     }
 
     Analise& a_;
@@ -263,6 +266,7 @@ private:
     const MapaCarmico mapa_;
     const int limite_;
     const ArquivoInterpretacao& arq_;
+    const LinhaVida vida_;
 };
 
 } // namespace
@@ -297,8 +301,9 @@ int ComporMapa::registroDivida(int divida) {
 }
 
 void ComporMapa::compoe(Analise& analise, const QString& nome, const NumerosAnalise& numeros,
-                        int limiteTendencias, const ArquivoInterpretacao& arquivos) {
-    CompositorMapa(analise, nome, numeros, limiteTendencias, arquivos).compoe();
+                        int limiteTendencias, const ArquivoInterpretacao& arquivos,
+                        QDate referencia) {
+    CompositorMapa(analise, nome, numeros, limiteTendencias, arquivos, referencia).compoe();
 }
 
 } // namespace vidalume

@@ -39,10 +39,11 @@ public:
     static int registroDivida(int divida);
 
     // Fills entries 29 to 34 of `analise` for `nome` (normalised) and the date numbers of
-    // `numeros`; a hidden tendency needs `limiteTendencias` letters (3 or 4). Entries 1 to 28
-    // are left as they are.
+    // `numeros`; a hidden tendency needs `limiteTendencias` letters (3 or 4); the line of life
+    // marks the age on `referencia`. Entries 1 to 28 are left as they are.
     static void compoe(Analise& analise, const QString& nome, const NumerosAnalise& numeros,
-                       int limiteTendencias, const ArquivoInterpretacao& arquivos);
+                       int limiteTendencias, const ArquivoInterpretacao& arquivos,
+                       QDate referencia);
 };
 
 } // namespace vidalume

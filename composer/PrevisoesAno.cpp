@@ -128,9 +128,7 @@ PrevisoesAno PrevisoesAno::compoe(const QString& nome, const QString& dataNascim
     return p;
 }
 
-QList<ItemAnalise> PrevisoesAno::blocos() const {
-    QList<ItemAnalise> b;
-    b.append({kTitulo + QStringLiteral(" de ") + QString::number(ano), abertura, {}, {}});
+QStringList PrevisoesAno::linhasLinhaVida(const LinhaVida& l) {
     QStringList vida;
     // The periods by the names their sections of the analysis give them; the last period of
     // each kind lasts for the rest of the life.
@@ -147,21 +145,20 @@ QList<ItemAnalise> PrevisoesAno::blocos() const {
         return ultimo ? QStringLiteral("a partir dos %1 anos").arg(inicio)
                       : QStringLiteral("dos %1 aos %2 anos").arg(inicio).arg(fim);
     };
-    for (int i = 0; i < linhaVida.ciclos.size() && i < nomesCiclos.size(); ++i) {
-        const auto& c = linhaVida.ciclos[i];
-        const bool ultimo = i + 1 == linhaVida.ciclos.size();
+    for (int i = 0; i < l.ciclos.size() && i < nomesCiclos.size(); ++i) {
+        const auto& c = l.ciclos[i];
+        const bool ultimo = i + 1 == l.ciclos.size();
         vida.append(QStringLiteral("%1 (número %2): %3, a partir de %4.")
                         .arg(nomesCiclos[i])
                         .arg(c.numero)
                         .arg(periodo(c.idadeInicio, c.idadeFim, ultimo))
                         .arg(c.anoInicio));
     }
-    for (int i = 0; i < linhaVida.realizacoes.size() && i < linhaVida.desafios.size() &&
-                    i < nomesRealizacoes.size();
-         ++i) {
-        const auto& r = linhaVida.realizacoes[i];
-        const auto& d = linhaVida.desafios[i];
-        const bool ultimo = i + 1 == linhaVida.realizacoes.size();
+    for (int i = 0;
+         i < l.realizacoes.size() && i < l.desafios.size() && i < nomesRealizacoes.size(); ++i) {
+        const auto& r = l.realizacoes[i];
+        const auto& d = l.desafios[i];
+        const bool ultimo = i + 1 == l.realizacoes.size();
         vida.append(QStringLiteral("%1 (número %2) com o %3 (número %4): %5.")
                         .arg(nomesRealizacoes[i])
                         .arg(r.numero)
@@ -169,10 +166,16 @@ QList<ItemAnalise> PrevisoesAno::blocos() const {
                         .arg(d.numero)
                         .arg(periodo(r.idadeInicio, r.idadeFim, ultimo)));
     }
-    if (linhaVida.idadeReferencia >= 0) {
-        vida.append(
-            QStringLiteral("Idade na data de referência: %1 anos.").arg(linhaVida.idadeReferencia));
+    if (l.idadeReferencia >= 0) {
+        vida.append(QStringLiteral("Idade na data de referência: %1 anos.").arg(l.idadeReferencia));
     }
+    return vida;
+}
+
+QList<ItemAnalise> PrevisoesAno::blocos() const {
+    QList<ItemAnalise> b;
+    b.append({kTitulo + QStringLiteral(" de ") + QString::number(ano), abertura, {}, {}});
+    const QStringList vida = linhasLinhaVida(linhaVida);
     b.append({QStringLiteral("Linha da Vida"), {}, vida.join(kCRLF), {}});
     b.append({anoUniversal.titulo, {}, anoUniversal.texto, {}});
     for (const Numero& py : anosPessoais) {

@@ -69,6 +69,9 @@ struct PrevisoesAno {
     // The report as titled blocks, in the order of the pages: the exported text and the
     // text document are made of them (Titulo, Descricao and Texto of each; Numero empty).
     QList<ItemAnalise> blocos() const;
+    // The line of life in words, one line per period (by the names of the analysis's
+    // headings) and the age on the reference date: the text the exports carry for its picture.
+    static QStringList linhasLinhaVida(const LinhaVida& linha);
     // The plain text of the report for the clipboard: the blocks as the analysis' export
     // writes its sections, then the closing paragraph; CR LF line breaks.
     QString texto() const;

@@ -3,6 +3,7 @@
 // the report layer only places it on the page.
 #pragma once
 
+#include "engine/LinhaVida.h"
 #include "engine/MapaLetras.h"
 
 #include <QString>
@@ -25,6 +26,7 @@ struct QuadroSecao {
     QStringList totais;            // Letras: one line per total with its reduction steps
     std::array<int, 9> inclusao{}; // Inclusao: [d - 1] letters worth d; 0 marks a lesson
     QString legenda;               // Inclusao: the line under the chart
+    LinhaVida linhaVida;           // LinhaVida: the periods and the reference age
     QStringList linhasTexto;       // the picture as text, one line each, for the exports
 
     bool operator==(const QuadroSecao&) const = default;

@@ -2,10 +2,10 @@
 
 #include "report/QuadroInclusao.h"
 #include "report/QuadroLetras.h"
+#include "report/QuadroLinhaVida.h"
 
 namespace vidalume {
 
-// The line of life draws no picture yet: the section shows its title and explanation.
 double QuadrosSecao::altura(const QuadroSecao& q, const SuperficieDesenho& s, double largura) {
     switch (q.tipo) {
     case QuadroSecao::Tipo::Letras:
@@ -13,6 +13,7 @@ double QuadrosSecao::altura(const QuadroSecao& q, const SuperficieDesenho& s, do
     case QuadroSecao::Tipo::Inclusao:
         return QuadroInclusao(q.inclusao, q.legenda).altura(s, largura);
     case QuadroSecao::Tipo::LinhaVida:
+        return QuadroLinhaVida(q.linhaVida).altura(s, largura);
     case QuadroSecao::Tipo::Nenhum:
         break;
     }
@@ -29,6 +30,8 @@ void QuadrosSecao::desenha(const QuadroSecao& q, SuperficieDesenho& s, double x,
         QuadroInclusao(q.inclusao, q.legenda).desenha(s, x, yTopo, largura);
         break;
     case QuadroSecao::Tipo::LinhaVida:
+        QuadroLinhaVida(q.linhaVida).desenha(s, x, yTopo, largura);
+        break;
     case QuadroSecao::Tipo::Nenhum:
         break;
     }

@@ -85,7 +85,7 @@ TEST(QuadrosMapaTest, QuadroNuncaCortadoEntrePaginas) {
     Analise a;
     const QString nome = QStringLiteral("MARIA DA SILVA");
     ComporMapa::compoe(a, nome, CalculaNumeros(nome, QStringLiteral("29/11/1978"), {}), 4,
-                       ArquivoInterpretacao(QStringLiteral("/nao/existe")));
+                       ArquivoInterpretacao(QStringLiteral("/nao/existe")), QDate(2026, 12, 6));
     QStringList linhas;
     for (int n = 30; n <= 60; ++n) {
         linhas.clear();
@@ -124,6 +124,43 @@ TEST(QuadrosMapaTest, QuadroNuncaCortadoEntrePaginas) {
         }
         EXPECT_EQ(paginasComGrade, 1) << n;
     }
+}
+
+// Section 34 draws the line of life between its title and its text, whole on one page, and
+// carries the same periods as text for the exports.
+TEST(QuadrosMapaTest, LinhaDaVidaDesenhadaNaSecao34) {
+    Analise a;
+    const QString nome = QStringLiteral("MARIA DA SILVA");
+    ComporMapa::compoe(a, nome, CalculaNumeros(nome, QStringLiteral("29/11/1978"), {}), 4,
+                       ArquivoInterpretacao(QStringLiteral("/nao/existe")), QDate(2026, 12, 6));
+    const QuadroSecao& q = a[34].Quadro;
+    ASSERT_EQ(q.tipo, QuadroSecao::Tipo::LinhaVida);
+    EXPECT_EQ(q.linhaVida.idadeReferencia, 48);
+    EXPECT_EQ(q.linhaVida.ciclos.size(), 3);
+    EXPECT_TRUE(q.linhasTexto.join(u'\n').contains(QStringLiteral("Desafio Maior")));
+    EXPECT_TRUE(q.linhasTexto.last().contains(QStringLiteral("48 anos")));
+
+    Diagramacao d;
+    d.margens = Margens::tela();
+    d.analise = a;
+    d.selecao.fill(0);
+    for (int k = 29; k <= 33; ++k) {
+        d.opcoesMapa.defineSecao(k, false);
+    }
+    FolhasTeste folhas;
+    LayoutAnalise(d, 210).dispoe(folhas);
+    int paginasComEixo = 0;
+    for (int p = 0; p < folhas.quantidade(); ++p) {
+        bool eixo = false;
+        for (const auto& t : folhas.folha(p).textos()) {
+            eixo = eixo || t.texto == QStringLiteral("Idade");
+        }
+        if (eixo) {
+            ++paginasComEixo;
+            EXPECT_GT(folhas.folha(p).retangulos().size(), 10);
+        }
+    }
+    EXPECT_EQ(paginasComEixo, 1);
 }
 
 } // namespace

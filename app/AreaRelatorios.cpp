@@ -1,5 +1,7 @@
 #include "app/AreaRelatorios.h"
 
+#include "report/Relatorio.h"
+
 #include "app/GeometriaPrincipal.h"
 #include "app/Servicos.h"
 
@@ -32,6 +34,7 @@ frmExibeRelatorio* AreaRelatorios::abre(const Diagramacao& diagramacao, const An
     janela->setAttribute(Qt::WA_DeleteOnClose);
     janela->setWindowIcon(icone);
     relatorio->GravaDados(total, 1, pedido);
+    relatorio->setWindowTitle(Relatorio::de(diagramacao).tituloJanela(diagramacao));
     janela->showMaximized();
     relatorio->mostrada();
     relatorio->focaPagina();

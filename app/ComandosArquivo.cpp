@@ -4,7 +4,6 @@
 
 #include "app/Ocupado.h"
 #include "clients/CopiaCompleta.h"
-#include "composer/TextoExportacao.h"
 #include "gui/clientes/frmRestauraCopia.h"
 #include "gui/configuracao/frmRestauraTextos.h"
 #include "gui/impressao/frmImprimir.h"
@@ -12,6 +11,7 @@
 #include "printing/NomeArquivoPdf.h"
 #include "printing/painter/ExportacaoOdt.h"
 #include "printing/painter/GravacaoPdf.h"
+#include "report/Relatorio.h"
 #include "settings/Margens.h"
 #include "settings/TextosOriginais.h"
 
@@ -37,8 +37,6 @@ const QString ComandosArquivo::kM4 = QStringLiteral(
 const QString ComandosArquivo::kSemAnalise = QStringLiteral(
     "Para %1 é preciso que exista uma análise sendo exibida em seu monitor. Clique no "
     "primeiro botão, crie uma análise e então repita a operação.");
-const QString ComandosArquivo::kTituloPdf = QStringLiteral("Salvar análise em PDF");
-const QString ComandosArquivo::kTituloOdt = QStringLiteral("Exportar para editor de textos");
 const QString ComandosArquivo::kSemOriginais =
     QStringLiteral("Os textos originais do programa não foram encontrados em %1.");
 const QString ComandosArquivo::kPerguntaOriginalUm = QStringLiteral(
@@ -55,26 +53,31 @@ const QString ComandosArquivo::kNadaGuardado =
 namespace {
 
 struct DadosFormato {
-    const QString& titulo;
+    QString nome; // "PDF" or "ODT", as the report kinds name the save dialogs
     QString acao;
     QString sufixo;
     QString filtro;
     bool (*grava)(const QString&, const Diagramacao&, QString*);
-    QString feito; // what the message after the save says
+    QString feito; // what the message after the save says, after the report's subject
 };
 
 DadosFormato dados(ComandosArquivo::Formato formato) {
     if (formato == ComandosArquivo::Formato::Pdf) {
-        return {ComandosArquivo::kTituloPdf, QStringLiteral("salvar em PDF"),
-                QStringLiteral("pdf"),       QStringLiteral("Documentos PDF (*.pdf)"),
-                &GravacaoPdf::grava,         QStringLiteral("A análise foi gravada em PDF")};
+        return {QStringLiteral("PDF"), QStringLiteral("salvar em PDF"),
+                QStringLiteral("pdf"), QStringLiteral("Documentos PDF (*.pdf)"),
+                &GravacaoPdf::grava,   QStringLiteral("gravad")};
     }
-    return {ComandosArquivo::kTituloOdt,
-            QStringLiteral("exportar para um editor de textos"),
-            QStringLiteral("odt"),
-            QStringLiteral("Documentos de texto (*.odt)"),
-            &ExportacaoOdt::grava,
-            QStringLiteral("A análise foi exportada para o editor de textos")};
+    return {QStringLiteral("ODT"), QStringLiteral("exportar para um editor de textos"),
+            QStringLiteral("odt"), QStringLiteral("Documentos de texto (*.odt)"),
+            &ExportacaoOdt::grava, QStringLiteral("exportad")};
+}
+
+// "A análise foi gravada em PDF", "As previsões do ano foram exportadas para o editor de
+// textos".
+QString feito(const Relatorio& relatorio, const DadosFormato& f) {
+    return relatorio.foi(f.feito) + (f.sufixo == QLatin1String("pdf")
+                                         ? QStringLiteral(" em PDF")
+                                         : QStringLiteral(" para o editor de textos"));
 }
 
 } // namespace
@@ -98,7 +101,9 @@ std::optional<Diagramacao> ComandosArquivo::analiseParaArquivo(const QString& ac
 // gives up.
 QString ComandosArquivo::escolheArquivo(const Diagramacao& analise, const QString& titulo,
                                         const QString& sufixo, const QString& filtro) {
-    QString nome = NomeArquivoPdf::sugere(analise.NomeAnalise, analise.DataNascimento);
+    const Relatorio& relatorio = Relatorio::de(analise);
+    QString nome =
+        NomeArquivoPdf::sugere(relatorio.baseArquivo(analise), relatorio.dataArquivo(analise));
     nome.chop(3); // "pdf"
     const QString sugestao = DialogoArquivo::naPastaInicial(nome + sufixo);
     const Servicos& s = c_.servicos();
@@ -111,7 +116,9 @@ void ComandosArquivo::salva(Formato formato) {
     if (!analise) {
         return;
     }
-    const QString arquivo = escolheArquivo(*analise, f.titulo, f.sufixo, f.filtro);
+    const Relatorio& relatorio = Relatorio::de(*analise);
+    const QString arquivo =
+        escolheArquivo(*analise, relatorio.legendaSalvar(f.nome), f.sufixo, f.filtro);
     if (arquivo.isEmpty()) {
         return;
     }
@@ -126,7 +133,7 @@ void ComandosArquivo::salva(Formato formato) {
         return;
     }
     // The dialog closed: say where the file went.
-    c_.avisaGravado(f.feito, arquivo);
+    c_.avisaGravado(feito(relatorio, f), arquivo);
 }
 
 void ComandosArquivo::imprime(QPrinter* impressora) {
@@ -150,24 +157,16 @@ void ComandosArquivo::exporta() {
     }
     {
         const Ocupado ocupado = Ocupado::sobre(c_.janela());
-        Padrao& p = c_.padrao();
-        if (const auto& composto = relatorio->composto()) {
-            QGuiApplication::clipboard()->setText(composto->texto(p.Configuracao));
-        } else {
-            relatorio->AjustaDadosNaMemoria(p.Pedido);
-            c_.compoeAnalise();
-            EnviarAnaliseParaAreaTransf();
-        }
+        const Diagramacao d = c_.diagramacaoDe(*relatorio);
+        EnviarAnaliseParaAreaTransf(Relatorio::de(d).texto(d));
     }
     c_.informa(QStringLiteral("Importante:"), kM4, Mensagens::Icone::Informacao);
 }
 
-void ComandosArquivo::EnviarAnaliseParaAreaTransf() {
-    const Padrao& p = c_.padrao();
+void ComandosArquivo::EnviarAnaliseParaAreaTransf(const QString& texto) {
     QClipboard* area = QGuiApplication::clipboard();
     area->clear();
-    area->setText(
-        TextoExportacao::monta(p.Analise, p.Configuracao, p.CalculosSelecionados, p.OpcoesMapa));
+    area->setText(texto);
 }
 
 void ComandosArquivo::fazCopia() {

@@ -18,7 +18,7 @@ public:
     enum class Formato { Pdf, Odt };
 
     static const QString kM2, kM3, kM4; // no analysis to print or export; the text was copied
-    static const QString kSemAnalise, kTituloPdf, kTituloOdt;
+    static const QString kSemAnalise;
     static const QString kSemOriginais, kPerguntaOriginalUm, kPerguntaOriginaisTodos;
     static const QString kOriginaisRestaurados, kTextosGuardados, kNadaGuardado;
 
@@ -42,7 +42,8 @@ public:
     void restauraOriginais();
 
 private:
-    void EnviarAnaliseParaAreaTransf();
+    // Puts `texto`, the exported text of the active report, on the clipboard.
+    void EnviarAnaliseParaAreaTransf(const QString& texto);
     std::optional<Diagramacao> analiseParaArquivo(const QString& acao);
     QString escolheArquivo(const Diagramacao& analise, const QString& titulo, const QString& sufixo,
                            const QString& filtro);

@@ -2,6 +2,7 @@
 
 #include "composer/ComporAnalise.h"
 #include "engine/EntradaDados.h"
+#include "engine/RegrasCalculo.h"
 #include "engine/Windows1252.h"
 #include "printing/NomeArquivoPdf.h"
 #include "printing/painter/GravacaoPdf.h"
@@ -62,8 +63,10 @@ void ComandosClientes::guardaNaFicha(const QString& nomeDigitado) {
 }
 
 AnalisePedida ComandosClientes::pedidoDe(const Cliente& cliente, const AnaliseCliente& analise) {
-    return {EntradaDados::normalizaNome(Windows1252::restringe(cliente.nome)),
-            EntradaDados::formataData(cliente.nascimento), analise.referencia};
+    const QString nome = Windows1252::restringe(cliente.nome);
+    return {RegrasCalculo::pitagorica().normalizaNome(nome),
+            EntradaDados::formataData(cliente.nascimento), analise.referencia,
+            RegrasCalculo::maiusculas(nome), EscolaCalculo::Pitagorica};
 }
 
 // The PDF of the client's analysis for today, with the program's settings, margins and print

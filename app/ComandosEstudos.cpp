@@ -1,5 +1,8 @@
 #include "app/ComandosEstudos.h"
 
+#include "composer/ComporCabalistica.h"
+#include "settings/HarmoniaCabalistica.h"
+
 #include "app/Ocupado.h"
 #include "composer/LeituraCasal.h"
 #include "gui/comum/AvisoTextos.h"
@@ -28,7 +31,7 @@ std::optional<AnalisePedida> ComandosEstudos::estudoNomes() {
     // The study comes back with its names the next time it opens.
     nomesGuardados_ = estudo.nomes();
     dataGuardada_ = estudo.dataEscolhida();
-    return AnalisePedida{estudo.nomeEscolhido(), estudo.dataEscolhida(), QDate()};
+    return AnalisePedida{estudo.nomeEscolhido(), estudo.dataEscolhida(), QDate(), {}, {}};
 }
 
 // The study goes through the print dialog of the analysis, in front of the study window.
@@ -53,7 +56,21 @@ void ComandosEstudos::compatibilidade(const QIcon& icone) {
                                           .compoe(ArquivoInterpretacao(c_.pasta()));
     AvisoTextos::mostra(c_.servicos().mensagens, c_.janela());
     const Diagramacao d = leitura.diagramacao(c_.padrao().diagramacao(c_.pasta()));
-    relatorios_.abre(d, {d.NomeAnalise, d.DataNascimento, QDate()}, icone)->defineComposto(leitura);
+    relatorios_.abre(d, {d.NomeAnalise, d.DataNascimento, QDate(), {}, {}}, icone)
+        ->defineComposto(leitura);
+}
+
+void ComandosEstudos::mapaCabalistico(const AnalisePedida& pedido, const QIcon& icone) {
+    const Ocupado ocupado = Ocupado::tela();
+    const OpcoesMapa& opcoes = c_.padrao().OpcoesMapa;
+    const RelatorioComposto mapa = ComporCabalistica::compoe(
+        pedido.nomeExibido(), pedido.DataNascimento, pedido.dataPrevisoes(c_.hoje()),
+        opcoes.regras(EscolaCalculo::Cabalistica), HarmoniaCabalistica::le(c_.pasta()),
+        ArquivoInterpretacao(c_.pasta()),
+        [&opcoes](int k) { return opcoes.secaoCabalisticaAtiva(k); });
+    AvisoTextos::mostra(c_.servicos().mensagens, c_.janela());
+    const Diagramacao d = mapa.diagramacao(c_.padrao().diagramacao(c_.pasta()));
+    relatorios_.abre(d, pedido, icone)->defineComposto(mapa);
 }
 
 } // namespace vidalume

@@ -1,6 +1,6 @@
 // The main window's study commands: the name study (whose chosen name becomes the next
-// analysis, and whose pages print through the analysis's print dialog) and the
-// compatibility reading of two people, opened in a report window of its own.
+// analysis, and whose pages print through the analysis's print dialog), the compatibility
+// reading of two people and the cabalística map, each opened in a report window of its own.
 #pragma once
 
 #include "app/AreaRelatorios.h"
@@ -29,6 +29,9 @@ public:
     std::optional<AnalisePedida> estudoNomes();
     // Asks for the two people and opens their compatibility reading.
     void compatibilidade(const QIcon& icone);
+    // Opens the cabalística map of `pedido` (its name as typed, birth date and forecast
+    // date) with the school's options and harmony table of the data folder.
+    void mapaCabalistico(const AnalisePedida& pedido, const QIcon& icone);
 
 private:
     void imprimeEstudo(QWidget* pai, const EstudoNomes& estudo);

@@ -32,10 +32,10 @@ void ComandosPrevisoes::abre(const AnalisePedida& pessoa, const QIcon& icone) {
     }
     const Ocupado ocupado = Ocupado::tela();
     const RelatorioComposto relatorio = RelatorioComposto::de(
-        PrevisoesAno::compoe(dialogo.nome(), dialogo.nascimento(), dialogo.ano(), regra, referencia,
-                             ArquivoInterpretacao(c_.pasta())));
+        PrevisoesAno::compoe(dialogo.nome(), dialogo.nascimento(), dialogo.ano(),
+                             p.OpcoesMapa.regras(), referencia, ArquivoInterpretacao(c_.pasta())));
     const Diagramacao d = relatorio.diagramacao(p.diagramacao(c_.pasta()));
-    relatorios_.abre(d, {d.NomeAnalise, d.DataNascimento, QDate()}, icone)
+    relatorios_.abre(d, {d.NomeAnalise, d.DataNascimento, QDate(), {}, {}}, icone)
         ->defineComposto(relatorio);
 }
 

@@ -64,7 +64,7 @@ QDateTime ContextoComandos::agora() const {
 void ContextoComandos::compoeAnalise() const {
     const AnalisePedida& p = padrao_.Pedido;
     padrao_.Analise =
-        ComporAnalise::compoe(p.NomeAnalise, p.DataNascimento, hoje(), p.DataReferencia,
+        ComporAnalise::compoe(p.nomeExibido(), p.DataNascimento, hoje(), p.DataReferencia,
                               ArquivoInterpretacao(pasta_), padrao_.OpcoesMapa);
     AvisoTextos::mostra(servicos_.mensagens, janela());
 }

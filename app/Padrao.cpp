@@ -18,7 +18,7 @@ void CarregaConfiguracoes(Padrao& padrao, const QString& pastaPrograma) {
 
 Diagramacao Padrao::diagramacao(const QString& pastaPrograma) const {
     Diagramacao d;
-    d.NomeAnalise = Pedido.NomeAnalise;
+    d.NomeAnalise = Pedido.nomeExibido();
     d.DataNascimento = Pedido.DataNascimento;
     d.analise = Analise;
     d.configuracao = Configuracao;

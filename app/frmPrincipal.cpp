@@ -303,6 +303,8 @@ bool frmPrincipal::pedeEntrada(const Cliente* cliente) {
         return false;
     }
     pedido.DataReferencia = entrada.referencia();
+    pedido.NomeDigitado = RegrasCalculo::maiusculas(entrada.nomeDigitado());
+    pedido.Escola = entrada.escola();
     if (entrada.guardarNaFicha()) {
         clientes_.guardaNaFicha(entrada.nomeDigitado());
     }
@@ -310,6 +312,10 @@ bool frmPrincipal::pedeEntrada(const Cliente* cliente) {
 }
 
 void frmPrincipal::mostraNovaAnalise() {
+    if (padrao_.Pedido.Escola == EscolaCalculo::Cabalistica) {
+        estudos_->mapaCabalistico(padrao_.Pedido, windowIcon());
+        return;
+    }
     const Ocupado ocupado = Ocupado::tela();
     contexto_.compoeAnalise();
     if (Configuracao::ligado(padrao_.Configuracao.EscutarSons)) {

@@ -168,7 +168,7 @@ struct JanelaRelatorio {
         }
         relatorio->setGeometry(QRect(QPoint(0, 0), tela.janela));
         relatorio->definePaginas(std::move(prontas));
-        relatorio->GravaDados(paginas, 1, {kNome, kData, {}});
+        relatorio->GravaDados(paginas, 1, {kNome, kData, {}, {}, {}});
         relatorio->show();
         relatorio->mostrada();
         pinta();
@@ -251,7 +251,7 @@ void BM_AbreAnalise(benchmark::State& state) {
         paginas = int(prontas.paginas.size());
         relatorio->setGeometry(QRect(QPoint(0, 0), tela.janela));
         relatorio->definePaginas(std::move(prontas));
-        relatorio->GravaDados(paginas, 1, {kNome, kData, {}});
+        relatorio->GravaDados(paginas, 1, {kNome, kData, {}, {}, {}});
         relatorio->show();
         relatorio->mostrada();
         relatorio->render(&tela.imagem);
@@ -296,7 +296,8 @@ void BM_PrevisoesPdf(benchmark::State& state) {
     const Diagramacao base = diagramacao(FontesAnalise{});
     for (auto _ : state) {
         const Diagramacao p =
-            PrevisoesAno::compoe(kNome, kData, 2027, InicioAnoPessoal::Aniversario,
+            PrevisoesAno::compoe(kNome, kData, 2027,
+                                 RegrasCalculo::pitagorica(InicioAnoPessoal::Aniversario),
                                  QDate(2026, 12, 6), ArquivoInterpretacao(base.pastaPrograma))
                 .diagramacao(base);
         QString erro;

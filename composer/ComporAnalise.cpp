@@ -8,13 +8,17 @@
 
 namespace vidalume {
 
-const QString ComporAnalise::kSemVogais = QStringLiteral(
-    "O nome informado não possui vogais (A, E, I, O, U ou Y). Como o Impulso da Alma é "
-    "calculado a partir das vogais do nome, ele não pode ser interpretado nesta análise. "
-    "Verifique se o nome completo foi digitado corretamente.");
-const QString ComporAnalise::kSemVogaisPrimeiraVogal = QStringLiteral(
-    "O nome informado não possui vogais (A, E, I, O, U ou Y), por isso não há uma primeira "
-    "vogal a ser interpretada nesta análise.");
+const QString ComporAnalise::kSemVogais =
+    QStringLiteral(
+        "O nome informado não possui vogais (%1). Como o Impulso da Alma é calculado a partir das "
+        "vogais do nome, ele não pode ser interpretado nesta análise. Verifique se o nome completo "
+        "foi digitado corretamente.")
+        .arg(RegrasCalculo::descreveVogais());
+const QString ComporAnalise::kSemVogaisPrimeiraVogal =
+    QStringLiteral(
+        "O nome informado não possui vogais (%1), por isso não há uma primeira vogal a ser "
+        "interpretada nesta análise.")
+        .arg(RegrasCalculo::descreveVogais());
 const QString ComporAnalise::kSemConsoantes = QStringLiteral(
     "O nome informado não possui consoantes. Como o Eu Silencioso é calculado a partir das "
     "consoantes do nome, ele não pode ser interpretado nesta análise.");
@@ -208,10 +212,10 @@ Analise ComporAnalise::compoe(const NumerosAnalise& numeros, const QString& data
 
 Analise ComporAnalise::compoe(const QString& nome, const QString& dataNascimento, QDate hoje,
                               const ArquivoInterpretacao& arquivos, const OpcoesMapa& opcoes) {
-    const NumerosAnalise numeros =
-        CalculaNumeros(nome, dataNascimento, hoje, opcoes.inicioAnoPessoal);
+    const RegrasCalculo regras = opcoes.regras();
+    const NumerosAnalise numeros = CalculaNumeros(nome, dataNascimento, hoje, regras);
     Analise a = compoe(numeros, dataNascimento, arquivos);
-    ComporMapa::compoe(a, nome, numeros, opcoes.limiteTendencias, arquivos, hoje);
+    ComporMapa::compoe(a, nome, numeros, regras, arquivos, hoje);
     return a;
 }
 

@@ -2,7 +2,6 @@
 
 #include "composer/PrevisoesAno.h"
 #include "engine/MapaLetras.h"
-#include "engine/Reducao.h"
 #include "texts/TabelaSecoes.h"
 
 #include <QFileInfo>
@@ -10,14 +9,6 @@
 
 namespace vidalume {
 
-const QString ComporMapa::kMetodo = QStringLiteral(
-    "Como o mapa foi calculado: cada letra vale um número de 1 a 9 pela tabela pitagórica (A, J "
-    "e S valem 1; B, K e T, 2; C, L e U, 3; D, M e V, 4; E, N e W, 5; F, O e X, 6; G, P e Y, 7; "
-    "H, Q e Z, 8; I e R, 9). O Y é contado como vogal. Acentos e cedilha são retirados antes "
-    "do cálculo: Á vale como A e Ç como C. O valor de cada vogal aparece acima dela e o de cada "
-    "consoante, abaixo. Os totais das vogais, das consoantes e de todas as letras são "
-    "reduzidos a um único algarismo pela soma repetida dos seus algarismos, sem números "
-    "mestres.");
 const QString ComporMapa::kSemLicoes = QStringLiteral(
     "Não há lições cármicas neste nome: todos os números de 1 a 9 aparecem nas suas letras.");
 const QString ComporMapa::kSemDividas = QStringLiteral(
@@ -43,9 +34,9 @@ QString lista(const QList<int>& numeros) {
     return partes.join(QStringLiteral(", "));
 }
 
-QString passos(long long total) {
+QString passos(const RegrasCalculo& regras, long long total) {
     QStringList partes;
-    for (long long p : PassosReducao(total)) {
+    for (long long p : regras.passosReducao(total)) {
         partes << QString::number(p);
     }
     return partes.join(QStringLiteral(" → "));
@@ -62,9 +53,9 @@ QString semEspacosFinais(QString linha) {
     return linha;
 }
 
-// Three text lines per row of words (vowel values, letters, consonant values), a row holding
-// as many whole words as fit in kLetrasPorLinhaTexto cells.
-QStringList linhasLetras(const MapaLetras& mapa) {
+} // namespace
+
+QStringList ComporMapa::linhasLetras(const MapaLetras& mapa) {
     QStringList linhas;
     QString vogais, letras, consoantes;
     int usadas = 0;
@@ -100,11 +91,13 @@ QStringList linhasLetras(const MapaLetras& mapa) {
     return linhas;
 }
 
+namespace {
+
 class CompositorMapa {
 public:
-    CompositorMapa(Analise& a, const QString& nome, const NumerosAnalise& num, int limite,
-                   const ArquivoInterpretacao& arq, QDate referencia)
-        : a_(a), nome_(nome), mapa_(CalculaMapaCarmico(nome, num, limite)), limite_(limite),
+    CompositorMapa(Analise& a, const QString& nome, const NumerosAnalise& num,
+                   const RegrasCalculo& regras, const ArquivoInterpretacao& arq, QDate referencia)
+        : a_(a), nome_(nome), mapa_(CalculaMapaCarmico(nome, num, regras)), regras_(regras),
           arq_(arq), vida_(LinhaVida::calcula(num, referencia)) {}
 
     void compoe() {
@@ -153,17 +146,18 @@ private:
 
     void mapaLetras() {
         ItemAnalise& i = item(ComporMapa::kMapaLetras, {});
-        const MapaLetras letras = MontaMapaLetras(nome_);
+        const MapaLetras letras = MontaMapaLetras(nome_, regras_);
         QuadroSecao& q = i.Quadro;
         q.tipo = QuadroSecao::Tipo::Letras;
         q.letras = letras;
         q.totais = {
-            QStringLiteral("Vogais (Impulso da Alma): ") + passos(letras.totalVogais),
-            QStringLiteral("Consoantes (Eu Silencioso): ") + passos(letras.totalConsoantes),
-            QStringLiteral("Todas as letras (Expressão): ") + passos(letras.totalNome),
+            QStringLiteral("Vogais (Impulso da Alma): ") + passos(regras_, letras.totalVogais),
+            QStringLiteral("Consoantes (Eu Silencioso): ") +
+                passos(regras_, letras.totalConsoantes),
+            QStringLiteral("Todas as letras (Expressão): ") + passos(regras_, letras.totalNome),
         };
-        q.linhasTexto = linhasLetras(letras) + QStringList{QString()} + q.totais;
-        i.Texto = ComporMapa::kMetodo;
+        q.linhasTexto = ComporMapa::linhasLetras(letras) + QStringList{QString()} + q.totais;
+        i.Texto = regras_.descreveLetras();
     }
 
     void licoes() {
@@ -198,7 +192,7 @@ private:
         if (mapa_.tendenciasOcultas.isEmpty()) {
             i.Texto = QStringLiteral("Não há tendências ocultas neste nome: nenhum número "
                                      "aparece %1 vezes ou mais nas suas letras.")
-                          .arg(limite_ == 3 ? 3 : 4);
+                          .arg(regras_.limiteTendencias());
             return;
         }
         QList<std::pair<QString, int>> entradas;
@@ -264,7 +258,7 @@ private:
     Analise& a_;
     const QString& nome_;
     const MapaCarmico mapa_;
-    const int limite_;
+    const RegrasCalculo regras_;
     const ArquivoInterpretacao& arq_;
     const LinhaVida vida_;
 };
@@ -301,9 +295,9 @@ int ComporMapa::registroDivida(int divida) {
 }
 
 void ComporMapa::compoe(Analise& analise, const QString& nome, const NumerosAnalise& numeros,
-                        int limiteTendencias, const ArquivoInterpretacao& arquivos,
+                        const RegrasCalculo& regras, const ArquivoInterpretacao& arquivos,
                         QDate referencia) {
-    CompositorMapa(analise, nome, numeros, limiteTendencias, arquivos, referencia).compoe();
+    CompositorMapa(analise, nome, numeros, regras, arquivos, referencia).compoe();
 }
 
 } // namespace vidalume

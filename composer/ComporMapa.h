@@ -8,10 +8,12 @@
 
 #include "composer/ItemAnalise.h"
 #include "engine/MapaCarmico.h"
+#include "engine/MapaLetras.h"
 #include "engine/NumerosAnalise.h"
 #include "texts/ArquivoInterpretacao.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace vidalume {
 
@@ -24,7 +26,6 @@ public:
     static constexpr int kDividas = 33;
     static constexpr int kLinhaVida = 34;
 
-    static const QString kMetodo;     // the fixed text of the letter chart
     static const QString kSemLicoes;  // no digit is missing from the name
     static const QString kSemDividas; // no debt in any of the five places
     static const QString kSemLetras;  // the name has no letter A-Z (response 0)
@@ -34,15 +35,18 @@ public:
     static QString arquivoFaltando(const QString& arquivo);
     // Where a debt was found, as a sentence says it: "no Caminho da Vida", "na Expressão".
     static QString origem(OrigemDivida origem);
+    // The letter chart as text: three lines per row of words (vowel values, letters,
+    // consonant values), as many whole words per row as fit in 22 cells.
+    static QStringList linhasLetras(const MapaLetras& mapa);
     // The record of DIVCARM.DAT for `divida` (13 -> 1, 14 -> 2, 16 -> 3, 19 -> 4); 0 for any
     // other number.
     static int registroDivida(int divida);
 
-    // Fills entries 29 to 34 of `analise` for `nome` (normalised) and the date numbers of
-    // `numeros`; a hidden tendency needs `limiteTendencias` letters (3 or 4); the line of life
-    // marks the age on `referencia`. Entries 1 to 28 are left as they are.
+    // Fills entries 29 to 34 of `analise` for `nome` (as typed or normalised) and the date
+    // numbers of `numeros` under `regras` (letter values, hidden-tendency threshold); the
+    // line of life marks the age on `referencia`. Entries 1 to 28 are left as they are.
     static void compoe(Analise& analise, const QString& nome, const NumerosAnalise& numeros,
-                       int limiteTendencias, const ArquivoInterpretacao& arquivos,
+                       const RegrasCalculo& regras, const ArquivoInterpretacao& arquivos,
                        QDate referencia);
 };
 

@@ -7,6 +7,7 @@
 #include "composer/EstudoNomes.h"
 #include "composer/ItemAnalise.h"
 #include "composer/PrevisoesAno.h"
+#include "composer/TipoRelatorio.h"
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
 #include "settings/LinhasRodape.h"
@@ -20,9 +21,11 @@
 namespace vidalume {
 
 struct Diagramacao {
-    QString NomeAnalise;    // normalised
-    QString DataNascimento; // "dd/mm/yyyy"
-    Analise analise{};      // the composed sections 1 to 34
+    TipoRelatorio tipo = TipoRelatorio::Analise; // how it is titled, laid out and exported
+    QString NomeAnalise;                         // normalised
+    QString DataNascimento;                      // "dd/mm/yyyy"
+    QString escola;    // the school the page header names after the date; empty: none
+    Analise analise{}; // the composed sections 1 to 34
 
     Configuracao configuracao; // ImprimirDescricao, ImprimirNumero, ImprimirCabecalho
     Configuracao::Selecao selecao = Configuracao::padraoCalculos(); // the live selection

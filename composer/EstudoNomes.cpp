@@ -21,16 +21,16 @@ constexpr int kEntradaExpressao = 23;
 // Today's date only shapes the numbers of the day, which the study does not show.
 const QDate kQualquerDia(2000, 1, 1);
 
-CandidatoNome candidato(const QString& digitado, const QString& data) {
+CandidatoNome candidato(const QString& digitado, const QString& data, const RegrasCalculo& regras) {
     CandidatoNome c;
     c.nome = digitado;
     const QString restrito = Windows1252::restringe(digitado);
-    c.nomeNormalizado = EntradaDados::normalizaNome(restrito);
+    c.nomeNormalizado = regras.normalizaNome(restrito);
     c.aceito = EntradaDados::valida(restrito, data) == EntradaDados::Resultado::Aceito;
     if (!c.aceito) {
         return c;
     }
-    const NumerosAnalise n = CalculaNumeros(c.nomeNormalizado, data, kQualquerDia);
+    const NumerosAnalise n = CalculaNumeros(c.nomeNormalizado, data, kQualquerDia, regras);
     c.expressao = n.expressao;
     c.impulsoDaAlma = n.impulsoDaAlma;
     c.euSilencioso = n.euSilencioso;
@@ -55,21 +55,23 @@ std::array<QString, 8> CandidatoNome::celulas() const {
             harmonia ? QStringLiteral("Sim") : QStringLiteral("Não")};
 }
 
-EstudoNomes EstudoNomes::calcula(const QString& data, const QStringList& nomes) {
+EstudoNomes EstudoNomes::calcula(const QString& data, const QStringList& nomes,
+                                 const RegrasCalculo& regras) {
     EstudoNomes e;
     e.DataNascimento = EntradaDados::normalizaData(data).value_or(QString());
     if (!e.DataNascimento.isEmpty()) {
-        e.caminhoDaVida = CalculaNumeros(QString(), e.DataNascimento, kQualquerDia).caminhoDaVida;
+        e.caminhoDaVida =
+            CalculaNumeros(QString(), e.DataNascimento, kQualquerDia, regras).caminhoDaVida;
     }
     for (const QString& nome : nomes) {
-        e.candidatos << candidato(nome, e.DataNascimento);
+        e.candidatos << candidato(nome, e.DataNascimento, regras);
     }
     return e;
 }
 
 EstudoNomes EstudoNomes::compoe(const QString& data, const QStringList& nomes,
-                                const ArquivoInterpretacao& arquivos) {
-    EstudoNomes e = calcula(data, nomes);
+                                const ArquivoInterpretacao& arquivos, const RegrasCalculo& regras) {
+    EstudoNomes e = calcula(data, nomes, regras);
     e.aviso = AvisoFinal::texto(arquivos);
     for (CandidatoNome& c : e.candidatos) {
         if (!c.aceito) {
@@ -88,6 +90,7 @@ int EstudoNomes::aceitos() const {
 }
 
 Diagramacao EstudoNomes::diagramacao(Diagramacao base) const {
+    base.tipo = TipoRelatorio::EstudoNomes;
     base.NomeAnalise = kTitulo;
     base.DataNascimento = DataNascimento;
     base.analise = {};

@@ -5,6 +5,7 @@
 // Draws nothing.
 #pragma once
 
+#include "engine/RegrasCalculo.h"
 #include "texts/ArquivoInterpretacao.h"
 
 #include <QChar>
@@ -46,14 +47,15 @@ struct EstudoNomes {
     QString aviso; // the closing paragraph; only from compoe()
 
     // The numbers of every name for the date as typed (any form the entry accepts), in the
-    // order given. Names of a date that is no date, and names the entry refuses, are kept
-    // with `aceito` false.
-    static EstudoNomes calcula(const QString& data, const QStringList& nomes);
+    // order given, under `regras`. Names of a date that is no date, and names the entry
+    // refuses, are kept with `aceito` false.
+    static EstudoNomes calcula(const QString& data, const QStringList& nomes,
+                               const RegrasCalculo& regras);
     // As calcula(), with the interpretation of each accepted name's expression read from
     // `arquivos` (the names without letters of value get the analysis' notice) and the
     // closing paragraph.
     static EstudoNomes compoe(const QString& data, const QStringList& nomes,
-                              const ArquivoInterpretacao& arquivos);
+                              const ArquivoInterpretacao& arquivos, const RegrasCalculo& regras);
 
     // How many names are accepted.
     int aceitos() const;

@@ -36,8 +36,10 @@ const QString kCRLF = QStringLiteral("\r\n");
 // Today's date only shapes the numbers of the day, which the reading does not use.
 const QDate kQualquerDia(2000, 1, 1);
 
+// The reading compares the numbers of the Pythagorean school, whose pair texts it reads.
 PessoaLeitura pessoa(const QString& nome, const QString& nascimento) {
-    const NumerosAnalise n = CalculaNumeros(nome, nascimento, kQualquerDia);
+    const NumerosAnalise n =
+        CalculaNumeros(nome, nascimento, kQualquerDia, RegrasCalculo::pitagorica());
     return {nome, nascimento, n.caminhoDaVida, n.expressao, n.impulsoDaAlma};
 }
 

@@ -59,10 +59,11 @@ bool PrevisoesAno::aceitaAno(int ano, QString* erro) {
 }
 
 PrevisoesAno PrevisoesAno::compoe(const QString& nome, const QString& dataNascimento, int ano,
-                                  InicioAnoPessoal regra, QDate referencia,
+                                  const RegrasCalculo& regras, QDate referencia,
                                   const ArquivoInterpretacao& arquivos) {
     const Compositor c(arquivos);
-    const NumerosAnalise n = CalculaNumeros(nome, dataNascimento, QDate(ano, 1, 1), regra);
+    const InicioAnoPessoal regra = regras.inicioAnoPessoal();
+    const NumerosAnalise n = CalculaNumeros(nome, dataNascimento, QDate(ano, 1, 1), regras);
     PrevisoesAno p;
     p.NomeAnalise = nome;
     p.DataNascimento = dataNascimento;
@@ -79,7 +80,7 @@ PrevisoesAno PrevisoesAno::compoe(const QString& nome, const QString& dataNascim
 
     QList<CalendarioMes> calendarios;
     for (int m = 1; m <= 12; ++m) {
-        calendarios.append(CalendarioMes::calcula(ano, m, n.dia, n.mes, regra));
+        calendarios.append(CalendarioMes::calcula(ano, m, n.dia, n.mes, regras));
     }
     // The personal years of the year, in the order they hold: one on 1 January, two when
     // the year turns on the birthday.
@@ -213,6 +214,7 @@ QString PrevisoesAno::texto() const {
 }
 
 Diagramacao PrevisoesAno::diagramacao(Diagramacao base) const {
+    base.tipo = TipoRelatorio::Previsoes;
     base.NomeAnalise = NomeAnalise;
     base.DataNascimento = DataNascimento;
     base.analise = {};

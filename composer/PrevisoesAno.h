@@ -8,8 +8,8 @@
 
 #include "composer/ItemAnalise.h"
 #include "engine/CalendarioMes.h"
-#include "engine/InicioAnoPessoal.h"
 #include "engine/LinhaVida.h"
+#include "engine/RegrasCalculo.h"
 #include "texts/ArquivoInterpretacao.h"
 
 #include <QDate>
@@ -61,9 +61,9 @@ struct PrevisoesAno {
 
     // The forecast of `ano` (kPrimeiroAno to kUltimoAno) for `nome` (normalised) born on
     // `dataNascimento` ("dd/mm/yyyy", a valid date), the line of life seen from `referencia`,
-    // the texts read from `arquivos`.
+    // the texts read from `arquivos`; the personal year turns as `regras` says.
     static PrevisoesAno compoe(const QString& nome, const QString& dataNascimento, int ano,
-                               InicioAnoPessoal regra, QDate referencia,
+                               const RegrasCalculo& regras, QDate referencia,
                                const ArquivoInterpretacao& arquivos);
 
     // The report as titled blocks, in the order of the pages: the exported text and the

@@ -27,7 +27,10 @@ struct QuadroSecao {
     std::array<int, 9> inclusao{}; // Inclusao: [d - 1] letters worth d; 0 marks a lesson
     QString legenda;               // Inclusao: the line under the chart
     LinhaVida linhaVida;           // LinhaVida: the periods and the reference age
-    QStringList linhasTexto;       // the picture as text, one line each, for the exports
+    // LinhaVida: the middle band holds Momentos Decisivos and every period is named by its
+    // order (1º, 2º...) instead of the names of the analysis's cycles and challenges.
+    bool periodosNumerados = false;
+    QStringList linhasTexto; // the picture as text, one line each, for the exports
 
     bool operator==(const QuadroSecao&) const = default;
 };

@@ -11,8 +11,17 @@ Configuracao RelatorioComposto::configuracao(Configuracao c) {
     return c;
 }
 
+Configuracao RelatorioComposto::comoComposto(Configuracao c) const {
+    if (explicacoesSempre) {
+        return configuracao(c);
+    }
+    c.ImprimirNumero = Configuracao::flag(false);
+    return c;
+}
+
 RelatorioComposto RelatorioComposto::de(const PrevisoesAno& previsoes) {
     RelatorioComposto r;
+    r.tipo = TipoRelatorio::Previsoes;
     r.NomeAnalise = previsoes.NomeAnalise;
     r.DataNascimento = previsoes.DataNascimento;
     r.previsoes = previsoes;
@@ -23,12 +32,14 @@ Diagramacao RelatorioComposto::diagramacao(Diagramacao base) const {
     if (previsoes) {
         return previsoes->diagramacao(std::move(base));
     }
+    base.tipo = tipo;
     base.NomeAnalise = NomeAnalise;
     base.DataNascimento = DataNascimento;
+    base.escola = escola;
     base.analise = analise;
     base.selecao = selecao;
     base.opcoesMapa = PartesSecao::semSecoesMapa();
-    base.configuracao = configuracao(base.configuracao);
+    base.configuracao = comoComposto(base.configuracao);
     base.estudoNomes.reset();
     base.previsoes.reset();
     return base;
@@ -38,7 +49,7 @@ QString RelatorioComposto::texto(const Configuracao& base) const {
     if (previsoes) {
         return previsoes->texto();
     }
-    return TextoExportacao::monta(analise, configuracao(base), selecao,
+    return TextoExportacao::monta(analise, comoComposto(base), selecao,
                                   PartesSecao::semSecoesMapa());
 }
 

@@ -18,10 +18,14 @@
 namespace vidalume {
 
 struct RelatorioComposto {
+    TipoRelatorio tipo = TipoRelatorio::Compatibilidade;
     QString NomeAnalise;             // the name line of the page header
     QString DataNascimento;          // "dd/mm/yyyy", or empty: no date line and no sign picture
+    QString escola;                  // named in the page header after the date; empty: none
     Analise analise{};               // the sections, from entry 1
     Configuracao::Selecao selecao{}; // the entries shown
+    // Every explanation shown (the readings); false: as the settings say (the maps).
+    bool explicacoesSempre = true;
     // A forecast of a year, laid out and exported instead of the sections; none otherwise.
     std::optional<PrevisoesAno> previsoes;
 
@@ -30,6 +34,9 @@ struct RelatorioComposto {
 
     // `configuracao` with the explanations on and the numbers left out of the titles.
     static Configuracao configuracao(Configuracao configuracao);
+    // The settings this report is laid out with: configuracao(), or with explanations as
+    // `base` has them when they are not always shown.
+    Configuracao comoComposto(Configuracao base) const;
     // `base` (the settings that shape the pages) made to lay out this report.
     Diagramacao diagramacao(Diagramacao base) const;
     // The text of the report as the export gives it (see TextoExportacao).

@@ -5,7 +5,7 @@
 namespace vidalume {
 
 CalendarioMes CalendarioMes::calcula(int ano, int mes, int diaNascimento, int mesNascimento,
-                                     InicioAnoPessoal regra) {
+                                     const RegrasCalculo& regras) {
     CalendarioMes c;
     c.ano = ano;
     c.mes = mes;
@@ -20,7 +20,7 @@ CalendarioMes CalendarioMes::calcula(int ano, int mes, int diaNascimento, int me
     for (int d = 1; d <= total; ++d) {
         semana[coluna] = d;
         c.dias.append(
-            NumerosDoDia::calcula(diaNascimento, mesNascimento, QDate(ano, mes, d), regra));
+            NumerosDoDia::calcula(diaNascimento, mesNascimento, QDate(ano, mes, d), regras));
         if (++coluna == kDiasSemana) {
             c.semanas.append(semana);
             semana = {};

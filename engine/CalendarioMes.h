@@ -3,7 +3,6 @@
 // picture and the forecast tables show; nothing here draws.
 #pragma once
 
-#include "engine/InicioAnoPessoal.h"
 #include "engine/NumerosDoDia.h"
 
 #include <QList>
@@ -22,9 +21,9 @@ struct CalendarioMes {
     QList<NumerosDoDia> dias; // index d - 1 holds day d; as many as the month has days
 
     // The month `mes` of `ano` for someone born on `diaNascimento`/`mesNascimento`, with the
-    // personal numbers under `regra`. `mes` 1 to 12, `ano` 1 to 9999.
+    // personal numbers under `regras`. `mes` 1 to 12, `ano` 1 to 9999.
     static CalendarioMes calcula(int ano, int mes, int diaNascimento, int mesNascimento,
-                                 InicioAnoPessoal regra);
+                                 const RegrasCalculo& regras);
 
     // The days (1 to 31, in order) whose personal day is `numero`.
     QList<int> diasComDiaPessoal(int numero) const;

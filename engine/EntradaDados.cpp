@@ -32,45 +32,6 @@ std::optional<QDate> dataValida(int dia, int mes, int ano) {
     return d;
 }
 
-QChar semAcento(QChar c) {
-    switch (c.unicode()) {
-    case u'Á':
-    case u'À':
-    case u'Â':
-    case u'Ã':
-        return u'A';
-    case u'É':
-    case u'Ê':
-        return u'E';
-    case u'Í':
-    case u'Î':
-    case u'Ï':
-        return u'I';
-    case u'Ó':
-    case u'Ô':
-    case u'Õ':
-        return u'O';
-    case u'Ú':
-    case u'Û':
-    case u'Ü':
-        return u'U';
-    case u'Ç':
-        return u'C';
-    default:
-        return c;
-    }
-}
-
-// Upper case of one character as a Windows-1252 text box would give it: a capital the
-// code page cannot hold (the Greek capital of the micro sign) leaves the character as is.
-QChar maiuscula(QChar c) {
-    const QChar m = c.toUpper();
-    if (m == c || Windows1252::codifica(QString(m)) == "?") {
-        return c;
-    }
-    return m;
-}
-
 } // namespace
 
 std::optional<QDate> EntradaDados::leData(const QString& texto) {
@@ -117,15 +78,6 @@ std::optional<QString> EntradaDados::normalizaData(const QString& texto) {
         return formataData(*d);
     }
     return std::nullopt;
-}
-
-QString EntradaDados::normalizaNome(const QString& nome) {
-    QString resultado;
-    resultado.reserve(nome.size());
-    for (QChar c : nome) {
-        resultado.append(semAcento(maiuscula(c)));
-    }
-    return resultado;
 }
 
 EntradaDados::Resultado EntradaDados::valida(const QString& nome, const QString& data) {

@@ -31,9 +31,6 @@ public:
     // where it was typed (`campo`, a box's caption in quotes or an option).
     static QString mensagemOutraData(const QString& campo);
 
-    // Upper-case, accents of the table removed, every other character kept.
-    static QString normalizaNome(const QString& nome);
-
     // The checks of the entry, in their order: date first, then name.
     static Resultado valida(const QString& nome, const QString& data);
 };

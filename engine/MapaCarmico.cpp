@@ -1,7 +1,6 @@
 #include "engine/MapaCarmico.h"
 
 #include "engine/MapaLetras.h"
-#include "engine/Reducao.h"
 
 #include <algorithm>
 
@@ -11,8 +10,8 @@ namespace {
 
 // The first step of the reduction of `total` that is a karmic debt, or 0. The steps after a
 // debt are below 10 (13 -> 4, 14 -> 5, 16 -> 7, 19 -> 10 -> 1), so there is at most one.
-int dividaEm(long long total) {
-    for (long long passo : PassosReducao(total)) {
+int dividaEm(const RegrasCalculo& regras, long long total) {
+    for (long long passo : regras.passosReducao(total)) {
         if (std::find(MapaCarmico::kDividas.begin(), MapaCarmico::kDividas.end(), passo) !=
             MapaCarmico::kDividas.end()) {
             return int(passo);
@@ -21,32 +20,28 @@ int dividaEm(long long total) {
     return 0;
 }
 
-bool letraAZ(QChar c) {
-    return c >= u'A' && c <= u'Z';
-}
-
 } // namespace
 
 MapaCarmico CalculaMapaCarmico(const QString& nome, const NumerosAnalise& numeros,
-                               int limiteTendencias) {
+                               const RegrasCalculo& regras) {
     MapaCarmico mapa;
-    for (QChar c : nome) {
-        if (letraAZ(c)) {
-            mapa.inclusao[ValorLetra(c) - 1] += 1;
+    const QString normal = regras.normalizaNome(nome);
+    for (QChar c : normal) {
+        if (const int v = regras.valorLetra(c); v > 0 && regras.ehLetra(c)) {
+            mapa.inclusao[v - 1] += 1;
         }
     }
-    const int limite = limiteTendencias == 3 ? 3 : 4;
     for (int d = 1; d <= 9; ++d) {
         const int vezes = mapa.inclusao[d - 1];
         if (vezes == 0) {
             mapa.licoesCarmicas.append(d);
-        } else if (vezes >= limite) {
+        } else if (regras.ehTendencia(vezes)) {
             mapa.tendenciasOcultas.append(d);
         }
     }
     mapa.respostaSubconsciente = 9 - int(mapa.licoesCarmicas.size());
 
-    const MapaLetras letras = MontaMapaLetras(nome);
+    const MapaLetras letras = MontaMapaLetras(normal, regras);
     const std::pair<OrigemDivida, long long> lugares[] = {
         {OrigemDivida::DiaDoNascimento, numeros.dia},
         {OrigemDivida::CaminhoDaVida, numeros.M + numeros.D + numeros.A},
@@ -55,7 +50,7 @@ MapaCarmico CalculaMapaCarmico(const QString& nome, const NumerosAnalise& numero
         {OrigemDivida::EuSilencioso, letras.totalConsoantes},
     };
     for (const auto& [origem, total] : lugares) {
-        if (const int divida = dividaEm(total)) {
+        if (const int divida = dividaEm(regras, total)) {
             mapa.dividas.append({divida, origem});
         }
     }

@@ -34,13 +34,12 @@ struct MapaCarmico {
     bool operator==(const MapaCarmico&) const = default;
 };
 
-// The map of `nome` (normalised) with the date numbers of `numeros`. Only the letters A-Z
-// count for the inclusion chart (digits, spaces and other characters count nowhere). A
-// hidden tendency needs `limiteTendencias` letters (3 or 4; any other value counts as 4).
-// A debt is a 13, 14, 16 or 19 among the reduction steps (PassosReducao) of: the birth day;
-// the life path's total M + D + A; the letter totals of the whole name, of the vowels and of
-// the consonants.
+// The map of `nome` (as typed or normalised) with the date numbers of `numeros`, under
+// `regras`. Only the letters count for the inclusion chart (digits, spaces and other
+// characters count nowhere). A hidden tendency needs the threshold of `regras`. A debt is a
+// 13, 14, 16 or 19 among the reduction steps of: the birth day; the life path's total
+// M + D + A; the letter totals of the whole name, of the vowels and of the consonants.
 MapaCarmico CalculaMapaCarmico(const QString& nome, const NumerosAnalise& numeros,
-                               int limiteTendencias);
+                               const RegrasCalculo& regras);
 
 } // namespace vidalume

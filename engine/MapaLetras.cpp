@@ -1,10 +1,8 @@
 #include "engine/MapaLetras.h"
 
-#include "engine/Reducao.h"
-
 namespace vidalume {
 
-MapaLetras MontaMapaLetras(const QString& nome) {
+MapaLetras MontaMapaLetras(const QString& nome, const RegrasCalculo& regras) {
     MapaLetras mapa;
     QList<LetraMapa> palavra;
     const auto fechaPalavra = [&] {
@@ -13,21 +11,26 @@ MapaLetras MontaMapaLetras(const QString& nome) {
             palavra.clear();
         }
     };
+    const auto acrescenta = [&](QChar exibida, QChar normal) {
+        LetraMapa letra{exibida, regras.valorLetra(normal), LetraMapa::Tipo::Outro};
+        if (letra.valor != 0 && regras.ehLetra(normal)) {
+            const bool vogal = regras.ehVogal(normal);
+            letra.tipo = vogal ? LetraMapa::Tipo::Vogal : LetraMapa::Tipo::Consoante;
+            (vogal ? mapa.totalVogais : mapa.totalConsoantes) += letra.valor;
+        }
+        mapa.totalNome += letra.valor;
+        palavra.append(letra);
+    };
     for (QChar c : nome) {
         if (c == u' ') {
             fechaPalavra();
             continue;
         }
-        LetraMapa letra{c, ValorLetra(c), LetraMapa::Tipo::Outro};
-        if (const int v = ValorVogal(c)) {
-            letra.tipo = LetraMapa::Tipo::Vogal;
-            mapa.totalVogais += v;
-        } else if (const int v = ValorConsoante(c)) {
-            letra.tipo = LetraMapa::Tipo::Consoante;
-            mapa.totalConsoantes += v;
+        const QString normal = regras.normalizaNome(QString(c));
+        const QString exibida = RegrasCalculo::maiusculas(QString(c));
+        for (QChar n : normal) {
+            acrescenta(normal.size() == 1 ? exibida.at(0) : n, n);
         }
-        mapa.totalNome += letra.valor;
-        palavra.append(letra);
     }
     fechaPalavra();
     return mapa;

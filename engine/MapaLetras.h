@@ -3,6 +3,8 @@
 // the same tables as the name numbers.
 #pragma once
 
+#include "engine/RegrasCalculo.h"
+
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -12,8 +14,8 @@ namespace vidalume {
 struct LetraMapa {
     enum class Tipo { Vogal, Consoante, Outro };
 
-    QChar letra;
-    int valor = 0; // in the full table; 0 for a character with no value
+    QChar letra;   // as typed, in capitals (marks kept)
+    int valor = 0; // in the school's table; 0 for a character with no value
     Tipo tipo = Tipo::Outro;
 
     bool operator==(const LetraMapa&) const = default;
@@ -28,10 +30,12 @@ struct MapaLetras {
     bool operator==(const MapaLetras&) const = default;
 };
 
-// The chart of `nome` (normalised). Words are split at spaces; a letter is a vowel when the
-// vowel table gives it a value (Y included), a consonant when the consonant table does; a
-// digit has its value in the full table but is neither. The totals are the unreduced sums
-// whose reductions are SomaNome, SomaVogais and SomaConsoantes.
-MapaLetras MontaMapaLetras(const QString& nome);
+// The chart of `nome` (as typed or normalised) under `regras`. Words are split at spaces;
+// each character is shown in capitals as it was written, with the value its normalised form
+// has (a ligature such as Æ becomes the two letters it joins); a letter with a value is a
+// vowel or a consonant as `regras` says; a character with a value that is no letter (a digit
+// in the Pythagorean table) is neither. The totals are the unreduced sums whose reductions
+// are the name's expression, vowel and consonant numbers.
+MapaLetras MontaMapaLetras(const QString& nome, const RegrasCalculo& regras);
 
 } // namespace vidalume

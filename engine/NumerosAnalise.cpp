@@ -1,7 +1,6 @@
 #include "engine/NumerosAnalise.h"
 
 #include "engine/NumerosDoDia.h"
-#include "engine/Reducao.h"
 #include "engine/Signo.h"
 
 #include <cstdlib>
@@ -37,23 +36,9 @@ long long anoDeMudanca(const NumerosAnalise& n, int deslocamento) {
     return y + correcao;
 }
 
-int codigoVogal(QChar c) {
-    switch (c.unicode()) {
-    case u'A':
-        return 1;
-    case u'E':
-        return 2;
-    case u'I':
-        return 3;
-    case u'O':
-        return 4;
-    case u'U':
-        return 5;
-    case u'Y':
-        return 6;
-    default:
-        return 0;
-    }
+// The record of a vowel's text: A 1, E 2, I 3, O 4, U 5, Y 6; 0 for any other letter.
+int codigoVogal(const RegrasCalculo& regras, QChar c) {
+    return regras.ehVogal(c) ? int(QStringLiteral("AEIOUY").indexOf(c)) + 1 : 0;
 }
 
 // The digit that occurs most among the fifteen birth-date numbers; a tie goes to the
@@ -76,7 +61,8 @@ int indicacaoSaude(const NumerosAnalise& n) {
                              n.desafioMenorAdicional};
     int contadores[11] = {};
     for (int d : digitos) {
-        contadores[d + 1] += 1;
+        // A master number a school keeps counts as the digit it reduces to.
+        contadores[RegrasCalculo::reduzDigito(d) + 1] += 1;
     }
     int maximo = 0;
     for (int i = 1; i <= 10; ++i) {
@@ -91,15 +77,16 @@ int indicacaoSaude(const NumerosAnalise& n) {
     return escolhido;
 }
 
-void calculaData(NumerosAnalise& n, const QString& data) {
+void calculaData(NumerosAnalise& n, const QString& data, const RegrasCalculo& regras) {
+    const auto r = [&regras](long long v) { return regras.reduz(v); };
     n.dia = numeroNaPosicao(data, 0, 2);
     n.mes = numeroNaPosicao(data, 3, 2);
     n.ano = numeroNaPosicao(data, 6, 4);
-    n.D = ReduzNumero(n.dia);
-    n.M = ReduzNumero(n.mes);
-    n.A = ReduzNumero(n.ano);
+    n.D = r(n.dia);
+    n.M = r(n.mes);
+    n.A = r(n.ano);
 
-    n.caminhoDaVida = ReduzNumero(n.M + n.D + n.A);
+    n.caminhoDaVida = r(n.M + n.D + n.A);
     n.cicloFormativo = n.M;
     n.cicloProdutivo = n.D;
     n.cicloColheita = n.A;
@@ -109,9 +96,9 @@ void calculaData(NumerosAnalise& n, const QString& data) {
     n.desafioDiaNascimento = std::abs(digitoNaPosicao(data, 0) - digitoNaPosicao(data, 1));
     n.presenteDiaNascimento = 9 - n.desafioDiaNascimento;
 
-    const int p1 = ReduzNumero(n.M + n.D);
-    const int p2 = ReduzNumero(n.D + n.A);
-    n.realizacoes = {p1, p2, ReduzNumero(p1 + p2), ReduzNumero(n.M + n.A)};
+    const int p1 = r(n.M + n.D);
+    const int p2 = r(n.D + n.A);
+    n.realizacoes = {p1, p2, r(p1 + p2), r(n.M + n.A)};
     const int idade2 = 36 - n.caminhoDaVida;
     n.idadesRealizacoes = {idade2, idade2 + 9, idade2 + 18};
 
@@ -121,35 +108,35 @@ void calculaData(NumerosAnalise& n, const QString& data) {
     n.desafioMenorAdicional = std::abs(n.M - n.A);
 
     n.saudeRegistro = indicacaoSaude(n);
-    n.saudeNumero = ReduzNumero(n.saudeRegistro);
+    n.saudeNumero = r(n.saudeRegistro);
     n.signo = SignoDoNascimento(n.dia, n.mes);
 }
 
-void calculaHoje(NumerosAnalise& n, QDate hoje, InicioAnoPessoal regra) {
-    const NumerosDoDia d = NumerosDoDia::calcula(n.dia, n.mes, hoje, regra);
+void calculaHoje(NumerosAnalise& n, QDate hoje, const RegrasCalculo& regras) {
+    const NumerosDoDia d = NumerosDoDia::calcula(n.dia, n.mes, hoje, regras);
     n.anoUniversal = d.anoUniversal;
     n.mesUniversal = d.mesUniversal;
     n.diaUniversal = d.diaUniversal;
     n.anoPessoal = d.anoPessoal;
     n.mesPessoal = d.mesPessoal;
     n.diaPessoal = d.diaPessoal;
-    n.inicioAnoPessoal = regra;
+    n.inicioAnoPessoal = regras.inicioAnoPessoal();
 }
 
-void calculaNome(NumerosAnalise& n, const QString& nome) {
-    n.expressao = SomaNome(nome);
-    n.impulsoDaAlma = SomaVogais(nome);
-    n.euSilencioso = SomaConsoantes(nome);
-    n.numeroDaRealidade = ReduzNumero(n.caminhoDaVida + n.expressao);
+void calculaNome(NumerosAnalise& n, const QString& nome, const RegrasCalculo& regras) {
+    n.expressao = regras.somaNome(nome);
+    n.impulsoDaAlma = regras.somaVogais(nome);
+    n.euSilencioso = regras.somaConsoantes(nome);
+    n.numeroDaRealidade = regras.reduz(n.caminhoDaVida + n.expressao);
     long long semEspacos = 0;
     for (QChar c : nome) {
         if (c != u' ') {
             ++semEspacos;
         }
     }
-    n.caracteristicaDoNome = ReduzNumero(semEspacos);
+    n.caracteristicaDoNome = regras.reduz(semEspacos);
     for (QChar c : nome) {
-        if (const int codigo = codigoVogal(c)) {
+        if (const int codigo = codigoVogal(regras, c)) {
             n.primeiraVogal = c;
             n.primeiraVogalCodigo = codigo;
             break;
@@ -160,15 +147,15 @@ void calculaNome(NumerosAnalise& n, const QString& nome) {
 } // namespace
 
 int NumerosAnalise::anoPessoalDe(long long ano) const {
-    return ReduzNumero(ReduzNumero(ano) + ReduzNumero(M + D));
+    return RegrasCalculo::anoPessoal(dia, mes, ano);
 }
 
 NumerosAnalise CalculaNumeros(const QString& nome, const QString& dataNascimento, QDate hoje,
-                              InicioAnoPessoal regra) {
+                              const RegrasCalculo& regras) {
     NumerosAnalise n;
-    calculaData(n, dataNascimento);
-    calculaHoje(n, hoje, regra);
-    calculaNome(n, nome);
+    calculaData(n, dataNascimento, regras);
+    calculaHoje(n, hoje, regras);
+    calculaNome(n, regras.normalizaNome(nome), regras);
     return n;
 }
 

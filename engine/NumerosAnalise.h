@@ -2,7 +2,7 @@
 // date ("dd/mm/yyyy") and today's date.
 #pragma once
 
-#include "engine/InicioAnoPessoal.h"
+#include "engine/RegrasCalculo.h"
 
 #include <QChar>
 #include <QDate>
@@ -44,9 +44,11 @@ struct NumerosAnalise {
     int anoPessoalDe(long long ano) const;
 };
 
-// `dataNascimento` is read by position: day in characters 1-2, month 4-5, year 7-10. The
-// personal year, month and day of `hoje` follow `regra` (see NumerosDoDia).
+// `nome` as typed or already normalised (it is normalised by `regras` first);
+// `dataNascimento` is read by position: day in characters 1-2, month 4-5, year 7-10. Every
+// sum is reduced as `regras` says, and the personal year, month and day of `hoje` follow its
+// start of the personal year (see NumerosDoDia).
 NumerosAnalise CalculaNumeros(const QString& nome, const QString& dataNascimento, QDate hoje,
-                              InicioAnoPessoal regra = InicioAnoPessoal::Janeiro);
+                              const RegrasCalculo& regras);
 
 } // namespace vidalume

@@ -1,7 +1,5 @@
 #include "engine/NumerosDoDia.h"
 
-#include "engine/Reducao.h"
-
 namespace vidalume {
 
 QDate NumerosDoDia::aniversario(int diaNascimento, int mesNascimento, int ano) {
@@ -12,24 +10,24 @@ QDate NumerosDoDia::aniversario(int diaNascimento, int mesNascimento, int ano) {
 }
 
 NumerosDoDia NumerosDoDia::calcula(int diaNascimento, int mesNascimento, QDate dia,
-                                   InicioAnoPessoal regra) {
+                                   const RegrasCalculo& regras) {
+    const auto r = &RegrasCalculo::reduzDigito;
     NumerosDoDia n;
-    const int mes = ReduzNumero(dia.month());
-    n.anoUniversal = ReduzNumero(dia.year());
-    n.mesUniversal = ReduzNumero(mes + n.anoUniversal);
-    n.diaUniversal = ReduzNumero(ReduzNumero(dia.day()) + n.mesUniversal);
+    const int mes = r(dia.month());
+    n.anoUniversal = r(dia.year());
+    n.mesUniversal = r(mes + n.anoUniversal);
+    n.diaUniversal = r(r(dia.day()) + n.mesUniversal);
 
     int anoDoPessoal = dia.year();
-    if (regra == InicioAnoPessoal::Aniversario) {
+    if (regras.inicioAnoPessoal() == InicioAnoPessoal::Aniversario) {
         const QDate niver = aniversario(diaNascimento, mesNascimento, dia.year());
         if (niver.isValid() && dia < niver) {
             anoDoPessoal -= 1;
         }
     }
-    const int somaNascimento = ReduzNumero(diaNascimento) + ReduzNumero(mesNascimento);
-    n.anoPessoal = ReduzNumero(somaNascimento + ReduzNumero(anoDoPessoal));
-    n.mesPessoal = ReduzNumero(mes + n.anoPessoal);
-    n.diaPessoal = ReduzNumero(ReduzNumero(dia.day()) + n.mesPessoal);
+    n.anoPessoal = RegrasCalculo::anoPessoal(diaNascimento, mesNascimento, anoDoPessoal);
+    n.mesPessoal = r(mes + n.anoPessoal);
+    n.diaPessoal = r(r(dia.day()) + n.mesPessoal);
     return n;
 }
 

@@ -3,7 +3,7 @@
 // birthday (see InicioAnoPessoal), and the personal month and day follow from it.
 #pragma once
 
-#include "engine/InicioAnoPessoal.h"
+#include "engine/RegrasCalculo.h"
 
 #include <QDate>
 
@@ -14,11 +14,12 @@ struct NumerosDoDia {
     int anoPessoal = 0, mesPessoal = 0, diaPessoal = 0;
 
     // The numbers of `dia` for someone born on `diaNascimento`/`mesNascimento` (as read from
-    // the birth date). Under the birthday rule a day before the birthday of its year takes
-    // the personal year of the year before; a birthday on 29 February falls on 1 March in a
-    // common year. A birth day and month that are on no calendar fall back to 1 January.
+    // the birth date), with the personal year turning as `regras` says. Under the birthday
+    // rule a day before the birthday of its year takes the personal year of the year before;
+    // a birthday on 29 February falls on 1 March in a common year. A birth day and month
+    // that are on no calendar fall back to 1 January. Every number is one digit.
     static NumerosDoDia calcula(int diaNascimento, int mesNascimento, QDate dia,
-                                InicioAnoPessoal regra);
+                                const RegrasCalculo& regras);
 
     // The birthday in `ano` under the rule above; invalid when the day and month are on no
     // calendar.

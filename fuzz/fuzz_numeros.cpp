@@ -33,9 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
     if (!nascimento.isValid() || !hoje.isValid()) {
         return 0;
     }
-    const QString nome = EntradaDados::normalizaNome(Windows1252::restringe(
+    const RegrasCalculo regras = RegrasCalculo::pitagorica();
+    const QString nome = regras.normalizaNome(Windows1252::restringe(
         QString::fromUtf8(reinterpret_cast<const char*>(dados + 8), int(tamanho - 8))));
-    const auto n = CalculaNumeros(nome, EntradaDados::formataData(nascimento), hoje);
+    const auto n = CalculaNumeros(nome, EntradaDados::formataData(nascimento), hoje, regras);
     for (int v : {n.caminhoDaVida, n.cicloFormativo, n.cicloProdutivo, n.cicloColheita,
                   n.diaDoNascimento, n.realizacoes[0], n.realizacoes[1], n.realizacoes[2],
                   n.realizacoes[3], n.anoUniversal, n.mesUniversal, n.diaUniversal, n.anoPessoal,

@@ -51,7 +51,9 @@ void DesenhosPagina::DesenhaCabecalho(SuperficieDesenho& d, float larguraMm) con
     escreveCentrado(d, larguraMm, dados_.NomeAnalise);
     d.DefineY(d.Y() + d.AlturaTexto(dados_.NomeAnalise) + 1);
     d.DefineTamanhoFonte(12);
-    escreveCentrado(d, larguraMm, DataPorExtenso::formata(dados_.DataNascimento));
+    const QString data = DataPorExtenso::formata(dados_.DataNascimento);
+    escreveCentrado(d, larguraMm,
+                    dados_.escola.isEmpty() ? data : data + QStringLiteral(" — ") + dados_.escola);
     d.DefineY(yGuardado);
 }
 

@@ -63,8 +63,9 @@ void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo, doub
         const double yBaixo = yFaixa + kAlturaFaixa;
         s.DefineNegrito(true);
         s.DefineTamanhoFonte(kTamanhoPequeno + 1);
-        EstadoSuperficie::escreveEm(s, x, yFaixa + (kAlturaFaixa - s.AlturaTexto(kFaixas[f])) / 2,
-                                    kFaixas[f]);
+        const QString faixa = (numerados_ && f == 1) ? QStringLiteral("Momentos") : kFaixas[f];
+        EstadoSuperficie::escreveEm(s, x, yFaixa + (kAlturaFaixa - s.AlturaTexto(faixa)) / 2,
+                                    faixa);
         for (int i = 0; i < periodos.size(); ++i) {
             const LinhaVida::Periodo& p = periodos[i];
             const double x1 = xIdade(p.idadeInicio);
@@ -78,9 +79,10 @@ void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo, doub
             // The period's name at the top left, when it fits, and its number in the middle.
             s.DefineNegrito(false);
             s.DefineTamanhoFonte(kTamanhoPequeno);
-            const QString nome = f == 0   ? kNomesCiclos.value(i)
-                                 : f == 1 ? QStringLiteral("%1ª").arg(i + 1)
-                                          : kNomesDesafios.value(i);
+            const QString nome = numerados_ ? QStringLiteral("%1º").arg(i + 1)
+                                 : f == 0   ? kNomesCiclos.value(i)
+                                 : f == 1   ? QStringLiteral("%1ª").arg(i + 1)
+                                            : kNomesDesafios.value(i);
             if (s.LarguraTexto(nome) + 2 < x2 - x1) {
                 EstadoSuperficie::escreveEm(s, x1 + 1, yFaixa + 0.5, nome);
             }

@@ -26,7 +26,9 @@ public:
     static const QStringList kFaixas;            // "Ciclos", "Realizações", "Desafios"
     static const QStringList kNomesCiclos;       // "Formativo", "Produtivo", "Colheita"
 
-    explicit QuadroLinhaVida(LinhaVida linha) : l_(std::move(linha)) {}
+    // With `numerados`, the middle band is named "Momentos" and each period by its order.
+    explicit QuadroLinhaVida(LinhaVida linha, bool numerados = false)
+        : l_(std::move(linha)), numerados_(numerados) {}
 
     double altura(const SuperficieDesenho& superficie, double largura) const;
     // Draws the picture with its top-left corner at (x, yTopo), `largura` wide, in the
@@ -36,6 +38,7 @@ public:
 
 private:
     LinhaVida l_;
+    bool numerados_ = false;
 };
 
 } // namespace vidalume

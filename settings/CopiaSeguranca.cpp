@@ -2,6 +2,7 @@
 
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
+#include "settings/HarmoniaCabalistica.h"
 #include "settings/LinhasRodape.h"
 #include "settings/Margens.h"
 #include "settings/OpcoesMapa.h"
@@ -56,6 +57,7 @@ const QHash<QString, qint64>& tamanhosConfiguracao() {
         {LinhasRodape::kArquivo, 3 * LinhasRodape::kTamanhoRegistro},
         {Margens::kArquivo, Configuracao::kTamanhoRegistro},
         {OpcoesMapa::kArquivo, OpcoesMapa::kTamanhoRegistro},
+        {HarmoniaCabalistica::kArquivo, HarmoniaCabalistica::kTamanhoRegistro},
     };
     return kTamanhos;
 }

@@ -11,9 +11,36 @@ namespace {
 
 constexpr int kPosLimite = 12;
 constexpr int kPosInicio = 14;
-constexpr int kPosReservado = 16;
+constexpr int kPosEscola = 16;
+constexpr int kPosDividas = 18;
+constexpr int kPosCiclo = 20;
+constexpr int kPosX = 22;
+constexpr int kPosLicoes = 24;
+constexpr int kPosSecoesCabalisticas = 26;
+constexpr int kPosReservado = 30;
+
+bool um(const QByteArray& bytes, int pos) {
+    const auto v = RegistroBinario::leInt16(bytes, pos);
+    return v && *v == 1;
+}
 
 } // namespace
+
+RegrasCalculo OpcoesMapa::regras(EscolaCalculo escola) const {
+    return RegrasCalculo::de(escola, inicioAnoPessoal, limiteTendencias, variantes);
+}
+
+bool OpcoesMapa::secaoCabalisticaAtiva(int k) const {
+    return k >= 1 && k <= 32 && !((secoesCabalisticasOcultas >> (k - 1)) & 1u);
+}
+
+void OpcoesMapa::defineSecaoCabalistica(int k, bool ativa) {
+    if (k >= 1 && k <= 32) {
+        const quint32 bit = 1u << (k - 1);
+        secoesCabalisticasOcultas =
+            ativa ? (secoesCabalisticasOcultas & ~bit) : (secoesCabalisticasOcultas | bit);
+    }
+}
 
 bool OpcoesMapa::secaoAtiva(int k) const {
     return k >= kPrimeiraSecao && k <= kUltimaSecao && secoes[k - kPrimeiraSecao];
@@ -38,6 +65,18 @@ OpcoesMapa OpcoesMapa::deBytes(const QByteArray& bytes) {
     if (const auto v = RegistroBinario::leInt16(bytes, kPosInicio)) {
         o.inicioAnoPessoal = *v == 1 ? InicioAnoPessoal::Aniversario : InicioAnoPessoal::Janeiro;
     }
+    o.escola = um(bytes, kPosEscola) ? EscolaCalculo::Cabalistica : EscolaCalculo::Pitagorica;
+    using Dividas = VariantesCabalistica::Dividas;
+    o.variantes.dividas = um(bytes, kPosDividas) ? Dividas::PelasSomas : Dividas::PeloNumeroFinal;
+    o.variantes.fimPrimeiroCiclo = um(bytes, kPosCiclo) ? 37 : 36;
+    o.variantes.valorX = um(bytes, kPosX) ? 4 : 6;
+    o.variantes.ultimaLicao = um(bytes, kPosLicoes) ? 8 : 9;
+    if (bytes.size() >= kPosSecoesCabalisticas + 4) {
+        for (int i = 0; i < 4; ++i) {
+            o.secoesCabalisticasOcultas |= quint32(quint8(bytes.at(kPosSecoesCabalisticas + i)))
+                                           << (8 * i);
+        }
+    }
     for (int i = 0; i < int(o.reservado.size()) && kPosReservado + i < bytes.size(); ++i) {
         o.reservado[i] = bytes.at(kPosReservado + i);
     }
@@ -52,6 +91,15 @@ QByteArray OpcoesMapa::paraBytes() const {
     RegistroBinario::escreveInt16(b, kPosLimite, qint16(limiteTendencias == 3 ? 3 : 4));
     RegistroBinario::escreveInt16(
         b, kPosInicio, qint16(inicioAnoPessoal == InicioAnoPessoal::Aniversario ? 1 : 0));
+    RegistroBinario::escreveInt16(b, kPosEscola, escola == EscolaCalculo::Cabalistica ? 1 : 0);
+    RegistroBinario::escreveInt16(
+        b, kPosDividas, variantes.dividas == VariantesCabalistica::Dividas::PelasSomas ? 1 : 0);
+    RegistroBinario::escreveInt16(b, kPosCiclo, variantes.fimPrimeiroCiclo == 37 ? 1 : 0);
+    RegistroBinario::escreveInt16(b, kPosX, variantes.valorX == 4 ? 1 : 0);
+    RegistroBinario::escreveInt16(b, kPosLicoes, variantes.ultimaLicao == 8 ? 1 : 0);
+    for (int i = 0; i < 4; ++i) {
+        b[kPosSecoesCabalisticas + i] = char((secoesCabalisticasOcultas >> (8 * i)) & 0xFF);
+    }
     for (int i = 0; i < int(reservado.size()); ++i) {
         b[kPosReservado + i] = reservado[i];
     }

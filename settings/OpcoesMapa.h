@@ -10,10 +10,18 @@
 //     other value reads as 4)
 //  14 InicioAnoPessoal: 0 on 1 January, 1 on the birthday (default 0; any other value
 //     reads as 0)
-//  16 reserved (16 bytes, written back as read)
+//  16 EscolaCalculo: 0 pitagórica, 1 cabalística (default 0; any other value reads as 0)
+//  18 DividasPelasSomas: 0 by the final number, 1 by the sums (cabalística; default 0)
+//  20 FimPrimeiroCiclo37: 0 the first cycle ends at 36 - Destino, 1 at 37 - Destino
+//  22 XValeQuatro: 0 the letter X is worth 6, 1 worth 4 (cabalística)
+//  24 LicoesAteOito: 0 karmic lessons from 1 to 9, 1 from 1 to 8 (cabalística)
+//  26 SecoesCabalisticas: 32-bit mask, bit k - 1 set when section k of the cabalística map
+//     is left out (default 0: every section shown)
+//  30 reserved (2 bytes, written back as read)
+// Older files hold zeros from byte 16 on, which read as the defaults.
 #pragma once
 
-#include "engine/InicioAnoPessoal.h"
+#include "engine/RegrasCalculo.h"
 
 #include <QByteArray>
 #include <QString>
@@ -32,7 +40,18 @@ struct OpcoesMapa {
     std::array<bool, kTotalSecoes> secoes{true, true, true, true, true, true};
     int limiteTendencias = 4;
     InicioAnoPessoal inicioAnoPessoal = InicioAnoPessoal::Janeiro;
-    std::array<char, 16> reservado{};
+    EscolaCalculo escola = EscolaCalculo::Pitagorica;
+    VariantesCabalistica variantes;
+    quint32 secoesCabalisticasOcultas = 0; // bit k - 1: section k of the cabalística map
+    std::array<char, 2> reservado{};
+
+    // The rules of the school in use with these options.
+    RegrasCalculo regras() const { return regras(escola); }
+    // The rules of `escola` with these options (threshold, personal year, variants).
+    RegrasCalculo regras(EscolaCalculo escola) const;
+    // Whether section k (1 to 32) of the cabalística map is shown.
+    bool secaoCabalisticaAtiva(int k) const;
+    void defineSecaoCabalistica(int k, bool ativa);
 
     // Whether section k (29 to 34) is chosen; false for any other k.
     bool secaoAtiva(int k) const;

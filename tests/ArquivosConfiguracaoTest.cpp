@@ -216,6 +216,18 @@ TEST(OpcoesMapa, FaltaPadraoLayoutLiteralEReservadoPreservado) {
     EXPECT_EQ(conteudo(dir.filePath("opcoes.dat")), esperado);
     EXPECT_EQ(OpcoesMapa::le(dir.path()), o);
 
+    // The school, its variants and the cabalística sections left out.
+    o.escola = EscolaCalculo::Cabalistica;
+    o.variantes = {VariantesCabalistica::Dividas::PelasSomas, 37, 4, 8};
+    o.defineSecaoCabalistica(3, false);
+    o.defineSecaoCabalistica(32, false);
+    ASSERT_TRUE(o.grava(dir.path()));
+    EXPECT_EQ(conteudo(dir.filePath("opcoes.dat")).mid(16),
+              QByteArray::fromHex("0100010001000100010004000080"
+                                  "0000"));
+    EXPECT_EQ(OpcoesMapa::le(dir.path()), o);
+    EXPECT_EQ(OpcoesMapa::le(dir.path()).regras().valorLetra(u'X'), 4);
+
     // Odd values fall back to the defaults; reserved bytes go back as read; a cut file
     // keeps the defaults for what it does not reach.
     QByteArray estranho = aleatorio(32, 11);
@@ -223,12 +235,15 @@ TEST(OpcoesMapa, FaltaPadraoLayoutLiteralEReservadoPreservado) {
     estranho[13] = 0;
     estranho[14] = 7;
     estranho[15] = 0;
+    estranho[16] = 5;
+    estranho[17] = 0;
     escreve(dir.filePath("opcoes.dat"), estranho);
     const OpcoesMapa lido = OpcoesMapa::le(dir.path());
     EXPECT_EQ(lido.limiteTendencias, 4);
     EXPECT_EQ(lido.inicioAnoPessoal, InicioAnoPessoal::Janeiro);
     ASSERT_TRUE(lido.grava(dir.path()));
-    EXPECT_EQ(conteudo(dir.filePath("opcoes.dat")).mid(16), estranho.mid(16));
+    EXPECT_EQ(lido.escola, EscolaCalculo::Pitagorica);
+    EXPECT_EQ(conteudo(dir.filePath("opcoes.dat")).mid(26), estranho.mid(26));
 
     escreve(dir.filePath("opcoes.dat"), QByteArray::fromHex("0000"));
     const OpcoesMapa curto = OpcoesMapa::le(dir.path());

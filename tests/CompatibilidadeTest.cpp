@@ -138,7 +138,7 @@ TEST(LeituraCasal, ResumoContaOsAspectosEmHarmonia) {
 TEST(EstudoNomes, NomesComoDigitadosNumerosDoNomeNormalizado) {
     const EstudoNomes e = EstudoNomes::compoe(
         "29-11-78", {"Maria José da Conceição", "Ana", "Brr Kst Lmn", "ǅ Łukasz Ωmega"},
-        ArquivoInterpretacao(VIDALUME_DADOS_TESTE));
+        ArquivoInterpretacao(VIDALUME_DADOS_TESTE), RegrasCalculo::pitagorica());
     EXPECT_EQ(e.DataNascimento, QStringLiteral("29/11/1978"));
     EXPECT_EQ(e.caminhoDaVida, 2);
     ASSERT_EQ(e.candidatos.size(), 4);
@@ -166,7 +166,8 @@ TEST(EstudoNomes, NomesComoDigitadosNumerosDoNomeNormalizado) {
     ASSERT_TRUE(d.estudoNomes);
 
     // No date, no numbers.
-    const EstudoNomes semData = EstudoNomes::calcula("31/02/1978", {"Maria José"});
+    const EstudoNomes semData =
+        EstudoNomes::calcula("31/02/1978", {"Maria José"}, RegrasCalculo::pitagorica());
     EXPECT_EQ(semData.caminhoDaVida, 0);
     EXPECT_FALSE(semData.candidatos[0].aceito);
 }

@@ -127,7 +127,7 @@ TEST_F(ComporAnaliseTest, NomeSemVogaisSemConsoantesOuSemValor) {
     a = compoe(QStringLiteral("AIE OUA"), QStringLiteral("29/11/1978"));
     EXPECT_EQ(a[25].Texto, ComporAnalise::kSemConsoantes + CRLF);
 
-    a = compoe(QStringLiteral("ÑÑÑÑ Ñ"), QStringLiteral("29/11/1978"));
+    a = compoe(QStringLiteral("ºººº º"), QStringLiteral("29/11/1978"));
     EXPECT_EQ(a[23].Texto, ComporAnalise::kSemValorExpressao);
     EXPECT_EQ(a[28].Texto, QStringLiteral("INTREALI 2")); // reality = life path
 }

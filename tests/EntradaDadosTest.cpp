@@ -6,18 +6,6 @@
 using namespace vidalume;
 using R = EntradaDados::Resultado;
 
-TEST(EntradaDados, NormalizaNome) {
-    // Accented capitals outside the table stay as they are.
-    const std::pair<const char*, const char*> casos[] = {
-        {"maria josé da conceição", "MARIA JOSE DA CONCEICAO"},
-        {"àâãéêíîïóôõúûüç", "AAAEEIIIOOOUUUC"},
-        {"èìòùëöäñ ß ÿ-2 ?", "ÈÌÒÙËÖÄÑ ß Ÿ-2 ?"}};
-    for (auto [nome, esperado] : casos) {
-        EXPECT_EQ(EntradaDados::normalizaNome(QString::fromUtf8(nome)),
-                  QString::fromUtf8(esperado));
-    }
-}
-
 TEST(EntradaDados, DatasAceitasNormalizadasERecusadas) {
     const std::pair<const char*, const char*> casos[] = {
         {"31/12/29", "31/12/2029"},   {"1/1/30", "01/01/1930"},     {" 20-08-1978 ", "20/08/1978"},

@@ -26,8 +26,9 @@ const QDate kHoje(2026, 12, 6);
 const QString kCRLF = QStringLiteral("\r\n");
 
 MapaCarmico mapa(const char* nome, const char* data = "29/11/1978", int limite = 4) {
-    const QString n = QString::fromLatin1(nome);
-    return CalculaMapaCarmico(n, CalculaNumeros(n, QString::fromLatin1(data), kHoje), limite);
+    const QString n = QString::fromUtf8(nome);
+    const RegrasCalculo r = RegrasCalculo::pitagorica(InicioAnoPessoal::Janeiro, limite);
+    return CalculaMapaCarmico(n, CalculaNumeros(n, QString::fromLatin1(data), kHoje, r), r);
 }
 
 } // namespace
@@ -84,14 +85,15 @@ TEST(MapaCarmico, DividasNosCincoLugaresEmOrdem) {
 
 TEST(MapaCarmico, MapaDasLetrasSomaComoOsNumerosDoNome) {
     const QString nome = QStringLiteral("YGOR WU");
-    const MapaLetras m = MontaMapaLetras(nome);
+    const RegrasCalculo r = RegrasCalculo::pitagorica();
+    const MapaLetras m = MontaMapaLetras(nome, r);
     ASSERT_EQ(m.palavras.size(), 2);
     EXPECT_EQ(m.palavras[0][0], (LetraMapa{u'Y', 7, LetraMapa::Tipo::Vogal}));
     EXPECT_EQ(m.palavras[1][0], (LetraMapa{u'W', 5, LetraMapa::Tipo::Consoante}));
     EXPECT_EQ(std::tuple(m.totalVogais, m.totalConsoantes, m.totalNome), std::tuple(16, 21, 37));
-    EXPECT_EQ(ReduzNumero(m.totalNome), SomaNome(nome));
-    EXPECT_EQ(ReduzNumero(m.totalVogais), SomaVogais(nome));
-    EXPECT_EQ(ReduzNumero(m.totalConsoantes), SomaConsoantes(nome));
+    EXPECT_EQ(ReduzNumero(m.totalNome), r.somaNome(nome));
+    EXPECT_EQ(ReduzNumero(m.totalVogais), r.somaVogais(nome));
+    EXPECT_EQ(ReduzNumero(m.totalConsoantes), r.somaConsoantes(nome));
 }
 
 class ComporMapaTest : public ::testing::Test {
@@ -125,7 +127,7 @@ TEST_F(ComporMapaTest, SecoesComTitulosExplicacoesETextos) {
         EXPECT_EQ(a[k].Titulo, QString::fromUtf16(TabelaSecoes::secao(k).titulo));
         EXPECT_EQ(a[k].Descricao, QStringLiteral("CMAPA %1").arg(k - 28));
     }
-    EXPECT_EQ(a[29].Texto, ComporMapa::kMetodo);
+    EXPECT_EQ(a[29].Texto, RegrasCalculo::pitagorica().descreveLetras());
     EXPECT_EQ(a[30].Numero, QStringLiteral("2, 3, 4, 5, 7, 8, 9"));
     EXPECT_TRUE(a[30].Texto.startsWith(QStringLiteral("Lição Cármica 2:") + kCRLF + "LICCARM 2" +
                                        kCRLF + kCRLF + "Lição Cármica 3:"));

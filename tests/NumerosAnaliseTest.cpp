@@ -13,7 +13,7 @@ namespace {
 const QDate kHoje(2026, 12, 6);
 
 NumerosAnalise numeros(const char* data, const QString& nome = QStringLiteral("ANA")) {
-    return CalculaNumeros(nome, QString::fromLatin1(data), kHoje);
+    return CalculaNumeros(nome, QString::fromLatin1(data), kHoje, RegrasCalculo::pitagorica());
 }
 } // namespace
 
@@ -32,7 +32,8 @@ TEST(NumerosAnalise, AnosDeMudancaDosCiclosTemAnoPessoalUm) {
         for (int mes = 1; mes <= 12; ++mes) {
             for (int dia = 1; dia <= 28; dia += 3) {
                 const QString data = QDate(ano, mes, dia).toString(QStringLiteral("dd/MM/yyyy"));
-                const auto n = CalculaNumeros(QStringLiteral("ANA"), data, kHoje);
+                const auto n =
+                    CalculaNumeros(QStringLiteral("ANA"), data, kHoje, RegrasCalculo::pitagorica());
                 for (auto [mudanca, offset] : {std::pair{n.anoInicioCicloProdutivo, 27},
                                                std::pair{n.anoInicioCicloColheita, 57}}) {
                     EXPECT_EQ(n.anoPessoalDe(mudanca), 1) << data.toStdString();

@@ -22,7 +22,7 @@ constexpr auto kJaneiro = InicioAnoPessoal::Janeiro;
 constexpr auto kAniversario = InicioAnoPessoal::Aniversario;
 
 NumerosDoDia dia(int dn, int mn, int d, int m, int a, InicioAnoPessoal regra) {
-    return NumerosDoDia::calcula(dn, mn, QDate(a, m, d), regra);
+    return NumerosDoDia::calcula(dn, mn, QDate(a, m, d), RegrasCalculo::pitagorica(regra));
 }
 
 } // namespace
@@ -62,10 +62,10 @@ TEST(InicioAnoPessoal, VinteENoveDeFevereiro) {
 // The analysis's personal numbers take the rule; the pages say which, the export does not.
 TEST(InicioAnoPessoal, AnaliseSegueARegraEAsPaginasDizemQual) {
     const QDate antesDoAniversario(2026, 11, 10);
-    const auto j =
-        CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"), antesDoAniversario);
+    const auto j = CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"),
+                                  antesDoAniversario, RegrasCalculo::pitagorica());
     const auto a = CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"),
-                                  antesDoAniversario, kAniversario);
+                                  antesDoAniversario, RegrasCalculo::pitagorica(kAniversario));
     EXPECT_EQ(std::tie(j.anoPessoal, a.anoPessoal), std::tuple(5, 4));
     EXPECT_EQ(j.anoUniversal, a.anoUniversal);
     EXPECT_EQ(PartesSecao::nota(20, kJaneiro),
@@ -85,7 +85,7 @@ TEST(CalendarioMes, SemanasComecamNoDomingo) {
                           Caso{2027, 3, 1, 31, 5}, // starts on a Monday
                           Caso{2028, 2, 2, 29, 5}, // leap February
                           Caso{2027, 4, 4, 30, 5}}) {
-        const auto cal = CalendarioMes::calcula(c.ano, c.mes, 29, 11, kJaneiro);
+        const auto cal = CalendarioMes::calcula(c.ano, c.mes, 29, 11, RegrasCalculo::pitagorica());
         SCOPED_TRACE(QStringLiteral("%1/%2").arg(c.mes).arg(c.ano).toStdString());
         ASSERT_EQ(cal.semanas.size(), c.linhas);
         EXPECT_EQ(cal.dias.size(), c.dias);
@@ -115,11 +115,12 @@ TEST(CalendarioMes, AnoInteiroIgualAosNumerosDeUmDia) {
         for (const char* nascimento : {"29/11/1978", "29/02/2000", "01/01/1990"}) {
             const QString data = QString::fromLatin1(nascimento);
             for (int mes = 1; mes <= 12; ++mes) {
-                const auto cal = CalendarioMes::calcula(2027, mes, data.left(2).toInt(),
-                                                        data.mid(3, 2).toInt(), regra);
+                const auto cal =
+                    CalendarioMes::calcula(2027, mes, data.left(2).toInt(), data.mid(3, 2).toInt(),
+                                           RegrasCalculo::pitagorica(regra));
                 for (int d = 1; d <= cal.dias.size(); ++d) {
-                    const auto n =
-                        CalculaNumeros(QStringLiteral("ANA"), data, QDate(2027, mes, d), regra);
+                    const auto n = CalculaNumeros(QStringLiteral("ANA"), data, QDate(2027, mes, d),
+                                                  RegrasCalculo::pitagorica(regra));
                     const NumerosDoDia& c = cal.dias[d - 1];
                     ASSERT_EQ(std::tie(c.anoUniversal, c.mesUniversal, c.diaUniversal, c.anoPessoal,
                                        c.mesPessoal, c.diaPessoal),
@@ -133,8 +134,8 @@ TEST(CalendarioMes, AnoInteiroIgualAosNumerosDeUmDia) {
 }
 
 TEST(LinhaVida, PeriodosEIdades) {
-    const auto n =
-        CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"), QDate(2026, 12, 6));
+    const auto n = CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"),
+                                  QDate(2026, 12, 6), RegrasCalculo::pitagorica());
     const LinhaVida l = LinhaVida::calcula(n, QDate(2026, 12, 6));
     // Changes in 2004 (age 26) and 2040 (age 62); pinnacles at 34, 43 and 52.
     ASSERT_EQ(l.ciclos.size(), 3);
@@ -170,7 +171,8 @@ protected:
     }
     PrevisoesAno compoe(InicioAnoPessoal regra) {
         return PrevisoesAno::compoe(QStringLiteral("MARIA DA SILVA"), QStringLiteral("29/11/1978"),
-                                    2026, regra, QDate(2026, 12, 6), arquivos);
+                                    2026, RegrasCalculo::pitagorica(regra), QDate(2026, 12, 6),
+                                    arquivos);
     }
     QTemporaryDir dir;
     ArquivoInterpretacao arquivos{dir.path()};

@@ -7,8 +7,19 @@
 namespace vidalume {
 
 const QStringList TextosConhecidos::kOutros = {
-    QStringLiteral("LICCARM.DAT"), QStringLiteral("TENDOCUL.DAT"), QStringLiteral("RESPSUBC.DAT"),
-    QStringLiteral("DIVCARM.DAT"), QStringLiteral("CMAPA.DAT"),
+    QStringLiteral("LICCARM.DAT"),
+    QStringLiteral("TENDOCUL.DAT"),
+    QStringLiteral("RESPSUBC.DAT"),
+    QStringLiteral("DIVCARM.DAT"),
+    QStringLiteral("CMAPA.DAT"),
+    // The cabalística map's own texts.
+    QStringLiteral("CABEXPL.DAT"),
+    QStringLiteral("CABIMPR.DAT"),
+    QStringLiteral("CABMISS.DAT"),
+    QStringLiteral("CABPSIQ.DAT"),
+    QStringLiteral("CABTALEN.DAT"),
+    QStringLiteral("CABMESTR.DAT"),
+    QStringLiteral("CABHARM.DAT"),
 };
 
 const QStringList& TextosConhecidos::arquivos() {

@@ -38,7 +38,7 @@ bool ComandoNomes::executa(const QString& nascimento, const QStringList& nomes,
             return false;
         }
     }
-    const EstudoNomes estudo = EstudoNomes::calcula(entrada.nascimento, nomes);
+    const EstudoNomes estudo = EstudoNomes::calcula(entrada.nascimento, nomes, entrada.regras());
     QStringList linhas;
     for (const CandidatoNome& c : estudo.candidatos) {
         linhas << QStringLiteral("    ") + objeto(c);

@@ -39,9 +39,9 @@ QString ComandoNumeros::chaveOrigem(OrigemDivida origem) {
 }
 
 QByteArray ComandoNumeros::json(const EntradaCli& e, int limiteTendencias) {
-    const NumerosAnalise n =
-        CalculaNumeros(e.nome, e.nascimento, e.dataPrevisoes(), e.inicioAnoPessoal);
-    const MapaCarmico mapa = CalculaMapaCarmico(e.nome, n, limiteTendencias);
+    const RegrasCalculo regras = e.regras(limiteTendencias);
+    const NumerosAnalise n = CalculaNumeros(e.nome, e.nascimento, e.dataPrevisoes(), regras);
+    const MapaCarmico mapa = CalculaMapaCarmico(e.nome, n, regras);
     QJsonArray dividas;
     for (const DividaCarmica& d : mapa.dividas) {
         dividas.append(QJsonObject{{QStringLiteral("numero"), d.numero},

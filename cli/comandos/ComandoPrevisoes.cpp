@@ -19,11 +19,11 @@ bool ComandoPrevisoes::leAno(const QString& texto, QDate referencia, int* ano, Q
 }
 
 QByteArray ComandoPrevisoes::json(const EntradaCli& e, int ano) {
-    const NumerosAnalise n = CalculaNumeros(e.nome, e.nascimento, QDate(ano, 1, 1));
+    const NumerosAnalise n = CalculaNumeros(e.nome, e.nascimento, QDate(ano, 1, 1), e.regras());
     const bool aniversario = e.inicioAnoPessoal == InicioAnoPessoal::Aniversario;
     QStringList meses;
     for (int m = 1; m <= 12; ++m) {
-        const CalendarioMes c = CalendarioMes::calcula(ano, m, n.dia, n.mes, e.inicioAnoPessoal);
+        const CalendarioMes c = CalendarioMes::calcula(ano, m, n.dia, n.mes, e.regras());
         QStringList dias;
         for (int d = 1; d <= c.dias.size(); ++d) {
             const NumerosDoDia& x = c.dias[d - 1];
@@ -52,7 +52,7 @@ QByteArray ComandoPrevisoes::json(const EntradaCli& e, int ano) {
 }
 
 PrevisoesAno ComandoPrevisoes::compoe(const EntradaCli& e, int ano, const QString& pasta) {
-    return PrevisoesAno::compoe(e.nome, e.nascimento, ano, e.inicioAnoPessoal,
+    return PrevisoesAno::compoe(e.nome, e.nascimento, ano, e.regras(),
                                 e.referencia.isValid() ? e.referencia : e.hoje,
                                 ArquivoInterpretacao(pasta));
 }

@@ -1,6 +1,7 @@
 #include "cli/comandos/EntradaCli.h"
 
 #include "engine/EntradaDados.h"
+#include "engine/RegrasCalculo.h"
 #include "engine/Windows1252.h"
 #include "settings/OpcoesMapa.h"
 
@@ -41,8 +42,8 @@ bool EntradaCli::le(const QString& nomeDigitado, const QString& nascimento,
         hoje = *d;
     }
     *entrada =
-        EntradaCli{EntradaDados::normalizaNome(nome), *EntradaDados::normalizaData(nascimento),
-                   hoje, hoje, InicioAnoPessoal::Janeiro};
+        EntradaCli{RegrasCalculo::pitagorica().normalizaNome(nome),
+                   *EntradaDados::normalizaData(nascimento), hoje, hoje, InicioAnoPessoal::Janeiro};
     return true;
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/AnalisePedida.h"
-#include "engine/InicioAnoPessoal.h"
+#include "engine/RegrasCalculo.h"
 
 #include <QDate>
 #include <QString>
@@ -33,8 +33,14 @@ struct EntradaCli {
     // `erro`, for any other text.
     bool defineInicioAnoPessoal(const QString& texto, const QString& pasta, QString* erro);
 
+    // The rules the numbers follow: the start of the personal year given and the hidden
+    // tendencies' threshold `limiteTendencias`.
+    RegrasCalculo regras(int limiteTendencias = 4) const {
+        return RegrasCalculo::pitagorica(inicioAnoPessoal, limiteTendencias);
+    }
+
     // The analysis asked for: the name, the birth date and the reference date.
-    AnalisePedida pedido() const { return {nome, nascimento, referencia}; }
+    AnalisePedida pedido() const { return {nome, nascimento, referencia, {}, {}}; }
     // The date the forecasts are made for: the reference date, or `hoje` without one.
     QDate dataPrevisoes() const { return pedido().dataPrevisoes(hoje); }
 };

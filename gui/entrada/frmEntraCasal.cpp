@@ -1,6 +1,7 @@
 #include "gui/entrada/frmEntraCasal.h"
 
 #include "engine/EntradaDados.h"
+#include "engine/RegrasCalculo.h"
 #include "engine/Windows1252.h"
 #include "gui/comum/Mensagens.h"
 
@@ -113,7 +114,7 @@ bool frmEntraCasal::confere(int p) {
     case EntradaDados::Resultado::Aceito:
         break;
     }
-    nomes_[p] = EntradaDados::normalizaNome(nome);
+    nomes_[p] = RegrasCalculo::pitagorica().normalizaNome(nome);
     datas_[p] = *EntradaDados::normalizaData(data);
     return true;
 }

@@ -1,13 +1,16 @@
 #include "gui/entrada/frmEntraNome.h"
 
 #include "engine/EntradaDados.h"
+#include "engine/RegrasCalculo.h"
 #include "engine/Signo.h"
 #include "engine/Windows1252.h"
 #include "gui/comum/ImagensPrograma.h"
 #include "gui/comum/Mensagens.h"
 #include "gui/comum/QuadroImagem.h"
+#include "settings/OpcoesMapa.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -70,6 +73,15 @@ void frmEntraNome::montaControles() {
     txtReferencia_->setToolTip(QStringLiteral("A data para a qual são calculados os anos, "
                                               "meses e dias universais e pessoais (dd/mm/aaaa)."));
     lblReferencia->setBuddy(txtReferencia_);
+    auto* lblEscola = new QLabel(QStringLiteral("&Escola de cálculo:"), this);
+    cmbEscola_ = new QComboBox(this);
+    cmbEscola_->setObjectName(QStringLiteral("cmbEscola"));
+    cmbEscola_->addItem(QStringLiteral("Pitagórica"), int(EscolaCalculo::Pitagorica));
+    cmbEscola_->addItem(QStringLiteral("Cabalística"), int(EscolaCalculo::Cabalistica));
+    cmbEscola_->setCurrentIndex(cmbEscola_->findData(int(OpcoesMapa::le(pastaPrograma_).escola)));
+    cmbEscola_->setToolTip(QStringLiteral("A escola cujas regras calculam esta análise. A "
+                                          "escolha padrão fica em Cálculos e opções."));
+    lblEscola->setBuddy(cmbEscola_);
     chkGuardar_ = new QCheckBox(QStringLiteral("&Guardar na ficha de clientes"), this);
     chkGuardar_->setObjectName(QStringLiteral("chkGuardar"));
 
@@ -88,6 +100,8 @@ void frmEntraNome::montaControles() {
     grade->addWidget(lblReferencia, 4, 0, 1, 3);
     grade->addWidget(txtReferencia_, 5, 0);
     grade->addWidget(chkGuardar_, 5, 1);
+    grade->addWidget(lblEscola, 6, 0);
+    grade->addWidget(cmbEscola_, 6, 1);
     grade->setColumnStretch(1, 1);
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(cmdOk_);
@@ -101,7 +115,8 @@ void frmEntraNome::montaControles() {
     setTabOrder(txtNome_, txtDataNasc_);
     setTabOrder(txtDataNasc_, txtReferencia_);
     setTabOrder(txtReferencia_, chkGuardar_);
-    setTabOrder(chkGuardar_, cmdOk_);
+    setTabOrder(chkGuardar_, cmbEscola_);
+    setTabOrder(cmbEscola_, cmdOk_);
     setTabOrder(cmdOk_, cmdCancelar_);
     txtNome_->setFocus();
 }
@@ -115,6 +130,14 @@ void frmEntraNome::preenche(const QString& nome, const QString& dataNascimento, 
     txtDataNasc_->setText(dataNascimento);
     dataNascimento_ = dataNascimento;
     chkGuardar_->setChecked(guardar);
+}
+
+EscolaCalculo frmEntraNome::escola() const {
+    return EscolaCalculo(cmbEscola_->currentData().toInt());
+}
+
+void frmEntraNome::defineEscola(EscolaCalculo escola) {
+    cmbEscola_->setCurrentIndex(cmbEscola_->findData(int(escola)));
 }
 
 bool frmEntraNome::guardarNaFicha() const {
@@ -202,7 +225,7 @@ void frmEntraNome::cmdOk_Click() {
     setWindowTitle(QStringLiteral("Gerando análise, aguarde..."));
     cmdOk_->setEnabled(false);
     cmdCancelar_->setEnabled(false);
-    nomeAnalise_ = EntradaDados::normalizaNome(nome);
+    nomeAnalise_ = OpcoesMapa::le(pastaPrograma_).regras(escola()).normalizaNome(nome);
     accept();
 }
 

@@ -5,12 +5,15 @@
 // unless changed) and whether to keep the person in the client file.
 #pragma once
 
+#include "engine/RegrasCalculo.h"
+
 #include <QDate>
 #include <QDialog>
 
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -38,6 +41,9 @@ public:
     // The date of the forecasts once the dialog was accepted.
     QDate referencia() const { return referencia_; }
     bool guardarNaFicha() const;
+    // The school chosen for this analysis (the settings' school until the user changes it).
+    EscolaCalculo escola() const;
+    void defineEscola(EscolaCalculo escola);
 
     // Today's date: the default of the forecasts' date. The constructor takes the clock's.
     void defineHoje(QDate hoje);
@@ -68,6 +74,7 @@ private:
     QLineEdit* txtNome_ = nullptr;
     QLineEdit* txtDataNasc_ = nullptr;
     QLineEdit* txtReferencia_ = nullptr;
+    QComboBox* cmbEscola_ = nullptr;
     QCheckBox* chkGuardar_ = nullptr;
     QPushButton* cmdOk_ = nullptr;
     QPushButton* cmdCancelar_ = nullptr;

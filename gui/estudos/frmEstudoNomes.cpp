@@ -3,6 +3,7 @@
 #include "engine/EntradaDados.h"
 #include "engine/Windows1252.h"
 #include "gui/comum/Mensagens.h"
+#include "settings/OpcoesMapa.h"
 #include "texts/ArquivoInterpretacao.h"
 
 #include <QGridLayout>
@@ -45,7 +46,8 @@ QPushButton* botao(const char* nome, const QString& texto, QWidget* pai) {
 
 frmEstudoNomes::frmEstudoNomes(const QString& dataNascimento, const QString& pastaPrograma,
                                Mensagens& mensagens, ImprimeEstudo imprime, QWidget* parent)
-    : QDialog(parent), pastaPrograma_(pastaPrograma), mensagens_(mensagens),
+    : QDialog(parent), pastaPrograma_(pastaPrograma),
+      regras_(OpcoesMapa::le(pastaPrograma).regras()), mensagens_(mensagens),
       imprime_(std::move(imprime)) {
     setObjectName(QStringLiteral("frmEstudoNomes"));
     setWindowTitle(QStringLiteral("Estudo de nomes"));
@@ -150,7 +152,7 @@ void frmEstudoNomes::selecionaLinha(int linha) {
 
 // The table and the life path from the names and the date as they stand.
 void frmEstudoNomes::atualiza() {
-    estudo_ = EstudoNomes::calcula(txtDataNasc_->text(), nomes_);
+    estudo_ = EstudoNomes::calcula(txtDataNasc_->text(), nomes_, regras_);
     lblCaminho_->setText(estudo_.caminhoDaVida > 0
                              ? QStringLiteral("Caminho da Vida: %1").arg(estudo_.caminhoDaVida)
                              : QStringLiteral("Digite uma data de nascimento válida."));
@@ -289,8 +291,8 @@ void frmEstudoNomes::cmdImprimir_Click() {
     if (!dataAceita()) {
         return;
     }
-    const EstudoNomes estudo =
-        EstudoNomes::compoe(txtDataNasc_->text(), nomes_, ArquivoInterpretacao(pastaPrograma_));
+    const EstudoNomes estudo = EstudoNomes::compoe(txtDataNasc_->text(), nomes_,
+                                                   ArquivoInterpretacao(pastaPrograma_), regras_);
     if (estudo.aceitos() == 0) {
         mensagens_.informa(this, QStringLiteral("Atenção:"), kMensagemSemNomes,
                            Mensagens::Icone::Exclamacao);

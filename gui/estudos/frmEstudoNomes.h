@@ -73,6 +73,7 @@ private:
     bool nomeAceito(int linha);
 
     QString pastaPrograma_;
+    RegrasCalculo regras_; // the school and options of the folder's settings
     Mensagens& mensagens_;
     ImprimeEstudo imprime_;
     QStringList nomes_;

@@ -2,6 +2,7 @@
 
 #include "composer/PrevisoesAno.h"
 #include "engine/EntradaDados.h"
+#include "engine/RegrasCalculo.h"
 #include "engine/Windows1252.h"
 #include "gui/comum/Mensagens.h"
 
@@ -97,7 +98,7 @@ void frmPrevisoes::cmdOk_Click() {
     case EntradaDados::Resultado::Aceito:
         break;
     }
-    nome_ = EntradaDados::normalizaNome(nome);
+    nome_ = RegrasCalculo::pitagorica().normalizaNome(nome);
     nascimento_ = *EntradaDados::normalizaData(data);
     accept();
 }

@@ -2,6 +2,7 @@
 
 #include "printing/painter/DocumentoAnalise.h"
 #include "printing/painter/GravacaoPdf.h"
+#include "report/Relatorio.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -9,8 +10,6 @@
 #include <QPrinter>
 
 namespace vidalume {
-
-const QString TrabalhoImpressao::kTituloArquivoPdf = QStringLiteral("Salvar análise em PDF");
 
 namespace {
 
@@ -52,9 +51,7 @@ bool TrabalhoImpressao::imprime(QPrinter& impressora, const Diagramacao& diagram
 }
 
 QString TrabalhoImpressao::nomeTrabalho(const Diagramacao& diagramacao) {
-    return diagramacao.estudoNomes
-               ? QStringLiteral("Estudo de nomes — %1").arg(diagramacao.DataNascimento)
-               : QStringLiteral("Análise Numerológica — %1").arg(diagramacao.NomeAnalise);
+    return Relatorio::de(diagramacao).nomeTrabalho(diagramacao);
 }
 
 void TrabalhoImpressao::preparaPdf(QPrinter& impressora, const QString& arquivo) {

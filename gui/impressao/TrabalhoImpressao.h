@@ -14,8 +14,6 @@ namespace vidalume {
 
 class TrabalhoImpressao {
 public:
-    static const QString kTituloArquivoPdf; // "Salvar análise em PDF"
-
     // Prints the whole analysis once, as a job named nomeTrabalho(). False, with what went wrong in
     // Portuguese (starting with the fact) in `erro`, when the document was not made. Never writes a
     // settings file.

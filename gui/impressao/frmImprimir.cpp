@@ -75,7 +75,6 @@ QString escolhePdfNoDisco(QWidget* pai, const QString& titulo, const QString& su
 
 const QString frmImprimir::kSalvarComoPdf = QStringLiteral("Salvar como PDF");
 const QString frmImprimir::kImpressoraPadrao = QStringLiteral("Impressora padrão");
-const QString frmImprimir::kTituloPdfEstudo = QStringLiteral("Salvar estudo de nomes em PDF");
 
 frmImprimir::frmImprimir(QWidget* parent, const QString& pastaDados, Mensagens& mensagens,
                          QPrinter* impressora, Configuracao& configuracao, Diagramacao diagramacao)
@@ -236,7 +235,7 @@ void frmImprimir::defineImpressoras(const QList<ListaImpressoras::Impressora>& i
 }
 
 QString frmImprimir::tituloArquivoPdf() const {
-    return ehEstudo() ? kTituloPdfEstudo : TrabalhoImpressao::kTituloArquivoPdf;
+    return relatorio().legendaSalvar(QStringLiteral("PDF"));
 }
 
 bool frmImprimir::salvaEmPdf() const {
@@ -330,17 +329,16 @@ void frmImprimir::cmdCancelar_Click() {
 void frmImprimir::cmdImprimir_Click() {
     guardaMargensEOpcoes();
     if (salvaEmPdf()) {
-        const QString arquivo = escolheArquivoPdf_(
-            this, NomeArquivoPdf::sugere(diagramacao_.NomeAnalise, diagramacao_.DataNascimento));
+        const QString arquivo =
+            escolheArquivoPdf_(this, NomeArquivoPdf::sugere(relatorio().baseArquivo(diagramacao_),
+                                                            relatorio().dataArquivo(diagramacao_)));
         if (arquivo.isEmpty()) {
             return;
         }
         QPrinter pdf(QPrinter::HighResolution);
         TrabalhoImpressao::preparaPdf(pdf, arquivo);
         if (imprimeEm(pdf)) {
-            ArquivoGravado::avisa(this, mensagens_,
-                                  ehEstudo() ? QStringLiteral("O estudo de nomes foi gravado")
-                                             : QStringLiteral("A análise foi gravada"),
+            ArquivoGravado::avisa(this, mensagens_, relatorio().foi(QStringLiteral("gravad")),
                                   arquivo, abre_);
             accept();
         }
@@ -355,11 +353,9 @@ void frmImprimir::cmdImprimir_Click() {
     const int copias = spnCopias_->value();
     destino->setCopyCount(copias);
     if (imprimeEm(*destino)) {
-        QString texto = (ehEstudo() ? QStringLiteral("O estudo de nomes foi enviado para a "
-                                                     "impressora \"%1\"")
-                                    : QStringLiteral("A análise foi enviada para a impressora "
-                                                     "\"%1\""))
-                            .arg(cmbImpressora_->currentText());
+        QString texto =
+            relatorio().foi(QStringLiteral("enviad")) +
+            QStringLiteral(" para a impressora \"%1\"").arg(cmbImpressora_->currentText());
         texto += copias > 1 ? QStringLiteral(" (%1 cópias).").arg(copias) : QStringLiteral(".");
         mensagens_.informa(this, QStringLiteral("Informação:"), texto,
                            Mensagens::Icone::Informacao);

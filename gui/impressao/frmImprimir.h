@@ -18,6 +18,7 @@
 #include "gui/comum/ArquivoGravado.h"
 #include "gui/impressao/ListaImpressoras.h"
 #include "printing/RegraMargem.h"
+#include "report/Relatorio.h"
 #include "settings/Configuracao.h"
 #include "settings/Margens.h"
 
@@ -51,7 +52,6 @@ public:
 
     static const QString kSalvarComoPdf;    // the last choice of the printer list
     static const QString kImpressoraPadrao; // the program's printer when it has no name
-    static const QString kTituloPdfEstudo;  // the PDF file dialog's title for a name study
     static constexpr int kMaximoCopias = 99;
 
     // `impressora` is the program's printer, or null where none is installed. The check
@@ -115,7 +115,7 @@ private:
     // The title of the PDF file dialog: what is being saved.
     QString tituloArquivoPdf() const;
     // What the messages after a print call the document: an analysis or a name study.
-    bool ehEstudo() const { return diagramacao_.estudoNomes.has_value(); }
+    const Relatorio& relatorio() const { return Relatorio::de(diagramacao_); }
     bool imprimeEm(QPrinter& impressora);
     Diagramacao diagramacao() const;
 

@@ -3,9 +3,8 @@
 #include "printing/painter/FigurasCinza.h"
 #include "printing/painter/FolhasImpressora.h"
 #include "report/LayoutAnalise.h"
-#include "report/LayoutEstudoNomes.h"
-#include "report/LayoutPrevisoes.h"
 #include "report/NovaPagina.h"
+#include "report/Relatorio.h"
 #include "report/painter/FigurasSvg.h"
 
 #include <QPagedPaintDevice>
@@ -39,13 +38,7 @@ bool DocumentoAnalise::desenha(QPainter& pintor, QPagedPaintDevice& destino, con
     FigurasSvg& figuras = d.pretoEmBranco ? FigurasCinza::daPasta(d.pastaPrograma)
                                           : FigurasSvg::daPasta(d.pastaPrograma);
     FolhasImpressora folhas(pintor, destino, areaMm, figuras);
-    if (d.previsoes) {
-        LayoutPrevisoes(d, areaMm.width(), areaMm.height()).dispoe(folhas);
-    } else if (d.estudoNomes) {
-        LayoutEstudoNomes(d, areaMm.width(), areaMm.height()).dispoe(folhas);
-    } else {
-        LayoutAnalise(d, areaMm.width(), areaMm.height()).dispoe(folhas);
-    }
+    Relatorio::de(d).dispoe(d, folhas, areaMm.width(), areaMm.height());
     folhas.conclui();
     const bool terminou = pintor.end();
     if (folhas.falhou() || !terminou) {

@@ -3,6 +3,7 @@
 #include "composer/DataPorExtenso.h"
 #include "composer/PartesSecao.h"
 #include "composer/TextoExportacao.h"
+#include "report/Relatorio.h"
 #include "texts/GravacaoSegura.h"
 
 #include <QDir>
@@ -15,8 +16,6 @@
 #include <QTextDocumentWriter>
 
 namespace vidalume {
-
-const QString ExportacaoOdt::kTitulo = QStringLiteral("Análise Numerológica");
 
 namespace {
 
@@ -56,32 +55,17 @@ void escreve(QTextCursor& cursor, bool& primeiro, const QString& texto,
 } // namespace
 
 void ExportacaoOdt::monta(QTextDocument& documento, const Diagramacao& d) {
+    const Relatorio& relatorio = Relatorio::de(d);
     documento.clear();
     documento.setMetaInformation(QTextDocument::DocumentTitle,
-                                 kTitulo + QStringLiteral(" - ") + d.NomeAnalise);
+                                 relatorio.titulo() + QStringLiteral(" - ") + d.NomeAnalise);
     const FontesAnalise padrao;
     const QTextCharFormat titulo = formato(d.fontes.FonteTitulo, padrao.FonteTitulo);
     const QTextCharFormat descricao = formato(d.fontes.FonteDescricao, padrao.FonteDescricao);
     const QTextCharFormat texto = formato(d.fontes.FonteTexto, padrao.FonteTexto);
     QTextCursor cursor(&documento);
     bool primeiro = true;
-    if (d.previsoes) {
-        // The forecast's blocks as its exported text has them (the calendar pictures stay on
-        // the pages; the days table stands for them).
-        escreve(cursor, primeiro, PrevisoesAno::kTitulo, titulo, Qt::AlignHCenter);
-        escreve(cursor, primeiro, d.NomeAnalise, titulo, Qt::AlignHCenter);
-        escreve(cursor, primeiro, DataPorExtenso::formata(d.DataNascimento), descricao,
-                Qt::AlignHCenter);
-        for (const ItemAnalise& item : d.previsoes->blocos()) {
-            escreve(cursor, primeiro, item.Descricao, descricao, Qt::AlignJustify);
-            escreve(cursor, primeiro, item.Titulo, titulo, Qt::AlignLeft);
-            escreve(cursor, primeiro, item.Texto, texto, Qt::AlignJustify);
-            escreve(cursor, primeiro, TextoExportacao::kSeparador, texto, Qt::AlignHCenter);
-        }
-        escreve(cursor, primeiro, d.previsoes->aviso, descricao, Qt::AlignJustify);
-        return;
-    }
-    escreve(cursor, primeiro, kTitulo, titulo, Qt::AlignHCenter);
+    escreve(cursor, primeiro, relatorio.titulo(), titulo, Qt::AlignHCenter);
     escreve(cursor, primeiro, d.NomeAnalise, titulo, Qt::AlignHCenter);
     escreve(cursor, primeiro, DataPorExtenso::formata(d.DataNascimento), descricao,
             Qt::AlignHCenter);
@@ -90,21 +74,15 @@ void ExportacaoOdt::monta(QTextDocument& documento, const Diagramacao& d) {
                             QStringLiteral("monospace")});
     quadro.setFontFixedPitch(true);
     quadro.setFontPointSize(10);
-    for (int k = 1; k <= PartesSecao::kUltimaSecao; ++k) {
-        if (!PartesSecao::mostrada(d.analise, d.selecao, d.opcoesMapa, k)) {
-            continue;
-        }
-        const ItemAnalise& item = d.analise[k];
-        if (PartesSecao::comDescricao(item, d.configuracao)) {
-            escreve(cursor, primeiro, item.Descricao, descricao, Qt::AlignJustify);
-        }
-        escreve(cursor, primeiro, PartesSecao::titulo(d.analise, k, d.configuracao), titulo,
-                Qt::AlignLeft);
+    // The pictures stay on the pages; their text lines stand for them.
+    for (const ItemAnalise& item : relatorio.blocos(d)) {
+        escreve(cursor, primeiro, item.Descricao, descricao, Qt::AlignJustify);
+        escreve(cursor, primeiro, item.Titulo, titulo, Qt::AlignLeft);
         escreve(cursor, primeiro, PartesSecao::textoQuadro(item), quadro, Qt::AlignLeft);
         escreve(cursor, primeiro, item.Texto, texto, Qt::AlignJustify);
         escreve(cursor, primeiro, TextoExportacao::kSeparador, texto, Qt::AlignHCenter);
     }
-    escreve(cursor, primeiro, d.analise.Aviso, descricao, Qt::AlignJustify);
+    escreve(cursor, primeiro, relatorio.aviso(d), descricao, Qt::AlignJustify);
 }
 
 bool ExportacaoOdt::grava(const QString& arquivo, const Diagramacao& diagramacao, QString* erro) {

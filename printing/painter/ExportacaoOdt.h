@@ -16,8 +16,6 @@ namespace vidalume {
 
 class ExportacaoOdt {
 public:
-    static const QString kTitulo; // "Análise Numerológica"
-
     // The document, for writing or for a look at its paragraphs.
     static void monta(QTextDocument& documento, const Diagramacao& diagramacao);
 

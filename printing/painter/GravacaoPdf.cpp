@@ -2,6 +2,7 @@
 
 #include "printing/NomeArquivoPdf.h"
 #include "printing/painter/DocumentoAnalise.h"
+#include "report/Relatorio.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,7 +72,8 @@ bool GravacaoPdf::escreve(GravacaoSegura& saida, const Diagramacao& diagramacao,
     QPdfWriter pdf(&saida.saida());
     pdf.setResolution(kPontosPorPolegada);
     pdf.setCreator(kCriador);
-    pdf.setTitle(QStringLiteral("Análise Numerológica - %1").arg(diagramacao.NomeAnalise));
+    pdf.setTitle(QStringLiteral("%1 - %2").arg(Relatorio::de(diagramacao).titulo(),
+                                               diagramacao.NomeAnalise));
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                   QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     QPainter pintor;

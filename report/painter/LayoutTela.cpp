@@ -1,7 +1,7 @@
 #include "report/painter/LayoutTela.h"
 
 #include "report/LayoutAnalise.h"
-#include "report/LayoutPrevisoes.h"
+#include "report/Relatorio.h"
 #include "report/painter/GravadorPagina.h"
 #include "report/painter/SuperficiePintor.h"
 
@@ -61,11 +61,7 @@ QList<PaginaGravada> LayoutTela::ImprimirAnaliseNoMonitor(const Diagramacao& dia
     naTela.folhaRosto = false;
     FolhasGravadas folhas(larguraMm, FolhaA4::kAltura,
                           FigurasSvg::daPasta(diagramacao.pastaPrograma), corTexto);
-    if (naTela.previsoes) {
-        LayoutPrevisoes(std::move(naTela), larguraMm).dispoe(folhas);
-    } else {
-        LayoutAnalise(std::move(naTela), larguraMm).dispoe(folhas);
-    }
+    Relatorio::de(naTela).dispoe(naTela, folhas, larguraMm, FolhaA4::kAltura);
     return folhas.conclui();
 }
 

@@ -167,7 +167,7 @@ private slots:
         e.tabela->selectRow(1);
         e.dlg.cmdAnalise_Click();
         QCOMPARE(e.dlg.result(), int(QDialog::Accepted));
-        QCOMPARE(e.dlg.nomeEscolhido(), u"ZOË CONCEICAO"_s);
+        QCOMPARE(e.dlg.nomeEscolhido(), u"ZOE CONCEICAO"_s);
         QCOMPARE(e.dlg.dataEscolhida(), u"01/02/2003"_s);
         QVERIFY(e.avisos.mostradas.isEmpty());
     }
@@ -273,9 +273,10 @@ private slots:
         QCOMPARE(p.pedidos, QStringList{u"MARIA JOSE"_s});
         frmExibeRelatorio* relatorio = p.j.relatorioAtivo();
         QVERIFY(relatorio != nullptr && relatorio->composto() && relatorio->composto()->previsoes);
-        const PrevisoesAno esperado = PrevisoesAno::compoe(
-            u"MARIA JOSE"_s, u"29/11/1978"_s, 2026, InicioAnoPessoal::Aniversario,
-            QDate(2024, 3, 15), ArquivoInterpretacao(p.pasta.caminho()));
+        const PrevisoesAno esperado =
+            PrevisoesAno::compoe(u"MARIA JOSE"_s, u"29/11/1978"_s, 2026,
+                                 RegrasCalculo::pitagorica(InicioAnoPessoal::Aniversario),
+                                 QDate(2024, 3, 15), ArquivoInterpretacao(p.pasta.caminho()));
         QCOMPARE(*relatorio->composto()->previsoes, esperado);
         p.j.cmdExportar_Click();
         QCOMPARE(QGuiApplication::clipboard()->text(), esperado.texto());

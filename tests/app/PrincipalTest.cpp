@@ -143,9 +143,9 @@ private slots:
         QVERIFY(p.impressos.isEmpty() && p.bipes == 0);
 
         p.cria(u"João d'Ávila"_s, u"20/8/78"_s);
-        QCOMPARE(p.pedidos, QStringList{u"JOAO D'AVILA|20/08/1978"_s});
+        QCOMPARE(p.pedidos, QStringList{u"JOÃO D'ÁVILA|20/08/1978"_s});
         QCOMPARE(p.j.padrao().Analise,
-                 ComporAnalise::compoe(u"JOAO D'AVILA"_s, u"20/08/1978"_s, kHoje,
+                 ComporAnalise::compoe(u"JOÃO D'ÁVILA"_s, u"20/08/1978"_s, kHoje,
                                        ArquivoInterpretacao(p.pasta.caminho())));
         // The waiting sound loops until the first page replaces it.
         QCOMPARE(p.som.tocados, (QStringList{"welcomeb.wav", "aguarda.wav+", "virafolh.wav"}));

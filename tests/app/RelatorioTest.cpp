@@ -29,7 +29,7 @@ struct Janela {
             paginasDeTeste(figuras < 0 ? paginas : figuras, janela.GetLarguraEmMm()));
         janela.resize(800, 600);
         janela.show();
-        janela.GravaDados(paginas, 1, {u"ANA LUZ"_s, u"20/08/1978"_s, {}});
+        janela.GravaDados(paginas, 1, {u"ANA LUZ"_s, u"20/08/1978"_s, {}, {}, {}});
         janela.mostrada();
     }
     QWidget* pagina() { return filho(&janela, u"picExibe"_s); }
@@ -84,7 +84,7 @@ private slots:
         // The store keeps each page's position, for as many pages as there are.
         ArmazemPaginas a;
         a.guardaPosicao({5, 5}); // before GravaDados: nowhere to keep it
-        a.GravaDados(30, 1, {u"NOME"_s, u"01/02/2003"_s, {}});
+        a.GravaDados(30, 1, {u"NOME"_s, u"01/02/2003"_s, {}, {}, {}});
         QCOMPARE(a.trocaPagina(29, {3, 80}).v, 0.f); // past the 23 slots of the old store
         const ArmazemPaginas::Posicao p = a.trocaPagina(1, {7, 120});
         QCOMPARE(QPointF(p.h, p.v), QPointF(3, 80));

@@ -16,7 +16,8 @@ struct Janela {
         janela.definePaginas(teste::paginasDeTeste(total, janela.GetLarguraEmMm()));
         janela.resize(900, 650);
         janela.show();
-        janela.GravaDados(total, 1, {QStringLiteral("ANA LUZ"), QStringLiteral("20/08/1978"), {}});
+        janela.GravaDados(total, 1,
+                          {QStringLiteral("ANA LUZ"), QStringLiteral("20/08/1978"), {}, {}, {}});
         janela.mostrada();
     }
     void ociosa() {

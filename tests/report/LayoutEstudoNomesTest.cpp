@@ -10,7 +10,8 @@ namespace vidalume {
 namespace {
 
 Diagramacao estudo(const QStringList& nomes, const QString& texto) {
-    EstudoNomes e = EstudoNomes::calcula(QStringLiteral("29/11/1978"), nomes);
+    EstudoNomes e =
+        EstudoNomes::calcula(QStringLiteral("29/11/1978"), nomes, RegrasCalculo::pitagorica());
     for (CandidatoNome& c : e.candidatos) {
         c.textoExpressao = texto.arg(c.nome);
     }

@@ -26,7 +26,8 @@ PrevisoesAno previsoes(InicioAnoPessoal regra, const QString& pasta, int palavra
         }
     }
     return PrevisoesAno::compoe(QStringLiteral("MARIA DA SILVA"), QStringLiteral("29/11/1978"),
-                                2026, regra, QDate(2026, 12, 6), arquivos);
+                                2026, RegrasCalculo::pitagorica(regra), QDate(2026, 12, 6),
+                                arquivos);
 }
 
 Diagramacao diagramacao(const PrevisoesAno& p) {
@@ -114,7 +115,7 @@ TEST(LayoutPrevisoesTest, AberturaComLinhaDaVidaEAnos) {
 // under the date; the surface is given back as it was.
 TEST(QuadroCalendarioTest, CelulasNoLugarDoDia) {
     const CalendarioMes fevereiro =
-        CalendarioMes::calcula(2026, 2, 29, 11, InicioAnoPessoal::Janeiro);
+        CalendarioMes::calcula(2026, 2, 29, 11, RegrasCalculo::pitagorica());
     const QuadroCalendario q(fevereiro);
     SuperficieTeste s;
     s.DefineTamanhoFonte(12);
@@ -149,8 +150,8 @@ TEST(QuadroCalendarioTest, CelulasNoLugarDoDia) {
 }
 
 TEST(QuadroLinhaVidaTest, MarcaDaIdadeSoDepoisDoNascimento) {
-    const auto n =
-        CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"), QDate(2026, 12, 6));
+    const auto n = CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"),
+                                  QDate(2026, 12, 6), RegrasCalculo::pitagorica());
     for (const auto& [referencia, marca] :
          {std::pair{QDate(2026, 12, 6), true}, std::pair{QDate(1970, 1, 1), false}}) {
         SuperficieTeste s;

@@ -49,7 +49,8 @@ TEST(QuadrosMapaTest, InclusaoSombreiaOsNumerosQueFaltam) {
 
 // Vowel values above their letters, consonant values below, whole words per row.
 TEST(QuadrosMapaTest, LetrasComValoresAcimaEAbaixo) {
-    const MapaLetras mapa = MontaMapaLetras(QStringLiteral("ANA LU BEATRIZ"));
+    const MapaLetras mapa =
+        MontaMapaLetras(QStringLiteral("ANA LU BEATRIZ"), RegrasCalculo::pitagorica());
     const QStringList totais{QStringLiteral("t1"), QStringLiteral("t2")};
     const QuadroLetras quadro(mapa, totais);
     // 30 mm hold 5 cells: ANA (3) alone, then LU, then BEATRIZ split 5 + 2.
@@ -84,8 +85,11 @@ TEST(QuadrosMapaTest, LetrasComValoresAcimaEAbaixo) {
 TEST(QuadrosMapaTest, QuadroNuncaCortadoEntrePaginas) {
     Analise a;
     const QString nome = QStringLiteral("MARIA DA SILVA");
-    ComporMapa::compoe(a, nome, CalculaNumeros(nome, QStringLiteral("29/11/1978"), {}), 4,
-                       ArquivoInterpretacao(QStringLiteral("/nao/existe")), QDate(2026, 12, 6));
+    ComporMapa::compoe(
+        a, nome,
+        CalculaNumeros(nome, QStringLiteral("29/11/1978"), {}, RegrasCalculo::pitagorica()),
+        RegrasCalculo::pitagorica(), ArquivoInterpretacao(QStringLiteral("/nao/existe")),
+        QDate(2026, 12, 6));
     QStringList linhas;
     for (int n = 30; n <= 60; ++n) {
         linhas.clear();
@@ -131,8 +135,11 @@ TEST(QuadrosMapaTest, QuadroNuncaCortadoEntrePaginas) {
 TEST(QuadrosMapaTest, LinhaDaVidaDesenhadaNaSecao34) {
     Analise a;
     const QString nome = QStringLiteral("MARIA DA SILVA");
-    ComporMapa::compoe(a, nome, CalculaNumeros(nome, QStringLiteral("29/11/1978"), {}), 4,
-                       ArquivoInterpretacao(QStringLiteral("/nao/existe")), QDate(2026, 12, 6));
+    ComporMapa::compoe(
+        a, nome,
+        CalculaNumeros(nome, QStringLiteral("29/11/1978"), {}, RegrasCalculo::pitagorica()),
+        RegrasCalculo::pitagorica(), ArquivoInterpretacao(QStringLiteral("/nao/existe")),
+        QDate(2026, 12, 6));
     const QuadroSecao& q = a[34].Quadro;
     ASSERT_EQ(q.tipo, QuadroSecao::Tipo::LinhaVida);
     EXPECT_EQ(q.linhaVida.idadeReferencia, 48);

@@ -1,0 +1,37 @@
+#include "report/Relatorio.h"
+
+#include "report/RelatorioAnalise.h"
+#include "report/RelatorioCabalistico.h"
+#include "report/RelatorioCompatibilidade.h"
+#include "report/RelatorioEstudoNomes.h"
+#include "report/RelatorioPrevisoes.h"
+
+namespace vidalume {
+
+const Relatorio& Relatorio::de(const Diagramacao& diagramacao) {
+    static const RelatorioAnalise analise;
+    static const RelatorioEstudoNomes estudoNomes;
+    static const RelatorioCompatibilidade compatibilidade;
+    static const RelatorioPrevisoes previsoes;
+    static const RelatorioCabalistico cabalistico;
+    switch (diagramacao.tipo) {
+    case TipoRelatorio::EstudoNomes:
+        return estudoNomes;
+    case TipoRelatorio::Compatibilidade:
+        return compatibilidade;
+    case TipoRelatorio::Previsoes:
+        return previsoes;
+    case TipoRelatorio::MapaCabalistico:
+        return cabalistico;
+    case TipoRelatorio::Analise:
+        break;
+    }
+    return analise;
+}
+
+QString Relatorio::foi(const QString& radical) const {
+    const QString fim = QString(feminino() ? u'a' : u'o') + (plural() ? QStringLiteral("s") : QString());
+    return QStringLiteral("%1 %2 %3%4").arg(sujeito(), plural() ? QStringLiteral("foram") : QStringLiteral("foi"), radical, fim);
+}
+
+} // namespace vidalume

@@ -1,0 +1,21 @@
+#include "report/RelatorioCompatibilidade.h"
+
+namespace vidalume {
+
+const QString RelatorioCompatibilidade::kTitulo = QStringLiteral("Compatibilidade");
+
+QString RelatorioCompatibilidade::tituloJanela(const Diagramacao& d) const {
+    return QStringLiteral("%1 — %2").arg(kTitulo, d.NomeAnalise);
+}
+
+QString RelatorioCompatibilidade::baseArquivo(const Diagramacao& d) const {
+    return QStringLiteral("COMPATIBILIDADE ") + d.NomeAnalise;
+}
+
+QString RelatorioCompatibilidade::legendaSalvar(const QString& formato) const {
+    return formato == QLatin1String("PDF")
+               ? QStringLiteral("Salvar compatibilidade em PDF")
+               : QStringLiteral("Exportar compatibilidade para editor de textos");
+}
+
+} // namespace vidalume

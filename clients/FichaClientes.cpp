@@ -231,8 +231,9 @@ bool FichaClientes::abre(const QString& pasta, Modo modo, QString* erro) {
                     .arg(QDir::toNativeSeparators(caminho_));
         return false;
     }
-    const bool existe = info.exists();
-    if (existe && !info.isFile()) {
+    // An empty file (left by a first write that ran out of disk) is an empty client file.
+    const bool existe = info.exists() && !(info.isFile() && info.size() == 0);
+    if (info.exists() && !info.isFile()) {
         *erro = QStringLiteral("\"%1\" não é um arquivo e não pode ser a ficha de clientes.")
                     .arg(QDir::toNativeSeparators(caminho_));
         return false;
@@ -267,7 +268,7 @@ bool FichaClientes::abre(const QString& pasta, Modo modo, QString* erro) {
         return fechaComErro(*erro, erro);
     }
     // Only a file known to be a client file is closed to other users.
-    if (modo == Modo::Escrita && existe) {
+    if (modo == Modo::Escrita && info.exists()) {
         protege(true, erro);
     }
     return true;

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <atomic>
 #include <cerrno>
@@ -297,24 +296,17 @@ bool GravacaoSegura::conclui(QString* erro, const QString& outroNome) {
     return true;
 }
 
-void GravacaoSegura::limpaRestos(const QString& pasta) {
-    static const QRegularExpression kResto(QStringLiteral("^\\..+\\.(\\d+)\\.\\d+\\.gravando$"));
-    QDir dir(pasta);
-    const QStringList nomes =
-        dir.entryList({QStringLiteral(".*.gravando")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& nome : nomes) {
-        const auto encontro = kResto.match(nome);
-        if (!encontro.hasMatch()) {
-            continue;
-        }
-        const pid_t processo = static_cast<pid_t>(encontro.captured(1).toLongLong());
-        if (processo == ::getpid() || processo <= 0) {
-            continue;
-        }
-        if (::kill(processo, 0) != 0 && errno == ESRCH) {
-            dir.remove(nome);
-        }
-    }
+bool GravacaoSegura::mesmoArquivo(const QString& a, const QString& b) {
+    struct stat um {};
+    struct stat outro {};
+    return ::stat(QFile::encodeName(a).constData(), &um) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &outro) == 0 && um.st_dev == outro.st_dev &&
+           um.st_ino == outro.st_ino;
+}
+
+bool GravacaoSegura::processoTerminou(qint64 processo) {
+    return processo > 0 && processo != ::getpid() && ::kill(pid_t(processo), 0) != 0 &&
+           errno == ESRCH;
 }
 
 GravacaoSegura::Causa GravacaoSegura::causa(int codigoErro) {

@@ -221,13 +221,9 @@ bool CopiaCompleta::abre(const QString& arquivoZip, QString* erro) {
         }
     }
     arquivos_.sort();
-    if (conteudo.nomes.contains(FichaClientes::kArquivo)) {
-        QString motivo;
-        clientesCopia_ =
-            FichaClientes::confereCopia(extraidos_->filePath(FichaClientes::kArquivo), &motivo);
-        if (clientesCopia_ < 0) {
-            ignorados_.append({FichaClientes::kArquivo, motivo});
-        }
+    if (conteudo.nomes.contains(FichaClientes::kArquivo) && !preparaFicha(erro)) {
+        extraidos_.reset();
+        return false;
     }
     if (arquivos_.isEmpty() && !temClientes()) {
         extraidos_.reset();
@@ -241,6 +237,24 @@ bool CopiaCompleta::abre(const QString& arquivoZip, QString* erro) {
         clientesHoje_ = hoje.total(&motivo);
     }
     return true;
+}
+
+bool CopiaCompleta::preparaFicha(QString* erro) {
+    const QString ficha = extraidos_->filePath(FichaClientes::kArquivo);
+    QString motivo;
+    clientesCopia_ = FichaClientes::confereCopia(ficha, &motivo);
+    if (clientesCopia_ < 0) {
+        ignorados_.append({FichaClientes::kArquivo, motivo});
+        return true;
+    }
+    // A file of an older version is brought up to date here, so the folder never gets one
+    // the program would refuse to list; its free pages are dropped before it is copied in.
+    if (!FichaClientes().abre(extraidos_->path(), FichaClientes::Modo::Escrita, &motivo)) {
+        ignorados_.append({FichaClientes::kArquivo, motivo});
+        clientesCopia_ = -1;
+        return true;
+    }
+    return CopiaFicha::compacta(ficha, erro);
 }
 
 QStringList CopiaCompleta::pedidos(Partes partes) const {

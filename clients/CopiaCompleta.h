@@ -94,6 +94,7 @@ private:
     QStringList pedidos(Partes partes) const;
     bool copiaDatada(const QString& nome, const QDateTime& agora, QString* copia, QString* erro);
     bool substitui(const QString& nome, QString* erro);
+    bool preparaFicha(QString* erro);
     bool restauraUm(const QString& nome, const QDateTime& agora, Resultado* r, QString* erro);
 
     QString pasta_;

@@ -144,6 +144,20 @@ bool CopiaFicha::copia(const QString& origem, const QString& destino, QString* e
     return true;
 }
 
+bool CopiaFicha::compacta(const QString& arquivo, QString* erro) {
+    int codigo = SQLITE_OK;
+    Banco banco = abreBanco(arquivo, SQLITE_OPEN_READWRITE, &codigo);
+    if (codigo == SQLITE_OK) {
+        codigo = sqlite3_exec(banco.get(), "VACUUM", nullptr, nullptr, nullptr);
+    }
+    if (codigo != SQLITE_OK) {
+        return Mensagem::falha(erro, QStringLiteral("Não foi possível preparar o arquivo de "
+                                                    "clientes da cópia: %1")
+                                         .arg(motivoSqlite(codigo)));
+    }
+    return true;
+}
+
 bool CopiaFicha::copiaBytes(const QString& origem, const QString& destino, QString* erro) {
     QString motivo;
     const QString log = origem + QStringLiteral("-wal");

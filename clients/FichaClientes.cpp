@@ -404,6 +404,17 @@ qint64 FichaClientes::confereCopia(const QString& arquivo, QString* erro) {
         return -1;
     }
     q.finish();
+    // Without the index that makes a client unique, every later import would add the same
+    // clients again.
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM pragma_index_list('clientes') AS i WHERE "
+                               "i.\"unique\" AND (SELECT group_concat(name) FROM (SELECT name FROM "
+                               "pragma_index_info(i.name) ORDER BY seqno)) = "
+                               "'chave,nascimento'")) ||
+        !q.next() || q.value(0).toInt() != 1) {
+        *erro = danificado;
+        return -1;
+    }
+    q.finish();
     const qint64 n = ficha.total(&motivo);
     if (n < 0) {
         *erro = danificado;

@@ -247,6 +247,10 @@ TEST(CopiaClientes, FichaHostilNaCopiaFicaForaEOsTextosVoltam) {
         {"versão futura", banco({esquema, "PRAGMA user_version=99"})},
         {"outro programa", banco({"CREATE TABLE jogos (x)", "PRAGMA user_version=2"})},
         {"sem versão", banco({"CREATE TABLE clientes (x)"})},
+        {"sem o índice que faz cada cliente único",
+         banco({esquema,
+                "CREATE TABLE analises (id INTEGER PRIMARY KEY, cliente, feita, referencia)",
+                "PRAGMA user_version=2"})},
         {"gatilho que apaga clientes",
          banco({esquema,
                 "CREATE TABLE analises (id INTEGER PRIMARY KEY, cliente, feita, referencia)",
@@ -452,4 +456,27 @@ TEST(CopiaClientes, SaidaNuncaEUmArquivoDaPasta) {
         executaCli({"clientes", "exportar", dados.filePath("lista.csv"), "--pasta", dados.path()})
             .codigo,
         0);
+}
+
+// A client file of the first version with many free pages comes back up to date and no
+// bigger than its content.
+TEST(CopiaClientes, FichaAntigaVoltaAtualizadaECompacta) {
+    QTemporaryDir feita, dados, zips;
+    escreve(
+        feita.filePath("clientes.sqlite"),
+        banco({"CREATE TABLE clientes (id INTEGER PRIMARY KEY, nome TEXT NOT NULL, chave TEXT "
+               "NOT NULL, nascimento TEXT NOT NULL, telefone TEXT NOT NULL DEFAULT '', email "
+               "TEXT NOT NULL DEFAULT '', observacoes TEXT NOT NULL DEFAULT '', criado TEXT NOT "
+               "NULL, alterado TEXT NOT NULL, UNIQUE (chave, nascimento))",
+               "INSERT INTO clientes VALUES (1, 'Ana Maria', 'ANA MARIA', '1980-02-01', '', "
+               "'', '', '2020-01-01T00:00:00', '2020-01-01T00:00:00')",
+               "CREATE TABLE lixo (x)", "INSERT INTO lixo VALUES (randomblob(4000000))",
+               "DROP TABLE lixo", "PRAGMA user_version=1"}));
+    ASSERT_GT(QFileInfo(feita.filePath("clientes.sqlite")).size(), 3000000);
+    zipDe(feita.path(), {"clientes.sqlite"}, zips.filePath("antiga.zip"));
+    const Saida s =
+        executaCli({"copia", "restaurar", zips.filePath("antiga.zip"), "--pasta", dados.path()});
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    EXPECT_EQ(clientes(dados.path()), 1);
+    EXPECT_LT(QFileInfo(dados.filePath("clientes.sqlite")).size(), 100000);
 }

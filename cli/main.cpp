@@ -3,13 +3,14 @@
 // --pasta), and writes there only the client file ("clientes importar") and what
 // "copia restaurar" restores; an installed program's first run creates the user's folder with
 // the shipped texts. A file-size limit makes a write fail with the program's own message
-// instead of killing the process (SIGXFSZ is ignored). The commands are the rows of
-// TabelaComandos; those that draw use fonts and the offscreen platform where there is no
-// display, the others need no display.
+// instead of killing the process (such a write is reported like any other failed write). The
+// commands are the rows of TabelaComandos; those that draw use fonts and the offscreen platform
+// where there is no display, the others need no display.
 #include "cli/OpcoesCli.h"
 #include "cli/TabelaComandos.h"
 #include "settings/PastaDados.h"
 #include "texts/ArquivoInterpretacao.h"
+#include "texts/GravacaoSegura.h"
 
 #ifdef VIDALUME_CLI_PDF
 #include <QGuiApplication>
@@ -22,7 +23,6 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <csignal>
 #include <memory>
 #include <optional>
 
@@ -117,7 +117,7 @@ std::optional<QString> pastaDados(const QCommandLineParser& parser, const Opcoes
 int main(int argc, char* argv[]) {
     // Past a file-size limit a write then fails with EFBIG, which is reported like any other
     // failed write, instead of the process dying without a word.
-    std::signal(SIGXFSZ, SIG_IGN);
+    GravacaoSegura::falhaAlemDoLimite();
     const auto app = criaAplicacao(pedeDesenho(argc, argv), argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vidalume-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VIDALUME_VERSAO));

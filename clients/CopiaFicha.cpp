@@ -9,12 +9,7 @@
 
 #include <sqlite3.h>
 
-#include <cerrno>
-#include <fcntl.h>
 #include <memory>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vidalume {
 
@@ -43,9 +38,8 @@ QString motivoSqlite(int codigo) {
     case SQLITE_FULL:
         return QStringLiteral("não há espaço livre no disco.");
     case SQLITE_IOERR:
-        if (struct rlimit limite{};
-            ::getrlimit(RLIMIT_FSIZE, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY) {
-            return GravacaoSegura::motivo(EFBIG);
+        if (GravacaoSegura::limiteDeTamanho()) {
+            return GravacaoSegura::motivo(GravacaoSegura::Causa::GrandeDemais);
         }
         return QStringLiteral("houve um erro de leitura ou gravação no disco (ele pode estar "
                               "cheio ou com defeito).");
@@ -61,13 +55,7 @@ QString motivoSqlite(int codigo) {
 // A new, empty file only its owner may read: SQLite then fills it and gives its journal the
 // same mode.
 bool criaPrivado(const QString& caminho, QString* erro) {
-    const int fd = ::open(QFile::encodeName(caminho).constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
-    if (fd < 0) {
-        return Mensagem::falha(erro, GravacaoSegura::motivo(errno));
-    }
-    ::close(fd);
-    return true;
+    return GravacaoSegura::criaPrivado(caminho, erro);
 }
 
 Banco abreBanco(const QString& caminho, int modo, int* codigo) {

@@ -10,12 +10,6 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace vidalume {
 
 const QString FichaClientes::kArquivo = QStringLiteral("clientes.sqlite");
@@ -118,12 +112,6 @@ QVariant texto(const QString& s) {
     return s.isNull() ? QVariant(QStringLiteral("")) : QVariant(s);
 }
 
-// Whether the process runs under a limit on the size of the files it writes.
-bool limiteTamanho() {
-    struct rlimit limite {};
-    return ::getrlimit(RLIMIT_FSIZE, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY;
-}
-
 bool gravavel(const QFileInfo& info) {
     // The write permission of the file's mode is honoured even where the user could write
     // anyway (root): the user made the file read-only.
@@ -169,10 +157,10 @@ QString FichaClientes::mensagem(const QString& falha, const QString& codigoNativ
         return kDuplicado;
     case kEntradaSaida:
         // SQLite says only "I/O error" when a write passes the process's file-size limit.
-        if (limiteTamanho()) {
+        if (GravacaoSegura::limiteDeTamanho()) {
             return QStringLiteral("Não foi possível gravar o arquivo de clientes \"%1\": %2 A "
                                   "alteração não foi feita.")
-                .arg(arquivo, GravacaoSegura::motivo(EFBIG));
+                .arg(arquivo, GravacaoSegura::motivo(GravacaoSegura::Causa::GrandeDemais));
         }
         return QStringLiteral("Houve um erro de leitura ou gravação no disco ao usar o arquivo de "
                               "clientes \"%1\" (o disco pode estar cheio, ter sido retirado ou "
@@ -452,30 +440,20 @@ bool FichaClientes::confereEsquema(int versao, QString* erro) const {
 }
 
 bool FichaClientes::protege(bool existe, QString* erro) {
-    const QByteArray caminho = QFile::encodeName(caminho_);
     if (!existe) {
         // Created empty and private first: SQLite gives its journal the same mode.
-        const int fd =
-            ::open(caminho.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                   S_IRUSR | S_IWUSR);
-        if (fd < 0 && errno != EEXIST) {
+        QString motivo;
+        bool jaExistia = false;
+        if (!GravacaoSegura::criaPrivado(caminho_, &motivo, &jaExistia) && !jaExistia) {
             *erro = QStringLiteral("Não foi possível criar o arquivo de clientes \"%1\": %2")
-                        .arg(QDir::toNativeSeparators(caminho_), GravacaoSegura::motivo(errno));
+                        .arg(QDir::toNativeSeparators(caminho_), motivo);
             return false;
-        }
-        if (fd >= 0) {
-            ::close(fd);
         }
         return true;
     }
     // A file made by an older version may be readable by anyone: it holds personal data.
     for (const char* sufixo : {"", "-wal", "-shm", "-journal"}) {
-        const QByteArray nome = caminho + sufixo;
-        struct stat estado {};
-        if (::lstat(nome.constData(), &estado) == 0 && S_ISREG(estado.st_mode) &&
-            estado.st_uid == ::geteuid() && (estado.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
-            ::chmod(nome.constData(), estado.st_mode & S_IRWXU);
-        }
+        GravacaoSegura::restringeAoDono(caminho_ + QLatin1String(sufixo));
     }
     return true;
 }

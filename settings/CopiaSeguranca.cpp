@@ -18,8 +18,6 @@
 
 #include <zip.h>
 
-#include <sys/stat.h>
-
 #include <memory>
 
 namespace vidalume {
@@ -27,6 +25,11 @@ namespace vidalume {
 namespace {
 
 const QString kPrefixoComentario = QStringLiteral("Vidalume ");
+
+// The high 16 bits of an entry's external attributes hold a Unix file mode: its type is the
+// bits 0170000, a regular file 0100000 (links 0120000, folders 0040000).
+constexpr zip_uint32_t kTipoUnix = 0170000;
+constexpr zip_uint32_t kArquivoUnix = 0100000;
 
 struct DescartaZip {
     void operator()(zip_t* zip) const { zip_discard(zip); }
@@ -274,8 +277,8 @@ QString confereItem(zip_t* zip, zip_int64_t i, QSet<QString>& vistos, qint64& so
     // The Unix file type in the high bits is honoured whatever system the archive says made
     // it: a link marked as made elsewhere is still a link.
     if (zip_file_get_external_attributes(zip, zip_uint64_t(i), 0, &sistema, &atributos) == 0) {
-        const mode_t tipoUnix = mode_t(atributos >> 16) & S_IFMT;
-        if (tipoUnix != 0 && tipoUnix != S_IFREG) {
+        const zip_uint32_t tipoUnix = (atributos >> 16) & kTipoUnix;
+        if (tipoUnix != 0 && tipoUnix != kArquivoUnix) {
             return QStringLiteral("o item %1 não é um arquivo comum (é um link ou uma pasta).")
                 .arg(nome);
         }

@@ -93,6 +93,20 @@ public:
     // Whether no process with the id `processo` is running (its leftovers may go).
     static bool processoTerminou(qint64 processo);
 
+    // Creates `caminho` as a new, empty file readable by its owner only; false, with the reason
+    // in `erro` (and `jaExistia` set when the name was taken), when it cannot.
+    static bool criaPrivado(const QString& caminho, QString* erro, bool* jaExistia = nullptr);
+    // Takes away every permission of group and others from `caminho` when it is a regular file
+    // (never through a link) owned by this user; anything else is left alone.
+    static void restringeAoDono(const QString& caminho);
+    // Whether `caminho`, links followed, is a regular file or a FIFO (a list read as a stream).
+    static bool arquivoOuCanal(const QString& caminho);
+    // Whether the process runs under a limit on the size of the files it writes.
+    static bool limiteDeTamanho();
+    // From now on a write past that limit fails like any other (and is reported) instead of
+    // ending the process.
+    static void falhaAlemDoLimite();
+
     // Why a file operation failed, whatever the platform.
     enum class Causa {
         SemEspaco,

@@ -11,6 +11,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -307,6 +308,46 @@ bool GravacaoSegura::mesmoArquivo(const QString& a, const QString& b) {
 bool GravacaoSegura::processoTerminou(qint64 processo) {
     return processo > 0 && processo != ::getpid() && ::kill(pid_t(processo), 0) != 0 &&
            errno == ESRCH;
+}
+
+bool GravacaoSegura::criaPrivado(const QString& caminho, QString* erro, bool* jaExistia) {
+    const int fd = ::open(QFile::encodeName(caminho).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (jaExistia) {
+        *jaExistia = fd < 0 && errno == EEXIST;
+    }
+    if (fd < 0) {
+        if (erro) {
+            *erro = motivo(errno);
+        }
+        return false;
+    }
+    ::close(fd);
+    return true;
+}
+
+void GravacaoSegura::restringeAoDono(const QString& caminho) {
+    const QByteArray nome = QFile::encodeName(caminho);
+    struct stat estado {};
+    if (::lstat(nome.constData(), &estado) == 0 && S_ISREG(estado.st_mode) &&
+        estado.st_uid == ::geteuid() && (estado.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
+        ::chmod(nome.constData(), estado.st_mode & S_IRWXU);
+    }
+}
+
+bool GravacaoSegura::arquivoOuCanal(const QString& caminho) {
+    struct stat estado {};
+    return ::stat(QFile::encodeName(caminho).constData(), &estado) == 0 &&
+           (S_ISREG(estado.st_mode) || S_ISFIFO(estado.st_mode));
+}
+
+bool GravacaoSegura::limiteDeTamanho() {
+    struct rlimit limite {};
+    return ::getrlimit(RLIMIT_FSIZE, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY;
+}
+
+void GravacaoSegura::falhaAlemDoLimite() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 GravacaoSegura::Causa GravacaoSegura::causa(int codigoErro) {

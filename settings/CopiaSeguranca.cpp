@@ -156,7 +156,9 @@ QString CopiaSeguranca::confereTamanho(const QString& nome, qint64 tamanho) {
 
 QStringList CopiaSeguranca::arquivos(const QString& pastaDados) {
     QStringList nomes;
-    const QStringList todos = QDir(pastaDados).entryList(QDir::Files | QDir::System, QDir::Name);
+    const QStringList todos =
+        QDir(pastaDados)
+            .entryList(QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& nome : todos) {
         const Tipo t = tipo(nome);
         if (t == Tipo::Texto || t == Tipo::Configuracao) {

@@ -45,7 +45,8 @@ public:
     // words of "o arquivo X ..." without the name; empty when it may be that file.
     static QString confereTamanho(const QString& nome, qint64 tamanho);
 
-    // The interpretation and settings files lying in `pastaDados`, whatever their kind, sorted
+    // The interpretation and settings names lying in `pastaDados`, whatever their kind (a
+    // folder or a FIFO of such a name too), sorted
     // (the client file is taken by the client layer).
     static QStringList arquivos(const QString& pastaDados);
     // Why the file `nome` of `pastaDados` cannot go into a backup that a restore would take

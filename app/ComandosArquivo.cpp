@@ -185,12 +185,13 @@ void ComandosArquivo::fazCopia() {
         return;
     }
     const Ocupado ocupado = Ocupado::tela();
-    if (!CopiaCompleta::grava(c_.pasta(), arquivo, c_.agora(), &erro)) {
+    QStringList deixados;
+    if (!CopiaCompleta::grava(c_.pasta(), arquivo, c_.agora(), &erro, &deixados)) {
         c_.informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
         return;
     }
-    c_.informa(QStringLiteral("Informação:"), CopiaCompleta::mensagemGravada(arquivo),
-               Mensagens::Icone::Informacao);
+    c_.informa(QStringLiteral("Informação:"), CopiaCompleta::mensagemGravada(arquivo, deixados),
+               deixados.isEmpty() ? Mensagens::Icone::Informacao : Mensagens::Icone::Exclamacao);
 }
 
 void ComandosArquivo::restauraCopia() {

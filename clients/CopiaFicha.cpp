@@ -1,6 +1,7 @@
 #include "clients/CopiaFicha.h"
 
 #include "texts/GravacaoSegura.h"
+#include "texts/Mensagem.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,12 +9,7 @@
 
 #include <sqlite3.h>
 
-#include <cerrno>
-#include <fcntl.h>
 #include <memory>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vidalume {
 
@@ -25,13 +21,6 @@ struct FechaBanco {
     void operator()(sqlite3* banco) const { sqlite3_close_v2(banco); }
 };
 using Banco = std::unique_ptr<sqlite3, FechaBanco>;
-
-bool falha(QString* erro, const QString& mensagem) {
-    if (erro) {
-        *erro = mensagem;
-    }
-    return false;
-}
 
 // SQLite's result said in Portuguese, lower case, ending with a full stop.
 QString motivoSqlite(int codigo) {
@@ -49,9 +38,8 @@ QString motivoSqlite(int codigo) {
     case SQLITE_FULL:
         return QStringLiteral("não há espaço livre no disco.");
     case SQLITE_IOERR:
-        if (struct rlimit limite{};
-            ::getrlimit(RLIMIT_FSIZE, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY) {
-            return GravacaoSegura::motivo(EFBIG);
+        if (GravacaoSegura::limiteDeTamanho()) {
+            return GravacaoSegura::motivo(GravacaoSegura::Causa::GrandeDemais);
         }
         return QStringLiteral("houve um erro de leitura ou gravação no disco (ele pode estar "
                               "cheio ou com defeito).");
@@ -67,13 +55,7 @@ QString motivoSqlite(int codigo) {
 // A new, empty file only its owner may read: SQLite then fills it and gives its journal the
 // same mode.
 bool criaPrivado(const QString& caminho, QString* erro) {
-    const int fd = ::open(QFile::encodeName(caminho).constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
-    if (fd < 0) {
-        return falha(erro, GravacaoSegura::motivo(errno));
-    }
-    ::close(fd);
-    return true;
+    return GravacaoSegura::criaPrivado(caminho, erro);
 }
 
 Banco abreBanco(const QString& caminho, int modo, int* codigo) {
@@ -110,21 +92,11 @@ bool valor(sqlite3* banco, const char* sql, QString* texto, int* codigo) {
 bool copiaArquivo(const QString& origem, const QString& destino, QString* erro) {
     QFile entrada(origem);
     if (!entrada.open(QIODevice::ReadOnly)) {
-        return falha(erro, entrada.errorString());
+        return Mensagem::falha(erro, entrada.errorString());
     }
     GravacaoSegura gravacao(destino, GravacaoSegura::Destino::NomeNovo,
                             GravacaoSegura::Acesso::SoDono);
-    if (!gravacao.abre(erro)) {
-        return false;
-    }
-    QByteArray bloco(64 * 1024, Qt::Uninitialized);
-    for (qint64 n; (n = entrada.read(bloco.data(), bloco.size())) != 0;) {
-        if (n < 0) {
-            return falha(erro, entrada.errorString());
-        }
-        gravacao.saida().write(bloco.constData(), n);
-    }
-    return gravacao.conclui(erro);
+    return gravacao.abre(erro) && gravacao.copiaDe(entrada, erro) && gravacao.conclui(erro);
 }
 
 } // namespace
@@ -136,7 +108,7 @@ bool CopiaFicha::copia(const QString& origem, const QString& destino, QString* e
             .arg(QDir::toNativeSeparators(origem), QDir::toNativeSeparators(destino));
     QString motivo;
     if (!criaPrivado(destino, &motivo)) {
-        return falha(erro, naoCopiou.arg(motivo));
+        return Mensagem::falha(erro, naoCopiou.arg(motivo));
     }
     // Read-write without creating: the last connection to close checkpoints the log and
     // removes it, so nothing is left beside the file. VACUUM INTO only reads this file.
@@ -155,7 +127,21 @@ bool CopiaFicha::copia(const QString& origem, const QString& destino, QString* e
     }
     if (codigo != SQLITE_OK) {
         QFile::remove(destino);
-        return falha(erro, naoCopiou.arg(motivoSqlite(codigo)));
+        return Mensagem::falha(erro, naoCopiou.arg(motivoSqlite(codigo)));
+    }
+    return true;
+}
+
+bool CopiaFicha::compacta(const QString& arquivo, QString* erro) {
+    int codigo = SQLITE_OK;
+    Banco banco = abreBanco(arquivo, SQLITE_OPEN_READWRITE, &codigo);
+    if (codigo == SQLITE_OK) {
+        codigo = sqlite3_exec(banco.get(), "VACUUM", nullptr, nullptr, nullptr);
+    }
+    if (codigo != SQLITE_OK) {
+        return Mensagem::falha(erro, QStringLiteral("Não foi possível preparar o arquivo de "
+                                                    "clientes da cópia: %1")
+                                         .arg(motivoSqlite(codigo)));
     }
     return true;
 }
@@ -166,10 +152,11 @@ bool CopiaFicha::copiaBytes(const QString& origem, const QString& destino, QStri
     if (!copiaArquivo(origem, destino, &motivo) ||
         (QFileInfo(log).isFile() &&
          !copiaArquivo(log, destino + QStringLiteral("-wal"), &motivo))) {
-        return falha(erro, QStringLiteral("Não foi possível copiar o arquivo de clientes \"%1\" "
-                                          "para \"%2\": %3")
-                               .arg(QDir::toNativeSeparators(origem),
-                                    QDir::toNativeSeparators(destino), motivo));
+        return Mensagem::falha(
+            erro,
+            QStringLiteral("Não foi possível copiar o arquivo de clientes \"%1\" "
+                           "para \"%2\": %3")
+                .arg(QDir::toNativeSeparators(origem), QDir::toNativeSeparators(destino), motivo));
     }
     return true;
 }
@@ -180,18 +167,20 @@ bool CopiaFicha::restaura(const QString& origem, const QString& destino, QString
             .arg(QDir::toNativeSeparators(destino));
     QString motivo;
     if (QFileInfo(destino).isSymLink()) {
-        return falha(erro, naoRestaurou.arg(QStringLiteral("ele é um link para outro arquivo.")));
+        return Mensagem::falha(
+            erro, naoRestaurou.arg(QStringLiteral("ele é um link para outro arquivo.")));
     }
     if (QFileInfo::exists(destino) && !QFileInfo(destino).isFile()) {
-        return falha(erro, naoRestaurou.arg(QStringLiteral("ele não é um arquivo comum.")));
+        return Mensagem::falha(erro,
+                               naoRestaurou.arg(QStringLiteral("ele não é um arquivo comum.")));
     }
     if (!QFileInfo::exists(destino) && !criaPrivado(destino, &motivo)) {
-        return falha(erro, naoRestaurou.arg(motivo));
+        return Mensagem::falha(erro, naoRestaurou.arg(motivo));
     }
     int codigo = SQLITE_OK;
     Banco fonte = abreBanco(origem, SQLITE_OPEN_READONLY, &codigo);
     if (codigo != SQLITE_OK) {
-        return falha(erro, naoRestaurou.arg(motivoSqlite(codigo)));
+        return Mensagem::falha(erro, naoRestaurou.arg(motivoSqlite(codigo)));
     }
     for (int tentativa = 0; tentativa < 2; ++tentativa) {
         Banco alvo = abreBanco(destino, SQLITE_OPEN_READWRITE, &codigo);
@@ -233,10 +222,10 @@ bool CopiaFicha::restaura(const QString& origem, const QString& destino, QString
             QFile::remove(destino + QLatin1String(sufixo));
         }
         if (!criaPrivado(destino, &motivo)) {
-            return falha(erro, naoRestaurou.arg(motivo));
+            return Mensagem::falha(erro, naoRestaurou.arg(motivo));
         }
     }
-    return falha(erro, naoRestaurou.arg(motivoSqlite(codigo)));
+    return Mensagem::falha(erro, naoRestaurou.arg(motivoSqlite(codigo)));
 }
 
 } // namespace vidalume

@@ -23,6 +23,11 @@ public:
     // False, with a message, when nothing was changed.
     static bool restaura(const QString& origem, const QString& destino, QString* erro);
 
+    // Rewrites the database `arquivo` (a private copy nobody else has open) without its free
+    // pages, so that what is restored from it is no bigger than its content. False, with a
+    // message.
+    static bool compacta(const QString& arquivo, QString* erro);
+
     // Copies the bytes of `origem` (and of its "-wal" log, when present, as `destino` +
     // "-wal") as they are: the copy of a file SQLite cannot read. `destino` must not exist.
     static bool copiaBytes(const QString& origem, const QString& destino, QString* erro);

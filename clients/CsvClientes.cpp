@@ -2,6 +2,7 @@
 
 #include "clients/LoteCsv.h"
 #include "engine/EntradaDados.h"
+#include "texts/Mensagem.h"
 
 namespace vidalume {
 
@@ -42,12 +43,10 @@ bool CsvClientes::importa(FichaClientes& ficha, QIODevice& entrada, Resultado& r
 }
 
 QString CsvClientes::resumo(const Resultado& r) {
-    const auto conta = [](int n, const char* um, const char* varios) {
-        return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? um : varios));
-    };
-    return conta(r.importados, "cliente importado", "clientes importados") + QStringLiteral(", ") +
-           conta(r.existiam, "já existia", "já existiam") + QStringLiteral(", ") +
-           conta(r.recusadas, "linha recusada", "linhas recusadas");
+    return Mensagem::conta(r.importados, "cliente importado", "clientes importados") +
+           QStringLiteral(", ") + Mensagem::conta(r.existiam, "já existia", "já existiam") +
+           QStringLiteral(", ") +
+           Mensagem::conta(r.recusadas, "linha recusada", "linhas recusadas");
 }
 
 bool CsvClientes::formula(const QString& valor) {

@@ -10,12 +10,6 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace vidalume {
 
 const QString FichaClientes::kArquivo = QStringLiteral("clientes.sqlite");
@@ -118,12 +112,6 @@ QVariant texto(const QString& s) {
     return s.isNull() ? QVariant(QStringLiteral("")) : QVariant(s);
 }
 
-// Whether the process runs under a limit on the size of the files it writes.
-bool limiteTamanho() {
-    struct rlimit limite {};
-    return ::getrlimit(RLIMIT_FSIZE, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY;
-}
-
 bool gravavel(const QFileInfo& info) {
     // The write permission of the file's mode is honoured even where the user could write
     // anyway (root): the user made the file read-only.
@@ -169,10 +157,10 @@ QString FichaClientes::mensagem(const QString& falha, const QString& codigoNativ
         return kDuplicado;
     case kEntradaSaida:
         // SQLite says only "I/O error" when a write passes the process's file-size limit.
-        if (limiteTamanho()) {
+        if (GravacaoSegura::limiteDeTamanho()) {
             return QStringLiteral("Não foi possível gravar o arquivo de clientes \"%1\": %2 A "
                                   "alteração não foi feita.")
-                .arg(arquivo, GravacaoSegura::motivo(EFBIG));
+                .arg(arquivo, GravacaoSegura::motivo(GravacaoSegura::Causa::GrandeDemais));
         }
         return QStringLiteral("Houve um erro de leitura ou gravação no disco ao usar o arquivo de "
                               "clientes \"%1\" (o disco pode estar cheio, ter sido retirado ou "
@@ -231,8 +219,9 @@ bool FichaClientes::abre(const QString& pasta, Modo modo, QString* erro) {
                     .arg(QDir::toNativeSeparators(caminho_));
         return false;
     }
-    const bool existe = info.exists();
-    if (existe && !info.isFile()) {
+    // An empty file (left by a first write that ran out of disk) is an empty client file.
+    const bool existe = info.exists() && !(info.isFile() && info.size() == 0);
+    if (info.exists() && !info.isFile()) {
         *erro = QStringLiteral("\"%1\" não é um arquivo e não pode ser a ficha de clientes.")
                     .arg(QDir::toNativeSeparators(caminho_));
         return false;
@@ -267,7 +256,7 @@ bool FichaClientes::abre(const QString& pasta, Modo modo, QString* erro) {
         return fechaComErro(*erro, erro);
     }
     // Only a file known to be a client file is closed to other users.
-    if (modo == Modo::Escrita && existe) {
+    if (modo == Modo::Escrita && info.exists()) {
         protege(true, erro);
     }
     return true;
@@ -403,6 +392,17 @@ qint64 FichaClientes::confereCopia(const QString& arquivo, QString* erro) {
         return -1;
     }
     q.finish();
+    // Without the index that makes a client unique, every later import would add the same
+    // clients again.
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM pragma_index_list('clientes') AS i WHERE "
+                               "i.\"unique\" AND (SELECT group_concat(name) FROM (SELECT name FROM "
+                               "pragma_index_info(i.name) ORDER BY seqno)) = "
+                               "'chave,nascimento'")) ||
+        !q.next() || q.value(0).toInt() != 1) {
+        *erro = danificado;
+        return -1;
+    }
+    q.finish();
     const qint64 n = ficha.total(&motivo);
     if (n < 0) {
         *erro = danificado;
@@ -440,30 +440,20 @@ bool FichaClientes::confereEsquema(int versao, QString* erro) const {
 }
 
 bool FichaClientes::protege(bool existe, QString* erro) {
-    const QByteArray caminho = QFile::encodeName(caminho_);
     if (!existe) {
         // Created empty and private first: SQLite gives its journal the same mode.
-        const int fd =
-            ::open(caminho.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                   S_IRUSR | S_IWUSR);
-        if (fd < 0 && errno != EEXIST) {
+        QString motivo;
+        bool jaExistia = false;
+        if (!GravacaoSegura::criaPrivado(caminho_, &motivo, &jaExistia) && !jaExistia) {
             *erro = QStringLiteral("Não foi possível criar o arquivo de clientes \"%1\": %2")
-                        .arg(QDir::toNativeSeparators(caminho_), GravacaoSegura::motivo(errno));
+                        .arg(QDir::toNativeSeparators(caminho_), motivo);
             return false;
-        }
-        if (fd >= 0) {
-            ::close(fd);
         }
         return true;
     }
     // A file made by an older version may be readable by anyone: it holds personal data.
     for (const char* sufixo : {"", "-wal", "-shm", "-journal"}) {
-        const QByteArray nome = caminho + sufixo;
-        struct stat estado {};
-        if (::lstat(nome.constData(), &estado) == 0 && S_ISREG(estado.st_mode) &&
-            estado.st_uid == ::geteuid() && (estado.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
-            ::chmod(nome.constData(), estado.st_mode & S_IRWXU);
-        }
+        GravacaoSegura::restringeAoDono(caminho_ + QLatin1String(sufixo));
     }
     return true;
 }

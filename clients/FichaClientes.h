@@ -61,7 +61,8 @@ public:
 
     // Checks the file `arquivo` as a client file a backup may bring back: it opens, passes
     // SQLite's integrity check, has a version this program wrote (1 to kVersao) and the tables
-    // of that version, and holds no triggers or views. The number of its clients, or -1 with the
+    // of that version with the unique index on (chave, nascimento), and holds no triggers or
+    // views. The number of its clients, or -1 with the
     // reason in `erro`. The file is only read.
     static qint64 confereCopia(const QString& arquivo, QString* erro);
 

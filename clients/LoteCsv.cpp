@@ -1,5 +1,7 @@
 #include "clients/LoteCsv.h"
 
+#include "clients/Cliente.h"
+
 #include "clients/ChaveNome.h"
 #include "engine/EntradaDados.h"
 #include "engine/Windows1252.h"
@@ -318,9 +320,17 @@ bool LoteCsv::proxima(LinhaLote& linha) {
             continue;
         }
         if (longa) {
-            linha.erro = QStringLiteral("a linha é longa demais; o nome pode ter no máximo %1 "
-                                        "caracteres.")
-                             .arg(kMaximoNome);
+            // A list of clients has more fields than the name: its limits are named instead.
+            linha.erro = posicoes_.isEmpty()
+                             ? QStringLiteral("a linha é longa demais; o nome pode ter no máximo "
+                                              "%1 caracteres.")
+                                   .arg(kMaximoNome)
+                             : QStringLiteral("a linha é longa demais; um campo passa do seu "
+                                              "limite (nome e e-mail %1, telefone %2, "
+                                              "observações %3 caracteres).")
+                                   .arg(Cliente::kMaximoNome)
+                                   .arg(Cliente::kMaximoTelefone)
+                                   .arg(Cliente::kMaximoObservacoes);
             return true;
         }
         if (!posicoes_.isEmpty()) {
@@ -336,5 +346,11 @@ bool LoteCsv::proxima(LinhaLote& linha) {
     }
     return false;
 }
+
+static_assert(LoteCsv::kMaximoLinha > 3 * 2 *
+                                              (Cliente::kMaximoNome + Cliente::kMaximoTelefone +
+                                               Cliente::kMaximoEmail) +
+                                          3 * Cliente::kMaximoObservacoes + 64,
+              "a client row at its field limits must fit in a row");
 
 } // namespace vidalume

@@ -30,8 +30,10 @@ struct LinhaLote {
 
 class LoteCsv {
 public:
-    static constexpr int kMaximoNome = 200;              // characters of a name
-    static constexpr qsizetype kMaximoLinha = 16 * 1024; // bytes of a row kept in memory
+    static constexpr int kMaximoNome = 200; // characters of a name
+    // Bytes of a row kept in memory: a client row with every field at its limit (three bytes a
+    // character in UTF-8, quotes doubled, separators) fits; a longer row is refused.
+    static constexpr qsizetype kMaximoLinha = 32 * 1024;
 
     // Reads `entrada`, which must stay open while rows are read.
     explicit LoteCsv(QIODevice& entrada);

@@ -79,8 +79,11 @@ private:
 
     void item(int k, const QString& titulo, int registroExplicacao, const QString& texto,
               int numero = -1) {
-        a_[k] = {titulo, registroExplicacao > 0 ? explicacao(registroExplicacao) : QString(),
-                 texto, numero >= 0 ? QString::number(numero) : QString(), {}};
+        a_[k] = {titulo,
+                 registroExplicacao > 0 ? explicacao(registroExplicacao) : QString(),
+                 texto,
+                 numero >= 0 ? QString::number(numero) : QString(),
+                 {}};
     }
 
     // The text of `n` from its file, or from the school's texts of 11 and 22.
@@ -98,7 +101,8 @@ private:
     void letras() {
         const MapaLetras mapa = MontaMapaLetras(nome_, regras_);
         ItemAnalise& i = a_[ComporCabalistica::kLetras];
-        i = {QStringLiteral("Mapa das Letras"), explicacao(1),
+        i = {QStringLiteral("Mapa das Letras"),
+             explicacao(1),
              regras_.descreveLetras() + kParagrafo + ComporCabalistica::variantes(regras_),
              {},
              {}};
@@ -246,8 +250,8 @@ private:
                               .arg(origem(d.origem))
                               .arg(d.mudaComONome
                                        ? QStringLiteral("vem do nome e pode mudar com ele")
-                                       : QStringLiteral("vem da data de nascimento e não muda"))
-                          + kCRLF + le("DIVCARM", ComporMapa::registroDivida(d.numero));
+                                       : QStringLiteral("vem da data de nascimento e não muda")) +
+                          kCRLF + le("DIVCARM", ComporMapa::registroDivida(d.numero));
         }
         item(ComporCabalistica::kDividas,
              QStringLiteral("Dívidas Cármicas: %1")
@@ -366,7 +370,8 @@ private:
                          periodo(m_.momentos[3], f[2], l.idadeFinal)};
         // The first challenge rules the first half of life, the second the rest; the main
         // one is felt throughout, so the band shows the two halves.
-        l.desafios = {periodo(m_.desafios[0], 0, fim2), periodo(m_.desafios[1], fim2, l.idadeFinal)};
+        l.desafios = {periodo(m_.desafios[0], 0, fim2),
+                      periodo(m_.desafios[1], fim2, l.idadeFinal)};
         item(ComporCabalistica::kLinhaVida, QStringLiteral("Linha da Vida"), 0,
              QStringLiteral("A figura reúne os Ciclos de Vida, os Momentos Decisivos e os "
                             "Desafios, com a idade em que cada período começa. O Desafio "

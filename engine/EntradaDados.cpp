@@ -32,7 +32,56 @@ std::optional<QDate> dataValida(int dia, int mes, int ano) {
     return d;
 }
 
+// Whether Windows-1252 holds the code point `c`.
+bool naPagina(char32_t c) {
+    const QString texto = QString::fromUcs4(&c, 1);
+    return c == U'?' || Windows1252::codifica(texto) != "?";
+}
+
+// The base letter of a Latin letter with marks ("Ă" gives "A"), or 0 for any other character.
+char32_t letraBase(char32_t c) {
+    const QString decomposta = QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_D);
+    const QChar base = decomposta.isEmpty() ? QChar() : decomposta.front();
+    return decomposta.size() > 1 && base.isLetter() && base.unicode() < 0x80 ? base.unicode() : 0;
+}
+
 } // namespace
+
+QString EntradaDados::preparaNome(const QString& digitado) {
+    const QString composto = digitado.normalized(QString::NormalizationForm_C);
+    QString preparado;
+    preparado.reserve(composto.size());
+    for (const char32_t c : composto.toUcs4()) {
+        if (QChar::category(c) == QChar::Other_Format) {
+            continue;
+        }
+        const char32_t base = naPagina(c) ? 0 : letraBase(c);
+        const char32_t escolhido = base != 0 ? base : c;
+        preparado += QString::fromUcs4(&escolhido, 1);
+    }
+    return preparado;
+}
+
+QString EntradaDados::confereCaracteres(const QString& nome) {
+    QString estranhos;
+    for (const char32_t c : nome.toUcs4()) {
+        if (QChar::category(c) == QChar::Other_Control) {
+            return QStringLiteral("O nome contém um caractere de controle (uma tabulação, uma "
+                                  "quebra de linha ou outro invisível). Informe o nome só com "
+                                  "letras, espaços, hífens e apóstrofos.");
+        }
+        const QString caractere = QString::fromUcs4(&c, 1);
+        if (!naPagina(c) && !estranhos.contains(caractere) && estranhos.size() < 20) {
+            estranhos += caractere;
+        }
+    }
+    if (estranhos.isEmpty()) {
+        return {};
+    }
+    return QStringLiteral("O nome contém caracteres que o programa não sabe calcular (%1). "
+                          "Informe o nome com as letras do alfabeto latino, com ou sem acentos.")
+        .arg(estranhos);
+}
 
 std::optional<QDate> EntradaDados::leData(const QString& texto) {
     static const QRegularExpression dma(

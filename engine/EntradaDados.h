@@ -31,6 +31,17 @@ public:
     // where it was typed (`campo`, a box's caption in quotes or an option).
     static QString mensagemOutraData(const QString& campo);
 
+    // The name as typed, made ready before anything else reads it: composed (NFC), so that an
+    // accent typed or pasted as a separate mark joins its letter; invisible format marks
+    // (zero-width spaces and joiners, direction marks, the byte-order mark) dropped; and a
+    // Latin letter with a mark that Windows-1252 cannot hold ("Ă", "Ș") taken as its base
+    // letter. Every other character is kept for confereCaracteres to judge.
+    static QString preparaNome(const QString& digitado);
+    // Why a prepared name cannot be analysed: it holds a control character (a tab, a line
+    // break) or a letter or sign the program cannot represent (Greek, Cyrillic, CJK, emoji).
+    // Empty when every character can be kept.
+    static QString confereCaracteres(const QString& nome);
+
     // The checks of the entry, in their order: date first, then name.
     static Resultado valida(const QString& nome, const QString& data);
 };

@@ -106,8 +106,7 @@ void calculaDividas(MapaCabalistico& m, const RegrasCalculo& regras) {
     if (ehDivida(m.dia)) {
         m.dividas.append({m.dia, Origem::DiaNatalicio, false});
     }
-    const bool pelasSomas =
-        regras.variantes().dividas == VariantesCabalistica::Dividas::PelasSomas;
+    const bool pelasSomas = regras.variantes().dividas == VariantesCabalistica::Dividas::PelasSomas;
     const struct {
         Origem origem;
         long long total;

@@ -113,8 +113,8 @@ int valorCabalistico(QChar c, int valorX) {
 
 } // namespace
 
-RegrasCalculo RegrasCalculo::de(EscolaCalculo escola, InicioAnoPessoal inicio,
-                                int limiteTendencias, VariantesCabalistica variantes) {
+RegrasCalculo RegrasCalculo::de(EscolaCalculo escola, InicioAnoPessoal inicio, int limiteTendencias,
+                                VariantesCabalistica variantes) {
     RegrasCalculo r;
     r.escola_ = escola == EscolaCalculo::Cabalistica ? escola : EscolaCalculo::Pitagorica;
     r.inicio_ = inicio == InicioAnoPessoal::Aniversario ? inicio : InicioAnoPessoal::Janeiro;
@@ -278,14 +278,19 @@ QString RegrasCalculo::descreveLetras() const {
                    "algarismos não têm valor. A, E, I, O, U e Y, com ou sem acento, são vogais. "
                    "Os totais são reduzidos pela soma repetida dos seus algarismos, mas o 11 e o "
                    "22 são mantidos como números mestres.")
-            .arg(variantes_.valorX == 4 ? QStringLiteral("D, M, T e X") : QStringLiteral("D, M e T"),
-                 variantes_.valorX == 4 ? QStringLiteral("U, V e W") : QStringLiteral("U, V, W e X"));
+            .arg(variantes_.valorX == 4 ? QStringLiteral("D, M, T e X")
+                                        : QStringLiteral("D, M e T"),
+                 variantes_.valorX == 4 ? QStringLiteral("U, V e W")
+                                        : QStringLiteral("U, V, W e X"));
     }
     return QStringLiteral(
-        "Como o mapa foi calculado: cada letra vale um número de 1 a 9 pela tabela pitagórica (A, J "
-        "e S valem 1; B, K e T, 2; C, L e U, 3; D, M e V, 4; E, N e W, 5; F, O e X, 6; G, P e Y, 7; "
+        "Como o mapa foi calculado: cada letra vale um número de 1 a 9 pela tabela pitagórica (A, "
+        "J "
+        "e S valem 1; B, K e T, 2; C, L e U, 3; D, M e V, 4; E, N e W, 5; F, O e X, 6; G, P e Y, "
+        "7; "
         "H, Q e Z, 8; I e R, 9). O Y é contado como vogal. Acentos e cedilha são retirados antes "
-        "do cálculo: Á vale como A e Ç como C. O valor de cada vogal aparece acima dela e o de cada "
+        "do cálculo: Á vale como A e Ç como C. O valor de cada vogal aparece acima dela e o de "
+        "cada "
         "consoante, abaixo. Os totais das vogais, das consoantes e de todas as letras são "
         "reduzidos a um único algarismo pela soma repetida dos seus algarismos, sem números "
         "mestres.");

@@ -74,9 +74,7 @@ public:
     bool ehVogal(QChar c) const;
     // Value of `c` when it is a vowel (consonant), else 0.
     int valorVogal(QChar c) const { return ehVogal(c) ? valorLetra(c) : 0; }
-    int valorConsoante(QChar c) const {
-        return ehLetra(c) && !ehVogal(c) ? valorLetra(c) : 0;
-    }
+    int valorConsoante(QChar c) const { return ehLetra(c) && !ehVogal(c) ? valorLetra(c) : 0; }
 
     // The reduction of a sum where the school keeps its master numbers (none in the
     // Pythagorean school; 11 and 22 in the cabalística one). A negative number reduces

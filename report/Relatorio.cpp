@@ -30,8 +30,10 @@ const Relatorio& Relatorio::de(const Diagramacao& diagramacao) {
 }
 
 QString Relatorio::foi(const QString& radical) const {
-    const QString fim = QString(feminino() ? u'a' : u'o') + (plural() ? QStringLiteral("s") : QString());
-    return QStringLiteral("%1 %2 %3%4").arg(sujeito(), plural() ? QStringLiteral("foram") : QStringLiteral("foi"), radical, fim);
+    const QString fim =
+        QString(feminino() ? u'a' : u'o') + (plural() ? QStringLiteral("s") : QString());
+    return QStringLiteral("%1 %2 %3%4")
+        .arg(sujeito(), plural() ? QStringLiteral("foram") : QStringLiteral("foi"), radical, fim);
 }
 
 } // namespace vidalume

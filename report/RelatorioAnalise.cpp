@@ -7,8 +7,7 @@
 namespace vidalume {
 
 const QString RelatorioAnalise::kTitulo = QStringLiteral("Análise Numerológica");
-const QString RelatorioAnalise::kTituloJanela =
-    QStringLiteral("Relatório de Análise Numerológica");
+const QString RelatorioAnalise::kTituloJanela = QStringLiteral("Relatório de Análise Numerológica");
 
 QString RelatorioAnalise::tituloJanela(const Diagramacao& d) const {
     return d.NomeAnalise.isEmpty() ? kTituloJanela

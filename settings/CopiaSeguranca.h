@@ -12,9 +12,12 @@
 //
 // Reading checks the whole archive before anything of the data folder is touched: it must
 // open as a ZIP archive, hold at least one entry and only the names above, each once, none
-// a link or a folder, each within its size and all within kMaiorTotal; every entry is
-// streamed into a folder of the caller's (never held whole in memory), counted as it is
-// written, and must read to its end with its recorded size and CRC-32.
+// a link or a folder, and all within kMaiorTotal; otherwise nothing of it is taken. Each
+// entry is then streamed into a folder of the caller's (never held whole in memory), counted
+// as it is written, and must read to its end with its recorded size and CRC-32 and keep its
+// file's size rules: an entry that does not (damaged, too big, compressed in a way this
+// program cannot read, protected by a password) is left out and named, and the others are
+// still taken. Making a backup checks each file by the same rules first.
 #pragma once
 
 #include <QDateTime>
@@ -42,9 +45,14 @@ public:
     // words of "o arquivo X ..." without the name; empty when it may be that file.
     static QString confereTamanho(const QString& nome, qint64 tamanho);
 
-    // The interpretation and settings files of `pastaDados` a backup takes, sorted (the
-    // client file is taken by the client layer).
+    // The interpretation and settings names lying in `pastaDados`, whatever their kind (a
+    // folder or a FIFO of such a name too), sorted
+    // (the client file is taken by the client layer).
     static QStringList arquivos(const QString& pastaDados);
+    // Why the file `nome` of `pastaDados` cannot go into a backup that a restore would take
+    // back ("o arquivo X ..."): it is a link, a FIFO or a device, cannot be read, or breaks
+    // its size rules. Empty when it can.
+    static QString confereArquivo(const QString& pastaDados, const QString& nome);
 
     struct Entrada {
         QString nome;    // the entry's name
@@ -57,14 +65,20 @@ public:
     static bool grava(const QList<Entrada>& entradas, const QDateTime& quando,
                       const QString& arquivoZip, const QString& pastaTrabalho, QString* erro);
 
+    struct Recusado {
+        QString nome;
+        QString motivo; // "o arquivo X está danificado."
+    };
     struct Conteudo {
-        QStringList nomes; // in archive order
-        QDateTime feita;   // invalid when the archive does not say
+        QStringList nomes;         // the entries taken, in archive order
+        QDateTime feita;           // invalid when the archive does not say
+        QList<Recusado> recusados; // the entries left out, and why
     };
 
-    // Checks `arquivoZip` as described above and writes its files into the empty folder
-    // `pasta`. False, with a full message naming the archive, when anything is wrong; the
-    // files already written into `pasta` are then the caller's to discard.
+    // Checks `arquivoZip` as described above and writes the files it can take into the empty
+    // folder `pasta`. False, with a full message naming the archive, when the archive as a
+    // whole is refused or a file cannot be written into `pasta`; the files already written
+    // there are then the caller's to discard.
     static bool extrai(const QString& arquivoZip, const QString& pasta, Conteudo* conteudo,
                        QString* erro);
 

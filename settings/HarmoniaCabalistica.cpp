@@ -34,8 +34,7 @@ TabelaHarmonia HarmoniaCabalistica::le(const QString& pasta) {
     return deBytes(ArquivoRegistros::le(QDir(pasta).filePath(kArquivo), 0, kTamanhoRegistro));
 }
 
-bool HarmoniaCabalistica::grava(const QString& pasta, const TabelaHarmonia& tabela,
-                                QString* erro) {
+bool HarmoniaCabalistica::grava(const QString& pasta, const TabelaHarmonia& tabela, QString* erro) {
     return ArquivoRegistros::grava(QDir(pasta).filePath(kArquivo), 0, paraBytes(tabela), '\0',
                                    erro);
 }

@@ -1,5 +1,6 @@
 #include "settings/PastaDados.h"
 
+#include "settings/CopiaSeguranca.h"
 #include "texts/GravacaoSegura.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,42 @@ namespace vidalume {
 QString PastaDados::instalada(const QString& pastaExecutavel) {
     return QDir::cleanPath(
         QDir(pastaExecutavel).filePath(QStringLiteral(VIDALUME_PASTA_INSTALADA_RELATIVA)));
+}
+
+bool PastaDados::nomeProprio(const QString& nome) {
+    // A dated copy of a kept file ("CVIDA.DAT.copia-2025-01-31-140509") is kept too.
+    const qsizetype copia = nome.indexOf(QLatin1String(".copia-"));
+    const QString base = copia > 0 ? nome.left(copia) : nome;
+    return CopiaSeguranca::nomeConhecido(base) || nomeInterpretacao(base) ||
+           base.startsWith(CopiaSeguranca::kArquivoClientes);
+}
+
+bool PastaDados::arquivoProprio(const QString& pastaDados, const QString& caminho) {
+    const QString pasta = QDir(pastaDados).canonicalPath();
+    if (pasta.isEmpty()) {
+        return false;
+    }
+    // Where the path leads once every link is followed, even to a file not yet there.
+    QFileInfo alvo(caminho);
+    for (int saltos = 0; alvo.isSymLink() && saltos < 40; ++saltos) {
+        alvo = QFileInfo(alvo.symLinkTarget());
+    }
+    const QString pastaAlvo = QDir(alvo.absolutePath()).canonicalPath();
+    if (pastaAlvo == pasta && nomeProprio(alvo.fileName())) {
+        return true;
+    }
+    if (!alvo.exists()) {
+        return false;
+    }
+    // Another name of one of the folder's files (a hard link, a mount of the folder elsewhere).
+    const QStringList nomes = QDir(pasta).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& nome : nomes) {
+        if (nomeProprio(nome) &&
+            GravacaoSegura::mesmoArquivo(QDir(pasta).filePath(nome), alvo.filePath())) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool PastaDados::nomeInterpretacao(const QString& nome) {

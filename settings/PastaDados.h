@@ -67,6 +67,14 @@ public:
     // digits, starting with a letter, then ".DAT".
     static bool nomeInterpretacao(const QString& nome);
 
+    // Whether `caminho` is one of the files of the data folder `pastaDados` that the program
+    // keeps (the client file and its logs, interpretation and settings files, their dated
+    // copies), reached by its own path, through links, or as another name of the same file.
+    // Commands that write a file the user names refuse these.
+    static bool arquivoProprio(const QString& pastaDados, const QString& caminho);
+    // Whether `nome` names such a file inside the data folder.
+    static bool nomeProprio(const QString& nome);
+
     // The one place the program asks where its read-only files lie: the folder that holds
     // "imagens", the sounds and the help page, for the data folder `pastaDados`. That is
     // `pastaDados` itself unless usaRecursos() named another folder.

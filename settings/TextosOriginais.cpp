@@ -2,6 +2,7 @@
 
 #include "settings/PastaDados.h"
 #include "texts/GravacaoSegura.h"
+#include "texts/Mensagem.h"
 #include "texts/TabelaSecoes.h"
 
 #include <QDir>
@@ -15,18 +16,11 @@ namespace vidalume {
 
 namespace {
 
-bool falha(QString* erro, const QString& mensagem) {
-    if (erro) {
-        *erro = mensagem;
-    }
-    return false;
-}
-
 std::optional<QByteArray> le(const QString& caminho, QString* erro) {
     QFile arquivo(caminho);
     if (!arquivo.open(QIODevice::ReadOnly)) {
-        falha(erro, QStringLiteral("Não foi possível ler o arquivo %1: %2")
-                        .arg(QDir::toNativeSeparators(caminho), arquivo.errorString()));
+        Mensagem::falha(erro, QStringLiteral("Não foi possível ler o arquivo %1: %2")
+                                  .arg(QDir::toNativeSeparators(caminho), arquivo.errorString()));
         return std::nullopt;
     }
     return arquivo.readAll();
@@ -91,7 +85,8 @@ bool TextosOriginais::restaura(const QString& pastaOriginais, const QString& pas
     QList<QByteArray> originais;
     for (const QString& nome : arquivos) {
         if (!PastaDados::nomeInterpretacao(nome)) {
-            return falha(erro, QStringLiteral("%1 não é um arquivo de textos.").arg(nome));
+            return Mensagem::falha(erro,
+                                   QStringLiteral("%1 não é um arquivo de textos.").arg(nome));
         }
         const auto bytes = le(QDir(pastaOriginais).filePath(nome), erro);
         if (!bytes) {

@@ -31,6 +31,15 @@ TEST(Cli, NumerosEmJson) {
     EXPECT_EQ(o.value("realizacoes").toArray(), QJsonArray({4, 9, 4, 9}));
     EXPECT_EQ(o.value("primeira_vogal").toString(), QStringLiteral("A"));
 
+    // Accents as separate marks (a name pasted from a PDF or a Mac) and invisible marks
+    // give the same analysis as the name typed plainly.
+    const QString decomposto =
+        QStringLiteral("maria\u200B jose\u0301 da\u200F conceic\u0327a\u0303o\uFEFF");
+    EXPECT_EQ(executaCli({"numeros", "--nome", decomposto, "--nascimento", "29-11-78", "--hoje",
+                          "06/12/2026"})
+                  .out,
+              s.out);
+
     const Saida semVogal = executaCli({"numeros", "--nome", "Brr Kst", "--nascimento", "1/1/2000"});
     ASSERT_EQ(semVogal.codigo, 0);
     EXPECT_TRUE(QJsonDocument::fromJson(semVogal.out).object().value("primeira_vogal").isNull());
@@ -88,7 +97,12 @@ TEST(Cli, ReferenciaMudaSoOsNumerosUniversaisEPessoais) {
 
 TEST(Cli, EntradasRecusadas) {
     // Arguments and the start of the message; every refusal exits with 2 and writes no output.
+    const QTemporaryDir vazia;
     const std::pair<QStringList, const char*> casos[] = {
+        {{"texto", "--nome", "Ana Maria", "--nascimento", "1/2/2000", "--pasta", "/nao/existe"},
+         "A pasta \"/nao/existe\" informada em --pasta não existe"},
+        {{"texto", "--nome", "Ana Maria", "--nascimento", "1/2/2000", "--pasta", vazia.path()},
+         "A pasta"},
         {{"numeros", "--nome", "Ana", "--nascimento", "31/02/2000"}, "A data informada não é"},
         {{"numeros", "--nome", "Ana Maria", "--nascimento", "01/02/2000", "--hoje", "x"},
          "A data informada em --hoje"},
@@ -173,7 +187,7 @@ TEST(Cli, PastaHostilNaoDerrubaAFerramenta) {
 // refusal is the refusal of "numeros", word for word.
 TEST(Cli, NomesComOsNumerosDeNumeros) {
     const QStringList nomes = {"Maria José da Conceição", "  joão d'Ávila ", "Brr Kst Lmn",
-                               "Zoë Ÿvonne ǅ"};
+                               "Zoë Ÿvonne Ñuño"};
     QStringList argumentos = {"nomes", "--nascimento", "29-11-78"};
     for (const QString& n : nomes) {
         argumentos << "--nome" << n;
@@ -210,12 +224,15 @@ TEST(Cli, NomesComOsNumerosDeNumeros) {
          {QStringList{"--nascimento", "31/02/2000", "--nome", "Ana Maria"},
           QStringList{"--nascimento", "01/02/2000", "--nome", "Ana"},
           QStringList{"--nascimento", "01/02/2000"},
-          QStringList{"--nascimento", "01/02/2000", "--nome", "   "}}) {
+          QStringList{"--nascimento", "01/02/2000", "--nome", "   "},
+          QStringList{"--nascimento", "01/02/2000", "--nome", "Αλέξανδρος Παππάς"},
+          QStringList{"--nascimento", "01/02/2000", "--nome", "Ana\tMaria\nSouza"}}) {
         const Saida nomesRecusa = executaCli(QStringList{"nomes"} + pedido);
         const Saida numerosRecusa = executaCli(QStringList{"numeros"} + pedido);
         EXPECT_EQ(nomesRecusa.codigo, 2);
         EXPECT_TRUE(nomesRecusa.out.isEmpty());
         EXPECT_EQ(nomesRecusa.err, numerosRecusa.err) << pedido.join(u' ').toStdString();
+        EXPECT_FALSE(nomesRecusa.err.contains(u'?')) << nomesRecusa.err.toStdString();
     }
     // One refused name among good ones refuses the command.
     EXPECT_EQ(

@@ -27,6 +27,7 @@ struct Item {
     zip_uint32_t modo = 0; // Unix mode of the entry, 0 for none
     bool comprime = false;
     zip_uint8_t sistema = ZIP_OPSYS_UNIX; // the system the entry says made it
+    bool senha = false;                   // encrypted with a password
 };
 
 // An archive written with libzip directly, entries stored (not compressed) unless asked, so
@@ -41,6 +42,9 @@ QByteArray zipCom(const QList<Item>& entradas) {
         zip_set_file_compression(zip, i, item.comprime ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
         if (item.modo != 0) {
             zip_file_set_external_attributes(zip, i, 0, item.sistema, item.modo << 16);
+        }
+        if (item.senha) {
+            EXPECT_EQ(zip_file_set_encryption(zip, i, ZIP_EM_AES_256, "senha"), 0);
         }
     }
     zip_close(zip);
@@ -102,7 +106,8 @@ TEST(CopiaSeguranca, IdaEVoltaComADataDaCopia) {
 TEST(CopiaSeguranca, ArquivoDanificadoOuHostilNaoEExtraido) {
     QTemporaryDir zips;
     const QByteArray texto = aleatorio(5120, 99);
-    const QByteArray bom = zipCom({{"CVIDA.DAT", texto}, {"fontes.dat", "fontes"}});
+    const Item fontes{"fontes.dat", "fontes"};
+    const QByteArray bom = zipCom({{"CVIDA.DAT", texto}, fontes});
     QByteArray crc = bom; // one byte of the stored text changed: only the CRC-32 tells
     crc[crc.indexOf(texto.left(64)) + 100] = char(crc[crc.indexOf(texto.left(64)) + 100] ^ 0x01);
     QByteArray duplicado = zipCom({{"CVIDA.DAT", texto}, {"CVIDB.DAT", texto}});
@@ -111,12 +116,13 @@ TEST(CopiaSeguranca, ArquivoDanificadoOuHostilNaoEExtraido) {
     const QByteArray grande(int(CopiaSeguranca::kMaiorTexto) + 5120, ' ');
     const QByteArray zeros(4 << 20, '\0');
 
-    const struct {
+    struct Caso {
         const char* caso;
         QByteArray zip;
         const char* motivo;
-    } casos[] = {
-        {"CRC errado", crc, "danificado"},
+    };
+    // Archives refused whole, with nothing taken.
+    const Caso recusados[] = {
         {"cortado", bom.left(bom.size() - 30), "não é um arquivo ZIP"},
         {"não é ZIP", aleatorio(2000, 3), "não é um arquivo ZIP"},
         {"vazio", QByteArray(), "não é um arquivo ZIP"},
@@ -134,19 +140,8 @@ TEST(CopiaSeguranca, ArquivoDanificadoOuHostilNaoEExtraido) {
         {"link feito em outro sistema",
          zipCom({{"vidalume.dat", "/etc/passwd", S_IFLNK | 0777, false, ZIP_OPSYS_MACINTOSH}}),
          "link"},
-        {"texto que não é de registros", zipCom({{"CVIDA.DAT", "/etc/passwd"}}),
-         "registros inteiros"},
-        {"texto vazio", zipCom({{"CVIDA.DAT", ""}}), "registros inteiros"},
-        {"configuração grande demais", zipCom({{"vidalume.dat", QByteArray(169, 'x')}}),
-         "mais do que esse arquivo pode ter"},
-        {"opções grandes demais", zipCom({{"opcoes.dat", QByteArray(33, 'x')}}),
-         "mais do que esse arquivo pode ter"},
-        {"bomba num texto", zipCom({{"CVIDA.DAT", grande, 0, true}}),
-         "mais do que esse arquivo pode ter"},
-        {"tamanho declarado falso",
-         comTamanhoDeclarado(zipCom({{"CVIDA.DAT", zeros, 0, true}}), 5120), "danificado"},
     };
-    for (const auto& c : casos) {
+    for (const Caso& c : recusados) {
         SCOPED_TRACE(c.caso);
         QTemporaryDir extraidos;
         const QString zip = zips.filePath("c.zip");
@@ -156,10 +151,45 @@ TEST(CopiaSeguranca, ArquivoDanificadoOuHostilNaoEExtraido) {
         EXPECT_TRUE(erro.contains("Nenhum arquivo foi alterado")) << erro.toStdString();
         EXPECT_TRUE(erro.contains(c.motivo, Qt::CaseInsensitive)) << erro.toStdString();
         EXPECT_TRUE(erro.contains(QDir::toNativeSeparators(zip))) << erro.toStdString();
-        if (QByteArray(c.caso).startsWith("bomba") || QByteArray(c.caso).startsWith("link")) {
+        if (QByteArray(c.caso).startsWith("link")) {
             // Refused from the headers, before a byte was written.
             EXPECT_TRUE(retrato(extraidos.path()).isEmpty());
         }
+    }
+
+    // Entries that break their file's rules are left out and named; the good entry beside
+    // each is still taken, and nothing of a bad one is left in the folder.
+    const Caso deixados[] = {
+        {"CRC errado", crc, "o arquivo CVIDA.DAT está danificado"},
+        {"texto que não é de registros", zipCom({{"CVIDA.DAT", "/etc/passwd"}, fontes}),
+         "registros inteiros"},
+        {"texto vazio", zipCom({{"CVIDA.DAT", ""}, fontes}), "registros inteiros"},
+        {"configuração grande demais", zipCom({{"vidalume.dat", QByteArray(169, 'x')}, fontes}),
+         "mais do que esse arquivo pode ter"},
+        {"opções grandes demais", zipCom({{"opcoes.dat", QByteArray(33, 'x')}, fontes}),
+         "mais do que esse arquivo pode ter"},
+        {"bomba num texto", zipCom({{"CVIDA.DAT", grande, 0, true}, fontes}),
+         "mais do que esse arquivo pode ter"},
+        {"tamanho declarado falso",
+         comTamanhoDeclarado(zipCom({{"CVIDA.DAT", zeros, 0, true}, fontes}), 5120), "danificado"},
+        {"protegido por senha", zipCom({{"CVIDA.DAT", texto, 0, false, 0, true}, fontes}),
+         "protegido por senha"},
+    };
+    for (const Caso& c : deixados) {
+        SCOPED_TRACE(c.caso);
+        QTemporaryDir extraidos;
+        const QString zip = zips.filePath("c.zip");
+        escreve(zip, c.zip);
+        QString erro;
+        CopiaSeguranca::Conteudo lido;
+        ASSERT_TRUE(CopiaSeguranca::extrai(zip, extraidos.path(), &lido, &erro))
+            << erro.toStdString();
+        EXPECT_EQ(lido.nomes, QStringList{"fontes.dat"});
+        ASSERT_EQ(lido.recusados.size(), 1);
+        EXPECT_TRUE(lido.recusados[0].motivo.contains(c.motivo))
+            << lido.recusados[0].motivo.toStdString();
+        EXPECT_EQ(QDir(extraidos.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"fontes.dat"});
     }
 }
 

@@ -18,8 +18,8 @@ QString u8(const char* s) {
 
 MapaCabalistico mapa(const char* nome, const char* data,
                      const RegrasCalculo& regras = kCabalistica) {
-    return CalculaMapaCabalistico(u8(nome), QString::fromLatin1(data), QDate(2026, 12, 7),
-                                  regras, TabelaHarmonia::padrao());
+    return CalculaMapaCabalistico(u8(nome), QString::fromLatin1(data), QDate(2026, 12, 7), regras,
+                                  TabelaHarmonia::padrao());
 }
 
 } // namespace
@@ -83,8 +83,7 @@ TEST(MapaCabalistico, DestinoMestreDividasEVariantes) {
     EXPECT_TRUE(d19.dividas.contains(MapaCabalistico::Divida{19, Origem::Destino, false}));
     // The same date with the sums variant: 10 holds no debt on the way.
     const RegrasCalculo somas = RegrasCalculo::de(
-        EscolaCalculo::Cabalistica, {}, 4,
-        {VariantesCabalistica::Dividas::PelasSomas, 37, 6, 8});
+        EscolaCalculo::Cabalistica, {}, 4, {VariantesCabalistica::Dividas::PelasSomas, 37, 6, 8});
     const MapaCabalistico s = mapa("BBB", "01/01/2006", somas);
     EXPECT_TRUE(s.dividas.isEmpty());
     // 37 - Destino, and lessons from 1 to 8 only.

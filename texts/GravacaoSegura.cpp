@@ -3,6 +3,7 @@
 #include "texts/GravacaoSegura.h"
 
 #include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
 
 namespace vidalume {
@@ -20,6 +21,56 @@ bool GravacaoSegura::grava(const QString& caminho, const QByteArray& conteudo, Q
     }
     gravacao.saida().write(conteudo);
     return gravacao.conclui(erro);
+}
+
+bool GravacaoSegura::copiaDe(QIODevice& origem, QString* erro) {
+    constexpr qint64 kBloco = 64 * 1024;
+    QByteArray bloco(kBloco, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = origem.read(bloco.data(), bloco.size());
+        if (n == 0) {
+            return true;
+        }
+        if (n < 0) {
+            if (erro) {
+                const auto* arquivo = qobject_cast<QFileDevice*>(&origem);
+                *erro = arquivo ? QStringLiteral("não foi possível ler o arquivo %1: %2")
+                                      .arg(QDir::toNativeSeparators(arquivo->fileName()),
+                                           origem.errorString())
+                                : origem.errorString();
+            }
+            return false;
+        }
+        if (saida().write(bloco.constData(), n) != n) {
+            if (erro) {
+                *erro = saida().errorString();
+            }
+            return false;
+        }
+    }
+}
+
+void GravacaoSegura::limpaRestos(const QString& pasta) {
+    static const QRegularExpression kResto(QStringLiteral("^\\..+\\.(\\d+)\\.\\d+\\.gravando$"));
+    limpaRestos(pasta, kResto, false);
+}
+
+void GravacaoSegura::limpaRestos(const QString& pasta, const QRegularExpression& padrao,
+                                 bool pastas) {
+    const QDir dir(pasta);
+    const QFileInfoList entradas = dir.entryInfoList(
+        (pastas ? QDir::Dirs : QDir::Files) | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entrada : entradas) {
+        const QRegularExpressionMatch m = padrao.match(entrada.fileName());
+        if (!m.hasMatch() || !processoTerminou(m.captured(1).toLongLong())) {
+            continue;
+        }
+        if (!pastas || entrada.isSymLink()) {
+            QFile::remove(entrada.filePath());
+        } else {
+            QDir(entrada.filePath()).removeRecursively();
+        }
+    }
 }
 
 QString GravacaoSegura::motivo(Causa causa, int codigo) {

@@ -22,6 +22,7 @@
 
 #include <QByteArray>
 #include <QIODevice>
+#include <QRegularExpression>
 #include <QString>
 
 #include <functional>
@@ -57,6 +58,11 @@ public:
     // remembered: `conclui` then fails with its reason.
     QIODevice& saida();
 
+    // Copies the whole of `origem`, open for reading, into saida() a block at a time, stopping
+    // at the first read or write that fails (a write that fails is never retried or skipped,
+    // so a source without end cannot fill the disk). False, with the reason in `erro`.
+    bool copiaDe(QIODevice& origem, QString* erro);
+
     // Flushes the content to the disk and gives the file its name: the constructor's path,
     // or `outroNome` (a file name in the same folder) when given. May be called again with
     // another name after a failure with `nomeOcupado()`.
@@ -75,8 +81,31 @@ public:
     static bool grava(const QString& caminho, const QByteArray& conteudo, QString* erro,
                       Acesso acesso = Acesso::Comum);
 
+    // Whether the two paths, links followed, are the same file (another name or link of it).
+    static bool mesmoArquivo(const QString& a, const QString& b);
+
     // Removes the hidden files of saves whose process is no longer running from `pasta`.
     static void limpaRestos(const QString& pasta);
+    // Removes from `pasta` the entries (files, or folders with all they hold when `pastas`)
+    // whose name matches `padrao`, whose first capture is the id of the process that made
+    // them, when that process is no longer running. Links are never followed.
+    static void limpaRestos(const QString& pasta, const QRegularExpression& padrao, bool pastas);
+    // Whether no process with the id `processo` is running (its leftovers may go).
+    static bool processoTerminou(qint64 processo);
+
+    // Creates `caminho` as a new, empty file readable by its owner only; false, with the reason
+    // in `erro` (and `jaExistia` set when the name was taken), when it cannot.
+    static bool criaPrivado(const QString& caminho, QString* erro, bool* jaExistia = nullptr);
+    // Takes away every permission of group and others from `caminho` when it is a regular file
+    // (never through a link) owned by this user; anything else is left alone.
+    static void restringeAoDono(const QString& caminho);
+    // Whether `caminho`, links followed, is a regular file or a FIFO (a list read as a stream).
+    static bool arquivoOuCanal(const QString& caminho);
+    // Whether the process runs under a limit on the size of the files it writes.
+    static bool limiteDeTamanho();
+    // From now on a write past that limit fails like any other (and is reported) instead of
+    // ending the process.
+    static void falhaAlemDoLimite();
 
     // Why a file operation failed, whatever the platform.
     enum class Causa {

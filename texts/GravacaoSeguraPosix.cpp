@@ -5,13 +5,13 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -297,24 +297,57 @@ bool GravacaoSegura::conclui(QString* erro, const QString& outroNome) {
     return true;
 }
 
-void GravacaoSegura::limpaRestos(const QString& pasta) {
-    static const QRegularExpression kResto(QStringLiteral("^\\..+\\.(\\d+)\\.\\d+\\.gravando$"));
-    QDir dir(pasta);
-    const QStringList nomes =
-        dir.entryList({QStringLiteral(".*.gravando")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& nome : nomes) {
-        const auto encontro = kResto.match(nome);
-        if (!encontro.hasMatch()) {
-            continue;
-        }
-        const pid_t processo = static_cast<pid_t>(encontro.captured(1).toLongLong());
-        if (processo == ::getpid() || processo <= 0) {
-            continue;
-        }
-        if (::kill(processo, 0) != 0 && errno == ESRCH) {
-            dir.remove(nome);
-        }
+bool GravacaoSegura::mesmoArquivo(const QString& a, const QString& b) {
+    struct stat um {};
+    struct stat outro {};
+    return ::stat(QFile::encodeName(a).constData(), &um) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &outro) == 0 && um.st_dev == outro.st_dev &&
+           um.st_ino == outro.st_ino;
+}
+
+bool GravacaoSegura::processoTerminou(qint64 processo) {
+    return processo > 0 && processo != ::getpid() && ::kill(pid_t(processo), 0) != 0 &&
+           errno == ESRCH;
+}
+
+bool GravacaoSegura::criaPrivado(const QString& caminho, QString* erro, bool* jaExistia) {
+    const int fd = ::open(QFile::encodeName(caminho).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (jaExistia) {
+        *jaExistia = fd < 0 && errno == EEXIST;
     }
+    if (fd < 0) {
+        if (erro) {
+            *erro = motivo(errno);
+        }
+        return false;
+    }
+    ::close(fd);
+    return true;
+}
+
+void GravacaoSegura::restringeAoDono(const QString& caminho) {
+    const QByteArray nome = QFile::encodeName(caminho);
+    struct stat estado {};
+    if (::lstat(nome.constData(), &estado) == 0 && S_ISREG(estado.st_mode) &&
+        estado.st_uid == ::geteuid() && (estado.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
+        ::chmod(nome.constData(), estado.st_mode & S_IRWXU);
+    }
+}
+
+bool GravacaoSegura::arquivoOuCanal(const QString& caminho) {
+    struct stat estado {};
+    return ::stat(QFile::encodeName(caminho).constData(), &estado) == 0 &&
+           (S_ISREG(estado.st_mode) || S_ISFIFO(estado.st_mode));
+}
+
+bool GravacaoSegura::limiteDeTamanho() {
+    struct rlimit limite {};
+    return ::getrlimit(RLIMIT_FSIZE, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY;
+}
+
+void GravacaoSegura::falhaAlemDoLimite() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 GravacaoSegura::Causa GravacaoSegura::causa(int codigoErro) {

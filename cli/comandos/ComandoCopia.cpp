@@ -21,8 +21,12 @@ ComandoClientes::Saida ComandoCopia::faz(const QString& arquivo, const QString& 
         return recusa(QStringLiteral("Informe o arquivo .zip da cópia de segurança."), 2);
     }
     QString erro;
-    if (!CopiaCompleta::grava(pasta, arquivo, agora, &erro)) {
+    QStringList deixados;
+    if (!CopiaCompleta::grava(pasta, arquivo, agora, &erro, &deixados)) {
         return recusa(erro, 1);
+    }
+    if (!deixados.isEmpty()) {
+        return recusa(CopiaCompleta::mensagemGravada(arquivo, deixados), 1);
     }
     ComandoClientes::Saida s;
     s.saida = (CopiaCompleta::mensagemGravada(arquivo) + u'\n').toUtf8();
@@ -46,6 +50,9 @@ ComandoClientes::Saida ComandoCopia::restaura(const QString& arquivo, const QStr
     CopiaCompleta::Resultado r;
     if (!copia.abre(arquivo, &erro) || !copia.restaura(partes, agora, &r, &erro)) {
         return recusa(erro, 1);
+    }
+    if (!r.ignorados.isEmpty()) {
+        return recusa(copia.mensagemRestaurada(r), 1);
     }
     ComandoClientes::Saida s;
     s.saida = (copia.mensagemRestaurada(r) + u'\n').toUtf8();

@@ -14,11 +14,13 @@ namespace vidalume {
 
 class ComandoCopia {
 public:
-    // Exit 0 when the archive was written; 1 when it could not be; 2 without a file name.
+    // Exit 0 when the archive was written whole; 1 when it could not be, or was written without
+    // a file a restore would refuse (the message names it); 2 without a file name.
     static ComandoClientes::Saida faz(const QString& arquivo, const QString& pasta,
                                       const QDateTime& agora);
-    // Exit 0 only when every part asked for was restored; 1 when the archive was refused or a
-    // file could not be replaced (the message says which were); 2 for a wrong command line.
+    // Exit 0 only when every part asked for was restored; 1 when the archive was refused, a
+    // file could not be replaced or an entry of the archive was left out as damaged (the
+    // message says which); 2 for a wrong command line.
     static ComandoClientes::Saida restaura(const QString& arquivo, const QString& pasta,
                                            bool semClientes, bool soClientes,
                                            const QDateTime& agora);

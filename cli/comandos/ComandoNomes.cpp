@@ -3,6 +3,7 @@
 #include "cli/comandos/EntradaCli.h"
 #include "cli/comandos/ValorJson.h"
 #include "composer/EstudoNomes.h"
+#include "engine/EntradaDados.h"
 
 namespace vidalume {
 
@@ -38,7 +39,12 @@ bool ComandoNomes::executa(const QString& nascimento, const QStringList& nomes,
             return false;
         }
     }
-    const EstudoNomes estudo = EstudoNomes::calcula(entrada.nascimento, nomes, entrada.regras());
+    QStringList preparados;
+    for (const QString& nome : nomes) {
+        preparados << EntradaDados::preparaNome(nome);
+    }
+    const EstudoNomes estudo =
+        EstudoNomes::calcula(entrada.nascimento, preparados, entrada.regras());
     QStringList linhas;
     for (const CandidatoNome& c : estudo.candidatos) {
         linhas << QStringLiteral("    ") + objeto(c);

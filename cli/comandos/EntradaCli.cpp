@@ -17,9 +17,19 @@ const QString EntradaCli::kMensagemInicioAnoPessoal =
 bool EntradaCli::le(const QString& nomeDigitado, const QString& nascimento,
                     const QString& hojeTexto, QDate hojeRelogio, EntradaCli* entrada,
                     QString* erro) {
-    // The name as a Windows-1252 text box would hold it.
-    const QString nome = Windows1252::restringe(nomeDigitado);
-    switch (EntradaDados::valida(nome, nascimento)) {
+    // The name as a Windows-1252 text box would hold it, once it was told apart from what
+    // only looks like it (decomposed accents, invisible marks) and checked for what cannot be
+    // held at all.
+    const QString preparado = EntradaDados::preparaNome(nomeDigitado);
+    const QString nome = Windows1252::restringe(preparado);
+    const EntradaDados::Resultado resultado = EntradaDados::valida(nome, nascimento);
+    if (resultado != EntradaDados::Resultado::DataInvalida && !preparado.trimmed().isEmpty()) {
+        if (QString motivo = EntradaDados::confereCaracteres(preparado); !motivo.isEmpty()) {
+            *erro = motivo;
+            return false;
+        }
+    }
+    switch (resultado) {
     case EntradaDados::Resultado::DataInvalida:
         *erro = EntradaDados::kMensagemDataInvalida;
         return false;

@@ -1,17 +1,15 @@
 #include "cli/comandos/ListaIlegivel.h"
 
+#include "texts/GravacaoSegura.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <sys/stat.h>
-
 namespace vidalume {
 
 bool ListaIlegivel::lista(const QString& arquivo) {
-    struct stat estado {};
-    return ::stat(QFile::encodeName(arquivo).constData(), &estado) == 0 &&
-           (S_ISREG(estado.st_mode) || S_ISFIFO(estado.st_mode));
+    return GravacaoSegura::arquivoOuCanal(arquivo);
 }
 
 QString ListaIlegivel::mensagem(const QString& arquivo) {

@@ -6,6 +6,7 @@
 #include "printing/NomeArquivoPdf.h"
 #include "printing/painter/GravacaoPdf.h"
 #include "texts/GravacaoSegura.h"
+#include "texts/Mensagem.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,9 +22,32 @@ namespace vidalume {
 
 namespace {
 
+// Creates the missing folders of `pasta`, each readable by its owner only when `privada`.
+bool criaPasta(const QString& pasta, bool privada) {
+    if (!privada) {
+        return QDir().mkpath(pasta);
+    }
+    QStringList faltando;
+    for (QFileInfo f(QDir::cleanPath(QDir(pasta).absolutePath())); !f.exists() && !f.isSymLink();
+         f = QFileInfo(f.absolutePath())) {
+        faltando.prepend(f.absoluteFilePath());
+        if (f.isRoot()) {
+            break;
+        }
+    }
+    for (const QString& nova : faltando) {
+        if (!QDir().mkdir(nova, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ExeOwner) &&
+            !QFileInfo(nova).isDir()) {
+            return false;
+        }
+    }
+    return QFileInfo(pasta).isDir();
+}
+
 // Whether a new file can be made in the folder; the reason when it cannot.
-QString pastaGravavel(const QString& pasta) {
-    if (!QDir().mkpath(pasta)) {
+QString pastaGravavel(const QString& pasta, bool privada) {
+    if (!criaPasta(pasta, privada)) {
         return QStringLiteral("Não foi possível criar a pasta de saída \"%1\".")
             .arg(QDir::toNativeSeparators(pasta));
     }
@@ -48,10 +72,6 @@ int contaLinhas(QFile& lista) {
     }
     lista.seek(0);
     return total;
-}
-
-QString plural(int n, const char* singular, const char* plural) {
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? singular : plural));
 }
 
 // One row of the list on its way: read on the calling thread, drawn on a worker, then named
@@ -94,7 +114,7 @@ int ComandoLote::executa(const QString& arquivoLista, const QString& pastaSaida,
     }
     LoteCsv leitor(lista);
     return gravaTodos([&leitor](LinhaLote& linha) { return leitor.proxima(linha); }, total, vazia,
-                      pastaSaida, datas, opcoes, relata, tarefas);
+                      pastaSaida, GravacaoSegura::Acesso::Comum, datas, opcoes, relata, tarefas);
 }
 
 int ComandoLote::executaClientes(const std::vector<Cliente>& clientes, const QString& pastaSaida,
@@ -113,15 +133,17 @@ int ComandoLote::executaClientes(const std::vector<Cliente>& clientes, const QSt
         return true;
     };
     return gravaTodos(proxima, int(clientes.size()),
-                      QStringLiteral("Nenhum cliente da ficha atende à busca."), pastaSaida, datas,
-                      opcoes, relata, tarefas);
+                      QStringLiteral("Nenhum cliente da ficha atende à busca."), pastaSaida,
+                      GravacaoSegura::Acesso::SoDono, datas, opcoes, relata, tarefas);
 }
 
 int ComandoLote::gravaTodos(const std::function<bool(LinhaLote&)>& proxima, int total,
-                            const QString& vazia, const QString& pastaSaida, const Datas& datas,
+                            const QString& vazia, const QString& pastaSaida,
+                            GravacaoSegura::Acesso acesso, const Datas& datas,
                             const ComandoPdf::Opcoes& opcoes,
                             const std::function<void(const QString&)>& relata, int tarefas) {
-    if (const QString falha = pastaGravavel(pastaSaida); !falha.isEmpty()) {
+    if (const QString falha = pastaGravavel(pastaSaida, acesso == GravacaoSegura::Acesso::SoDono);
+        !falha.isEmpty()) {
         relata(falha);
         return 2;
     }
@@ -172,7 +194,7 @@ int ComandoLote::gravaTodos(const std::function<bool(LinhaLote&)>& proxima, int 
             entrada.defineReferencia(datas.referenciaTexto, p.erro.get())) {
             p.sugestao = NomeArquivoPdf::sugere(entrada.nome, entrada.nascimento);
             p.saida = std::make_unique<GravacaoSegura>(QDir(pastaSaida).filePath(p.sugestao),
-                                                       GravacaoSegura::Destino::NomeNovo);
+                                                       GravacaoSegura::Destino::NomeNovo, acesso);
             trabalhadores.start(
                 [&configuracao, entrada, saida = p.saida.get(), erro = p.erro.get(), pronto] {
                     pronto->set_value(GravacaoPdf::escreve(
@@ -192,8 +214,8 @@ int ComandoLote::gravaTodos(const std::function<bool(LinhaLote&)>& proxima, int 
         relata(vazia);
         return 2;
     }
-    relata(plural(gravados, "PDF gravado", "PDFs gravados") + QStringLiteral(", ") +
-           plural(recusadas, "linha recusada", "linhas recusadas") + u'.');
+    relata(Mensagem::conta(gravados, "PDF gravado", "PDFs gravados") + QStringLiteral(", ") +
+           Mensagem::conta(recusadas, "linha recusada", "linhas recusadas") + u'.');
     if (gravados == 0) {
         return 2;
     }

@@ -17,6 +17,7 @@
 #include "cli/pdf/ComandoPdf.h"
 #include "clients/Cliente.h"
 #include "clients/LoteCsv.h"
+#include "texts/GravacaoSegura.h"
 
 #include <QDate>
 #include <QString>
@@ -42,7 +43,9 @@ public:
     static int executa(const QString& arquivoLista, const QString& pastaSaida, const Datas& datas,
                        const ComandoPdf::Opcoes& opcoes,
                        const std::function<void(const QString&)>& relata, int tarefas = 0);
-    // The same for clients of the client file, numbered from 1 in the report.
+    // The same for clients of the client file, numbered from 1 in the report. Their PDFs hold
+    // the client file's personal data: each is readable by its owner only, and so is every
+    // folder the run creates.
     static int executaClientes(const std::vector<Cliente>& clientes, const QString& pastaSaida,
                                const Datas& datas, const ComandoPdf::Opcoes& opcoes,
                                const std::function<void(const QString&)>& relata, int tarefas = 0);
@@ -54,7 +57,8 @@ public:
 
 private:
     static int gravaTodos(const std::function<bool(LinhaLote&)>& proxima, int total,
-                          const QString& vazia, const QString& pastaSaida, const Datas& datas,
+                          const QString& vazia, const QString& pastaSaida,
+                          GravacaoSegura::Acesso acesso, const Datas& datas,
                           const ComandoPdf::Opcoes& opcoes,
                           const std::function<void(const QString&)>& relata, int tarefas);
 };

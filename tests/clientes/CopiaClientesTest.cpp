@@ -15,6 +15,7 @@
 #include <QVariant>
 
 #include <sys/stat.h>
+#include <unistd.h>
 #include <zip.h>
 
 #include <gtest/gtest.h>
@@ -229,7 +230,7 @@ TEST(CopiaClientes, FichaQueNaoEArquivoComumNaoTravaARestauracao) {
     EXPECT_TRUE(s.err.contains("não é um arquivo comum")) << s.err.toStdString();
 }
 
-TEST(CopiaClientes, FichaHostilNaCopiaNaoSubstituiNada) {
+TEST(CopiaClientes, FichaHostilNaCopiaFicaForaEOsTextosVoltam) {
     QTemporaryDir dados, zips;
     importa(dados.path(), "Verdadeiro", 2);
     escreve(dados.filePath("CVIDA.DAT"), QByteArray(5120, 'v'));
@@ -246,6 +247,10 @@ TEST(CopiaClientes, FichaHostilNaCopiaNaoSubstituiNada) {
         {"versão futura", banco({esquema, "PRAGMA user_version=99"})},
         {"outro programa", banco({"CREATE TABLE jogos (x)", "PRAGMA user_version=2"})},
         {"sem versão", banco({"CREATE TABLE clientes (x)"})},
+        {"sem o índice que faz cada cliente único",
+         banco({esquema,
+                "CREATE TABLE analises (id INTEGER PRIMARY KEY, cliente, feita, referencia)",
+                "PRAGMA user_version=2"})},
         {"gatilho que apaga clientes",
          banco({esquema,
                 "CREATE TABLE analises (id INTEGER PRIMARY KEY, cliente, feita, referencia)",
@@ -260,11 +265,23 @@ TEST(CopiaClientes, FichaHostilNaCopiaNaoSubstituiNada) {
         // Taken as bytes into an archive, as a hostile archive would hold it.
         const QString zip = zips.filePath(QStringLiteral("%1.zip").arg(c.caso));
         zipDe(feita.path(), {"CVIDA.DAT", "clientes.sqlite"}, zip);
-        const Saida s = executaCli({"copia", "restaurar", zip, "--pasta", dados.path()});
+        Saida s = executaCli({"copia", "restaurar", zip, "--so-clientes", "--pasta", dados.path()});
         EXPECT_EQ(s.codigo, 1);
-        EXPECT_TRUE(s.err.contains("Nenhum arquivo foi alterado")) << s.err.toStdString();
+        EXPECT_TRUE(s.err.contains("nada foi alterado")) << s.err.toStdString();
         EXPECT_TRUE(s.err.contains("arquivo de clientes da cópia")) << s.err.toStdString();
         EXPECT_EQ(retrato(dados.path()), antes);
+        // The whole archive: the text comes back, the client file stays as it was.
+        s = executaCli({"copia", "restaurar", zip, "--pasta", dados.path()});
+        EXPECT_EQ(s.codigo, 1);
+        EXPECT_TRUE(s.err.contains("restaurada (1 arquivo)")) << s.err.toStdString();
+        EXPECT_TRUE(s.err.contains("arquivo de clientes da cópia")) << s.err.toStdString();
+        EXPECT_EQ(conteudo(dados.filePath("CVIDA.DAT")), QByteArray(5120, 'h'));
+        EXPECT_EQ(conteudo(dados.filePath("clientes.sqlite")),
+                  antes.value(dados.filePath("clientes.sqlite")));
+        escreve(dados.filePath("CVIDA.DAT"), QByteArray(5120, 'v'));
+        for (const QString& c : copiasEm(dados.path())) {
+            QFile::remove(dados.filePath(c));
+        }
     }
 }
 
@@ -333,13 +350,133 @@ TEST(CopiaClientes, ImportacaoAlemDoLimiteDeTamanhoDizPorque) {
     EXPECT_EQ(conteudo(dados.filePath(FichaClientes::kArquivo)), antes);
 }
 
-TEST(CopiaClientes, CopiaDeUmaFichaQueNaoVoltariaNaoEGravada) {
-    QTemporaryDir dados, zips;
+// A backup takes only what a restore would take back, says what it left out, and a restore
+// brings back every part it can of an archive that holds bad files.
+TEST(CopiaClientes, CopiaSemOQueNaoVoltariaERestauracaoDoQueFor) {
+    QTemporaryDir dados, zips, outra;
     escreve(dados.filePath("CVIDA.DAT"), QByteArray(5120, 'a'));
     escreve(dados.filePath("clientes.sqlite"),
             banco({"CREATE TABLE jogos (x)", "PRAGMA user_version=2"}));
-    const Saida s = executaCli({"copia", "fazer", zips.filePath("c.zip"), "--pasta", dados.path()});
+    const QString zip = zips.filePath("c.zip");
+    Saida s = executaCli({"copia", "fazer", zip, "--pasta", dados.path()});
     EXPECT_EQ(s.codigo, 1);
-    EXPECT_TRUE(s.err.contains("não foi gravada")) << s.err.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(zips.filePath("c.zip")));
+    EXPECT_TRUE(s.err.contains("foi gravada") && s.err.contains("1 arquivo ficou fora") &&
+                s.err.contains("clientes.sqlite"))
+        << s.err.toStdString();
+
+    // Files the program reads but a restore refuses, and files that are not files at all.
+    QFile::remove(dados.filePath("clientes.sqlite"));
+    importa(dados.path(), "Guardado", 2);
+    escreve(dados.filePath("opcoes.dat"), QByteArray(40, '\0'));
+    escreve(dados.filePath("DESVIDA.DAT"), QByteArray(5120 + 100, 'd'));
+    escreve(dados.filePath("AVISO.DAT"), QByteArray());
+    escreve(dados.filePath("INTNOME.DAT"), QByteArray(129 * 5120, 'n'));
+    escreve(outra.filePath("alvo"), QByteArray(5120, 'l'));
+    ASSERT_TRUE(QFile::link(outra.filePath("alvo"), dados.filePath("CDATA.DAT")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dados.filePath("CFORM.DAT")).constData(), 0600), 0);
+    s = executaCli({"copia", "fazer", zip, "--pasta", dados.path()});
+    EXPECT_EQ(s.codigo, 1);
+    for (const char* nome :
+         {"opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT", "CDATA.DAT", "CFORM.DAT"}) {
+        EXPECT_TRUE(s.err.contains(QString::fromLatin1(nome))) << nome;
+    }
+    EXPECT_TRUE(s.err.contains("6 arquivos ficaram fora")) << s.err.toStdString();
+    QTemporaryDir b;
+    s = executaCli({"copia", "restaurar", zip, "--pasta", b.path()});
+    EXPECT_EQ(s.codigo, 0) << s.err.toStdString();
+    EXPECT_EQ(QDir(b.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{"CVIDA.DAT", "clientes.sqlite"}));
+    EXPECT_EQ(clientes(b.path()), 2);
+
+    // The same files taken as they are into an archive: the clients and the good text come
+    // back, each bad file is named.
+    QFile::remove(dados.filePath("CDATA.DAT"));
+    QFile::remove(dados.filePath("CFORM.DAT"));
+    zipDe(dados.path(),
+          {"CVIDA.DAT", "opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT", "clientes.sqlite"},
+          zips.filePath("cru.zip"));
+    QTemporaryDir c;
+    s = executaCli(
+        {"copia", "restaurar", zips.filePath("cru.zip"), "--so-clientes", "--pasta", c.path()});
+    EXPECT_EQ(s.codigo, 0) << s.err.toStdString();
+    EXPECT_EQ(clientes(c.path()), 2);
+    s = executaCli({"copia", "restaurar", zips.filePath("cru.zip"), "--pasta", c.path()});
+    EXPECT_EQ(s.codigo, 1);
+    for (const char* nome : {"opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT"}) {
+        EXPECT_TRUE(s.err.contains(QString::fromLatin1(nome))) << nome << s.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(c.filePath(nome))) << nome;
+    }
+    EXPECT_EQ(conteudo(c.filePath("CVIDA.DAT")), QByteArray(5120, 'a'));
+}
+
+// A text or settings file of the folder that is a FIFO or leads to a device is neither read
+// nor replaced (the restore used to block on it or copy /dev/zero until the disk was full);
+// the other files are still restored.
+TEST(CopiaClientes, RestauracaoNaoLeFifoNemDispositivo) {
+    QTemporaryDir a, b, zips;
+    const QString zip = zips.filePath("copia.zip");
+    for (const char* nome : {"CVIDA.DAT", "DESVIDA.DAT", "INTNOME.DAT"}) {
+        escreve(a.filePath(nome), QByteArray(5120, 'a'));
+    }
+    ASSERT_EQ(executaCli({"copia", "fazer", zip, "--pasta", a.path()}).codigo, 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(b.filePath("CVIDA.DAT")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", b.filePath("DESVIDA.DAT")));
+    const Saida s = executaCli({"copia", "restaurar", zip, "--pasta", b.path()});
+    EXPECT_EQ(s.codigo, 1);
+    EXPECT_TRUE(s.err.contains("Substituídos (1 arquivo): INTNOME.DAT.")) << s.err.toStdString();
+    EXPECT_TRUE(s.err.contains("CVIDA.DAT, DESVIDA.DAT")) << s.err.toStdString();
+    EXPECT_EQ(conteudo(b.filePath("INTNOME.DAT")), QByteArray(5120, 'a'));
+    EXPECT_TRUE(copiasEm(b.path()).isEmpty());
+}
+
+// Commands that write a file the user names never write over the data folder's own files,
+// by their names, through a link or as another name of the same file.
+TEST(CopiaClientes, SaidaNuncaEUmArquivoDaPasta) {
+    QTemporaryDir dados, fora;
+    importa(dados.path(), "Guardado", 1);
+    escreve(dados.filePath("CVIDA.DAT"), QByteArray(5120, 'a'));
+    ASSERT_TRUE(QFile::link(dados.filePath("clientes.sqlite"), fora.filePath("atalho.csv")));
+    ASSERT_EQ(::link(QFile::encodeName(dados.filePath("CVIDA.DAT")).constData(),
+                     QFile::encodeName(fora.filePath("outro-nome.zip")).constData()),
+              0);
+    const auto antes = retrato(dados.path());
+    for (const QString& alvo :
+         {dados.filePath("clientes.sqlite"), dados.filePath("clientes.sqlite-wal"),
+          dados.filePath("CVIDA.DAT"), dados.filePath("opcoes.dat"), fora.filePath("atalho.csv"),
+          fora.filePath("outro-nome.zip")}) {
+        for (const QStringList& comando :
+             {QStringList{"clientes", "exportar", alvo}, QStringList{"copia", "fazer", alvo}}) {
+            const Saida s = executaCli(comando + QStringList{"--pasta", dados.path()});
+            EXPECT_EQ(s.codigo, 2) << comando.join(u' ').toStdString();
+            EXPECT_TRUE(s.err.contains("é um arquivo da pasta de dados")) << s.err.toStdString();
+        }
+    }
+    EXPECT_EQ(retrato(dados.path()), antes);
+    EXPECT_EQ(
+        executaCli({"clientes", "exportar", dados.filePath("lista.csv"), "--pasta", dados.path()})
+            .codigo,
+        0);
+}
+
+// A client file of the first version with many free pages comes back up to date and no
+// bigger than its content.
+TEST(CopiaClientes, FichaAntigaVoltaAtualizadaECompacta) {
+    QTemporaryDir feita, dados, zips;
+    escreve(
+        feita.filePath("clientes.sqlite"),
+        banco({"CREATE TABLE clientes (id INTEGER PRIMARY KEY, nome TEXT NOT NULL, chave TEXT "
+               "NOT NULL, nascimento TEXT NOT NULL, telefone TEXT NOT NULL DEFAULT '', email "
+               "TEXT NOT NULL DEFAULT '', observacoes TEXT NOT NULL DEFAULT '', criado TEXT NOT "
+               "NULL, alterado TEXT NOT NULL, UNIQUE (chave, nascimento))",
+               "INSERT INTO clientes VALUES (1, 'Ana Maria', 'ANA MARIA', '1980-02-01', '', "
+               "'', '', '2020-01-01T00:00:00', '2020-01-01T00:00:00')",
+               "CREATE TABLE lixo (x)", "INSERT INTO lixo VALUES (randomblob(4000000))",
+               "DROP TABLE lixo", "PRAGMA user_version=1"}));
+    ASSERT_GT(QFileInfo(feita.filePath("clientes.sqlite")).size(), 3000000);
+    zipDe(feita.path(), {"clientes.sqlite"}, zips.filePath("antiga.zip"));
+    const Saida s =
+        executaCli({"copia", "restaurar", zips.filePath("antiga.zip"), "--pasta", dados.path()});
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    EXPECT_EQ(clientes(dados.path()), 1);
+    EXPECT_LT(QFileInfo(dados.filePath("clientes.sqlite")).size(), 100000);
 }

@@ -210,6 +210,14 @@ TEST(CsvClientes, FormulasDesarmadasNaExportacaoEDevolvidasNaImportacao) {
         c.observacoes = valores[i];
         lista.push_back(c);
     }
+    // Every field at its limit, in letters of two UTF-8 bytes: a row far past 16 KiB.
+    Cliente cheio;
+    cheio.nome = QStringLiteral("Zélia ") + QString(Cliente::kMaximoNome - 6, u'Ã');
+    cheio.nascimento = QDate(1980, 1, 1);
+    cheio.telefone = QString(Cliente::kMaximoTelefone, u'9');
+    cheio.email = QString(Cliente::kMaximoEmail, u'é');
+    cheio.observacoes = QString(3999, u'ã') + u'\n' + QString(4000, u'ã');
+    lista.push_back(cheio);
     const QByteArray csv = CsvClientes::exporta(lista);
     const QString texto = QString::fromUtf8(csv);
     EXPECT_TRUE(texto.contains(";\"'=HYPERLINK(\"\"http://x\"\";\"\"y\"\")\";"));
@@ -233,7 +241,8 @@ TEST(CsvClientes, FormulasDesarmadasNaExportacaoEDevolvidasNaImportacao) {
     const QJsonArray lidos =
         QJsonDocument::fromJson(executaCli({"clientes", "listar", "--pasta", b.path()}).out)
             .array();
-    ASSERT_EQ(lidos.size(), valores.size());
+    ASSERT_EQ(lidos.size(), valores.size() + 1);
+    EXPECT_EQ(lidos.last().toObject().value("observacoes").toString(), cheio.observacoes);
     for (qsizetype i = 0; i < valores.size(); ++i) {
         EXPECT_EQ(lidos[i].toObject().value("email").toString(), valores[i]);
     }

@@ -191,6 +191,25 @@ TEST(CliPdfTest, PdfNeverReplacesWhatIsNotARegularFileNorHalfWritesOne) {
     ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
 
+    // Nor one of the data folder's own files: with the client file as target every client
+    // used to be lost.
+    pasta.escreve(QStringLiteral("clientes.sqlite"), "a ficha");
+    const auto antes = retrato(pasta.caminho());
+    for (const char* nome :
+         {"clientes.sqlite", "clientes.sqlite-shm", "CVIDA.DAT", "margens.dat"}) {
+        const QString alvo = pasta.arquivo(QString::fromLatin1(nome));
+        for (const QStringList& comando :
+             {QStringList{"pdf"}, QStringList{"odt"},
+              QStringList{"compatibilidade", "--nome2", "Joao Paz Lima", "--nascimento2",
+                          "1/1/1990"}}) {
+            const Saida r = executaCli(comando + QStringList{"--saida", alvo} + pessoa);
+            EXPECT_EQ(r.codigo, 2) << nome;
+            EXPECT_TRUE(r.err.contains(QStringLiteral("é um arquivo da pasta de dados")))
+                << r.err.toStdString();
+        }
+    }
+    EXPECT_EQ(retrato(pasta.caminho()), antes);
+
     // On a disk that cannot take the whole PDF, the old file stays and the failure is said.
     const QString pdf = saida.filePath(QStringLiteral("analise.pdf"));
     escreve(pdf, "o PDF de ontem");
@@ -203,6 +222,33 @@ TEST(CliPdfTest, PdfNeverReplacesWhatIsNotARegularFileNorHalfWritesOne) {
         EXPECT_EQ(QDir(saida.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(),
                   3);
     }
+}
+
+// The PDFs of the client file hold its personal data: readable by their owner only, in
+// folders the run creates for its owner only; a list's PDFs follow the umask like documents.
+TEST(CliPdfTest, BatchOfClientsIsPrivate) {
+    PastaPrograma pasta;
+    QTemporaryDir saida;
+    pasta.escreve(QStringLiteral("lista.csv"), "Maria da Silva;29/11/1978\n");
+    ASSERT_EQ(
+        executaCli({"clientes", "importar", pasta.arquivo("lista.csv"), "--pasta", pasta.caminho()})
+            .codigo,
+        0);
+    const mode_t mascara = ::umask(022);
+    const QString privada = saida.filePath(QStringLiteral("nova/clientes"));
+    const Saida s = executaCli({"lote", "--clientes", "--saida", privada, "--pasta",
+                                pasta.caminho(), "--hoje", "1/6/2024"});
+    const Saida l = executaCli({"lote", pasta.arquivo("lista.csv"), "--saida",
+                                saida.filePath(QStringLiteral("lista")), "--pasta", pasta.caminho(),
+                                "--hoje", "1/6/2024"});
+    ::umask(mascara);
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    ASSERT_EQ(l.codigo, 0) << l.err.toStdString();
+    EXPECT_EQ(modo(saida.filePath(QStringLiteral("nova"))), 0700);
+    EXPECT_EQ(modo(privada), 0700);
+    EXPECT_EQ(modo(privada + QStringLiteral("/MARIA_DA_SILVA_29-11-1978.pdf")), 0600);
+    EXPECT_EQ(modo(saida.filePath(QStringLiteral("lista"))), 0755);
+    EXPECT_EQ(modo(saida.filePath(QStringLiteral("lista/MARIA_DA_SILVA_29-11-1978.pdf"))), 0644);
 }
 
 TEST(CliPdfTest, BatchPdfTakesAFreeNameEvenWhenALinkIsPlantedBeforeIt) {

@@ -1,0 +1,17 @@
+#include "cli/OpcoesCli.h"
+
+#include "cli/TabelaComandos.h"
+
+namespace vidalume {
+
+void OpcoesCli::registra(QCommandLineParser& parser) const {
+    parser.setApplicationDescription(TabelaComandos::descricao());
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("comando"), TabelaComandos::nomes());
+    parser.addOptions(
+        {nome, nascimento, hoje, referencia, pasta, saida, capa, colorido, busca, clientes});
+    parser.addOptions({nome2, nascimento2, json, ano, inicioAnoPessoal, semClientes, soClientes});
+}
+
+} // namespace vidalume

@@ -30,8 +30,6 @@ public:
     static const QString kSemLetras;  // the name has no letter A-Z (response 0)
     static const QString kLegendaInclusao;
 
-    // "Arquivo LICCARM.DAT não encontrado."
-    static QString arquivoFaltando(const QString& arquivo);
     // Where a debt was found, as a sentence says it: "no Caminho da Vida", "na Expressão".
     static QString origem(OrigemDivida origem);
     // The record of DIVCARM.DAT for `divida` (13 -> 1, 14 -> 2, 16 -> 3, 19 -> 4); 0 for any

@@ -13,6 +13,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
+#include <QTextTable>
 
 namespace vidalume {
 
@@ -51,6 +52,75 @@ void escreve(QTextCursor& cursor, bool& primeiro, const QString& texto,
         }
         cursor.insertText(linha, letra);
     }
+}
+
+// The letters a table of the letter chart holds at most, as a line of the text export does.
+constexpr int kColunasPorTabela = 22;
+
+// One table of the letter chart: three rows over `colunas` (null for the gap between words).
+void escreveTabelaLetras(QTextCursor& cursor, bool& primeiro,
+                         const QList<const LetraMapa*>& colunas, const QTextCharFormat& letra) {
+    if (primeiro) {
+        primeiro = false;
+    } else {
+        cursor.insertBlock();
+    }
+    // Every column as wide as in a full table, so that a short last row of words keeps the
+    // spacing of the rows above.
+    const double coluna = 100.0 / kColunasPorTabela;
+    QTextTableFormat tabela;
+    tabela.setWidth(QTextLength(QTextLength::PercentageLength, coluna * double(colunas.size())));
+    tabela.setColumnWidthConstraints(
+        QList<QTextLength>(colunas.size(), QTextLength(QTextLength::PercentageLength, coluna)));
+    tabela.setBorder(0);
+    tabela.setCellPadding(1);
+    tabela.setCellSpacing(0);
+    tabela.setAlignment(Qt::AlignLeft);
+    QTextTable* t = cursor.insertTable(3, int(colunas.size()), tabela);
+    QTextBlockFormat centro;
+    centro.setAlignment(Qt::AlignHCenter);
+    const auto celula = [&](int linha, int coluna, const QString& texto) {
+        QTextCursor c = t->cellAt(linha, coluna).firstCursorPosition();
+        c.setBlockFormat(centro);
+        c.insertText(texto, letra);
+    };
+    for (int k = 0; k < colunas.size(); ++k) {
+        const LetraMapa* l = colunas[k];
+        if (l == nullptr) {
+            continue;
+        }
+        const QString valor = l->valor > 0 ? QString::number(l->valor) : QString();
+        celula(0, k, l->tipo == LetraMapa::Tipo::Vogal ? valor : QString());
+        celula(1, k, QString(l->letra));
+        celula(2, k, l->tipo == LetraMapa::Tipo::Consoante ? valor : QString());
+    }
+    cursor.movePosition(QTextCursor::End);
+}
+
+// The letter chart as tables, one column per letter and an empty one between words, the
+// vowels' values above the letters and the consonants' below: a word processor keeps each
+// value over its letter whatever font it shows, which spaces in a line of text cannot do.
+// Whole words go into a table while they fit the width the text export uses; the totals
+// follow as paragraphs.
+void escreveQuadroLetras(QTextCursor& cursor, bool& primeiro, const QuadroSecao& quadro,
+                         const QTextCharFormat& letra) {
+    QList<const LetraMapa*> colunas;
+    for (const QList<LetraMapa>& palavra : quadro.letras.palavras) {
+        if (!colunas.isEmpty() && colunas.size() + 1 + palavra.size() > kColunasPorTabela) {
+            escreveTabelaLetras(cursor, primeiro, colunas, letra);
+            colunas.clear();
+        }
+        if (!colunas.isEmpty()) {
+            colunas << nullptr;
+        }
+        for (const LetraMapa& l : palavra) {
+            colunas << &l;
+        }
+    }
+    if (!colunas.isEmpty()) {
+        escreveTabelaLetras(cursor, primeiro, colunas, letra);
+    }
+    escreve(cursor, primeiro, quadro.totais.join(QStringLiteral("\n")), letra, Qt::AlignLeft);
 }
 
 } // namespace
@@ -100,7 +170,11 @@ void ExportacaoOdt::monta(QTextDocument& documento, const Diagramacao& d) {
         }
         escreve(cursor, primeiro, PartesSecao::titulo(d.analise, k, d.configuracao), titulo,
                 Qt::AlignLeft);
-        escreve(cursor, primeiro, PartesSecao::textoQuadro(item), quadro, Qt::AlignLeft);
+        if (item.Quadro.tipo == QuadroSecao::Tipo::Letras) {
+            escreveQuadroLetras(cursor, primeiro, item.Quadro, quadro);
+        } else {
+            escreve(cursor, primeiro, PartesSecao::textoQuadro(item), quadro, Qt::AlignLeft);
+        }
         escreve(cursor, primeiro, item.Texto, texto, Qt::AlignJustify);
         escreve(cursor, primeiro, TextoExportacao::kSeparador, texto, Qt::AlignHCenter);
     }

@@ -494,7 +494,7 @@ void frmClientes::cmdGerarPdfs_Click() {
     } else if (gravados > 0 && ligacoes_.abreEndereco &&
                mensagens_.escolhe(this, QStringLiteral("Informação:"), texto,
                                   Mensagens::Icone::Informacao,
-                                  {ArquivoGravado::kAbrirPasta, ArquivoGravado::kOk}) == 0) {
+                                  {ArquivoGravado::kAbrirPasta, ArquivoGravado::kOk}, 1) == 0) {
         if (!ligacoes_.abreEndereco(QUrl::fromLocalFile(pasta))) {
             mensagens_.informa(this, QStringLiteral("Atenção:"), ArquivoGravado::naoAbriu(pasta),
                                Mensagens::Icone::Exclamacao);

@@ -15,6 +15,8 @@
 #include <QTextDocumentWriter>
 #include <QTextTable>
 
+#include <algorithm>
+
 namespace vidalume {
 
 const QString ExportacaoOdt::kTitulo = QStringLiteral("Análise Numerológica");
@@ -60,23 +62,15 @@ constexpr int kColunasPorTabela = 22;
 // One table of the letter chart: three rows over `colunas` (null for the gap between words).
 void escreveTabelaLetras(QTextCursor& cursor, bool& primeiro,
                          const QList<const LetraMapa*>& colunas, const QTextCharFormat& letra) {
-    if (primeiro) {
-        primeiro = false;
-    } else {
-        cursor.insertBlock();
-    }
-    // Every column as wide as in a full table, so that a short last row of words keeps the
-    // spacing of the rows above.
-    const double coluna = 100.0 / kColunasPorTabela;
     QTextTableFormat tabela;
-    tabela.setWidth(QTextLength(QTextLength::PercentageLength, coluna * double(colunas.size())));
-    tabela.setColumnWidthConstraints(
-        QList<QTextLength>(colunas.size(), QTextLength(QTextLength::PercentageLength, coluna)));
     tabela.setBorder(0);
     tabela.setCellPadding(1);
     tabela.setCellSpacing(0);
     tabela.setAlignment(Qt::AlignLeft);
-    QTextTable* t = cursor.insertTable(3, int(colunas.size()), tabela);
+    // Every table has the columns of a full one, the unused ones empty at the right, so that
+    // a short row of words keeps the spacing of the rows above.
+    // (A single word longer than that gets a column for each of its letters.)
+    QTextTable* t = cursor.insertTable(3, std::max(kColunasPorTabela, int(colunas.size())), tabela);
     QTextBlockFormat centro;
     centro.setAlignment(Qt::AlignHCenter);
     const auto celula = [&](int linha, int coluna, const QString& texto) {
@@ -94,7 +88,9 @@ void escreveTabelaLetras(QTextCursor& cursor, bool& primeiro,
         celula(1, k, QString(l->letra));
         celula(2, k, l->tipo == LetraMapa::Tipo::Consoante ? valor : QString());
     }
+    // The empty paragraph a table is always followed by takes the next text.
     cursor.movePosition(QTextCursor::End);
+    primeiro = true;
 }
 
 // The letter chart as tables, one column per letter and an empty one between words, the

@@ -578,7 +578,9 @@ private slots:
         bool haPadrao = false;
         p.j.servicos().impressoras = [&] { return instaladas; };
         p.j.servicos().preparaImpressora = [&] {
+            // A default printer without a queue name, whatever the machine has installed.
             auto impressora = std::make_unique<QPrinter>();
+            impressora->setOutputFormat(QPrinter::PdfFormat);
             return haPadrao ? std::move(impressora) : std::unique_ptr<QPrinter>();
         };
         QList<QStringList> listas;

@@ -399,6 +399,14 @@ TEST(CliPdfTest, OdtHoldsTheExportedTextParagraphForParagraph) {
     ASSERT_EQ(quadroTexto.size(), 3);
     QList<QStringList> tabelas;
     const QStringList paragrafos = paragrafosOdt(odt, &tabelas);
+    // (Empty cells at the right of a row are the table's unused columns.)
+    for (QList<QStringList>* linhas : {&tabelas, &quadroTexto}) {
+        for (QStringList& celulas : *linhas) {
+            while (!celulas.isEmpty() && celulas.last().isEmpty()) {
+                celulas.removeLast();
+            }
+        }
+    }
     EXPECT_EQ(tabelas, quadroTexto);
     ASSERT_GT(paragrafos.size(), 60);
     EXPECT_EQ(paragrafos.mid(0, 3), esperado.mid(0, 3));

@@ -1,5 +1,7 @@
 #include "app/ComandosArquivo.h"
 
+#include <memory>
+
 #include "gui/comum/DialogoArquivo.h"
 
 #include "app/Ocupado.h"
@@ -44,7 +46,7 @@ const QString ComandosArquivo::kPerguntaOriginalUm = QStringLiteral(
 const QString ComandosArquivo::kPerguntaOriginaisTodos = QStringLiteral(
     "Todos os textos das análises voltarão a ser os originais do programa. Deseja continuar?");
 const QString ComandosArquivo::kOriginaisRestaurados =
-    QStringLiteral("Os textos originais foram restaurados.");
+    QStringLiteral("Os textos originais foram restaurados em: %1.");
 const QString ComandosArquivo::kTextosGuardados =
     QStringLiteral("Os seus textos anteriores foram guardados na pasta %1 com os nomes: %2.");
 const QString ComandosArquivo::kNadaGuardado =
@@ -202,27 +204,27 @@ void ComandosArquivo::restauraCopia() {
         return;
     }
     // The whole archive is read and checked before the user is asked anything.
-    CopiaCompleta copia(c_.pasta());
+    auto copia = std::make_unique<CopiaCompleta>(c_.pasta());
     QString erro;
-    if (!copia.abre(arquivo, &erro)) {
+    if (!copia->abre(arquivo, &erro)) {
         c_.informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
         return;
     }
-    frmRestauraCopia escolha(copia, c_.janela());
+    frmRestauraCopia escolha(*copia, c_.janela());
     c_.exibe(escolha);
     if (escolha.result() != QDialog::Accepted) {
         return;
     }
     CopiaCompleta::Resultado resultado;
-    const bool ok = copia.restaura(escolha.partes(), c_.agora(), &resultado, &erro);
+    const bool ok = copia->restaura(escolha.partes(), c_.agora(), &resultado, &erro);
+    const QString feito = ok ? copia->mensagemRestaurada(resultado) : erro;
+    // The extracted files (a whole copy of the client file among them) leave the data folder
+    // as soon as the restore ends, not when the program does.
+    copia.reset();
     // Whatever was written is in use from now on, and is what the way out saves.
     CarregaConfiguracoes(c_.padrao(), c_.pasta());
-    if (!ok) {
-        c_.informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
-        return;
-    }
-    c_.informa(QStringLiteral("Informação:"), copia.mensagemRestaurada(resultado),
-               Mensagens::Icone::Informacao);
+    c_.informa(ok ? QStringLiteral("Informação:") : QStringLiteral("Erro:"), feito,
+               ok ? Mensagens::Icone::Informacao : Mensagens::Icone::Critico);
 }
 
 void ComandosArquivo::restauraOriginais() {
@@ -247,18 +249,24 @@ void ComandosArquivo::restauraOriginais() {
         return;
     }
     QStringList copias;
+    QStringList restaurados;
     QString erro;
     if (!TextosOriginais::restaura(originaisPasta, c_.pasta(), escolhidos, c_.agora(), &copias,
-                                   nullptr, &erro)) {
+                                   &restaurados, &erro)) {
         c_.informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
         return;
     }
-    const QString guardados = copias.isEmpty()
-                                  ? kNadaGuardado
-                                  : kTextosGuardados.arg(QDir::toNativeSeparators(c_.pasta()),
-                                                         copias.join(QStringLiteral(", ")));
-    c_.informa(QStringLiteral("Informação:"), kOriginaisRestaurados + u' ' + guardados,
-               Mensagens::Icone::Informacao);
+    // Says what changed: the files written (a missing one is written too) and the copies
+    // kept of the user's own texts; only when nothing was written, that they already were.
+    QString texto = kNadaGuardado;
+    if (!restaurados.isEmpty()) {
+        texto = kOriginaisRestaurados.arg(restaurados.join(QStringLiteral(", ")));
+        if (!copias.isEmpty()) {
+            texto += u' ' + kTextosGuardados.arg(QDir::toNativeSeparators(c_.pasta()),
+                                                 copias.join(QStringLiteral(", ")));
+        }
+    }
+    c_.informa(QStringLiteral("Informação:"), texto, Mensagens::Icone::Informacao);
 }
 
 } // namespace vidalume

@@ -51,6 +51,11 @@ void ContextoComandos::exibe(QDialog& janela) const {
     } else {
         janela.exec();
     }
+    // A dialog that closes right after a message box of its own leaves no window active, and
+    // the main window's shortcuts would wait for a click: the keyboard comes back here.
+    if (janela_.isVisible()) {
+        janela_.activateWindow();
+    }
 }
 
 QDate ContextoComandos::hoje() const {

@@ -62,9 +62,9 @@ void MenusPrincipal::monta(frmPrincipal& janela) {
 
     QMenu* mnuJanela = janela.menuBar()->addMenu(QStringLiteral("&Janela"));
     mnuJanela->setObjectName(QStringLiteral("mnuJanela"));
-    item(mnuJanela, "mnuJanelaLadoLado", QStringLiteral("Organizar Lado a Lado"),
+    item(mnuJanela, "mnuJanelaLadoLado", QStringLiteral("Organizar &Lado a Lado"),
          &frmPrincipal::mnuJanelaLadoLado_Click);
-    item(mnuJanela, "mnuJanelaEmCascata", QStringLiteral("Organizar em Cascata"),
+    item(mnuJanela, "mnuJanelaEmCascata", QStringLiteral("Organizar em &Cascata"),
          &frmPrincipal::mnuJanelaEmCascata_Click);
     // Below the two arrangements, one item per open report window, by its title (which names
     // its person), the window in front checked; choosing one brings it to the front.

@@ -2,6 +2,7 @@
 #include "gui/comum/DialogoArquivo.h"
 
 #include "app/frmPrincipal.h"
+#include "printing/painter/GravacaoPdf.h"
 #include "report/painter/LayoutTela.h"
 #include "settings/FamiliasFonte.h"
 #include "settings/FontesAnalise.h"
@@ -105,7 +106,8 @@ Servicos Servicos::doSistema(Mensagens& mensagens, Som& som) {
     s.escolheCopia = escolheArquivoCopia;
     s.exibe = [](QDialog& janela) { janela.exec(); };
     s.paginas = [](const Diagramacao& d, float larguraMm, const QColor& corTexto) {
-        return PaginasProntas{LayoutTela::ImprimirAnaliseNoMonitor(d, larguraMm, corTexto), 1.0};
+        return PaginasProntas{LayoutTela::ImprimirAnaliseNoMonitor(d, larguraMm, corTexto), 1.0,
+                              GravacaoPdf::paginas(d)};
     };
     return s;
 }

@@ -13,6 +13,7 @@
 #include "gui/comum/FiltroAlt.h"
 #include "gui/comum/MensagensQt.h"
 #include "settings/PastaDados.h"
+#include "settings/TextosOriginais.h"
 #include "texts/GravacaoSegura.h"
 
 #include <QApplication>
@@ -65,15 +66,27 @@ int main(int argc, char* argv[]) {
     SomQt som;
     ControleDicas dicas(pasta, nullptr);
     Servicos servicos = Servicos::doSistema(mensagens, som);
-    servicos.pastaOriginais = local->originais;
+    servicos.pastaOriginais = TextosOriginais::origem(local->originais);
     ligaDicas(servicos, dicas);
     const bool encerraAoAbrir = qEnvironmentVariableIntValue("VIDALUME_ENCERRAR_AO_ABRIR") == 1;
     if (encerraAoAbrir) {
         servicos.exibe = [](QDialog&) {}; // no start-up window, no dialog
     }
 
+    // A folder of an older version lacks the newer texts: they come from the program, once.
+    QString erroTextos;
+    const QStringList recriados =
+        TextosOriginais::recriaFaltantes(servicos.pastaOriginais, pasta, &erroTextos);
     frmPrincipal principal(pasta, std::move(servicos));
     principal.Form_Load();
+    if (!recriados.isEmpty() && !encerraAoAbrir) {
+        mensagens.informa(&principal, QStringLiteral("Informação:"),
+                          TextosOriginais::avisoRecriados(recriados), Mensagens::Icone::Informacao);
+    }
+    if (!erroTextos.isEmpty() && !encerraAoAbrir) {
+        mensagens.informa(&principal, QStringLiteral("Erro:"), erroTextos,
+                          Mensagens::Icone::Critico);
+    }
     if (encerraAoAbrir) {
         QTimer::singleShot(0, &principal, &QWidget::close);
     }

@@ -4,7 +4,6 @@
 #include "engine/MapaLetras.h"
 #include "texts/TabelaSecoes.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 namespace vidalume {
@@ -110,15 +109,11 @@ public:
     }
 
 private:
-    bool existe(const QString& arquivo) const { return QFileInfo::exists(arq_.caminho(arquivo)); }
-
-    // The explanation of section k, or the note that its file is missing.
+    // The explanation of section k. A missing file reads as a blank text and is noted for
+    // the warning every section gives; nothing about it reaches the client's document.
     QString explicacao(int k) const {
-        const QString arquivo = TabelaSecoes::kArquivoExplicacoesMapa;
-        if (!existe(arquivo)) {
-            return ComporMapa::arquivoFaltando(arquivo);
-        }
-        return arq_.LeTextoInterpretacao(TabelaSecoes::secao(k).grupoExplicacao, arquivo);
+        return arq_.LeTextoInterpretacao(TabelaSecoes::secao(k).grupoExplicacao,
+                                         TabelaSecoes::kArquivoExplicacoesMapa);
     }
 
     ItemAnalise& item(int k, const QString& numero) {
@@ -129,17 +124,14 @@ private:
     }
 
     // One heading and one record of section k's file per entry of `numeros`, a blank line
-    // between them; only the headings, and the note, when the file is missing.
+    // between them; only the headings where the file has no text (a missing file is noted
+    // for the usual warning).
     QString textos(int k, const QList<std::pair<QString, int>>& entradas) const {
         const QString arquivo = TabelaSecoes::arquivo(k);
-        const bool temArquivo = existe(arquivo);
         QStringList blocos;
         for (const auto& [titulo, registro] : entradas) {
-            blocos << (temArquivo ? titulo + kCRLF + arq_.LeTextoInterpretacao(registro, arquivo)
-                                  : titulo);
-        }
-        if (!temArquivo) {
-            blocos << ComporMapa::arquivoFaltando(arquivo);
+            const QString texto = arq_.LeTextoInterpretacao(registro, arquivo);
+            blocos << (texto.isEmpty() ? titulo : titulo + kCRLF + texto);
         }
         return blocos.join(kCRLF + kCRLF);
     }
@@ -213,8 +205,7 @@ private:
             return;
         }
         const QString arquivo = TabelaSecoes::arquivo(ComporMapa::kResposta);
-        i.Texto = existe(arquivo) ? arq_.LeTextoInterpretacao(r, arquivo)
-                                  : ComporMapa::arquivoFaltando(arquivo);
+        i.Texto = arq_.LeTextoInterpretacao(r, arquivo);
     }
 
     // A debt found in several places has one heading that names them all, and its text once.
@@ -264,10 +255,6 @@ private:
 };
 
 } // namespace
-
-QString ComporMapa::arquivoFaltando(const QString& arquivo) {
-    return QStringLiteral("Arquivo %1 não encontrado.").arg(arquivo);
-}
 
 QString ComporMapa::origem(OrigemDivida origem) {
     switch (origem) {

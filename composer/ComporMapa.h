@@ -31,8 +31,6 @@ public:
     static const QString kSemLetras;  // the name has no letter A-Z (response 0)
     static const QString kLegendaInclusao;
 
-    // "Arquivo LICCARM.DAT não encontrado."
-    static QString arquivoFaltando(const QString& arquivo);
     // Where a debt was found, as a sentence says it: "no Caminho da Vida", "na Expressão".
     static QString origem(OrigemDivida origem);
     // The letter chart as text: three lines per row of words (vowel values, letters,

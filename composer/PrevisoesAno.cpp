@@ -168,7 +168,7 @@ QStringList PrevisoesAno::linhasLinhaVida(const LinhaVida& l) {
                         .arg(periodo(r.idadeInicio, r.idadeFim, ultimo)));
     }
     if (l.idadeReferencia >= 0) {
-        vida.append(QStringLiteral("Idade na data de referência: %1 anos.").arg(l.idadeReferencia));
+        vida.append(QStringLiteral("Idade na data das previsões: %1 anos.").arg(l.idadeReferencia));
     }
     return vida;
 }

@@ -3,6 +3,8 @@
 #include "composer/DataPorExtenso.h"
 #include "engine/Signo.h"
 
+#include <algorithm>
+
 namespace vidalume {
 
 namespace {
@@ -21,14 +23,23 @@ int DesenhosPagina::signo() const {
     return SignoDoNascimento(data.mid(0, 2).toInt(), data.mid(3, 2).toInt());
 }
 
-// Centres the text in the band right of the sign picture and draws it at the current Y.
+// Centres the text in the band right of the sign picture and draws it at the current Y. A
+// text wider than the band (a long name) is drawn smaller until it fits, on its one line,
+// since the header's height is fixed; the font size is given back afterwards.
 void DesenhosPagina::escreveCentrado(SuperficieDesenho& d, float larguraMm,
                                      const QString& texto) const {
     const Margens& m = dados_.margens;
     const double inicioFaixa = m.MargemEsquerda + kLadoSigno + 2;
     const double faixa = larguraMm - m.MargemEsquerda - m.MargemDireita - kLadoSigno - 2;
-    d.DefineX(inicioFaixa + (faixa - d.LarguraTexto(texto)) / 2);
+    const double tamanho = d.TamanhoFonte();
+    for (int tentativa = 0; tentativa < 8 && faixa > 0 && d.LarguraTexto(texto) > faixa;
+         ++tentativa) {
+        // Widths grow almost in proportion to the size; a little less corrects the rest.
+        d.DefineTamanhoFonte(d.TamanhoFonte() * faixa / d.LarguraTexto(texto) * 0.98);
+    }
+    d.DefineX(inicioFaixa + std::max(0.0, faixa - d.LarguraTexto(texto)) / 2);
     d.Escreve(texto);
+    d.DefineTamanhoFonte(tamanho);
 }
 
 void DesenhosPagina::DesenhaCabecalho(SuperficieDesenho& d, float larguraMm) const {

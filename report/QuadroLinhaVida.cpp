@@ -104,12 +104,16 @@ void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo, doub
         yFaixa = yBaixo + kAlturaLegenda;
     }
 
-    // The person's age on the reference date, across the bands.
+    // The person's age on the date of the forecasts, across the bands: a dashed line, which
+    // no edge of a band is, with a short tick at each band's caption.
     if (l_.idadeReferencia >= 0) {
-        // Thick between the bands, thin across them so that the numbers stay readable.
+        constexpr double kTraco = 1.2;  // mm of each dash
+        constexpr double kLacuna = 0.8; // mm between dashes
         const double xm = std::clamp(xIdade(l_.idadeReferencia), x0 + 0.4, x0 + larguraEixo - 0.4);
         const double yFim = yFaixa - kAlturaLegenda + 1;
-        s.Retangulo(xm - 0.12, yTopo + kAlturaEixo - 1, xm + 0.12, yFim);
+        for (double y = yTopo + kAlturaEixo - 1; y < yFim; y += kTraco + kLacuna) {
+            s.Retangulo(xm - 0.12, y, xm + 0.12, std::min(y + kTraco, yFim));
+        }
         for (int f = 0; f < 3; ++f) {
             const double yLegenda = yTopo + kAlturaEixo + f * (kAlturaFaixa + kAlturaLegenda);
             s.Retangulo(xm - 0.4, yLegenda - (f == 0 ? 1 : kAlturaLegenda), xm + 0.4, yLegenda);
@@ -118,7 +122,7 @@ void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo, doub
         s.DefineNegrito(true);
         s.DefineTamanhoFonte(kTamanhoPequeno);
         const QString rotulo =
-            QStringLiteral("Idade na data de referência: %1 anos").arg(l_.idadeReferencia);
+            QStringLiteral("Idade na data das previsões: %1 anos").arg(l_.idadeReferencia);
         const double larg = s.LarguraTexto(rotulo);
         EstadoSuperficie::escreveEm(s, std::clamp(xm - larg / 2, x, x + largura - larg), yFim + 0.5,
                                     rotulo);

@@ -47,6 +47,50 @@ bool gravaCopia(const QString& pasta, const QString& nome, const QByteArray& byt
 
 } // namespace
 
+const QString TextosOriginais::kEmbutidos = QStringLiteral(":/textos-originais");
+
+QString TextosOriginais::origem(const QString& pastaOriginais) {
+    return arquivos(kEmbutidos).isEmpty() ? pastaOriginais : kEmbutidos;
+}
+
+QStringList TextosOriginais::recriaFaltantes(const QString& origem, const QString& pastaDados,
+                                             QString* erro) {
+    QStringList recriados;
+    for (const QString& nome : arquivos(origem)) {
+        const QString caminho = QDir(pastaDados).filePath(nome);
+        if (QFileInfo::exists(caminho) || QFileInfo(caminho).isSymLink()) {
+            continue;
+        }
+        const auto bytes = le(QDir(origem).filePath(nome), erro);
+        if (!bytes) {
+            break;
+        }
+        GravacaoSegura gravacao(caminho, GravacaoSegura::Destino::NomeNovo);
+        if (!gravacao.abre(erro)) {
+            break;
+        }
+        gravacao.saida().write(*bytes);
+        if (gravacao.conclui(erro)) {
+            recriados << nome;
+        } else if (!gravacao.nomeOcupado()) {
+            break;
+        } else if (erro) {
+            erro->clear(); // written meanwhile by someone else: theirs is kept
+        }
+    }
+    return recriados;
+}
+
+QString TextosOriginais::avisoRecriados(const QStringList& recriados) {
+    QStringList descricoes;
+    for (const QString& nome : recriados) {
+        descricoes << descricao(nome);
+    }
+    return QStringLiteral("A pasta de dados não tinha alguns arquivos de textos desta versão do "
+                          "programa. Eles foram criados com os textos originais: %1.")
+        .arg(descricoes.join(QStringLiteral("; ")));
+}
+
 QStringList TextosOriginais::arquivos(const QString& pastaOriginais) {
     return PastaDados::arquivosInterpretacao(pastaOriginais);
 }

@@ -159,6 +159,30 @@ TEST(TextosOriginais, GuardaCopiaDatadaAntesDeRestaurar) {
     EXPECT_EQ(conteudo(dados + "/CVIDA.DAT.copia-2026-12-06-140509-2"), "editado 2");
 }
 
+// The texts compiled into the program fill what an older folder lacks, never a file that is
+// there, and only once.
+TEST(TextosOriginais, EmbutidosRecriamSoOQueFalta) {
+    const QStringList embutidos = TextosOriginais::arquivos(TextosOriginais::kEmbutidos);
+    ASSERT_TRUE(embutidos.contains("CMAPA.DAT") && embutidos.contains("CVIDA.DAT"));
+    EXPECT_EQ(TextosOriginais::origem("/nao/existe"), TextosOriginais::kEmbutidos);
+    QTemporaryDir dados;
+    escreve(dados.filePath("CVIDA.DAT"), "editado");
+    QString erro;
+    const QStringList recriados =
+        TextosOriginais::recriaFaltantes(TextosOriginais::kEmbutidos, dados.path(), &erro);
+    EXPECT_TRUE(erro.isEmpty()) << erro.toStdString();
+    QStringList esperados = embutidos;
+    esperados.removeAll("CVIDA.DAT");
+    EXPECT_EQ(recriados, esperados);
+    EXPECT_EQ(conteudo(dados.filePath("CVIDA.DAT")), "editado");
+    EXPECT_EQ(conteudo(dados.filePath("CMAPA.DAT")),
+              conteudo(TextosOriginais::kEmbutidos + "/CMAPA.DAT"));
+    EXPECT_EQ(conteudo(dados.filePath("CMAPA.DAT")).size() % 5120, 0);
+    EXPECT_TRUE(TextosOriginais::avisoRecriados({"CMAPA.DAT"}).contains("(CMAPA.DAT)"));
+    EXPECT_TRUE(TextosOriginais::recriaFaltantes(TextosOriginais::kEmbutidos, dados.path(), &erro)
+                    .isEmpty());
+}
+
 TEST(TextosOriginais, OriginalFaltandoNaoAlteraNada) {
     Instalacao inst;
     ASSERT_TRUE(PastaDados::resolve(inst.bin(), inst.usuario("ana"), nullptr));

@@ -27,8 +27,8 @@
 
 namespace vidalume {
 
-const QString frmClientes::kSubstituir = QStringLiteral("Substituir");
-const QString frmClientes::kGravarCopias = QStringLiteral("Gravar cópias");
+const QString frmClientes::kSubstituir = QStringLiteral("&Substituir");
+const QString frmClientes::kGravarCopias = QStringLiteral("&Gravar cópias");
 const QString frmClientes::kPerguntaExcluir =
     QStringLiteral("Excluir o cliente \"%1\" e o registro das suas análises da ficha? Esta "
                    "operação não pode ser desfeita.");
@@ -430,7 +430,7 @@ bool frmClientes::confirmaLote(const QList<const Cliente*>& clientes, bool selec
                                   "cópias com \"(2)\" no nome?")
                        .arg(proprios->size());
     switch (mensagens_.escolhe(this, QStringLiteral("Atenção:"), texto, Mensagens::Icone::Pergunta,
-                               {kSubstituir, kGravarCopias, QStringLiteral("Cancelar")})) {
+                               {kSubstituir, kGravarCopias, QStringLiteral("&Cancelar")})) {
     case 0:
         return true;
     case 1:
@@ -494,7 +494,7 @@ void frmClientes::cmdGerarPdfs_Click() {
     } else if (gravados > 0 && ligacoes_.abreEndereco &&
                mensagens_.escolhe(this, QStringLiteral("Informação:"), texto,
                                   Mensagens::Icone::Informacao,
-                                  {ArquivoGravado::kAbrirPasta, ArquivoGravado::kOk}) == 0) {
+                                  {ArquivoGravado::kAbrirPasta, ArquivoGravado::kOk}, 1) == 0) {
         if (!ligacoes_.abreEndereco(QUrl::fromLocalFile(pasta))) {
             mensagens_.informa(this, QStringLiteral("Atenção:"), ArquivoGravado::naoAbriu(pasta),
                                Mensagens::Icone::Exclamacao);

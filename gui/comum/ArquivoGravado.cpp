@@ -7,9 +7,16 @@
 
 namespace vidalume {
 
-const QString ArquivoGravado::kAbrirArquivo = QStringLiteral("Abrir o arquivo");
-const QString ArquivoGravado::kAbrirPasta = QStringLiteral("Abrir a pasta");
-const QString ArquivoGravado::kOk = QStringLiteral("OK");
+namespace {
+
+// Enter only acknowledges: opening a file is asked for with its own key.
+constexpr int kBotaoOk = 2;
+
+} // namespace
+
+const QString ArquivoGravado::kAbrirArquivo = QStringLiteral("&Abrir o arquivo");
+const QString ArquivoGravado::kAbrirPasta = QStringLiteral("Abrir a &pasta");
+const QString ArquivoGravado::kOk = QStringLiteral("&OK");
 
 void ArquivoGravado::avisa(QWidget* pai, Mensagens& mensagens, const QString& oQue,
                            const QString& arquivo, const AbreEndereco& abre) {
@@ -17,7 +24,7 @@ void ArquivoGravado::avisa(QWidget* pai, Mensagens& mensagens, const QString& oQ
     const int escolha = mensagens.escolhe(
         pai, QStringLiteral("Informação:"),
         QStringLiteral("%1 em:\n\n%2").arg(oQue, QDir::toNativeSeparators(caminho)),
-        Mensagens::Icone::Informacao, {kAbrirArquivo, kAbrirPasta, kOk});
+        Mensagens::Icone::Informacao, {kAbrirArquivo, kAbrirPasta, kOk}, kBotaoOk);
     if (escolha != 0 && escolha != 1) {
         return;
     }

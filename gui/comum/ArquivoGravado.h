@@ -19,9 +19,9 @@ public:
     // Opens an address in the desktop's program for it; false when nothing opened it.
     using AbreEndereco = std::function<bool(const QUrl&)>;
 
-    static const QString kAbrirArquivo; // "Abrir o arquivo"
-    static const QString kAbrirPasta;   // "Abrir a pasta"
-    static const QString kOk;           // "OK"
+    static const QString kAbrirArquivo; // "&Abrir o arquivo"
+    static const QString kAbrirPasta;   // "Abrir a &pasta"
+    static const QString kOk;           // "&OK", the one Enter presses
 
     // Tells "`oQue` em:" and the path of `arquivo`, with the three buttons above; the file or
     // its folder is handed to `abre` when asked for. An address that nothing opens is told.

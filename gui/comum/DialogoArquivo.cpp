@@ -4,7 +4,11 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace vidalume {
 
@@ -30,6 +34,11 @@ struct Dialogo {
         : dialogo(pai, titulo, inicio, filtro) {
         dialogo.setOption(QFileDialog::DontUseNativeDialog);
         dialogo.setIconProvider(&tipos);
+        // Qt's first size cuts long file names and the translated captions: the dialog opens
+        // wider, as far as the screen allows.
+        const QScreen* tela = pai != nullptr ? pai->screen() : QGuiApplication::primaryScreen();
+        const QSize livre = tela != nullptr ? tela->availableSize() * 9 / 10 : QSize(900, 560);
+        dialogo.resize(std::min(900, livre.width()), std::min(560, livre.height()));
     }
 };
 

@@ -24,9 +24,10 @@ public:
     virtual bool pergunta(QWidget* pai, const QString& titulo, const QString& texto, Icone icone,
                           BotaoPadrao padrao = BotaoPadrao::Sim) = 0;
     // A message with a button for each caption of `botoes`, in that order: Enter presses the
-    // first, Esc and the window's close button the last. The index of the button pressed.
+    // one at index `padrao` (the first unless said), Esc and the window's close button the
+    // last. The index of the button pressed.
     virtual int escolhe(QWidget* pai, const QString& titulo, const QString& texto, Icone icone,
-                        const QStringList& botoes) = 0;
+                        const QStringList& botoes, int padrao = 0) = 0;
 };
 
 } // namespace vidalume

@@ -21,11 +21,21 @@ QMessageBox::Icon iconeQt(Mensagens::Icone icone) {
     return QMessageBox::NoIcon;
 }
 
+// Shows the box modally, then gives the keyboard back to the window it was shown over: where
+// no window manager does it, the closed box would leave no window active.
+int exibe(QMessageBox& caixa, QWidget* pai) {
+    const int resposta = caixa.exec();
+    if (pai != nullptr && pai->window()->isVisible()) {
+        pai->window()->activateWindow();
+    }
+    return resposta;
+}
+
 } // namespace
 
 void MensagensQt::informa(QWidget* pai, const QString& titulo, const QString& texto, Icone icone) {
     QMessageBox caixa(iconeQt(icone), titulo, texto, QMessageBox::Ok, pai);
-    caixa.exec();
+    exibe(caixa, pai);
 }
 
 bool MensagensQt::pergunta(QWidget* pai, const QString& titulo, const QString& texto, Icone icone,
@@ -33,11 +43,11 @@ bool MensagensQt::pergunta(QWidget* pai, const QString& titulo, const QString& t
     QMessageBox caixa(iconeQt(icone), titulo, texto, QMessageBox::Yes | QMessageBox::No, pai);
     caixa.setDefaultButton(padrao == BotaoPadrao::Sim ? QMessageBox::Yes : QMessageBox::No);
     caixa.setEscapeButton(QMessageBox::No);
-    return caixa.exec() == QMessageBox::Yes;
+    return exibe(caixa, pai) == QMessageBox::Yes;
 }
 
 int MensagensQt::escolhe(QWidget* pai, const QString& titulo, const QString& texto, Icone icone,
-                         const QStringList& botoes) {
+                         const QStringList& botoes, int padrao) {
     QMessageBox caixa(iconeQt(icone), titulo, texto, QMessageBox::NoButton, pai);
     QList<QPushButton*> criados;
     for (const QString& legenda : botoes) {
@@ -46,10 +56,10 @@ int MensagensQt::escolhe(QWidget* pai, const QString& titulo, const QString& tex
                                                 : QMessageBox::AcceptRole);
     }
     if (!criados.isEmpty()) {
-        caixa.setDefaultButton(criados.first());
+        caixa.setDefaultButton(criados.value(padrao, criados.first()));
         caixa.setEscapeButton(criados.last());
     }
-    caixa.exec();
+    exibe(caixa, pai);
     const auto indice = criados.indexOf(qobject_cast<QPushButton*>(caixa.clickedButton()));
     return indice >= 0 ? int(indice) : int(botoes.size()) - 1;
 }

@@ -12,7 +12,7 @@ public:
     bool pergunta(QWidget* pai, const QString& titulo, const QString& texto, Icone icone,
                   BotaoPadrao padrao = BotaoPadrao::Sim) override;
     int escolhe(QWidget* pai, const QString& titulo, const QString& texto, Icone icone,
-                const QStringList& botoes) override;
+                const QStringList& botoes, int padrao = 0) override;
 };
 
 } // namespace vidalume

@@ -66,7 +66,7 @@ void frmConfiguraRodape::montaControles() {
     auto* principal = new QVBoxLayout(this);
     principal->addWidget(rotulo(2,
                                 QStringLiteral("Informe abaixo o texto para o cabeçalho (o texto "
-                                               "deverá extremamente pequeno):"),
+                                               "deverá ser extremamente pequeno):"),
                                 txtCabecalhoLinhaUm_, this));
     principal->addWidget(txtCabecalhoLinhaUm_);
     principal->addSpacing(6);

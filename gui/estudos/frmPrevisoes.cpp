@@ -30,6 +30,13 @@ frmPrevisoes::frmPrevisoes(const QString& nome, const QString& nascimento, int a
     txtAno_->setValue(std::clamp(ano, PrevisoesAno::kPrimeiroAno, PrevisoesAno::kUltimoAno));
     connect(cmdOk_, &QPushButton::clicked, this, &frmPrevisoes::cmdOk_Click);
     connect(cmdCancelar_, &QPushButton::clicked, this, &QDialog::reject);
+    // A date typed without slashes, or with a two-digit year, is written out as the box is
+    // left, as in the entry dialog.
+    connect(txtDataNasc_, &QLineEdit::editingFinished, this, [this] {
+        if (const auto data = EntradaDados::normalizaData(txtDataNasc_->text())) {
+            txtDataNasc_->setText(*data);
+        }
+    });
 }
 
 void frmPrevisoes::montaControles(InicioAnoPessoal regra) {

@@ -5,6 +5,9 @@
 namespace vidalume {
 
 QList<ListaImpressoras::Impressora> ListaImpressoras::doSistema() {
+    if (sistemaTeste) {
+        return sistemaTeste();
+    }
     QList<Impressora> lista;
     for (const QPrinterInfo& info : QPrinterInfo::availablePrinters()) {
         lista.append({info.printerName(), info.description().trimmed()});

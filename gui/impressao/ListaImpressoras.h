@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace vidalume {
 
 class ListaImpressoras {
@@ -18,8 +20,10 @@ public:
         bool operator==(const Impressora&) const = default;
     };
 
-    // The installed printers, in the system's order.
+    // The installed printers, in the system's order, whether or not one is the default.
     static QList<Impressora> doSistema();
+    // Test seam: when set, what doSistema() answers instead of the print system.
+    static inline std::function<QList<Impressora>()> sistemaTeste;
 
     // What the list shows for each of `impressoras`: its description, or its name when it has
     // none; a description that two printers share is followed by the queue name in

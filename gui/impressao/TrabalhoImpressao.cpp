@@ -23,8 +23,17 @@ bool ehPdf(const QPrinter& impressora) {
 bool TrabalhoImpressao::imprime(QPrinter& impressora, const Diagramacao& diagramacao,
                                 QString* erro) {
     if (ehPdf(impressora)) {
-        return GravacaoPdf::grava(impressora.outputFileName(), diagramacao, erro);
+        return GravacaoPdf::grava(impressora.outputFileName(), diagramacao, erro,
+                                  impressora.pageLayout().pageSize());
     }
+    return imprimeNaImpressora(impressora, diagramacao, erro);
+}
+
+bool TrabalhoImpressao::imprimeNaImpressora(QPrinter& impressora, const Diagramacao& diagramacao,
+                                            QString* erro) {
+    // The sheet's corner is the origin: the layout is the PDF's, whatever edge the printer
+    // cannot reach.
+    impressora.setFullPage(true);
     const QString destino = impressora.printerName();
     impressora.setDocName(nomeTrabalho(diagramacao));
     if (!DocumentoAnalise::cabe(areaImprimivel(&impressora), diagramacao)) {
@@ -54,19 +63,26 @@ QString TrabalhoImpressao::nomeTrabalho(const Diagramacao& diagramacao) {
     return Relatorio::de(diagramacao).nomeTrabalho(diagramacao);
 }
 
-void TrabalhoImpressao::preparaPdf(QPrinter& impressora, const QString& arquivo) {
+void TrabalhoImpressao::preparaPdf(QPrinter& impressora, const QString& arquivo,
+                                   const QPageSize& papel) {
     impressora.setOutputFormat(QPrinter::PdfFormat);
     impressora.setOutputFileName(arquivo);
-    impressora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    impressora.setPageLayout(
+        QPageLayout(papel, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     impressora.setFullPage(false);
+}
+
+void TrabalhoImpressao::definePapel(QPrinter& impressora, const QPageSize& papel) {
+    impressora.setPageOrientation(QPageLayout::Portrait);
+    impressora.setPageSize(papel);
+    impressora.setFullPage(true);
 }
 
 QRectF TrabalhoImpressao::areaImprimivel(const QPrinter* impressora) {
     if (impressora == nullptr) {
         return GravacaoPdf::area();
     }
-    return impressora->pageRect(QPrinter::Millimeter);
+    return {QPointF(0, 0), impressora->paperRect(QPrinter::Millimeter).size()};
 }
 
 } // namespace vidalume

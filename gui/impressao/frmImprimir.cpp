@@ -8,6 +8,8 @@
 #include "gui/impressao/QuadroExemplo.h"
 #include "gui/impressao/TrabalhoImpressao.h"
 #include "printing/NomeArquivoPdf.h"
+#include "printing/painter/DocumentoAnalise.h"
+#include "printing/painter/GravacaoPdf.h"
 #include "report/painter/FigurasSvg.h"
 
 #include <QAbstractItemView>
@@ -85,7 +87,7 @@ frmImprimir::frmImprimir(QWidget* parent, const QString& pastaDados, Mensagens& 
       }),
       trabalho_(&TrabalhoImpressao::imprime), criaImpressora_(impressoraDeNome),
       abre_([](const QUrl& endereco) { return QDesktopServices::openUrl(endereco); }),
-      areaImpressora_(TrabalhoImpressao::areaImprimivel(impressora)) {
+      areaImpressora_(GravacaoPdf::area(QPageSize(QPageSize::A4))) {
     setObjectName(QStringLiteral("frmImprimir"));
     setWindowTitle(QStringLiteral("Imprimir:"));
     setModal(true);
@@ -106,7 +108,7 @@ void frmImprimir::montaControles() {
     montaOpcoesEBotoes();
     QWidget* ordem[] = {txtSuperior_,           txtEsquerda_,      txtInferior_, txtDireita_,
                         chkImprimirFolhaRosto_, chkPretoEmBranco_, cmdImprimir_, cmdCancelar_,
-                        cmbImpressora_,         spnCopias_,        picExemplo_};
+                        cmbImpressora_,         spnCopias_,        cmbPapel_,    picExemplo_};
     for (size_t i = 1; i < std::size(ordem); ++i) {
         setTabOrder(ordem[i - 1], ordem[i]);
     }
@@ -167,6 +169,7 @@ void frmImprimir::montaOpcoesEBotoes() {
         controle(new QPushButton(QStringLiteral("Cancela&r"), this), QStringLiteral("cmdCancelar"),
                  retangulo(4680, 585, kLarguraColuna, 420));
     montaImpressoras();
+    montaPapel();
     connect(cmdImprimir_, &QPushButton::clicked, this, &frmImprimir::cmdImprimir_Click);
     connect(cmdCancelar_, &QPushButton::clicked, this, &frmImprimir::cmdCancelar_Click);
 
@@ -199,10 +202,61 @@ void frmImprimir::montaImpressoras() {
         spnCopias_->setEnabled(!salvaEmPdf());
         cmbImpressora_->setToolTip(cmbImpressora_->currentText());
     });
-    // The printers as they are now: one added while the program runs is offered too.
-    defineImpressoras(impressora_ != nullptr ? ListaImpressoras::doSistema()
-                                             : QList<ListaImpressoras::Impressora>(),
+    // The printers as they are now: one added while the program runs is offered too, and
+    // all of them when the system names no default.
+    defineImpressoras(ListaImpressoras::doSistema(),
                       impressora_ != nullptr ? impressora_->printerName() : QString());
+}
+
+QList<QPageSize> frmImprimir::papeis() {
+    return {QPageSize(QPageSize::A4), QPageSize(QPageSize::Letter), QPageSize(QPageSize::Legal)};
+}
+
+QPageSize frmImprimir::papel() const {
+    return papeis().value(cmbPapel_->currentIndex(), QPageSize(QPageSize::A4));
+}
+
+// The paper below the copies, and the pages the analysis takes on it.
+void frmImprimir::montaPapel() {
+    auto* lblPapel =
+        controle(new QLabel(QStringLiteral("&Papel:"), this), QStringLiteral("lblPapel"),
+                 retangulo(4680, 2550, kLarguraColuna, 240));
+    cmbPapel_ = controle(new QComboBox(this), QStringLiteral("cmbPapel"),
+                         retangulo(4680, 2805, kLarguraColuna, 330));
+    lblPapel->setBuddy(cmbPapel_);
+    const QStringList nomes = {QStringLiteral("A4 (210 × 297 mm)"),
+                               QStringLiteral("Carta (216 × 279 mm)"),
+                               QStringLiteral("Ofício (216 × 356 mm)")};
+    cmbPapel_->addItems(nomes);
+    lblPaginas_ = controle(new QLabel(this), QStringLiteral("lblPaginas"),
+                           retangulo(4680, 3240, kLarguraColuna, 240));
+    contagem_ = new QTimer(this);
+    contagem_->setSingleShot(true);
+    contagem_->setInterval(400);
+    connect(contagem_, &QTimer::timeout, this, &frmImprimir::contaPaginas);
+    connect(cmbPapel_, &QComboBox::currentIndexChanged, this, &frmImprimir::papelMudou);
+}
+
+// A new paper changes the room the margins leave: the preview and the page count follow it.
+void frmImprimir::papelMudou() {
+    areaImpressora_ = GravacaoPdf::area(papel());
+    if (!Desenhando_) {
+        DesenhaExemplo();
+    }
+}
+
+void frmImprimir::contaPaginas() {
+    contagem_->stop();
+    const Diagramacao d = diagramacao();
+    const int paginas =
+        DocumentoAnalise::cabe(areaImpressora_, d) ? GravacaoPdf::paginas(d, papel()) : 0;
+    lblPaginas_->setText(paginas == 0   ? QString()
+                         : paginas == 1 ? QStringLiteral("1 página neste papel")
+                                        : QStringLiteral("%1 páginas neste papel").arg(paginas));
+}
+
+QString frmImprimir::textoPaginas() const {
+    return lblPaginas_->text();
 }
 
 // The program's printer first (by its description, or "Impressora padrão" when it has no
@@ -230,6 +284,12 @@ void frmImprimir::defineImpressoras(const QList<ListaImpressoras::Impressora>& i
         cmbImpressora_->addItem(rotulos[k], ordem[k].nome);
     }
     cmbImpressora_->addItem(kSalvarComoPdf);
+    // The open list is as wide as its longest line: no description is cut.
+    int largura = Unidades::pixels(4000);
+    for (const QString& r : rotulos) {
+        largura = std::max(largura, cmbImpressora_->fontMetrics().horizontalAdvance(r) + 40);
+    }
+    cmbImpressora_->view()->setMinimumWidth(largura);
     cmbImpressora_->setCurrentIndex(impressora_ != nullptr ? 0 : cmbImpressora_->count() - 1);
     spnCopias_->setEnabled(!salvaEmPdf());
 }
@@ -271,6 +331,7 @@ void frmImprimir::DesenhaExemplo() {
         DesenhoExemplo::desenha(superficie, papel, margens_, textoExemplo_);
     });
     ++desenhosExemplo_;
+    contagem_->start();
     Desenhando_ = false;
     unsetCursor();
 }
@@ -336,7 +397,7 @@ void frmImprimir::cmdImprimir_Click() {
             return;
         }
         QPrinter pdf(QPrinter::HighResolution);
-        TrabalhoImpressao::preparaPdf(pdf, arquivo);
+        TrabalhoImpressao::preparaPdf(pdf, arquivo, papel());
         if (imprimeEm(pdf)) {
             ArquivoGravado::avisa(this, mensagens_, relatorio().foi(QStringLiteral("gravad")),
                                   arquivo, abre_);
@@ -352,6 +413,7 @@ void frmImprimir::cmdImprimir_Click() {
     }
     const int copias = spnCopias_->value();
     destino->setCopyCount(copias);
+    TrabalhoImpressao::definePapel(*destino, papel());
     if (imprimeEm(*destino)) {
         QString texto =
             relatorio().foi(QStringLiteral("enviad")) +

@@ -1,7 +1,8 @@
 // The print dialog "Imprimir:": the four print margins in millimetres with a small picture
 // of a printed page that follows every accepted change, the options cover page and black
 // and white, the printer (the installed printers, the program's default selected, and
-// "Salvar como PDF") and the number of copies. "Imprimir" saves the margins and options
+// "Salvar como PDF"), the number of copies and the paper (A4 first and chosen), with how many
+// pages the analysis takes on it. "Imprimir" saves the margins and options
 // first, then prints the analysis on the chosen printer, or into a PDF file the user
 // chooses, and says which printer the job went to or where the file is (offering to open
 // it); a failure is reported and the dialog stays open. "Cancelar" (and Esc) keeps the two
@@ -23,6 +24,7 @@
 #include "settings/Margens.h"
 
 #include <QDialog>
+#include <QPageSize>
 #include <QRectF>
 
 #include <functional>
@@ -31,6 +33,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
+class QTimer;
 class QSpinBox;
 class QLineEdit;
 class QPrinter;
@@ -74,7 +78,7 @@ public:
     // The printers offered, each by its description (see ListaImpressoras): the program's
     // printer (the queue `padrao`) first and selected, the other `impressoras`, and "Salvar
     // como PDF" last. The dialog reads the installed printers itself as it opens; without a
-    // program's printer only the PDF is offered.
+    // program's printer every installed one is offered and "Salvar como PDF" is selected.
     void defineImpressoras(const QList<ListaImpressoras::Impressora>& impressoras,
                            const QString& padrao);
     // Replaces the desktop's opening of a saved PDF or of its folder (tests answer it).
@@ -88,8 +92,15 @@ public:
     const Margens& margens() const { return margens_; }
     // How many times the preview has been drawn since the dialog was made.
     int desenhosExemplo() const { return desenhosExemplo_; }
-    // The printable area of the printer's page in millimetres (A4 without a printer).
+    // The sheet of the chosen paper in millimetres, which the document is laid out on.
     const QRectF& areaImpressora() const { return areaImpressora_; }
+    // The papers offered, A4 first; the chosen one.
+    static QList<QPageSize> papeis();
+    QPageSize papel() const;
+    // Counts the pages of the analysis on the chosen paper and margins now rather than after
+    // the pause that gathers keystrokes; what the dialog shows of it.
+    void contaPaginas();
+    QString textoPaginas() const;
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
@@ -111,6 +122,8 @@ private:
     void guardaOpcoes();
     void guardaMargensEOpcoes();
     void montaImpressoras();
+    void montaPapel();
+    void papelMudou();
     bool salvaEmPdf() const;
     // The title of the PDF file dialog: what is being saved.
     QString tituloArquivoPdf() const;
@@ -147,6 +160,9 @@ private:
     QPushButton* cmdCancelar_ = nullptr;
     QComboBox* cmbImpressora_ = nullptr;
     QSpinBox* spnCopias_ = nullptr;
+    QComboBox* cmbPapel_ = nullptr;
+    QLabel* lblPaginas_ = nullptr;
+    QTimer* contagem_ = nullptr; // gathers keystrokes before the pages are counted
 };
 
 } // namespace vidalume

@@ -5,6 +5,7 @@ namespace vidalume {
 void ArmazemPaginas::definePaginas(PaginasProntas paginas) {
     folhas_ = std::move(paginas.paginas);
     unidadesPorMm_ = paginas.unidadesPorMm;
+    paginasPapel_ = paginas.paginasPapel;
 }
 
 const PaginaGravada* ArmazemPaginas::folha(int pagina) const {
@@ -44,7 +45,13 @@ ArmazemPaginas::Posicao ArmazemPaginas::trocaPagina(int pagina, Posicao atual) {
 }
 
 QString ArmazemPaginas::linhaNavegacao() const {
-    return QStringLiteral("Navegando: Página %1 de %2").arg(paginaExibidaAtual_).arg(totalPaginas_);
+    const QString linha =
+        QStringLiteral("Navegando: Página %1 de %2").arg(paginaExibidaAtual_).arg(totalPaginas_);
+    return paginasPapel_ > 0 ? linha + QStringLiteral(" (impressa em A4: %1 %2)")
+                                           .arg(paginasPapel_)
+                                           .arg(paginasPapel_ == 1 ? QStringLiteral("página")
+                                                                   : QStringLiteral("páginas"))
+                             : linha;
 }
 
 } // namespace vidalume

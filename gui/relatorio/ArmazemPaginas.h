@@ -44,12 +44,14 @@ public:
     void AjustaDadosNaMemoria(AnalisePedida& pedido) const { pedido = pedido_; }
     const AnalisePedida& pedido() const { return pedido_; }
 
-    // "Navegando: Página n de t"
+    // "Navegando: Página n de t", followed by " (impressa em A4: p páginas)" when the pages
+    // came with their count on paper.
     QString linhaNavegacao() const;
 
 private:
     QList<PaginaGravada> folhas_;
     double unidadesPorMm_ = 1.0;
+    int paginasPapel_ = 0;
     int totalPaginas_ = 0;
     int paginaExibidaAtual_ = 0;
     std::vector<Posicao> posicoes_; // one per page, grown as pages are shown

@@ -19,6 +19,9 @@ namespace vidalume {
 struct PaginasProntas {
     QList<PaginaGravada> paginas;
     double unidadesPorMm = 1.0;
+    // How many A4 sheets the same document takes when printed with the print settings; the
+    // screen pages have their own width, so the two counts differ. 0 when not counted.
+    int paginasPapel = 0;
 };
 
 // The pages of `diagramacao`, `larguraMm` wide, its text in `corTexto` (the text colour of

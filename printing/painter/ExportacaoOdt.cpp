@@ -14,6 +14,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
+#include <QTextTable>
+
+#include <algorithm>
 
 namespace vidalume {
 
@@ -52,6 +55,69 @@ void escreve(QTextCursor& cursor, bool& primeiro, const QString& texto,
     }
 }
 
+// The letters a table of the letter chart holds at most, as a line of the text export does.
+constexpr int kColunasPorTabela = 22;
+
+// One table of the letter chart: three rows over `colunas` (null for the gap between words).
+void escreveTabelaLetras(QTextCursor& cursor, bool& primeiro,
+                         const QList<const LetraMapa*>& colunas, const QTextCharFormat& letra) {
+    QTextTableFormat tabela;
+    tabela.setBorder(0);
+    tabela.setCellPadding(1);
+    tabela.setCellSpacing(0);
+    tabela.setAlignment(Qt::AlignLeft);
+    // Every table has the columns of a full one, the unused ones empty at the right, so that
+    // a short row of words keeps the spacing of the rows above.
+    // (A single word longer than that gets a column for each of its letters.)
+    QTextTable* t = cursor.insertTable(3, std::max(kColunasPorTabela, int(colunas.size())), tabela);
+    QTextBlockFormat centro;
+    centro.setAlignment(Qt::AlignHCenter);
+    const auto celula = [&](int linha, int coluna, const QString& texto) {
+        QTextCursor c = t->cellAt(linha, coluna).firstCursorPosition();
+        c.setBlockFormat(centro);
+        c.insertText(texto, letra);
+    };
+    for (int k = 0; k < colunas.size(); ++k) {
+        const LetraMapa* l = colunas[k];
+        if (l == nullptr) {
+            continue;
+        }
+        const QString valor = l->valor > 0 ? QString::number(l->valor) : QString();
+        celula(0, k, l->tipo == LetraMapa::Tipo::Vogal ? valor : QString());
+        celula(1, k, QString(l->letra));
+        celula(2, k, l->tipo == LetraMapa::Tipo::Consoante ? valor : QString());
+    }
+    // The empty paragraph a table is always followed by takes the next text.
+    cursor.movePosition(QTextCursor::End);
+    primeiro = true;
+}
+
+// The letter chart as tables, one column per letter and an empty one between words, the
+// vowels' values above the letters and the consonants' below: a word processor keeps each
+// value over its letter whatever font it shows, which spaces in a line of text cannot do.
+// Whole words go into a table while they fit the width the text export uses; the totals
+// follow as paragraphs.
+void escreveQuadroLetras(QTextCursor& cursor, bool& primeiro, const QuadroSecao& quadro,
+                         const QTextCharFormat& letra) {
+    QList<const LetraMapa*> colunas;
+    for (const QList<LetraMapa>& palavra : quadro.letras.palavras) {
+        if (!colunas.isEmpty() && colunas.size() + 1 + palavra.size() > kColunasPorTabela) {
+            escreveTabelaLetras(cursor, primeiro, colunas, letra);
+            colunas.clear();
+        }
+        if (!colunas.isEmpty()) {
+            colunas << nullptr;
+        }
+        for (const LetraMapa& l : palavra) {
+            colunas << &l;
+        }
+    }
+    if (!colunas.isEmpty()) {
+        escreveTabelaLetras(cursor, primeiro, colunas, letra);
+    }
+    escreve(cursor, primeiro, quadro.totais.join(QStringLiteral("\n")), letra, Qt::AlignLeft);
+}
+
 } // namespace
 
 void ExportacaoOdt::monta(QTextDocument& documento, const Diagramacao& d) {
@@ -74,11 +140,16 @@ void ExportacaoOdt::monta(QTextDocument& documento, const Diagramacao& d) {
                             QStringLiteral("monospace")});
     quadro.setFontFixedPitch(true);
     quadro.setFontPointSize(10);
-    // The pictures stay on the pages; their text lines stand for them.
+    // The pictures stay on the pages; the letter chart goes as tables, the others as their
+    // text lines.
     for (const ItemAnalise& item : relatorio.blocos(d)) {
         escreve(cursor, primeiro, item.Descricao, descricao, Qt::AlignJustify);
         escreve(cursor, primeiro, item.Titulo, titulo, Qt::AlignLeft);
-        escreve(cursor, primeiro, PartesSecao::textoQuadro(item), quadro, Qt::AlignLeft);
+        if (item.Quadro.tipo == QuadroSecao::Tipo::Letras) {
+            escreveQuadroLetras(cursor, primeiro, item.Quadro, quadro);
+        } else {
+            escreve(cursor, primeiro, PartesSecao::textoQuadro(item), quadro, Qt::AlignLeft);
+        }
         escreve(cursor, primeiro, item.Texto, texto, Qt::AlignJustify);
         escreve(cursor, primeiro, TextoExportacao::kSeparador, texto, Qt::AlignHCenter);
     }

@@ -4,6 +4,7 @@
 #include "printing/painter/DocumentoAnalise.h"
 #include "report/Relatorio.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,9 +42,18 @@ QString GravacaoPdf::naoTerminou(const QString& arquivo, const QString& motivo) 
         .arg(QDir::toNativeSeparators(arquivo), motivo);
 }
 
+QRectF GravacaoPdf::area(const QPageSize& papel) {
+    return {QPointF(0, 0), papel.size(QPageSize::Millimeter)};
+}
+
 bool GravacaoPdf::grava(const QString& arquivo, const Diagramacao& diagramacao, QString* erro) {
+    return grava(arquivo, diagramacao, erro, QPageSize(QPageSize::A4));
+}
+
+bool GravacaoPdf::grava(const QString& arquivo, const Diagramacao& diagramacao, QString* erro,
+                        const QPageSize& papel) {
     GravacaoSegura saida(arquivo);
-    if (!escreve(saida, diagramacao, erro)) {
+    if (!escreve(saida, diagramacao, erro, papel)) {
         return false;
     }
     QString motivo;
@@ -54,13 +64,14 @@ bool GravacaoPdf::grava(const QString& arquivo, const Diagramacao& diagramacao, 
     return true;
 }
 
-bool GravacaoPdf::escreve(GravacaoSegura& saida, const Diagramacao& diagramacao, QString* erro) {
+bool GravacaoPdf::escreve(GravacaoSegura& saida, const Diagramacao& diagramacao, QString* erro,
+                          const QPageSize& papel) {
     const QString arquivo = saida.caminho();
     if (QFileInfo(arquivo).fileName().isEmpty()) {
         *erro = QStringLiteral("Nenhum arquivo foi escolhido para gravar a análise em PDF.");
         return false;
     }
-    if (!DocumentoAnalise::cabe(area(), diagramacao)) {
+    if (!DocumentoAnalise::cabe(area(papel), diagramacao)) {
         *erro = DocumentoAnalise::kSemEspaco;
         return false;
     }
@@ -74,18 +85,50 @@ bool GravacaoPdf::escreve(GravacaoSegura& saida, const Diagramacao& diagramacao,
     pdf.setCreator(kCriador);
     pdf.setTitle(QStringLiteral("%1 - %2").arg(Relatorio::de(diagramacao).titulo(),
                                                diagramacao.NomeAnalise));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    pdf.setPageLayout(
+        QPageLayout(papel, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     QPainter pintor;
     if (!pintor.begin(&pdf)) {
         *erro = naoGravou(arquivo, QStringLiteral("o documento não pôde ser começado."));
         return false;
     }
-    if (!DocumentoAnalise::desenha(pintor, pdf, area(), diagramacao, &motivo)) {
+    if (!DocumentoAnalise::desenha(pintor, pdf, area(papel), diagramacao, &motivo)) {
         *erro = naoTerminou(arquivo, motivo);
         return false;
     }
     return true;
+}
+
+namespace {
+
+// A PDF writer that counts the sheets drawn into it.
+class ContaFolhas : public QPdfWriter {
+public:
+    using QPdfWriter::QPdfWriter;
+    bool newPage() override {
+        ++folhas;
+        return QPdfWriter::newPage();
+    }
+    int folhas = 1;
+};
+
+} // namespace
+
+// The document is drawn into a throwaway PDF in memory: the sheets are laid out by the very
+// code that prints them, so the count cannot drift from what comes out of the printer.
+int GravacaoPdf::paginas(const Diagramacao& diagramacao, const QPageSize& papel) {
+    QBuffer memoria;
+    memoria.open(QIODevice::WriteOnly);
+    ContaFolhas pdf(&memoria);
+    pdf.setPageLayout(
+        QPageLayout(papel, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    QPainter pintor;
+    QString motivo;
+    if (!pintor.begin(&pdf) ||
+        !DocumentoAnalise::desenha(pintor, pdf, area(papel), diagramacao, &motivo)) {
+        return 0;
+    }
+    return pdf.folhas;
 }
 
 bool GravacaoPdf::feitoPeloPrograma(const QString& arquivo) {

@@ -1,4 +1,5 @@
-// The analysis as a PDF file: A4 portrait, the whole sheet printable. The file is written
+// The analysis as a PDF file: A4 portrait unless another paper is asked for, the whole sheet
+// printable. The file is written
 // whole or not at all, through the program's safe save: the document takes the file's place
 // only once every byte is on the disk, so a failure never leaves a half-written or damaged
 // PDF and an existing file stays as it was. A target that is not a regular file (a folder,
@@ -9,6 +10,7 @@
 #include "report/FolhaA4.h"
 #include "texts/GravacaoSegura.h"
 
+#include <QPageSize>
 #include <QRectF>
 #include <QString>
 
@@ -18,14 +20,25 @@ class GravacaoPdf {
 public:
     // The printable area of the PDF page in millimetres.
     static QRectF area() { return {0, 0, FolhaA4::kLargura, FolhaA4::kAltura}; }
+    // The whole sheet of `papel` in portrait, in millimetres from its top-left corner.
+    static QRectF area(const QPageSize& papel);
 
-    // Writes the analysis to `arquivo`. False, with what went wrong in Portuguese (starting
-    // with the fact) in `erro`, when the file was not written.
+    // Writes the analysis to `arquivo` on A4 sheets, or on sheets of `papel`. False, with what
+    // went wrong in Portuguese (starting with the fact) in `erro`, when the file was not
+    // written.
     static bool grava(const QString& arquivo, const Diagramacao& diagramacao, QString* erro);
+    static bool grava(const QString& arquivo, const Diagramacao& diagramacao, QString* erro,
+                      const QPageSize& papel);
 
     // Opens `saida` and draws the whole document into it without giving it its name, for
     // callers that choose the name afterwards. False, with the reason in `erro`, on failure.
-    static bool escreve(GravacaoSegura& saida, const Diagramacao& diagramacao, QString* erro);
+    static bool escreve(GravacaoSegura& saida, const Diagramacao& diagramacao, QString* erro,
+                        const QPageSize& papel = QPageSize(QPageSize::A4));
+
+    // How many sheets of `papel` the document takes, laid out exactly as it is printed;
+    // 0 when the margins leave no room.
+    static int paginas(const Diagramacao& diagramacao,
+                       const QPageSize& papel = QPageSize(QPageSize::A4));
 
     // Writes the analysis into `pasta` under the first free name made from `sugestao`
     // ("nome.pdf", "nome (2).pdf", ...), never replacing a file, even one that appears

@@ -44,8 +44,9 @@ public:
     // button, as Esc, once it is empty).
     QList<int> escolhas;
     int escolhe(QWidget*, const QString& titulo, const QString& texto, Icone icone,
-                const QStringList& botoes) override {
-        mostradas << mensagem(titulo, texto, icone) + u'[' + botoes.join(u'/') + u']';
+                const QStringList& botoes, int padrao = 0) override {
+        mostradas << mensagem(titulo, texto, icone) + u'[' + botoes.join(u'/') + u']' +
+                         (padrao != 0 ? u"(%1)"_s.arg(botoes.value(padrao)) : QString());
         return escolhas.isEmpty() ? int(botoes.size()) - 1 : escolhas.takeFirst();
     }
 };

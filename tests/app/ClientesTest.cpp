@@ -165,7 +165,7 @@ private slots:
                  qPrintable(mensagens.mostradas[0]));
         QVERIFY(mensagens.mostradas[0].endsWith(u"Deseja continuar?|pergunta?"_s));
         QVERIFY(mensagens.mostradas[1].startsWith(u"Informação:|2 de 2 análises gravadas"_s));
-        QVERIFY(mensagens.mostradas[1].endsWith(u"[Abrir a pasta/OK]"_s));
+        QVERIFY(mensagens.mostradas[1].endsWith(u"[Abrir a &pasta/&OK](&OK)"_s));
         QVERIFY(abertos.isEmpty());
         QCOMPARE(arquivos(), (QStringList{u"MARIA_CLARA_DIAS_06-05-1980.pdf"_s,
                                           u"MARIA_JOANA_LUZ_06-05-1980.pdf"_s,
@@ -184,7 +184,7 @@ private slots:
         QVERIFY(mensagens.mostradas[0].contains(u"Um arquivo com o mesmo nome, que não foi "
                                                 "gravado pelo Vidalume"_s));
         QVERIFY(mensagens.mostradas[0].contains(u"2 dessas análises já estão nessa pasta"_s));
-        QVERIFY(mensagens.mostradas[0].endsWith(u"[Substituir/Gravar cópias/Cancelar]"_s));
+        QVERIFY(mensagens.mostradas[0].endsWith(u"[&Substituir/&Gravar cópias/&Cancelar]"_s));
         QCOMPARE(
             arquivos(),
             (QStringList{u"MARIA_CLARA_DIAS_06-05-1980.pdf"_s, u"MARIA_JOANA_LUZ_06-05-1980.pdf"_s,

@@ -26,8 +26,13 @@
 #include "settings/LinhasRodape.h"
 #include "tests/app/AmbienteTeste.h"
 
+#include "gui/comum/ArquivoGravado.h"
+#include "gui/comum/MensagensQt.h"
+
 #include <QDirIterator>
+#include <QMessageBox>
 #include <QPrinter>
+#include <QTimer>
 
 using namespace vidalume;
 using namespace vidalume::teste;
@@ -165,6 +170,34 @@ private slots:
         }
         vistas.sort();
         QCOMPARE(vistas, classesDeJanela());
+        QVERIFY2(achados.isEmpty(), qPrintable(achados.join(u"\n"_s)));
+    }
+
+    // The message boxes the program builds with its own buttons: every button has a key,
+    // none twice, and Enter after a save only acknowledges it (nothing is opened).
+    void caixasDoProgramaTemTeclas() {
+        MensagensQt caixas;
+        QStringList achados;
+        QTimer procura;
+        connect(&procura, &QTimer::timeout, this, [&] {
+            auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (caixa == nullptr) {
+                return;
+            }
+            procura.stop();
+            achados << choques(caixa);
+            for (QAbstractButton* b : caixa->buttons()) {
+                if (mnemonico(b->text()).isNull()) {
+                    achados << u"sem tecla: "_s + b->text();
+                }
+            }
+            QTest::keyClick(caixa, Qt::Key_Return);
+        });
+        procura.start(10);
+        bool abriu = false;
+        ArquivoGravado::avisa(nullptr, caixas, u"A análise foi gravada"_s, u"/tmp/a.pdf"_s,
+                              [&abriu](const QUrl&) { return abriu = true; });
+        QVERIFY(!abriu);
         QVERIFY2(achados.isEmpty(), qPrintable(achados.join(u"\n"_s)));
     }
 

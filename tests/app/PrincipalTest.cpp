@@ -24,9 +24,11 @@ using namespace vidalume;
 using namespace vidalume::teste;
 
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace {
 
@@ -211,6 +213,34 @@ private slots:
         }
     }
 
+    // A dialog that closes right after a message box of its own (the header and footer Ok,
+    // a print that says where it went) gives the keyboard back to the main window: Ctrl+N
+    // works without a click.
+    void tecladoVoltaAJanelaAposDialogoComMensagem() {
+        Programa p;
+        p.j.show();
+        p.j.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.j));
+        p.j.servicos().exibe = [](QDialog& janela) {
+            QTimer::singleShot(0, &janela, [&janela] {
+                QMessageBox caixa(QMessageBox::Information, u"Informação:"_s, u"Gravado."_s,
+                                  QMessageBox::Ok, &janela);
+                QTimer::singleShot(0, &caixa, &QMessageBox::accept);
+                caixa.exec();
+                janela.accept();
+            });
+            janela.exec();
+        };
+        p.j.mnuConfigurarRodape_Click();
+        QTRY_COMPARE(QApplication::activeWindow(), &p.j);
+        int entradas = 0;
+        p.j.servicos().exibe = [&entradas](QDialog& janela) {
+            entradas += janela.objectName() == u"frmEntraNome"_s;
+        };
+        QTest::keySequence(QApplication::activeWindow(), QKeySequence(Qt::CTRL | Qt::Key_N));
+        QCOMPARE(entradas, 1);
+    }
+
     // The footer dialog writes its file and the lines in memory are read back from it.
     void rodapeVoltaDoArquivoParaAMemoria() {
         Programa p;
@@ -252,6 +282,26 @@ private slots:
         QVERIFY(shipped.open(QIODevice::ReadOnly));
         QCOMPARE(p.pasta.conteudo(u"CVIDA.DAT"_s), shipped.readAll());
         QCOMPARE(p.pasta.conteudo(u"CVIDA.DAT.copia-2024-03-15-093000"_s), QByteArray("meu texto"));
+        const QString copiaFeita = ComandosArquivo::kTextosGuardados.arg(
+            QDir::toNativeSeparators(p.pasta.caminho()), u"CVIDA.DAT.copia-2024-03-15-093000"_s);
+        QCOMPARE(
+            p.mensagens.mostradas.last(),
+            mensagem(u"Informação:"_s,
+                     ComandosArquivo::kOriginaisRestaurados.arg(u"CVIDA.DAT"_s) + u' ' + copiaFeita,
+                     Icone::Informacao));
+        // A missing file is written back, and the message says so.
+        QVERIFY(QFile::remove(p.pasta.arquivo(u"CVIDA.DAT"_s)));
+        escolheCvida();
+        filho<QAction>(&p.j, u"mnuRestaurarTextosOriginais"_s)->trigger();
+        QCOMPARE(p.mensagens.mostradas.last(),
+                 mensagem(u"Informação:"_s,
+                          ComandosArquivo::kOriginaisRestaurados.arg(u"CVIDA.DAT"_s),
+                          Icone::Informacao));
+        QVERIFY(QFile::exists(p.pasta.arquivo(u"CVIDA.DAT"_s)));
+        escolheCvida();
+        filho<QAction>(&p.j, u"mnuRestaurarTextosOriginais"_s)->trigger();
+        QCOMPARE(p.mensagens.mostradas.last(),
+                 mensagem(u"Informação:"_s, ComandosArquivo::kNadaGuardado, Icone::Informacao));
     }
 
     // The backup holds the settings in use and the client file; restoring it brings the
@@ -475,7 +525,7 @@ private slots:
                             QString::fromUtf8(feito) + u" em:\n\n"_s +
                                 QDir::toNativeSeparators(arquivo),
                             Icone::Informacao) +
-                   u"[Abrir o arquivo/Abrir a pasta/OK]"_s;
+                   u"[&Abrir o arquivo/Abrir a &pasta/&OK](&OK)"_s;
         };
         QCOMPARE(
             p.mensagens.mostradas,
@@ -528,7 +578,9 @@ private slots:
         bool haPadrao = false;
         p.j.servicos().impressoras = [&] { return instaladas; };
         p.j.servicos().preparaImpressora = [&] {
+            // A default printer without a queue name, whatever the machine has installed.
             auto impressora = std::make_unique<QPrinter>();
+            impressora->setOutputFormat(QPrinter::PdfFormat);
             return haPadrao ? std::move(impressora) : std::unique_ptr<QPrinter>();
         };
         QList<QStringList> listas;

@@ -89,6 +89,9 @@ private slots:
         const ArmazemPaginas::Posicao p = a.trocaPagina(1, {7, 120});
         QCOMPARE(QPointF(p.h, p.v), QPointF(3, 80));
         QCOMPARE(a.trocaPagina(29, {}).v, 120.f);
+        // The screen's pages are not the paper's: the line says both.
+        a.definePaginas({{}, 1.0, 14});
+        QCOMPARE(a.linhaNavegacao(), u"Navegando: Página 29 de 30 (impressa em A4: 14 páginas)"_s);
     }
 
     void janelaMostraRolaEViraPaginas() {

@@ -8,6 +8,7 @@
 #include "cli/pdf/ComandoLote.h"
 #include "texts/GravacaoSegura.h"
 
+#include <QRegularExpression>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -354,8 +355,9 @@ TEST(CliPdfTest, BatchStreamsAHugeRowAndTellsWhatItDid) {
         << vazio.err.toStdString();
 }
 
-// The paragraphs of an OpenDocument text, as a word processor shows them.
-QStringList paragrafosOdt(const QString& arquivo) {
+// The paragraphs of an OpenDocument text, as a word processor shows them, outside tables; the
+// tables' rows of cells go to `tabelas`.
+QStringList paragrafosOdt(const QString& arquivo, QList<QStringList>* tabelas = nullptr) {
     QProcess unzip;
     unzip.start(QStringLiteral("unzip"),
                 {QStringLiteral("-p"), arquivo, QStringLiteral("content.xml")});
@@ -363,9 +365,25 @@ QStringList paragrafosOdt(const QString& arquivo) {
     QXmlStreamReader xml(unzip.readAllStandardOutput());
     QStringList paragrafos;
     int dentro = 0;
+    int emTabela = 0;
     while (!xml.atEnd()) {
         xml.readNext();
         const bool paragrafo = xml.qualifiedName() == u"text:p" || xml.qualifiedName() == u"text:h";
+        if (xml.qualifiedName() == u"table:table") {
+            emTabela += xml.isStartElement() ? 1 : xml.isEndElement() ? -1 : 0;
+            continue;
+        }
+        if (emTabela > 0) {
+            if (tabelas && xml.isStartElement() && xml.qualifiedName() == u"table:table-row") {
+                tabelas->append(QStringList());
+            } else if (tabelas && xml.isStartElement() &&
+                       xml.qualifiedName() == u"table:table-cell") {
+                tabelas->last() << QString();
+            } else if (tabelas && xml.isCharacters() && !xml.text().trimmed().isEmpty()) {
+                tabelas->last().last() += xml.text().trimmed();
+            }
+            continue;
+        }
         if (xml.isStartElement() && paragrafo) {
             if (dentro++ == 0) {
                 paragrafos << QString();
@@ -389,7 +407,9 @@ QStringList paragrafosOdt(const QString& arquivo) {
 }
 
 // The document for a word processor holds the exported text paragraph for paragraph, under
-// the title, the name and the birth date in words.
+// the title, the name and the birth date in words; the letter chart is a table whose every
+// cell is the matching three-character cell of the text chart, so each value stays over its
+// letter whatever font the word processor uses.
 TEST(CliPdfTest, OdtHoldsTheExportedTextParagraphForParagraph) {
     PastaPrograma pasta;
     QTemporaryDir saida;
@@ -407,7 +427,33 @@ TEST(CliPdfTest, OdtHoldsTheExportedTextParagraphForParagraph) {
             esperado << linha;
         }
     }
-    const QStringList paragrafos = paragrafosOdt(odt);
+    // The text chart's rows (values, letters, values) become the table's.
+    static const QRegularExpression kLinhaLetras(QStringLiteral("^(?: [A-Z] |   )* [A-Z]$"));
+    QList<QStringList> quadroTexto;
+    for (qsizetype i = 1; i + 1 < esperado.size(); ++i) {
+        if (kLinhaLetras.match(esperado[i]).hasMatch()) {
+            for (const QString& linha : esperado.mid(i - 1, 3)) {
+                QStringList celulas;
+                for (qsizetype k = 0; k < esperado[i].size(); k += 3) {
+                    celulas << linha.mid(k, 3).trimmed();
+                }
+                quadroTexto << celulas;
+            }
+            esperado.remove(i - 1, 3);
+        }
+    }
+    ASSERT_EQ(quadroTexto.size(), 3);
+    QList<QStringList> tabelas;
+    const QStringList paragrafos = paragrafosOdt(odt, &tabelas);
+    // (Empty cells at the right of a row are the table's unused columns.)
+    for (QList<QStringList>* linhas : {&tabelas, &quadroTexto}) {
+        for (QStringList& celulas : *linhas) {
+            while (!celulas.isEmpty() && celulas.last().isEmpty()) {
+                celulas.removeLast();
+            }
+        }
+    }
+    EXPECT_EQ(tabelas, quadroTexto);
     ASSERT_GT(paragrafos.size(), 60);
     EXPECT_EQ(paragrafos.mid(0, 3), esperado.mid(0, 3));
     EXPECT_EQ(paragrafos.mid(3), esperado.mid(3));

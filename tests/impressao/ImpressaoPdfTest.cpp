@@ -219,5 +219,48 @@ TEST(ImpressaoPdfTest, AnExistingFileIsReplacedOnlyByAFinishedDocument) {
     EXPECT_FALSE(GravacaoPdf::feitoPeloPrograma(pasta.arquivo(QStringLiteral("saida"))));
 }
 
+// A printer and a PDF of the same paper give the same pages: a printer's unprintable edges
+// and resolution change neither the page count nor where each page begins, on A4 and on
+// Letter; the count the print dialog shows is the pages printed.
+TEST(ImpressaoPdfTest, PrinterAndPdfOfOnePaperGiveTheSamePages) {
+    PastaPrograma pasta;
+    Diagramacao p = pedido(pasta);
+    p.opcoesMapa = {}; // the whole analysis, map included
+    // Each page's words in order: the same pages, and the same line breaks on them.
+    const auto paginas = [](const QString& arquivo) {
+        QStringList textos;
+        const PdfLido pdf(arquivo);
+        for (const PaginaPdf& pagina : pdf.paginas()) {
+            QStringList palavras;
+            for (const PalavraPdf& w : pagina.palavras) {
+                palavras << w.texto;
+            }
+            textos << palavras.join(u' ');
+        }
+        return textos;
+    };
+    for (const QPageSize::PageSizeId id : {QPageSize::A4, QPageSize::Letter}) {
+        const QPageSize papel(id);
+        const QString pdf = pasta.arquivo(QStringLiteral("papel.pdf"));
+        QString erro;
+        ASSERT_TRUE(GravacaoPdf::grava(pdf, p, &erro, papel)) << erro.toStdString();
+        const QStringList esperadas = paginas(pdf);
+        EXPECT_EQ(GravacaoPdf::paginas(p, papel), esperadas.size());
+        for (const int dpi : {300, 600}) {
+            // A printer that cannot reach 5 mm of each edge, as laser printers do.
+            QPrinter impressora(QPrinter::HighResolution);
+            impressora.setOutputFormat(QPrinter::PdfFormat);
+            impressora.setOutputFileName(pasta.arquivo(QStringLiteral("impressora.pdf")));
+            impressora.setResolution(dpi);
+            impressora.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+            TrabalhoImpressao::definePapel(impressora, papel);
+            ASSERT_TRUE(TrabalhoImpressao::imprimeNaImpressora(impressora, p, &erro))
+                << erro.toStdString();
+            EXPECT_EQ(paginas(impressora.outputFileName()), esperadas)
+                << papel.name().toStdString() << " " << dpi;
+        }
+    }
+}
+
 } // namespace
 } // namespace vidalume::teste

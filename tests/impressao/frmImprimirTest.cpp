@@ -136,7 +136,7 @@ TEST_F(frmImprimirTest, WithoutAPrinterEnterPrintsToTheChosenPdfAsTheBoxesSay) {
                                                         u"A análise foi gravada em:\n\n"_s +
                                                             QDir::toNativeSeparators(escolhido),
                                                         Mensagens::Icone::Informacao) +
-                                               u"[Abrir o arquivo/Abrir a pasta/OK]"_s});
+                                               u"[&Abrir o arquivo/Abrir a &pasta/&OK](&OK)"_s});
 }
 
 // The printer and the number of copies reach the print job: the program's printer itself
@@ -202,6 +202,56 @@ TEST_F(frmImprimirTest, ThePrinterAndTheCopiesChosenReachThePrintJob) {
                        u"A análise foi enviada para a impressora \"Jato da Recepção\" (3 "
                        "cópias)."_s,
                        Mensagens::Icone::Informacao));
+}
+
+// A system without a default printer still offers every printer, with "Salvar como PDF"
+// chosen; the paper is A4 unless changed, the preview's sheet and the page count follow the
+// paper chosen, and the printer prints on it.
+TEST_F(frmImprimirTest, WithoutADefaultEveryPrinterIsOfferedOnTheChosenPaper) {
+    ListaImpressoras::sistemaTeste = [] {
+        return QList<ListaImpressoras::Impressora>{{u"Laser_Sala"_s, u"Laser da Sala"_s},
+                                                   {u"Recepcao"_s, u"Impressora da recepção"_s}};
+    };
+    const auto d = abre(nullptr);
+    ListaImpressoras::sistemaTeste = nullptr;
+    auto* lista = filho<QComboBox>(d.get(), u"cmbImpressora"_s);
+    QStringList linhas;
+    for (int i = 0; i < lista->count(); ++i) {
+        linhas << lista->itemText(i);
+    }
+    EXPECT_EQ(linhas, (QStringList{u"Laser da Sala"_s, u"Impressora da recepção"_s,
+                                   frmImprimir::kSalvarComoPdf}));
+    EXPECT_EQ(lista->currentText(), frmImprimir::kSalvarComoPdf);
+
+    auto* papel = filho<QComboBox>(d.get(), u"cmbPapel"_s);
+    EXPECT_EQ(papel->currentIndex(), 0);
+    EXPECT_EQ(d->papel().id(), QPageSize::A4);
+    EXPECT_DOUBLE_EQ(d->areaImpressora().height(), 297);
+    d->contaPaginas();
+    const QString emA4 = d->textoPaginas();
+    EXPECT_TRUE(emA4.endsWith(u" páginas neste papel"_s)) << emA4.toStdString();
+    const int desenhos = d->desenhosExemplo();
+    papel->setCurrentIndex(2); // Ofício, a longer sheet: fewer pages
+    EXPECT_EQ(d->papel().id(), QPageSize::Legal);
+    EXPECT_NEAR(d->areaImpressora().height(), 355.6, 0.1);
+    EXPECT_EQ(d->desenhosExemplo(), desenhos + 1);
+    d->contaPaginas();
+    EXPECT_LT(d->textoPaginas().section(u' ', 0, 0).toInt(), emA4.section(u' ', 0, 0).toInt());
+
+    QStringList criadas;
+    QPageSize::PageSizeId noTrabalho = QPageSize::A4;
+    d->defineCriaImpressora([&](const QString& nome) {
+        criadas << nome;
+        return std::make_unique<QPrinter>();
+    });
+    d->defineTrabalho([&](QPrinter& impressora, const Diagramacao&, QString*) {
+        noTrabalho = impressora.pageLayout().pageSize().id();
+        return true;
+    });
+    lista->setCurrentIndex(1);
+    clica(d.get(), u"cmdImprimir"_s);
+    EXPECT_EQ(criadas, QStringList{u"Recepcao"_s});
+    EXPECT_EQ(noTrabalho, QPageSize::Legal);
 }
 
 // Printers told apart by what the user knows them by; a shared description takes the queue

@@ -161,7 +161,7 @@ TEST(QuadroLinhaVidaTest, MarcaDaIdadeSoDepoisDoNascimento) {
         for (const auto& x : s.textos()) {
             t << x.texto;
         }
-        EXPECT_EQ(t.contains(QStringLiteral("Idade na data de referência: 48 anos")), marca);
+        EXPECT_EQ(t.contains(QStringLiteral("Idade na data das previsões: 48 anos")), marca);
         EXPECT_TRUE(t.contains(QStringLiteral("62 anos (2040)")));
         EXPECT_TRUE(t.contains(QStringLiteral("34 anos")));
         // Everything inside the picture's box.

@@ -47,6 +47,18 @@ TEST(DesenhosPaginaTest, HeaderAndFooter) {
                                          "29 de novembro de 1978@90.60,22.60/12"));
     EXPECT_EQ(s.Y(), 123);
 
+    // A name too long for the band is drawn smaller, inside it; the next line keeps its size.
+    Diagramacao longo = desenhos().dados();
+    longo.NomeAnalise = QString(120, u'A');
+    SuperficieTeste l;
+    DesenhosPagina(longo).DesenhaCabecalho(l, 210);
+    ASSERT_EQ(l.textos().size(), 3);
+    const auto& nome = l.textos()[1];
+    EXPECT_LT(nome.fonte.tamanho, 14);
+    EXPECT_GE(nome.x, 34);
+    EXPECT_LE(nome.x + 120 * 0.2 * nome.fonte.tamanho, 200.01);
+    EXPECT_EQ(l.textos()[2].fonte.tamanho, 12);
+
     desenhos().DesenhaRodape(rodape, 210, 297, QStringLiteral("3"));
     EXPECT_EQ(desenho(rodape),
               QStringLiteral("Consultora@12.00,282.00/12b|Telefone@12.00,286.80/10|"

@@ -11,7 +11,8 @@ namespace {
 
 constexpr int kPosLimite = 12;
 constexpr int kPosInicio = 14;
-constexpr int kPosReservado = 16;
+constexpr int kPosRepetidos = 16;
+constexpr int kPosReservado = 18;
 
 } // namespace
 
@@ -38,6 +39,9 @@ OpcoesMapa OpcoesMapa::deBytes(const QByteArray& bytes) {
     if (const auto v = RegistroBinario::leInt16(bytes, kPosInicio)) {
         o.inicioAnoPessoal = *v == 1 ? InicioAnoPessoal::Aniversario : InicioAnoPessoal::Janeiro;
     }
+    if (const auto v = RegistroBinario::leInt16(bytes, kPosRepetidos)) {
+        o.textosRepetidosInteiros = *v != 0;
+    }
     for (int i = 0; i < int(o.reservado.size()) && kPosReservado + i < bytes.size(); ++i) {
         o.reservado[i] = bytes.at(kPosReservado + i);
     }
@@ -52,6 +56,7 @@ QByteArray OpcoesMapa::paraBytes() const {
     RegistroBinario::escreveInt16(b, kPosLimite, qint16(limiteTendencias == 3 ? 3 : 4));
     RegistroBinario::escreveInt16(
         b, kPosInicio, qint16(inicioAnoPessoal == InicioAnoPessoal::Aniversario ? 1 : 0));
+    RegistroBinario::escreveInt16(b, kPosRepetidos, textosRepetidosInteiros ? -1 : 0);
     for (int i = 0; i < int(reservado.size()); ++i) {
         b[kPosReservado + i] = reservado[i];
     }

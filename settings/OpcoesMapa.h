@@ -10,7 +10,10 @@
 //     other value reads as 4)
 //  14 InicioAnoPessoal: 0 on 1 January, 1 on the birthday (default 0; any other value
 //     reads as 0)
-//  16 reserved (16 bytes, written back as read)
+//  16 TextosRepetidosInteiros: -1 when a number that returns in another position of the same
+//     kind prints its whole text again, 0 when it prints a short sentence that points to
+//     the first (default 0; any non-zero value reads as -1)
+//  18 reserved (14 bytes, written back as read)
 #pragma once
 
 #include "engine/InicioAnoPessoal.h"
@@ -32,7 +35,8 @@ struct OpcoesMapa {
     std::array<bool, kTotalSecoes> secoes{true, true, true, true, true, true};
     int limiteTendencias = 4;
     InicioAnoPessoal inicioAnoPessoal = InicioAnoPessoal::Janeiro;
-    std::array<char, 16> reservado{};
+    bool textosRepetidosInteiros = false;
+    std::array<char, 14> reservado{};
 
     // Whether section k (29 to 34) is chosen; false for any other k.
     bool secaoAtiva(int k) const;

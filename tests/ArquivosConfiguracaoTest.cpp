@@ -202,6 +202,7 @@ TEST(OpcoesMapa, FaltaPadraoLayoutLiteralEReservadoPreservado) {
     EXPECT_FALSE(padrao.secaoAtiva(35));
     EXPECT_EQ(padrao.limiteTendencias, 4);
     EXPECT_EQ(padrao.inicioAnoPessoal, InicioAnoPessoal::Janeiro);
+    EXPECT_FALSE(padrao.textosRepetidosInteiros);
 
     OpcoesMapa o;
     o.defineSecao(30, false);
@@ -209,10 +210,11 @@ TEST(OpcoesMapa, FaltaPadraoLayoutLiteralEReservadoPreservado) {
     o.defineSecao(12, false); // outside the range: ignored
     o.limiteTendencias = 3;
     o.inicioAnoPessoal = InicioAnoPessoal::Aniversario;
+    o.textosRepetidosInteiros = true;
     ASSERT_TRUE(o.grava(dir.path()));
     const QByteArray esperado = QByteArray::fromHex("ffff0000ffffffffffff0000"
                                                     "03000100"
-                                                    "00000000000000000000000000000000");
+                                                    "ffff0000000000000000000000000000");
     EXPECT_EQ(conteudo(dir.filePath("opcoes.dat")), esperado);
     EXPECT_EQ(OpcoesMapa::le(dir.path()), o);
 
@@ -228,7 +230,7 @@ TEST(OpcoesMapa, FaltaPadraoLayoutLiteralEReservadoPreservado) {
     EXPECT_EQ(lido.limiteTendencias, 4);
     EXPECT_EQ(lido.inicioAnoPessoal, InicioAnoPessoal::Janeiro);
     ASSERT_TRUE(lido.grava(dir.path()));
-    EXPECT_EQ(conteudo(dir.filePath("opcoes.dat")).mid(16), estranho.mid(16));
+    EXPECT_EQ(conteudo(dir.filePath("opcoes.dat")).mid(18), estranho.mid(18));
 
     escreve(dir.filePath("opcoes.dat"), QByteArray::fromHex("0000"));
     const OpcoesMapa curto = OpcoesMapa::le(dir.path());

@@ -8,7 +8,7 @@ namespace vidalume {
 
 const QStringList TextosConhecidos::kOutros = {
     QStringLiteral("LICCARM.DAT"), QStringLiteral("TENDOCUL.DAT"), QStringLiteral("RESPSUBC.DAT"),
-    QStringLiteral("DIVCARM.DAT"), QStringLiteral("CMAPA.DAT"),
+    QStringLiteral("DIVCARM.DAT"), QStringLiteral("CMAPA.DAT"),    QStringLiteral("INFANTIL.DAT"),
 };
 
 const QStringList& TextosConhecidos::arquivos() {

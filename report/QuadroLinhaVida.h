@@ -23,10 +23,16 @@ public:
     static constexpr double kEspessura = 0.2;    // mm: lines
     static constexpr double kTamanhoPequeno = 7; // points: labels
     static constexpr double kTamanhoNumero = 13; // points: the numbers of the periods
-    static const QStringList kFaixas;            // "Ciclos", "Realizações", "Desafios"
-    static const QStringList kNomesCiclos;       // "Formativo", "Produtivo", "Colheita"
+    static constexpr int kTotalFaixas = 5;
+    // "Ciclos", "Realizações", "Desafio Maior", "Desafios Menores", "Adicional"
+    static const QStringList kFaixas;
+    static const QStringList kNomesCiclos; // "Formativo", "Produtivo", "Colheita"
 
-    explicit QuadroLinhaVida(LinhaVida linha) : l_(std::move(linha)) {}
+    // The picture of `linha`; `rotuloIdade` names the age it marks ("Idade na data de
+    // referência", "Idade alcançada em 2027").
+    explicit QuadroLinhaVida(LinhaVida linha,
+                             QString rotuloIdade = QStringLiteral("Idade na data de referência"))
+        : l_(std::move(linha)), rotuloIdade_(std::move(rotuloIdade)) {}
 
     double altura(const SuperficieDesenho& superficie, double largura) const;
     // Draws the picture with its top-left corner at (x, yTopo), `largura` wide, in the
@@ -36,6 +42,7 @@ public:
 
 private:
     LinhaVida l_;
+    QString rotuloIdade_;
 };
 
 } // namespace vidalume

@@ -11,6 +11,8 @@
 #include "engine/NumerosAnalise.h"
 
 #include <QMap>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <array>
 
@@ -95,6 +97,23 @@ QString pessoalDeNovo(int numero, const PrimeiraVez& antes, int universal, int a
                  .arg(mesMinusculo(antes.mes));
     }
     return t;
+}
+
+// `texto` without its closing sentence when an earlier text already closed with it: the
+// universal months all end on the same reminder, said once is enough.
+QString semFechoRepetido(const QString& texto, QSet<QString>& fechos) {
+    static const QRegularExpression fimDeFrase(QStringLiteral(R"((?<=[.!?])\s+)"));
+    const QString corpo = texto.trimmed();
+    const qsizetype corte = corpo.lastIndexOf(fimDeFrase);
+    if (corte < 0) {
+        return texto;
+    }
+    const QString fecho = corpo.mid(corte).trimmed();
+    if (!fechos.contains(fecho)) {
+        fechos.insert(fecho);
+        return texto;
+    }
+    return corpo.left(corte);
 }
 
 class Compositor {
@@ -185,6 +204,7 @@ PrevisoesAno PrevisoesAno::compoe(const QString& nome, const QString& dataNascim
 
     QMap<int, PrimeiraVez> universais;
     QMap<int, PrimeiraVez> pessoais;
+    QSet<QString> fechos;
     for (const CalendarioMes& cal : calendarios) {
         Mes mes;
         mes.titulo = DataPorExtenso::nomeMes(cal.mes);
@@ -196,6 +216,7 @@ PrevisoesAno PrevisoesAno::compoe(const QString& nome, const QString& dataNascim
             mes.mesUniversal.texto = universalDeNovo(universal, universais.value(universal));
         } else {
             universais.insert(universal, {cal.mes, 0, 0});
+            mes.mesUniversal.texto = semFechoRepetido(mes.mesUniversal.texto, fechos);
         }
         const auto trechos = cal.mesesPessoais();
         for (int i = 0; i < trechos.size(); ++i) {

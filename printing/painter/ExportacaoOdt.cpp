@@ -3,6 +3,7 @@
 #include "composer/DataPorExtenso.h"
 #include "composer/PartesSecao.h"
 #include "composer/TextoExportacao.h"
+#include "composer/TextosRepetidos.h"
 #include "texts/GravacaoSegura.h"
 
 #include <QDir>
@@ -90,11 +91,17 @@ void ExportacaoOdt::monta(QTextDocument& documento, const Diagramacao& d) {
                             QStringLiteral("monospace")});
     quadro.setFontFixedPitch(true);
     quadro.setFontPointSize(10);
+    // The same text as the export: a repeated text once, the opening paragraph first.
+    const Analise analise = TextosRepetidos::resume(d.analise, d.selecao, d.opcoesMapa);
+    if (!analise.Abertura.isEmpty()) {
+        escreve(cursor, primeiro, analise.Abertura, descricao, Qt::AlignJustify);
+        escreve(cursor, primeiro, TextoExportacao::kSeparador, texto, Qt::AlignHCenter);
+    }
     for (int k = 1; k <= PartesSecao::kUltimaSecao; ++k) {
         if (!PartesSecao::mostrada(d.analise, d.selecao, d.opcoesMapa, k)) {
             continue;
         }
-        const ItemAnalise& item = d.analise[k];
+        const ItemAnalise& item = analise[k];
         if (PartesSecao::comDescricao(item, d.configuracao)) {
             escreve(cursor, primeiro, item.Descricao, descricao, Qt::AlignJustify);
         }

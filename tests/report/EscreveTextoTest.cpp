@@ -66,13 +66,6 @@ TEST(EscreveTextoTest, LinesCutsAndPageEnds) {
     s.DefineTamanhoFonte(10);
     EXPECT_TRUE(EscreveTexto::escreve(s, 0, 10, 10, 1e9, estreito));
     EXPECT_EQ(s.textos().size(), 5);
-
-    // A heading breaks where a paragraph does, but no line of it is stretched.
-    SuperficieTeste t;
-    t.DefineTamanhoFonte(10);
-    QString titulo = QStringLiteral("aaa bbb ccc ddd");
-    EXPECT_TRUE(EscreveTexto::escreve(t, 50, 10, 30, 272, titulo, false));
-    EXPECT_EQ(desenho(t), QStringLiteral("aaa bbb@10.00,50.00|ccc ddd@10.00,54.00"));
 }
 
 QString textoAleatorio(QRandomGenerator& r) {

@@ -2,6 +2,8 @@
 
 #include "composer/AvisoFinal.h"
 #include "composer/ComporMapa.h"
+#include "composer/PeriodosVividos.h"
+#include "composer/TextosInfantis.h"
 #include "engine/EntradaDados.h"
 
 #include <QStringList>
@@ -73,7 +75,7 @@ private:
                  ddmm_ + n(num_.anoInicioCicloProdutivo),
              {}, le("CPROD", num_.D), n(num_.D));
         item(4,
-             QStringLiteral("Dia em que Termina o Ciclo Produtivo e Começa o Ciclo Colheita: ") +
+             QStringLiteral("Dia em que Termina o Ciclo Produtivo e Começa o Ciclo da Colheita: ") +
                  ddmm_ + n(num_.anoInicioCicloColheita),
              {}, le("CCOLH", num_.A), n(num_.A));
     }
@@ -93,15 +95,19 @@ private:
             desafio = le("DESNASC", c + 1);
         }
         item(6, QStringLiteral("Desafios do Dia do Nascimento: "),
-             QStringLiteral("Esta é uma lição a ser aprendida. Esta vibração pode causar "
-                            "ansiedade ou tensão na vida, até ser superdada ou compreendida."),
+             QStringLiteral(
+                 "Esta é uma lição a ser aprendida. Esta vibração pode causar "
+                 "ansiedade ou tensão na vida, até ser superada ou compreendida. O número é "
+                 "a diferença entre os dois algarismos do dia do nascimento, com um "
+                 "zero à frente do dia de um só algarismo: quem nasceu no dia 14 tem o "
+                 "desafio 3, que é 4 menos 1."),
              desafio, n(c));
         const int g = num_.presenteDiaNascimento;
-        item(7, QStringLiteral("Presente do Dia de Nascimento: "),
+        item(7, QStringLiteral("Presente do Dia do Nascimento: "),
              QStringLiteral("Este é um dom oferecido para compensar o Desafio do Dia do "
-                            "Nascimento."),
-             QStringLiteral("O seu dom para o Presente de Nascimento é ") + le("PRESNASC", g + 1) +
-                 ".",
+                            "Nascimento. O número é 9 menos o desafio: a um desafio 3 "
+                            "corresponde o presente 6."),
+             QStringLiteral("O seu Presente do Dia do Nascimento é ") + le("PRESNASC", g + 1) + ".",
              n(g));
     }
 
@@ -109,7 +115,7 @@ private:
         const auto& p = num_.realizacoes;
         const auto& idade = num_.idadesRealizacoes;
         item(8,
-             QStringLiteral("Interpretação das Realizações/Ápices") + kCRLF + kCRLF +
+             QStringLiteral("Interpretação das Realizações") + kCRLF + kCRLF +
                  QStringLiteral("A sua primeira realização tem início na data de seu nascimento "
                                 "e prolonga-se até os seus ") +
                  n(idade[0]) + QStringLiteral(" anos."),
@@ -150,8 +156,9 @@ private:
 
     void saude() {
         item(16, QStringLiteral("Indicações para a Saúde"),
-             QStringLiteral("São esses os números que usamos para indicar precauções relativas "
-                            "à saúde ou para apontar onde podem ocorrer os sintomas."),
+             QStringLiteral("Este número aponta os cuidados com a saúde que pedem mais atenção. "
+                            "Ele não prevê doenças nem sintomas e não substitui o "
+                            "acompanhamento de um profissional de saúde."),
              le("INDSAUDE", num_.saudeRegistro), n(num_.saudeNumero));
     }
 
@@ -215,6 +222,9 @@ Analise ComporAnalise::compoe(const QString& nome, const QString& dataNascimento
     const RegrasCalculo regras = opcoes.regras();
     const NumerosAnalise numeros = CalculaNumeros(nome, dataNascimento, hoje, regras);
     Analise a = compoe(numeros, dataNascimento, arquivos);
+    const int idade = PeriodosVividos::idade(numeros, hoje);
+    PeriodosVividos::ajustaRealizacoes(a, numeros, idade);
+    TextosInfantis::aplica(a, numeros, idade, arquivos);
     ComporMapa::compoe(a, nome, numeros, regras, arquivos, hoje);
     return a;
 }

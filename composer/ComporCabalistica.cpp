@@ -369,13 +369,15 @@ private:
                          periodo(m_.momentos[2], f[1], f[2]),
                          periodo(m_.momentos[3], f[2], l.idadeFinal)};
         // The first challenge rules the first half of life, the second the rest; the main
-        // one is felt throughout, so the band shows the two halves.
-        l.desafios = {periodo(m_.desafios[0], 0, fim2),
-                      periodo(m_.desafios[1], fim2, l.idadeFinal)};
+        // one is felt throughout.
+        l.desafios = {periodo(m_.desafios[0], 0, fim2), periodo(m_.desafios[1], fim2, l.idadeFinal),
+                      periodo(m_.desafios[2], 0, l.idadeFinal)};
         item(ComporCabalistica::kLinhaVida, QStringLiteral("Linha da Vida"), 0,
-             QStringLiteral("A figura reúne os Ciclos de Vida, os Momentos Decisivos e os "
-                            "Desafios, com a idade em que cada período começa. O Desafio "
-                            "Principal, %1, acompanha a vida inteira.")
+             QStringLiteral(
+                 "A figura reúne os Ciclos de Vida, os Momentos Decisivos e os "
+                 "Desafios, com a idade em que cada período começa. O primeiro desafio vale "
+                 "até o fim do segundo ciclo, o segundo daí em diante, e o Desafio "
+                 "Principal, %1, acompanha a vida inteira.")
                  .arg(m_.desafios[2]));
         QuadroSecao& q = a_[ComporCabalistica::kLinhaVida].Quadro;
         q.tipo = QuadroSecao::Tipo::LinhaVida;

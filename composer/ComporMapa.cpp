@@ -167,7 +167,10 @@ private:
             }
             q.linhasTexto << celulas.join(QStringLiteral("   "));
         }
-        q.linhasTexto << QStringLiteral("* número que falta no nome: uma lição cármica");
+        // The key explains the stars, so it only stands when a cell has one.
+        if (!mapa_.licoesCarmicas.isEmpty()) {
+            q.linhasTexto << QStringLiteral("* número que falta no nome: uma lição cármica");
+        }
         if (mapa_.licoesCarmicas.isEmpty()) {
             i.Texto = ComporMapa::kSemLicoes;
             return;
@@ -182,7 +185,7 @@ private:
     void tendencias() {
         ItemAnalise& i = item(ComporMapa::kTendencias, lista(mapa_.tendenciasOcultas));
         if (mapa_.tendenciasOcultas.isEmpty()) {
-            i.Texto = QStringLiteral("Não há tendências ocultas neste nome: nenhum número "
+            i.Texto = QStringLiteral("Não há tendências ocultas neste nome: nenhum valor "
                                      "aparece %1 vezes ou mais nas suas letras.")
                           .arg(regras_.limiteTendencias());
             return;
@@ -194,7 +197,11 @@ private:
                                  .arg(mapa_.inclusao[d - 1]),
                              d});
         }
-        i.Texto = textos(ComporMapa::kTendencias, entradas);
+        // The threshold in force, so the reader never has to look it up.
+        i.Texto = QStringLiteral("Nesta análise, um valor é tendência oculta quando aparece %1 "
+                                 "vezes ou mais entre as letras do nome.")
+                      .arg(limite_ == 3 ? 3 : 4) +
+                  kCRLF + kCRLF + textos(ComporMapa::kTendencias, entradas);
     }
 
     void resposta() {

@@ -27,6 +27,9 @@ struct Analise : std::array<ItemAnalise, kUltimaSecaoAnalise + 1> {
     // The closing paragraph (see AvisoFinal), shown after the sections whatever the options
     // and the selection; empty only in a value that was never composed.
     QString Aviso;
+    // A paragraph shown before the first section whatever the selection (to the family, in
+    // the analysis of a child); empty in most analyses.
+    QString Abertura;
 
     bool operator==(const Analise&) const = default;
 };

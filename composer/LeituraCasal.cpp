@@ -105,8 +105,12 @@ QString sintonia(const AspectoLeitura& a) {
         return QStringLiteral("Os números %1 estão em harmonia: pertencem ao mesmo grupo (%2).")
             .arg(numeros(a), grupo(x));
     }
+    // Said as a difference to work with, not as a verdict: the pair text below often finds
+    // real strengths in the very same pair.
     return QStringLiteral("Os números %1 não estão em harmonia: o %2 pertence ao grupo %3, e o "
-                          "%4, ao grupo %5. A convivência entre eles pede mais atenção.")
+                          "%4, ao grupo %5. Isso não impede o entendimento, mas pede mais "
+                          "atenção às diferenças, que o texto abaixo descreve junto com o que "
+                          "os dois têm a oferecer um ao outro.")
         .arg(numeros(a))
         .arg(x)
         .arg(grupo(x))

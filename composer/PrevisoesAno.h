@@ -36,6 +36,9 @@ struct PrevisoesAno {
 
     struct Mes {
         QString titulo; // "Março de 2027"
+        // A universal or personal month whose number an earlier month already had carries,
+        // instead of the whole text again, a short paragraph that points to that month and
+        // says what differs.
         Numero mesUniversal;
         QList<Numero> mesesPessoais; // two when the personal year turns inside the month
         CalendarioMes calendario;
@@ -48,8 +51,12 @@ struct PrevisoesAno {
     QString DataNascimento; // "dd/mm/yyyy"
     int ano = 0;
     InicioAnoPessoal inicioAnoPessoal = InicioAnoPessoal::Janeiro;
-    QString notaRegra; // "O ano pessoal começa em 1º de janeiro."
-    QString abertura;  // what the report holds, for whom and for which year
+    // "O ano pessoal começa em 1º de janeiro.", said once, at the end of the opening.
+    QString notaRegra;
+    QString abertura;                      // what the report holds, for whom and for which year
+    static const QString kTituloChaveDias; // "O que cada dia pessoal pede"
+    // One line per personal day 1 to 9 with what it asks for, printed once before the months.
+    QStringList chaveDias;
     LinhaVida linhaVida;
     Numero anoUniversal;
     QList<Numero> anosPessoais; // two under the birthday rule: before and from the birthday
@@ -60,18 +67,24 @@ struct PrevisoesAno {
     static bool aceitaAno(int ano, QString* erro);
 
     // The forecast of `ano` (kPrimeiroAno to kUltimoAno) for `nome` (normalised) born on
-    // `dataNascimento` ("dd/mm/yyyy", a valid date), the line of life seen from `referencia`,
-    // the texts read from `arquivos`; the personal year turns as `regras` says.
+    // `dataNascimento` ("dd/mm/yyyy", a valid date), the texts read from `arquivos`; the
+    // personal year turns as `regras` says. The line of life marks the age reached in `ano`,
+    // whatever the day the forecast is made on (the fifth argument, kept for the callers, is
+    // not read).
     static PrevisoesAno compoe(const QString& nome, const QString& dataNascimento, int ano,
-                               const RegrasCalculo& regras, QDate referencia,
+                               const RegrasCalculo& regras, QDate,
                                const ArquivoInterpretacao& arquivos);
+    // "Idade alcançada em 2027", the label of the age the line of life marks.
+    static QString rotuloIdade(int ano);
 
     // The report as titled blocks, in the order of the pages: the exported text and the
     // text document are made of them (Titulo, Descricao and Texto of each; Numero empty).
     QList<ItemAnalise> blocos() const;
     // The line of life in words, one line per period (by the names of the analysis's
     // headings) and the age on the reference date: the text the exports carry for its picture.
-    static QStringList linhasLinhaVida(const LinhaVida& linha);
+    static QStringList
+    linhasLinhaVida(const LinhaVida& linha,
+                    const QString& rotuloIdade = QStringLiteral("Idade na data de referência"));
     // The plain text of the report for the clipboard: the blocks as the analysis' export
     // writes its sections, then the closing paragraph; CR LF line breaks.
     QString texto() const;

@@ -1,6 +1,7 @@
 #include "composer/TextoExportacao.h"
 
 #include "composer/PartesSecao.h"
+#include "composer/TextosRepetidos.h"
 
 namespace vidalume {
 
@@ -10,10 +11,14 @@ namespace {
 const QString kCRLF = QStringLiteral("\r\n");
 } // namespace
 
-QString TextoExportacao::monta(const Analise& analise, const Configuracao& config,
+QString TextoExportacao::monta(const Analise& composta, const Configuracao& config,
                                const Configuracao::Selecao& selecionados,
                                const OpcoesMapa& opcoes) {
+    const Analise analise = TextosRepetidos::resume(composta, selecionados, opcoes);
     QString texto;
+    if (!analise.Abertura.isEmpty()) {
+        texto += analise.Abertura + kCRLF + kCRLF + kSeparador + kCRLF + kCRLF;
+    }
     for (int k = 1; k <= PartesSecao::kUltimaSecao; ++k) {
         if (!PartesSecao::mostrada(analise, selecionados, opcoes, k)) {
             continue;

@@ -37,12 +37,15 @@ LinhaVida LinhaVida::calcula(const NumerosAnalise& n, QDate referencia) {
                 periodo(n.cicloProdutivo, mudancaProdutivo, mudancaColheita),
                 periodo(n.cicloColheita, mudancaColheita, l.idadeFinal)};
     const std::array<int, 5> limites = {0, idades[0], idades[1], idades[2], l.idadeFinal};
-    const std::array<int, 4> desafios = {n.desafioMenor1, n.desafioMenor2, n.desafioMaior,
-                                         n.desafioMenorAdicional};
     for (int i = 0; i < 4; ++i) {
         l.realizacoes.append(periodo(n.realizacoes[i], limites[i], limites[i + 1]));
-        l.desafios.append(periodo(desafios[i], limites[i], limites[i + 1]));
     }
+    // The minor challenges split the life in two halves at the start of the third pinnacle;
+    // the main and the additional challenge are felt all life long.
+    const int meio = idades[1];
+    l.desafios = {periodo(n.desafioMenor1, 0, meio), periodo(n.desafioMenor2, meio, l.idadeFinal),
+                  periodo(n.desafioMaior, 0, l.idadeFinal),
+                  periodo(n.desafioMenorAdicional, 0, l.idadeFinal)};
     return l;
 }
 

@@ -1,6 +1,8 @@
 // The periods of a life by age, for the line-of-life picture: the three cycles with the ages
-// at which they change, the four pinnacles with their ages, the four challenges that go
-// with the pinnacle periods, and the person's age on the reference date. Plain data taken
+// at which they change, the four pinnacles with their ages, the four challenges (the first
+// minor one in the first half of the life, up to the start of the third pinnacle, the second
+// in the other half, the main and the additional one all life long), and the person's age on
+// the reference date. Plain data taken
 // from the numbers of the birth date; nothing here draws.
 #pragma once
 
@@ -24,7 +26,7 @@ struct LinhaVida {
 
     QList<Periodo> ciclos;      // formative, productive, harvest
     QList<Periodo> realizacoes; // four pinnacles
-    QList<Periodo> desafios;    // four challenges, under the pinnacles they go with
+    QList<Periodo> desafios;    // first minor, second minor, main, additional
     int idadeFinal = 0;         // the picture runs from age 0 to this age
     int idadeReferencia = -1;   // the age on the reference date; -1 when before birth
 

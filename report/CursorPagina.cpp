@@ -2,6 +2,8 @@
 
 #include "report/EscreveTexto.h"
 
+#include <QStringList>
+
 namespace vidalume {
 
 CursorPagina::CursorPagina(const Diagramacao& diagramacao, double larguraPagina,
@@ -18,6 +20,7 @@ void CursorPagina::inicia(FabricaFolhas& folhas) {
     atual_->EscalaMilimetros();
     y_ = d_.margens.MargemSuperior +
          novaPagina_.inicia(*atual_, largura_, altura_, NovaPagina::PrimeiraPagina);
+    topo_ = y_;
 }
 
 int CursorPagina::termina() {
@@ -48,6 +51,7 @@ void CursorPagina::quebraPagina() {
     atual_->EscalaMilimetros();
     y_ = d_.margens.MargemSuperior +
          novaPagina_.inicia(*atual_, largura_, altura_, NovaPagina::ProximaPagina);
+    topo_ = y_;
     if (gancho_) {
         // The hook may break no page of its own: it only writes what opens the page.
         const auto gancho = std::move(gancho_);
@@ -56,6 +60,49 @@ void CursorPagina::quebraPagina() {
         gancho_ = gancho;
     }
     fonteSalva_.RestaurarFontesTela(*atual_);
+}
+
+bool CursorPagina::mantemJunto(double altura) {
+    if (cabe(altura) || y_ <= topo_ || altura > alturaUtil()) {
+        return false;
+    }
+    quebraPagina();
+    return true;
+}
+
+double CursorPagina::alturaBloco(const QString& texto) const {
+    return EscreveTexto::contaLinhas(*atual_, esquerda(), direita(), texto) * alturaLinha();
+}
+
+void CursorPagina::escreveTitulo(const QString& texto) {
+    QString resto = texto;
+    while (!EscreveTexto::escreve(*atual_, y_, esquerda(), direita(), limite(), resto, false)) {
+        quebraPagina();
+    }
+}
+
+namespace {
+
+bool ehSubtitulo(const QString& paragrafo) {
+    return paragrafo.endsWith(u':');
+}
+
+} // namespace
+
+void CursorPagina::escreveComSubtitulos(const QString& texto, int linhasJuntas) {
+    const QStringList paragrafos = texto.split(QStringLiteral("\r\n"));
+    for (qsizetype i = 0; i < paragrafos.size(); ++i) {
+        const QString& p = paragrafos[i];
+        if (i > 0) {
+            avancaAbaixo(0);
+        }
+        const bool temSeguinte = i + 1 < paragrafos.size() && !paragrafos[i + 1].isEmpty();
+        if (temSeguinte && ehSubtitulo(p) && alturaBloco(p) <= alturaLinha()) {
+            mantemJunto((1 + linhasJuntas) * alturaLinha());
+        }
+        garanteEspaco(alturaLinha());
+        escreveBloco(p);
+    }
 }
 
 void CursorPagina::escreveBloco(const QString& texto) {

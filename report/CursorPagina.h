@@ -66,6 +66,23 @@ public:
     // an empty function removes it.
     void aoQuebrar(std::function<void()> gancho) { gancho_ = std::move(gancho); }
 
+    // Starts a new page when a group `altura` high (a heading with the first lines of its
+    // text, say) does not fit below the position but would fit on an empty page; a group
+    // taller than a page, or one already at the top of a page, stays where it is. True when
+    // it broke the page.
+    bool mantemJunto(double altura);
+    // The room the content of an empty page has, from its top to the limit.
+    double alturaUtil() const { return limite() - topo_; }
+    // The height `texto` takes in the text column in the current font (whole lines).
+    double alturaBloco(const QString& texto) const;
+
+    // Writes a heading in the text column, left-aligned: its lines are never stretched.
+    void escreveTitulo(const QString& texto);
+    // Writes `texto` as escreveBloco does, paragraph by paragraph, keeping each heading
+    // inside it (a one-line paragraph ending in ':' followed by more text) on the same page as
+    // the first `linhasJuntas` lines after it.
+    void escreveComSubtitulos(const QString& texto, int linhasJuntas = 2);
+
     // Writes `texto` justified in the text column (or between `esquerda` and `direita`)
     // from the position, going on over as many pages as it needs. The position is left at
     // the top of the last line written.
@@ -90,6 +107,7 @@ private:
     FabricaFolhas* folhas_ = nullptr;
     SuperficieDesenho* atual_ = nullptr;
     double y_ = 0;
+    double topo_ = 0; // where the content of the current page begins
 };
 
 } // namespace vidalume

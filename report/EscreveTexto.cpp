@@ -20,9 +20,19 @@ struct Linha {
 
 class Escritor {
 public:
-    Escritor(SuperficieDesenho& destino, double esquerda, double direita, QString texto)
+    Escritor(SuperficieDesenho& destino, double esquerda, double direita, QString texto,
+             bool justifica = true)
         : d_(destino), esquerda_(esquerda), largura_(std::max(0.0, direita - esquerda)),
-          t_(std::move(texto)) {}
+          t_(std::move(texto)), justifica_(justifica) {}
+
+    int conta() {
+        int linhas = 0;
+        do {
+            proximaLinha();
+            ++linhas;
+        } while (pos_ < t_.size());
+        return linhas;
+    }
 
     bool escreve(double y, double limite, QString& resto) {
         d_.DefineY(y - d_.AlturaTexto(EscreveTexto::kAmostraLinha));
@@ -109,7 +119,7 @@ private:
 
     void desenha(const Linha& linha) {
         const int lacunas = linha.espacos - 1; // the space at the cut is not drawn
-        if (!linha.cortada || lacunas <= 0) {
+        if (!justifica_ || !linha.cortada || lacunas <= 0) {
             d_.DefineX(esquerda_);
             d_.Escreve(linha.texto);
             return;
@@ -154,6 +164,7 @@ private:
     const double esquerda_;
     const double largura_;
     const QString t_;
+    const bool justifica_;
     int pos_ = 0;        // characters consumed so far; the next line starts here
     int estimativa_ = 0; // characters consumed by the previous line
 };
@@ -162,7 +173,18 @@ private:
 
 bool EscreveTexto::escreve(SuperficieDesenho& destino, double y, double esquerda, double direita,
                            double limite, QString& textoBloco) {
-    return Escritor(destino, esquerda, direita, textoBloco).escreve(y, limite, textoBloco);
+    return escreve(destino, y, esquerda, direita, limite, textoBloco, true);
+}
+
+bool EscreveTexto::escreve(SuperficieDesenho& destino, double y, double esquerda, double direita,
+                           double limite, QString& textoBloco, bool justifica) {
+    return Escritor(destino, esquerda, direita, textoBloco, justifica)
+        .escreve(y, limite, textoBloco);
+}
+
+int EscreveTexto::contaLinhas(SuperficieDesenho& destino, double esquerda, double direita,
+                              const QString& texto) {
+    return Escritor(destino, esquerda, direita, texto).conta();
 }
 
 } // namespace vidalume

@@ -31,6 +31,15 @@ public:
     // characters counts as written. On return the surface's Y is the top of the last line.
     static bool escreve(SuperficieDesenho& destino, double y, double esquerda, double direita,
                         double limite, QString& textoBloco);
+    // As above; with `justifica` false no line is stretched (every line stays left-aligned),
+    // as a heading is written.
+    static bool escreve(SuperficieDesenho& destino, double y, double esquerda, double direita,
+                        double limite, QString& textoBloco, bool justifica);
+
+    // The number of lines `texto` takes between `esquerda` and `direita` in the surface's
+    // current font, breaking as escreve() does; an empty text takes one line. Draws nothing.
+    static int contaLinhas(SuperficieDesenho& destino, double esquerda, double direita,
+                           const QString& texto);
 
     // The sample strings whose height is taken as one line height and as the room a line
     // needs below the limit.

@@ -1,13 +1,24 @@
 #include "report/LayoutAnalise.h"
 
 #include "composer/PartesSecao.h"
+#include "composer/TextosRepetidos.h"
 #include "report/EscreveTexto.h"
 #include "report/QuadrosSecao.h"
 
 namespace vidalume {
 
+namespace {
+
+// The pages show a repeated text once, as the export does.
+Diagramacao semRepeticoes(Diagramacao d) {
+    d.analise = TextosRepetidos::resume(std::move(d.analise), d.selecao, d.opcoesMapa);
+    return d;
+}
+
+} // namespace
+
 LayoutAnalise::LayoutAnalise(Diagramacao diagramacao, double larguraPagina, double alturaPagina)
-    : d_(std::move(diagramacao)), cursor_(d_, larguraPagina, alturaPagina) {}
+    : d_(semRepeticoes(std::move(diagramacao))), cursor_(d_, larguraPagina, alturaPagina) {}
 
 void LayoutAnalise::AplicaFonte(SuperficieDesenho& destino, const DadosFonte& fonte) {
     if (const QString nome = fonte.nomeAparado(); !nome.isEmpty()) {
@@ -34,6 +45,13 @@ void LayoutAnalise::AplicaFonte(SuperficieDesenho& destino, const DadosFonte& fo
 
 int LayoutAnalise::dispoe(FabricaFolhas& folhas) {
     cursor_.inicia(folhas);
+    if (!d_.analise.Abertura.isEmpty()) {
+        // The opening paragraph, in the font of the explanations, above a divider.
+        aplica(d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
+        cursor_.escreveBloco(d_.analise.Abertura);
+        cursor_.avancaAbaixo(kEspacoAposBloco);
+        cursor_.divisoria();
+    }
     for (int k = 1; k <= PartesSecao::kUltimaSecao; ++k) {
         if (PartesSecao::mostrada(d_.analise, d_.selecao, d_.opcoesMapa, k)) {
             dispoeEntrada(k);
@@ -53,22 +71,39 @@ void LayoutAnalise::dispoeAviso() {
 }
 
 // Explanation (optional), title, note (see PartesSecao::nota), picture, interpretation and
-// divider of entry k. A title or a text whose first line would no longer fit above the limit
-// starts on a new page; a title goes with its picture.
+// divider of entry k. The explanation, the title, the note, the picture and the first lines
+// of the text go on one page when they fit on one; otherwise the title still goes with its
+// note, its picture and the first lines of the text. Titles are never stretched.
 void LayoutAnalise::dispoeEntrada(int k) {
     const ItemAnalise& item = d_.analise[k];
     const FontesAnalise& fontes = d_.fontes;
-    if (PartesSecao::comDescricao(item, d_.configuracao)) {
+    const bool comDescricao = PartesSecao::comDescricao(item, d_.configuracao);
+    const QString titulo = PartesSecao::titulo(d_.analise, k, d_.configuracao);
+    const QString nota = PartesSecao::nota(k, d_.inicioAnoPessoal);
+
+    aplica(fontes.FonteDescricao, FontesAnalise().FonteDescricao);
+    const double descricao =
+        comDescricao ? cursor_.alturaBloco(item.Descricao) + kEspacoAposBloco : 0;
+    const double alturaNota = nota.isEmpty() ? 0 : cursor_.alturaBloco(nota) + kEspacoAposBloco;
+    aplica(fontes.FonteTexto, FontesAnalise().FonteTexto);
+    const double quadro = alturaQuadro(item.Quadro);
+    const double aposTitulo = alturaNota + (quadro > 0 ? quadro + kEspacoAposBloco : 0) +
+                              kLinhasComTitulo * cursor_.alturaLinha();
+    aplica(fontes.FonteTitulo, FontesAnalise().FonteTitulo);
+    const double cabecalho = cursor_.alturaBloco(titulo) + kEspacoAposBloco + aposTitulo;
+
+    if (comDescricao) {
+        cursor_.mantemJunto(descricao + cabecalho);
         aplica(fontes.FonteDescricao, FontesAnalise().FonteDescricao);
         cursor_.escreveBloco(item.Descricao);
         cursor_.avancaAbaixo(kEspacoAposBloco);
+        aplica(fontes.FonteTitulo, FontesAnalise().FonteTitulo);
     }
-    aplica(fontes.FonteTitulo, FontesAnalise().FonteTitulo);
-    const double quadro = alturaQuadro(item.Quadro);
-    cursor_.garanteEspaco(cursor_.alturaLinha() + (quadro > 0 ? kEspacoAposBloco + quadro : 0));
-    cursor_.escreveBloco(PartesSecao::titulo(d_.analise, k, d_.configuracao));
+    cursor_.garanteEspaco(cursor_.alturaLinha());
+    cursor_.mantemJunto(cabecalho);
+    cursor_.escreveTitulo(titulo);
     cursor_.avancaAbaixo(kEspacoAposBloco);
-    if (const QString nota = PartesSecao::nota(k, d_.inicioAnoPessoal); !nota.isEmpty()) {
+    if (!nota.isEmpty()) {
         aplica(fontes.FonteDescricao, FontesAnalise().FonteDescricao);
         cursor_.garanteEspaco(cursor_.alturaLinha());
         cursor_.escreveBloco(nota);
@@ -78,7 +113,7 @@ void LayoutAnalise::dispoeEntrada(int k) {
     aplica(fontes.FonteTexto, FontesAnalise().FonteTexto);
     desenhaQuadro(item.Quadro);
     cursor_.garanteEspaco(cursor_.alturaLinha());
-    cursor_.escreveBloco(item.Texto);
+    cursor_.escreveComSubtitulos(item.Texto, kLinhasComTitulo);
     cursor_.avancaAbaixo(kEspacoAposBloco);
     cursor_.divisoria();
 }

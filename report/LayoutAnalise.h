@@ -1,4 +1,5 @@
-// Lays a composed analysis out on pages: for each selected entry its explanation, title,
+// Lays a composed analysis out on pages: the opening paragraph when there is one (see
+// Analise::Abertura), then for each selected entry its explanation, title,
 // picture (QuadrosSecao; never cut across pages) and interpretation as justified blocks in
 // their fonts, then a divider; after the last one the closing paragraph in the font of the
 // explanations; every page started with its header (when due) and footer. The same layout
@@ -25,6 +26,8 @@ public:
     static constexpr double kRecuoDivisoria = CursorPagina::kRecuoDivisoria;
     static constexpr double kAlturaDivisoria = CursorPagina::kAlturaDivisoria;
     static constexpr double kAvancoDivisoria = CursorPagina::kAvancoDivisoria;
+    // Lines of a text kept on the page of its title (and of each heading inside it).
+    static constexpr int kLinhasComTitulo = 2;
 
     // Lays `diagramacao` out on pages `larguraPagina` x `alturaPagina` millimetres, inside
     // its margins.

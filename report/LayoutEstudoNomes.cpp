@@ -46,7 +46,7 @@ int LayoutEstudoNomes::dispoe(FabricaFolhas& folhas) {
 // The life path as a heading, then what the table shows.
 void LayoutEstudoNomes::abertura() {
     aplica(d_.fontes.FonteTitulo, FontesAnalise().FonteTitulo);
-    cursor_.escreveBloco(QStringLiteral("Caminho da Vida: Número %1").arg(estudo_.caminhoDaVida));
+    cursor_.escreveTitulo(QStringLiteral("Caminho da Vida: Número %1").arg(estudo_.caminhoDaVida));
     cursor_.avancaAbaixo(CursorPagina::kEspacoAposBloco);
     aplica(d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
     cursor_.escreveBloco(
@@ -147,8 +147,11 @@ void LayoutEstudoNomes::aviso() {
 
 void LayoutEstudoNomes::interpretacao(const CandidatoNome& c) {
     aplica(d_.fontes.FonteTitulo, FontesAnalise().FonteTitulo);
+    const QString titulo = QStringLiteral("%1 - Expressão %2").arg(c.nome).arg(c.expressao);
     cursor_.garanteEspaco(3 * cursor_.alturaLinha());
-    cursor_.escreveBloco(QStringLiteral("%1 - Expressão %2").arg(c.nome).arg(c.expressao));
+    cursor_.mantemJunto(cursor_.alturaBloco(titulo) + CursorPagina::kEspacoAposBloco +
+                        2 * cursor_.alturaLinha());
+    cursor_.escreveTitulo(titulo);
     cursor_.avancaAbaixo(CursorPagina::kEspacoAposBloco);
     aplica(d_.fontes.FonteTexto, FontesAnalise().FonteTexto);
     cursor_.garanteEspaco(cursor_.alturaLinha());

@@ -40,14 +40,25 @@ void LayoutPrevisoes::abertura() {
     cursor_.escreveBloco(p_.abertura);
     cursor_.avancaAbaixo(kEspacoAposBloco);
     titulo(QStringLiteral("Linha da Vida"));
-    quadro(QuadroLinhaVida(p_.linhaVida));
+    quadro(QuadroLinhaVida(p_.linhaVida, PrevisoesAno::rotuloIdade(p_.ano)));
     cursor_.divisoria();
-    numero(p_.anoUniversal, {});
-    cursor_.aoQuebrar([this] { continuacao({}); });
+    numero(p_.anoUniversal);
     for (const PrevisoesAno::Numero& py : p_.anosPessoais) {
-        numero(py, p_.notaRegra);
+        numero(py);
     }
-    cursor_.aoQuebrar(nullptr);
+    titulo(PrevisoesAno::kTituloChaveDias);
+    linhasTabela(p_.chaveDias);
+}
+
+// Lines in the face of the text at most kTamanhoTabela points, one under the other.
+void LayoutPrevisoes::linhasTabela(const QStringList& linhas) {
+    fonte(d_.fontes.FonteTexto, FontesAnalise().FonteTexto);
+    cursor_.folha().DefineTamanhoFonte(std::min(cursor_.folha().TamanhoFonte(), kTamanhoTabela));
+    for (const QString& linha : linhas) {
+        cursor_.garanteEspaco(cursor_.alturaLinha());
+        cursor_.escreveBloco(linha);
+        cursor_.avancaAbaixo(0);
+    }
 }
 
 // A month starts on a page of its own; a page it goes on to repeats its heading.
@@ -55,54 +66,39 @@ void LayoutPrevisoes::mes(const PrevisoesAno::Mes& m) {
     cursor_.aoQuebrar(nullptr);
     cursor_.quebraPagina();
     titulo(m.titulo);
-    nota(p_.notaRegra);
     cursor_.aoQuebrar([this, m] { continuacao(m.titulo); });
-    numero(m.mesUniversal, {});
+    numero(m.mesUniversal);
     for (const PrevisoesAno::Numero& pm : m.mesesPessoais) {
-        numero(pm, {});
+        numero(pm);
     }
     quadro(QuadroCalendario(m.calendario));
-    nota(kLegendaCalendario);
-    fonte(d_.fontes.FonteTexto, FontesAnalise().FonteTexto);
-    cursor_.folha().DefineTamanhoFonte(std::min(cursor_.folha().TamanhoFonte(), kTamanhoTabela));
-    for (const QString& linha : m.tabelaDias) {
-        cursor_.garanteEspaco(cursor_.alturaLinha());
-        cursor_.escreveBloco(linha);
-        cursor_.avancaAbaixo(0);
+    // The calendar reads the same every month: its key stands under the first one only.
+    if (&m == &p_.meses.first()) {
+        nota(kLegendaCalendario);
     }
+    linhasTabela(m.tabelaDias);
     cursor_.aoQuebrar(nullptr);
 }
 
-// The top of a page a month (or the personal year) goes on to: the month's heading, if
-// any, and the rule of the personal year.
+// The top of a page a month goes on to: the month's heading.
 void LayoutPrevisoes::continuacao(const QString& tituloMes) {
-    if (!tituloMes.isEmpty()) {
-        fonte(d_.fontes.FonteTitulo, FontesAnalise().FonteTitulo);
-        cursor_.escreveBloco(tituloMes + QStringLiteral(" (continuação)"));
-        cursor_.avancaAbaixo(kEspacoAposBloco / 2);
-    }
-    fonte(d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
-    cursor_.folha().DefineTamanhoFonte(std::min(cursor_.folha().TamanhoFonte(), kTamanhoNota));
-    cursor_.escreveBloco(p_.notaRegra);
+    fonte(d_.fontes.FonteTitulo, FontesAnalise().FonteTitulo);
+    cursor_.escreveTitulo(tituloMes + QStringLiteral(" (continuação)"));
     cursor_.avancaAbaixo(kEspacoAposBloco / 2);
-    notaNoTopo_ = true;
 }
 
-// A number's title, an optional note under it, and its text.
-void LayoutPrevisoes::numero(const PrevisoesAno::Numero& n, const QString& notaNumero) {
+// A number's title and its text.
+void LayoutPrevisoes::numero(const PrevisoesAno::Numero& n) {
     titulo(n.titulo);
-    // A page break before the title has just written the rule at the top of the page.
-    if (!notaNumero.isEmpty() && !notaNoTopo_) {
-        nota(notaNumero);
-    }
     texto(n.texto);
 }
 
 void LayoutPrevisoes::titulo(const QString& t) {
     fonte(d_.fontes.FonteTitulo, FontesAnalise().FonteTitulo);
-    // A title is kept with at least two lines of what follows it.
+    // A title is kept with at least two lines of what follows it, and never stretched.
     cursor_.garanteEspaco(3 * cursor_.alturaLinha());
-    cursor_.escreveBloco(t);
+    cursor_.mantemJunto(cursor_.alturaBloco(t) + kEspacoAposBloco / 2 + 2 * cursor_.alturaLinha());
+    cursor_.escreveTitulo(t);
     cursor_.avancaAbaixo(kEspacoAposBloco / 2);
 }
 
@@ -119,7 +115,6 @@ void LayoutPrevisoes::texto(const QString& t) {
     cursor_.garanteEspaco(cursor_.alturaLinha());
     cursor_.escreveBloco(t);
     cursor_.avancaAbaixo(kEspacoAposBloco);
-    notaNoTopo_ = false;
 }
 
 // A picture as wide as the text column, in the face of the text, on the next page when it

@@ -7,9 +7,9 @@
 //
 // A picture is never cut across pages: one that does not fit below the text starts on the
 // next page. A text goes on over as many pages as it needs; every page a month goes on to
-// repeats the month's heading and the note on the start of the personal year (a page the
-// personal year's text goes on to repeats the note), so each page with personal numbers
-// says which rule they follow.
+// repeats the month's heading. The rule of the personal year, the key of the personal days
+// and the key of the calendar are each printed once: the first two in the opening, the last
+// under January's calendar.
 #pragma once
 
 #include "composer/Diagramacao.h"
@@ -42,7 +42,8 @@ private:
     void abertura();
     void mes(const PrevisoesAno::Mes& mes);
     void continuacao(const QString& tituloMes);
-    void numero(const PrevisoesAno::Numero& numero, const QString& nota);
+    void numero(const PrevisoesAno::Numero& numero);
+    void linhasTabela(const QStringList& linhas);
     void titulo(const QString& texto);
     void nota(const QString& texto);
     void texto(const QString& texto);
@@ -52,7 +53,6 @@ private:
     const Diagramacao d_;
     const PrevisoesAno p_;
     CursorPagina cursor_;
-    bool notaNoTopo_ = false; // the rule was written at the top of this page, nothing since
 };
 
 } // namespace vidalume

@@ -7,12 +7,18 @@
 namespace vidalume {
 
 const QStringList QuadroLinhaVida::kFaixas = {
-    QStringLiteral("Ciclos"), QStringLiteral("Realizações"), QStringLiteral("Desafios")};
+    QStringLiteral("Ciclos"), QStringLiteral("Realizações"), QStringLiteral("Desafio Maior"),
+    QStringLiteral("Desafios Menores"), QStringLiteral("Adicional")};
 const QStringList QuadroLinhaVida::kNomesCiclos = {
     QStringLiteral("Formativo"), QStringLiteral("Produtivo"), QStringLiteral("Colheita")};
-// The challenges by the short form of their headings.
-const QStringList kNomesDesafios = {QStringLiteral("1º Menor"), QStringLiteral("2º Menor"),
-                                    QStringLiteral("Maior"), QStringLiteral("Adicional")};
+// The minor challenges by the short form of their headings; the main and the additional one,
+// each in a band of its own, last the whole life.
+const QStringList kNomesMenores = {QStringLiteral("1º Menor"), QStringLiteral("2º Menor")};
+const QString kVidaInteira = QStringLiteral("a vida inteira");
+// The bands of a map whose periods go by their order: no additional challenge.
+const QStringList kFaixasNumeradas = {QStringLiteral("Ciclos"), QStringLiteral("Momentos"),
+                                      QStringLiteral("Desafio Principal"),
+                                      QStringLiteral("Desafios"), QString()};
 
 namespace {
 
@@ -27,7 +33,7 @@ void contorno(SuperficieDesenho& s, double x1, double y1, double x2, double y2, 
 } // namespace
 
 double QuadroLinhaVida::altura(const SuperficieDesenho&, double) const {
-    return kAlturaEixo + 3 * (kAlturaFaixa + kAlturaLegenda) + kAlturaMarca;
+    return kAlturaEixo + kTotalFaixas * (kAlturaFaixa + kAlturaLegenda) + kAlturaMarca;
 }
 
 void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo, double largura) const {
@@ -56,14 +62,16 @@ void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo, doub
     EstadoSuperficie::escreveEm(s, x, yEixo - 1 - s.AlturaTexto(QStringLiteral("Idade")),
                                 QStringLiteral("Idade"));
 
-    const QList<LinhaVida::Periodo>* faixas[3] = {&l_.ciclos, &l_.realizacoes, &l_.desafios};
+    const QList<LinhaVida::Periodo> faixas[kTotalFaixas] = {
+        l_.ciclos, l_.realizacoes, l_.desafios.mid(2, 1), l_.desafios.mid(0, 2),
+        l_.desafios.mid(3, 1)};
     double yFaixa = yTopo + kAlturaEixo;
-    for (int f = 0; f < 3; ++f) {
-        const QList<LinhaVida::Periodo>& periodos = *faixas[f];
+    for (int f = 0; f < kTotalFaixas; ++f) {
+        const QList<LinhaVida::Periodo>& periodos = faixas[f];
         const double yBaixo = yFaixa + kAlturaFaixa;
         s.DefineNegrito(true);
         s.DefineTamanhoFonte(kTamanhoPequeno + 1);
-        const QString faixa = (numerados_ && f == 1) ? QStringLiteral("Momentos") : kFaixas[f];
+        const QString faixa = numerados_ ? kFaixasNumeradas.value(f) : kFaixas[f];
         EstadoSuperficie::escreveEm(s, x, yFaixa + (kAlturaFaixa - s.AlturaTexto(faixa)) / 2,
                                     faixa);
         for (int i = 0; i < periodos.size(); ++i) {
@@ -79,10 +87,12 @@ void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo, doub
             // The period's name at the top left, when it fits, and its number in the middle.
             s.DefineNegrito(false);
             s.DefineTamanhoFonte(kTamanhoPequeno);
-            const QString nome = numerados_ ? QStringLiteral("%1º").arg(i + 1)
-                                 : f == 0   ? kNomesCiclos.value(i)
-                                 : f == 1   ? QStringLiteral("%1ª").arg(i + 1)
-                                            : kNomesDesafios.value(i);
+            const QString nome = f == 2       ? kVidaInteira
+                                 : numerados_ ? QStringLiteral("%1º").arg(i + 1)
+                                 : f == 0     ? kNomesCiclos.value(i)
+                                 : f == 1     ? QStringLiteral("%1ª").arg(i + 1)
+                                 : f == 3     ? kNomesMenores.value(i)
+                                              : kVidaInteira;
             if (s.LarguraTexto(nome) + 2 < x2 - x1) {
                 EstadoSuperficie::escreveEm(s, x1 + 1, yFaixa + 0.5, nome);
             }
@@ -92,7 +102,7 @@ void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo, doub
             EstadoSuperficie::escreveEm(s, (x1 + x2 - s.LarguraTexto(numero)) / 2,
                                         yBaixo - s.AlturaTexto(numero) - 0.5, numero);
             // Under the band, where the period begins: the age and, for the cycles, the year.
-            if (i > 0 && f < 2) {
+            if (i > 0 && f != 2 && f != 4) {
                 s.DefineNegrito(false);
                 s.DefineTamanhoFonte(kTamanhoPequeno);
                 const QString rotulo =
@@ -114,7 +124,7 @@ void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo, doub
         for (double y = yTopo + kAlturaEixo - 1; y < yFim; y += kTraco + kLacuna) {
             s.Retangulo(xm - 0.12, y, xm + 0.12, std::min(y + kTraco, yFim));
         }
-        for (int f = 0; f < 3; ++f) {
+        for (int f = 0; f < kTotalFaixas; ++f) {
             const double yLegenda = yTopo + kAlturaEixo + f * (kAlturaFaixa + kAlturaLegenda);
             s.Retangulo(xm - 0.4, yLegenda - (f == 0 ? 1 : kAlturaLegenda), xm + 0.4, yLegenda);
         }
@@ -122,7 +132,7 @@ void QuadroLinhaVida::desenha(SuperficieDesenho& s, double x, double yTopo, doub
         s.DefineNegrito(true);
         s.DefineTamanhoFonte(kTamanhoPequeno);
         const QString rotulo =
-            QStringLiteral("Idade na data das previsões: %1 anos").arg(l_.idadeReferencia);
+            QStringLiteral("%1: %2 anos").arg(rotuloIdade_).arg(l_.idadeReferencia);
         const double larg = s.LarguraTexto(rotulo);
         EstadoSuperficie::escreveEm(s, std::clamp(xm - larg / 2, x, x + largura - larg), yFim + 0.5,
                                     rotulo);

@@ -23,12 +23,19 @@ public:
     static constexpr double kEspessura = 0.2;    // mm: lines
     static constexpr double kTamanhoPequeno = 7; // points: labels
     static constexpr double kTamanhoNumero = 13; // points: the numbers of the periods
-    static const QStringList kFaixas;            // "Ciclos", "Realizações", "Desafios"
-    static const QStringList kNomesCiclos;       // "Formativo", "Produtivo", "Colheita"
+    static constexpr int kTotalFaixas = 5;
+    // "Ciclos", "Realizações", "Desafio Maior", "Desafios Menores", "Adicional"
+    static const QStringList kFaixas;
+    static const QStringList kNomesCiclos; // "Formativo", "Produtivo", "Colheita"
 
-    // With `numerados`, the middle band is named "Momentos" and each period by its order.
-    explicit QuadroLinhaVida(LinhaVida linha, bool numerados = false)
-        : l_(std::move(linha)), numerados_(numerados) {}
+    // The picture of `linha`; `rotuloIdade` names the age it marks ("Idade na data das
+    // previsões", "Idade alcançada em 2027"). With `numerados`, the second band holds the
+    // Momentos Decisivos, the challenges are the first, second and principal ones, and every
+    // period is named by its order.
+    explicit QuadroLinhaVida(LinhaVida linha,
+                             QString rotuloIdade = QStringLiteral("Idade na data das previsões"),
+                             bool numerados = false)
+        : l_(std::move(linha)), rotuloIdade_(std::move(rotuloIdade)), numerados_(numerados) {}
 
     double altura(const SuperficieDesenho& superficie, double largura) const;
     // Draws the picture with its top-left corner at (x, yTopo), `largura` wide, in the
@@ -38,6 +45,7 @@ public:
 
 private:
     LinhaVida l_;
+    QString rotuloIdade_;
     bool numerados_ = false;
 };
 

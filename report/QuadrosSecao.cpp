@@ -13,7 +13,9 @@ double QuadrosSecao::altura(const QuadroSecao& q, const SuperficieDesenho& s, do
     case QuadroSecao::Tipo::Inclusao:
         return QuadroInclusao(q.inclusao, q.legenda).altura(s, largura);
     case QuadroSecao::Tipo::LinhaVida:
-        return QuadroLinhaVida(q.linhaVida, q.periodosNumerados).altura(s, largura);
+        return QuadroLinhaVida(q.linhaVida, QStringLiteral("Idade na data das previsões"),
+                               q.periodosNumerados)
+            .altura(s, largura);
     case QuadroSecao::Tipo::Nenhum:
         break;
     }
@@ -30,7 +32,9 @@ void QuadrosSecao::desenha(const QuadroSecao& q, SuperficieDesenho& s, double x,
         QuadroInclusao(q.inclusao, q.legenda).desenha(s, x, yTopo, largura);
         break;
     case QuadroSecao::Tipo::LinhaVida:
-        QuadroLinhaVida(q.linhaVida, q.periodosNumerados).desenha(s, x, yTopo, largura);
+        QuadroLinhaVida(q.linhaVida, QStringLiteral("Idade na data das previsões"),
+                        q.periodosNumerados)
+            .desenha(s, x, yTopo, largura);
         break;
     case QuadroSecao::Tipo::Nenhum:
         break;

@@ -11,13 +11,13 @@ namespace {
 
 constexpr int kPosLimite = 12;
 constexpr int kPosInicio = 14;
-constexpr int kPosEscola = 16;
-constexpr int kPosDividas = 18;
-constexpr int kPosCiclo = 20;
-constexpr int kPosX = 22;
-constexpr int kPosLicoes = 24;
-constexpr int kPosSecoesCabalisticas = 26;
-constexpr int kPosReservado = 30;
+constexpr int kPosRepetidos = 16;
+constexpr int kPosEscola = 18;
+constexpr int kPosDividas = 20;
+constexpr int kPosCiclo = 22;
+constexpr int kPosX = 24;
+constexpr int kPosLicoes = 26;
+constexpr int kPosSecoesCabalisticas = 28;
 
 bool um(const QByteArray& bytes, int pos) {
     const auto v = RegistroBinario::leInt16(bytes, pos);
@@ -65,6 +65,9 @@ OpcoesMapa OpcoesMapa::deBytes(const QByteArray& bytes) {
     if (const auto v = RegistroBinario::leInt16(bytes, kPosInicio)) {
         o.inicioAnoPessoal = *v == 1 ? InicioAnoPessoal::Aniversario : InicioAnoPessoal::Janeiro;
     }
+    if (const auto v = RegistroBinario::leInt16(bytes, kPosRepetidos)) {
+        o.textosRepetidosInteiros = *v != 0;
+    }
     o.escola = um(bytes, kPosEscola) ? EscolaCalculo::Cabalistica : EscolaCalculo::Pitagorica;
     using Dividas = VariantesCabalistica::Dividas;
     o.variantes.dividas = um(bytes, kPosDividas) ? Dividas::PelasSomas : Dividas::PeloNumeroFinal;
@@ -77,9 +80,6 @@ OpcoesMapa OpcoesMapa::deBytes(const QByteArray& bytes) {
                                            << (8 * i);
         }
     }
-    for (int i = 0; i < int(o.reservado.size()) && kPosReservado + i < bytes.size(); ++i) {
-        o.reservado[i] = bytes.at(kPosReservado + i);
-    }
     return o;
 }
 
@@ -91,6 +91,7 @@ QByteArray OpcoesMapa::paraBytes() const {
     RegistroBinario::escreveInt16(b, kPosLimite, qint16(limiteTendencias == 3 ? 3 : 4));
     RegistroBinario::escreveInt16(
         b, kPosInicio, qint16(inicioAnoPessoal == InicioAnoPessoal::Aniversario ? 1 : 0));
+    RegistroBinario::escreveInt16(b, kPosRepetidos, textosRepetidosInteiros ? -1 : 0);
     RegistroBinario::escreveInt16(b, kPosEscola, escola == EscolaCalculo::Cabalistica ? 1 : 0);
     RegistroBinario::escreveInt16(
         b, kPosDividas, variantes.dividas == VariantesCabalistica::Dividas::PelasSomas ? 1 : 0);
@@ -99,9 +100,6 @@ QByteArray OpcoesMapa::paraBytes() const {
     RegistroBinario::escreveInt16(b, kPosLicoes, variantes.ultimaLicao == 8 ? 1 : 0);
     for (int i = 0; i < 4; ++i) {
         b[kPosSecoesCabalisticas + i] = char((secoesCabalisticasOcultas >> (8 * i)) & 0xFF);
-    }
-    for (int i = 0; i < int(reservado.size()); ++i) {
-        b[kPosReservado + i] = reservado[i];
     }
     return b;
 }

@@ -10,14 +10,16 @@
 //     other value reads as 4)
 //  14 InicioAnoPessoal: 0 on 1 January, 1 on the birthday (default 0; any other value
 //     reads as 0)
-//  16 EscolaCalculo: 0 pitagórica, 1 cabalística (default 0; any other value reads as 0)
-//  18 DividasPelasSomas: 0 by the final number, 1 by the sums (cabalística; default 0)
-//  20 FimPrimeiroCiclo37: 0 the first cycle ends at 36 - Destino, 1 at 37 - Destino
-//  22 XValeQuatro: 0 the letter X is worth 6, 1 worth 4 (cabalística)
-//  24 LicoesAteOito: 0 karmic lessons from 1 to 9, 1 from 1 to 8 (cabalística)
-//  26 SecoesCabalisticas: 32-bit mask, bit k - 1 set when section k of the cabalística map
+//  16 TextosRepetidosInteiros: -1 when a number that returns in another position of the same
+//     kind prints its whole text again, 0 when it prints a short sentence that points to
+//     the first (default 0; any non-zero value reads as -1)
+//  18 EscolaCalculo: 0 pitagórica, 1 cabalística (default 0; any other value reads as 0)
+//  20 DividasPelasSomas: 0 by the final number, 1 by the sums (cabalística; default 0)
+//  22 FimPrimeiroCiclo37: 0 the first cycle ends at 36 - Destino, 1 at 37 - Destino
+//  24 XValeQuatro: 0 the letter X is worth 6, 1 worth 4 (cabalística)
+//  26 LicoesAteOito: 0 karmic lessons from 1 to 9, 1 from 1 to 8 (cabalística)
+//  28 SecoesCabalisticas: 32-bit mask, bit k - 1 set when section k of the cabalística map
 //     is left out (default 0: every section shown)
-//  30 reserved (2 bytes, written back as read)
 // Older files hold zeros from byte 16 on, which read as the defaults.
 #pragma once
 
@@ -40,10 +42,10 @@ struct OpcoesMapa {
     std::array<bool, kTotalSecoes> secoes{true, true, true, true, true, true};
     int limiteTendencias = 4;
     InicioAnoPessoal inicioAnoPessoal = InicioAnoPessoal::Janeiro;
+    bool textosRepetidosInteiros = false;
     EscolaCalculo escola = EscolaCalculo::Pitagorica;
     VariantesCabalistica variantes;
     quint32 secoesCabalisticasOcultas = 0; // bit k - 1: section k of the cabalística map
-    std::array<char, 2> reservado{};
 
     // The rules of the school in use with these options.
     RegrasCalculo regras() const { return regras(escola); }

@@ -202,6 +202,7 @@ TEST(OpcoesMapa, FaltaPadraoLayoutLiteralEReservadoPreservado) {
     EXPECT_FALSE(padrao.secaoAtiva(35));
     EXPECT_EQ(padrao.limiteTendencias, 4);
     EXPECT_EQ(padrao.inicioAnoPessoal, InicioAnoPessoal::Janeiro);
+    EXPECT_FALSE(padrao.textosRepetidosInteiros);
 
     OpcoesMapa o;
     o.defineSecao(30, false);
@@ -209,10 +210,11 @@ TEST(OpcoesMapa, FaltaPadraoLayoutLiteralEReservadoPreservado) {
     o.defineSecao(12, false); // outside the range: ignored
     o.limiteTendencias = 3;
     o.inicioAnoPessoal = InicioAnoPessoal::Aniversario;
+    o.textosRepetidosInteiros = true;
     ASSERT_TRUE(o.grava(dir.path()));
     const QByteArray esperado = QByteArray::fromHex("ffff0000ffffffffffff0000"
                                                     "03000100"
-                                                    "00000000000000000000000000000000");
+                                                    "ffff0000000000000000000000000000");
     EXPECT_EQ(conteudo(dir.filePath("opcoes.dat")), esperado);
     EXPECT_EQ(OpcoesMapa::le(dir.path()), o);
 
@@ -223,27 +225,28 @@ TEST(OpcoesMapa, FaltaPadraoLayoutLiteralEReservadoPreservado) {
     o.defineSecaoCabalistica(32, false);
     ASSERT_TRUE(o.grava(dir.path()));
     EXPECT_EQ(conteudo(dir.filePath("opcoes.dat")).mid(16),
-              QByteArray::fromHex("0100010001000100010004000080"
-                                  "0000"));
+              QByteArray::fromHex("ffff"
+                                  "01000100010001000100"
+                                  "04000080"));
     EXPECT_EQ(OpcoesMapa::le(dir.path()), o);
     EXPECT_EQ(OpcoesMapa::le(dir.path()).regras().valorLetra(u'X'), 4);
 
-    // Odd values fall back to the defaults; reserved bytes go back as read; a cut file
+    // Odd values fall back to the defaults; the section mask goes back as read; a cut file
     // keeps the defaults for what it does not reach.
     QByteArray estranho = aleatorio(32, 11);
     estranho[12] = 9;
     estranho[13] = 0;
     estranho[14] = 7;
     estranho[15] = 0;
-    estranho[16] = 5;
-    estranho[17] = 0;
+    estranho[18] = 5;
+    estranho[19] = 0;
     escreve(dir.filePath("opcoes.dat"), estranho);
     const OpcoesMapa lido = OpcoesMapa::le(dir.path());
     EXPECT_EQ(lido.limiteTendencias, 4);
     EXPECT_EQ(lido.inicioAnoPessoal, InicioAnoPessoal::Janeiro);
     ASSERT_TRUE(lido.grava(dir.path()));
     EXPECT_EQ(lido.escola, EscolaCalculo::Pitagorica);
-    EXPECT_EQ(conteudo(dir.filePath("opcoes.dat")).mid(26), estranho.mid(26));
+    EXPECT_EQ(conteudo(dir.filePath("opcoes.dat")).mid(28), estranho.mid(28));
 
     escreve(dir.filePath("opcoes.dat"), QByteArray::fromHex("0000"));
     const OpcoesMapa curto = OpcoesMapa::le(dir.path());

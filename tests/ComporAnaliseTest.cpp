@@ -4,6 +4,8 @@
 #include "composer/AvisoFinal.h"
 #include "composer/PartesSecao.h"
 #include "composer/TextoExportacao.h"
+#include "composer/TextosInfantis.h"
+#include "composer/TextosRepetidos.h"
 #include "texts/TabelaSecoes.h"
 
 #include <QStringList>
@@ -48,7 +50,7 @@ TEST_F(ComporAnaliseTest, ExemploCompletoSecaoASecao) {
     EXPECT_EQ(a[1], (ItemAnalise{"Interpretações do Caminho da Vida:", "CDATA 1", "CVIDA 2", "2"}));
     EXPECT_EQ(a[2].Descricao, "CDATA 2" + CRLF);
     EXPECT_EQ(a[4].Titulo, QStringLiteral("Dia em que Termina o Ciclo Produtivo e Começa o Ciclo "
-                                          "Colheita: 29/11/2040"));
+                                          "da Colheita: 29/11/2040"));
     QStringList textos, descricoes;
     // Today 06/12/2026: universal year R(2026) = 1, month R(R(12) + 1) = 4, day R(6 + 4) = 1;
     // born 29/11: personal year R(4 + 1) = 5, month R(3 + 5) = 8, day R(6 + 8) = 5.
@@ -65,7 +67,7 @@ TEST_F(ComporAnaliseTest, ExemploCompletoSecaoASecao) {
     EXPECT_EQ(descricoes, QStringList({"", "", "CDATA 3", "", "", "", "CDATA 5", "", "", "",
                                        "CDATA 6", "", "", "", "", "CDATA 13"}));
     EXPECT_EQ(a[13].Numero, QStringLiteral("0"));
-    EXPECT_EQ(a[7].Texto, QStringLiteral("O seu dom para o Presente de Nascimento é PRESNASC 3."));
+    EXPECT_EQ(a[7].Texto, QStringLiteral("O seu Presente do Dia do Nascimento é PRESNASC 3."));
     EXPECT_EQ(a[11].Titulo, QStringLiteral("A sua quarta realização tem início aos seus 52 anos e "
                                            "prolonga-se até o fim de sua vida."));
     EXPECT_EQ(a[25].Texto, "EUXSILEN " + a[25].Numero + CRLF);
@@ -82,8 +84,88 @@ TEST_F(ComporAnaliseTest, DesafioZeroExplicaEListaOsNoveDesafios) {
             esperado += "DESNASC " + QString::number(r) + CRLF;
         }
         EXPECT_EQ(a[6].Texto, esperado) << data;
-        EXPECT_EQ(a[7].Texto,
-                  QStringLiteral("O seu dom para o Presente de Nascimento é PRESNASC 10."));
+        EXPECT_EQ(a[7].Texto, QStringLiteral("O seu Presente do Dia do Nascimento é PRESNASC 10."));
+    }
+}
+
+// A pinnacle whose period has ended is told in the past; the current, the coming and the last
+// one in the present. Ages 5, 33, 34, 48 and 95 on the day of the analysis.
+TEST_F(ComporAnaliseTest, RealizacoesQueJaTerminaramFicamNoPassado) {
+    const auto passadas = [&](const char* data, QDate hoje = kHoje) {
+        const Analise a = compoe(QStringLiteral("ANA MARIA"), QString::fromLatin1(data), hoje);
+        QString marcas;
+        for (int k = 8; k <= 11; ++k) {
+            marcas += a[k].Titulo.contains(QStringLiteral("teve início")) &&
+                              a[k].Titulo.contains(QStringLiteral("e prolongou-se até"))
+                          ? u'P'
+                          : u'-';
+        }
+        return marcas;
+    };
+    EXPECT_EQ(passadas("10/01/2021"), QStringLiteral("----"));
+    EXPECT_EQ(passadas("29/11/1978"), QStringLiteral("PP--")); // pinnacles end at 34, 43, 52
+    EXPECT_EQ(passadas("29/11/1978", QDate(2012, 11, 28)), QStringLiteral("----"));
+    EXPECT_EQ(passadas("29/11/1978", QDate(2012, 11, 29)), QStringLiteral("P---"));
+    EXPECT_EQ(passadas("03/02/1931"), QStringLiteral("PPP-"));
+}
+
+// A pinnacle or challenge number met again prints a short paragraph that points to the first
+// shown position; a position left out is never pointed to; the option keeps every text.
+TEST_F(ComporAnaliseTest, TextoRepetidoSaiUmaVez) {
+    Analise a;
+    const QStringList numeros = {"4", "9", "4", "4", "0", "0", "0", "2"};
+    for (int k = 8; k <= 15; ++k) {
+        const QString n = numeros[k - 8];
+        a[k] = {QStringLiteral("T%1").arg(k), {}, (k < 12 ? "APICES " : "DESVIDA ") + n + ".", n};
+    }
+    Configuracao::Selecao todas = Configuracao::padraoCalculos();
+    todas.fill(-1);
+    const Analise r = TextosRepetidos::resume(a, todas, OpcoesMapa());
+    EXPECT_EQ(r[9].Texto, a[9].Texto);
+    EXPECT_TRUE(r[10].Texto.startsWith(QStringLiteral(
+        "O 4 volta como terceira Realização: o texto da primeira Realização, acima, vale")));
+    EXPECT_TRUE(r[14].Texto.startsWith(
+        QStringLiteral("O 0 volta como segundo Desafio Menor: o texto do Desafio Maior")));
+    EXPECT_EQ(r[15].Texto, a[15].Texto);
+    const QString exportado = TextoExportacao::monta(a, Configuracao(), todas, OpcoesMapa());
+    EXPECT_EQ(exportado.count(QStringLiteral("APICES 4.")), 1);
+    EXPECT_EQ(exportado.count(QStringLiteral("DESVIDA 0.")), 1);
+
+    Configuracao::Selecao semPrimeira = todas;
+    semPrimeira[8] = 0;
+    const Analise s = TextosRepetidos::resume(a, semPrimeira, OpcoesMapa());
+    EXPECT_EQ(s[10].Texto, a[10].Texto);
+    EXPECT_EQ(s[11].Texto, TextosRepetidos::paragrafo(11, 10, QStringLiteral("4")));
+
+    OpcoesMapa inteiros;
+    inteiros.textosRepetidosInteiros = true;
+    EXPECT_EQ(TextosRepetidos::resume(a, todas, inteiros), a);
+}
+
+// Under 14 the analysis opens with the paragraph to the family and the texts of the present
+// come from the child variants; from 14 on, or without the file, the usual texts stay.
+TEST_F(ComporAnaliseTest, CriancaLeVariantesInfantis) {
+    const QString nome = QStringLiteral("ANA MARIA");
+    EXPECT_TRUE(compoe(nome, QStringLiteral("10/01/2021")).Abertura.isEmpty());
+    for (int r = 1; r <= 37; ++r) {
+        ASSERT_TRUE(arquivos.GravaTextoInterpretacao(r, TextosInfantis::kArquivo,
+                                                     "INFANTIL " + QString::number(r)));
+    }
+    const auto infantil = [](int r) { return "INFANTIL " + QString::number(r); };
+    for (const auto& [data, crianca] :
+         {std::pair{"10/01/2021", true}, std::pair{"07/12/2012", true},
+          std::pair{"06/12/2012", false}}) {
+        SCOPED_TRACE(data);
+        const Analise a = compoe(nome, QString::fromLatin1(data));
+        const NumerosAnalise n = CalculaNumeros(nome, QString::fromLatin1(data), kHoje);
+        EXPECT_EQ(a.Abertura, crianca ? infantil(1) : QString());
+        EXPECT_EQ(a[8].Texto == infantil(1 + n.realizacoes[0]), crianca);
+        EXPECT_EQ(a[20].Texto == infantil(10 + n.anoPessoal), crianca);
+        EXPECT_EQ(a[21].Texto == infantil(19 + n.mesPessoal), crianca);
+        EXPECT_EQ(a[22].Texto == infantil(28 + n.diaPessoal), crianca);
+        EXPECT_TRUE(a[9].Texto.startsWith(QStringLiteral("APICES"))); // later ones keep theirs
+        EXPECT_EQ(TextoExportacao::monta(a, Configuracao(), OpcoesMapa()).startsWith(infantil(1)),
+                  crianca);
     }
 }
 

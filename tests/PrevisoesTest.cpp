@@ -10,6 +10,7 @@
 #include "engine/NumerosAnalise.h"
 #include "engine/NumerosDoDia.h"
 
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -146,11 +147,18 @@ TEST(LinhaVida, PeriodosEIdades) {
     ASSERT_EQ(l.realizacoes.size(), 4);
     EXPECT_EQ(l.realizacoes[1], (LinhaVida::Periodo{9, 34, 43, 2012}));
     EXPECT_EQ(l.realizacoes[3].idadeInicio, 52);
-    // The challenges go with the pinnacle periods: first, second, main, additional.
+    // As their headings say: the minor ones split the life at the third pinnacle (43), the
+    // main and the additional one last the whole life.
     ASSERT_EQ(l.desafios.size(), 4);
-    EXPECT_EQ(l.desafios[0], (LinhaVida::Periodo{0, 0, 34, 1978}));
-    EXPECT_EQ(l.desafios[2].numero, 5);
-    EXPECT_EQ(l.desafios[2].idadeInicio, 43);
+    EXPECT_EQ(l.desafios[0], (LinhaVida::Periodo{0, 0, 43, 1978}));
+    EXPECT_EQ(l.desafios[1].idadeInicio, 43);
+    EXPECT_EQ(l.desafios[1].idadeFim, 80);
+    EXPECT_EQ(l.desafios[2], (LinhaVida::Periodo{5, 0, 80, 1978}));
+    EXPECT_EQ(l.desafios[3].idadeFim, 80);
+    const QStringList texto = PrevisoesAno::linhasLinhaVida(l);
+    EXPECT_TRUE(texto.contains(QStringLiteral("Desafio Maior (número 5): a vida inteira.")));
+    EXPECT_TRUE(texto.contains(
+        QStringLiteral("Ciclo da Colheita (número 7): a partir dos 62 anos, com início em 2040.")));
     EXPECT_EQ(l.idadeReferencia, 48);
     EXPECT_EQ(LinhaVida::calcula(n, QDate(2026, 11, 28)).idadeReferencia, 47);
     EXPECT_EQ(LinhaVida::calcula(n, QDate(1970, 1, 1)).idadeReferencia, -1);
@@ -195,6 +203,61 @@ TEST_F(PrevisoesAnoTest, AnoMesesETabelaDeDias) {
     EXPECT_EQ(marco.tabelaDias.size(), 9);
     EXPECT_TRUE(marco.tabelaDias.contains(QStringLiteral("Dia pessoal 9: 1, 10, 19 e 28")));
     EXPECT_TRUE(p.notaRegra.contains(QStringLiteral("1º de janeiro")));
+}
+
+// The rule and the key of the personal days are said once; a month number met again points
+// to its first month instead of printing the same text; the line of life marks the age
+// reached in the year of the forecast, whatever the day it is made on.
+TEST_F(PrevisoesAnoTest, CadaNotaUmaVezEMesesRepetidosApontamOPrimeiro) {
+    for (const InicioAnoPessoal regra : {kJaneiro, kAniversario}) {
+        const PrevisoesAno p = compoe(regra);
+        const QString texto = p.texto();
+        EXPECT_EQ(texto.count(p.notaRegra), 1);
+        EXPECT_EQ(p.chaveDias.size(), 9);
+        EXPECT_EQ(texto.count(QStringLiteral("Dia pessoal 4: organizar")), 1);
+        EXPECT_EQ(p.linhaVida.idadeReferencia, 48);
+        EXPECT_TRUE(texto.contains(QStringLiteral("Idade alcançada em 2026: 48 anos.")));
+        QSet<QString> lidos;
+        for (const PrevisoesAno::Mes& m : p.meses) {
+            QList<PrevisoesAno::Numero> numeros = m.mesesPessoais;
+            numeros.prepend(m.mesUniversal);
+            for (const PrevisoesAno::Numero& n : numeros) {
+                EXPECT_FALSE(lidos.contains(n.texto)) << m.titulo.toStdString();
+                lidos.insert(n.texto);
+            }
+        }
+    }
+    // The shipped universal months all close on one reminder: it is printed once.
+    const PrevisoesAno real = PrevisoesAno::compoe(
+        QStringLiteral("MARIA DA SILVA"), QStringLiteral("29/11/1978"), 2026, kJaneiro, {},
+        ArquivoInterpretacao(QStringLiteral(VIDALUME_DADOS_TESTE)));
+    EXPECT_EQ(real.texto().count(QStringLiteral("Esse é o pano de fundo do mês para todos")), 1);
+    // 1 January: October brings back January's numbers, both of them.
+    const PrevisoesAno p = compoe(kJaneiro);
+    EXPECT_EQ(p.meses[9].mesUniversal.numero, p.meses[0].mesUniversal.numero);
+    EXPECT_TRUE(p.meses[9].mesUniversal.texto.startsWith(
+        QStringLiteral("O Mês Universal %1 volta, como em janeiro:")
+            .arg(p.meses[0].mesUniversal.numero)));
+    EXPECT_TRUE(p.meses[9].mesesPessoais[0].texto.startsWith(
+        QStringLiteral("O Mês Pessoal %1 volta, como em janeiro:")
+            .arg(p.meses[0].mesesPessoais[0].numero)));
+    // A child reaching 8 reads the child variants of the personal year and months, and the
+    // forecast opens with the paragraph to the family.
+    for (int r = 1; r <= 37; ++r) {
+        ASSERT_TRUE(arquivos.GravaTextoInterpretacao(r, QStringLiteral("INFANTIL.DAT"),
+                                                     "INFANTIL " + QString::number(r)));
+    }
+    const PrevisoesAno crianca =
+        PrevisoesAno::compoe(QStringLiteral("ANA"), QStringLiteral("29/11/2018"), 2026, kJaneiro,
+                             QDate(2026, 12, 6), arquivos);
+    EXPECT_TRUE(crianca.abertura.endsWith(QStringLiteral("INFANTIL 1")));
+    EXPECT_TRUE(crianca.anosPessoais[0].texto.startsWith(QStringLiteral("INFANTIL 1")));
+    EXPECT_TRUE(crianca.meses[0].mesesPessoais[0].texto.startsWith(QStringLiteral("INFANTIL 2")));
+    EXPECT_FALSE(compoe(kJaneiro).abertura.contains(QStringLiteral("INFANTIL")));
+    // On the birthday, December's personal month 8 comes back in the new personal year 5.
+    const PrevisoesAno q = compoe(kAniversario);
+    EXPECT_TRUE(q.meses[11].mesesPessoais[0].texto.contains(
+        QStringLiteral("dentro do Ano Pessoal 5, e não do 4")));
 }
 
 TEST_F(PrevisoesAnoTest, NoAniversarioDoisAnosPessoaisEONovembroPartido) {

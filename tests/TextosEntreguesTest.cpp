@@ -39,7 +39,8 @@ constexpr Esperado kArquivos[] = {
     {"EUXSILEN", 9, 870, 1120},  {"INTVOG", 9, 800, 1200},   {"INTNOME", 9, 810, 1060},
     {"INTREALI", 9, 780, 1070},  {"CDATA", 13, 400, 880},    {"COMPATIB", 45, 1000, 1500},
     {"LICCARM", 9, 900, 1200},   {"TENDOCUL", 9, 870, 1120}, {"RESPSUBC", 9, 880, 1150},
-    {"DIVCARM", 4, 950, 1200},   {"CMAPA", 6, 480, 1100},    {"AVISO", 1, 150, 400}};
+    {"DIVCARM", 4, 950, 1200},   {"CMAPA", 6, 480, 1100},    {"AVISO", 1, 150, 400},
+    {"INFANTIL", 37, 140, 700}};
 
 QMap<int, QString> fonte(const char* radical) {
     QString erro;
@@ -109,7 +110,7 @@ TEST(TextosEntregues, NenhumTextoTrataOLeitorNoMasculino) {
 }
 
 // The gift, the pinnacles and the challenges of life continue a sentence the analysis opens
-// and closes itself: "O seu dom para o Presente de Nascimento é " + text + ".".
+// and closes itself: "O seu Presente do Dia do Nascimento é " + text + ".".
 TEST(TextosEntregues, TextosQueContinuamUmaFraseNaoAFecham) {
     for (const char* radical : {"PRESNASC", "APICES", "DESVIDA"}) {
         const auto textos = fonte(radical);
@@ -121,6 +122,38 @@ TEST(TextosEntregues, TextosQueContinuamUmaFraseNaoAFecham) {
     for (const QString& t : fonte("PRESNASC")) {
         EXPECT_TRUE(t.front().isLower()) << t.left(40).toStdString();
     }
+}
+
+// Rules every shipped text keeps: a month text promises nothing about the next month (false in
+// December and at a birthday), no text sends the client to the program's menus, and the
+// records every reader gets (children, pairs who are not couples) assume no job, car,
+// partner or shared household.
+TEST(TextosEntregues, NenhumaPromessaMenuOuVidaPressuposta) {
+    static const QRegularExpression proximoMes(
+        QStringLiteral(R"(m[eê]s seguinte|pr[oó]ximo m[eê]s|m[eê]s que vem|que vem a seguir)"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression menu(QStringLiteral(R"(Cálculos e opções|\bmenu\b|Alterar →)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression pressuposto(
+        QStringLiteral(R"(\b(ninho|orçamento combinado|colegas?|carro|aposentadoria|herança|)"
+                       R"(cônjuges?|chefe|emprego|marido|esposa)\b)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    const QSet<QString> lidosPorTodos = {"INTDIAUN", "INTMESPS", "INTMESUN", "CCOLH",
+                                         "DESVIDA",  "CDNAS",    "COMPATIB"};
+    for (const auto& e : kArquivos) {
+        const auto textos = fonte(e.radical);
+        const bool todos = lidosPorTodos.contains(QString::fromLatin1(e.radical));
+        for (auto it = textos.cbegin(); it != textos.cend(); ++it) {
+            const QString onde = QStringLiteral("%1(%2)").arg(e.radical).arg(it.key());
+            EXPECT_FALSE(it.value().contains(proximoMes)) << onde.toStdString();
+            EXPECT_FALSE(it.value().contains(menu)) << onde.toStdString();
+            EXPECT_FALSE(todos && it.value().contains(pressuposto))
+                << onde.toStdString() << ": "
+                << pressuposto.match(it.value()).captured().toStdString();
+        }
+    }
+    EXPECT_TRUE(QStringLiteral("apoiar um colega").contains(pressuposto));
+    EXPECT_FALSE(QStringLiteral("carroça").contains(pressuposto));
 }
 
 // The health number is the digit that repeats most among the fifteen numbers drawn from the
@@ -236,10 +269,11 @@ TEST(TextosEntregues, CompatibilidadeNaoRepeteOsGrupos) {
     }
 }
 
-// The four pinnacles and the four challenges print one after another, and a reading prints
-// three pair texts in a row: none may open, or close, with the same formula.
+// The four pinnacles and the four challenges print one after another, a forecast prints a
+// month text after another, and a reading prints three pair texts in a row: none may open,
+// or close, with the same formula.
 TEST(TextosEntregues, NenhumaFormulaSeRepeteNumaLeitura) {
-    for (const char* radical : {"APICES", "DESVIDA"}) {
+    for (const char* radical : {"APICES", "DESVIDA", "INTMESPS"}) {
         QMap<QString, int> aberturas;
         const auto textos = fonte(radical);
         for (auto it = textos.cbegin(); it != textos.cend(); ++it) {

@@ -12,6 +12,7 @@ const QStringList TextosConhecidos::kOutros = {
     QStringLiteral("RESPSUBC.DAT"),
     QStringLiteral("DIVCARM.DAT"),
     QStringLiteral("CMAPA.DAT"),
+    QStringLiteral("INFANTIL.DAT"),
     // The cabalística map's own texts.
     QStringLiteral("CABEXPL.DAT"),
     QStringLiteral("CABIMPR.DAT"),

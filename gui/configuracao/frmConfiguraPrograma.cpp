@@ -84,6 +84,9 @@ void frmConfiguraPrograma::montaControles() {
     chkImprimirCabecalho_ =
         caixa(QStringLiteral("chkImprimirCabecalho"),
               QStringLiteral("Imprimir o cabeçalho em todas as folhas da análise"), this);
+    chkTextosRepetidos_ = caixa(
+        QStringLiteral("chkTextosRepetidos"),
+        QStringLiteral("Repetir o texto inteiro quando um número volta em outra posição"), this);
     chkEscutarSons_ = caixa(QStringLiteral("chkEscutarSons"),
                             QStringLiteral("Tocar sons durante a execução do programa"), this);
 
@@ -104,6 +107,7 @@ void frmConfiguraPrograma::montaControles() {
     principal->addWidget(chkImprimirDescricao_);
     principal->addWidget(chkImprimirNumero_);
     principal->addWidget(chkImprimirCabecalho_);
+    principal->addWidget(chkTextosRepetidos_);
     principal->addWidget(chkEscutarSons_);
     principal->addLayout(linhaInicio);
     principal->addWidget(botoes);
@@ -121,6 +125,7 @@ void frmConfiguraPrograma::Form_Load() {
     chkImprimirDescricao_->setChecked(Configuracao::ligado(configuracao_.ImprimirDescricao));
     chkImprimirNumero_->setChecked(Configuracao::ligado(configuracao_.ImprimirNumero));
     chkEscutarSons_->setChecked(Configuracao::ligado(configuracao_.EscutarSons));
+    chkTextosRepetidos_->setChecked(opcoesMapa_.textosRepetidosInteiros);
     cmbInicioAnoPessoal_->setCurrentIndex(
         opcoesMapa_.inicioAnoPessoal == InicioAnoPessoal::Aniversario ? 1 : 0);
 }
@@ -140,6 +145,7 @@ void frmConfiguraPrograma::cmdOk_Click() {
         opcoesMapa_.defineSecao(k, chkInterpretacoes_[k - 1]->isChecked());
     }
     opcoesMapa_.limiteTendencias = optLimite3_->isChecked() ? 3 : 4;
+    opcoesMapa_.textosRepetidosInteiros = chkTextosRepetidos_->isChecked();
     configuracao_.ImprimirCabecalho = Configuracao::flag(chkImprimirCabecalho_->isChecked());
     configuracao_.ImprimirDescricao = Configuracao::flag(chkImprimirDescricao_->isChecked());
     configuracao_.ImprimirNumero = Configuracao::flag(chkImprimirNumero_->isChecked());

@@ -45,6 +45,7 @@ private:
     QCheckBox* chkImprimirDescricao_ = nullptr;
     QCheckBox* chkImprimirNumero_ = nullptr;
     QCheckBox* chkImprimirCabecalho_ = nullptr;
+    QCheckBox* chkTextosRepetidos_ = nullptr;
     QCheckBox* chkEscutarSons_ = nullptr;
     QComboBox* cmbInicioAnoPessoal_ = nullptr; // item 0 on 1 January, 1 on the birthday
 };

@@ -114,5 +114,48 @@ TEST(CursorPagina, BlocoLongoContinuaNasPaginasSeguintesEDivisoriaNuncaFicaSemEs
     EXPECT_NEAR(cursor.y(), 5 + CursorPagina::kAvancoDivisoria, kTol);
 }
 
+// A heading is never stretched, goes to the next page rather than stay alone at the foot of
+// one, and a heading inside a text keeps the first lines of its text on its page.
+TEST(CursorPagina, TitulosSemEsticarEJuntoDasPrimeirasLinhas) {
+    const Diagramacao d = tela(false);
+    FolhasTeste folhas;
+    CursorPagina cursor(d, 210, 297);
+    cursor.inicia(folhas);
+    cursor.folha().DefineTamanhoFonte(10); // 4 mm lines, 2 mm characters: 93 to a line
+    const QString titulo = QStringLiteral("Um título ") + QString(75, u'x') +
+                           QStringLiteral(" que passa de uma linha e termina aqui");
+    EXPECT_NEAR(cursor.alturaBloco(titulo), 8, kTol);
+    EXPECT_NEAR(cursor.alturaBloco(QString()), 4, kTol);
+    const double topo = cursor.y();
+    cursor.escreveTitulo(titulo);
+    for (const auto& t : folhas.folha(0).textos()) {
+        if (t.y >= topo && t.y <= cursor.limite()) {
+            EXPECT_NEAR(t.x, cursor.esquerda(), kTol) << t.texto.toStdString();
+        }
+    }
+
+    // Room for two lines: a group of three breaks; at the top of a page, or taller than a
+    // page, it stays.
+    cursor.defineY(cursor.limite() - 8);
+    EXPECT_FALSE(cursor.mantemJunto(8));
+    EXPECT_TRUE(cursor.mantemJunto(12));
+    EXPECT_EQ(folhas.quantidade(), 2);
+    EXPECT_FALSE(cursor.mantemJunto(12));
+    cursor.defineY(cursor.limite() - 8);
+    EXPECT_FALSE(cursor.mantemJunto(cursor.alturaUtil() + 1));
+
+    // "Sub:" would be the last line of page 2: it goes to page 3 with its text.
+    cursor.escreveComSubtitulos(QStringLiteral("Antes.\r\nSub:\r\nPrimeira.\r\nSegunda."));
+    ASSERT_EQ(folhas.quantidade(), 3);
+    QStringList pagina3;
+    for (const auto& t : folhas.folha(2).textos()) {
+        if (t.y <= cursor.limite()) { // the footer is below the limit
+            pagina3 << t.texto;
+        }
+    }
+    EXPECT_EQ(pagina3, (QStringList{QStringLiteral("Sub:"), QStringLiteral("Primeira."),
+                                    QStringLiteral("Segunda.")}));
+}
+
 } // namespace
 } // namespace vidalume

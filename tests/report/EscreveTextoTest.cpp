@@ -97,6 +97,14 @@ TEST(EscreveTextoReferenciaTest, SameLinesAsTheReference) {
         ASSERT_EQ(a, b);
         ASSERT_EQ(rapida.Y(), literal.Y());
         ASSERT_EQ(desenho(rapida, true), desenho(literal, true));
+        // Counting the lines gives what a page without end takes.
+        SuperficieTeste semFim;
+        semFim.DefineTamanhoFonte(rapida.TamanhoFonte());
+        QString c = texto;
+        ASSERT_TRUE(EscreveTexto::escreve(semFim, 0, esquerda, direita, 1e12, c));
+        const double linha = semFim.AlturaTexto(EscreveTexto::kAmostraLinha);
+        ASSERT_EQ(EscreveTexto::contaLinhas(semFim, esquerda, direita, texto),
+                  qRound(semFim.Y() / linha) + 1);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "report/LayoutAnalise.h"
 #include "composer/ComporAnalise.h"
 #include "composer/PartesSecao.h"
+#include "composer/TextosRepetidos.h"
 #include "tests/ArquivosTeste.h"
 #include "tests/suporte/FolhasTeste.h"
 #include "texts/ArquivoInterpretacao.h"
@@ -173,6 +174,38 @@ TEST(LayoutAnaliseTest, WhatDoesNotFitStartsTheNextPage) {
     }
 }
 
+// The first page holding a drawn string that contains `texto`; -1 when none does.
+int paginaDe(const FolhasTeste& folhas, const QString& texto) {
+    for (int i = 0; i < folhas.quantidade(); ++i) {
+        for (const auto& d : corpo(folhas.folha(i))) {
+            if (d.texto.contains(texto)) {
+                return i;
+            }
+        }
+    }
+    return -1;
+}
+
+// Wherever the previous section ends, an explanation starts on the page of its title, and a
+// title, or a heading inside a text, on the page of the first lines after it.
+TEST(LayoutAnaliseTest, HeadingsKeepTheirExplanationAndFirstLines) {
+    for (int n = 30; n <= 48; ++n) {
+        SCOPED_TRACE(n);
+        Diagramacao p = parametros({1, 2});
+        Analise a = analiseSimples();
+        a[1].Texto = linhas(n);
+        a[2].Descricao = QStringLiteral("Explicação de dois\r\nparágrafos");
+        a[2].Texto = QStringLiteral("primeira\r\nsegunda\r\nSubtítulo:\r\ndepois");
+        FolhasTeste folhas;
+        LayoutAnalise(com(p, a), largura).dispoe(folhas);
+        const int titulo = paginaDe(folhas, QStringLiteral("T2"));
+        EXPECT_EQ(paginaDe(folhas, QStringLiteral("Explicação de dois")), titulo);
+        EXPECT_EQ(paginaDe(folhas, QStringLiteral("segunda")), titulo);
+        EXPECT_EQ(paginaDe(folhas, QStringLiteral("Subtítulo:")),
+                  paginaDe(folhas, QStringLiteral("depois")));
+    }
+}
+
 // A block of 1500 lines: more than 21 pages, every line on them once, in its font.
 TEST(LayoutAnaliseTest, LongBlockGoesOnOverEveryPageItNeeds) {
     Diagramacao p = parametros({1});
@@ -205,13 +238,15 @@ TEST(LayoutAnaliseTest, ShippedAnalysisLosesNoWordAtAnySize) {
     p.configuracao.ImprimirNumero = -1;
     p.selecao[3] = 0;
     p.opcoesMapa = PartesSecao::semSecoesMapa(); // the sections 1 to 28 only
+    // A text repeated in another position is drawn once, as the export writes it.
+    const Analise r = TextosRepetidos::resume(a, p.selecao, p.opcoesMapa);
     QStringList esperado;
     for (int k = 1; k <= 28; ++k) {
         if (p.selecao[k]) {
             esperado << separaPalavras(a[k].Descricao.size() > 5 ? a[k].Descricao : QString())
                      << separaPalavras(PartesSecao::titulo(a, k, p.configuracao))
                      << separaPalavras(PartesSecao::nota(k, p.inicioAnoPessoal))
-                     << separaPalavras(a[k].Texto);
+                     << separaPalavras(r[k].Texto);
         }
     }
     // The personal year, month and day name the start of the personal year under the title.

@@ -31,12 +31,9 @@ void ComandosPrevisoes::abre(const AnalisePedida& pessoa, const QIcon& icone) {
         return;
     }
     const Ocupado ocupado = Ocupado::tela();
-    // The age on the line of life is the age on the date of the forecasts moved into the
-    // year forecast (29 February becomes the 28th in a common year).
-    const QDate dataAno = referencia.addYears(dialogo.ano() - referencia.year());
     const RelatorioComposto relatorio = RelatorioComposto::de(
         PrevisoesAno::compoe(dialogo.nome(), dialogo.nascimento(), dialogo.ano(),
-                             p.OpcoesMapa.regras(), dataAno, ArquivoInterpretacao(c_.pasta())));
+                             p.OpcoesMapa.regras(), referencia, ArquivoInterpretacao(c_.pasta())));
     const Diagramacao d = relatorio.diagramacao(p.diagramacao(c_.pasta()));
     relatorios_.abre(d, {d.NomeAnalise, d.DataNascimento, QDate(), {}, {}}, icone)
         ->defineComposto(relatorio);

@@ -200,7 +200,7 @@ private:
         // The threshold in force, so the reader never has to look it up.
         i.Texto = QStringLiteral("Nesta análise, um valor é tendência oculta quando aparece %1 "
                                  "vezes ou mais entre as letras do nome.")
-                      .arg(limite_ == 3 ? 3 : 4) +
+                      .arg(regras_.limiteTendencias()) +
                   kCRLF + kCRLF + textos(ComporMapa::kTendencias, entradas);
     }
 

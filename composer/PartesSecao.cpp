@@ -17,6 +17,9 @@ OpcoesMapa PartesSecao::semSecoesMapa() {
     for (int k = OpcoesMapa::kPrimeiraSecao; k <= OpcoesMapa::kUltimaSecao; ++k) {
         opcoes.defineSecao(k, false);
     }
+    // Their entries are not the analysis's pinnacles and challenges: no text is shortened as
+    // a repetition of another.
+    opcoes.textosRepetidosInteiros = true;
     return opcoes;
 }
 

@@ -24,7 +24,8 @@ public:
     // that has no map, is never shown); false for any other k.
     static bool mostrada(const Analise& analise, const Configuracao::Selecao& selecao,
                          const OpcoesMapa& opcoes, int k);
-    // Map options with every section after 28 left out, for reports that have none.
+    // Map options with every section after 28 left out and every text whole, for reports
+    // that are not an analysis.
     static OpcoesMapa semSecoesMapa();
     // Whether the explanation of `item` is shown: explanations are on and it has at least
     // kMinimoDescricao characters (the sections that share one explanation carry it only in

@@ -52,6 +52,8 @@ public:
     // its picture's data (Quadro) and its text; then aviso(), the closing paragraph.
     virtual QList<ItemAnalise> blocos(const Diagramacao& d) const = 0;
     virtual QString aviso(const Diagramacao& d) const { return d.analise.Aviso; }
+    // The paragraph that opens the text document before the first block; empty for none.
+    virtual QString abertura(const Diagramacao&) const { return {}; }
     // The plain text that goes to the clipboard.
     virtual QString texto(const Diagramacao& d) const = 0;
 };

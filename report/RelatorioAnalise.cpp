@@ -2,6 +2,7 @@
 
 #include "composer/PartesSecao.h"
 #include "composer/TextoExportacao.h"
+#include "composer/TextosRepetidos.h"
 #include "report/LayoutAnalise.h"
 
 namespace vidalume {
@@ -28,13 +29,18 @@ int RelatorioAnalise::dispoe(const Diagramacao& d, FabricaFolhas& folhas, double
     return LayoutAnalise(d, largura, altura).dispoe(folhas);
 }
 
+QString RelatorioAnalise::abertura(const Diagramacao& d) const {
+    return d.analise.Abertura;
+}
+
 QList<ItemAnalise> RelatorioAnalise::blocos(const Diagramacao& d) const {
+    const Analise resumida = TextosRepetidos::resume(d.analise, d.selecao, d.opcoesMapa);
     QList<ItemAnalise> blocos;
     for (int k = 1; k <= PartesSecao::kUltimaSecao; ++k) {
         if (!PartesSecao::mostrada(d.analise, d.selecao, d.opcoesMapa, k)) {
             continue;
         }
-        ItemAnalise bloco = d.analise[k];
+        ItemAnalise bloco = resumida[k];
         if (!PartesSecao::comDescricao(bloco, d.configuracao)) {
             bloco.Descricao.clear();
         }

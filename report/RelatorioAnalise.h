@@ -23,7 +23,10 @@ public:
 
     int dispoe(const Diagramacao& d, FabricaFolhas& folhas, double largura,
                double altura) const override;
+    // The shown sections, a text that returns in another position of the same kind said once.
     QList<ItemAnalise> blocos(const Diagramacao& d) const override;
+    // The paragraph to the family of a young reader, when the analysis has one.
+    QString abertura(const Diagramacao& d) const override;
     QString texto(const Diagramacao& d) const override;
 };
 

@@ -157,7 +157,8 @@ TEST_F(ComporAnaliseTest, CriancaLeVariantesInfantis) {
           std::pair{"06/12/2012", false}}) {
         SCOPED_TRACE(data);
         const Analise a = compoe(nome, QString::fromLatin1(data));
-        const NumerosAnalise n = CalculaNumeros(nome, QString::fromLatin1(data), kHoje);
+        const NumerosAnalise n =
+            CalculaNumeros(nome, QString::fromLatin1(data), kHoje, RegrasCalculo::pitagorica());
         EXPECT_EQ(a.Abertura, crianca ? infantil(1) : QString());
         EXPECT_EQ(a[8].Texto == infantil(1 + n.realizacoes[0]), crianca);
         EXPECT_EQ(a[20].Texto == infantil(10 + n.anoPessoal), crianca);

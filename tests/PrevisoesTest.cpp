@@ -228,9 +228,10 @@ TEST_F(PrevisoesAnoTest, CadaNotaUmaVezEMesesRepetidosApontamOPrimeiro) {
         }
     }
     // The shipped universal months all close on one reminder: it is printed once.
-    const PrevisoesAno real = PrevisoesAno::compoe(
-        QStringLiteral("MARIA DA SILVA"), QStringLiteral("29/11/1978"), 2026, kJaneiro, {},
-        ArquivoInterpretacao(QStringLiteral(VIDALUME_DADOS_TESTE)));
+    const PrevisoesAno real =
+        PrevisoesAno::compoe(QStringLiteral("MARIA DA SILVA"), QStringLiteral("29/11/1978"), 2026,
+                             RegrasCalculo::pitagorica(), {},
+                             ArquivoInterpretacao(QStringLiteral(VIDALUME_DADOS_TESTE)));
     EXPECT_EQ(real.texto().count(QStringLiteral("Esse é o pano de fundo do mês para todos")), 1);
     // 1 January: October brings back January's numbers, both of them.
     const PrevisoesAno p = compoe(kJaneiro);
@@ -248,8 +249,8 @@ TEST_F(PrevisoesAnoTest, CadaNotaUmaVezEMesesRepetidosApontamOPrimeiro) {
                                                      "INFANTIL " + QString::number(r)));
     }
     const PrevisoesAno crianca =
-        PrevisoesAno::compoe(QStringLiteral("ANA"), QStringLiteral("29/11/2018"), 2026, kJaneiro,
-                             QDate(2026, 12, 6), arquivos);
+        PrevisoesAno::compoe(QStringLiteral("ANA"), QStringLiteral("29/11/2018"), 2026,
+                             RegrasCalculo::pitagorica(), QDate(2026, 12, 6), arquivos);
     EXPECT_TRUE(crianca.abertura.endsWith(QStringLiteral("INFANTIL 1")));
     EXPECT_TRUE(crianca.anosPessoais[0].texto.startsWith(QStringLiteral("INFANTIL 1")));
     EXPECT_TRUE(crianca.meses[0].mesesPessoais[0].texto.startsWith(QStringLiteral("INFANTIL 2")));

@@ -273,12 +273,12 @@ private slots:
         QCOMPARE(p.pedidos, QStringList{u"MARIA JOSE"_s});
         frmExibeRelatorio* relatorio = p.j.relatorioAtivo();
         QVERIFY(relatorio != nullptr && relatorio->composto() && relatorio->composto()->previsoes);
-        // The line of life marks the age on the date of the forecasts moved into 2026.
+        // The line of life marks the age reached in 2026.
         const PrevisoesAno esperado =
             PrevisoesAno::compoe(u"MARIA JOSE"_s, u"29/11/1978"_s, 2026,
                                  RegrasCalculo::pitagorica(InicioAnoPessoal::Aniversario),
                                  QDate(2026, 3, 15), ArquivoInterpretacao(p.pasta.caminho()));
-        QCOMPARE(esperado.linhaVida.idadeReferencia, 47);
+        QCOMPARE(esperado.linhaVida.idadeReferencia, 48);
         QCOMPARE(*relatorio->composto()->previsoes, esperado);
         p.j.cmdExportar_Click();
         QCOMPARE(QGuiApplication::clipboard()->text(), esperado.texto());

@@ -7,6 +7,7 @@
 #include "cli/comandos/ComandoTexto.h"
 #include "composer/RelatorioComposto.h"
 #include "settings/Configuracao.h"
+#include "settings/HarmoniaCabalistica.h"
 #include "settings/OpcoesMapa.h"
 #include "texts/ArquivoInterpretacao.h"
 
@@ -57,7 +58,11 @@ int ComandosAnalise::numeros(const ContextoCli& c) {
     if (!c.leEntrada(&entrada)) {
         return 2;
     }
-    escreve(stdout, ComandoNumeros::json(entrada, OpcoesMapa::le(c.pasta).limiteTendencias));
+    const int limite = OpcoesMapa::le(c.pasta).limiteTendencias;
+    escreve(stdout,
+            entrada.escola == EscolaCalculo::Cabalistica
+                ? ComandoNumeros::jsonCabalistico(entrada, limite, HarmoniaCabalistica::le(c.pasta))
+                : ComandoNumeros::json(entrada, limite));
     return 0;
 }
 

@@ -31,7 +31,8 @@ bool ContextoCli::leEntrada(EntradaCli* entrada) const {
     if (!EntradaCli::le(parser.value(o.nome), parser.value(o.nascimento), parser.value(o.hoje),
                         QDate::currentDate(), entrada, &mensagem) ||
         !entrada->defineReferencia(parser.value(o.referencia), &mensagem) ||
-        !entrada->defineInicioAnoPessoal(parser.value(o.inicioAnoPessoal), pasta, &mensagem)) {
+        !entrada->defineInicioAnoPessoal(parser.value(o.inicioAnoPessoal), pasta, &mensagem) ||
+        !entrada->defineEscola(parser.value(o.escola), pasta, &mensagem)) {
         erro(mensagem);
         return false;
     }

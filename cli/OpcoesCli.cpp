@@ -11,7 +11,8 @@ void OpcoesCli::registra(QCommandLineParser& parser) const {
     parser.addPositionalArgument(QStringLiteral("comando"), TabelaComandos::nomes());
     parser.addOptions(
         {nome, nascimento, hoje, referencia, pasta, saida, capa, colorido, busca, clientes});
-    parser.addOptions({nome2, nascimento2, json, ano, inicioAnoPessoal, semClientes, soClientes});
+    parser.addOptions(
+        {nome2, nascimento2, json, ano, escola, inicioAnoPessoal, semClientes, soClientes});
 }
 
 } // namespace vidalume

@@ -55,6 +55,11 @@ struct OpcoesCli {
                            QStringLiteral("previsoes: o ano das previsões, de 1900 a 2100 "
                                           "(padrão: o ano da data das previsões)."),
                            QStringLiteral("ANO")};
+    QCommandLineOption escola{
+        QStringLiteral("escola"),
+        QStringLiteral("Escola de cálculo: pitagorica ou cabalistica (padrão: a escolhida em "
+                       "\"Cálculos e opções\")."),
+        QStringLiteral("ESCOLA")};
     QCommandLineOption inicioAnoPessoal{
         QStringLiteral("inicio-ano-pessoal"),
         QStringLiteral("Quando começa o ano pessoal: janeiro ou aniversario (padrão: a "

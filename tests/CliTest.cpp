@@ -45,6 +45,58 @@ TEST(Cli, NumerosEmJson) {
     EXPECT_TRUE(QJsonDocument::fromJson(semVogal.out).object().value("primeira_vogal").isNull());
 }
 
+// The cabalística school: the map of the worked example, exactly its fields; an unknown
+// school is a usage error.
+TEST(Cli, NumerosCabalisticos) {
+    const Saida s =
+        executaCli({"numeros", "--escola", "cabalistica", "--nome", "André Luiz Xavier de Macedo",
+                    "--nascimento", "28/07/1984", "--referencia", "07/12/2026"});
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(s.out).object();
+    const QStringList chaves = {"escola",
+                                "nome",
+                                "nascimento",
+                                "letras",
+                                "motivacao",
+                                "impressao",
+                                "expressao",
+                                "destino",
+                                "missao",
+                                "numero_psiquico",
+                                "talento_oculto",
+                                "inclusao",
+                                "licoes_carmicas",
+                                "tendencias_ocultas",
+                                "resposta_subconsciente",
+                                "dividas_carmicas",
+                                "ciclos",
+                                "fim_ciclos",
+                                "momentos_decisivos",
+                                "fim_momentos",
+                                "desafios",
+                                "harmonia_destino_expressao",
+                                "ano_pessoal",
+                                "mes_pessoal",
+                                "dia_pessoal"};
+    QStringList ordenadas = chaves;
+    ordenadas.sort();
+    EXPECT_EQ(o.keys(), ordenadas);
+    EXPECT_EQ(o.value("nome").toString(), QStringLiteral("ANDRÉ LUIZ XAVIER DE MACEDO"));
+    EXPECT_EQ(o.value("letras").toArray().size(), 23);
+    EXPECT_EQ(o.value("letras").toArray().at(4).toObject(),
+              (QJsonObject{{"letra", QStringLiteral("É")}, {"valor", 7}, {"vogal", true}}));
+    EXPECT_EQ(o.value("momentos_decisivos").toArray(), QJsonArray({8, 5, 4, 11}));
+    EXPECT_EQ(o.value("dividas_carmicas").toArray(),
+              QJsonArray({QJsonObject{
+                  {"numero", 13}, {"origem", "motivacao"}, {"muda_com_o_nome", true}}}));
+    EXPECT_EQ(o.value("harmonia_destino_expressao").toString(), QStringLiteral("neutra"));
+
+    const Saida errada = executaCli(
+        {"numeros", "--escola", "cabala", "--nome", "Ana Silva", "--nascimento", "1/1/2000"});
+    EXPECT_EQ(errada.codigo, 2);
+    EXPECT_TRUE(errada.err.contains("pitagorica ou cabalistica"));
+}
+
 // The complete map: debts in the order of their places; the threshold from the folder.
 TEST(Cli, NumerosDoMapa) {
     const QJsonObject joao =

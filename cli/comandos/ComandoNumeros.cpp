@@ -1,5 +1,7 @@
 #include "cli/comandos/ComandoNumeros.h"
 
+#include "engine/MapaCabalistico.h"
+
 #include "cli/comandos/ValorJson.h"
 #include "engine/EntradaDados.h"
 #include "engine/NumerosAnalise.h"
@@ -89,6 +91,86 @@ QByteArray ComandoNumeros::json(const EntradaCli& e, int limiteTendencias) {
         {"tendencias_ocultas", lista(mapa.tendenciasOcultas)},
         {"resposta_subconsciente", mapa.respostaSubconsciente},
         {"dividas_carmicas", dividas},
+    };
+    QStringList partes;
+    for (const auto& [chave, v] : campos) {
+        partes.append(QStringLiteral("  \"%1\": %2").arg(QLatin1String(chave), ValorJson(v)));
+    }
+    return ("{\n" + partes.join(QStringLiteral(",\n")) + "\n}\n").toUtf8();
+}
+
+namespace {
+
+QString origemCabalistica(MapaCabalistico::OrigemDivida origem) {
+    switch (origem) {
+    case MapaCabalistico::OrigemDivida::DiaNatalicio:
+        return QStringLiteral("dia_natalicio");
+    case MapaCabalistico::OrigemDivida::Destino:
+        return QStringLiteral("destino");
+    case MapaCabalistico::OrigemDivida::Motivacao:
+        return QStringLiteral("motivacao");
+    case MapaCabalistico::OrigemDivida::Expressao:
+        return QStringLiteral("expressao");
+    }
+    return {};
+}
+
+QString chaveHarmonia(Harmonia h) {
+    switch (h) {
+    case Harmonia::Favoravel:
+        return QStringLiteral("favoravel");
+    case Harmonia::Desfavoravel:
+        return QStringLiteral("desfavoravel");
+    case Harmonia::Neutra:
+        break;
+    }
+    return QStringLiteral("neutra");
+}
+
+} // namespace
+
+QByteArray ComandoNumeros::jsonCabalistico(const EntradaCli& e, int limiteTendencias,
+                                           const TabelaHarmonia& tabela) {
+    const MapaCabalistico m = CalculaMapaCabalistico(
+        e.nomeDigitado, e.nascimento, e.dataPrevisoes(), e.regras(limiteTendencias), tabela);
+    QJsonArray letras;
+    for (const MapaCabalistico::Letra& l : m.letras) {
+        letras.append(QJsonObject{{QStringLiteral("letra"), QString(l.letra)},
+                                  {QStringLiteral("valor"), l.valor},
+                                  {QStringLiteral("vogal"), l.vogal}});
+    }
+    QJsonArray dividas;
+    for (const MapaCabalistico::Divida& d : m.dividas) {
+        dividas.append(QJsonObject{{QStringLiteral("numero"), d.numero},
+                                   {QStringLiteral("origem"), origemCabalistica(d.origem)},
+                                   {QStringLiteral("muda_com_o_nome"), d.mudaComONome}});
+    }
+    const std::pair<const char*, QJsonValue> campos[] = {
+        {"escola", QStringLiteral("cabalistica")},
+        {"nome", e.nomeDigitado},
+        {"nascimento", e.nascimento},
+        {"letras", letras},
+        {"motivacao", m.motivacao},
+        {"impressao", m.impressao},
+        {"expressao", m.expressao},
+        {"destino", m.destino},
+        {"missao", m.missao},
+        {"numero_psiquico", m.numeroPsiquico},
+        {"talento_oculto", m.talentoOculto},
+        {"inclusao", lista(m.inclusao)},
+        {"licoes_carmicas", lista(m.licoesCarmicas)},
+        {"tendencias_ocultas", lista(m.tendenciasOcultas)},
+        {"resposta_subconsciente", m.respostaSubconsciente},
+        {"dividas_carmicas", dividas},
+        {"ciclos", lista(m.ciclos)},
+        {"fim_ciclos", lista(m.fimCiclos)},
+        {"momentos_decisivos", lista(m.momentos)},
+        {"fim_momentos", lista(m.fimMomentos)},
+        {"desafios", lista(m.desafios)},
+        {"harmonia_destino_expressao", chaveHarmonia(m.harmonia)},
+        {"ano_pessoal", m.numerosDoDia.anoPessoal},
+        {"mes_pessoal", m.numerosDoDia.mesPessoal},
+        {"dia_pessoal", m.numerosDoDia.diaPessoal},
     };
     QStringList partes;
     for (const auto& [chave, v] : campos) {

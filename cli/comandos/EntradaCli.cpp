@@ -10,6 +10,9 @@ namespace vidalume {
 const QString EntradaCli::kMensagemNomeVazio =
     QStringLiteral("Informe o nome completo da pessoa a ser analisada (--nome).");
 
+const QString EntradaCli::kMensagemEscola =
+    QStringLiteral("A escola de cálculo deve ser pitagorica ou cabalistica (--escola).");
+
 const QString EntradaCli::kMensagemInicioAnoPessoal =
     QStringLiteral("O início do ano pessoal deve ser janeiro ou aniversario "
                    "(--inicio-ano-pessoal).");
@@ -51,9 +54,12 @@ bool EntradaCli::le(const QString& nomeDigitado, const QString& nascimento,
         }
         hoje = *d;
     }
-    *entrada =
-        EntradaCli{RegrasCalculo::pitagorica().normalizaNome(nome),
-                   *EntradaDados::normalizaData(nascimento), hoje, hoje, InicioAnoPessoal::Janeiro};
+    *entrada = EntradaCli{};
+    entrada->nome = RegrasCalculo::pitagorica().normalizaNome(nome);
+    entrada->nascimento = *EntradaDados::normalizaData(nascimento);
+    entrada->hoje = hoje;
+    entrada->referencia = hoje;
+    entrada->nomeDigitado = RegrasCalculo::maiusculas(nome.trimmed());
     return true;
 }
 
@@ -80,6 +86,25 @@ bool EntradaCli::defineInicioAnoPessoal(const QString& texto, const QString& pas
     } else {
         *erro = kMensagemInicioAnoPessoal;
         return false;
+    }
+    return true;
+}
+
+bool EntradaCli::defineEscola(const QString& texto, const QString& pasta, QString* erro) {
+    const OpcoesMapa opcoes = OpcoesMapa::le(pasta);
+    variantes = opcoes.variantes;
+    if (texto.isEmpty()) {
+        escola = opcoes.escola;
+    } else if (texto == QLatin1String("pitagorica")) {
+        escola = EscolaCalculo::Pitagorica;
+    } else if (texto == QLatin1String("cabalistica")) {
+        escola = EscolaCalculo::Cabalistica;
+    } else {
+        *erro = kMensagemEscola;
+        return false;
+    }
+    if (escola == EscolaCalculo::Cabalistica) {
+        nome = opcoes.regras(escola).normalizaNome(nomeDigitado);
     }
     return true;
 }

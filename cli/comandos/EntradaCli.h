@@ -16,9 +16,13 @@ struct EntradaCli {
     QDate hoje;
     QDate referencia; // the date of the forecasts: `hoje` unless another is given
     InicioAnoPessoal inicioAnoPessoal = InicioAnoPessoal::Janeiro;
+    QString nomeDigitado; // as typed, in capitals with its marks
+    EscolaCalculo escola = EscolaCalculo::Pitagorica;
+    VariantesCabalistica variantes; // the folder's choices for the cabalística school
 
     static const QString kMensagemNomeVazio;
     static const QString kMensagemInicioAnoPessoal;
+    static const QString kMensagemEscola;
 
     // Checks name and birth date (date first) and reads `hojeTexto` (today's date when
     // empty) into `entrada`. False, with the message in `erro`, on refusal.
@@ -32,11 +36,15 @@ struct EntradaCli {
     // text takes the setting of the folder `pasta`. False, with kMensagemInicioAnoPessoal in
     // `erro`, for any other text.
     bool defineInicioAnoPessoal(const QString& texto, const QString& pasta, QString* erro);
+    // Takes `texto` ("pitagorica" or "cabalistica") as the school; an empty text takes the
+    // setting of the folder `pasta`, whose variants of the cabalística school are taken in any
+    // case. False, with kMensagemEscola in `erro`, for any other text.
+    bool defineEscola(const QString& texto, const QString& pasta, QString* erro);
 
     // The rules the numbers follow: the start of the personal year given and the hidden
     // tendencies' threshold `limiteTendencias`.
     RegrasCalculo regras(int limiteTendencias = 4) const {
-        return RegrasCalculo::pitagorica(inicioAnoPessoal, limiteTendencias);
+        return RegrasCalculo::de(escola, inicioAnoPessoal, limiteTendencias, variantes);
     }
 
     // The analysis asked for: the name, the birth date and the reference date.

@@ -1,5 +1,7 @@
 #include "cli/pdf/ComandoPdf.h"
 
+#include "cli/comandos/ComandoTexto.h"
+
 #include "composer/ComporAnalise.h"
 #include "printing/painter/GravacaoPdf.h"
 #include "settings/OpcoesMapa.h"
@@ -40,6 +42,9 @@ OpcoesMapa opcoesDe(const Diagramacao& d) {
 } // namespace
 
 Diagramacao ComandoPdf::diagramacao(const EntradaCli& e, Diagramacao d) {
+    if (e.escola == EscolaCalculo::Cabalistica) {
+        return ComandoTexto::mapaCabalistico(e, d.pastaPrograma).diagramacao(std::move(d));
+    }
     d.NomeAnalise = e.nome;
     d.DataNascimento = e.nascimento;
     d.analise = ComporAnalise::compoe(e.nome, e.nascimento, e.hoje, e.referencia,

@@ -110,7 +110,34 @@ void frmConfiguraPrograma::montaControles() {
     principal->addWidget(chkTextosRepetidos_);
     principal->addWidget(chkEscutarSons_);
     principal->addLayout(linhaInicio);
+    principal->addWidget(montaEscola());
     principal->addWidget(botoes);
+}
+
+// The school of the analyses and the four points on which teachers of the cabalística school
+// differ.
+QGroupBox* frmConfiguraPrograma::montaEscola() {
+    auto* fraEscola = new QGroupBox(QStringLiteral("Escola de cálculo"), this);
+    fraEscola->setObjectName(QStringLiteral("fraEscola"));
+    const auto lista = [fraEscola](const char* nome, const QStringList& itens) {
+        auto* cmb = new QComboBox(fraEscola);
+        cmb->setObjectName(QString::fromLatin1(nome));
+        cmb->addItems(itens);
+        return cmb;
+    };
+    cmbEscola_ = lista("cmbEscola", {QStringLiteral("Pitagórica"), QStringLiteral("Cabalística")});
+    cmbDividas_ =
+        lista("cmbDividas", {QStringLiteral("pelo número final"), QStringLiteral("pelas somas")});
+    cmbCiclo_ = lista("cmbCiclo", {QStringLiteral("36 − Destino"), QStringLiteral("37 − Destino")});
+    cmbValorX_ = lista("cmbValorX", {QStringLiteral("6"), QStringLiteral("4")});
+    cmbLicoes_ = lista("cmbLicoes", {QStringLiteral("de 1 a 9"), QStringLiteral("de 1 a 8")});
+    auto* formulario = new QFormLayout(fraEscola);
+    formulario->addRow(QStringLiteral("&Escola das análises:"), cmbEscola_);
+    formulario->addRow(QStringLiteral("Cabalística — dívidas cármicas:"), cmbDividas_);
+    formulario->addRow(QStringLiteral("Cabalística — o primeiro ciclo termina aos:"), cmbCiclo_);
+    formulario->addRow(QStringLiteral("Cabalística — a letra X vale:"), cmbValorX_);
+    formulario->addRow(QStringLiteral("Cabalística — lições cármicas:"), cmbLicoes_);
+    return fraEscola;
 }
 
 void frmConfiguraPrograma::Form_Load() {
@@ -128,6 +155,12 @@ void frmConfiguraPrograma::Form_Load() {
     chkTextosRepetidos_->setChecked(opcoesMapa_.textosRepetidosInteiros);
     cmbInicioAnoPessoal_->setCurrentIndex(
         opcoesMapa_.inicioAnoPessoal == InicioAnoPessoal::Aniversario ? 1 : 0);
+    const VariantesCabalistica& v = opcoesMapa_.variantes;
+    cmbEscola_->setCurrentIndex(opcoesMapa_.escola == EscolaCalculo::Cabalistica ? 1 : 0);
+    cmbDividas_->setCurrentIndex(v.dividas == VariantesCabalistica::Dividas::PelasSomas ? 1 : 0);
+    cmbCiclo_->setCurrentIndex(v.fimPrimeiroCiclo == 37 ? 1 : 0);
+    cmbValorX_->setCurrentIndex(v.valorX == 4 ? 1 : 0);
+    cmbLicoes_->setCurrentIndex(v.ultimaLicao == 8 ? 1 : 0);
 }
 
 void frmConfiguraPrograma::cmdOk_Click() {
@@ -153,6 +186,14 @@ void frmConfiguraPrograma::cmdOk_Click() {
     opcoesMapa_.inicioAnoPessoal = cmbInicioAnoPessoal_->currentIndex() == 1
                                        ? InicioAnoPessoal::Aniversario
                                        : InicioAnoPessoal::Janeiro;
+    opcoesMapa_.escola =
+        cmbEscola_->currentIndex() == 1 ? EscolaCalculo::Cabalistica : EscolaCalculo::Pitagorica;
+    VariantesCabalistica& v = opcoesMapa_.variantes;
+    v.dividas = cmbDividas_->currentIndex() == 1 ? VariantesCabalistica::Dividas::PelasSomas
+                                                 : VariantesCabalistica::Dividas::PeloNumeroFinal;
+    v.fimPrimeiroCiclo = cmbCiclo_->currentIndex() == 1 ? 37 : 36;
+    v.valorX = cmbValorX_->currentIndex() == 1 ? 4 : 6;
+    v.ultimaLicao = cmbLicoes_->currentIndex() == 1 ? 8 : 9;
     accept();
 }
 

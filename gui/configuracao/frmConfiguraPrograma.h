@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QRadioButton;
 
 namespace vidalume {
@@ -30,6 +31,7 @@ public:
 
 private:
     void montaControles();
+    QGroupBox* montaEscola();
     void Form_Load();
     void cmdOk_Click();
 
@@ -48,6 +50,12 @@ private:
     QCheckBox* chkTextosRepetidos_ = nullptr;
     QCheckBox* chkEscutarSons_ = nullptr;
     QComboBox* cmbInicioAnoPessoal_ = nullptr; // item 0 on 1 January, 1 on the birthday
+    // The school and the variants of the cabalística one: item 0 is the default of each.
+    QComboBox* cmbEscola_ = nullptr;
+    QComboBox* cmbDividas_ = nullptr;
+    QComboBox* cmbCiclo_ = nullptr;
+    QComboBox* cmbValorX_ = nullptr;
+    QComboBox* cmbLicoes_ = nullptr;
 };
 
 } // namespace vidalume

@@ -117,7 +117,8 @@ int ComandosAnalise::nomes(const ContextoCli& c) {
     QByteArray json;
     QString mensagem;
     if (!ComandoNomes::executa(c.parser.value(c.o.nascimento), c.parser.values(c.o.nome),
-                               c.parser.value(c.o.hoje), QDate::currentDate(), &json, &mensagem)) {
+                               c.parser.value(c.o.hoje), QDate::currentDate(),
+                               c.parser.value(c.o.escola), c.pasta, &json, &mensagem)) {
         return erro(mensagem);
     }
     escreve(stdout, json);

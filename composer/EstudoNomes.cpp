@@ -1,5 +1,7 @@
 #include "composer/EstudoNomes.h"
 
+#include "engine/MapaCabalistico.h"
+
 #include "composer/AvisoFinal.h"
 #include "composer/ComporAnalise.h"
 #include "composer/Diagramacao.h"
@@ -21,7 +23,19 @@ constexpr int kEntradaExpressao = 23;
 // Today's date only shapes the numbers of the day, which the study does not show.
 const QDate kQualquerDia(2000, 1, 1);
 
-CandidatoNome candidato(const QString& digitado, const QString& data, const RegrasCalculo& regras) {
+// The name's numbers of the cabalística map in the study's columns.
+void numerosCabalisticos(CandidatoNome& c, const QString& data, const RegrasCalculo& regras,
+                         const TabelaHarmonia& tabela) {
+    const MapaCabalistico m = CalculaMapaCabalistico(c.nome, data, kQualquerDia, regras, tabela);
+    c.expressao = m.expressao;
+    c.impulsoDaAlma = m.motivacao;
+    c.euSilencioso = m.impressao;
+    c.numeroDaRealidade = m.missao;
+    c.harmonia = m.harmonia == Harmonia::Favoravel;
+}
+
+CandidatoNome candidato(const QString& digitado, const QString& data, const RegrasCalculo& regras,
+                        const TabelaHarmonia& tabela) {
     CandidatoNome c;
     c.nome = digitado;
     const QString restrito = Windows1252::restringe(digitado);
@@ -38,6 +52,9 @@ CandidatoNome candidato(const QString& digitado, const QString& data, const Regr
     c.caracteristicaDoNome = n.caracteristicaDoNome;
     c.numeroDaRealidade = n.numeroDaRealidade;
     c.harmonia = Compatibilidade::emHarmonia(n.expressao, n.caminhoDaVida);
+    if (regras.escola() == EscolaCalculo::Cabalistica) {
+        numerosCabalisticos(c, data, regras, tabela);
+    }
     return c;
 }
 
@@ -56,15 +73,18 @@ std::array<QString, 8> CandidatoNome::celulas() const {
 }
 
 EstudoNomes EstudoNomes::calcula(const QString& data, const QStringList& nomes,
-                                 const RegrasCalculo& regras) {
+                                 const RegrasCalculo& regras, const TabelaHarmonia& tabela) {
     EstudoNomes e;
     e.DataNascimento = EntradaDados::normalizaData(data).value_or(QString());
     if (!e.DataNascimento.isEmpty()) {
         e.caminhoDaVida =
-            CalculaNumeros(QString(), e.DataNascimento, kQualquerDia, regras).caminhoDaVida;
+            regras.escola() == EscolaCalculo::Cabalistica
+                ? CalculaMapaCabalistico(QString(), e.DataNascimento, kQualquerDia, regras, tabela)
+                      .destino
+                : CalculaNumeros(QString(), e.DataNascimento, kQualquerDia, regras).caminhoDaVida;
     }
     for (const QString& nome : nomes) {
-        e.candidatos << candidato(nome, e.DataNascimento, regras);
+        e.candidatos << candidato(nome, e.DataNascimento, regras, tabela);
     }
     return e;
 }

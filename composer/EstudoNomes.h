@@ -6,6 +6,7 @@
 #pragma once
 
 #include "engine/RegrasCalculo.h"
+#include "engine/TabelaHarmonia.h"
 #include "texts/ArquivoInterpretacao.h"
 
 #include <QChar>
@@ -48,9 +49,12 @@ struct EstudoNomes {
 
     // The numbers of every name for the date as typed (any form the entry accepts), in the
     // order given, under `regras`. Names of a date that is no date, and names the entry
-    // refuses, are kept with `aceito` false.
+    // refuses, are kept with `aceito` false. In the cabalística school the numbers are the
+    // map's (Expressão, Motivação, Impressão, Destino for the life path) and a name is in
+    // harmony when `tabela` calls its Expressão favourable for the Destino.
     static EstudoNomes calcula(const QString& data, const QStringList& nomes,
-                               const RegrasCalculo& regras);
+                               const RegrasCalculo& regras,
+                               const TabelaHarmonia& tabela = TabelaHarmonia::padrao());
     // As calcula(), with the interpretation of each accepted name's expression read from
     // `arquivos` (the names without letters of value get the analysis' notice) and the
     // closing paragraph.

@@ -1,6 +1,7 @@
 // The cabalística school: letter values with marks, masters kept, and every number of the
 // map against maps worked by hand.
 #include "engine/MapaCabalistico.h"
+#include "composer/EstudoNomes.h"
 #include "engine/MapaLetras.h"
 
 #include <gtest/gtest.h>
@@ -121,4 +122,17 @@ TEST(TabelaHarmonia, TabelaEntregueEMascaras) {
         copia.defineMascaras(d, m[0], m[1]);
     }
     EXPECT_EQ(copia, t);
+}
+
+TEST(MapaCabalistico, EstudoDeNomesPelaEscola) {
+    // Destino 3 (28/07/1984): Expressão 9 is neutral, 5 favourable in the shipped table.
+    const EstudoNomes e =
+        EstudoNomes::calcula(QStringLiteral("28/07/1984"),
+                             {u8("André Luiz Xavier de Macedo"), u8("Ana Luz")}, kCabalistica);
+    EXPECT_EQ(e.caminhoDaVida, 3);
+    ASSERT_EQ(e.candidatos.size(), 2);
+    EXPECT_EQ(std::tuple(e.candidatos[0].expressao, e.candidatos[0].harmonia),
+              std::tuple(9, false));
+    // ANA LUZ: 1+5+1 + 3+6+7 = 23 -> 5, favourable for Destino 3.
+    EXPECT_EQ(std::tuple(e.candidatos[1].expressao, e.candidatos[1].harmonia), std::tuple(5, true));
 }

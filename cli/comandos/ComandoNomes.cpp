@@ -1,5 +1,8 @@
 #include "cli/comandos/ComandoNomes.h"
 
+#include "settings/HarmoniaCabalistica.h"
+#include "settings/OpcoesMapa.h"
+
 #include "cli/comandos/EntradaCli.h"
 #include "cli/comandos/ValorJson.h"
 #include "composer/EstudoNomes.h"
@@ -33,18 +36,29 @@ QString objeto(const CandidatoNome& c) {
 bool ComandoNomes::executa(const QString& nascimento, const QStringList& nomes,
                            const QString& hojeTexto, QDate hojeRelogio, QByteArray* json,
                            QString* erro) {
+    return executa(nascimento, nomes, hojeTexto, hojeRelogio, QStringLiteral("pitagorica"),
+                   QString(), json, erro);
+}
+
+bool ComandoNomes::executa(const QString& nascimento, const QStringList& nomes,
+                           const QString& hojeTexto, QDate hojeRelogio, const QString& escola,
+                           const QString& pasta, QByteArray* json, QString* erro) {
     EntradaCli entrada;
     for (const QString& nome : nomes.isEmpty() ? QStringList{QString()} : nomes) {
         if (!EntradaCli::le(nome, nascimento, hojeTexto, hojeRelogio, &entrada, erro)) {
             return false;
         }
     }
+    if (!entrada.defineEscola(escola, pasta, erro)) {
+        return false;
+    }
     QStringList preparados;
     for (const QString& nome : nomes) {
         preparados << EntradaDados::preparaNome(nome);
     }
-    const EstudoNomes estudo =
-        EstudoNomes::calcula(entrada.nascimento, preparados, entrada.regras());
+    const EstudoNomes estudo = EstudoNomes::calcula(
+        entrada.nascimento, preparados, entrada.regras(OpcoesMapa::le(pasta).limiteTendencias),
+        HarmoniaCabalistica::le(pasta));
     QStringList linhas;
     for (const CandidatoNome& c : estudo.candidatos) {
         linhas << QStringLiteral("    ") + objeto(c);

@@ -23,6 +23,11 @@ public:
     static bool executa(const QString& nascimento, const QStringList& nomes,
                         const QString& hojeTexto, QDate hojeRelogio, QByteArray* json,
                         QString* erro);
+    // As above, the names compared by the school `escola` ("pitagorica", "cabalistica", or
+    // empty for the folder's) with the options and harmony table of `pasta`.
+    static bool executa(const QString& nascimento, const QStringList& nomes,
+                        const QString& hojeTexto, QDate hojeRelogio, const QString& escola,
+                        const QString& pasta, QByteArray* json, QString* erro);
 };
 
 } // namespace vidalume

@@ -3,6 +3,7 @@
 #include "engine/EntradaDados.h"
 #include "engine/Windows1252.h"
 #include "gui/comum/Mensagens.h"
+#include "settings/HarmoniaCabalistica.h"
 #include "settings/OpcoesMapa.h"
 #include "texts/ArquivoInterpretacao.h"
 
@@ -152,7 +153,8 @@ void frmEstudoNomes::selecionaLinha(int linha) {
 
 // The table and the life path from the names and the date as they stand.
 void frmEstudoNomes::atualiza() {
-    estudo_ = EstudoNomes::calcula(txtDataNasc_->text(), nomes_, regras_);
+    estudo_ = EstudoNomes::calcula(txtDataNasc_->text(), nomes_, regras_,
+                                   HarmoniaCabalistica::le(pastaPrograma_));
     lblCaminho_->setText(estudo_.caminhoDaVida > 0
                              ? QStringLiteral("Caminho da Vida: %1").arg(estudo_.caminhoDaVida)
                              : QStringLiteral("Digite uma data de nascimento válida."));

@@ -4,6 +4,7 @@
 // the screen), of a page turn in a report window, of the PDF document and the memory a report
 // window takes.
 #include "composer/ComporAnalise.h"
+#include "composer/ComporCabalistica.h"
 #include "composer/PrevisoesAno.h"
 #include "report/EscreveTexto.h"
 #include "tests/report/EscreveTextoReferencia.h"
@@ -307,6 +308,28 @@ void BM_PrevisoesPdf(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PrevisoesPdf)->Unit(benchmark::kMillisecond);
+
+// A cabalística map (about 15 pages with the letter chart, the inclusion chart and the line
+// of life) composed and written to a PDF file, as "vidalume-cli pdf --escola cabalistica"
+// does; the target is under 150 ms.
+void BM_MapaCabalisticoPdf(benchmark::State& state) {
+    QTemporaryDir pasta;
+    const Diagramacao base = diagramacao(FontesAnalise{});
+    const RegrasCalculo regras = RegrasCalculo::de(EscolaCalculo::Cabalistica);
+    for (auto _ : state) {
+        const Diagramacao p =
+            ComporCabalistica::compoe(QStringLiteral("André Luiz Xavier de Macedo"), kData,
+                                      QDate(2026, 12, 6), regras, TabelaHarmonia::padrao(),
+                                      ArquivoInterpretacao(base.pastaPrograma),
+                                      [](int) { return true; })
+                .diagramacao(base);
+        QString erro;
+        if (!GravacaoPdf::grava(pasta.filePath(QStringLiteral("mapa.pdf")), p, &erro)) {
+            state.SkipWithError(erro.toStdString().c_str());
+        }
+    }
+}
+BENCHMARK(BM_MapaCabalisticoPdf)->Unit(benchmark::kMillisecond);
 
 qint64 memoriaResidente() {
     std::ifstream statm("/proc/self/statm");

@@ -15,6 +15,7 @@
 #include "gui/entrada/frmEntraNome.h"
 #include "gui/relatorio/frmExibeRelatorio.h"
 #include "gui/textos/frmSelecionaAlteracao.h"
+#include "settings/HarmoniaCabalistica.h"
 #include "settings/PastaDados.h"
 #include "texts/ArquivoInterpretacao.h"
 
@@ -364,9 +365,15 @@ void frmPrincipal::cmdConfigurarFontes_Click() {
 void frmPrincipal::cmdConfiguraPrograma_Click() {
     prologo();
     const Ocupado ocupado = Ocupado::sobre(this);
+    const TabelaHarmonia anterior = HarmoniaCabalistica::le(pastaPrograma_);
+    TabelaHarmonia harmonia = anterior;
     frmConfiguraPrograma dialogo(padrao_.Configuracao, padrao_.CalculosSelecionados,
-                                 padrao_.OpcoesMapa, *servicos_.mensagens, this);
+                                 padrao_.OpcoesMapa, *servicos_.mensagens, this, &harmonia);
     contexto_.exibe(dialogo);
+    QString erro;
+    if (!(harmonia == anterior) && !HarmoniaCabalistica::grava(pastaPrograma_, harmonia, &erro)) {
+        contexto_.informa(QStringLiteral("Erro:"), erro, Mensagens::Icone::Critico);
+    }
 }
 
 void frmPrincipal::cmdAjuda_Click() {

@@ -2,6 +2,7 @@
 
 #include "gui/comum/Mensagens.h"
 #include "gui/configuracao/BotoesOkCancela.h"
+#include "gui/configuracao/frmHarmonia.h"
 #include "texts/TabelaSecoes.h"
 
 #include <QCheckBox>
@@ -36,9 +37,11 @@ QCheckBox* caixa(const QString& nome, const QString& legenda, QWidget* pai) {
 frmConfiguraPrograma::frmConfiguraPrograma(Configuracao& configuracao,
                                            Configuracao::Selecao& calculosSelecionados,
                                            OpcoesMapa& opcoesMapa, Mensagens& mensagens,
-                                           QWidget* parent)
+                                           QWidget* parent, TabelaHarmonia* harmonia)
     : QDialog(parent), configuracao_(configuracao), calculosSelecionados_(calculosSelecionados),
-      opcoesMapa_(opcoesMapa), mensagens_(mensagens) {
+      opcoesMapa_(opcoesMapa), harmonia_(harmonia),
+      harmoniaEditada_(harmonia != nullptr ? *harmonia : TabelaHarmonia::padrao()),
+      mensagens_(mensagens) {
     setObjectName(QStringLiteral("frmConfiguraPrograma"));
     setWindowTitle(QStringLiteral("Configuração..."));
     setModal(true);
@@ -137,6 +140,17 @@ QGroupBox* frmConfiguraPrograma::montaEscola() {
     formulario->addRow(QStringLiteral("Cabalística — o primeiro ciclo termina aos:"), cmbCiclo_);
     formulario->addRow(QStringLiteral("Cabalística — a letra X vale:"), cmbValorX_);
     formulario->addRow(QStringLiteral("Cabalística — lições cármicas:"), cmbLicoes_);
+    if (harmonia_ != nullptr) {
+        auto* cmdHarmonia = new QPushButton(QStringLiteral("&Tabela de harmonia..."), fraEscola);
+        cmdHarmonia->setObjectName(QStringLiteral("cmdHarmonia"));
+        connect(cmdHarmonia, &QPushButton::clicked, this, [this] {
+            frmHarmonia dialogo(harmoniaEditada_, this);
+            if (dialogo.exec() == QDialog::Accepted) {
+                harmoniaEditada_ = dialogo.tabela();
+            }
+        });
+        formulario->addRow(QString(), cmdHarmonia);
+    }
     return fraEscola;
 }
 
@@ -194,6 +208,9 @@ void frmConfiguraPrograma::cmdOk_Click() {
     v.fimPrimeiroCiclo = cmbCiclo_->currentIndex() == 1 ? 37 : 36;
     v.valorX = cmbValorX_->currentIndex() == 1 ? 4 : 6;
     v.ultimaLicao = cmbLicoes_->currentIndex() == 1 ? 8 : 9;
+    if (harmonia_ != nullptr) {
+        *harmonia_ = harmoniaEditada_;
+    }
     accept();
 }
 

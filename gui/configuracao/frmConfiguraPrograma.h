@@ -5,6 +5,7 @@
 // written when the program ends.
 #pragma once
 
+#include "engine/TabelaHarmonia.h"
 #include "settings/Configuracao.h"
 #include "settings/OpcoesMapa.h"
 
@@ -26,8 +27,11 @@ class frmConfiguraPrograma : public QDialog {
 public:
     static const QString kMensagemNenhumCalculo;
 
+    // `harmonia`, when given, is the cabalística school's table of harmony, which the
+    // dialog's "Tabela de harmonia" button edits.
     frmConfiguraPrograma(Configuracao& configuracao, Configuracao::Selecao& calculosSelecionados,
-                         OpcoesMapa& opcoesMapa, Mensagens& mensagens, QWidget* parent = nullptr);
+                         OpcoesMapa& opcoesMapa, Mensagens& mensagens, QWidget* parent = nullptr,
+                         TabelaHarmonia* harmonia = nullptr);
 
 private:
     void montaControles();
@@ -38,6 +42,8 @@ private:
     Configuracao& configuracao_;
     Configuracao::Selecao& calculosSelecionados_;
     OpcoesMapa& opcoesMapa_;
+    TabelaHarmonia* harmonia_ = nullptr;
+    TabelaHarmonia harmoniaEditada_;
     Mensagens& mensagens_;
 
     // chkInterpretacoes_[k - 1] chooses section k, 1 to 34.

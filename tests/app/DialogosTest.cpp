@@ -5,6 +5,7 @@
 #include "gui/configuracao/frmConfiguraFonte.h"
 #include "gui/configuracao/frmConfiguraPrograma.h"
 #include "gui/configuracao/frmConfiguraRodape.h"
+#include "gui/configuracao/frmHarmonia.h"
 #include "gui/entrada/frmEntraNome.h"
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
@@ -15,6 +16,7 @@
 
 #include <QComboBox>
 #include <QRadioButton>
+#include <QTableWidget>
 
 using namespace vidalume;
 using namespace vidalume::teste;
@@ -193,6 +195,24 @@ private slots:
                 !Configuracao::ligado(selecao[6]));
         QCOMPARE(opcoes.limiteTendencias, 3);
         QCOMPARE(mensagens.mostradas.size(), 1);
+
+        // The school, a variant and the harmony table go back to the caller on Ok.
+        TabelaHarmonia harmonia = TabelaHarmonia::padrao();
+        frmConfiguraPrograma e(config, selecao, opcoes, mensagens, nullptr, &harmonia);
+        filho<QComboBox>(&e, u"cmbEscola"_s)->setCurrentIndex(1);
+        filho<QComboBox>(&e, u"cmbValorX"_s)->setCurrentIndex(1);
+        frmHarmonia tabela(harmonia);
+        auto* celula = qobject_cast<QComboBox*>(
+            filho<QTableWidget>(&tabela, u"grdHarmonia"_s)->cellWidget(0, 1)); // 1 and 2
+        QCOMPARE(celula->currentText(), u"neutra"_s);
+        celula->setCurrentIndex(2);
+        QCOMPARE(tabela.tabela().verdicto(1, 2), Harmonia::Desfavoravel);
+        clica(&tabela, u"cmdOriginal"_s);
+        QCOMPARE(tabela.tabela(), TabelaHarmonia::padrao());
+        clica(&e, u"cmdOk"_s);
+        QCOMPARE(opcoes.escola, EscolaCalculo::Cabalistica);
+        QCOMPARE(opcoes.variantes.valorX, 4);
+        QCOMPARE(harmonia, TabelaHarmonia::padrao());
     }
 
     void fontesMostraGravaERele() {

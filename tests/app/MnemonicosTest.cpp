@@ -14,6 +14,7 @@
 #include "gui/configuracao/frmConfiguraFonte.h"
 #include "gui/configuracao/frmConfiguraPrograma.h"
 #include "gui/configuracao/frmConfiguraRodape.h"
+#include "gui/configuracao/frmHarmonia.h"
 #include "gui/configuracao/frmRestauraTextos.h"
 #include "gui/entrada/frmEntraCasal.h"
 #include "gui/entrada/frmEntraNome.h"
@@ -143,8 +144,10 @@ private slots:
                                                         &impressora, config, Diagramacao()));
         janelas.push_back(std::make_unique<frmConfiguraFonte>(fontes, pasta.caminho(), mensagens,
                                                               QStringList{u"Arial"_s}));
-        janelas.push_back(
-            std::make_unique<frmConfiguraPrograma>(config, selecao, opcoesMapa, mensagens));
+        TabelaHarmonia harmonia = TabelaHarmonia::padrao();
+        janelas.push_back(std::make_unique<frmConfiguraPrograma>(config, selecao, opcoesMapa,
+                                                                 mensagens, nullptr, &harmonia));
+        janelas.push_back(std::make_unique<frmHarmonia>(harmonia));
         janelas.push_back(std::make_unique<frmPrevisoes>(QString(), QString(), 2026,
                                                          InicioAnoPessoal::Janeiro, mensagens));
         janelas.push_back(

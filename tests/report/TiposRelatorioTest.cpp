@@ -23,7 +23,8 @@ Diagramacao documento(TipoRelatorio tipo, const QString& nome) {
 TEST(TiposRelatorio, CadaTipoSeNomeia) {
     const Diagramacao analise = documento(TipoRelatorio::Analise, QStringLiteral("ANA LUZ"));
     const Relatorio& a = Relatorio::de(analise);
-    EXPECT_EQ(a.tituloJanela(analise), QStringLiteral("Relatório de Análise Numerológica — ANA LUZ"));
+    EXPECT_EQ(a.tituloJanela(analise),
+              QStringLiteral("Relatório de Análise Numerológica — ANA LUZ"));
     EXPECT_EQ(a.nomeTrabalho(analise), QStringLiteral("Análise Numerológica — ANA LUZ"));
     EXPECT_EQ(a.legendaSalvar(QStringLiteral("PDF")), QStringLiteral("Salvar análise em PDF"));
     EXPECT_EQ(a.foi(QStringLiteral("gravad")), QStringLiteral("A análise foi gravada"));

@@ -51,8 +51,7 @@ frmHarmonia::frmHarmonia(const TabelaHarmonia& tabela, QWidget* parent) : QDialo
     grdHarmonia_->resizeColumnsToContents();
     auto* cmdOriginal = new QPushButton(QStringLiteral("Restaurar a tabela &original"), this);
     cmdOriginal->setObjectName(QStringLiteral("cmdOriginal"));
-    connect(cmdOriginal, &QPushButton::clicked, this,
-            [this] { mostra(TabelaHarmonia::padrao()); });
+    connect(cmdOriginal, &QPushButton::clicked, this, [this] { mostra(TabelaHarmonia::padrao()); });
     auto* botoes = new BotoesOkCancela(this);
     connect(botoes->ok(), &QPushButton::clicked, this, &QDialog::accept);
     connect(botoes->cancela(), &QPushButton::clicked, this, &QDialog::reject);

@@ -3,6 +3,7 @@
 #include "gui/comum/Mensagens.h"
 #include "gui/configuracao/BotoesOkCancela.h"
 #include "gui/configuracao/frmHarmonia.h"
+#include "gui/configuracao/frmSecoesCabalisticas.h"
 #include "texts/TabelaSecoes.h"
 
 #include <QCheckBox>
@@ -140,6 +141,17 @@ QGroupBox* frmConfiguraPrograma::montaEscola() {
     formulario->addRow(QStringLiteral("Cabalística — o primeiro ciclo termina aos:"), cmbCiclo_);
     formulario->addRow(QStringLiteral("Cabalística — a letra X vale:"), cmbValorX_);
     formulario->addRow(QStringLiteral("Cabalística — lições cármicas:"), cmbLicoes_);
+    auto* cmdSecoes = new QPushButton(QStringLiteral("Seções do &mapa cabalístico..."), fraEscola);
+    cmdSecoes->setObjectName(QStringLiteral("cmdSecoesCabalisticas"));
+    connect(cmdSecoes, &QPushButton::clicked, this, [this] {
+        OpcoesMapa editadas = opcoesMapa_;
+        editadas.secoesCabalisticasOcultas = secoesCabalisticasOcultas_;
+        frmSecoesCabalisticas dialogo(editadas, this);
+        if (dialogo.exec() == QDialog::Accepted) {
+            secoesCabalisticasOcultas_ = dialogo.aplicadas(editadas).secoesCabalisticasOcultas;
+        }
+    });
+    formulario->addRow(QString(), cmdSecoes);
     if (harmonia_ != nullptr) {
         auto* cmdHarmonia = new QPushButton(QStringLiteral("&Tabela de harmonia..."), fraEscola);
         cmdHarmonia->setObjectName(QStringLiteral("cmdHarmonia"));
@@ -175,6 +187,7 @@ void frmConfiguraPrograma::Form_Load() {
     cmbCiclo_->setCurrentIndex(v.fimPrimeiroCiclo == 37 ? 1 : 0);
     cmbValorX_->setCurrentIndex(v.valorX == 4 ? 1 : 0);
     cmbLicoes_->setCurrentIndex(v.ultimaLicao == 8 ? 1 : 0);
+    secoesCabalisticasOcultas_ = opcoesMapa_.secoesCabalisticasOcultas;
 }
 
 void frmConfiguraPrograma::cmdOk_Click() {
@@ -208,6 +221,7 @@ void frmConfiguraPrograma::cmdOk_Click() {
     v.fimPrimeiroCiclo = cmbCiclo_->currentIndex() == 1 ? 37 : 36;
     v.valorX = cmbValorX_->currentIndex() == 1 ? 4 : 6;
     v.ultimaLicao = cmbLicoes_->currentIndex() == 1 ? 8 : 9;
+    opcoesMapa_.secoesCabalisticasOcultas = secoesCabalisticasOcultas_;
     if (harmonia_ != nullptr) {
         *harmonia_ = harmoniaEditada_;
     }

@@ -44,6 +44,7 @@ private:
     OpcoesMapa& opcoesMapa_;
     TabelaHarmonia* harmonia_ = nullptr;
     TabelaHarmonia harmoniaEditada_;
+    quint32 secoesCabalisticasOcultas_ = 0; // as the sections dialog left them
     Mensagens& mensagens_;
 
     // chkInterpretacoes_[k - 1] chooses section k, 1 to 34.

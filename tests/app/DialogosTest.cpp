@@ -6,6 +6,7 @@
 #include "gui/configuracao/frmConfiguraPrograma.h"
 #include "gui/configuracao/frmConfiguraRodape.h"
 #include "gui/configuracao/frmHarmonia.h"
+#include "gui/configuracao/frmSecoesCabalisticas.h"
 #include "gui/entrada/frmEntraNome.h"
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
@@ -14,6 +15,7 @@
 #include "settings/TamanhosFonte.h"
 #include "tests/app/AmbienteTeste.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -209,6 +211,10 @@ private slots:
         QCOMPARE(tabela.tabela().verdicto(1, 2), Harmonia::Desfavoravel);
         clica(&tabela, u"cmdOriginal"_s);
         QCOMPARE(tabela.tabela(), TabelaHarmonia::padrao());
+        frmSecoesCabalisticas secoes(opcoes);
+        filho<QCheckBox>(&secoes, u"chkSecao_3"_s)->setChecked(false);
+        const OpcoesMapa semImpressao = secoes.aplicadas(opcoes);
+        QVERIFY(!semImpressao.secaoCabalisticaAtiva(3) && semImpressao.secaoCabalisticaAtiva(4));
         clica(&e, u"cmdOk"_s);
         QCOMPARE(opcoes.escola, EscolaCalculo::Cabalistica);
         QCOMPARE(opcoes.variantes.valorX, 4);

@@ -16,6 +16,7 @@
 #include "gui/configuracao/frmConfiguraRodape.h"
 #include "gui/configuracao/frmHarmonia.h"
 #include "gui/configuracao/frmRestauraTextos.h"
+#include "gui/configuracao/frmSecoesCabalisticas.h"
 #include "gui/entrada/frmEntraCasal.h"
 #include "gui/entrada/frmEntraNome.h"
 #include "gui/estudos/frmEstudoNomes.h"
@@ -148,6 +149,7 @@ private slots:
         janelas.push_back(std::make_unique<frmConfiguraPrograma>(config, selecao, opcoesMapa,
                                                                  mensagens, nullptr, &harmonia));
         janelas.push_back(std::make_unique<frmHarmonia>(harmonia));
+        janelas.push_back(std::make_unique<frmSecoesCabalisticas>(opcoesMapa));
         janelas.push_back(std::make_unique<frmPrevisoes>(QString(), QString(), 2026,
                                                          InicioAnoPessoal::Janeiro, mensagens));
         janelas.push_back(

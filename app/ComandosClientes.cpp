@@ -46,6 +46,7 @@ void ComandosClientes::guardaNaFicha(const QString& nomeDigitado) {
     AnaliseCliente a;
     a.feita = QDateTime(c_.hoje(), QTime::currentTime());
     a.referencia = pedido.DataReferencia;
+    a.escola = pedido.Escola;
     QString erro;
     bool jaExistia = false;
     if (ficha.abre(c_.pasta(), FichaClientes::Modo::Escrita, &erro) &&
@@ -66,7 +67,7 @@ AnalisePedida ComandosClientes::pedidoDe(const Cliente& cliente, const AnaliseCl
     const QString nome = Windows1252::restringe(cliente.nome);
     return {RegrasCalculo::pitagorica().normalizaNome(nome),
             EntradaDados::formataData(cliente.nascimento), analise.referencia,
-            RegrasCalculo::maiusculas(nome), EscolaCalculo::Pitagorica};
+            RegrasCalculo::maiusculas(nome), analise.escola};
 }
 
 // The PDF of the client's analysis for today, with the program's settings, margins and print

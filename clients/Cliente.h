@@ -2,6 +2,8 @@
 // (the client window, the entry dialog, the import) applies before a client is kept.
 #pragma once
 
+#include "engine/RegrasCalculo.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -42,6 +44,7 @@ struct AnaliseCliente {
     qint64 cliente = 0;
     QDateTime feita;
     QDate referencia;
+    EscolaCalculo escola = EscolaCalculo::Pitagorica; // the school it was computed by
 };
 
 } // namespace vidalume

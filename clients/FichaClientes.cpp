@@ -43,6 +43,7 @@ struct TabelaEsquema {
 const TabelaEsquema kTabelas[] = {
     {1, "clientes", "id nome chave nascimento telefone email observacoes criado alterado"},
     {2, "analises", "id cliente feita referencia"},
+    {3, "analises", "escola"},
 };
 
 const QString kDuplicado =
@@ -67,6 +68,8 @@ const char* const kPassos[FichaClientes::kVersao] = {
     " feita TEXT NOT NULL,"
     " referencia TEXT NOT NULL);"
     "CREATE INDEX analises_cliente ON analises (cliente, feita)",
+    // The school each analysis was computed by; older analyses were all Pythagorean.
+    "ALTER TABLE analises ADD COLUMN escola INTEGER NOT NULL DEFAULT 0",
 };
 
 QString nomeConexao() {
@@ -701,10 +704,12 @@ bool FichaClientes::importa(const std::function<bool(Cliente&)>& proximo, int* n
 
 bool FichaClientes::registraAnalise(AnaliseCliente& a, QString* erro) {
     QSqlQuery q(QSqlDatabase::database(conexao_, false));
-    q.prepare(QStringLiteral("INSERT INTO analises (cliente, feita, referencia) VALUES (?, ?, ?)"));
+    q.prepare(QStringLiteral(
+        "INSERT INTO analises (cliente, feita, referencia, escola) VALUES (?, ?, ?, ?)"));
     q.addBindValue(a.cliente);
     q.addBindValue(textoDataHora(a.feita));
     q.addBindValue(textoData(a.referencia));
+    q.addBindValue(a.escola == EscolaCalculo::Cabalistica ? 1 : 0);
     if (!q.exec()) {
         const QString codigo = q.lastError().nativeErrorCode();
         *erro = (codigo.toInt() & 0xFF) == kRestricao
@@ -720,7 +725,7 @@ std::vector<AnaliseCliente> FichaClientes::analises(qint64 cliente, QString* err
     std::vector<AnaliseCliente> lista;
     QSqlQuery q(QSqlDatabase::database(conexao_, false));
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT id, feita, referencia FROM analises WHERE cliente = ?"
+    q.prepare(QStringLiteral("SELECT id, feita, referencia, escola FROM analises WHERE cliente = ?"
                              " ORDER BY feita DESC, id DESC"));
     q.addBindValue(cliente);
     if (!q.exec()) {
@@ -728,8 +733,10 @@ std::vector<AnaliseCliente> FichaClientes::analises(qint64 cliente, QString* err
         return lista;
     }
     while (q.next()) {
-        lista.push_back({q.value(0).toLongLong(), cliente, leDataHora(q.value(1).toString()),
-                         leData(q.value(2).toString())});
+        lista.push_back(
+            {q.value(0).toLongLong(), cliente, leDataHora(q.value(1).toString()),
+             leData(q.value(2).toString()),
+             q.value(3).toInt() == 1 ? EscolaCalculo::Cabalistica : EscolaCalculo::Pitagorica});
     }
     return lista;
 }

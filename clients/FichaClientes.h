@@ -11,13 +11,14 @@
 // damaged file, one protected against writing or one locked by another program gives a
 // message and is left as it is.
 //
-// Schema (version 2):
+// Schema (version 3):
 //   clientes(id INTEGER PRIMARY KEY, nome TEXT as typed, chave TEXT (ChaveNome of nome),
 //            nascimento TEXT "yyyy-MM-dd", telefone, email, observacoes TEXT,
 //            criado, alterado TEXT "yyyy-MM-ddTHH:mm:ss" local time,
 //            UNIQUE(chave, nascimento))                                         -- version 1
 //   analises(id INTEGER PRIMARY KEY, cliente INTEGER REFERENCES clientes ON DELETE CASCADE,
 //            feita TEXT "yyyy-MM-ddTHH:mm:ss", referencia TEXT "yyyy-MM-dd")      -- version 2
+//            + escola INTEGER NOT NULL DEFAULT 0 (0 pitagórica, 1 cabalística)   -- version 3
 //
 // Two clients with the same key (ChaveNome of the name) and birth date are the same client.
 #pragma once
@@ -36,7 +37,7 @@ namespace vidalume {
 class FichaClientes {
 public:
     static const QString kArquivo; // "clientes.sqlite"
-    static constexpr int kVersao = 2;
+    static constexpr int kVersao = 3;
 
     enum class Modo {
         Leitura, // nothing is created or changed; a missing file reads as an empty one (the

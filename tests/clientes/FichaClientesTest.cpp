@@ -67,7 +67,7 @@ TEST_F(FichaClientesTest, FichaNovaEAtualizacaoDeUmaVersaoAnterior) {
         FichaClientes f;
         ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro)) << erro.toStdString();
     }
-    EXPECT_EQ(sql(arquivo(), {"PRAGMA user_version"}).toInt(), 2);
+    EXPECT_EQ(sql(arquivo(), {"PRAGMA user_version"}).toInt(), 3);
     EXPECT_EQ(sql(arquivo(), {"PRAGMA journal_mode"}).toString(), "wal");
     QFile::remove(arquivo());
     QFile::remove(arquivo() + "-wal");
@@ -85,12 +85,15 @@ TEST_F(FichaClientesTest, FichaNovaEAtualizacaoDeUmaVersaoAnterior) {
     EXPECT_FALSE(leitura.abre(dir.path(), FichaClientes::Modo::Leitura, &erro));
     FichaClientes f;
     ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro)) << erro.toStdString();
-    EXPECT_EQ(sql(arquivo(), {"PRAGMA user_version"}).toInt(), 2);
+    EXPECT_EQ(sql(arquivo(), {"PRAGMA user_version"}).toInt(), 3);
     const auto c = f.cliente(7, &erro);
     ASSERT_TRUE(c);
     EXPECT_EQ(c->observacoes, "antigo");
-    AnaliseCliente a{0, 7, QDateTime(QDate(2025, 5, 1), QTime(9, 30)), QDate(2030, 1, 1)};
+    AnaliseCliente a{0, 7, QDateTime(QDate(2025, 5, 1), QTime(9, 30)), QDate(2030, 1, 1),
+                     EscolaCalculo::Cabalistica};
     EXPECT_TRUE(f.registraAnalise(a, &erro)) << erro.toStdString();
+    // An analysis keeps the school it was computed by.
+    EXPECT_EQ(f.analises(7, &erro).front().escola, EscolaCalculo::Cabalistica);
 }
 
 TEST_F(FichaClientesTest, ArquivoMaisNovoDanificadoOuSomenteLeituraFicaComoEsta) {
@@ -104,7 +107,7 @@ TEST_F(FichaClientesTest, ArquivoMaisNovoDanificadoOuSomenteLeituraFicaComoEsta)
     ASSERT_FALSE(bom.isEmpty());
 
     // A newer version of the program wrote it.
-    sql(arquivo(), {"PRAGMA user_version=3"});
+    sql(arquivo(), {"PRAGMA user_version=4"});
     const QByteArray novo = conteudo(arquivo());
     for (auto modo : {FichaClientes::Modo::Escrita, FichaClientes::Modo::Leitura}) {
         FichaClientes f;
@@ -184,8 +187,8 @@ TEST_F(FichaClientesTest, AnalisesRegistradasSaemComOCliente) {
     Cliente c = cliente("Pedro Álvares", QDate(1960, 4, 22));
     ASSERT_TRUE(f.salva(c, &erro));
     for (int dia : {3, 9, 5}) {
-        AnaliseCliente a{0, c.id, QDateTime(QDate(2025, 6, dia), QTime(14, 0)),
-                         QDate(2026, 1, dia)};
+        AnaliseCliente a{0, c.id, QDateTime(QDate(2025, 6, dia), QTime(14, 0)), QDate(2026, 1, dia),
+                         EscolaCalculo::Pitagorica};
         ASSERT_TRUE(f.registraAnalise(a, &erro)) << erro.toStdString();
     }
     const auto lista = f.analises(c.id, &erro);
@@ -194,7 +197,8 @@ TEST_F(FichaClientesTest, AnalisesRegistradasSaemComOCliente) {
     EXPECT_EQ(f.busca("pedro", &erro).front().ultimaAnalise,
               QDateTime(QDate(2025, 6, 9), QTime(14, 0)));
 
-    AnaliseCliente semCliente{0, c.id + 100, QDateTime::currentDateTime(), QDate(2026, 1, 1)};
+    AnaliseCliente semCliente{0, c.id + 100, QDateTime::currentDateTime(), QDate(2026, 1, 1),
+                              EscolaCalculo::Pitagorica};
     EXPECT_FALSE(f.registraAnalise(semCliente, &erro));
     ASSERT_TRUE(f.exclui(c.id, &erro));
     EXPECT_EQ(sql(arquivo(), {"SELECT count(*) FROM analises"}).toInt(), 0);

@@ -63,7 +63,11 @@ int ComandosPasta::lote(const ContextoCli& c) {
         return 2;
     }
     const ComandoLote::Datas datas{c.parser.value(c.o.hoje), c.parser.value(c.o.referencia),
-                                   QDate::currentDate()};
+                                   QDate::currentDate(), c.parser.value(c.o.escola)};
+    QString falhaEscola;
+    if (EntradaCli escola; !escola.defineEscola(datas.escolaTexto, c.pasta, &falhaEscola)) {
+        return erro(falhaEscola);
+    }
     const std::pair<QString, QString> datasDigitadas[] = {
         {datas.hojeTexto, QStringLiteral("--hoje")},
         {datas.referenciaTexto, QStringLiteral("--referencia")}};

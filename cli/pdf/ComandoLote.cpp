@@ -191,7 +191,8 @@ int ComandoLote::gravaTodos(const std::function<bool(LinhaLote&)>& proxima, int 
         if (p.erro->isEmpty() &&
             EntradaCli::le(linha.nome, linha.nascimento, datas.hojeTexto, datas.hojeRelogio,
                            &entrada, p.erro.get()) &&
-            entrada.defineReferencia(datas.referenciaTexto, p.erro.get())) {
+            entrada.defineReferencia(datas.referenciaTexto, p.erro.get()) &&
+            entrada.defineEscola(datas.escolaTexto, configuracao.pastaPrograma, p.erro.get())) {
             p.sugestao = NomeArquivoPdf::sugere(entrada.nome, entrada.nascimento);
             p.saida = std::make_unique<GravacaoSegura>(QDir(pastaSaida).filePath(p.sugestao),
                                                        GravacaoSegura::Destino::NomeNovo, acesso);

@@ -29,11 +29,13 @@ namespace vidalume {
 
 class ComandoLote {
 public:
-    // The dates given on the command line (empty when not given) and today's.
+    // The dates given on the command line (empty when not given) and today's, and the
+    // school asked for (empty: the folder's).
     struct Datas {
         QString hojeTexto;
         QString referenciaTexto;
         QDate hojeRelogio;
+        QString escolaTexto;
     };
 
     // Exit status: 0 when every row gave its PDF, 1 when some rows were refused, 2 when no

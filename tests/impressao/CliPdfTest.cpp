@@ -112,7 +112,7 @@ TEST(CliPdfTest, ParallelBatchNamesAndReportsInTheOrderOfTheRows) {
                                                "Ana Souza;01/02/1990\n"
                                                "Bia Lima;03/04/1985\n"
                                                "Maria da Silva;29/11/1978\n");
-    const ComandoLote::Datas datas{QStringLiteral("01/06/2024"), {}, QDate(2024, 6, 1)};
+    const ComandoLote::Datas datas{QStringLiteral("01/06/2024"), {}, QDate(2024, 6, 1), {}};
     const auto lote = [&](const QString& pdfs, int tarefas, QStringList* relato) {
         QDir().mkpath(saida.arquivo(pdfs));
         saida.escreve(pdfs + QStringLiteral("/MARIA_DA_SILVA_29-11-1978.pdf"), "já estava aqui");

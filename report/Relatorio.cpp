@@ -29,6 +29,12 @@ const Relatorio& Relatorio::de(const Diagramacao& diagramacao) {
     return analise;
 }
 
+QString Relatorio::legendaDe(const QString& formato, const QString& objeto) {
+    return formato == QLatin1String("PDF")
+               ? QStringLiteral("Salvar %1 em PDF").arg(objeto)
+               : QStringLiteral("Exportar %1 para editor de textos").arg(objeto);
+}
+
 QString Relatorio::foi(const QString& radical) const {
     const QString fim =
         QString(feminino() ? u'a' : u'o') + (plural() ? QStringLiteral("s") : QString());

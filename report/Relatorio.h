@@ -56,6 +56,11 @@ public:
     virtual QString abertura(const Diagramacao&) const { return {}; }
     // The plain text that goes to the clipboard.
     virtual QString texto(const Diagramacao& d) const = 0;
+
+protected:
+    // "Salvar <objeto> em PDF" for `formato` "PDF", else "Exportar <objeto> para editor de
+    // textos": the captions of the kinds that name what is saved.
+    static QString legendaDe(const QString& formato, const QString& objeto);
 };
 
 } // namespace vidalume

@@ -17,9 +17,7 @@ QString RelatorioCabalistico::baseArquivo(const Diagramacao& d) const {
 }
 
 QString RelatorioCabalistico::legendaSalvar(const QString& formato) const {
-    return formato == QLatin1String("PDF")
-               ? QStringLiteral("Salvar mapa cabalístico em PDF")
-               : QStringLiteral("Exportar mapa cabalístico para editor de textos");
+    return legendaDe(formato, QStringLiteral("mapa cabalístico"));
 }
 
 } // namespace vidalume

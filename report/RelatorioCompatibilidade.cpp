@@ -13,9 +13,7 @@ QString RelatorioCompatibilidade::baseArquivo(const Diagramacao& d) const {
 }
 
 QString RelatorioCompatibilidade::legendaSalvar(const QString& formato) const {
-    return formato == QLatin1String("PDF")
-               ? QStringLiteral("Salvar compatibilidade em PDF")
-               : QStringLiteral("Exportar compatibilidade para editor de textos");
+    return legendaDe(formato, QStringLiteral("compatibilidade"));
 }
 
 } // namespace vidalume

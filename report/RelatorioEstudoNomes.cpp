@@ -21,9 +21,7 @@ QString RelatorioEstudoNomes::baseArquivo(const Diagramacao& d) const {
 }
 
 QString RelatorioEstudoNomes::legendaSalvar(const QString& formato) const {
-    return formato == QLatin1String("PDF")
-               ? QStringLiteral("Salvar estudo de nomes em PDF")
-               : QStringLiteral("Exportar estudo de nomes para editor de textos");
+    return legendaDe(formato, QStringLiteral("estudo de nomes"));
 }
 
 int RelatorioEstudoNomes::dispoe(const Diagramacao& d, FabricaFolhas& folhas, double largura,

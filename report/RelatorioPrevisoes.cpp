@@ -26,9 +26,7 @@ QString RelatorioPrevisoes::baseArquivo(const Diagramacao& d) const {
 }
 
 QString RelatorioPrevisoes::legendaSalvar(const QString& formato) const {
-    return formato == QLatin1String("PDF")
-               ? QStringLiteral("Salvar previsões em PDF")
-               : QStringLiteral("Exportar previsões para editor de textos");
+    return legendaDe(formato, QStringLiteral("previsões"));
 }
 
 int RelatorioPrevisoes::dispoe(const Diagramacao& d, FabricaFolhas& folhas, double largura,

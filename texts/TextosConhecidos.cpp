@@ -21,6 +21,13 @@ const QStringList TextosConhecidos::kOutros = {
     QStringLiteral("CABTALEN.DAT"),
     QStringLiteral("CABMESTR.DAT"),
     QStringLiteral("CABHARM.DAT"),
+    // The pyramid of the name: its explanations, the negative sequences, the arcana.
+    QStringLiteral("CABTRIEX.DAT"),
+    QStringLiteral("CABSEQ.DAT"),
+    QStringLiteral("ARCANOS.DAT"),
+    QStringLiteral("ARCDIGIT.DAT"),
+    // The name-correction study's advice.
+    QStringLiteral("ASSINAT.DAT"),
 };
 
 const QStringList& TextosConhecidos::arquivos() {

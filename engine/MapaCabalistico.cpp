@@ -138,6 +138,12 @@ MapaCabalistico CalculaMapaCabalistico(const QString& nome, const QString& dataN
     calculaDividas(m, regras);
     m.numerosDoDia = NumerosDoDia::calcula(m.dia, m.mes, dia, regras);
     m.harmonia = tabela.verdicto(m.destino, m.expressao);
+    QList<int> valores;
+    valores.reserve(m.letras.size());
+    for (const MapaCabalistico::Letra& l : m.letras) {
+        valores.append(l.valor);
+    }
+    m.piramide = CalculaPiramide(valores, m.dia, m.mes);
     return m;
 }
 

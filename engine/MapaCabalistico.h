@@ -2,11 +2,13 @@
 // (Motivação, Impressão, Expressão), the date's (Destino, Número Psíquico), those that join
 // both (Missão, Talento Oculto), the inclusion chart with its lessons and tendencies, the
 // karmic debts with where they were found, the cycles, the Momentos Decisivos, the
-// Desafios, the personal numbers of a day and the harmony between Destino and Expressão.
+// Desafios, the personal numbers of a day, the harmony between Destino and Expressão and the
+// pyramid of the name.
 // Pure data computed under a RegrasCalculo of the cabalística school; nothing here draws.
 #pragma once
 
 #include "engine/NumerosDoDia.h"
+#include "engine/PiramideNome.h"
 #include "engine/RegrasCalculo.h"
 #include "engine/TabelaHarmonia.h"
 
@@ -52,6 +54,7 @@ struct MapaCabalistico {
     std::array<int, 3> desafios{};    // first, second, Desafio Principal
     NumerosDoDia numerosDoDia;        // the universal and personal numbers of the day asked
     Harmonia harmonia = Harmonia::Neutra;
+    PiramideNome piramide; // the four triangles of the letters' values and the arcana
 
     bool operator==(const MapaCabalistico&) const = default;
 };

@@ -1,5 +1,6 @@
 #include "cli/ComandosAnalise.h"
 
+#include "cli/comandos/ComandoAssinatura.h"
 #include "cli/comandos/ComandoCompatibilidade.h"
 #include "cli/comandos/ComandoNomes.h"
 #include "cli/comandos/ComandoNumeros.h"
@@ -199,6 +200,37 @@ int ComandosAnalise::previsoes(const ContextoCli& c) {
 #else
     return semPdf();
 #endif
+}
+
+int ComandosAnalise::assinatura(const ContextoCli& c) {
+    EntradaCli entrada;
+    if (!c.leEntrada(&entrada) || !jsonOuSaida(c)) {
+        return 2;
+    }
+    CorrecaoNome::Pedido pedido;
+    int maximo = 0;
+    QString mensagem;
+    if (!ComandoAssinatura::leOpcoes(c.parser.value(c.o.mudancas), c.parser.value(c.o.sem),
+                                     c.parser.value(c.o.maximo), &pedido.opcoes, &maximo,
+                                     &mensagem)) {
+        return erro(mensagem);
+    }
+    if (c.parser.isSet(c.o.saida)) {
+        return erro(QStringLiteral("O relatório \"%1\" em PDF ainda não pode ser gravado pela "
+                                   "linha de comando; use a janela \"Correção de nome…\" do "
+                                   "programa, ou --json.")
+                        .arg(CorrecaoNome::kTitulo));
+    }
+    const int limite = OpcoesMapa::le(c.pasta).limiteTendencias;
+    pedido.nome = entrada.nomeDigitado;
+    pedido.nascimento = entrada.nascimento;
+    pedido.regras = entrada.regras(limite);
+    pedido.tabela = HarmoniaCabalistica::le(c.pasta);
+    const CorrecaoNome estudo = CorrecaoNome::calcula(pedido);
+    escreve(stdout, c.parser.isSet(c.o.json)
+                        ? ComandoAssinatura::json(estudo, entrada, limite, pedido.tabela, maximo)
+                        : ComandoAssinatura::texto(estudo, maximo).toUtf8());
+    return 0;
 }
 
 } // namespace vidalume

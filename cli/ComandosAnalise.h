@@ -1,5 +1,6 @@
 // The commands of vidalume-cli about people: one person's analysis as numbers, text, PDF or
-// .odt, the name study, the couple's compatibility and the forecasts of a year. Each takes
+// .odt, the name study, the couple's compatibility, the forecasts of a year and the name
+// correction study. Each takes
 // the command line and returns the exit code: 0 done, 1 a file could not be written, 2 a
 // wrong command line.
 #pragma once
@@ -17,6 +18,7 @@ public:
     static int nomes(const ContextoCli& c);
     static int compatibilidade(const ContextoCli& c);
     static int previsoes(const ContextoCli& c);
+    static int assinatura(const ContextoCli& c);
 };
 
 } // namespace vidalume

@@ -13,6 +13,7 @@ void OpcoesCli::registra(QCommandLineParser& parser) const {
         {nome, nascimento, hoje, referencia, pasta, saida, capa, colorido, busca, clientes});
     parser.addOptions(
         {nome2, nascimento2, json, ano, escola, inicioAnoPessoal, semClientes, soClientes});
+    parser.addOptions({mudancas, sem, maximo});
 }
 
 } // namespace vidalume

@@ -50,7 +50,21 @@ struct OpcoesCli {
         QStringLiteral("DATA")};
     QCommandLineOption json{QStringLiteral("json"),
                             QStringLiteral("compatibilidade: os números e os aspectos em JSON; "
-                                           "previsoes: os números de cada dia em JSON.")};
+                                           "previsoes: os números de cada dia em JSON; "
+                                           "assinatura: os candidatos em JSON.")};
+    QCommandLineOption mudancas{
+        QStringLiteral("mudancas"),
+        QStringLiteral("assinatura: quantas mudanças cada candidato pode ter: 1, 2 ou 3 "
+                       "(padrão: 2)."),
+        QStringLiteral("N")};
+    QCommandLineOption sem{QStringLiteral("sem"),
+                           QStringLiteral("assinatura: as mudanças que ficam de fora, separadas "
+                                          "por vírgulas: acentos, dobras, finais, nomes."),
+                           QStringLiteral("LISTA")};
+    QCommandLineOption maximo{QStringLiteral("max"),
+                              QStringLiteral("assinatura: quantos candidatos mostrar, além do "
+                                             "nome original (padrão: 20)."),
+                              QStringLiteral("K")};
     QCommandLineOption ano{QStringLiteral("ano"),
                            QStringLiteral("previsoes: o ano das previsões, de 1900 a 2100 "
                                           "(padrão: o ano da data das previsões)."),

@@ -15,8 +15,8 @@ using Desenho = TabelaComandos::Desenho;
 // below it.
 constexpr int kColunaAjuda = 12;
 
-const std::array<TabelaComandos::Comando, 10>& tabela() {
-    static const std::array<TabelaComandos::Comando, 10> kComandos = {{
+const std::array<TabelaComandos::Comando, 11>& tabela() {
+    static const std::array<TabelaComandos::Comando, 11> kComandos = {{
         {"numeros",
          {QStringLiteral("todos os números da análise, em JSON")},
          Desenho::Nunca,
@@ -70,6 +70,12 @@ const std::array<TabelaComandos::Comando, 10>& tabela() {
           QStringLiteral("JSON (--json), em PDF (--saida F.pdf) ou em .odt (--saida F.odt)")},
          Desenho::ComSaida,
          &ComandosAnalise::previsoes},
+        {"assinatura",
+         {QStringLiteral("estudo de correção do nome: --nome N --nascimento D [--escola E]"),
+          QStringLiteral("[--mudancas 1|2|3] [--sem acentos,dobras,finais,nomes] [--max K],"),
+          QStringLiteral("os candidatos em ordem numa tabela ou em JSON (--json)")},
+         Desenho::Nunca,
+         &ComandosAnalise::assinatura},
     }};
     return kComandos;
 }

@@ -453,3 +453,37 @@ TEST(Cli, PrevisoesSeguemAPastaERecusamEntradasRuins) {
     EXPECT_EQ(executaCli(QStringList{"previsoes", "--json", "--saida", "x.pdf"} + pessoa).codigo,
               2);
 }
+
+// "assinatura": the candidates in order with the original marked, each with the numbers
+// "numeros" gives for its spelling; wrong options are usage errors.
+TEST(Cli, AssinaturaEmJson) {
+    const QStringList pedido = {"--nome",   "Ana Cruz",    "--nascimento", "03/04/1990",
+                                "--escola", "cabalistica", "--referencia", "07/12/2026"};
+    const Saida s = executaCli(QStringList{"assinatura", "--json", "--max", "3"} + pedido);
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(s.out).object();
+    EXPECT_EQ(o.keys(), (QStringList{"candidatos", "escola", "nascimento"}));
+    const QJsonArray lista = o.value("candidatos").toArray();
+    ASSERT_EQ(lista.size(), 4); // three, then the original further down
+    const QJsonObject primeiro = lista.first().toObject();
+    EXPECT_EQ(primeiro.value("mudancas").toArray().first().toObject().keys(),
+              (QStringList{"posicao", "tipo"}));
+    EXPECT_TRUE(primeiro.contains("sequencias") && primeiro.contains("harmonia_destino_expressao"));
+    const QJsonObject original = lista.last().toObject();
+    EXPECT_TRUE(original.value("original").toBool());
+    EXPECT_EQ(original.value("nome").toString(), QStringLiteral("ANA CRUZ"));
+    const QString nome = primeiro.value("nome").toString();
+    QStringList numeros = QStringList{"numeros"} + pedido;
+    numeros[2] = nome;
+    EXPECT_EQ(primeiro.value("numeros").toObject(),
+              QJsonDocument::fromJson(executaCli(numeros).out).object());
+
+    for (const QStringList& errado : {QStringList{"--mudancas", "4"},
+                                      {"--sem", "vogais"},
+                                      {"--max", "0"},
+                                      {"--saida", "estudo.pdf"}}) {
+        const Saida e = executaCli(QStringList{"assinatura"} + pedido + errado);
+        EXPECT_EQ(e.codigo, 2) << errado.join(u' ').toStdString();
+        EXPECT_TRUE(e.out.isEmpty());
+    }
+}

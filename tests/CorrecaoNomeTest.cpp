@@ -51,15 +51,16 @@ void confereCandidatos(const CandidatosNome::Resultado& r, int profundidade) {
 TEST(CandidatosNome, SoAsMudancasPermitidas) {
     // ANA CRUZ: four marks on each A, Ç, Ú; seven letters to double; four finals per word,
     // less ANA + A, which spells the doubled last A again.
-    const auto r = CandidatosNome::gera(QStringLiteral("  Ana   Cruz "), profundidade(1),
-                                        kCabalistica);
+    const auto r =
+        CandidatosNome::gera(QStringLiteral("  Ana   Cruz "), profundidade(1), kCabalistica);
     EXPECT_EQ(r.original, QStringLiteral("ANA CRUZ"));
     QMap<Tipo, int> porTipo;
     for (const CandidatoGerado& c : r.candidatos) {
         porTipo[c.mudancas.first().tipo] += 1;
     }
-    EXPECT_EQ(porTipo, (QMap<Tipo, int>{
-                           {Tipo::Acento, 9}, {Tipo::Cedilha, 1}, {Tipo::Dobra, 7}, {Tipo::Final, 7}}));
+    EXPECT_EQ(porTipo,
+              (QMap<Tipo, int>{
+                  {Tipo::Acento, 9}, {Tipo::Cedilha, 1}, {Tipo::Dobra, 7}, {Tipo::Final, 7}}));
     confereCandidatos(r, 1);
 
     // Marks count nothing in the pitagórica school: none is proposed there.
@@ -69,7 +70,8 @@ TEST(CandidatosNome, SoAsMudancasPermitidas) {
     }
 
     // Middle names are dropped or made initials; particles are left alone; no triple letter.
-    const QString original = CandidatosNome::original(QStringLiteral("Maria de Lourdes Anna Souza"));
+    const QString original =
+        CandidatosNome::original(QStringLiteral("Maria de Lourdes Anna Souza"));
     const auto nomes = CandidatosNome::gera(original, profundidade(2), kCabalistica);
     confereCandidatos(nomes, 2);
     QSet<QString> grafias;
@@ -172,8 +174,7 @@ TEST(CorrecaoNome, OriginalMarcadoEMelhorComDuasMudancas) {
 }
 
 TEST(CorrecaoNome, NadaAMelhorarEDitoClaramente) {
-    const CorrecaoNome r =
-        CorrecaoNome::calcula(pedido("Caio Nunes", "15/08/1985", kCabalistica));
+    const CorrecaoNome r = CorrecaoNome::calcula(pedido("Caio Nunes", "15/08/1985", kCabalistica));
     ASSERT_FALSE(r.candidatos.isEmpty());
     EXPECT_TRUE(r.candidatos.first().original);
     EXPECT_TRUE(r.candidatos.first().semSequencias());

@@ -298,12 +298,11 @@ QString CorrecaoNome::conclusao() const {
     }
     const int frente = indiceOriginal();
     QString texto =
-        frente <= 0
-            ? QStringLiteral("Nenhum candidato melhora o nome original: com as mudanças "
-                             "permitidas, nenhuma grafia fica à frente dele nesta ordem.")
-        : frente == 1 ? QStringLiteral("Um candidato fica à frente do nome original.")
-                      : QStringLiteral("%1 candidatos ficam à frente do nome original.")
-                            .arg(frente);
+        frente <= 0 ? QStringLiteral("Nenhum candidato melhora o nome original: com as mudanças "
+                                     "permitidas, nenhuma grafia fica à frente dele nesta ordem.")
+        : frente == 1
+            ? QStringLiteral("Um candidato fica à frente do nome original.")
+            : QStringLiteral("%1 candidatos ficam à frente do nome original.").arg(frente);
     if (!completo) {
         texto += QStringLiteral(" A busca parou em %1 candidatos; permita menos mudanças para "
                                 "examinar todas as grafias.")

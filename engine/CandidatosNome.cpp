@@ -19,8 +19,8 @@ constexpr int kPassoCancelar = 256;
 const std::array<QChar, 4> kFinais{u'H', u'E', u'A', u'Y'};
 
 bool ehParticula(QStringView palavra) {
-    static const QStringList kParticulas{QStringLiteral("DA"), QStringLiteral("DAS"),
-                                         QStringLiteral("DE"), QStringLiteral("DO"),
+    static const QStringList kParticulas{QStringLiteral("DA"),  QStringLiteral("DAS"),
+                                         QStringLiteral("DE"),  QStringLiteral("DO"),
                                          QStringLiteral("DOS"), QStringLiteral("E")};
     return kParticulas.contains(palavra.toString());
 }
@@ -92,9 +92,8 @@ bool conflitam(const MudancaNome& a, int palavraA, const MudancaNome& b, int pal
     if (a.tipo == Tipo::Dobra && b.tipo == Tipo::Dobra) {
         return true;
     }
-    if (palavraA == palavraB &&
-        (a.tipo == Tipo::Nome || b.tipo == Tipo::Nome ||
-         (a.tipo == Tipo::Final && b.tipo == Tipo::Final))) {
+    if (palavraA == palavraB && (a.tipo == Tipo::Nome || b.tipo == Tipo::Nome ||
+                                 (a.tipo == Tipo::Final && b.tipo == Tipo::Final))) {
         return true;
     }
     const auto naLetra = [](const MudancaNome& m) {
@@ -108,8 +107,8 @@ template <typename Saida>
 void percorre(const QString& original, const QList<MudancaNome>& mudancas, Saida&& saida) {
     const auto mudancaEm = [&mudancas](int posicao, Tipo tipo) -> const MudancaNome* {
         for (const MudancaNome& m : mudancas) {
-            if (m.posicao == posicao && (m.tipo == tipo || (tipo == Tipo::Acento &&
-                                                            m.tipo == Tipo::Cedilha))) {
+            if (m.posicao == posicao &&
+                (m.tipo == tipo || (tipo == Tipo::Acento && m.tipo == Tipo::Cedilha))) {
                 return &m;
             }
         }
@@ -248,8 +247,9 @@ void acrescentaProprios(CandidatosNome::Resultado& r, const QStringList& proprio
         if (nome.isEmpty() || nome == r.original) {
             continue;
         }
-        const auto igual = std::find_if(r.candidatos.begin(), r.candidatos.end(),
-                                        [&nome](const CandidatoGerado& c) { return c.nome == nome; });
+        const auto igual =
+            std::find_if(r.candidatos.begin(), r.candidatos.end(),
+                         [&nome](const CandidatoGerado& c) { return c.nome == nome; });
         if (igual != r.candidatos.end()) {
             igual->proprio = true;
             continue;

@@ -54,8 +54,8 @@ struct CandidatoGerado {
     QString nome;                // the spelling, in capitals
     QList<MudancaNome> mudancas; // in the order of `posicao`; empty for a typed candidate
     bool proprio = false;        // typed by the user (alone, or also found by the generator)
-    int totalMudancas = 0; // mudancas.size(); for a typed one, its letters added, dropped or
-                           // changed against the original (the edit distance)
+    int totalMudancas = 0;       // mudancas.size(); for a typed one, its letters added, dropped or
+                                 // changed against the original (the edit distance)
 };
 
 class CandidatosNome {
@@ -69,8 +69,8 @@ public:
         bool dobras = true;
         bool finais = true;
         bool nomes = true;
-        int profundidade = 2;  // changes per spelling: 1 to 3 (other values are clamped)
-        QStringList proprios;  // the user's own candidates, as typed
+        int profundidade = 2; // changes per spelling: 1 to 3 (other values are clamped)
+        QStringList proprios; // the user's own candidates, as typed
         int maximo = kMaximoCandidatos;
     };
 

@@ -102,13 +102,11 @@ QString ComandoAssinatura::chaveTipo(MudancaNome::Tipo tipo) {
     return QStringLiteral("nome");
 }
 
-bool ComandoAssinatura::leOpcoes(const QString& mudancas, const QString& sem,
-                                 const QString& maximo, CandidatosNome::Opcoes* opcoes,
-                                 int* maximoLido, QString* erro) {
+bool ComandoAssinatura::leOpcoes(const QString& mudancas, const QString& sem, const QString& maximo,
+                                 CandidatosNome::Opcoes* opcoes, int* maximoLido, QString* erro) {
     if (!mudancas.isEmpty()) {
         const int n = mudancas.toInt();
-        if (n < 1 || n > CandidatosNome::kProfundidadeMaxima ||
-            mudancas != QString::number(n)) {
+        if (n < 1 || n > CandidatosNome::kProfundidadeMaxima || mudancas != QString::number(n)) {
             *erro = QStringLiteral("O número de mudanças por candidato deve ser 1, 2 ou 3 "
                                    "(--mudancas).");
             return false;
@@ -156,8 +154,7 @@ QList<int> ComandoAssinatura::mostrados(const CorrecaoNome& estudo, int maximo) 
 }
 
 QByteArray ComandoAssinatura::json(const CorrecaoNome& estudo, const EntradaCli& entrada,
-                                   int limiteTendencias, const TabelaHarmonia& tabela,
-                                   int maximo) {
+                                   int limiteTendencias, const TabelaHarmonia& tabela, int maximo) {
     QStringList lista;
     for (int i : mostrados(estudo, maximo)) {
         const AvaliacaoNome& a = estudo.candidatos[i];

@@ -7,6 +7,7 @@
 #include "composer/LeituraCasal.h"
 #include "gui/comum/AvisoTextos.h"
 #include "gui/entrada/frmEntraCasal.h"
+#include "gui/estudos/frmCorrecaoNome.h"
 #include "gui/estudos/frmEstudoNomes.h"
 #include "gui/impressao/frmImprimir.h"
 #include "texts/ArquivoInterpretacao.h"
@@ -22,6 +23,9 @@ std::optional<AnalisePedida> ComandosEstudos::estudoNomes() {
     if (!nomesGuardados_.isEmpty()) {
         estudo.preenche(nomesGuardados_);
     }
+    estudo.defineCorrecao([this](QWidget* pai, const QString& nome, const QString& data) {
+        correcaoNome(nome, data, pai);
+    });
     c_.exibe(estudo);
     if (estudo.nomeEscolhido().isEmpty()) {
         // Closed by the user, who was asked before names were discarded.
@@ -42,6 +46,13 @@ void ComandosEstudos::imprimeEstudo(QWidget* pai, const EstudoNomes& estudo) {
                         estudo.diagramacao(p.diagramacao(c_.pasta())));
     c_.preparaImpressao(dialogo, impressora);
     c_.exibe(dialogo);
+}
+
+void ComandosEstudos::correcaoNome(const QString& nome, const QString& data, QWidget* pai) {
+    frmCorrecaoNome correcao(c_.pasta(), *c_.servicos().mensagens, {},
+                             pai != nullptr ? pai : c_.janela());
+    correcao.preenche(nome, data);
+    c_.exibe(correcao);
 }
 
 void ComandosEstudos::compatibilidade(const QIcon& icone) {

@@ -1,6 +1,7 @@
 // The main window's study commands: the name study (whose chosen name becomes the next
-// analysis, and whose pages print through the analysis's print dialog), the compatibility
-// reading of two people and the cabalística map, each opened in a report window of its own.
+// analysis, and whose pages print through the analysis's print dialog), the name correction
+// study, the compatibility reading of two people and the cabalística map, each opened in a
+// report window of its own.
 #pragma once
 
 #include "app/AreaRelatorios.h"
@@ -27,6 +28,9 @@ public:
     // Shows the name study; the analysis of the name the user chose to open, if any. A study
     // left for an analysis opens again with its date and names.
     std::optional<AnalisePedida> estudoNomes();
+    // Shows the name correction window in front of `pai` (the main window when null), filled
+    // with `nome` and `data` (either may be empty), its study started when both are accepted.
+    void correcaoNome(const QString& nome, const QString& data, QWidget* pai = nullptr);
     // Asks for the two people and opens their compatibility reading.
     void compatibilidade(const QIcon& icone);
     // Opens the cabalística map of `pedido` (its name as typed, birth date and forecast

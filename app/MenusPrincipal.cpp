@@ -45,6 +45,8 @@ void MenusPrincipal::monta(frmPrincipal& janela) {
          &frmPrincipal::mnuConfigurarRodape_Click);
     item(mnuArquivo, "mnuEstudoNomes", QStringLiteral("Est&udo de nomes…"),
          &frmPrincipal::mnuEstudoNomes_Click);
+    item(mnuArquivo, "mnuCorrecaoNome", QStringLiteral("Correção &de nome…"),
+         &frmPrincipal::mnuCorrecaoNome_Click);
     item(mnuArquivo, "mnuCompatibilidade", QStringLiteral("Compatibilidade entre du&as pessoas…"),
          &frmPrincipal::mnuCompatibilidade_Click);
     item(mnuArquivo, "mnuPrevisoes", QStringLiteral("Pre&visões do ano…"),

@@ -332,6 +332,8 @@ void frmPrincipal::mnuClientes_Click() {
         mostraNovaAnalise();
     } else if (r.pedido == frmClientes::Pedido::Previsoes) {
         previsoes_->abre(ComandosClientes::pedidoDe(r.cliente, AnaliseCliente()), windowIcon());
+    } else if (r.pedido == frmClientes::Pedido::Correcao) {
+        estudos_->correcaoNome(r.cliente.nome, EntradaDados::formataData(r.cliente.nascimento));
     } else if (r.pedido == frmClientes::Pedido::Reabre) {
         fechaAnaliseAberta();
         padrao_.Pedido = ComandosClientes::pedidoDe(r.cliente, r.analise);
@@ -467,6 +469,11 @@ void frmPrincipal::mnuEstudoNomes_Click() {
         padrao_.Pedido = *escolhido;
         mostraNovaAnalise();
     }
+}
+
+void frmPrincipal::mnuCorrecaoNome_Click() {
+    prologo();
+    estudos_->correcaoNome(padrao_.Pedido.nomeExibido(), padrao_.Pedido.DataNascimento);
 }
 
 void frmPrincipal::mnuCompatibilidade_Click() {

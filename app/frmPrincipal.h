@@ -87,6 +87,7 @@ public:
     void mnuSalvarPdf_Click();
     void mnuExportarOdt_Click();
     void mnuEstudoNomes_Click();
+    void mnuCorrecaoNome_Click();
     void mnuCompatibilidade_Click();
     void mnuPrevisoes_Click();
     void picAvanca_Click();

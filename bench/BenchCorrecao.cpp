@@ -21,8 +21,7 @@ void correcao(benchmark::State& estado, EscolaCalculo escola) {
     estado.counters["candidatos"] = double(candidatos);
 }
 
-BENCHMARK_CAPTURE(correcao, cabalistica, EscolaCalculo::Cabalistica)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(correcao, cabalistica, EscolaCalculo::Cabalistica)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(correcao, pitagorica, EscolaCalculo::Pitagorica)->Unit(benchmark::kMillisecond);
 
 } // namespace

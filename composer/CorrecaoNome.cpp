@@ -355,4 +355,38 @@ QString CorrecaoNome::textoNumeros(const QList<int>& numeros) {
     return partes.isEmpty() ? QStringLiteral("nenhuma") : partes.join(QStringLiteral(", "));
 }
 
+QStringList CorrecaoNome::descricao(const AvaliacaoNome& a) const {
+    const bool cabalistica = escola == EscolaCalculo::Cabalistica;
+    const auto linha = [](const QString& nome, const QString& valor) {
+        return nome + QStringLiteral(": ") + valor;
+    };
+    QStringList linhas{
+        linha(QStringLiteral("Nome"), a.nome),
+        linha(QStringLiteral("Mudanças"), textoMudancas(a)),
+        linha(QStringLiteral("Expressão"), QString::number(a.expressao)),
+        linha(cabalistica ? QStringLiteral("Motivação") : QStringLiteral("Impulso da Alma"),
+              QString::number(a.motivacao)),
+        linha(cabalistica ? QStringLiteral("Impressão") : QStringLiteral("Eu Silencioso"),
+              QString::number(a.impressao)),
+        linha(cabalistica ? QStringLiteral("Destino") : QStringLiteral("Caminho da Vida"),
+              QString::number(destino)),
+        linha(cabalistica ? QStringLiteral("Harmonia entre Destino e Expressão")
+                          : QStringLiteral("Expressão em harmonia com o Caminho da Vida"),
+              textoHarmonia(a)),
+        linha(QStringLiteral("Dívidas cármicas que o nome pode mudar"), textoNumeros(a.dividas)),
+        linha(QStringLiteral("Lições cármicas"), textoNumeros(a.licoes)),
+    };
+    if (cabalistica) {
+        linhas << linha(QStringLiteral("Sequências negativas"), textoSequencias(a))
+               << linha(QStringLiteral("Arcano Regente"), QString::number(a.arcanoRegente));
+    }
+    return linhas;
+}
+
+PiramideNome CorrecaoNome::piramide(const QString& nome, const Pedido& pedido) {
+    return CalculaMapaCabalistico(nome, pedido.nascimento, kQualquerDia, pedido.regras,
+                                  pedido.tabela)
+        .piramide;
+}
+
 } // namespace vidalume

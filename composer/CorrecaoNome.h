@@ -113,6 +113,12 @@ struct CorrecaoNome {
     static QString textoMudancas(const AvaliacaoNome& a);
     // A list of numbers as "13, 16", or "nenhuma".
     static QString textoNumeros(const QList<int>& numeros);
+    // The candidate's numbers and checks as lines "Expressão: 6", named as the school names
+    // them, for the window and the report.
+    QStringList descricao(const AvaliacaoNome& a) const;
+
+    // The four triangles of `nome` for the birth date and rules of `pedido`.
+    static PiramideNome piramide(const QString& nome, const Pedido& pedido);
 };
 
 } // namespace vidalume

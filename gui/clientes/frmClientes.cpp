@@ -105,6 +105,9 @@ void frmClientes::montaControles() {
     cmdPrevisoes_ = botao("cmdPrevisoes", QStringLiteral("Pre&visões do ano…"));
     cmdPrevisoes_->setToolTip(
         QStringLiteral("As previsões de um ano, mês a mês, para o cliente selecionado."));
+    cmdCorrecao_ = botao("cmdCorrecao", QStringLiteral("&Correção de nome…"));
+    cmdCorrecao_->setToolTip(QStringLiteral(
+        "Propõe grafias para o nome do cliente selecionado e compara cada uma com o original."));
     auto* cmdNovo = botao("cmdNovo", QStringLiteral("&Novo"));
     cmdEditar_ = botao("cmdEditar", QStringLiteral("&Editar"));
     cmdExcluir_ = botao("cmdExcluir", QStringLiteral("E&xcluir"));
@@ -125,6 +128,7 @@ void frmClientes::montaControles() {
     connect(lstAnalises_, &QListWidget::itemDoubleClicked, this, &frmClientes::cmdReabrir_Click);
     connect(cmdNovaAnalise_, &QPushButton::clicked, this, &frmClientes::cmdNovaAnalise_Click);
     connect(cmdPrevisoes_, &QPushButton::clicked, this, &frmClientes::cmdPrevisoes_Click);
+    connect(cmdCorrecao_, &QPushButton::clicked, this, &frmClientes::cmdCorrecao_Click);
     connect(cmdNovo, &QPushButton::clicked, this, &frmClientes::cmdNovo_Click);
     connect(cmdEditar_, &QPushButton::clicked, this, &frmClientes::cmdEditar_Click);
     connect(cmdExcluir_, &QPushButton::clicked, this, &frmClientes::cmdExcluir_Click);
@@ -148,7 +152,8 @@ void frmClientes::montaControles() {
     esquerda->addLayout(linhaAnalises);
 
     auto* direita = new QVBoxLayout;
-    for (QPushButton* b : {cmdNovaAnalise_, cmdPrevisoes_, cmdNovo, cmdEditar_, cmdExcluir_}) {
+    for (QPushButton* b :
+         {cmdNovaAnalise_, cmdPrevisoes_, cmdCorrecao_, cmdNovo, cmdEditar_, cmdExcluir_}) {
         direita->addWidget(b);
     }
     direita->addSpacing(16);
@@ -236,7 +241,7 @@ QList<qint64> frmClientes::idsMostrados() const {
 
 void frmClientes::selecaoMudou() {
     const Cliente* c = selecionado();
-    for (QPushButton* b : {cmdNovaAnalise_, cmdPrevisoes_, cmdEditar_, cmdExcluir_}) {
+    for (QPushButton* b : {cmdNovaAnalise_, cmdPrevisoes_, cmdCorrecao_, cmdEditar_, cmdExcluir_}) {
         b->setEnabled(c != nullptr);
     }
     cmdGerarPdfs_->setEnabled(ordem_->rowCount() > 0);
@@ -266,6 +271,14 @@ void frmClientes::cmdNovaAnalise_Click() {
 void frmClientes::cmdPrevisoes_Click() {
     if (const Cliente* c = selecionado()) {
         pedido_ = Pedido::Previsoes;
+        clientePedido_ = *c;
+        accept();
+    }
+}
+
+void frmClientes::cmdCorrecao_Click() {
+    if (const Cliente* c = selecionado()) {
+        pedido_ = Pedido::Correcao;
         clientePedido_ = *c;
         accept();
     }

@@ -58,7 +58,7 @@ struct LigacoesClientes {
 class frmClientes : public QDialog {
     Q_OBJECT
 public:
-    enum class Pedido { Nenhum, NovaAnalise, Reabre, Previsoes };
+    enum class Pedido { Nenhum, NovaAnalise, Reabre, Previsoes, Correcao };
     static const QString kPerguntaExcluir;
     static const QString kSubstituir, kGravarCopias; // the answers to PDFs already there
 
@@ -96,6 +96,7 @@ private:
     void cmdGerarPdfs_Click();
     void cmdReabrir_Click();
     void cmdPrevisoes_Click();
+    void cmdCorrecao_Click();
     void erro(const QString& texto);
     void informa(const QString& texto);
 
@@ -119,6 +120,7 @@ private:
     QPushButton* cmdGerarPdfs_ = nullptr;
     QPushButton* cmdReabrir_ = nullptr;
     QPushButton* cmdPrevisoes_ = nullptr;
+    QPushButton* cmdCorrecao_ = nullptr;
 };
 
 } // namespace vidalume

@@ -94,6 +94,10 @@ void frmEstudoNomes::montaControles() {
     cmdImprimir_ = botao("cmdImprimir", QStringLiteral("&Imprimir..."), this);
     cmdAnalise_ = botao("cmdAnalise", QStringLiteral("Abrir Análi&se"), this);
     cmdFechar_ = botao("cmdFechar", QStringLiteral("&Fechar"), this);
+    cmdCorrecao_ = botao("cmdCorrecao", QStringLiteral("&Correção de nome…"), this);
+    cmdCorrecao_->setToolTip(QStringLiteral("Propõe grafias para o nome selecionado e compara "
+                                            "cada uma com o original."));
+    cmdCorrecao_->setVisible(false);
 
     auto* grade = new QGridLayout;
     grade->addWidget(lblData, 0, 0);
@@ -107,6 +111,7 @@ void frmEstudoNomes::montaControles() {
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(cmdImprimir_);
     botoes->addWidget(cmdAnalise_);
+    botoes->addWidget(cmdCorrecao_);
     botoes->addStretch();
     botoes->addWidget(cmdFechar_);
     auto* principal = new QVBoxLayout(this);
@@ -129,9 +134,10 @@ void frmEstudoNomes::montaControles() {
     connect(cmdRemover_, &QPushButton::clicked, this, &frmEstudoNomes::cmdRemover_Click);
     connect(cmdImprimir_, &QPushButton::clicked, this, &frmEstudoNomes::cmdImprimir_Click);
     connect(cmdAnalise_, &QPushButton::clicked, this, &frmEstudoNomes::cmdAnalise_Click);
+    connect(cmdCorrecao_, &QPushButton::clicked, this, &frmEstudoNomes::cmdCorrecao_Click);
     connect(cmdFechar_, &QPushButton::clicked, this, &QDialog::reject);
-    QWidget* ordem[] = {txtDataNasc_, txtNome_,     cmdAdicionar_, cmdRemover_,
-                        grdNomes_,    cmdImprimir_, cmdAnalise_,   cmdFechar_};
+    QWidget* ordem[] = {txtDataNasc_, txtNome_,    cmdAdicionar_, cmdRemover_, grdNomes_,
+                        cmdImprimir_, cmdAnalise_, cmdCorrecao_,  cmdFechar_};
     for (size_t i = 1; i < std::size(ordem); ++i) {
         setTabOrder(ordem[i - 1], ordem[i]);
     }
@@ -315,6 +321,19 @@ void frmEstudoNomes::cmdAnalise_Click() {
     nomeEscolhido_ = estudo_.candidatos[linha].nomeNormalizado;
     dataEscolhida_ = estudo_.DataNascimento;
     accept();
+}
+
+void frmEstudoNomes::defineCorrecao(AbreCorrecao abre) {
+    abreCorrecao_ = std::move(abre);
+    cmdCorrecao_->setVisible(bool(abreCorrecao_));
+}
+
+void frmEstudoNomes::cmdCorrecao_Click() {
+    if (!abreCorrecao_) {
+        return;
+    }
+    const int linha = std::max(linhaSelecionada(), 0);
+    abreCorrecao_(this, nomes_.value(linha), txtDataNasc_->text());
 }
 
 } // namespace vidalume

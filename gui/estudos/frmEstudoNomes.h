@@ -9,7 +9,9 @@
 // the selected name chosen for a full analysis, and the caller keeps the names to give them
 // back when the study opens again. The date and the chosen name are checked with the entry
 // dialog's checks and messages first. "Fechar", Esc or the window's close button ask before
-// a study with names is closed and its names discarded (No is the default).
+// a study with names is closed and its names discarded (No is the default). "Correção de
+// nome…" (shown only when the caller gives a way to open it) opens the name correction
+// study of the selected name, or the first, with the date typed.
 #pragma once
 
 #include "composer/EstudoNomes.h"
@@ -32,6 +34,8 @@ class frmEstudoNomes : public QDialog {
     Q_OBJECT
 public:
     using ImprimeEstudo = std::function<void(QWidget* pai, const EstudoNomes& estudo)>;
+    using AbreCorrecao =
+        std::function<void(QWidget* pai, const QString& nome, const QString& data)>;
 
     static const QString kMensagemLimite;   // no more than 20 names
     static const QString kMensagemSemNomes; // nothing to print
@@ -40,6 +44,9 @@ public:
     // `dataNascimento` presets the date box; the interpretations lie in `pastaPrograma`.
     frmEstudoNomes(const QString& dataNascimento, const QString& pastaPrograma,
                    Mensagens& mensagens, ImprimeEstudo imprime, QWidget* parent = nullptr);
+
+    // Shows "Correção de nome…", which calls `abre`.
+    void defineCorrecao(AbreCorrecao abre);
 
     // Puts back the names of an earlier study, in their order, none selected.
     void preenche(const QStringList& nomes);
@@ -58,6 +65,7 @@ public:
     void cmdRemover_Click();
     void cmdImprimir_Click();
     void cmdAnalise_Click();
+    void cmdCorrecao_Click();
     // Closing without choosing a name: asks first while the study has names.
     void reject() override;
 
@@ -76,6 +84,7 @@ private:
     RegrasCalculo regras_; // the school and options of the folder's settings
     Mensagens& mensagens_;
     ImprimeEstudo imprime_;
+    AbreCorrecao abreCorrecao_;
     QStringList nomes_;
     EstudoNomes estudo_;
     QString nomeEscolhido_;
@@ -89,6 +98,7 @@ private:
     QPushButton* cmdRemover_ = nullptr;
     QPushButton* cmdImprimir_ = nullptr;
     QPushButton* cmdAnalise_ = nullptr;
+    QPushButton* cmdCorrecao_ = nullptr;
     QPushButton* cmdFechar_ = nullptr;
 };
 

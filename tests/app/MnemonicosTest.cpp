@@ -19,6 +19,7 @@
 #include "gui/configuracao/frmSecoesCabalisticas.h"
 #include "gui/entrada/frmEntraCasal.h"
 #include "gui/entrada/frmEntraNome.h"
+#include "gui/estudos/frmCorrecaoNome.h"
 #include "gui/estudos/frmEstudoNomes.h"
 #include "gui/estudos/frmPrevisoes.h"
 #include "gui/impressao/frmImprimir.h"
@@ -139,6 +140,8 @@ private slots:
         janelas.push_back(std::make_unique<frmEntraCasal>(mensagens));
         janelas.push_back(std::make_unique<frmEstudoNomes>(QString(), pasta.caminho(), mensagens,
                                                            frmEstudoNomes::ImprimeEstudo()));
+        janelas.push_back(std::make_unique<frmCorrecaoNome>(
+            pasta.caminho(), mensagens, [](QWidget*, const CorrecaoNome&, const QList<int>&) {}));
         janelas.push_back(std::make_unique<frmClientes>(ficha, mensagens, LigacoesClientes()));
         janelas.push_back(std::make_unique<frmFichaCliente>(Cliente(), ficha, mensagens));
         janelas.push_back(std::make_unique<frmImprimir>(nullptr, pasta.caminho(), mensagens,

@@ -5,6 +5,7 @@
 
 #include "app/Ocupado.h"
 #include "composer/LeituraCasal.h"
+#include "engine/EntradaDados.h"
 #include "gui/comum/AvisoTextos.h"
 #include "gui/entrada/frmEntraCasal.h"
 #include "gui/estudos/frmCorrecaoNome.h"
@@ -53,6 +54,15 @@ void ComandosEstudos::correcaoNome(const QString& nome, const QString& data, QWi
                              pai != nullptr ? pai : c_.janela());
     correcao.preenche(nome, data);
     c_.exibe(correcao);
+}
+
+void ComandosEstudos::correcaoNomeDaAnalise() {
+    AnalisePedida pessoa = c_.padrao().Pedido;
+    if (const frmExibeRelatorio* ativo = relatorios_.ativo()) {
+        ativo->AjustaDadosNaMemoria(pessoa);
+    }
+    const bool cancelada = pessoa.NomeAnalise == EntradaDados::kMarcadorCancelado;
+    correcaoNome(cancelada ? QString() : pessoa.nomeExibido(), pessoa.DataNascimento);
 }
 
 void ComandosEstudos::compatibilidade(const QIcon& icone) {

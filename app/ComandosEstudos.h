@@ -31,6 +31,9 @@ public:
     // Shows the name correction window in front of `pai` (the main window when null), filled
     // with `nome` and `data` (either may be empty), its study started when both are accepted.
     void correcaoNome(const QString& nome, const QString& data, QWidget* pai = nullptr);
+    // The same, filled with the person of the report window in front (or of the analysis
+    // asked for last); empty after a cancelled entry.
+    void correcaoNomeDaAnalise();
     // Asks for the two people and opens their compatibility reading.
     void compatibilidade(const QIcon& icone);
     // Opens the cabalística map of `pedido` (its name as typed, birth date and forecast

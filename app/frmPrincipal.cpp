@@ -473,7 +473,7 @@ void frmPrincipal::mnuEstudoNomes_Click() {
 
 void frmPrincipal::mnuCorrecaoNome_Click() {
     prologo();
-    estudos_->correcaoNome(padrao_.Pedido.nomeExibido(), padrao_.Pedido.DataNascimento);
+    estudos_->correcaoNomeDaAnalise();
 }
 
 void frmPrincipal::mnuCompatibilidade_Click() {

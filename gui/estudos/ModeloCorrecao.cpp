@@ -13,10 +13,6 @@ void ModeloCorrecao::define(CorrecaoNome estudo) {
     endResetModel();
 }
 
-bool ModeloCorrecao::colunaDaEscola(int c) const {
-    return estudo_.escola == EscolaCalculo::Cabalistica || (c != Sequencias && c != Regente);
-}
-
 int ModeloCorrecao::rowCount(const QModelIndex& pai) const {
     return pai.isValid() ? 0 : int(estudo_.candidatos.size());
 }
@@ -144,7 +140,7 @@ QVariant ModeloCorrecao::headerData(int secao, Qt::Orientation orientacao, int p
     }
     static const QStringList kTitulos = {QStringLiteral("Nº"),
                                          QStringLiteral("Relatório"),
-                                         QStringLiteral("Nome (mudanças entre colchetes)"),
+                                         QStringLiteral("Nome\n(mudanças entre [ ])"),
                                          QStringLiteral("Mudanças"),
                                          QStringLiteral("Sequências\nnegativas"),
                                          QStringLiteral("Harmonia"),

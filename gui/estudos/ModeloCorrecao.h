@@ -39,8 +39,6 @@ public:
     // Replaces the rows; the marks are cleared.
     void define(CorrecaoNome estudo);
     const CorrecaoNome& estudo() const { return estudo_; }
-    // Whether column `c` means something in the study's school.
-    bool colunaDaEscola(int c) const;
 
     // The indices (in estudo().candidatos) of the marked candidates, in the order marked.
     const QList<int>& marcados() const { return marcados_; }

@@ -157,6 +157,7 @@ void frmCorrecaoNome::montaControles() {
     tblCandidatos_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblCandidatos_->horizontalHeader()->setSectionResizeMode(ModeloCorrecao::Nome,
                                                              QHeaderView::Stretch);
+    tblCandidatos_->horizontalHeader()->setMinimumSectionSize(60);
     tblCandidatos_->verticalHeader()->setVisible(false);
     tblCandidatos_->setMinimumSize(640, 300);
 
@@ -171,6 +172,7 @@ void frmCorrecaoNome::montaControles() {
     divisao->addWidget(lblDetalhe_);
     divisao->setStretchFactor(0, 3);
     divisao->setStretchFactor(1, 1);
+    divisao->setSizes({820, 280});
 
     cmdRelatorio_ = botao("cmdRelatorio", QStringLiteral("Rela&tório…"), this);
     cmdRelatorio_->setToolTip(QStringLiteral("O estudo impresso, com o nome original e os "
@@ -240,6 +242,16 @@ void frmCorrecaoNome::cmbEscola_Change() {
     chkAcentos_->setToolTip(cabalistica ? QString()
                                         : QStringLiteral("Na escola pitagórica os acentos e a "
                                                          "cedilha não mudam o valor das letras."));
+    if (modelo_->rowCount() == 0) {
+        mostraColunas(cabalistica);
+        chkSoSemSequencias_->setEnabled(cabalistica);
+    }
+}
+
+void frmCorrecaoNome::mostraColunas(bool cabalistica) {
+    for (int c : {ModeloCorrecao::Sequencias, ModeloCorrecao::Regente}) {
+        tblCandidatos_->setColumnHidden(c, !cabalistica);
+    }
 }
 
 void frmCorrecaoNome::chkSoSemSequencias_Click() {
@@ -359,9 +371,7 @@ void frmCorrecaoNome::terminou() {
     lblConclusao_->setText(resultado_.conclusao());
     modelo_->define(std::move(resultado_));
     resultado_ = CorrecaoNome();
-    for (int c = 0; c < ModeloCorrecao::kColunas; ++c) {
-        tblCandidatos_->setColumnHidden(c, !modelo_->colunaDaEscola(c));
-    }
+    mostraColunas(cabalistica);
     chkSoSemSequencias_->setEnabled(cabalistica);
     if (!cabalistica) {
         chkSoSemSequencias_->setChecked(false);

@@ -71,6 +71,7 @@ private:
     void montaControles();
     QWidget* montaEntradas();
     void cmbEscola_Change();
+    void mostraColunas(bool cabalistica);
     void chkSoSemSequencias_Click();
     void selecaoMudou();
     bool entradasAceitas(CorrecaoNome::Pedido* pedido);

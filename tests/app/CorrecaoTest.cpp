@@ -109,7 +109,7 @@ private slots:
     }
 
     // The menu item and the name study's button open the window, the latter with the
-    // selected name and the date.
+    // selected name and the date; a cancelled entry leaves no name behind to study.
     void abreDoMenuEDoEstudo() {
         PastaPrograma pasta;
         MensagensTeste mensagens;
@@ -117,11 +117,17 @@ private slots:
         QStringList abertas;
         Servicos s = Servicos::doSistema(mensagens, som);
         s.exibe = [&abertas](QDialog& janela) {
-            abertas << janela.objectName() + u':' + filho<QLineEdit>(&janela, u"txtNome"_s)->text();
+            if (janela.objectName() == u"frmCorrecaoNome"_s) {
+                abertas << filho<QLineEdit>(&janela, u"txtNome"_s)->text();
+            } else {
+                filho<QLineEdit>(&janela, u"txtNome"_s)->setText(u"Ana Lima"_s);
+                janela.reject();
+            }
         };
         frmPrincipal j(pasta.caminho(), s);
+        j.findChild<QAction*>(u"mnuNovaAnalise"_s)->trigger();
         j.findChild<QAction*>(u"mnuCorrecaoNome"_s)->trigger();
-        QCOMPARE(abertas, QStringList{u"frmCorrecaoNome:"_s});
+        QCOMPARE(abertas, QStringList{QString()});
 
         frmEstudoNomes estudo(u"29/11/1978"_s, pasta.caminho(), mensagens, {});
         QVERIFY(filho<QPushButton>(&estudo, u"cmdCorrecao"_s)->isHidden());

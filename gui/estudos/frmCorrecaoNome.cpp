@@ -155,8 +155,8 @@ void frmCorrecaoNome::montaControles() {
     tblCandidatos_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblCandidatos_->setSelectionMode(QAbstractItemView::SingleSelection);
     tblCandidatos_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblCandidatos_->horizontalHeader()->setSectionResizeMode(ModeloCorrecao::Nome,
-                                                             QHeaderView::Stretch);
+    tblCandidatos_->horizontalHeader()->setStretchLastSection(true);
+    tblCandidatos_->setWordWrap(false);
     tblCandidatos_->horizontalHeader()->setMinimumSectionSize(60);
     tblCandidatos_->verticalHeader()->setVisible(false);
     tblCandidatos_->setMinimumSize(640, 300);

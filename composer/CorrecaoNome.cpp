@@ -56,11 +56,6 @@ void verificaCabalistica(AvaliacaoNome& a, const CorrecaoNome::Pedido& p) {
     }
     a.licoes = m.licoesCarmicas;
     a.totalSequencias = m.piramide.totalSequencias();
-    for (int t = 0; t < PiramideNome::kTotalTriangulos; ++t) {
-        for (const SequenciaNegativa& s : m.piramide.triangulos[t].sequencias) {
-            a.sequencias.append({t, s});
-        }
-    }
     a.arcanoRegente = m.piramide.triangulos[PiramideNome::Vida].arcanoRegente;
 }
 
@@ -191,6 +186,7 @@ CorrecaoNome CorrecaoNome::calcula(const Pedido& pedido, const std::atomic<bool>
     CorrecaoNome r;
     r.escola = pedido.regras.escola();
     r.nascimento = pedido.nascimento;
+    r.pedido = pedido;
     CandidatosNome::Opcoes opcoes = pedido.opcoes;
     opcoes.proprios.clear();
     for (const QString& proprio : pedido.opcoes.proprios) {
@@ -326,9 +322,23 @@ QString CorrecaoNome::textoHarmonia(const AvaliacaoNome& a) const {
     return QStringLiteral("Neutra");
 }
 
-QString CorrecaoNome::textoSequencias(const AvaliacaoNome& a) {
+QList<SequenciaNoTriangulo> CorrecaoNome::sequencias(const AvaliacaoNome& a) const {
+    QList<SequenciaNoTriangulo> lista;
+    if (escola != EscolaCalculo::Cabalistica || a.totalSequencias == 0) {
+        return lista;
+    }
+    const PiramideNome p = piramide(a.nome, pedido);
+    for (int t = 0; t < PiramideNome::kTotalTriangulos; ++t) {
+        for (const SequenciaNegativa& s : p.triangulos[t].sequencias) {
+            lista.append({t, s});
+        }
+    }
+    return lista;
+}
+
+QString CorrecaoNome::textoSequencias(const AvaliacaoNome& a) const {
     QStringList partes;
-    for (const SequenciaNoTriangulo& s : a.sequencias) {
+    for (const SequenciaNoTriangulo& s : sequencias(a)) {
         partes << QStringLiteral("%1 %2, %3 linha")
                       .arg(QString(s.sequencia.tamanho, QChar(u'0' + s.sequencia.digito)),
                            nomeTriangulo(s.triangulo), ordinal(s.sequencia.linha));

@@ -52,8 +52,8 @@ struct AvaliacaoNome {
     QList<int> licoes;  // the karmic lessons, ascending
 
     // Cabalística only.
-    int totalSequencias = 0; // over the four triangles (PiramideNome::totalSequencias)
-    QList<SequenciaNoTriangulo> sequencias;
+    int totalSequencias = 0; // over the four triangles (PiramideNome::totalSequencias); which
+                             // they are is asked of CorrecaoNome::sequencias
     int arcanoRegente = 0;
 
     bool semSequencias() const { return totalSequencias == 0; }
@@ -76,6 +76,7 @@ struct CorrecaoNome {
 
     EscolaCalculo escola = EscolaCalculo::Pitagorica;
     QString nascimento;
+    Pedido pedido;                   // what was studied
     int destino = 0;                 // Destino (cabalística) or Caminho da Vida (pitagórica)
     QList<AvaliacaoNome> candidatos; // in order, the original among them
     bool completo = true;            // false when the search stopped at its limit
@@ -107,8 +108,11 @@ struct CorrecaoNome {
     // The harmony as the table shows it: "Favorável", "Neutra", "Desfavorável" in the
     // cabalística school; "Sim" or "Não" in the pitagórica one.
     QString textoHarmonia(const AvaliacaoNome& a) const;
+    // The negative sequences of the candidate's four triangles, triangle by triangle (computed
+    // again when asked, so that thousands of candidates do not each keep theirs).
+    QList<SequenciaNoTriangulo> sequencias(const AvaliacaoNome& a) const;
     // "444 Social, 2ª linha; 111 Vida, 1ª linha", or "nenhuma".
-    static QString textoSequencias(const AvaliacaoNome& a);
+    QString textoSequencias(const AvaliacaoNome& a) const;
     // The changes in words: "acento na 2ª letra, letra final", or "nenhuma".
     static QString textoMudancas(const AvaliacaoNome& a);
     // A list of numbers as "13, 16", or "nenhuma".

@@ -181,6 +181,12 @@ TEST(CorrecaoNome, NadaAMelhorarEDitoClaramente) {
     EXPECT_FALSE(r.melhora());
     EXPECT_TRUE(r.conclusao().startsWith(QStringLiteral("Nenhum candidato melhora o nome")));
     EXPECT_TRUE(r.explicacaoOrdem().contains(QStringLiteral("sequências negativas")));
+    // Which sequences a candidate has is found again from its triangles, as many as counted.
+    const auto com = std::find_if(r.candidatos.cbegin(), r.candidatos.cend(),
+                                  [](const AvaliacaoNome& a) { return a.totalSequencias > 0; });
+    ASSERT_NE(com, r.candidatos.cend());
+    EXPECT_EQ(r.sequencias(*com).size(), com->totalSequencias);
+    EXPECT_TRUE(r.textoSequencias(*com).contains(QStringLiteral(" linha")));
 }
 
 TEST(CorrecaoNome, CancelarParaOCalculo) {

@@ -93,7 +93,7 @@ QVariant ModeloCorrecao::data(const QModelIndex& indice, int papel) const {
         return {};
     case Qt::ToolTipRole:
         if (coluna == Sequencias) {
-            return CorrecaoNome::textoSequencias(a);
+            return estudo_.textoSequencias(a);
         }
         return coluna == Nome || coluna == Mudancas ? CorrecaoNome::textoMudancas(a) : QVariant();
     case Qt::TextAlignmentRole:

@@ -1,6 +1,7 @@
 // The name correction window: its study off the GUI thread, the table's order, filter and
-// marks, Cancel, and the ways the program opens it.
+// marks, Cancel, and the ways the program opens it (menu, name study, client window).
 #include "app/frmPrincipal.h"
+#include "clients/FichaClientes.h"
 #include "gui/estudos/ModeloCorrecao.h"
 #include "gui/estudos/frmCorrecaoNome.h"
 #include "gui/estudos/frmEstudoNomes.h"
@@ -118,16 +119,30 @@ private slots:
         Servicos s = Servicos::doSistema(mensagens, som);
         s.exibe = [&abertas](QDialog& janela) {
             if (janela.objectName() == u"frmCorrecaoNome"_s) {
-                abertas << filho<QLineEdit>(&janela, u"txtNome"_s)->text();
+                abertas << filho<QLineEdit>(&janela, u"txtNome"_s)->text() + u';' +
+                               filho<QLineEdit>(&janela, u"txtDataNasc"_s)->text();
+            } else if (janela.objectName() == u"frmClientes"_s) {
+                filho<QLineEdit>(&janela, u"txtBusca"_s)->setText(u"rafael"_s);
+                clica(&janela, u"cmdCorrecao"_s);
             } else {
                 filho<QLineEdit>(&janela, u"txtNome"_s)->setText(u"Ana Lima"_s);
                 janela.reject();
             }
         };
+        {
+            FichaClientes ficha;
+            QString erro;
+            QVERIFY(ficha.abre(pasta.caminho(), FichaClientes::Modo::Escrita, &erro));
+            Cliente c;
+            c.nome = u"Rafael Souza"_s;
+            c.nascimento = QDate(1980, 5, 6);
+            QVERIFY(ficha.salva(c, &erro));
+        }
         frmPrincipal j(pasta.caminho(), s);
         j.findChild<QAction*>(u"mnuNovaAnalise"_s)->trigger();
         j.findChild<QAction*>(u"mnuCorrecaoNome"_s)->trigger();
-        QCOMPARE(abertas, QStringList{QString()});
+        j.findChild<QAction*>(u"mnuClientes"_s)->trigger();
+        QCOMPARE(abertas, (QStringList{u";"_s, u"Rafael Souza;06/05/1980"_s}));
 
         frmEstudoNomes estudo(u"29/11/1978"_s, pasta.caminho(), mensagens, {});
         QVERIFY(filho<QPushButton>(&estudo, u"cmdCorrecao"_s)->isHidden());

@@ -152,4 +152,14 @@ TEST(MapaCabalistico, EstudoDeNomesPelaEscola) {
               std::tuple(9, false));
     // ANA LUZ: 1+5+1 + 3+6+7 = 23 -> 5, favourable for Destino 3.
     EXPECT_EQ(std::tuple(e.candidatos[1].expressao, e.candidatos[1].harmonia), std::tuple(5, true));
+    EXPECT_EQ(e.rotulos().numeroData, QStringLiteral("Destino"));
+
+    // ROSA MARIA: 2+7+3+1 + 4+1+2+1+1 = 22, kept, and read from the school's master texts.
+    const ArquivoInterpretacao arquivos(QStringLiteral(VIDALUME_DADOS_TESTE));
+    const EstudoNomes mestre = EstudoNomes::compoe(QStringLiteral("28/07/1984"), {u8("Rosa Maria")},
+                                                   arquivos, kCabalistica);
+    EXPECT_EQ(mestre.candidatos[0].expressao, 22);
+    EXPECT_EQ(mestre.candidatos[0].textoExpressao,
+              arquivos.LeTextoInterpretacao(6, QStringLiteral("CABMESTR.DAT")));
+    EXPECT_TRUE(mestre.candidatos[0].textoExpressao.startsWith(u8("A Expressão 22")));
 }

@@ -23,7 +23,8 @@ QStringList infantis() {
     return QStringList{QStringLiteral("Parágrafo à família")} +
            numerados(QStringLiteral("Primeira Realização %1")) +
            numerados(QStringLiteral("Ano Pessoal %1")) +
-           numerados(QStringLiteral("Mês Pessoal %1")) + numerados(QStringLiteral("Dia Pessoal %1"));
+           numerados(QStringLiteral("Mês Pessoal %1")) +
+           numerados(QStringLiteral("Dia Pessoal %1"));
 }
 
 // The 11 and the 22 of each number that keeps them, in pairs, in the order of the map.
@@ -40,11 +41,11 @@ QStringList mestres() {
 // The 22 major arcana, then the two-digit arcana up to 99 that the numerologist may write.
 QStringList arcanos() {
     static const char* const kNomes[] = {
-        "O Mago",      "A Sacerdotisa", "A Imperatriz", "O Imperador",       "O Papa",
-        "Os Enamorados", "O Carro",     "A Justiça",    "O Eremita",         "A Roda da Fortuna",
-        "A Força",     "O Enforcado",   "A Morte",      "A Temperança",      "O Diabo",
-        "A Torre",     "A Estrela",     "A Lua",        "O Sol",             "O Julgamento",
-        "O Mundo",     "O Louco"};
+        "O Mago",        "A Sacerdotisa", "A Imperatriz", "O Imperador",  "O Papa",
+        "Os Enamorados", "O Carro",       "A Justiça",    "O Eremita",    "A Roda da Fortuna",
+        "A Força",       "O Enforcado",   "A Morte",      "A Temperança", "O Diabo",
+        "A Torre",       "A Estrela",     "A Lua",        "O Sol",        "O Julgamento",
+        "O Mundo",       "O Louco"};
     QStringList rotulos;
     int n = 0;
     for (const char* nome : kNomes) {
@@ -76,26 +77,26 @@ const QList<TextoAvulso>& TextosAvulsos::lista() {
         {QStringLiteral("INFANTIL.DAT"), QStringLiteral("Textos para crianças"), 37, infantis()},
         {QStringLiteral("CABEXPL.DAT"), QStringLiteral("Cabalística: explicações das seções"), 21,
          textos({"Mapa das Letras",
-                          "Motivação",
-                          "Impressão",
-                          "Expressão",
-                          "Destino",
-                          "Missão",
-                          "Número Psíquico",
-                          "Talento Oculto",
-                          "Tabela de Inclusão",
-                          "Lições Cármicas",
-                          "Tendências Ocultas",
-                          "Resposta Subconsciente",
-                          "Dívidas Cármicas",
-                          "Ciclos de Vida",
-                          "Momentos Decisivos",
-                          "Desafios",
-                          "Ano Pessoal",
-                          "Mês Pessoal",
-                          "Dia Pessoal",
-                          "Harmonia entre Destino e Expressão",
-                          "Os números mestres 11 e 22"})},
+                 "Motivação",
+                 "Impressão",
+                 "Expressão",
+                 "Destino",
+                 "Missão",
+                 "Número Psíquico",
+                 "Talento Oculto",
+                 "Tabela de Inclusão",
+                 "Lições Cármicas",
+                 "Tendências Ocultas",
+                 "Resposta Subconsciente",
+                 "Dívidas Cármicas",
+                 "Ciclos de Vida",
+                 "Momentos Decisivos",
+                 "Desafios",
+                 "Ano Pessoal",
+                 "Mês Pessoal",
+                 "Dia Pessoal",
+                 "Harmonia entre Destino e Expressão",
+                 "Os números mestres 11 e 22"})},
         {QStringLiteral("CABIMPR.DAT"), QStringLiteral("Cabalística: Impressão"), 9,
          numerados(QStringLiteral("Impressão %1"))},
         {QStringLiteral("CABMISS.DAT"), QStringLiteral("Cabalística: Missão"), 9,
@@ -104,28 +105,25 @@ const QList<TextoAvulso>& TextosAvulsos::lista() {
          numerados(QStringLiteral("Número Psíquico %1"))},
         {QStringLiteral("CABTALEN.DAT"), QStringLiteral("Cabalística: Talento Oculto"), 9,
          numerados(QStringLiteral("Talento Oculto %1"))},
-        {QStringLiteral("CABMESTR.DAT"), QStringLiteral("Cabalística: números mestres 11 e 22"),
-         14, mestres()},
+        {QStringLiteral("CABMESTR.DAT"), QStringLiteral("Cabalística: números mestres 11 e 22"), 14,
+         mestres()},
         {QStringLiteral("CABHARM.DAT"),
          QStringLiteral("Cabalística: Harmonia entre Destino e Expressão"), 3,
          textos({"Harmonia favorável", "Harmonia desfavorável", "Harmonia neutra"})},
         {QStringLiteral("CABTRIEX.DAT"), QStringLiteral("Pirâmide do nome: explicações"), 8,
-         textos({"Como a pirâmide é construída", "Triângulo da Vida",
-                          "Triângulo Pessoal", "Triângulo Social", "Triângulo do Destino",
-                          "O que é uma sequência negativa", "Arcano Regente",
-                          "Arcanos de Passagem"})},
-        {QStringLiteral("CABSEQ.DAT"), QStringLiteral("Pirâmide do nome: sequências negativas"),
-         9, sequencias()},
-        {QStringLiteral("ARCANOS.DAT"), QStringLiteral("Pirâmide do nome: arcanos"), 22,
-         arcanos()},
+         textos({"Como a pirâmide é construída", "Triângulo da Vida", "Triângulo Pessoal",
+                 "Triângulo Social", "Triângulo do Destino", "O que é uma sequência negativa",
+                 "Arcano Regente", "Arcanos de Passagem"})},
+        {QStringLiteral("CABSEQ.DAT"), QStringLiteral("Pirâmide do nome: sequências negativas"), 9,
+         sequencias()},
+        {QStringLiteral("ARCANOS.DAT"), QStringLiteral("Pirâmide do nome: arcanos"), 22, arcanos()},
         {QStringLiteral("ARCDIGIT.DAT"),
          QStringLiteral("Pirâmide do nome: algarismos dos períodos"), 18,
          numerados(QStringLiteral("Dígito %1 como terreno")) +
              numerados(QStringLiteral("Dígito %1 como movimento"))},
         {QStringLiteral("ASSINAT.DAT"), QStringLiteral("Estudo de correção do nome"), 6,
-         textos({"O que é o estudo e os seus limites", "Como adotar a nova grafia",
-                          "A assinatura", "Nome comercial", "Nome de bebê",
-                          "Quando o nome original já é bom"})},
+         textos({"O que é o estudo e os seus limites", "Como adotar a nova grafia", "A assinatura",
+                 "Nome comercial", "Nome de bebê", "Quando o nome original já é bom"})},
     };
     return kLista;
 }

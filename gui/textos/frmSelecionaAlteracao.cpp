@@ -91,6 +91,7 @@ void frmSelecionaAlteracao::montaControles() {
     cmbRegistro_ = new QComboBox(fraRegistros_);
     cmbRegistro_->setObjectName(QStringLiteral("cmbRegistro"));
     cmbRegistro_->setMaxVisibleItems(22);
+    cmbRegistro_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* linhaRegistro = new QHBoxLayout(fraRegistros_);
     linhaRegistro->addWidget(cmbRegistro_);
     linhaRegistro->addStretch();
@@ -120,6 +121,8 @@ void frmSelecionaAlteracao::montaControles() {
     principal->addWidget(frmInfo_);
     principal->addWidget(fraPares_);
     principal->addWidget(fraRegistros_);
+    // The dialog keeps the size of the number buttons; a smaller choice leaves the room below.
+    principal->addStretch(1);
     principal->addLayout(botoes);
 }
 

@@ -94,15 +94,6 @@ TEST(CliPdfTest, BatchMakesOnePdfPerGoodLineAndReportsTheBadOnes) {
     EXPECT_TRUE(relato[1].startsWith(QStringLiteral("2 de 4 - Linha 2: A data informada")));
     EXPECT_TRUE(s.err.endsWith(QStringLiteral("3 PDFs gravados, 1 linha recusada.\n")))
         << s.err.toStdString();
-
-    // The cabalística school reads the marks but names the file as the Pythagorean one does.
-    const QString cabalistica = saida.arquivo(QStringLiteral("cabalistica"));
-    QDir().mkpath(cabalistica);
-    saida.escreve(QStringLiteral("acento.csv"), "Andr\xC3\xA9 Lu\xC3\xADz;28/07/1984\n");
-    const Saida c = executaCli({"lote", saida.arquivo("acento.csv"), "--saida", cabalistica,
-                                "--pasta", pasta.caminho(), "--escola", "cabalistica"});
-    EXPECT_EQ(c.codigo, 0) << c.err.toStdString();
-    EXPECT_EQ(QDir(cabalistica).entryList(QDir::Files), QStringList{"ANDRE_LUIZ_28-07-1984.pdf"});
 }
 
 // Rows made on several threads at once come out as if made one after the other: the same

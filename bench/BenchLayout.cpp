@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 
 #include <malloc.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -330,6 +331,31 @@ void BM_MapaCabalisticoPdf(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MapaCabalisticoPdf)->Unit(benchmark::kMillisecond);
+
+// The map of a 200-letter name: four pyramids of 20,100 digits each drawn in parts and 199
+// arcana of passage, composed and written to a PDF file; the target is under 2 s and the
+// peak memory under 200 MB (the counter "pico_mb").
+void BM_PiramideLongaPdf(benchmark::State& state) {
+    QTemporaryDir pasta;
+    const Diagramacao base = diagramacao(FontesAnalise{});
+    const RegrasCalculo regras = RegrasCalculo::de(EscolaCalculo::Cabalistica);
+    const QString nome = QStringLiteral("Abcdefghij").repeated(20);
+    for (auto _ : state) {
+        const Diagramacao p = ComporCabalistica::compoe(nome, kData, QDate(2026, 12, 6), regras,
+                                                        TabelaHarmonia::padrao(),
+                                                        ArquivoInterpretacao(base.pastaPrograma),
+                                                        [](int) { return true; })
+                                  .diagramacao(base);
+        QString erro;
+        if (!GravacaoPdf::grava(pasta.filePath(QStringLiteral("longo.pdf")), p, &erro)) {
+            state.SkipWithError(erro.toStdString().c_str());
+        }
+    }
+    struct rusage uso {};
+    getrusage(RUSAGE_SELF, &uso);
+    state.counters["pico_mb"] = double(uso.ru_maxrss) / 1024;
+}
+BENCHMARK(BM_PiramideLongaPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 qint64 memoriaResidente() {
     std::ifstream statm("/proc/self/statm");

@@ -3,6 +3,7 @@
 #include "composer/AvisoFinal.h"
 #include "composer/ComporAnalise.h"
 #include "composer/ComporMapa.h"
+#include "composer/ComporPiramide.h"
 #include "composer/PrevisoesAno.h"
 #include "engine/MapaLetras.h"
 
@@ -67,6 +68,9 @@ public:
         pessoais();
         harmonia();
         linhaVida(referencia);
+        ComporPiramide::compoe(a_, ComporCabalistica::kTrianguloVida,
+                               ComporCabalistica::kArcanoRegente,
+                               ComporCabalistica::kArcanosPassagem, m_, referencia, arq_);
         a_.Aviso = AvisoFinal::texto(arq_);
         return a_;
     }
@@ -439,6 +443,18 @@ QString ComporCabalistica::nomeSecao(int k) {
         return QStringLiteral("Harmonia entre Destino e Expressão");
     case kLinhaVida:
         return QStringLiteral("Linha da Vida");
+    case kTrianguloVida:
+        return QStringLiteral("Triângulo da Vida");
+    case kTrianguloPessoal:
+        return QStringLiteral("Triângulo Pessoal");
+    case kTrianguloSocial:
+        return QStringLiteral("Triângulo Social");
+    case kTrianguloDestino:
+        return QStringLiteral("Triângulo do Destino");
+    case kArcanoRegente:
+        return QStringLiteral("Arcano Regente");
+    case kArcanosPassagem:
+        return QStringLiteral("Arcanos de Passagem");
     default:
         return {};
     }
@@ -492,8 +508,11 @@ RelatorioComposto ComporCabalistica::compoe(const QString& nome, const QString& 
     r.analise = Compositor(nome, m, regras, arquivos).compoe(referencia);
     r.selecao.fill(0);
     for (int k = 1; k <= kUltimaSecao; ++k) {
-        if (!nomeSecao(k).isEmpty() && secaoAtiva(k)) {
-            r.selecao[k] = Configuracao::flag(true);
+        const bool ativa = !nomeSecao(k).isEmpty() && secaoAtiva(k);
+        if (k <= Configuracao::kTotalCalculos) {
+            r.selecao[k] = Configuracao::flag(ativa);
+        } else {
+            r.alemDaSelecao.defineSecao(k, ativa);
         }
     }
     return r;

@@ -1,9 +1,10 @@
 // Composition of the cabalística map ("Mapa Numerológico Cabalístico") of a name and a birth
 // date: one section per number of the school, each with its explanation, its title with the
-// number and its text, the letter chart, the inclusion chart and the line of life, then the
-// closing paragraph. The texts of numbers that mean in this school what they mean in the
-// Pythagorean one come from the same files; Impressão, Missão, Número Psíquico, Talento
-// Oculto, the harmony verdicts and every 11 and 22 come from the school's own files.
+// number and its text, the letter chart, the inclusion chart, the line of life and the pyramid
+// of the name with its arcana, then the closing paragraph. The texts of numbers that mean in this
+// school what they mean in the Pythagorean one come from the same files; Impressão, Missão, Número
+// Psíquico, Talento Oculto, the harmony verdicts and every 11 and 22 come from the school's own
+// files.
 #pragma once
 
 #include "composer/RelatorioComposto.h"
@@ -48,7 +49,13 @@ public:
         kDiaPessoal,
         kHarmonia,
         kLinhaVida,
-        kUltimaSecao = kLinhaVida
+        kTrianguloVida, // then Pessoal, Social and Destino
+        kTrianguloPessoal,
+        kTrianguloSocial,
+        kTrianguloDestino,
+        kArcanoRegente,
+        kArcanosPassagem,
+        kUltimaSecao = kArcanosPassagem
     };
     // The titles of the sections as the settings list them; empty for an unused entry.
     static QString nomeSecao(int k);

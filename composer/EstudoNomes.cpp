@@ -20,6 +20,11 @@ namespace {
 
 constexpr int kEntradaExpressao = 23;
 
+// The texts of an Expressão 11 and 22, which only the cabalística school keeps, are records 5
+// and 6 of its file of master numbers.
+const QString kArquivoMestres = QStringLiteral("CABMESTR.DAT");
+constexpr int kRegistroExpressao11 = 5;
+
 // Today's date only shapes the numbers of the day, which the study does not show.
 const QDate kQualquerDia(2000, 1, 1);
 
@@ -75,6 +80,7 @@ std::array<QString, 8> CandidatoNome::celulas() const {
 EstudoNomes EstudoNomes::calcula(const QString& data, const QStringList& nomes,
                                  const RegrasCalculo& regras, const TabelaHarmonia& tabela) {
     EstudoNomes e;
+    e.escola = regras.escola();
     e.DataNascimento = EntradaDados::normalizaData(data).value_or(QString());
     if (!e.DataNascimento.isEmpty()) {
         e.caminhoDaVida =
@@ -90,18 +96,56 @@ EstudoNomes EstudoNomes::calcula(const QString& data, const QStringList& nomes,
 }
 
 EstudoNomes EstudoNomes::compoe(const QString& data, const QStringList& nomes,
-                                const ArquivoInterpretacao& arquivos, const RegrasCalculo& regras) {
-    EstudoNomes e = calcula(data, nomes, regras);
+                                const ArquivoInterpretacao& arquivos, const RegrasCalculo& regras,
+                                const TabelaHarmonia& tabela) {
+    EstudoNomes e = calcula(data, nomes, regras, tabela);
     e.aviso = AvisoFinal::texto(arquivos);
     for (CandidatoNome& c : e.candidatos) {
         if (!c.aceito) {
             continue;
         }
-        c.textoExpressao = c.expressao > 0
-                               ? arquivos.LeTextoInterpretacao(c.expressao, "INTEXEXP.DAT")
-                               : ComporAnalise::kSemValorExpressao;
+        if (c.expressao <= 0) {
+            c.textoExpressao = ComporAnalise::kSemValorExpressao;
+        } else if (regras.ehMestre(c.expressao)) {
+            c.textoExpressao = arquivos.LeTextoInterpretacao(
+                kRegistroExpressao11 + (c.expressao == 22 ? 1 : 0), kArquivoMestres);
+        } else {
+            c.textoExpressao = arquivos.LeTextoInterpretacao(c.expressao, "INTEXEXP.DAT");
+        }
     }
     return e;
+}
+
+const RotulosEstudo& EstudoNomes::rotulosDa(EscolaCalculo escola) {
+    static const RotulosEstudo kPitagorica{
+        QStringLiteral("Caminho da Vida"),
+        {QStringLiteral("Nome"), QStringLiteral("Expr."), QStringLiteral("Alma"),
+         QStringLiteral("Eu Sil."), QStringLiteral("Vogal"), QStringLiteral("Caract."),
+         QStringLiteral("Real."), QStringLiteral("Harmonia")},
+        {QStringLiteral("Nome"), QStringLiteral("Expressão"), QStringLiteral("Impulso\nda Alma"),
+         QStringLiteral("Eu\nSilencioso"), QStringLiteral("Primeira\nVogal"),
+         QStringLiteral("Característica\ndo Nome"), QStringLiteral("Número da\nRealidade"),
+         QStringLiteral("Harmonia com o\nCaminho da Vida")},
+        QStringLiteral("Os nomes abaixo foram calculados para quem nasceu em %1. Um nome está "
+                       "em harmonia com o Caminho da Vida quando a sua Expressão é igual a ele "
+                       "ou do mesmo grupo: 1, 5 e 7; 2, 4 e 8; 3, 6 e 9. Colunas: Expressão, "
+                       "Impulso da Alma, Eu Silencioso, Primeira Vogal, Característica do Nome "
+                       "e Número da Realidade.")};
+    static const RotulosEstudo kCabalistica{
+        QStringLiteral("Destino"),
+        {QStringLiteral("Nome"), QStringLiteral("Expr."), QStringLiteral("Motiv."),
+         QStringLiteral("Impr."), QStringLiteral("Vogal"), QStringLiteral("Caract."),
+         QStringLiteral("Missão"), QStringLiteral("Harmonia")},
+        {QStringLiteral("Nome"), QStringLiteral("Expressão"), QStringLiteral("Motivação"),
+         QStringLiteral("Impressão"), QStringLiteral("Primeira\nVogal"),
+         QStringLiteral("Característica\ndo Nome"), QStringLiteral("Missão"),
+         QStringLiteral("Harmonia com\no Destino")},
+        QStringLiteral("Os nomes abaixo foram calculados pela numerologia cabalística para quem "
+                       "nasceu em %1. Um nome está em harmonia com o Destino quando a tabela de "
+                       "harmonia entre Destino e Expressão dá a sua Expressão como favorável. "
+                       "Colunas: Expressão, Motivação, Impressão, Primeira Vogal, "
+                       "Característica do Nome e Missão.")};
+    return escola == EscolaCalculo::Cabalistica ? kCabalistica : kPitagorica;
 }
 
 int EstudoNomes::aceitos() const {

@@ -38,6 +38,16 @@ struct CandidatoNome {
     std::array<QString, 8> celulas() const;
 };
 
+// What a study's pages and window call its numbers, which depends on the school that computed
+// them: the number of the birth date, the table's column headings and the paragraph that
+// opens the printed study.
+struct RotulosEstudo {
+    QString numeroData;                   // "Caminho da Vida", "Destino"
+    std::array<QString, 8> colunas;       // short headings of the printed table, "Nome" first
+    std::array<QString, 8> colunasJanela; // the window's headings, which may break a line
+    QString explicacao;                   // %1: the birth date in words
+};
+
 struct EstudoNomes {
     static constexpr int kMaximoNomes = 20;
     static const QString kTitulo; // "Estudo de Nomes", the name in the page header
@@ -45,7 +55,12 @@ struct EstudoNomes {
     QString DataNascimento; // "dd/mm/yyyy", empty while the date is no date
     int caminhoDaVida = 0;  // 0 while the date is no date
     QList<CandidatoNome> candidatos;
-    QString aviso; // the closing paragraph; only from compoe()
+    QString aviso;                                    // the closing paragraph; only from compoe()
+    EscolaCalculo escola = EscolaCalculo::Pitagorica; // the school of the numbers
+
+    // How the numbers of `escola` are called.
+    static const RotulosEstudo& rotulosDa(EscolaCalculo escola);
+    const RotulosEstudo& rotulos() const { return rotulosDa(escola); }
 
     // The numbers of every name for the date as typed (any form the entry accepts), in the
     // order given, under `regras`. Names of a date that is no date, and names the entry
@@ -56,10 +71,11 @@ struct EstudoNomes {
                                const RegrasCalculo& regras,
                                const TabelaHarmonia& tabela = TabelaHarmonia::padrao());
     // As calcula(), with the interpretation of each accepted name's expression read from
-    // `arquivos` (the names without letters of value get the analysis' notice) and the
-    // closing paragraph.
+    // `arquivos` (the names without letters of value get the analysis' notice, a master
+    // Expressão the school's text of it) and the closing paragraph.
     static EstudoNomes compoe(const QString& data, const QStringList& nomes,
-                              const ArquivoInterpretacao& arquivos, const RegrasCalculo& regras);
+                              const ArquivoInterpretacao& arquivos, const RegrasCalculo& regras,
+                              const TabelaHarmonia& tabela = TabelaHarmonia::padrao());
 
     // How many names are accepted.
     int aceitos() const;

@@ -17,6 +17,9 @@ struct ItemAnalise {
     QString Texto;
     QString Numero;       // decimal text; for the first vowel, the letter; a list "2, 6"
     QuadroSecao Quadro{}; // the picture between title and text; none in sections 1 to 28
+    // More pictures after the first, each kept whole on a page (the parts of a large
+    // pyramid); their text lines are in the first picture's.
+    QList<QuadroSecao> QuadrosSeguintes{};
 
     bool operator==(const ItemAnalise&) const = default;
 };

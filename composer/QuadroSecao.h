@@ -5,6 +5,7 @@
 
 #include "engine/LinhaVida.h"
 #include "engine/MapaLetras.h"
+#include "engine/PiramideNome.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,10 +16,29 @@ namespace vidalume {
 
 struct QuadroSecao {
     enum class Tipo {
-        Nenhum,   // the section has no picture
-        Letras,   // the letter chart of the name (section 29)
-        Inclusao, // the 3 x 3 inclusion chart (section 30)
-        LinhaVida // the line of life (section 34)
+        Nenhum,    // the section has no picture
+        Letras,    // the letter chart of the name (section 29)
+        Inclusao,  // the 3 x 3 inclusion chart (section 30)
+        LinhaVida, // the line of life (section 34)
+        Piramide,  // one triangle of the name's pyramid, whole or a part of it
+        Arcanos    // the periods of the Arcanos de Passagem, a part of them
+    };
+
+    // The part of a triangle drawn: rows and base positions, from 1, both ends included.
+    // A pyramid too large to read in one picture is drawn in several parts, each a picture.
+    struct Parte {
+        int primeiraLinha = 1, ultimaLinha = 0;   // 0: to the last row
+        int primeiraColuna = 1, ultimaColuna = 0; // 0: to the last position
+        QString legenda; // "Parte 2 de 6: ..." above the part; empty for a whole triangle
+        bool operator==(const Parte&) const = default;
+    };
+    // One period of the arcana as the timeline shows it.
+    struct Periodo {
+        int arcano = 0;
+        QString idades; // "30 a 40 anos"
+        QString anos;   // "2020 a 2030"
+        bool atual = false;
+        bool operator==(const Periodo&) const = default;
     };
 
     Tipo tipo = Tipo::Nenhum;
@@ -30,6 +50,10 @@ struct QuadroSecao {
     // LinhaVida: the middle band holds Momentos Decisivos and every period is named by its
     // order (1º, 2º...) instead of the names of the analysis's cycles and challenges.
     bool periodosNumerados = false;
+    Triangulo triangulo;     // Piramide: the digits, the sequences to shade, the regent
+    QStringList letrasBase;  // Piramide: the letter over each base digit, as typed
+    Parte parte;             // Piramide: the part drawn
+    QList<Periodo> periodos; // Arcanos: the periods in this part of the timeline
     QStringList linhasTexto; // the picture as text, one line each, for the exports
 
     bool operator==(const QuadroSecao&) const = default;

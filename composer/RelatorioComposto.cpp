@@ -38,7 +38,7 @@ Diagramacao RelatorioComposto::diagramacao(Diagramacao base) const {
     base.escola = escola;
     base.analise = analise;
     base.selecao = selecao;
-    base.opcoesMapa = PartesSecao::semSecoesMapa();
+    base.opcoesMapa = alemDaSelecao;
     base.configuracao = comoComposto(base.configuracao);
     base.estudoNomes.reset();
     base.previsoes.reset();
@@ -49,8 +49,7 @@ QString RelatorioComposto::texto(const Configuracao& base) const {
     if (previsoes) {
         return previsoes->texto();
     }
-    return TextoExportacao::monta(analise, comoComposto(base), selecao,
-                                  PartesSecao::semSecoesMapa());
+    return TextoExportacao::monta(analise, comoComposto(base), selecao, alemDaSelecao);
 }
 
 } // namespace vidalume

@@ -8,6 +8,7 @@
 
 #include "composer/Diagramacao.h"
 #include "composer/ItemAnalise.h"
+#include "composer/PartesSecao.h"
 #include "composer/PrevisoesAno.h"
 #include "settings/Configuracao.h"
 
@@ -24,6 +25,8 @@ struct RelatorioComposto {
     QString escola;                  // named in the page header after the date; empty: none
     Analise analise{};               // the sections, from entry 1
     Configuracao::Selecao selecao{}; // the entries shown
+    // The entries past those of the selection that are shown: none in most reports.
+    OpcoesMapa alemDaSelecao = PartesSecao::semSecoesMapa();
     // Every explanation shown (the readings); false: as the settings say (the maps).
     bool explicacoesSempre = true;
     // A forecast of a year, laid out and exported instead of the sections; none otherwise.

@@ -11,12 +11,15 @@ bool letraOuDigito(QChar c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
 }
 
-// Letters and digits kept, every other run of characters turned into one "_", none at the
-// ends.
+// Letters and digits kept, a letter with marks as its base letter ("É" as "E", "Ç" as "C"),
+// every other run of characters turned into one "_", none at the ends.
 QString limpa(const QString& texto) {
     QString r;
     bool separar = false;
-    for (const QChar c : texto) {
+    for (const QChar c : texto.normalized(QString::NormalizationForm_D)) {
+        if (c.category() == QChar::Mark_NonSpacing) {
+            continue;
+        }
         if (!letraOuDigito(c)) {
             separar = !r.isEmpty();
             continue;

@@ -112,6 +112,9 @@ void LayoutAnalise::dispoeEntrada(int k) {
 
     aplica(fontes.FonteTexto, FontesAnalise().FonteTexto);
     desenhaQuadro(item.Quadro);
+    for (const QuadroSecao& seguinte : item.QuadrosSeguintes) {
+        desenhaQuadro(seguinte);
+    }
     cursor_.garanteEspaco(cursor_.alturaLinha());
     cursor_.escreveComSubtitulos(item.Texto, kLinhasComTitulo);
     cursor_.avancaAbaixo(kEspacoAposBloco);

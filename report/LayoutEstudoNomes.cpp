@@ -8,11 +8,6 @@
 
 namespace vidalume {
 
-const std::array<QString, LayoutEstudoNomes::kColunas> LayoutEstudoNomes::kCabecalhos = {
-    QStringLiteral("Nome"),    QStringLiteral("Expr."),   QStringLiteral("Alma"),
-    QStringLiteral("Eu Sil."), QStringLiteral("Vogal"),   QStringLiteral("Caract."),
-    QStringLiteral("Real."),   QStringLiteral("Harmonia")};
-
 namespace {
 
 constexpr double kEspessuraRegua = 0.3;
@@ -43,19 +38,16 @@ int LayoutEstudoNomes::dispoe(FabricaFolhas& folhas) {
     return cursor_.termina();
 }
 
-// The life path as a heading, then what the table shows.
+// The number of the birth date as a heading, then what the table shows, in the words of the
+// study's school.
 void LayoutEstudoNomes::abertura() {
+    const RotulosEstudo& rotulos = estudo_.rotulos();
     aplica(d_.fontes.FonteTitulo, FontesAnalise().FonteTitulo);
-    cursor_.escreveTitulo(QStringLiteral("Caminho da Vida: Número %1").arg(estudo_.caminhoDaVida));
+    cursor_.escreveTitulo(
+        QStringLiteral("%1: Número %2").arg(rotulos.numeroData).arg(estudo_.caminhoDaVida));
     cursor_.avancaAbaixo(CursorPagina::kEspacoAposBloco);
     aplica(d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
-    cursor_.escreveBloco(
-        QStringLiteral("Os nomes abaixo foram calculados para quem nasceu em %1. Um nome está "
-                       "em harmonia com o Caminho da Vida quando a sua Expressão é igual a ele "
-                       "ou do mesmo grupo: 1, 5 e 7; 2, 4 e 8; 3, 6 e 9. Colunas: Expressão, "
-                       "Impulso da Alma, Eu Silencioso, Primeira Vogal, Característica do Nome "
-                       "e Número da Realidade.")
-            .arg(DataPorExtenso::formata(estudo_.DataNascimento)));
+    cursor_.escreveBloco(rotulos.explicacao.arg(DataPorExtenso::formata(estudo_.DataNascimento)));
     cursor_.avancaAbaixo(CursorPagina::kEspacoAposBloco);
 }
 
@@ -82,7 +74,7 @@ void LayoutEstudoNomes::tabela() {
 }
 
 void LayoutEstudoNomes::cabecalhoTabela() {
-    linhaTabela(kCabecalhos, true);
+    linhaTabela(estudo_.rotulos().colunas, true);
     const double y = cursor_.y();
     folha().Retangulo(cursor_.esquerda(), y - kEspacoLinha, cursor_.direita(),
                       y - kEspacoLinha + kEspessuraRegua);

@@ -1,6 +1,6 @@
-// Lays a name study out on pages: the life path of the birth date with a short explanation,
-// a table of the accepted names (expression, soul urge, silent self, first vowel, name
-// characteristic, reality number, harmony of the expression with the life path), then for
+// Lays a name study out on pages: the number of the birth date with a short explanation, a
+// table of the accepted names (their six numbers and the harmony of the expression with the
+// birth date's number, headed as the study's school calls them), then for
 // each name its expression interpretation, separated by dividers, and the closing paragraph
 // in the explanation font. Pages start and end like
 // the pages of an analysis (header with the study's title and the date, footer with the
@@ -29,7 +29,6 @@ public:
     static constexpr double kLarguraHarmonia = 20;
     static constexpr double kEspacoLinha = 1; // mm between two table rows
     static constexpr int kColunas = 8;
-    static const std::array<QString, kColunas> kCabecalhos;
 
     // Lays `diagramacao.estudoNomes` out on pages `larguraPagina` x `alturaPagina`
     // millimetres inside the diagramacao's margins, with its fonts, header and footer lines.

@@ -1,8 +1,10 @@
 #include "report/QuadrosSecao.h"
 
+#include "report/QuadroArcanos.h"
 #include "report/QuadroInclusao.h"
 #include "report/QuadroLetras.h"
 #include "report/QuadroLinhaVida.h"
+#include "report/QuadroPiramide.h"
 
 namespace vidalume {
 
@@ -16,6 +18,10 @@ double QuadrosSecao::altura(const QuadroSecao& q, const SuperficieDesenho& s, do
         return QuadroLinhaVida(q.linhaVida, QStringLiteral("Idade na data das previsões"),
                                q.periodosNumerados)
             .altura(s, largura);
+    case QuadroSecao::Tipo::Piramide:
+        return QuadroPiramide(q.triangulo, q.letrasBase, q.parte).altura(s, largura);
+    case QuadroSecao::Tipo::Arcanos:
+        return QuadroArcanos(q.periodos).altura(s, largura);
     case QuadroSecao::Tipo::Nenhum:
         break;
     }
@@ -35,6 +41,12 @@ void QuadrosSecao::desenha(const QuadroSecao& q, SuperficieDesenho& s, double x,
         QuadroLinhaVida(q.linhaVida, QStringLiteral("Idade na data das previsões"),
                         q.periodosNumerados)
             .desenha(s, x, yTopo, largura);
+        break;
+    case QuadroSecao::Tipo::Piramide:
+        QuadroPiramide(q.triangulo, q.letrasBase, q.parte).desenha(s, x, yTopo, largura);
+        break;
+    case QuadroSecao::Tipo::Arcanos:
+        QuadroArcanos(q.periodos).desenha(s, x, yTopo, largura);
         break;
     case QuadroSecao::Tipo::Nenhum:
         break;

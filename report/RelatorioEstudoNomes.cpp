@@ -34,7 +34,7 @@ QList<ItemAnalise> RelatorioEstudoNomes::blocos(const Diagramacao& d) const {
     if (!d.estudoNomes) {
         return blocos;
     }
-    const auto& cabecalhos = LayoutEstudoNomes::kCabecalhos;
+    const auto& cabecalhos = d.estudoNomes->rotulos().colunas;
     for (const CandidatoNome& c : d.estudoNomes->candidatos) {
         if (!c.aceito) {
             continue;

@@ -85,6 +85,10 @@ public:
     void Limpa();
     // Fills the rectangle between the corners (x1, y1) and (x2, y2) in the fore colour.
     virtual void Retangulo(double x1, double y1, double x2, double y2) = 0;
+    // Outlines the ellipse inscribed in the rectangle between the corners (x1, y1) and
+    // (x2, y2) in the fore colour, with a line `espessura` millimetres thick; nothing inside
+    // it is covered.
+    virtual void Elipse(double x1, double y1, double x2, double y2, double espessura) = 0;
     // Paints the picture stretched into the rectangle at (x, y) of the given size. A picture
     // the surface cannot find is left out.
     virtual void PintaFigura(const Figura& figura, double x, double y, double largura,

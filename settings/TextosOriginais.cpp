@@ -4,6 +4,7 @@
 #include "texts/GravacaoSegura.h"
 #include "texts/Mensagem.h"
 #include "texts/TabelaSecoes.h"
+#include "texts/TextosAvulsos.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,6 +115,10 @@ QString TextosOriginais::descricao(const QString& arquivo) {
                 assunto += QStringLiteral(" e seguintes");
             }
         }
+    }
+    if (const TextoAvulso* avulso = TextosAvulsos::doArquivo(arquivo);
+        assunto.isEmpty() && avulso) {
+        assunto = avulso->titulo;
     }
     return assunto.isEmpty() ? arquivo : QStringLiteral("%1 (%2)").arg(assunto, arquivo);
 }

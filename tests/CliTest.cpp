@@ -77,7 +77,9 @@ TEST(Cli, NumerosCabalisticos) {
                                 "harmonia_destino_expressao",
                                 "ano_pessoal",
                                 "mes_pessoal",
-                                "dia_pessoal"};
+                                "dia_pessoal",
+                                "triangulos",
+                                "arcanos"};
     QStringList ordenadas = chaves;
     ordenadas.sort();
     EXPECT_EQ(o.keys(), ordenadas);
@@ -90,6 +92,24 @@ TEST(Cli, NumerosCabalisticos) {
               QJsonArray({QJsonObject{
                   {"numero", 13}, {"origem", "motivacao"}, {"muda_com_o_nome", true}}}));
     EXPECT_EQ(o.value("harmonia_destino_expressao").toString(), QStringLiteral("neutra"));
+    EXPECT_EQ(o.value("arcanos").toArray().at(1).toObject(),
+              (QJsonObject{{"arcano", 54}, {"de", 4.09}, {"ate", 8.18}}));
+
+    const QJsonObject maria =
+        QJsonDocument::fromJson(executaCli({"numeros", "--escola", "cabalistica", "--nome",
+                                            "Maria Silva", "--nascimento", "03/04/1990"})
+                                    .out)
+            .object();
+    const QJsonObject vida = maria.value("triangulos").toObject().value("vida").toObject();
+    EXPECT_EQ(vida.value("linhas").toArray().at(1).toArray(),
+              QJsonArray({5, 3, 3, 2, 4, 4, 4, 9, 7}));
+    EXPECT_EQ(vida.value("arcano_regente").toInt(), 2);
+    EXPECT_EQ(vida.value("sequencias").toArray().at(0).toObject(),
+              (QJsonObject{{"linha", 2}, {"digito", 4}, {"posicao", 5}, {"tamanho", 3}}));
+    EXPECT_EQ(maria.value("triangulos").toObject().keys(),
+              QStringList({"destino", "pessoal", "social", "vida"}));
+    EXPECT_EQ(maria.value("arcanos").toArray().at(3).toObject(),
+              (QJsonObject{{"arcano", 11}, {"de", 30}, {"ate", 40}}));
 
     const Saida errada = executaCli(
         {"numeros", "--escola", "cabala", "--nome", "Ana Silva", "--nascimento", "1/1/2000"});

@@ -75,6 +75,11 @@ TEST(MapaCabalistico, DestinoMestreDividasEVariantes) {
     const MapaCabalistico mestre = mapa("ANA", "11/11/1971");
     EXPECT_EQ(mestre.destino, 22);
     EXPECT_EQ(mestre.ciclos[0], 11);
+    // 02/09/1980 -> 29 -> 11, kept: no debt, and the first cycle ends at 36 - R(11) = 34.
+    const MapaCabalistico onze = mapa("ANNA", "02/09/1980");
+    EXPECT_EQ(onze.destino, 11);
+    EXPECT_TRUE(onze.dividas.isEmpty());
+    EXPECT_EQ(onze.fimCiclos[0], 34);
     // Day 13 is a fixed debt, found first.
     const MapaCabalistico dia13 = mapa("ANA", "13/03/2000");
     ASSERT_FALSE(dia13.dividas.isEmpty());
@@ -91,6 +96,18 @@ TEST(MapaCabalistico, DestinoMestreDividasEVariantes) {
     EXPECT_EQ(s.fimCiclos[0], 37 - 1);
     EXPECT_FALSE(s.licoesCarmicas.contains(9));
     EXPECT_EQ(s.respostaSubconsciente, 9 - int(s.licoesCarmicas.size()));
+
+    // 14 and 16 by the final number: EB has vowels 5 and letters 7, 01/01/2003 adds up to 7.
+    using D = MapaCabalistico::Divida;
+    EXPECT_EQ(mapa("EB", "01/01/2003").dividas, (QList<D>{{16, Origem::Destino, false},
+                                                          {14, Origem::Motivacao, true},
+                                                          {16, Origem::Expressao, true}}));
+    // By the sums those totals are single digits and hold none; BOO (vowels 14, letters 16)
+    // born 05/01/2006 (14) meets them on the way.
+    EXPECT_TRUE(mapa("EB", "01/01/2003", somas).dividas.isEmpty());
+    EXPECT_EQ(mapa("BOO", "05/01/2006", somas).dividas, (QList<D>{{14, Origem::Destino, false},
+                                                                  {14, Origem::Motivacao, true},
+                                                                  {16, Origem::Expressao, true}}));
 }
 
 TEST(MapaCabalistico, NomeSemVogaisENomeComMestres) {
@@ -135,4 +152,12 @@ TEST(MapaCabalistico, EstudoDeNomesPelaEscola) {
               std::tuple(9, false));
     // ANA LUZ: 1+5+1 + 3+6+7 = 23 -> 5, favourable for Destino 3.
     EXPECT_EQ(std::tuple(e.candidatos[1].expressao, e.candidatos[1].harmonia), std::tuple(5, true));
+    EXPECT_EQ(e.rotulos().numeroData, QStringLiteral("Destino"));
+
+    // ROSA MARIA: 2+7+3+1 + 4+1+2+1+1 = 22, kept, and read from the school's master texts.
+    const ArquivoInterpretacao arquivos(QStringLiteral(VIDALUME_DADOS_TESTE));
+    const EstudoNomes mestre = EstudoNomes::compoe(QStringLiteral("28/07/1984"), {u8("Rosa Maria")},
+                                                   arquivos, kCabalistica);
+    EXPECT_EQ(mestre.candidatos[0].expressao, 22);
+    EXPECT_TRUE(mestre.candidatos[0].textoExpressao.startsWith(u8("A Expressão 22")));
 }

@@ -1,7 +1,8 @@
 // The interpretation files this program writes and reads: the file of each section of an
 // analysis, the explanations of the groups, the couple texts and the files that other parts of
 // the program read beside them. A backup takes and restores only these names, so a new
-// interpretation file is added to kOutros (or to TabelaSecoes, for a section) and nowhere else.
+// interpretation file is added to kOutros (or to TabelaSecoes, for a section); one read outside
+// the sections also gets a row in TextosAvulsos, which makes it editable.
 #pragma once
 
 #include <QString>

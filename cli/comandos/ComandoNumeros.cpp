@@ -10,6 +10,8 @@
 #include <QJsonObject>
 #include <QStringList>
 
+#include <cmath>
+
 namespace vidalume {
 
 namespace {
@@ -127,6 +129,36 @@ QString chaveHarmonia(Harmonia h) {
     return QStringLiteral("neutra");
 }
 
+QJsonObject jsonTriangulo(const Triangulo& t) {
+    QJsonArray linhas, sequencias;
+    for (const QList<int>& linha : t.linhas) {
+        linhas.append(lista(linha));
+    }
+    for (const SequenciaNegativa& s : t.sequencias) {
+        sequencias.append(QJsonObject{{QStringLiteral("linha"), s.linha},
+                                      {QStringLiteral("digito"), s.digito},
+                                      {QStringLiteral("posicao"), s.posicao},
+                                      {QStringLiteral("tamanho"), s.tamanho}});
+    }
+    return {{QStringLiteral("linhas"), linhas},
+            {QStringLiteral("arcano_regente"), t.arcanoRegente},
+            {QStringLiteral("sequencias"), sequencias}};
+}
+
+double duasCasas(double anos) {
+    return std::round(anos * 100) / 100;
+}
+
+QJsonArray jsonArcanos(const PiramideNome& p) {
+    QJsonArray arcanos;
+    for (const ArcanoPassagem& a : p.arcanos) {
+        arcanos.append(QJsonObject{{QStringLiteral("arcano"), a.arcano},
+                                   {QStringLiteral("de"), duasCasas(a.de)},
+                                   {QStringLiteral("ate"), duasCasas(a.ate)}});
+    }
+    return arcanos;
+}
+
 } // namespace
 
 QByteArray ComandoNumeros::jsonCabalistico(const EntradaCli& e, int limiteTendencias,
@@ -171,6 +203,15 @@ QByteArray ComandoNumeros::jsonCabalistico(const EntradaCli& e, int limiteTenden
         {"ano_pessoal", m.numerosDoDia.anoPessoal},
         {"mes_pessoal", m.numerosDoDia.mesPessoal},
         {"dia_pessoal", m.numerosDoDia.diaPessoal},
+        {"triangulos",
+         QJsonObject{
+             {QStringLiteral("vida"), jsonTriangulo(m.piramide.triangulos[PiramideNome::Vida])},
+             {QStringLiteral("pessoal"),
+              jsonTriangulo(m.piramide.triangulos[PiramideNome::Pessoal])},
+             {QStringLiteral("social"), jsonTriangulo(m.piramide.triangulos[PiramideNome::Social])},
+             {QStringLiteral("destino"),
+              jsonTriangulo(m.piramide.triangulos[PiramideNome::Destino])}}},
+        {"arcanos", jsonArcanos(m.piramide)},
     };
     QStringList partes;
     for (const auto& [chave, v] : campos) {

@@ -27,15 +27,6 @@ const QString frmEstudoNomes::kPerguntaFechar = QStringLiteral("Fechar o estudo 
 
 namespace {
 
-const QStringList kColunas = {QStringLiteral("Nome"),
-                              QStringLiteral("Expressão"),
-                              QStringLiteral("Impulso\nda Alma"),
-                              QStringLiteral("Eu\nSilencioso"),
-                              QStringLiteral("Primeira\nVogal"),
-                              QStringLiteral("Característica\ndo Nome"),
-                              QStringLiteral("Número da\nRealidade"),
-                              QStringLiteral("Harmonia com o\nCaminho da Vida")};
-
 QPushButton* botao(const char* nome, const QString& texto, QWidget* pai) {
     auto* cmd = new QPushButton(texto, pai);
     cmd->setObjectName(QString::fromLatin1(nome));
@@ -78,9 +69,10 @@ void frmEstudoNomes::montaControles() {
     cmdAdicionar_ = botao("cmdAdicionar", QStringLiteral("&Adicionar"), this);
     cmdRemover_ = botao("cmdRemover", QStringLiteral("&Remover"), this);
 
-    grdNomes_ = new QTableWidget(0, int(kColunas.size()), this);
+    const auto& colunas = EstudoNomes::rotulosDa(regras_.escola()).colunasJanela;
+    grdNomes_ = new QTableWidget(0, int(colunas.size()), this);
     grdNomes_->setObjectName(QStringLiteral("grdNomes"));
-    grdNomes_->setHorizontalHeaderLabels(kColunas);
+    grdNomes_->setHorizontalHeaderLabels(QStringList(colunas.cbegin(), colunas.cend()));
     grdNomes_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdNomes_->setSelectionMode(QAbstractItemView::SingleSelection);
     grdNomes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -161,9 +153,10 @@ void frmEstudoNomes::selecionaLinha(int linha) {
 void frmEstudoNomes::atualiza() {
     estudo_ = EstudoNomes::calcula(txtDataNasc_->text(), nomes_, regras_,
                                    HarmoniaCabalistica::le(pastaPrograma_));
-    lblCaminho_->setText(estudo_.caminhoDaVida > 0
-                             ? QStringLiteral("Caminho da Vida: %1").arg(estudo_.caminhoDaVida)
-                             : QStringLiteral("Digite uma data de nascimento válida."));
+    lblCaminho_->setText(
+        estudo_.caminhoDaVida > 0
+            ? QStringLiteral("%1: %2").arg(estudo_.rotulos().numeroData).arg(estudo_.caminhoDaVida)
+            : QStringLiteral("Digite uma data de nascimento válida."));
     const QSignalBlocker bloqueio(grdNomes_);
     grdNomes_->setRowCount(int(estudo_.candidatos.size()));
     for (int linha = 0; linha < estudo_.candidatos.size(); ++linha) {
@@ -299,8 +292,9 @@ void frmEstudoNomes::cmdImprimir_Click() {
     if (!dataAceita()) {
         return;
     }
-    const EstudoNomes estudo = EstudoNomes::compoe(txtDataNasc_->text(), nomes_,
-                                                   ArquivoInterpretacao(pastaPrograma_), regras_);
+    const EstudoNomes estudo =
+        EstudoNomes::compoe(txtDataNasc_->text(), nomes_, ArquivoInterpretacao(pastaPrograma_),
+                            regras_, HarmoniaCabalistica::le(pastaPrograma_));
     if (estudo.aceitos() == 0) {
         mensagens_.informa(this, QStringLiteral("Atenção:"), kMensagemSemNomes,
                            Mensagens::Icone::Exclamacao);

@@ -6,6 +6,7 @@
 #include "texts/ArquivoInterpretacao.h"
 #include "texts/EscolhaTexto.h"
 #include "texts/TabelaSecoes.h"
+#include "texts/TextosAvulsos.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -84,6 +85,18 @@ void frmSelecionaAlteracao::montaControles() {
     linhaPar->addStretch();
     fraPares_->hide();
 
+    fraRegistros_ =
+        new QGroupBox(QStringLiteral("Selecione o texto que você deseja alterar:"), this);
+    fraRegistros_->setObjectName(QStringLiteral("fraRegistros"));
+    cmbRegistro_ = new QComboBox(fraRegistros_);
+    cmbRegistro_->setObjectName(QStringLiteral("cmbRegistro"));
+    cmbRegistro_->setMaxVisibleItems(22);
+    cmbRegistro_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto* linhaRegistro = new QHBoxLayout(fraRegistros_);
+    linhaRegistro->addWidget(cmbRegistro_);
+    linhaRegistro->addStretch();
+    fraRegistros_->hide();
+
     cmdAlterarTexto_ =
         botao(QStringLiteral("cmdAlterarTexto"), QStringLiteral("A&lterar Texto"), this);
     cmdAlterarTexto_->setDefault(true);
@@ -107,6 +120,9 @@ void frmSelecionaAlteracao::montaControles() {
     principal->addWidget(cmbItem_);
     principal->addWidget(frmInfo_);
     principal->addWidget(fraPares_);
+    principal->addWidget(fraRegistros_);
+    // The dialog keeps the size of the number buttons; a smaller choice leaves the room below.
+    principal->addStretch(1);
     principal->addLayout(botoes);
 }
 
@@ -117,6 +133,9 @@ void frmSelecionaAlteracao::PreencheCombo() {
     }
     cmbItem_->addItem(EscolhaTexto::kTituloCompatibilidade);
     cmbItem_->addItem(EscolhaTexto::kTituloAviso);
+    for (const TextoAvulso& t : TextosAvulsos::lista()) {
+        cmbItem_->addItem(t.titulo);
+    }
     cmbItem_->setCurrentIndex(0);
 }
 
@@ -132,15 +151,32 @@ int frmSelecionaAlteracao::parSelecionado() const {
     return cmbPar_->currentIndex() + 1;
 }
 
+int frmSelecionaAlteracao::registroSelecionado() const {
+    return cmbRegistro_->currentIndex() + 1;
+}
+
+int frmSelecionaAlteracao::avulsoSelecionado() const {
+    const int indice = itemSelecionado() - kPrimeiroAvulso;
+    return indice >= 0 && indice < TextosAvulsos::lista().size() ? indice : -1;
+}
+
 // Offers only the numbers whose records the selected section reads; a number that goes
 // away gives its place to the number 1.
 void frmSelecionaAlteracao::cmbItem_Click() {
     const int item = itemSelecionado();
     // The compatibility texts are chosen by a pair of numbers, the sections by a number.
-    // The closing paragraph is one text: neither a number nor a pair to choose.
+    // The closing paragraph is one text: neither a number nor a pair to choose. The files
+    // outside the sections are chosen by the label of each record.
     const bool pares = item == kItemCompatibilidade;
+    const int avulso = avulsoSelecionado();
     fraPares_->setVisible(pares);
-    frmInfo_->setVisible(!pares && item != kItemAviso);
+    fraRegistros_->setVisible(avulso >= 0);
+    frmInfo_->setVisible(!pares && item != kItemAviso && avulso < 0);
+    if (avulso >= 0) {
+        cmbRegistro_->clear();
+        cmbRegistro_->addItems(TextosAvulsos::lista()[avulso].rotulos);
+        return;
+    }
     if (pares || item == kItemAviso) {
         return;
     }
@@ -159,6 +195,14 @@ std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::preparaAlteracaoTexto() {
     if (itemSelecionado() == kItemAviso) {
         return std::make_unique<frmAlteraForm>(pastaPrograma_, EscolhaTexto::aviso(),
                                                AvisoFinal::texto(arquivos), mensagens_, this);
+    }
+    if (const int avulso = avulsoSelecionado(); avulso >= 0) {
+        const auto alvo = TextosAvulsos::escolha(avulso, registroSelecionado());
+        if (!alvo) {
+            return nullptr;
+        }
+        return std::make_unique<frmAlteraForm>(
+            pastaPrograma_, *alvo, TextosAvulsos::le(arquivos, *alvo), mensagens_, this);
     }
     std::optional<TextoEscolhido> alvo;
     if (itemSelecionado() == kItemCompatibilidade) {

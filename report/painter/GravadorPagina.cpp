@@ -30,6 +30,10 @@ void GravadorPagina::retangulo(const QRectF& retangulo, QRgb cor) {
     passos_.emplace_back(PaginaGravada::Retangulo{retangulo, cor});
 }
 
+void GravadorPagina::elipse(const QRectF& retangulo, QRgb cor, double espessura) {
+    passos_.emplace_back(PaginaGravada::Elipse{retangulo, cor, espessura});
+}
+
 void GravadorPagina::figura(const Figura& figura, const QRectF& retangulo) {
     passos_.emplace_back(PaginaGravada::ComFigura{figura, retangulo});
 }

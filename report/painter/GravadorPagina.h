@@ -16,6 +16,7 @@ public:
     void texto(QPointF origem, const QString& texto, const QFont& fonte, double espacamento,
                double escala, QRgb cor) override;
     void retangulo(const QRectF& retangulo, QRgb cor) override;
+    void elipse(const QRectF& retangulo, QRgb cor, double espessura) override;
     void figura(const Figura& figura, const QRectF& retangulo) override;
 
     // The page recorded so far; the recorder starts an empty one.

@@ -51,6 +51,8 @@ void PaginaGravada::reproduz(QPainter& pintor) const {
                         t->cor);
         } else if (const auto* r = std::get_if<Retangulo>(&passo)) {
             saida.retangulo(r->retangulo, r->cor);
+        } else if (const auto* e = std::get_if<Elipse>(&passo)) {
+            saida.elipse(e->retangulo, e->cor, e->espessura);
         } else {
             const auto& f = std::get<ComFigura>(passo);
             saida.figura(f.figura, f.retangulo);

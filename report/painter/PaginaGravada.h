@@ -1,6 +1,7 @@
 // A finished page of a report window: what its drawing surface drew, kept as a list of
-// drawing steps in hundredths of a millimetre (texts with their fonts, filled rectangles and
-// pictures), replayed with any painter at any scale, so it stays sharp at any pixel density.
+// drawing steps in hundredths of a millimetre (texts with their fonts, filled rectangles,
+// outlined ellipses and pictures), replayed with any painter at any scale, so it stays sharp at any
+// pixel density.
 //
 // Recording a page is appending to the list (see GravadorPagina); nothing is laid out or
 // encoded until the page is shown. A page can also hold a QPicture, replayed as it is.
@@ -40,11 +41,16 @@ public:
         QRectF retangulo;
         QRgb cor = 0;
     };
+    struct Elipse {
+        QRectF retangulo; // the ellipse is inscribed in it
+        QRgb cor = 0;
+        double espessura = 0; // of the line
+    };
     struct ComFigura {
         Figura figura;
         QRectF retangulo;
     };
-    using Passo = std::variant<Texto, Retangulo, ComFigura>;
+    using Passo = std::variant<Texto, Retangulo, Elipse, ComFigura>;
 
     PaginaGravada() = default;
     // The steps recorded for a page with the fonts its texts name; pictures are drawn from

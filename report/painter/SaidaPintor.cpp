@@ -41,6 +41,19 @@ void SaidaPintor::retangulo(const QRectF& retangulo, QRgb cor) {
     pintor_.fillRect(retangulo, QColor::fromRgba(cor));
 }
 
+void SaidaPintor::elipse(const QRectF& retangulo, QRgb cor, double espessura) {
+    if (!pintor_.isActive()) {
+        return;
+    }
+    transforma(0);
+    pintor_.save();
+    pintor_.setRenderHint(QPainter::Antialiasing);
+    pintor_.setPen(QPen(QColor::fromRgba(cor), espessura));
+    pintor_.setBrush(Qt::NoBrush);
+    pintor_.drawEllipse(retangulo);
+    pintor_.restore();
+}
+
 void SaidaPintor::figura(const Figura& figura, const QRectF& retangulo) {
     if (!pintor_.isActive() || figuras_ == nullptr) {
         return;

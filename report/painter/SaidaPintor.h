@@ -28,6 +28,7 @@ public:
     void texto(QPointF origem, const QString& texto, const QFont& fonte, double espacamento,
                double escala, QRgb cor) override;
     void retangulo(const QRectF& retangulo, QRgb cor) override;
+    void elipse(const QRectF& retangulo, QRgb cor, double espessura) override;
     void figura(const Figura& figura, const QRectF& retangulo) override;
 
     QPainter& pintor() { return pintor_; }

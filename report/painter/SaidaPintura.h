@@ -23,6 +23,8 @@ public:
     virtual void texto(QPointF origem, const QString& texto, const QFont& fonte, double espacamento,
                        double escala, QRgb cor) = 0;
     virtual void retangulo(const QRectF& retangulo, QRgb cor) = 0;
+    // The outline of the ellipse inscribed in the rectangle, `espessura` thick.
+    virtual void elipse(const QRectF& retangulo, QRgb cor, double espessura) = 0;
     // The picture stretched into the rectangle.
     virtual void figura(const Figura& figura, const QRectF& retangulo) = 0;
 };

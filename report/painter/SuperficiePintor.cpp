@@ -281,6 +281,11 @@ void SuperficiePintor::Retangulo(double x1, double y1, double x2, double y2) {
     saida_.retangulo(r, CorFrente());
 }
 
+void SuperficiePintor::Elipse(double x1, double y1, double x2, double y2, double espessura) {
+    const QRectF r = QRectF(QPointF(x1 * kU, y1 * kU), QPointF(x2 * kU, y2 * kU)).normalized();
+    saida_.elipse(r, CorFrente(), espessura * kU);
+}
+
 void SuperficiePintor::PintaFigura(const Figura& figura, double x, double y, double largura,
                                    double altura) {
     saida_.figura(figura, emUnidades(x, y, largura, altura));

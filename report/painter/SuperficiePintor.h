@@ -67,6 +67,7 @@ public:
     double AlturaTexto(const QString& texto) const override;
     qsizetype PrimeiroExcesso(QStringView texto, double largura, qsizetype palpite) const override;
     void Retangulo(double x1, double y1, double x2, double y2) override;
+    void Elipse(double x1, double y1, double x2, double y2, double espessura) override;
     void PintaFigura(const Figura& figura, double x, double y, double largura,
                      double altura) override;
     bool EscreveJustificada(const QString& linha, double largura, int lacunas) override;

@@ -15,6 +15,7 @@
 #include "gui/textos/frmSelecionaAlteracao.h"
 #include "tests/app/AmbienteTeste.h"
 #include "texts/ArquivoInterpretacao.h"
+#include "texts/TextosAvulsos.h"
 
 #include <QPrinter>
 #include <QSpinBox>
@@ -360,7 +361,8 @@ private slots:
         frmSelecionaAlteracao dlg(pasta.caminho(), avisos);
         auto* item = filho<QComboBox>(&dlg, u"cmbItem"_s);
         auto* par = filho<QComboBox>(&dlg, u"cmbPar"_s);
-        QCOMPARE(item->count(), 36);
+        QCOMPARE(item->count(),
+                 frmSelecionaAlteracao::kPrimeiroAvulso - 1 + int(TextosAvulsos::lista().size()));
         QCOMPARE(item->itemText(34), u"Compatibilidade entre duas pessoas"_s);
         dlg.show();
         QVERIFY(!par->isVisible());

@@ -1,14 +1,18 @@
 // The interpretation editor: the choices offered and the record each one opens, saving and
 // reading back, leaving without saving, a failed save, the text box that keeps to its record
-// and the header of each title or its refusal.
+// and the header of each title or its refusal; the files outside the sections, chosen by the
+// label of a record, up to the arcana the user writes past the shipped ones.
 #include "gui/comum/MensagensQt.h"
 #include "gui/textos/frmAlteraForm.h"
 #include "gui/textos/frmSelecionaAlteracao.h"
+#include "settings/CopiaSeguranca.h"
 #include "tests/app/AmbienteTeste.h"
 #include "texts/ArquivoInterpretacao.h"
 #include "texts/EscolhaTexto.h"
 #include "texts/TabelaSecoes.h"
 #include "texts/TextoCaixa.h"
+#include "texts/TextosAvulsos.h"
+#include "texts/TextosConhecidos.h"
 
 #include <numeric>
 
@@ -224,6 +228,64 @@ private slots:
         const QString texto = u"ab\ncé"_s + QString::fromUtf16(u"\U0001F600");
         QCOMPARE(TextoCaixa::tamanhoNoRegistro(texto), 7);
         QCOMPARE(TextoCaixa::corteDoFim(texto, 4), 5);
+    }
+
+    void arquivosForaDasSecoesPorRotulo() {
+        // Every file read beside the sections opens somewhere: as a section, as the header of
+        // one, or as a row of the table, which offers at least the shipped records, a label
+        // each, no more than a backup takes.
+        QSet<QString> alcancados;
+        for (int item = 1; item <= TabelaSecoes::kUltima; ++item) {
+            alcancados << TabelaSecoes::arquivo(item);
+            if (const auto alvo = EscolhaTexto::cabecalho(item)) {
+                alcancados << alvo->arquivo;
+            }
+        }
+        for (const TextoAvulso& t : TextosAvulsos::lista()) {
+            alcancados << t.arquivo;
+            const QFileInfo entregue(
+                QDir(QStringLiteral(VIDALUME_DADOS_TESTE)).filePath(t.arquivo));
+            QVERIFY2(entregue.size() ==
+                             qint64(t.entregues) * ArquivoInterpretacao::kTamanhoRegistro &&
+                         t.registros() >= t.entregues,
+                     qPrintable(t.arquivo));
+            QCOMPARE(CopiaSeguranca::confereTamanho(
+                         t.arquivo, qint64(t.registros()) * ArquivoInterpretacao::kTamanhoRegistro),
+                     QString());
+            QCOMPARE(QSet<QString>(t.rotulos.cbegin(), t.rotulos.cend()).size(), t.registros());
+        }
+        for (const QString& nome : TextosConhecidos::kOutros) {
+            QVERIFY2(alcancados.contains(nome), qPrintable(nome));
+        }
+
+        // An arcanum of the user's own past the 22 shipped ones: it opens empty without being
+        // taken for a damaged file, and saving it grows the file and keeps the shipped ones.
+        Editor e;
+        const QString arcanos = u"ARCANOS.DAT"_s;
+        QVERIFY(QFile::copy(QDir(QStringLiteral(VIDALUME_DADOS_TESTE)).filePath(arcanos),
+                            e.arquivos.caminho(arcanos)));
+        const QString louco = e.arquivos.LeTextoInterpretacao(22, arcanos);
+        ArquivoInterpretacao::avisosNovos();
+        e.dlg.show();
+        e.item->setCurrentIndex(e.item->findText(u"Pirâmide do nome: arcanos"_s));
+        auto* registro = filho<QComboBox>(&e.dlg, u"cmbRegistro"_s);
+        QVERIFY(registro->isVisible() && !filho<QGroupBox>(&e.dlg, u"frmInfo"_s)->isVisible());
+        QCOMPARE(registro->itemText(21), u"Arcano 22 — O Louco"_s);
+        registro->setCurrentIndex(39);
+        QString lido = u"?"_s;
+        quandoAbrir<frmAlteraForm>([&](frmAlteraForm* janela) {
+            lido = caixa(janela)->toPlainText();
+            QVERIFY(filho<QLabel>(janela, u"lblInfo"_s)->text().endsWith(u"Arcano 40"_s));
+            caixa(janela)->setPlainText(u"O arcano 40 da numeróloga."_s);
+            clica(janela, u"cmdSalvar"_s);
+        });
+        clica(&e.dlg, u"cmdAlterarTexto"_s);
+        QCOMPARE(lido, QString());
+        QVERIFY(ArquivoInterpretacao::avisosNovos().isEmpty());
+        QCOMPARE(e.arquivos.LeTextoInterpretacao(40, arcanos), u"O arcano 40 da numeróloga."_s);
+        QVERIFY(e.arquivos.LeTextoInterpretacao(22, arcanos) == louco &&
+                louco.startsWith(u"O Louco"_s));
+        QCOMPARE(QFileInfo(e.arquivos.caminho(arcanos)).size(), 40 * 5120);
     }
 
     void cabecalhoDoGrupoOuRecusa() {

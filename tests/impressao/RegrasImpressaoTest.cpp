@@ -36,6 +36,9 @@ TEST(NomeArquivoPdfTest, SafeNamesFromTheNameAndTheDate) {
         QStringLiteral("MARIA_DA_SILVA_29-11-1978.pdf"));
     EXPECT_EQ(NomeArquivoPdf::sugere(QStringLiteral("../../ETC/PASSWD  *?"), data),
               QStringLiteral("ETC_PASSWD_01-02-2003.pdf"));
+    // A name that keeps its marks (the cabalística school's) names the file as without them.
+    EXPECT_EQ(NomeArquivoPdf::sugere(QStringLiteral("ANDRÉ CONCEIÇÃO MÜLLER"), data),
+              QStringLiteral("ANDRE_CONCEICAO_MULLER_01-02-2003.pdf"));
     EXPECT_LE(NomeArquivoPdf::sugere(QString(500, u'A'), data).size(), 120);
 }
 

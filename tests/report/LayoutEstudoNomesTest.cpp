@@ -2,6 +2,7 @@
 // point high; 210 x 297 mm, margins 10, 5, 10, 5).
 #include "report/LayoutEstudoNomes.h"
 #include "composer/EstudoNomes.h"
+#include "report/Relatorio.h"
 #include "tests/suporte/FolhasTeste.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +10,9 @@
 namespace vidalume {
 namespace {
 
-Diagramacao estudo(const QStringList& nomes, const QString& texto) {
-    EstudoNomes e =
-        EstudoNomes::calcula(QStringLiteral("29/11/1978"), nomes, RegrasCalculo::pitagorica());
+Diagramacao estudo(const QStringList& nomes, const QString& texto,
+                   const RegrasCalculo& regras = RegrasCalculo::pitagorica()) {
+    EstudoNomes e = EstudoNomes::calcula(QStringLiteral("29/11/1978"), nomes, regras);
     for (CandidatoNome& c : e.candidatos) {
         c.textoExpressao = texto.arg(c.nome);
     }
@@ -36,8 +37,9 @@ TEST(LayoutEstudoNomesTest, TabelaEInterpretacoesDosNomesAceitos) {
     // The header names the study; the table and the texts show the accepted names as typed.
     EXPECT_TRUE(t.contains(EstudoNomes::kTitulo));
     EXPECT_TRUE(t.contains(QStringLiteral("Caminho da Vida: Número 2")));
-    for (const QString& cabecalho : LayoutEstudoNomes::kCabecalhos) {
-        EXPECT_EQ(t.count(cabecalho), 1) << cabecalho.toStdString();
+    for (const char* cabecalho :
+         {"Nome", "Expr.", "Alma", "Eu Sil.", "Vogal", "Caract.", "Real.", "Harmonia"}) {
+        EXPECT_EQ(t.count(QString::fromUtf8(cabecalho)), 1) << cabecalho;
     }
     EXPECT_EQ(t.count(QStringLiteral("Maria José da Conceição")), 1);
     EXPECT_TRUE(t.contains(QStringLiteral("Maria José da Conceição - Expressão 2")));
@@ -57,6 +59,21 @@ TEST(LayoutEstudoNomesTest, TabelaEInterpretacoesDosNomesAceitos) {
     }
     EXPECT_EQ(celulas,
               (QStringList{"2", "5", "6", "A", "2", "4", "Sim", "Maria José da Conceição"}));
+}
+
+// In the cabalística school the heading, the columns and the exported text say Destino,
+// Motivação, Impressão and Missão.
+TEST(LayoutEstudoNomesTest, ColunasPelaEscola) {
+    const Diagramacao d = estudo({"Maria José da Conceição"}, "Texto de %1.",
+                                 RegrasCalculo::de(EscolaCalculo::Cabalistica));
+    FolhasTeste folhas;
+    LayoutEstudoNomes(d, 210).dispoe(folhas);
+    const QString t = escritos(folhas.folha(0)).join(u'|') + Relatorio::de(d).texto(d);
+    for (const char* palavra : {"|Destino: Número 11|", "|Motiv.|", "|Impr.|", "Missão 3"}) {
+        EXPECT_TRUE(t.contains(QString::fromUtf8(palavra))) << palavra;
+    }
+    EXPECT_FALSE(t.contains(QStringLiteral("Caminho da Vida")) ||
+                 t.contains(QStringLiteral("Alma")));
 }
 
 // The study ends with the closing paragraph, after the last divider.

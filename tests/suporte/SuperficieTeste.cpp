@@ -20,6 +20,10 @@ void SuperficieTeste::Retangulo(double x1, double y1, double x2, double y2) {
     retangulos_.append({x1, y1, x2, y2, CorFrente()});
 }
 
+void SuperficieTeste::Elipse(double x1, double y1, double x2, double y2, double) {
+    elipses_.append({x1, y1, x2, y2, CorFrente()});
+}
+
 void SuperficieTeste::PintaFigura(const Figura& figura, double x, double y, double largura,
                                   double altura) {
     figuras_.append({figura, x, y, largura, altura});

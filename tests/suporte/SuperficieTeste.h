@@ -39,12 +39,14 @@ public:
     double LarguraTexto(const QString& texto) const override;
     double AlturaTexto(const QString& texto) const override;
     void Retangulo(double x1, double y1, double x2, double y2) override;
+    void Elipse(double x1, double y1, double x2, double y2, double espessura) override;
     void PintaFigura(const Figura& figura, double x, double y, double largura,
                      double altura) override;
 
     const QList<TextoDesenhado>& textos() const { return textos_; }
     const QList<RetanguloDesenhado>& retangulos() const { return retangulos_; }
     const QList<FiguraDesenhada>& figuras() const { return figuras_; }
+    const QList<RetanguloDesenhado>& elipses() const { return elipses_; }
     int limpezas() const { return limpezas_; }
     int escalas() const { return escalas_; }
     long long medicoes() const { return medicoes_; } // calls of LarguraTexto
@@ -62,6 +64,7 @@ private:
     QList<TextoDesenhado> textos_;
     QList<RetanguloDesenhado> retangulos_;
     QList<FiguraDesenhada> figuras_;
+    QList<RetanguloDesenhado> elipses_; // the rectangles the ellipses are inscribed in
     int limpezas_ = 0;
     int escalas_ = 0;
     mutable long long medicoes_ = 0;

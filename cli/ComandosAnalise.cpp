@@ -6,6 +6,7 @@
 #include "cli/comandos/ComandoNumeros.h"
 #include "cli/comandos/ComandoPrevisoes.h"
 #include "cli/comandos/ComandoTexto.h"
+#include "composer/ComporCorrecao.h"
 #include "composer/RelatorioComposto.h"
 #include "settings/Configuracao.h"
 #include "settings/HarmoniaCabalistica.h"
@@ -50,6 +51,30 @@ bool jsonOuSaida(const ContextoCli& c) {
         return false;
     }
     return true;
+}
+
+// Writes `relatorio` to the .pdf or .odt file named by --saida.
+int gravaRelatorio(const ContextoCli& c, const RelatorioComposto& relatorio) {
+#ifdef VIDALUME_CLI_PDF
+    const QString arquivo = c.parser.value(c.o.saida);
+    const QString sufixo = QFileInfo(arquivo).suffix().toLower();
+    if (sufixo != QLatin1String("pdf") && sufixo != QLatin1String("odt")) {
+        return erro(QStringLiteral("Informe um arquivo .pdf ou .odt a gravar (--saida)."));
+    }
+    if (!c.alvoPermitido(arquivo)) {
+        return 2;
+    }
+    const ComandoPdf::Opcoes opcoes = opcoesPdf(c);
+    QString falha;
+    const bool gravou =
+        sufixo == QLatin1String("pdf")
+            ? ComandoPdf::gera(relatorio, arquivo, opcoes, &falha)
+            : ExportacaoOdt::grava(
+                  arquivo, relatorio.diagramacao(ComandoPdf::configuracaoDaPasta(opcoes)), &falha);
+    return gravou ? 0 : erro(falha, 1);
+#else
+    return semPdf();
+#endif
 }
 
 } // namespace
@@ -180,26 +205,7 @@ int ComandosAnalise::previsoes(const ContextoCli& c) {
         escreve(stdout, relatorio.texto(Configuracao()).toUtf8());
         return 0;
     }
-#ifdef VIDALUME_CLI_PDF
-    const QString arquivo = c.parser.value(c.o.saida);
-    const QString sufixo = QFileInfo(arquivo).suffix().toLower();
-    if (sufixo != QLatin1String("pdf") && sufixo != QLatin1String("odt")) {
-        return erro(QStringLiteral("Informe um arquivo .pdf ou .odt a gravar (--saida)."));
-    }
-    if (!c.alvoPermitido(arquivo)) {
-        return 2;
-    }
-    const ComandoPdf::Opcoes opcoes = opcoesPdf(c);
-    QString falha;
-    const bool gravou =
-        sufixo == QLatin1String("pdf")
-            ? ComandoPdf::gera(relatorio, arquivo, opcoes, &falha)
-            : ExportacaoOdt::grava(
-                  arquivo, relatorio.diagramacao(ComandoPdf::configuracaoDaPasta(opcoes)), &falha);
-    return gravou ? 0 : erro(falha, 1);
-#else
-    return semPdf();
-#endif
+    return gravaRelatorio(c, relatorio);
 }
 
 int ComandosAnalise::assinatura(const ContextoCli& c) {
@@ -215,18 +221,26 @@ int ComandosAnalise::assinatura(const ContextoCli& c) {
                                      &mensagem)) {
         return erro(mensagem);
     }
-    if (c.parser.isSet(c.o.saida)) {
-        return erro(QStringLiteral("O relatório \"%1\" em PDF ainda não pode ser gravado pela "
-                                   "linha de comando; use a janela \"Correção de nome…\" do "
-                                   "programa, ou --json.")
-                        .arg(CorrecaoNome::kTitulo));
-    }
     const int limite = OpcoesMapa::le(c.pasta).limiteTendencias;
     pedido.nome = entrada.nomeDigitado;
     pedido.nascimento = entrada.nascimento;
     pedido.regras = entrada.regras(limite);
     pedido.tabela = HarmoniaCabalistica::le(c.pasta);
     const CorrecaoNome estudo = CorrecaoNome::calcula(pedido);
+    if (c.parser.isSet(c.o.saida)) {
+        if (!c.temTextos()) {
+            return 2;
+        }
+        // The report shows the best spellings, as many as the table would show up to five.
+        QList<int> escolhidos;
+        for (int i : ComandoAssinatura::mostrados(estudo, maximo)) {
+            if (!estudo.candidatos[i].original) {
+                escolhidos << i;
+            }
+        }
+        return gravaRelatorio(
+            c, ComporCorrecao::compoe(estudo, escolhidos, ArquivoInterpretacao(c.pasta)));
+    }
     escreve(stdout, c.parser.isSet(c.o.json)
                         ? ComandoAssinatura::json(estudo, entrada, limite, pedido.tabela, maximo)
                         : ComandoAssinatura::texto(estudo, maximo).toUtf8());

@@ -73,8 +73,9 @@ const std::array<TabelaComandos::Comando, 11>& tabela() {
         {"assinatura",
          {QStringLiteral("estudo de correção do nome: --nome N --nascimento D [--escola E]"),
           QStringLiteral("[--mudancas 1|2|3] [--sem acentos,dobras,finais,nomes] [--max K],"),
-          QStringLiteral("os candidatos em ordem numa tabela ou em JSON (--json)")},
-         Desenho::Nunca,
+          QStringLiteral("os candidatos em ordem numa tabela, em JSON (--json) ou o estudo dos"),
+          QStringLiteral("melhores (até cinco) em PDF (--saida F.pdf) ou em .odt (--saida F.odt)")},
+         Desenho::ComSaida,
          &ComandosAnalise::assinatura},
     }};
     return kComandos;

@@ -1,6 +1,7 @@
 #include "composer/ComporPiramide.h"
 
 #include "composer/ComporMapa.h"
+#include "texts/TextosAvulsos.h"
 
 #include <QSet>
 
@@ -12,13 +13,6 @@ namespace {
 
 const QString kCRLF = QStringLiteral("\r\n");
 const QString kParagrafo = kCRLF + kCRLF;
-
-const char* const kNomesArcanos[] = {
-    "O Mago",        "A Sacerdotisa", "A Imperatriz", "O Imperador",  "O Papa",
-    "Os Enamorados", "O Carro",       "A Justiça",    "O Eremita",    "A Roda da Fortuna",
-    "A Força",       "O Enforcado",   "A Morte",      "A Temperança", "O Diabo",
-    "A Torre",       "A Estrela",     "A Lua",        "O Sol",        "O Julgamento",
-    "O Mundo",       "O Louco"};
 
 const QString kNomesTriangulos[] = {
     QStringLiteral("Triângulo da Vida"), QStringLiteral("Triângulo Pessoal"),
@@ -265,7 +259,7 @@ private:
 } // namespace
 
 QString ComporPiramide::nomeArcano(int arcano) {
-    return arcano >= 1 && arcano <= 22 ? QString::fromUtf8(kNomesArcanos[arcano - 1]) : QString();
+    return TextosAvulsos::nomeArcano(arcano);
 }
 
 QString ComporPiramide::tituloArcano(int arcano) {

@@ -21,7 +21,8 @@ struct QuadroSecao {
         Inclusao,  // the 3 x 3 inclusion chart (section 30)
         LinhaVida, // the line of life (section 34)
         Piramide,  // one triangle of the name's pyramid, whole or a part of it
-        Arcanos    // the periods of the Arcanos de Passagem, a part of them
+        Arcanos,   // the periods of the Arcanos de Passagem, a part of them
+        Tabela     // a table of text cells with a header row
     };
 
     // The part of a triangle drawn: rows and base positions, from 1, both ends included.
@@ -50,11 +51,15 @@ struct QuadroSecao {
     // LinhaVida: the middle band holds Momentos Decisivos and every period is named by its
     // order (1º, 2º...) instead of the names of the analysis's cycles and challenges.
     bool periodosNumerados = false;
-    Triangulo triangulo;     // Piramide: the digits, the sequences to shade, the regent
-    QStringList letrasBase;  // Piramide: the letter over each base digit, as typed
-    Parte parte;             // Piramide: the part drawn
-    QList<Periodo> periodos; // Arcanos: the periods in this part of the timeline
-    QStringList linhasTexto; // the picture as text, one line each, for the exports
+    Triangulo triangulo;        // Piramide: the digits, the sequences to shade, the regent
+    QStringList letrasBase;     // Piramide: the letter over each base digit, as typed
+    Parte parte;                // Piramide: the part drawn
+    QList<Periodo> periodos;    // Arcanos: the periods in this part of the timeline
+    QStringList cabecalho;      // Tabela: the column headings
+    QList<QStringList> celulas; // Tabela: the rows, one text per column
+    QList<double> pesos;        // Tabela: the relative width of each column
+    int destaque = -1;          // Tabela: the row shaded, from 0; -1 for none
+    QStringList linhasTexto;    // the picture as text, one line each, for the exports
 
     bool operator==(const QuadroSecao&) const = default;
 };

@@ -5,6 +5,13 @@
 
 namespace vidalume {
 
-enum class TipoRelatorio { Analise, EstudoNomes, Compatibilidade, Previsoes, MapaCabalistico };
+enum class TipoRelatorio {
+    Analise,
+    EstudoNomes,
+    Compatibilidade,
+    Previsoes,
+    MapaCabalistico,
+    CorrecaoNome
+};
 
 } // namespace vidalume

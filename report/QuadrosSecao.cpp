@@ -5,6 +5,7 @@
 #include "report/QuadroLetras.h"
 #include "report/QuadroLinhaVida.h"
 #include "report/QuadroPiramide.h"
+#include "report/QuadroTabela.h"
 
 namespace vidalume {
 
@@ -22,6 +23,8 @@ double QuadrosSecao::altura(const QuadroSecao& q, const SuperficieDesenho& s, do
         return QuadroPiramide(q.triangulo, q.letrasBase, q.parte).altura(s, largura);
     case QuadroSecao::Tipo::Arcanos:
         return QuadroArcanos(q.periodos).altura(s, largura);
+    case QuadroSecao::Tipo::Tabela:
+        return QuadroTabela(q).altura(s, largura);
     case QuadroSecao::Tipo::Nenhum:
         break;
     }
@@ -47,6 +50,9 @@ void QuadrosSecao::desenha(const QuadroSecao& q, SuperficieDesenho& s, double x,
         break;
     case QuadroSecao::Tipo::Arcanos:
         QuadroArcanos(q.periodos).desenha(s, x, yTopo, largura);
+        break;
+    case QuadroSecao::Tipo::Tabela:
+        QuadroTabela(q).desenha(s, x, yTopo, largura);
         break;
     case QuadroSecao::Tipo::Nenhum:
         break;

@@ -3,6 +3,7 @@
 #include "report/RelatorioAnalise.h"
 #include "report/RelatorioCabalistico.h"
 #include "report/RelatorioCompatibilidade.h"
+#include "report/RelatorioCorrecao.h"
 #include "report/RelatorioEstudoNomes.h"
 #include "report/RelatorioPrevisoes.h"
 
@@ -14,6 +15,7 @@ const Relatorio& Relatorio::de(const Diagramacao& diagramacao) {
     static const RelatorioCompatibilidade compatibilidade;
     static const RelatorioPrevisoes previsoes;
     static const RelatorioCabalistico cabalistico;
+    static const RelatorioCorrecao correcao;
     switch (diagramacao.tipo) {
     case TipoRelatorio::EstudoNomes:
         return estudoNomes;
@@ -23,6 +25,8 @@ const Relatorio& Relatorio::de(const Diagramacao& diagramacao) {
         return previsoes;
     case TipoRelatorio::MapaCabalistico:
         return cabalistico;
+    case TipoRelatorio::CorrecaoNome:
+        return correcao;
     case TipoRelatorio::Analise:
         break;
     }

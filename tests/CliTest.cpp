@@ -501,7 +501,7 @@ TEST(Cli, AssinaturaEmJson) {
     for (const QStringList& errado : {QStringList{"--mudancas", "4"},
                                       {"--sem", "vogais"},
                                       {"--max", "0"},
-                                      {"--saida", "estudo.pdf"}}) {
+                                      {"--saida", "estudo.txt"}}) {
         const Saida e = executaCli(QStringList{"assinatura"} + pedido + errado);
         EXPECT_EQ(e.codigo, 2) << errado.join(u' ').toStdString();
         EXPECT_TRUE(e.out.isEmpty());

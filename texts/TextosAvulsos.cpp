@@ -40,18 +40,11 @@ QStringList mestres() {
 
 // The 22 major arcana, then the two-digit arcana up to 99 that the numerologist may write.
 QStringList arcanos() {
-    static const char* const kNomes[] = {
-        "O Mago",        "A Sacerdotisa", "A Imperatriz", "O Imperador",  "O Papa",
-        "Os Enamorados", "O Carro",       "A Justiça",    "O Eremita",    "A Roda da Fortuna",
-        "A Força",       "O Enforcado",   "A Morte",      "A Temperança", "O Diabo",
-        "A Torre",       "A Estrela",     "A Lua",        "O Sol",        "O Julgamento",
-        "O Mundo",       "O Louco"};
     QStringList rotulos;
-    int n = 0;
-    for (const char* nome : kNomes) {
-        rotulos << QStringLiteral("Arcano %1 — %2").arg(++n).arg(QString::fromUtf8(nome));
+    for (int n = 1; n <= 22; ++n) {
+        rotulos << QStringLiteral("Arcano %1 — %2").arg(n).arg(TextosAvulsos::nomeArcano(n));
     }
-    return rotulos + numerados(QStringLiteral("Arcano %1"), n + 1, 99);
+    return rotulos + numerados(QStringLiteral("Arcano %1"), 23, 99);
 }
 
 QStringList sequencias() {
@@ -116,7 +109,7 @@ const QList<TextoAvulso>& TextosAvulsos::lista() {
                  "Arcano Regente", "Arcanos de Passagem"})},
         {QStringLiteral("CABSEQ.DAT"), QStringLiteral("Pirâmide do nome: sequências negativas"), 9,
          sequencias()},
-        {QStringLiteral("ARCANOS.DAT"), QStringLiteral("Pirâmide do nome: arcanos"), 22, arcanos()},
+        {QStringLiteral("ARCANOS.DAT"), QStringLiteral("Pirâmide do nome: arcanos"), 99, arcanos()},
         {QStringLiteral("ARCDIGIT.DAT"),
          QStringLiteral("Pirâmide do nome: algarismos dos períodos"), 18,
          numerados(QStringLiteral("Dígito %1 como terreno")) +
@@ -159,6 +152,16 @@ QString TextosAvulsos::le(const ArquivoInterpretacao& arquivos, const TextoEscol
         return {};
     }
     return arquivos.LeTextoInterpretacao(alvo.registro, alvo.arquivo);
+}
+
+QString TextosAvulsos::nomeArcano(int arcano) {
+    static const char* const kNomes[] = {
+        "O Mago",        "A Sacerdotisa", "A Imperatriz", "O Imperador",  "O Papa",
+        "Os Enamorados", "O Carro",       "A Justiça",    "O Eremita",    "A Roda da Fortuna",
+        "A Força",       "O Enforcado",   "A Morte",      "A Temperança", "O Diabo",
+        "A Torre",       "A Estrela",     "A Lua",        "O Sol",        "O Julgamento",
+        "O Mundo",       "O Louco"};
+    return arcano >= 1 && arcano <= 22 ? QString::fromUtf8(kNomes[arcano - 1]) : QString();
 }
 
 } // namespace vidalume

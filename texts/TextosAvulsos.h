@@ -31,6 +31,8 @@ class TextosAvulsos {
 public:
     // Every file of the table, in the order the editor lists them.
     static const QList<TextoAvulso>& lista();
+    // The traditional name of a major arcanum: 1 "O Mago" ... 22 "O Louco"; empty outside.
+    static QString nomeArcano(int arcano);
 
     // The row of `arquivo`, or none when the table does not hold it.
     static const TextoAvulso* doArquivo(const QString& arquivo);

@@ -258,8 +258,8 @@ private slots:
             QVERIFY2(alcancados.contains(nome), qPrintable(nome));
         }
 
-        // An arcanum of the user's own past the 22 shipped ones: it opens empty without being
-        // taken for a damaged file, and saving it grows the file and keeps the shipped ones.
+        // An arcanum of the user's own past the 22 shipped texts: it opens empty without being
+        // taken for a damaged file, and saving it keeps the shipped ones.
         Editor e;
         const QString arcanos = u"ARCANOS.DAT"_s;
         QVERIFY(QFile::copy(QDir(QStringLiteral(VIDALUME_DADOS_TESTE)).filePath(arcanos),
@@ -285,7 +285,7 @@ private slots:
         QCOMPARE(e.arquivos.LeTextoInterpretacao(40, arcanos), u"O arcano 40 da numeróloga."_s);
         QVERIFY(e.arquivos.LeTextoInterpretacao(22, arcanos) == louco &&
                 louco.startsWith(u"O Louco"_s));
-        QCOMPARE(QFileInfo(e.arquivos.caminho(arcanos)).size(), 40 * 5120);
+        QCOMPARE(QFileInfo(e.arquivos.caminho(arcanos)).size(), 99 * 5120);
     }
 
     void cabecalhoDoGrupoOuRecusa() {

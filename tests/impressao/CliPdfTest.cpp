@@ -55,6 +55,26 @@ TEST(CliPdfTest, PdfWithTheFolderSettingsAndNothingWrittenThere) {
     EXPECT_GT(naEsquerda, 100);
     EXPECT_GT(naDireita, 100);
 
+    // The name-correction study: the table of the spellings, each with its triangles.
+    const QString estudo = saida.filePath(QStringLiteral("correcao.pdf"));
+    ASSERT_EQ(executaCli(QStringList{"assinatura", "--escola", "cabalistica", "--max", "3",
+                                     "--saida", estudo} +
+                         pessoa)
+                  .codigo,
+              0);
+    const PdfLido correcao(estudo);
+    QStringList palavras;
+    for (const auto& pagina : correcao.paginas()) {
+        for (const PalavraPdf& w : pagina.palavras) {
+            palavras << w.texto;
+        }
+    }
+    const QString texto = palavras.join(u' ');
+    for (const char* trecho : {"Comparação das grafias", "Nome de registro: MARIA DA SILVA",
+                               "Grafia 1:", "Triângulo da Vida", "A assinatura"}) {
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(trecho))) << trecho;
+    }
+
     Saida erro =
         executaCli(QStringList{"pdf", "--saida", saida.filePath("nao/existe/x.pdf")} + pessoa);
     EXPECT_EQ(erro.codigo, 1);
@@ -200,7 +220,7 @@ TEST(CliPdfTest, PdfNeverReplacesWhatIsNotARegularFileNorHalfWritesOne) {
          {"clientes.sqlite", "clientes.sqlite-shm", "CVIDA.DAT", "margens.dat"}) {
         const QString alvo = pasta.arquivo(QString::fromLatin1(nome));
         for (const QStringList& comando :
-             {QStringList{"pdf"}, QStringList{"odt"},
+             {QStringList{"pdf"}, QStringList{"odt"}, QStringList{"assinatura"},
               QStringList{"compatibilidade", "--nome2", "Joao Paz Lima", "--nascimento2",
                           "1/1/1990"}}) {
             const Saida r = executaCli(comando + QStringList{"--saida", alvo} + pessoa);

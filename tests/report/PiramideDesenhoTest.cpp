@@ -2,9 +2,11 @@
 // and circled regent inside the width given; a long name cut into parts that cover every
 // digit once; and the cabalística map's pyramid sections laid out with no picture cut.
 #include "composer/ComporCabalistica.h"
+#include "composer/ComporCorrecao.h"
 #include "composer/ComporPiramide.h"
 #include "report/LayoutAnalise.h"
 #include "report/QuadroPiramide.h"
+#include "report/Relatorio.h"
 #include "tests/suporte/FolhasTeste.h"
 
 #include <gtest/gtest.h>
@@ -135,6 +137,48 @@ TEST(PiramideDesenho, SecoesDoMapaNuncaCortamUmaFigura) {
     EXPECT_EQ(paginasComTitulo, 1);
     EXPECT_EQ(caixasAtuais, 1); // the arcana's timeline is laid out too
     EXPECT_GE(faixas, vida.QuadrosSeguintes.size());
+}
+
+// The correction study: the name as registered shaded first in the table, each chosen spelling
+// with what it changes and its triangles, and the table's cells kept inside their columns.
+TEST(PiramideDesenho, EstudoDeCorrecaoLadoALado) {
+    CorrecaoNome::Pedido pedido;
+    pedido.nome = QStringLiteral("Maria da Silva");
+    pedido.nascimento = QStringLiteral("29/11/1978");
+    pedido.regras = RegrasCalculo::de(EscolaCalculo::Cabalistica);
+    const CorrecaoNome estudo = CorrecaoNome::calcula(pedido);
+    const QList<int> escolhidos = ComporCorrecao::melhores(estudo, 3);
+    ASSERT_EQ(escolhidos.size(), 3);
+    const RelatorioComposto r =
+        ComporCorrecao::compoe(estudo, escolhidos + QList<int>{estudo.indiceOriginal()},
+                               ArquivoInterpretacao(QStringLiteral(VIDALUME_DADOS_TESTE)));
+    const QuadroSecao& tabela = r.analise[ComporCorrecao::kComparacao].Quadro;
+    ASSERT_EQ(tabela.celulas.size(), 4); // the original asked again is not a second row
+    EXPECT_EQ(tabela.destaque, 0);
+    EXPECT_EQ(tabela.celulas[0][0], QStringLiteral("MARIA DA SILVA (registro)"));
+    EXPECT_EQ(tabela.celulas[1][0], estudo.candidatos[escolhidos[0]].marcado);
+    const ItemAnalise& primeira = r.analise[ComporCorrecao::kPrimeiroEscolhido];
+    EXPECT_TRUE(primeira.Titulo.startsWith(QStringLiteral("Grafia 1: ")));
+    EXPECT_TRUE(primeira.Texto.contains(QStringLiteral("Em relação ao nome de registro: ")));
+    EXPECT_EQ(primeira.Quadro.tipo, QuadroSecao::Tipo::Piramide);
+    EXPECT_TRUE(r.analise[ComporCorrecao::kPrimeiroEscolhido + 3].Titulo.isEmpty());
+    EXPECT_FALSE(r.analise[ComporCorrecao::kAssinatura].Texto.isEmpty());
+
+    Diagramacao base;
+    base.margens = Margens::tela();
+    const Diagramacao d = r.diagramacao(base);
+    EXPECT_EQ(Relatorio::de(d).tituloJanela(d),
+              QStringLiteral("Estudo de Correção do Nome — MARIA DA SILVA"));
+    FolhasTeste folhas(210, 297, 0.3); // wide characters, so that long names must be cut
+    LayoutAnalise(d, 210).dispoe(folhas);
+    int cortados = 0;
+    for (int p = 0; p < folhas.quantidade(); ++p) {
+        for (const auto& t : folhas.folha(p).textos()) {
+            cortados += t.texto.endsWith(QStringLiteral("…"));
+            EXPECT_LE(t.x + t.texto.size() * 0.3 * t.fonte.tamanho, 210 - 10 + kTol);
+        }
+    }
+    EXPECT_GT(cortados, 0);
 }
 
 } // namespace

@@ -327,7 +327,7 @@ QList<SequenciaNoTriangulo> CorrecaoNome::sequencias(const AvaliacaoNome& a) con
     if (escola != EscolaCalculo::Cabalistica || a.totalSequencias == 0) {
         return lista;
     }
-    const PiramideNome p = piramide(a.nome, pedido);
+    const PiramideNome p = mapa(a.nome, pedido).piramide;
     for (int t = 0; t < PiramideNome::kTotalTriangulos; ++t) {
         for (const SequenciaNegativa& s : p.triangulos[t].sequencias) {
             lista.append({t, s});
@@ -393,10 +393,9 @@ QStringList CorrecaoNome::descricao(const AvaliacaoNome& a) const {
     return linhas;
 }
 
-PiramideNome CorrecaoNome::piramide(const QString& nome, const Pedido& pedido) {
+MapaCabalistico CorrecaoNome::mapa(const QString& nome, const Pedido& pedido) {
     return CalculaMapaCabalistico(nome, pedido.nascimento, kQualquerDia, pedido.regras,
-                                  pedido.tabela)
-        .piramide;
+                                  pedido.tabela);
 }
 
 } // namespace vidalume

@@ -13,6 +13,7 @@
 #pragma once
 
 #include "engine/CandidatosNome.h"
+#include "engine/MapaCabalistico.h"
 #include "engine/PiramideNome.h"
 #include "engine/RegrasCalculo.h"
 #include "engine/TabelaHarmonia.h"
@@ -121,8 +122,9 @@ struct CorrecaoNome {
     // them, for the window and the report.
     QStringList descricao(const AvaliacaoNome& a) const;
 
-    // The four triangles of `nome` for the birth date and rules of `pedido`.
-    static PiramideNome piramide(const QString& nome, const Pedido& pedido);
+    // The cabalística map of the spelling `nome` for the birth date, rules and table of
+    // `pedido`: its letters as typed and its four triangles, for drawing them.
+    static MapaCabalistico mapa(const QString& nome, const Pedido& pedido);
 };
 
 } // namespace vidalume

@@ -4,6 +4,7 @@
 #include "engine/Windows1252.h"
 #include "gui/comum/Mensagens.h"
 #include "gui/estudos/ModeloCorrecao.h"
+#include "gui/estudos/QuadroTriangulos.h"
 #include "settings/HarmoniaCabalistica.h"
 #include "settings/OpcoesMapa.h"
 
@@ -19,8 +20,10 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QThread>
 #include <QVBoxLayout>
@@ -167,12 +170,22 @@ void frmCorrecaoNome::montaControles() {
     lblDetalhe_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     lblDetalhe_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblDetalhe_->setMinimumWidth(260);
+    lblDetalhe_->setMargin(6);
+    picTriangulos_ = new QuadroTriangulos;
+    picTriangulos_->setObjectName(QStringLiteral("picTriangulos"));
+    auto* rolagem = new QScrollArea;
+    rolagem->setWidget(picTriangulos_);
+    rolagem->setWidgetResizable(true);
+    tabCandidato_ = new QTabWidget(this);
+    tabCandidato_->setObjectName(QStringLiteral("tabCandidato"));
+    tabCandidato_->addTab(lblDetalhe_, QStringLiteral("Números"));
+    tabCandidato_->addTab(rolagem, QStringLiteral("Triângulos"));
     auto* divisao = new QSplitter(this);
     divisao->addWidget(tblCandidatos_);
-    divisao->addWidget(lblDetalhe_);
+    divisao->addWidget(tabCandidato_);
     divisao->setStretchFactor(0, 3);
-    divisao->setStretchFactor(1, 1);
-    divisao->setSizes({820, 280});
+    divisao->setStretchFactor(1, 2);
+    divisao->setSizes({700, 400});
 
     cmdRelatorio_ = botao("cmdRelatorio", QStringLiteral("Rela&tório…"), this);
     cmdRelatorio_->setToolTip(QStringLiteral("O estudo impresso, com o nome original e os "
@@ -261,6 +274,7 @@ void frmCorrecaoNome::chkSoSemSequencias_Click() {
 
 void frmCorrecaoNome::selecaoMudou() {
     const QModelIndexList linhas = tblCandidatos_->selectionModel()->selectedRows();
+    picTriangulos_->limpa();
     if (linhas.isEmpty()) {
         lblDetalhe_->clear();
         return;
@@ -268,6 +282,14 @@ void frmCorrecaoNome::selecaoMudou() {
     const int i = filtro_->mapToSource(linhas.first()).row();
     const CorrecaoNome& e = modelo_->estudo();
     lblDetalhe_->setText(e.descricao(e.candidatos[i]).join(u'\n'));
+    if (e.escola == EscolaCalculo::Cabalistica) {
+        const MapaCabalistico m = CorrecaoNome::mapa(e.candidatos[i].nome, e.pedido);
+        QStringList letras;
+        for (const MapaCabalistico::Letra& l : m.letras) {
+            letras << QString(l.letra);
+        }
+        picTriangulos_->define(m.piramide, letras);
+    }
 }
 
 bool frmCorrecaoNome::entradasAceitas(CorrecaoNome::Pedido* pedido) {
@@ -373,8 +395,10 @@ void frmCorrecaoNome::terminou() {
     resultado_ = CorrecaoNome();
     mostraColunas(cabalistica);
     chkSoSemSequencias_->setEnabled(cabalistica);
+    tabCandidato_->setTabEnabled(1, cabalistica);
     if (!cabalistica) {
         chkSoSemSequencias_->setChecked(false);
+        tabCandidato_->setCurrentIndex(0);
     }
     tblCandidatos_->sortByColumn(ModeloCorrecao::Ordem, Qt::AscendingOrder);
     tblCandidatos_->selectRow(0);

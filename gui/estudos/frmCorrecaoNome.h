@@ -3,10 +3,10 @@
 // candidates; "Calcular" runs the study on a worker thread, with its progress and a
 // "Cancelar" button, so the window never freezes. Above the ranked table (sortable by any
 // column, with the filter "Só sem sequências" in the cabalística school) a sentence explains
-// the order and another says what the study found. The selected candidate's numbers are
-// listed beside the table. Up to five candidates are marked for the report; "Relatório…"
-// hands the study and the marked candidates to the caller (hidden when the caller gives no
-// way to make the report).
+// the order and another says what the study found. Beside the table, the selected candidate's
+// numbers and (cabalística) its four triangles drawn as in the map. Up to five candidates are
+// marked for the report; "Relatório…" hands the study and the marked candidates to the caller
+// (hidden when the caller gives no way to make the report).
 //
 // In the pitagórica school marks change no letter's value, so the accents box is off and
 // disabled there.
@@ -29,6 +29,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSortFilterProxyModel;
+class QTabWidget;
 class QTableView;
 class QThread;
 
@@ -36,6 +37,7 @@ namespace vidalume {
 
 class Mensagens;
 class ModeloCorrecao;
+class QuadroTriangulos;
 
 class frmCorrecaoNome : public QDialog {
     Q_OBJECT
@@ -106,7 +108,9 @@ private:
     QLabel* lblConclusao_ = nullptr;
     QCheckBox* chkSoSemSequencias_ = nullptr;
     QTableView* tblCandidatos_ = nullptr;
+    QTabWidget* tabCandidato_ = nullptr;
     QLabel* lblDetalhe_ = nullptr;
+    QuadroTriangulos* picTriangulos_ = nullptr;
     QPushButton* cmdRelatorio_ = nullptr;
 };
 

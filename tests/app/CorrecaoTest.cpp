@@ -3,6 +3,7 @@
 #include "app/frmPrincipal.h"
 #include "clients/FichaClientes.h"
 #include "gui/estudos/ModeloCorrecao.h"
+#include "gui/estudos/QuadroTriangulos.h"
 #include "gui/estudos/frmCorrecaoNome.h"
 #include "gui/estudos/frmEstudoNomes.h"
 #include "tests/app/AmbienteTeste.h"
@@ -46,6 +47,7 @@ private slots:
         QCOMPARE(c.celula(0, ModeloCorrecao::Ordem), u"1 (original)"_s);
         QCOMPARE(c.celula(0, ModeloCorrecao::Nome), u"CAIO NUNES"_s);
         QVERIFY(filho<QLabel>(&c.dlg, u"lblDetalhe"_s)->text().contains(u"Arcano Regente"_s));
+        QVERIFY(!filho<QuadroTriangulos>(&c.dlg, u"picTriangulos"_s)->vazio());
         QVERIFY(!c.tabela->isColumnHidden(ModeloCorrecao::Sequencias));
 
         c.escola(0);
@@ -54,6 +56,7 @@ private slots:
         QTRY_VERIFY(!c.dlg.calculando());
         QVERIFY(c.tabela->isColumnHidden(ModeloCorrecao::Sequencias));
         QVERIFY(!filho<QCheckBox>(&c.dlg, u"chkSoSemSequencias"_s)->isEnabled());
+        QVERIFY(filho<QuadroTriangulos>(&c.dlg, u"picTriangulos"_s)->vazio());
         for (const AvaliacaoNome& a : c.dlg.estudo().candidatos) {
             QVERIFY(std::none_of(a.mudancas.cbegin(), a.mudancas.cend(), [](const MudancaNome& m) {
                 return m.tipo == MudancaNome::Tipo::Acento;

@@ -24,7 +24,7 @@ void ComandosPrevisoes::abre(const AnalisePedida& pessoa, const QIcon& icone) {
     Padrao& p = c_.padrao();
     const QDate referencia = pessoa.dataPrevisoes(c_.hoje());
     const InicioAnoPessoal regra = p.OpcoesMapa.inicioAnoPessoal;
-    frmPrevisoes dialogo(pessoa.NomeAnalise, pessoa.DataNascimento, referencia.year(), regra,
+    frmPrevisoes dialogo(pessoa.nomeExibido(), pessoa.DataNascimento, referencia.year(), regra,
                          *c_.servicos().mensagens, c_.janela());
     c_.exibe(dialogo);
     if (dialogo.result() != QDialog::Accepted) {
@@ -32,10 +32,11 @@ void ComandosPrevisoes::abre(const AnalisePedida& pessoa, const QIcon& icone) {
     }
     const Ocupado ocupado = Ocupado::tela();
     const RelatorioComposto relatorio = RelatorioComposto::de(
-        PrevisoesAno::compoe(dialogo.nome(), dialogo.nascimento(), dialogo.ano(),
+        PrevisoesAno::compoe(dialogo.nomeDigitado(), dialogo.nascimento(), dialogo.ano(),
                              p.OpcoesMapa.regras(), referencia, ArquivoInterpretacao(c_.pasta())));
     const Diagramacao d = relatorio.diagramacao(p.diagramacao(c_.pasta()));
-    relatorios_.abre(d, {d.NomeAnalise, d.DataNascimento, QDate(), {}, {}}, icone)
+    relatorios_
+        .abre(d, {dialogo.nome(), d.DataNascimento, QDate(), dialogo.nomeDigitado(), {}}, icone)
         ->defineComposto(relatorio);
 }
 

@@ -4,6 +4,7 @@
 #include "composer/ComporMapa.h"
 #include "composer/PeriodosVividos.h"
 #include "composer/TextosInfantis.h"
+#include "composer/TextosLongevos.h"
 #include "engine/EntradaDados.h"
 
 #include <QStringList>
@@ -225,6 +226,7 @@ Analise ComporAnalise::compoe(const QString& nome, const QString& dataNascimento
     const int idade = PeriodosVividos::idade(numeros, hoje);
     PeriodosVividos::ajustaRealizacoes(a, numeros, idade);
     TextosInfantis::aplica(a, numeros, idade, arquivos);
+    TextosLongevos::aplica(a, numeros, idade, arquivos);
     ComporMapa::compoe(a, nome, numeros, regras, arquivos, hoje);
     return a;
 }

@@ -32,7 +32,8 @@ public:
     static constexpr int kPrimeiroPessoal = 20; // personal year
     static constexpr int kUltimoPessoal = 22;   // personal day
 
-    // `nome` normalised, `dataNascimento` as "dd/mm/yyyy"; the texts come from `arquivos`;
+    // `nome` as typed or normalised (the numbers come from its normalised form, the letter
+    // chart shows it as given), `dataNascimento` as "dd/mm/yyyy"; the texts come from `arquivos`;
     // `opcoes` gives the threshold of the hidden tendencies and the rule of the personal
     // numbers (the pages name it: see PartesSecao::nota). Every section, 1 to 34, is
     // composed, chosen or not.

@@ -15,14 +15,21 @@ int PeriodosVividos::idade(const NumerosAnalise& numeros, QDate data) {
 
 void PeriodosVividos::ajustaRealizacoes(Analise& analise, const NumerosAnalise& numeros,
                                         int idade) {
-    for (int i = 0; i < int(numeros.idadesRealizacoes.size()); ++i) {
-        if (idade < numeros.idadesRealizacoes[i]) {
-            continue;
-        }
+    if (idade < 0) {
+        return;
+    }
+    const auto& fins = numeros.idadesRealizacoes;
+    for (int i = 0; i <= int(fins.size()); ++i) {
         QString& titulo = analise[8 + i].Titulo;
-        titulo.replace(QStringLiteral("realização tem início"),
-                       QStringLiteral("realização teve início"));
-        titulo.replace(QStringLiteral(" e prolonga-se até"), QStringLiteral(" e prolongou-se até"));
+        // The first begins at birth, each other where the one before it ends.
+        if (i == 0 || idade >= fins[i - 1]) {
+            titulo.replace(QStringLiteral("realização tem início"),
+                           QStringLiteral("realização teve início"));
+        }
+        if (i < int(fins.size()) && idade >= fins[i]) {
+            titulo.replace(QStringLiteral(" e prolonga-se até"),
+                           QStringLiteral(" e prolongou-se até"));
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include "composer/PeriodosVividos.h"
 #include "composer/TextoExportacao.h"
 #include "composer/TextosInfantis.h"
+#include "composer/TextosLongevos.h"
 #include "engine/EntradaDados.h"
 #include "engine/NumerosAnalise.h"
 
@@ -118,9 +119,11 @@ QString semFechoRepetido(const QString& texto, QSet<QString>& fechos) {
 
 class Compositor {
 public:
-    Compositor(const ArquivoInterpretacao& arq, bool crianca) : arq_(arq), crianca_(crianca) {}
+    Compositor(const ArquivoInterpretacao& arq, bool crianca, bool longevo)
+        : arq_(arq), crianca_(crianca), longevo_(longevo) {}
 
-    // The personal year and month of a child come from the child variants.
+    // The personal year and month of a child come from the child variants, the personal
+    // year of a reader of 80 or more from theirs.
     PrevisoesAno::Numero numero(const QString& titulo, const char* radical, int n) const {
         const QString r = QString::fromLatin1(radical);
         QString texto;
@@ -129,6 +132,8 @@ public:
                                               ? TextosInfantis::Tipo::AnoPessoal
                                               : TextosInfantis::Tipo::MesPessoal,
                                           n, arq_);
+        } else if (longevo_ && r == QStringLiteral("INTANOPS")) {
+            texto = TextosLongevos::anoPessoal(n, arq_);
         }
         if (texto.trimmed().isEmpty()) {
             texto = arq_.LeTextoInterpretacao(n, r + ".DAT");
@@ -139,6 +144,7 @@ public:
 private:
     const ArquivoInterpretacao& arq_;
     const bool crianca_;
+    const bool longevo_;
 };
 
 } // namespace
@@ -160,8 +166,9 @@ PrevisoesAno PrevisoesAno::compoe(const QString& nome, const QString& dataNascim
     const NumerosAnalise n = CalculaNumeros(nome, dataNascimento, QDate(ano, 1, 1), regras);
     // The age the person reaches in the year of the forecast.
     const QDate fimDoAno(ano, 12, 31);
-    const bool crianca = TextosInfantis::valem(PeriodosVividos::idade(n, fimDoAno), arquivos);
-    const Compositor c(arquivos, crianca);
+    const int idade = PeriodosVividos::idade(n, fimDoAno);
+    const bool crianca = TextosInfantis::valem(idade, arquivos);
+    const Compositor c(arquivos, crianca, TextosLongevos::valem(idade, arquivos));
     PrevisoesAno p;
     p.NomeAnalise = nome;
     p.DataNascimento = dataNascimento;

@@ -66,11 +66,11 @@ struct PrevisoesAno {
     // Whether `ano` is a year the forecast is made for; when not, kMensagemAno in `erro`.
     static bool aceitaAno(int ano, QString* erro);
 
-    // The forecast of `ano` (kPrimeiroAno to kUltimoAno) for `nome` (normalised) born on
-    // `dataNascimento` ("dd/mm/yyyy", a valid date), the texts read from `arquivos`; the
-    // personal year turns as `regras` says. The line of life marks the age reached in `ano`,
-    // whatever the day the forecast is made on (the fifth argument, kept for the callers, is
-    // not read).
+    // The forecast of `ano` (kPrimeiroAno to kUltimoAno) for `nome` (as the pages show it;
+    // the numbers come from its normalised form) born on `dataNascimento` ("dd/mm/yyyy", a
+    // valid date), the texts read from `arquivos`; the personal year turns as `regras` says.
+    // The line of life marks the age reached in `ano`, whatever the day the forecast is made
+    // on (the fifth argument, kept for the callers, is not read).
     static PrevisoesAno compoe(const QString& nome, const QString& dataNascimento, int ano,
                                const RegrasCalculo& regras, QDate,
                                const ArquivoInterpretacao& arquivos);

@@ -17,15 +17,15 @@ struct Posicao {
 
 constexpr std::array<Posicao, 8> kPosicoes = {{
     {8, u"primeira Realização", u"da primeira Realização",
-     u"Nesta posição, ela acompanha a juventude, quando se formam as primeiras escolhas."},
+     u"Nesta posição, ele acompanha a juventude, quando se formam as primeiras escolhas."},
     {9, u"segunda Realização", u"da segunda Realização",
      u"Nesta posição, a mesma energia volta nos anos em que as escolhas da juventude "
-     u"amadurecem: é a hora de aprofundar o que ela já ensinou."},
+     u"amadurecem: é a hora de aprofundar o que ele já ensinou."},
     {10, u"terceira Realização", u"da terceira Realização",
-     u"Nesta posição, ela acompanha a maturidade: o que foi aprendido com ela pode ser usado "
+     u"Nesta posição, ele acompanha a maturidade: o que foi aprendido com ele pode ser usado "
      u"com mais segurança e servir também a outras pessoas."},
     {11, u"quarta Realização", u"da quarta Realização",
-     u"Nesta posição, ela marca a última etapa, que dura o resto da vida: é o tempo de colher "
+     u"Nesta posição, ele marca a última etapa, que dura o resto da vida: é o tempo de colher "
      u"o que essa vibração ensinou e de vivê-la com serenidade."},
     {12, u"Desafio Maior", u"do Desafio Maior",
      u"Como Desafio Maior, a mesma lição acompanha a vida inteira."},
@@ -36,7 +36,7 @@ constexpr std::array<Posicao, 8> kPosicoes = {{
      u"Nesta posição, a mesma lição volta sobretudo na segunda metade da vida, agora com a "
      u"experiência acumulada para enfrentá-la."},
     {15, u"Desafio Menor Adicional", u"do Desafio Menor Adicional",
-     u"Como Desafio Menor Adicional, ela reforça a mesma lição e pede atenção constante a ela."},
+     u"Como Desafio Menor Adicional, ele reforça a mesma lição e pede atenção constante a ela."},
 }};
 
 const Posicao* posicao(int k) {

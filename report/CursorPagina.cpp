@@ -4,6 +4,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <cmath>
+
 namespace vidalume {
 
 CursorPagina::CursorPagina(const Diagramacao& diagramacao, double larguraPagina,
@@ -90,6 +93,10 @@ bool ehSubtitulo(const QString& paragrafo) {
 } // namespace
 
 void CursorPagina::escreveComSubtitulos(const QString& texto, int linhasJuntas) {
+    escreveComSubtitulos(texto, linhasJuntas, 0);
+}
+
+void CursorPagina::escreveComSubtitulos(const QString& texto, int linhasJuntas, double cauda) {
     const QStringList paragrafos = texto.split(QStringLiteral("\r\n"));
     for (qsizetype i = 0; i < paragrafos.size(); ++i) {
         const QString& p = paragrafos[i];
@@ -101,8 +108,59 @@ void CursorPagina::escreveComSubtitulos(const QString& texto, int linhasJuntas) 
             mantemJunto((1 + linhasJuntas) * alturaLinha());
         }
         garanteEspaco(alturaLinha());
-        escreveBloco(p);
+        if (cauda > 0 && i + 1 == paragrafos.size()) {
+            escreveComCauda(p, linhasJuntas, cauda);
+        } else {
+            escreveBloco(p);
+        }
     }
+}
+
+void CursorPagina::escreveComCauda(const QString& paragrafo, int linhasJuntas, double cauda) {
+    QString resto = paragrafo;
+    for (;;) {
+        const double h = alturaLinha();
+        const int linhas = EscreveTexto::contaLinhas(*atual_, esquerda(), direita(), resto);
+        const double juntas = std::min(linhas, linhasJuntas) * h;
+        if (juntas + cauda > alturaUtil()) {
+            escreveBloco(resto); // no page could hold them together
+            return;
+        }
+        // The writer still draws the line whose top is within one line of the limit.
+        const int cabem = std::max(1, static_cast<int>(std::floor((limite() - y_) / h)) + 1);
+        if (linhas > cabem) {
+            // The paragraph goes on over the next page: this one ends early enough for the
+            // lines kept with what follows to go along.
+            const int aqui = linhas - cabem < linhasJuntas ? linhas - linhasJuntas : cabem;
+            if (aqui >= 1) {
+                escreveLinhas(resto, aqui);
+            } else if (y_ <= topo_) {
+                escreveBloco(resto);
+                return;
+            }
+            quebraPagina();
+            continue;
+        }
+        if (!cabe(linhas * h + cauda)) {
+            if (linhas > linhasJuntas) {
+                escreveLinhas(resto, linhas - linhasJuntas);
+                quebraPagina();
+            } else if (y_ > topo_) {
+                quebraPagina();
+            }
+        }
+        escreveBloco(resto);
+        return;
+    }
+}
+
+void CursorPagina::escreveLinhas(QString& resto, int linhas) {
+    // The writer stops after the line whose top plus the limit sample passes the limit: a
+    // limit half a line above that point for line `linhas` ends the page there.
+    const double h = alturaLinha();
+    const double fim =
+        y_ + (linhas - 1) * h + atual_->AlturaTexto(EscreveTexto::kAmostraLimite) - h / 2;
+    EscreveTexto::escreve(*atual_, y_, esquerda(), direita(), std::min(fim, limite()), resto);
 }
 
 void CursorPagina::escreveBloco(const QString& texto) {

@@ -82,6 +82,13 @@ public:
     // inside it (a one-line paragraph ending in ':' followed by more text) on the same page as
     // the first `linhasJuntas` lines after it.
     void escreveComSubtitulos(const QString& texto, int linhasJuntas = 2);
+    // As above, and the last `linhasJuntas` lines of `texto` stay on the page of what
+    // follows it (the closing paragraph after the last section, say), which fits when the
+    // bottom of the text's last line lies `cauda` or more above the limit: when it would not
+    // fit, those lines start the next page with it, and a last paragraph going on over a page
+    // leaves at least them for the next. A group that would not fit on an empty page with
+    // them changes nothing.
+    void escreveComSubtitulos(const QString& texto, int linhasJuntas, double cauda);
 
     // Writes `texto` justified in the text column (or between `esquerda` and `direita`)
     // from the position, going on over as many pages as it needs. The position is left at
@@ -97,6 +104,12 @@ public:
     void divisoria();
 
 private:
+    // Writes one paragraph keeping its last `linhasJuntas` lines with a group `cauda` high
+    // below it (see escreveComSubtitulos).
+    void escreveComCauda(const QString& paragrafo, int linhasJuntas, double cauda);
+    // Writes the first `linhas` lines of `resto` from the position, leaving the others in it.
+    void escreveLinhas(QString& resto, int linhas);
+
     const Diagramacao& d_;
     const double largura_;
     const double altura_;

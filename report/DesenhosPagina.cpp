@@ -23,23 +23,27 @@ int DesenhosPagina::signo() const {
     return SignoDoNascimento(data.mid(0, 2).toInt(), data.mid(3, 2).toInt());
 }
 
-// Centres the text in the band right of the sign picture and draws it at the current Y. A
-// text wider than the band (a long name) is drawn smaller until it fits, on its one line,
-// since the header's height is fixed; the font size is given back afterwards.
-void DesenhosPagina::escreveCentrado(SuperficieDesenho& d, float larguraMm,
-                                     const QString& texto) const {
-    const Margens& m = dados_.margens;
-    const double inicioFaixa = m.MargemEsquerda + kLadoSigno + 2;
-    const double faixa = larguraMm - m.MargemEsquerda - m.MargemDireita - kLadoSigno - 2;
+// A text wider than its band (a long name) is drawn smaller until it fits, on its one line,
+// since the header's and the cover's lines have a fixed place.
+void DesenhosPagina::centraNaFaixa(SuperficieDesenho& d, double inicio, double faixa,
+                                   const QString& texto) {
     const double tamanho = d.TamanhoFonte();
     for (int tentativa = 0; tentativa < 8 && faixa > 0 && d.LarguraTexto(texto) > faixa;
          ++tentativa) {
         // Widths grow almost in proportion to the size; a little less corrects the rest.
         d.DefineTamanhoFonte(d.TamanhoFonte() * faixa / d.LarguraTexto(texto) * 0.98);
     }
-    d.DefineX(inicioFaixa + std::max(0.0, faixa - d.LarguraTexto(texto)) / 2);
+    d.DefineX(inicio + std::max(0.0, faixa - d.LarguraTexto(texto)) / 2);
     d.Escreve(texto);
     d.DefineTamanhoFonte(tamanho);
+}
+
+// Centres the text in the band right of the sign picture and draws it at the current Y.
+void DesenhosPagina::escreveCentrado(SuperficieDesenho& d, float larguraMm,
+                                     const QString& texto) const {
+    const Margens& m = dados_.margens;
+    centraNaFaixa(d, m.MargemEsquerda + kLadoSigno + 2,
+                  larguraMm - m.MargemEsquerda - m.MargemDireita - kLadoSigno - 2, texto);
 }
 
 void DesenhosPagina::DesenhaCabecalho(SuperficieDesenho& d, float larguraMm) const {
@@ -112,6 +116,17 @@ void DesenhosPagina::DesenhaFolhaRosto(SuperficieDesenho& d) const {
     for (const QString& palavra : {QStringLiteral("Análise"), QStringLiteral("Numerológica")}) {
         d.DefineX(m.MargemEsquerda + (aw - d.LarguraTexto(palavra)) / 2);
         d.EscreveLinha(palavra);
+    }
+    // Whose analysis it is, inside the border's inner tenth on each side.
+    const double inicio = m.MargemEsquerda + 0.1 * aw;
+    const double faixa = 0.8 * aw;
+    defineFonte(d, 20, true);
+    d.DefineY(d.Y() + 0.5 * d.AlturaTexto(dados_.NomeAnalise));
+    centraNaFaixa(d, inicio, faixa, dados_.NomeAnalise);
+    d.DefineY(d.Y() + d.AlturaTexto(dados_.NomeAnalise));
+    if (!dados_.DataNascimento.isEmpty()) {
+        defineFonte(d, 14, false);
+        centraNaFaixa(d, inicio, faixa, DataPorExtenso::formata(dados_.DataNascimento));
     }
     d.DefineY(alturaEscala);
 }

@@ -1,8 +1,8 @@
 // The three fixed drawings that frame the pages of an analysis: the page header (sign
 // picture, header line, name, birth date in words), the page footer (two lines and the page
-// number) and the cover page. Everything they show comes from the
-// Diagramacao they are made for (margins, header and footer lines, name and date); all positions
-// are millimetres inside the margins.
+// number) and the cover page (border, cover picture, title, name and birth date in words).
+// Everything they show comes from the Diagramacao they are made for (margins, header and footer
+// lines, name and date); all positions are millimetres inside the margins.
 #pragma once
 
 #include "composer/Diagramacao.h"
@@ -29,12 +29,18 @@ public:
     // The footer in the 12 mm above the bottom margin. `paginaTexto` "0" draws no number.
     void DesenhaRodape(SuperficieDesenho& destino, float larguraMm, float alturaMm,
                        const QString& paginaTexto) const;
-    // The cover over the whole surface inside the margins: border, cover picture and the
-    // words "Análise" and "Numerológica". Leaves Y at the bottom of the surface.
+    // The cover over the whole surface inside the margins: border, cover picture, the words
+    // "Análise" and "Numerológica", then the name as the page headers show it and the birth
+    // date in words (none when the report has no date), each centred on one line. Leaves Y
+    // at the bottom of the surface.
     void DesenhaFolhaRosto(SuperficieDesenho& destino) const;
 
 private:
     void escreveCentrado(SuperficieDesenho& destino, float larguraMm, const QString& texto) const;
+    // Draws `texto` at the current Y centred in the band from `inicio`, `faixa` wide; a text
+    // wider than the band is drawn smaller until it fits. The font size is given back.
+    static void centraNaFaixa(SuperficieDesenho& destino, double inicio, double faixa,
+                              const QString& texto);
     int signo() const;
 
     Diagramacao dados_;

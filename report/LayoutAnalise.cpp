@@ -5,6 +5,8 @@
 #include "report/EscreveTexto.h"
 #include "report/QuadrosSecao.h"
 
+#include <algorithm>
+
 namespace vidalume {
 
 namespace {
@@ -52,15 +54,34 @@ int LayoutAnalise::dispoe(FabricaFolhas& folhas) {
         cursor_.avancaAbaixo(kEspacoAposBloco);
         cursor_.divisoria();
     }
+    int ultima = 0;
     for (int k = 1; k <= PartesSecao::kUltimaSecao; ++k) {
         if (PartesSecao::mostrada(d_.analise, d_.selecao, d_.opcoesMapa, k)) {
-            dispoeEntrada(k);
+            ultima = k;
+        }
+    }
+    for (int k = 1; k <= ultima; ++k) {
+        if (PartesSecao::mostrada(d_.analise, d_.selecao, d_.opcoesMapa, k)) {
+            dispoeEntrada(k, k == ultima ? alturaAviso() : 0);
         }
     }
     if (!d_.analise.Aviso.isEmpty()) {
         dispoeAviso();
     }
     return cursor_.termina();
+}
+
+// The room the closing paragraph needs below the last line of the last section: the space
+// and the divider between them, then the paragraph as the writer fits it (its last line may
+// start up to one line above the limit, its first one needs a whole line). None without it.
+double LayoutAnalise::alturaAviso() {
+    if (d_.analise.Aviso.isEmpty()) {
+        return 0;
+    }
+    aplica(d_.fontes.FonteDescricao, FontesAnalise().FonteDescricao);
+    const double linha = cursor_.alturaLinha();
+    return kEspacoAposBloco + kAvancoDivisoria +
+           std::max(cursor_.alturaBloco(d_.analise.Aviso) - linha, linha);
 }
 
 // The closing paragraph, in the font of the explanations, below the last divider.
@@ -73,8 +94,9 @@ void LayoutAnalise::dispoeAviso() {
 // Explanation (optional), title, note (see PartesSecao::nota), picture, interpretation and
 // divider of entry k. The explanation, the title, the note, the picture and the first lines
 // of the text go on one page when they fit on one; otherwise the title still goes with its
-// note, its picture and the first lines of the text. Titles are never stretched.
-void LayoutAnalise::dispoeEntrada(int k) {
+// note, its picture and the first lines of the text. Titles are never stretched. `cauda` is
+// the room what follows the last section needs (see alturaAviso): its last lines go with it.
+void LayoutAnalise::dispoeEntrada(int k, double cauda) {
     const ItemAnalise& item = d_.analise[k];
     const FontesAnalise& fontes = d_.fontes;
     const bool comDescricao = PartesSecao::comDescricao(item, d_.configuracao);
@@ -87,8 +109,11 @@ void LayoutAnalise::dispoeEntrada(int k) {
     const double alturaNota = nota.isEmpty() ? 0 : cursor_.alturaBloco(nota) + kEspacoAposBloco;
     aplica(fontes.FonteTexto, FontesAnalise().FonteTexto);
     const double quadro = alturaQuadro(item.Quadro);
+    // A text no longer than the lines kept with the title takes what follows it along too.
+    const bool textoCurto =
+        cursor_.alturaBloco(item.Texto) <= kLinhasComTitulo * cursor_.alturaLinha();
     const double aposTitulo = alturaNota + (quadro > 0 ? quadro + kEspacoAposBloco : 0) +
-                              kLinhasComTitulo * cursor_.alturaLinha();
+                              kLinhasComTitulo * cursor_.alturaLinha() + (textoCurto ? cauda : 0);
     aplica(fontes.FonteTitulo, FontesAnalise().FonteTitulo);
     const double cabecalho = cursor_.alturaBloco(titulo) + kEspacoAposBloco + aposTitulo;
 
@@ -116,7 +141,7 @@ void LayoutAnalise::dispoeEntrada(int k) {
         desenhaQuadro(seguinte);
     }
     cursor_.garanteEspaco(cursor_.alturaLinha());
-    cursor_.escreveComSubtitulos(item.Texto, kLinhasComTitulo);
+    cursor_.escreveComSubtitulos(item.Texto, kLinhasComTitulo, cauda);
     cursor_.avancaAbaixo(kEspacoAposBloco);
     cursor_.divisoria();
 }

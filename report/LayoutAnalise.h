@@ -2,9 +2,10 @@
 // Analise::Abertura), then for each selected entry its explanation, title,
 // picture (QuadrosSecao; never cut across pages) and interpretation as justified blocks in
 // their fonts, then a divider; after the last one the closing paragraph in the font of the
-// explanations; every page started with its header (when due) and footer. The same layout
-// serves the report pages on screen and
-// the printer; only the page size and the margins differ.
+// explanations, which never starts a page alone: the last lines of the last section go to
+// the next page with it. Every page is started with its header (when due) and footer. The
+// same layout serves the report pages on screen and the printer; only the page size and the
+// margins differ.
 //
 // A block that does not fit on its page continues on as many further pages as it needs, and
 // a report may have any number of pages.
@@ -55,9 +56,10 @@ public:
                             const DadosFonte& padrao);
 
 private:
-    void dispoeEntrada(int k);
+    void dispoeEntrada(int k, double cauda);
     void desenhaQuadro(const QuadroSecao& quadro);
     double alturaQuadro(const QuadroSecao& quadro) const;
+    double alturaAviso();
     void dispoeAviso();
     void aplica(const DadosFonte& fonte, const DadosFonte& padrao) {
         AplicaFonte(cursor_.folha(), fonte, padrao);

@@ -212,9 +212,11 @@ TEST(Cli, TextoIgualAoDaExportacaoSemEscreverNaPasta) {
     const Saida s = executaCli({"texto", "--nome", "João d'Ávila", "--nascimento", "11/05/1990",
                                 "--hoje", "06/12/2026", "--pasta", dir.path()});
     ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
-    const Analise a = ComporAnalise::compoe(QStringLiteral("JOAO D'AVILA"), "11/05/1990",
+    // Composed from the name as typed, as the window does: the letter chart shows its marks.
+    const Analise a = ComporAnalise::compoe(QStringLiteral("JOÃO D'ÁVILA"), "11/05/1990",
                                             QDate(2026, 12, 6), ArquivoInterpretacao(dir.path()));
     EXPECT_EQ(QString::fromUtf8(s.out), TextoExportacao::monta(a, Configuracao(), OpcoesMapa()));
+    EXPECT_TRUE(QString::fromUtf8(s.out).contains(QStringLiteral("J  O  Ã  O")));
     EXPECT_EQ(retrato(dir.path()), antes); // no settings file created
 
     // The folder's settings are used: only the life path, with its number, and the lessons

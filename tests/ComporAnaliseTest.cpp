@@ -5,6 +5,7 @@
 #include "composer/PartesSecao.h"
 #include "composer/TextoExportacao.h"
 #include "composer/TextosInfantis.h"
+#include "composer/TextosLongevos.h"
 #include "composer/TextosRepetidos.h"
 #include "texts/TabelaSecoes.h"
 
@@ -88,8 +89,8 @@ TEST_F(ComporAnaliseTest, DesafioZeroExplicaEListaOsNoveDesafios) {
     }
 }
 
-// A pinnacle whose period has ended is told in the past; the current, the coming and the last
-// one in the present. Ages 5, 33, 34, 48 and 95 on the day of the analysis.
+// A pinnacle whose period has ended is told in the past, the current one as begun and going
+// on, the coming ones in the present. Ages 5, 33, 34, 48 and 95 on the day of the analysis.
 TEST_F(ComporAnaliseTest, RealizacoesQueJaTerminaramFicamNoPassado) {
     const auto passadas = [&](const char* data, QDate hoje = kHoje) {
         const Analise a = compoe(QStringLiteral("ANA MARIA"), QString::fromLatin1(data), hoje);
@@ -107,6 +108,14 @@ TEST_F(ComporAnaliseTest, RealizacoesQueJaTerminaramFicamNoPassado) {
     EXPECT_EQ(passadas("29/11/1978", QDate(2012, 11, 28)), QStringLiteral("----"));
     EXPECT_EQ(passadas("29/11/1978", QDate(2012, 11, 29)), QStringLiteral("P---"));
     EXPECT_EQ(passadas("03/02/1931"), QStringLiteral("PPP-"));
+    // The period the reader is in began in the past and goes on; one to come is ahead.
+    const Analise a = compoe(QStringLiteral("ANA MARIA"), QStringLiteral("29/11/1978"));
+    EXPECT_TRUE(a[10].Titulo.contains(u"terceira realização teve início aos seus 43 anos e "
+                                      u"prolonga-se até"));
+    EXPECT_TRUE(a[11].Titulo.contains(u"quarta realização tem início aos seus 52"));
+    EXPECT_TRUE(
+        compoe(QStringLiteral("ANA MARIA"), QStringLiteral("03/02/1931"))[11].Titulo.contains(
+            u"quarta realização teve início"));
 }
 
 // A pinnacle or challenge number met again prints a short paragraph that points to the first
@@ -167,6 +176,26 @@ TEST_F(ComporAnaliseTest, CriancaLeVariantesInfantis) {
         EXPECT_TRUE(a[9].Texto.startsWith(QStringLiteral("APICES"))); // later ones keep theirs
         EXPECT_EQ(TextoExportacao::monta(a, Configuracao(), OpcoesMapa()).startsWith(infantil(1)),
                   crianca);
+    }
+}
+
+// From 80 on the personal year comes from its own variant; the other texts stay.
+TEST_F(ComporAnaliseTest, LeitorDeOitentaAnosLeOAnoPessoalProprio) {
+    const QString nome = QStringLiteral("ANA MARIA");
+    for (int r = 1; r <= 9; ++r) {
+        ASSERT_TRUE(arquivos.GravaTextoInterpretacao(r, TextosLongevos::kArquivo,
+                                                     "LONGEVOS " + QString::number(r)));
+    }
+    for (const auto& [data, longevo] :
+         {std::pair{"06/12/1946", true}, std::pair{"07/12/1946", false},
+          std::pair{"01/01/1931", true}}) {
+        SCOPED_TRACE(data);
+        const Analise a = compoe(nome, QString::fromLatin1(data));
+        const NumerosAnalise n =
+            CalculaNumeros(nome, QString::fromLatin1(data), kHoje, RegrasCalculo::pitagorica());
+        EXPECT_EQ(a[20].Texto == "LONGEVOS " + QString::number(n.anoPessoal), longevo);
+        EXPECT_FALSE(a[21].Texto.startsWith(QStringLiteral("LONGEVOS")));
+        EXPECT_TRUE(a.Abertura.isEmpty());
     }
 }
 

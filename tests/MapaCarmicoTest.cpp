@@ -217,12 +217,12 @@ TEST(ExportacaoMapa, SecoesAte28IguaisAAntes) {
         const char* sha256;
     };
     const Caso casos[] = {
-        {"Maria da Silva", "29/11/1978", 34533,
-         "e933763ae7937b2b6c2f503cdc82e53cb7d5118a74f78023c147c33b7832fc3d"},
-        {"João d'Ávila Conceição", "11/05/1990", 45444,
-         "05d8ab2082ec5556060df925399c00caf1cc803f452da03eb5de8ab4206e9185"},
-        {"Ygor Wu", "13/12/2001", 35548,
-         "9b0d892b91fb154069bf174d79fd552cc997f708acf779ba82ab5e2b91e1813b"},
+        {"Maria da Silva", "29/11/1978", 34683,
+         "2d7c02724948dceda795dc8ebf0d2441a0145305fafa58e04ce3ad939c78f2bd"},
+        {"João d'Ávila Conceição", "11/05/1990", 45584,
+         "ba153fd4e13e16398b342707cacb1e36633b15de971735fffe9f33618efa286d"},
+        {"Ygor Wu", "13/12/2001", 35688,
+         "daec90a4c41ee348130d3afcec7c521128750eaafe798868e39cf0bf6ed0034d"},
     };
     const ArquivoInterpretacao arquivos{QStringLiteral(VIDALUME_DADOS_TESTE)};
     for (const Caso& c : casos) {

@@ -255,6 +255,17 @@ TEST_F(PrevisoesAnoTest, CadaNotaUmaVezEMesesRepetidosApontamOPrimeiro) {
     EXPECT_TRUE(crianca.anosPessoais[0].texto.startsWith(QStringLiteral("INFANTIL 1")));
     EXPECT_TRUE(crianca.meses[0].mesesPessoais[0].texto.startsWith(QStringLiteral("INFANTIL 2")));
     EXPECT_FALSE(compoe(kJaneiro).abertura.contains(QStringLiteral("INFANTIL")));
+    // Someone reaching 80 in the year reads the personal year's own variant, the usual months.
+    for (int r = 1; r <= 9; ++r) {
+        ASSERT_TRUE(arquivos.GravaTextoInterpretacao(r, QStringLiteral("LONGEVOS.DAT"),
+                                                     "LONGEVOS " + QString::number(r)));
+    }
+    const PrevisoesAno longevo =
+        PrevisoesAno::compoe(QStringLiteral("ANA"), QStringLiteral("29/11/1946"), 2026,
+                             RegrasCalculo::pitagorica(), QDate(2026, 12, 6), arquivos);
+    EXPECT_TRUE(longevo.anosPessoais[0].texto.startsWith(QStringLiteral("LONGEVOS ")));
+    EXPECT_FALSE(longevo.meses[0].mesesPessoais[0].texto.startsWith(QStringLiteral("LONGEVOS")));
+    EXPECT_FALSE(compoe(kJaneiro).anosPessoais[0].texto.startsWith(QStringLiteral("LONGEVOS")));
     // On the birthday, December's personal month 8 comes back in the new personal year 5.
     const PrevisoesAno q = compoe(kAniversario);
     EXPECT_TRUE(q.meses[11].mesesPessoais[0].texto.contains(

@@ -34,13 +34,13 @@ constexpr Esperado kArquivos[] = {
     {"CCOLH", 9, 770, 1100},     {"CDNAS", 9, 750, 1060},    {"DESNASC", 10, 750, 1300},
     {"PRESNASC", 10, 640, 890},  {"APICES", 9, 740, 1060},   {"DESVIDA", 9, 730, 1020},
     {"INDSAUDE", 10, 890, 1240}, {"INTANOUN", 9, 740, 1040}, {"INTMESUN", 9, 770, 1070},
-    {"INTDIAUN", 9, 720, 980},   {"INTANOPS", 9, 870, 1180}, {"INTMESPS", 9, 870, 1120},
+    {"INTDIAUN", 9, 720, 980},   {"INTANOPS", 9, 870, 1180}, {"INTMESPS", 9, 870, 1200},
     {"INTDIAPS", 9, 770, 1010},  {"INTEXEXP", 9, 950, 1290}, {"IMPXALMA", 9, 900, 1250},
     {"EUXSILEN", 9, 870, 1120},  {"INTVOG", 9, 800, 1200},   {"INTNOME", 9, 810, 1060},
     {"INTREALI", 9, 780, 1070},  {"CDATA", 13, 400, 880},    {"COMPATIB", 45, 1000, 1500},
     {"LICCARM", 9, 900, 1200},   {"TENDOCUL", 9, 870, 1120}, {"RESPSUBC", 9, 880, 1150},
     {"DIVCARM", 4, 950, 1200},   {"CMAPA", 6, 480, 1100},    {"AVISO", 1, 150, 400},
-    {"INFANTIL", 37, 140, 700}};
+    {"INFANTIL", 37, 140, 700},  {"LONGEVOS", 9, 400, 700}};
 
 QMap<int, QString> fonte(const char* radical) {
     QString erro;
@@ -139,7 +139,7 @@ TEST(TextosEntregues, NenhumaPromessaMenuOuVidaPressuposta) {
                        R"(cônjuges?|chefe|emprego|marido|esposa)\b)"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
     const QSet<QString> lidosPorTodos = {"INTDIAUN", "INTMESPS", "INTMESUN", "CCOLH",
-                                         "DESVIDA",  "CDNAS",    "COMPATIB"};
+                                         "DESVIDA",  "CDNAS",    "COMPATIB", "LONGEVOS"};
     for (const auto& e : kArquivos) {
         const auto textos = fonte(e.radical);
         const bool todos = lidosPorTodos.contains(QString::fromLatin1(e.radical));
@@ -154,6 +154,30 @@ TEST(TextosEntregues, NenhumaPromessaMenuOuVidaPressuposta) {
     }
     EXPECT_TRUE(QStringLiteral("apoiar um colega").contains(pressuposto));
     EXPECT_FALSE(QStringLiteral("carroça").contains(pressuposto));
+}
+
+// A personal month works inside the theme of its year, and every record says so; the map's
+// lessons, tendencies and responses speak to the reader as "você", never of a third person.
+TEST(TextosEntregues, MesDentroDoAnoEMapaFalaComVoce) {
+    for (const QString& t : fonte("INTMESPS")) {
+        EXPECT_TRUE(t.contains(QStringLiteral("ano pessoal"))) << t.left(60).toStdString();
+    }
+    static const QRegularExpression terceira(
+        QStringLiteral(R"(\b(há quem|quem tem|a pessoa|essa pessoa)\b)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression voce(QStringLiteral(R"(\b(você|seus?|suas?|lhe)\b)"),
+                                         QRegularExpression::CaseInsensitiveOption |
+                                             QRegularExpression::UseUnicodePropertiesOption);
+    for (const char* radical : {"LICCARM", "TENDOCUL", "RESPSUBC"}) {
+        const auto textos = fonte(radical);
+        for (auto it = textos.cbegin(); it != textos.cend(); ++it) {
+            const QString onde = QStringLiteral("%1(%2)").arg(radical).arg(it.key());
+            EXPECT_FALSE(it.value().contains(terceira))
+                << onde.toStdString() << ": "
+                << terceira.match(it.value()).captured().toStdString();
+            EXPECT_TRUE(it.value().contains(voce)) << onde.toStdString();
+        }
+    }
 }
 
 // The health number is the digit that repeats most among the fifteen numbers drawn from the

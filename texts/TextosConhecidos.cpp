@@ -13,6 +13,7 @@ const QStringList TextosConhecidos::kOutros = {
     QStringLiteral("DIVCARM.DAT"),
     QStringLiteral("CMAPA.DAT"),
     QStringLiteral("INFANTIL.DAT"),
+    QStringLiteral("LONGEVOS.DAT"),
     // The cabalística map's own texts.
     QStringLiteral("CABEXPL.DAT"),
     QStringLiteral("CABIMPR.DAT"),

@@ -52,7 +52,7 @@ QByteArray ComandoPrevisoes::json(const EntradaCli& e, int ano) {
 }
 
 PrevisoesAno ComandoPrevisoes::compoe(const EntradaCli& e, int ano, const QString& pasta) {
-    return PrevisoesAno::compoe(e.nome, e.nascimento, ano, e.regras(),
+    return PrevisoesAno::compoe(e.nomeExibido(), e.nascimento, ano, e.regras(),
                                 e.referencia.isValid() ? e.referencia : e.hoje,
                                 ArquivoInterpretacao(pasta));
 }

@@ -24,8 +24,8 @@ QString ComandoTexto::texto(const EntradaCli& e, const QString& pasta) {
     }
     OpcoesMapa opcoes = OpcoesMapa::le(pasta);
     opcoes.inicioAnoPessoal = e.inicioAnoPessoal; // the folder's rule unless another was given
-    const Analise analise = ComporAnalise::compoe(e.nome, e.nascimento, e.hoje, e.referencia,
-                                                  ArquivoInterpretacao(pasta), opcoes);
+    const Analise analise = ComporAnalise::compoe(
+        e.nomeExibido(), e.nascimento, e.hoje, e.referencia, ArquivoInterpretacao(pasta), opcoes);
     return TextoExportacao::monta(analise, Configuracao::le(pasta), opcoes);
 }
 

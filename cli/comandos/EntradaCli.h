@@ -47,8 +47,12 @@ struct EntradaCli {
         return RegrasCalculo::de(escola, inicioAnoPessoal, limiteTendencias, variantes);
     }
 
-    // The analysis asked for: the name, the birth date and the reference date.
-    AnalisePedida pedido() const { return {nome, nascimento, referencia, {}, {}}; }
+    // The analysis asked for: the name (normalised and as typed), the birth date, the
+    // reference date and the school.
+    AnalisePedida pedido() const { return {nome, nascimento, referencia, nomeDigitado, escola}; }
+    // The name the pages and headings show: as typed, in capitals with its marks. The
+    // numbers are computed from it all the same, since the rules normalise it.
+    const QString& nomeExibido() const { return nomeDigitado.isEmpty() ? nome : nomeDigitado; }
     // The date the forecasts are made for: the reference date, or `hoje` without one.
     QDate dataPrevisoes() const { return pedido().dataPrevisoes(hoje); }
 };

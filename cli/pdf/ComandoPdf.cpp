@@ -45,9 +45,9 @@ Diagramacao ComandoPdf::diagramacao(const EntradaCli& e, Diagramacao d) {
     if (e.escola == EscolaCalculo::Cabalistica) {
         return ComandoTexto::mapaCabalistico(e, d.pastaPrograma).diagramacao(std::move(d));
     }
-    d.NomeAnalise = e.nome;
+    d.NomeAnalise = e.nomeExibido();
     d.DataNascimento = e.nascimento;
-    d.analise = ComporAnalise::compoe(e.nome, e.nascimento, e.hoje, e.referencia,
+    d.analise = ComporAnalise::compoe(e.nomeExibido(), e.nascimento, e.hoje, e.referencia,
                                       ArquivoInterpretacao(d.pastaPrograma), opcoesDe(d));
     return d;
 }

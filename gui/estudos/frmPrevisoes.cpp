@@ -106,6 +106,7 @@ void frmPrevisoes::cmdOk_Click() {
         break;
     }
     nome_ = RegrasCalculo::pitagorica().normalizaNome(nome);
+    nomeDigitado_ = RegrasCalculo::maiusculas(nome.trimmed());
     nascimento_ = *EntradaDados::normalizaData(data);
     accept();
 }

@@ -27,8 +27,10 @@ public:
     frmPrevisoes(const QString& nome, const QString& nascimento, int ano, InicioAnoPessoal regra,
                  Mensagens& mensagens, QWidget* parent = nullptr);
 
-    // Once the dialog is accepted.
+    // Once the dialog is accepted: the name normalised, and as typed in capitals with its
+    // marks (what the pages show).
     const QString& nome() const { return nome_; }
+    const QString& nomeDigitado() const { return nomeDigitado_; }
     const QString& nascimento() const { return nascimento_; }
     int ano() const;
 
@@ -38,6 +40,7 @@ private:
 
     Mensagens& mensagens_;
     QString nome_;
+    QString nomeDigitado_;
     QString nascimento_;
     QLineEdit* txtNome_ = nullptr;
     QLineEdit* txtDataNasc_ = nullptr;

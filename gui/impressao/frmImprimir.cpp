@@ -238,11 +238,25 @@ void frmImprimir::montaPapel() {
 }
 
 // A new paper changes the room the margins leave: the preview and the page count follow it.
+// The margins were checked against the former paper, so each one is checked again; one over
+// the new paper's limit is told once, as a stored one is on opening, and kept for the user
+// to correct.
 void frmImprimir::papelMudou() {
     areaImpressora_ = GravacaoPdf::area(papel());
+    for (const CaixaMargem& c : caixas_) {
+        const double extensao = extensaoDe(c.regra);
+        if (c.regra.confere(c.txt->text(), extensao) == RegraMargem::Decisao::Recusa) {
+            mensagens_.informa(this, QStringLiteral("Informação:"), c.regra.mensagem(extensao),
+                               Mensagens::Icone::Exclamacao);
+        }
+    }
     if (!Desenhando_) {
         DesenhaExemplo();
     }
+}
+
+double frmImprimir::extensaoDe(const RegraMargem& regra) const {
+    return regra.horizontal() ? areaImpressora_.width() : areaImpressora_.height();
 }
 
 void frmImprimir::contaPaginas() {
@@ -337,8 +351,7 @@ void frmImprimir::DesenhaExemplo() {
 }
 
 void frmImprimir::margemMudou(CaixaMargem& caixa) {
-    const double extensao =
-        caixa.regra.horizontal() ? areaImpressora_.width() : areaImpressora_.height();
+    const double extensao = extensaoDe(caixa.regra);
     switch (caixa.regra.confere(caixa.txt->text(), extensao)) {
     case RegraMargem::Decisao::Aceita:
         if (!Desenhando_) {

@@ -2,10 +2,10 @@
 // of a printed page that follows every accepted change, the options cover page and black
 // and white, the printer (the installed printers, the program's default selected, and
 // "Salvar como PDF"), the number of copies and the paper (A4 first and chosen), with how many
-// pages the analysis takes on it. "Imprimir" saves the margins and options
-// first, then prints the analysis on the chosen printer, or into a PDF file the user
-// chooses, and says which printer the job went to or where the file is (offering to open
-// it); a failure is reported and the dialog stays open. "Cancelar" (and Esc) keeps the two
+// pages the analysis takes on it; a margin over the limit of a paper chosen is told. "Imprimir"
+// saves the margins and options first, then prints the analysis on the chosen printer, or into a
+// PDF file the user chooses, and says which printer the job went to or where the file is (offering
+// to open it); a failure is reported and the dialog stays open. "Cancelar" (and Esc) keeps the two
 // options but not the margins; closing the window otherwise changes nothing.
 //
 // The main window opens it modally for the analysis of the active report window:
@@ -124,6 +124,8 @@ private:
     void montaImpressoras();
     void montaPapel();
     void papelMudou();
+    // The printable extent of the chosen paper a margin is checked against.
+    double extensaoDe(const RegraMargem& regra) const;
     bool salvaEmPdf() const;
     // The title of the PDF file dialog: what is being saved.
     QString tituloArquivoPdf() const;

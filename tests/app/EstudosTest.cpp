@@ -271,12 +271,14 @@ private slots:
             clica(d, u"cmdOk"_s);
         });
         filho<QAction>(&p.j, u"mnuPrevisoes"_s)->trigger();
-        QCOMPARE(p.pedidos, QStringList{u"MARIA JOSE"_s});
+        // The pages show the name as typed; the numbers come from its normalised form.
+        QCOMPARE(p.pedidos, QStringList{u"MARIA JOSÉ"_s});
         frmExibeRelatorio* relatorio = p.j.relatorioAtivo();
         QVERIFY(relatorio != nullptr && relatorio->composto() && relatorio->composto()->previsoes);
+        QCOMPARE(relatorio->pedido().NomeAnalise, u"MARIA JOSE"_s);
         // The line of life marks the age reached in 2026.
         const PrevisoesAno esperado =
-            PrevisoesAno::compoe(u"MARIA JOSE"_s, u"29/11/1978"_s, 2026,
+            PrevisoesAno::compoe(u"MARIA JOSÉ"_s, u"29/11/1978"_s, 2026,
                                  RegrasCalculo::pitagorica(InicioAnoPessoal::Aniversario),
                                  QDate(2026, 3, 15), ArquivoInterpretacao(p.pasta.caminho()));
         QCOMPARE(esperado.linhaVida.idadeReferencia, 48);
@@ -286,9 +288,9 @@ private slots:
         p.j.cmdImprimir_Click();
         QCOMPARE(p.impressos.size(), 1);
 
-        // Asked again over that window: its person fills the dialog.
+        // Asked again over that window: its person fills the dialog, as typed.
         quandoAbrir<frmPrevisoes>([](frmPrevisoes* d) {
-            QCOMPARE(filho<QLineEdit>(d, u"txtNome"_s)->text(), u"MARIA JOSE"_s);
+            QCOMPARE(filho<QLineEdit>(d, u"txtNome"_s)->text(), u"MARIA JOSÉ"_s);
             QCOMPARE(filho<QLineEdit>(d, u"txtDataNasc"_s)->text(), u"29/11/1978"_s);
             clica(d, u"cmdCancelar"_s);
         });

@@ -26,8 +26,8 @@ TEST(CliPdfTest, PdfWithTheFolderSettingsAndNothingWrittenThere) {
     ASSERT_TRUE((Margens{25, 12, 15, 8}).GravaMargens(pasta.caminho())); // left, top, right, bottom
     const auto antes = retrato(pasta.caminho());
     QTemporaryDir saida;
-    const QStringList pessoa = {"--nome",     "Maria da Silva", "--nascimento",
-                                "29/11/1978", "--pasta",        pasta.caminho()};
+    const QStringList pessoa = {"--nome",  "Maria da Conceição", "--nascimento", "29/11/1978",
+                                "--pasta", pasta.caminho()};
     const QString capa = saida.filePath(QStringLiteral("capa.pdf"));
     const Saida s =
         executaCli(QStringList{"pdf", "--saida", capa, "--capa", "--colorido"} + pessoa);
@@ -35,8 +35,11 @@ TEST(CliPdfTest, PdfWithTheFolderSettingsAndNothingWrittenThere) {
     EXPECT_EQ(retrato(pasta.caminho()), antes);
     const PdfLido pdf(capa);
     ASSERT_GT(pdf.paginas().size(), 2);
-    EXPECT_EQ(pdf.paginas()[0].palavras.size(), 2); // the cover holds the title alone
-    EXPECT_TRUE(pdf.paginas()[1].contem(kNome));
+    // The cover and the page headers carry the name as typed, marks kept.
+    EXPECT_TRUE(pdf.paginas()[0].contem(
+        QStringLiteral("Análise Numerológica MARIA DA CONCEIÇÃO 29 de novembro de 1978")));
+    EXPECT_EQ(pdf.paginas()[0].palavras.size(), 10);
+    EXPECT_TRUE(pdf.paginas()[1].contem(QStringLiteral("MARIA DA CONCEIÇÃO")));
     EXPECT_GT(pixelsColoridos(pdf.imagem(2)), 50); // the dialog's test prints the grey mode
     // Between the header bar (top + 25) and the footer bar (297 - bottom - 12), every word
     // lies within left + 2 and 210 - right - 2, and many lines touch both edges.
@@ -195,8 +198,8 @@ Saida executaComLimite(const QStringList& argumentos, rlim_t limite) {
 TEST(CliPdfTest, PdfNeverReplacesWhatIsNotARegularFileNorHalfWritesOne) {
     PastaPrograma pasta;
     QTemporaryDir saida;
-    const QStringList pessoa = {"--nome",     "Maria da Silva", "--nascimento",
-                                "29/11/1978", "--pasta",        pasta.caminho()};
+    const QStringList pessoa = {"--nome",  "Maria da Conceição", "--nascimento", "29/11/1978",
+                                "--pasta", pasta.caminho()};
     const QString fifo = saida.filePath(QStringLiteral("canal"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QString soquete = saida.filePath(QStringLiteral("soquete"));

@@ -238,6 +238,19 @@ TEST_F(frmImprimirTest, WithoutADefaultEveryPrinterIsOfferedOnTheChosenPaper) {
     d->contaPaginas();
     EXPECT_LT(d->textoPaginas().section(u' ', 0, 0).toInt(), emA4.section(u' ', 0, 0).toInt());
 
+    // A margin that fits A4 and Ofício but not Carta, 279 mm high, is told when Carta is
+    // chosen, and kept for the user to correct.
+    EXPECT_TRUE(mensagens.mostradas.isEmpty());
+    digita(*d, "txtSuperior", u"58"_s);
+    papel->setCurrentIndex(1);
+    EXPECT_EQ(
+        mensagens.mostradas,
+        QStringList{mensagem(u"Informação:"_s, u"A margem superior não pode ser maior que 55mm"_s,
+                             Mensagens::Icone::Exclamacao)});
+    EXPECT_EQ(caixa(*d, "txtSuperior")->text(), u"58"_s);
+    papel->setCurrentIndex(2);
+    EXPECT_EQ(mensagens.mostradas.size(), 1);
+
     QStringList criadas;
     QPageSize::PageSizeId noTrabalho = QPageSize::A4;
     d->defineCriaImpressora([&](const QString& nome) {

@@ -206,6 +206,48 @@ TEST(LayoutAnaliseTest, HeadingsKeepTheirExplanationAndFirstLines) {
     }
 }
 
+// The closing paragraph never opens a page alone: wherever the last section's text ends,
+// its last two lines go to the page of the closing paragraph, and no word is lost or drawn
+// twice.
+TEST(LayoutAnaliseTest, ClosingParagraphTakesTheLastLinesAlong) {
+    const QString aviso = QStringLiteral("Aviso de duas linhas ") + QString(70, u'x');
+    for (int n = 600; n <= 800; n += 4) {
+        SCOPED_TRACE(n);
+        Diagramacao p = parametros({1});
+        p.configuracao.ImprimirDescricao = 0;
+        Analise a = analiseSimples();
+        QStringList palavras;
+        for (int i = 1; i < n; ++i) {
+            palavras << QStringLiteral("w%1").arg(i, 3, 10, QLatin1Char('0'));
+        }
+        a[1].Texto = (palavras << QStringLiteral("fim")).join(u' ');
+        a.Aviso = aviso;
+        FolhasTeste folhas;
+        LayoutAnalise(com(p, a), largura).dispoe(folhas);
+        const int pagina = paginaDe(folhas, QStringLiteral("Aviso"));
+        EXPECT_EQ(paginaDe(folhas, QStringLiteral("fim")), pagina);
+        int linhasTexto = 0;
+        for (const auto& d : corpo(folhas.folha(pagina))) {
+            linhasTexto += d.fonte.nome == QStringLiteral("Times New Roman");
+        }
+        EXPECT_GE(linhasTexto, 2);
+        EXPECT_EQ(palavrasDesenhadas(folhas),
+                  separaPalavras(a[1].Titulo) + separaPalavras(a[1].Texto) + separaPalavras(aviso));
+    }
+    // A last text no longer than the lines kept with its title takes the title along.
+    for (int n = 38; n <= 50; ++n) {
+        Diagramacao p = parametros({1, 2});
+        p.configuracao.ImprimirDescricao = 0;
+        Analise a = analiseSimples();
+        a[1].Texto = linhas(n);
+        a.Aviso = aviso;
+        FolhasTeste folhas;
+        LayoutAnalise(com(p, a), largura).dispoe(folhas);
+        EXPECT_EQ(paginaDe(folhas, QStringLiteral("T2")), paginaDe(folhas, QStringLiteral("Aviso")))
+            << n;
+    }
+}
+
 // A block of 1500 lines: more than 21 pages, every line on them once, in its font.
 TEST(LayoutAnaliseTest, LongBlockGoesOnOverEveryPageItNeeds) {
     Diagramacao p = parametros({1});

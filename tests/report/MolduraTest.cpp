@@ -65,6 +65,25 @@ TEST(DesenhosPaginaTest, HeaderAndFooter) {
                              "3@196.80,285.60/16b"));
 }
 
+// The cover's name and date (their words are read back from a PDF in CliPdfTest) lie above
+// the bottom margin; a long name shrinks into its band and a report without a date draws no
+// date line.
+TEST(DesenhosPaginaTest, CoverNameAndDateStayInsideTheBorder) {
+    Diagramacao d = desenhos().dados();
+    SuperficieTeste s;
+    DesenhosPagina(d).DesenhaFolhaRosto(s);
+    ASSERT_EQ(s.textos().size(), 4);
+    EXPECT_LT(s.textos()[3].y + 0.4 * s.textos()[3].fonte.tamanho, 297 - 5);
+    d.NomeAnalise = QString(120, u'Ç');
+    d.DataNascimento.clear();
+    SuperficieTeste longo;
+    DesenhosPagina(d).DesenhaFolhaRosto(longo);
+    ASSERT_EQ(longo.textos().size(), 3);
+    const auto& nome = longo.textos()[2];
+    EXPECT_GE(nome.x, 10 + 0.1 * 190 - 0.01);
+    EXPECT_LE(nome.x + 120 * 0.2 * nome.fonte.tamanho, 10 + 0.9 * 190 + 0.01);
+}
+
 // Whether a page gets a header is seen in the layout tests; here, the page number.
 TEST(NovaPaginaTest, PageNumberCountsOnlyNewPages) {
     const DesenhosPagina d = desenhos(); // the page start keeps a reference to it

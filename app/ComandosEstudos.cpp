@@ -1,6 +1,7 @@
 #include "app/ComandosEstudos.h"
 
 #include "composer/ComporCabalistica.h"
+#include "composer/ComporCorrecao.h"
 #include "settings/HarmoniaCabalistica.h"
 
 #include "app/Ocupado.h"
@@ -50,10 +51,30 @@ void ComandosEstudos::imprimeEstudo(QWidget* pai, const EstudoNomes& estudo) {
 }
 
 void ComandosEstudos::correcaoNome(const QString& nome, const QString& data, QWidget* pai) {
-    frmCorrecaoNome correcao(c_.pasta(), *c_.servicos().mensagens, {},
-                             pai != nullptr ? pai : c_.janela());
+    // The report opens behind the window, which then closes to show it.
+    frmCorrecaoNome correcao(
+        c_.pasta(), *c_.servicos().mensagens,
+        [this](QWidget* janela, const CorrecaoNome& estudo, const QList<int>& marcados) {
+            relatorioCorrecao(estudo, marcados);
+            if (auto* dialogo = qobject_cast<QDialog*>(janela)) {
+                dialogo->accept();
+            }
+        },
+        pai != nullptr ? pai : c_.janela());
     correcao.preenche(nome, data);
     c_.exibe(correcao);
+}
+
+void ComandosEstudos::relatorioCorrecao(const CorrecaoNome& estudo, const QList<int>& marcados) {
+    const Ocupado ocupado = Ocupado::tela();
+    const RelatorioComposto r = ComporCorrecao::compoe(
+        estudo, marcados.isEmpty() ? ComporCorrecao::melhores(estudo) : marcados,
+        ArquivoInterpretacao(c_.pasta()));
+    AvisoTextos::mostra(c_.servicos().mensagens, c_.janela());
+    const Diagramacao d = r.diagramacao(c_.padrao().diagramacao(c_.pasta()));
+    relatorios_
+        .abre(d, {d.NomeAnalise, d.DataNascimento, QDate(), {}, {}}, c_.janela()->windowIcon())
+        ->defineComposto(r);
 }
 
 void ComandosEstudos::correcaoNomeDaAnalise() {

@@ -15,6 +15,7 @@ class QPrinter;
 
 namespace vidalume {
 
+struct CorrecaoNome;
 struct EstudoNomes;
 
 class ComandosEstudos {
@@ -42,6 +43,9 @@ public:
 
 private:
     void imprimeEstudo(QWidget* pai, const EstudoNomes& estudo);
+    // Opens the report of the correction study with the spellings `marcados` (the best ones
+    // when none is marked).
+    void relatorioCorrecao(const CorrecaoNome& estudo, const QList<int>& marcados);
 
     const ContextoComandos& c_;
     AreaRelatorios& relatorios_;

@@ -57,12 +57,12 @@ bool jsonOuSaida(const ContextoCli& c) {
 int gravaRelatorio(const ContextoCli& c, const RelatorioComposto& relatorio) {
 #ifdef VIDALUME_CLI_PDF
     const QString arquivo = c.parser.value(c.o.saida);
+    if (!c.alvoPermitido(arquivo)) {
+        return 2;
+    }
     const QString sufixo = QFileInfo(arquivo).suffix().toLower();
     if (sufixo != QLatin1String("pdf") && sufixo != QLatin1String("odt")) {
         return erro(QStringLiteral("Informe um arquivo .pdf ou .odt a gravar (--saida)."));
-    }
-    if (!c.alvoPermitido(arquivo)) {
-        return 2;
     }
     const ComandoPdf::Opcoes opcoes = opcoesPdf(c);
     QString falha;

@@ -68,6 +68,9 @@ QStringList textos(std::initializer_list<const char*> rotulos) {
 const QList<TextoAvulso>& TextosAvulsos::lista() {
     static const QList<TextoAvulso> kLista = {
         {QStringLiteral("INFANTIL.DAT"), QStringLiteral("Textos para crianças"), 37, infantis()},
+        {QStringLiteral("LONGEVOS.DAT"),
+         QStringLiteral("Ano Pessoal para quem tem 80 anos ou mais"), 9,
+         numerados(QStringLiteral("Ano Pessoal %1"))},
         {QStringLiteral("CABEXPL.DAT"), QStringLiteral("Cabalística: explicações das seções"), 21,
          textos({"Mapa das Letras",
                  "Motivação",

@@ -8,6 +8,8 @@
 #include "gui/estudos/frmEstudoNomes.h"
 #include "tests/app/AmbienteTeste.h"
 
+#include <QMdiSubWindow>
+
 using namespace vidalume;
 using namespace vidalume::teste;
 
@@ -113,7 +115,8 @@ private slots:
     }
 
     // The menu item and the name study's button open the window, the latter with the
-    // selected name and the date; a cancelled entry leaves no name behind to study.
+    // selected name and the date; a cancelled entry leaves no name behind to study. Its
+    // report opens as a report window of the main window.
     void abreDoMenuEDoEstudo() {
         PastaPrograma pasta;
         MensagensTeste mensagens;
@@ -122,8 +125,12 @@ private slots:
         Servicos s = Servicos::doSistema(mensagens, som);
         s.exibe = [&abertas](QDialog& janela) {
             if (janela.objectName() == u"frmCorrecaoNome"_s) {
-                abertas << filho<QLineEdit>(&janela, u"txtNome"_s)->text() + u';' +
-                               filho<QLineEdit>(&janela, u"txtDataNasc"_s)->text();
+                const QString nome = filho<QLineEdit>(&janela, u"txtNome"_s)->text();
+                abertas << nome + u';' + filho<QLineEdit>(&janela, u"txtDataNasc"_s)->text();
+                if (!nome.isEmpty()) {
+                    QTRY_VERIFY(!static_cast<frmCorrecaoNome&>(janela).calculando());
+                    clica(&janela, u"cmdRelatorio"_s);
+                }
             } else if (janela.objectName() == u"frmClientes"_s) {
                 filho<QLineEdit>(&janela, u"txtBusca"_s)->setText(u"rafael"_s);
                 clica(&janela, u"cmdCorrecao"_s);
@@ -146,6 +153,12 @@ private slots:
         j.findChild<QAction*>(u"mnuCorrecaoNome"_s)->trigger();
         j.findChild<QAction*>(u"mnuClientes"_s)->trigger();
         QCOMPARE(abertas, (QStringList{u";"_s, u"Rafael Souza;06/05/1980"_s}));
+        QStringList titulos;
+        for (const QMdiSubWindow* sub : j.findChildren<QMdiSubWindow*>()) {
+            titulos << sub->widget()->windowTitle();
+        }
+        QVERIFY2(titulos.contains(u"Estudo de Correção do Nome — RAFAEL SOUZA"_s),
+                 qPrintable(titulos.join(u" | ")));
 
         frmEstudoNomes estudo(u"29/11/1978"_s, pasta.caminho(), mensagens, {});
         QVERIFY(filho<QPushButton>(&estudo, u"cmdCorrecao"_s)->isHidden());

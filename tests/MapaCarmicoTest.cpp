@@ -188,11 +188,9 @@ TEST_F(ComporMapaTest, QuadrosComoTextoNaExportacao) {
     Configuracao c;
     c.ImprimirNumero = -1;
     OpcoesMapa o;
-    o.defineSecao(29, false);
-    o.defineSecao(31, false);
-    o.defineSecao(32, false);
-    o.defineSecao(33, false);
-    o.defineSecao(34, false);
+    for (int k : {29, 31, 32, 33, 34}) {
+        o.defineSecao(k, false);
+    }
     Configuracao::Selecao nenhuma{};
     EXPECT_EQ(TextoExportacao::monta(a, c, nenhuma, o),
               "CMAPA 2\r\n\r\nLições Cármicas Números 2, 4, 6, 7, 8, 9\r\n\r\n" +

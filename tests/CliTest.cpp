@@ -433,23 +433,18 @@ TEST(Cli, PrevisoesSeguemAPastaERecusamEntradasRuins) {
         QString::fromUtf8(t.out).contains(QStringLiteral("O ano pessoal começa no aniversário.")));
     EXPECT_TRUE(QString::fromUtf8(t.out).contains(QStringLiteral("Março de 2027")));
 
-    struct Caso {
-        QStringList argumentos;
-        QString mensagem;
-    };
-    for (const Caso& c :
-         {Caso{{"--ano", "1899"},
-               QStringLiteral("O ano das previsões deve estar entre 1900 e 2100.")},
-          Caso{{"--ano", "2101"},
-               QStringLiteral("O ano das previsões deve estar entre 1900 e 2100.")},
-          Caso{{"--ano", "dois mil"},
-               QStringLiteral("O ano das previsões deve estar entre 1900 e 2100.")},
-          Caso{{"--inicio-ano-pessoal", "maio"},
-               QStringLiteral("O início do ano pessoal deve ser janeiro ou aniversario "
-                              "(--inicio-ano-pessoal).")}}) {
-        const Saida r = executaCli(QStringList{"previsoes", "--json"} + pessoa + c.argumentos);
-        EXPECT_EQ(r.codigo, 2) << c.argumentos.join(' ').toStdString();
-        EXPECT_EQ(r.err.trimmed(), c.mensagem);
+    const QString kAno = QStringLiteral("O ano das previsões deve estar entre 1900 e 2100.");
+    const std::pair<QStringList, QString> casos[] = {
+        {{"--ano", "1899"}, kAno},
+        {{"--ano", "2101"}, kAno},
+        {{"--ano", "dois mil"}, kAno},
+        {{"--inicio-ano-pessoal", "maio"},
+         QStringLiteral("O início do ano pessoal deve ser janeiro ou aniversario "
+                        "(--inicio-ano-pessoal).")}};
+    for (const auto& [argumentos, mensagem] : casos) {
+        const Saida r = executaCli(QStringList{"previsoes", "--json"} + pessoa + argumentos);
+        EXPECT_EQ(r.codigo, 2) << argumentos.join(' ').toStdString();
+        EXPECT_EQ(r.err.trimmed(), mensagem);
         EXPECT_TRUE(r.out.isEmpty());
     }
     const Saida dataRuim = executaCli(

@@ -33,13 +33,6 @@ MapaCarmico mapa(const char* nome, const char* data = "29/11/1978", int limite =
 
 } // namespace
 
-TEST(MapaCarmico, PassosDaReducao) {
-    EXPECT_EQ(PassosReducao(139), (QList<long long>{139, 13, 4}));
-    EXPECT_EQ(PassosReducao(199), (QList<long long>{199, 19, 10, 1}));
-    EXPECT_EQ(PassosReducao(7), (QList<long long>{7}));
-    EXPECT_EQ(PassosReducao(0), (QList<long long>{0}));
-}
-
 // M A R I A  D A  S I L V A: 1 x5 (A A A S A), 3 x1 (L), 4 x3 (M D V), 9 x3 (R I I).
 TEST(MapaCarmico, InclusaoLicoesERespostaSubconsciente) {
     const MapaCarmico m = mapa("MARIA DA SILVA");

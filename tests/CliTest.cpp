@@ -53,36 +53,16 @@ TEST(Cli, NumerosCabalisticos) {
                     "--nascimento", "28/07/1984", "--referencia", "07/12/2026"});
     ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
     const QJsonObject o = QJsonDocument::fromJson(s.out).object();
-    const QStringList chaves = {"escola",
-                                "nome",
-                                "nascimento",
-                                "letras",
-                                "motivacao",
-                                "impressao",
-                                "expressao",
-                                "destino",
-                                "missao",
-                                "numero_psiquico",
-                                "talento_oculto",
-                                "inclusao",
-                                "licoes_carmicas",
-                                "tendencias_ocultas",
-                                "resposta_subconsciente",
-                                "dividas_carmicas",
-                                "ciclos",
-                                "fim_ciclos",
-                                "momentos_decisivos",
-                                "fim_momentos",
-                                "desafios",
-                                "harmonia_destino_expressao",
-                                "ano_pessoal",
-                                "mes_pessoal",
-                                "dia_pessoal",
-                                "triangulos",
-                                "arcanos"};
-    QStringList ordenadas = chaves;
-    ordenadas.sort();
-    EXPECT_EQ(o.keys(), ordenadas);
+    QStringList chaves =
+        QStringLiteral("escola nome nascimento letras motivacao impressao expressao destino "
+                       "missao numero_psiquico talento_oculto inclusao licoes_carmicas "
+                       "tendencias_ocultas resposta_subconsciente dividas_carmicas ciclos "
+                       "fim_ciclos momentos_decisivos fim_momentos desafios "
+                       "harmonia_destino_expressao ano_pessoal mes_pessoal dia_pessoal "
+                       "triangulos arcanos")
+            .split(u' ');
+    chaves.sort();
+    EXPECT_EQ(o.keys(), chaves);
     EXPECT_EQ(o.value("nome").toString(), QStringLiteral("ANDRÉ LUIZ XAVIER DE MACEDO"));
     EXPECT_EQ(o.value("letras").toArray().size(), 23);
     EXPECT_EQ(o.value("letras").toArray().at(4).toObject(),
@@ -203,11 +183,16 @@ TEST(Cli, AjudaEmPortugues) {
     EXPECT_TRUE(ajuda.contains(QStringLiteral("Uso:"))) << s.out.toStdString();
 }
 
-TEST(Cli, TextoIgualAoDaExportacaoSemEscreverNaPasta) {
-    QTemporaryDir dir;
+// A folder holding a copy of the shipped texts.
+static void copiaTextos(const QTemporaryDir& dir) {
     for (const QString& n : QDir(VIDALUME_DADOS_TESTE).entryList({"*.DAT"})) {
         ASSERT_TRUE(QFile::copy(QDir(VIDALUME_DADOS_TESTE).filePath(n), dir.filePath(n)));
     }
+}
+
+TEST(Cli, TextoIgualAoDaExportacaoSemEscreverNaPasta) {
+    QTemporaryDir dir;
+    copiaTextos(dir);
     const auto antes = retrato(dir.path());
     const Saida s = executaCli({"texto", "--nome", "João d'Ávila", "--nascimento", "11/05/1990",
                                 "--hoje", "06/12/2026", "--pasta", dir.path()});
@@ -368,9 +353,7 @@ TEST(Cli, CompatibilidadeEmJsonEEmTexto) {
 // says which file on the error output, once, with exit 0.
 TEST(Cli, TextoFaltandoOuDanificadoEAvisado) {
     QTemporaryDir dir;
-    for (const QString& n : QDir(VIDALUME_DADOS_TESTE).entryList({"*.DAT"})) {
-        ASSERT_TRUE(QFile::copy(QDir(VIDALUME_DADOS_TESTE).filePath(n), dir.filePath(n)));
-    }
+    copiaTextos(dir);
     const QStringList argumentos = {"texto",        "--nome",     "Maria Jose da Conceicao",
                                     "--nascimento", "29/11/1978", "--hoje",
                                     "06/12/2026",   "--pasta",    dir.path()};
@@ -450,23 +433,18 @@ TEST(Cli, PrevisoesSeguemAPastaERecusamEntradasRuins) {
         QString::fromUtf8(t.out).contains(QStringLiteral("O ano pessoal começa no aniversário.")));
     EXPECT_TRUE(QString::fromUtf8(t.out).contains(QStringLiteral("Março de 2027")));
 
-    struct Caso {
-        QStringList argumentos;
-        QString mensagem;
-    };
-    for (const Caso& c :
-         {Caso{{"--ano", "1899"},
-               QStringLiteral("O ano das previsões deve estar entre 1900 e 2100.")},
-          Caso{{"--ano", "2101"},
-               QStringLiteral("O ano das previsões deve estar entre 1900 e 2100.")},
-          Caso{{"--ano", "dois mil"},
-               QStringLiteral("O ano das previsões deve estar entre 1900 e 2100.")},
-          Caso{{"--inicio-ano-pessoal", "maio"},
-               QStringLiteral("O início do ano pessoal deve ser janeiro ou aniversario "
-                              "(--inicio-ano-pessoal).")}}) {
-        const Saida r = executaCli(QStringList{"previsoes", "--json"} + pessoa + c.argumentos);
-        EXPECT_EQ(r.codigo, 2) << c.argumentos.join(' ').toStdString();
-        EXPECT_EQ(r.err.trimmed(), c.mensagem);
+    const QString kAno = QStringLiteral("O ano das previsões deve estar entre 1900 e 2100.");
+    const std::pair<QStringList, QString> casos[] = {
+        {{"--ano", "1899"}, kAno},
+        {{"--ano", "2101"}, kAno},
+        {{"--ano", "dois mil"}, kAno},
+        {{"--inicio-ano-pessoal", "maio"},
+         QStringLiteral("O início do ano pessoal deve ser janeiro ou aniversario "
+                        "(--inicio-ano-pessoal).")}};
+    for (const auto& [argumentos, mensagem] : casos) {
+        const Saida r = executaCli(QStringList{"previsoes", "--json"} + pessoa + argumentos);
+        EXPECT_EQ(r.codigo, 2) << argumentos.join(' ').toStdString();
+        EXPECT_EQ(r.err.trimmed(), mensagem);
         EXPECT_TRUE(r.out.isEmpty());
     }
     const Saida dataRuim = executaCli(

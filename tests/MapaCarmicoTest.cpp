@@ -33,13 +33,6 @@ MapaCarmico mapa(const char* nome, const char* data = "29/11/1978", int limite =
 
 } // namespace
 
-TEST(MapaCarmico, PassosDaReducao) {
-    EXPECT_EQ(PassosReducao(139), (QList<long long>{139, 13, 4}));
-    EXPECT_EQ(PassosReducao(199), (QList<long long>{199, 19, 10, 1}));
-    EXPECT_EQ(PassosReducao(7), (QList<long long>{7}));
-    EXPECT_EQ(PassosReducao(0), (QList<long long>{0}));
-}
-
 // M A R I A  D A  S I L V A: 1 x5 (A A A S A), 3 x1 (L), 4 x3 (M D V), 9 x3 (R I I).
 TEST(MapaCarmico, InclusaoLicoesERespostaSubconsciente) {
     const MapaCarmico m = mapa("MARIA DA SILVA");
@@ -188,11 +181,9 @@ TEST_F(ComporMapaTest, QuadrosComoTextoNaExportacao) {
     Configuracao c;
     c.ImprimirNumero = -1;
     OpcoesMapa o;
-    o.defineSecao(29, false);
-    o.defineSecao(31, false);
-    o.defineSecao(32, false);
-    o.defineSecao(33, false);
-    o.defineSecao(34, false);
+    for (int k : {29, 31, 32, 33, 34}) {
+        o.defineSecao(k, false);
+    }
     Configuracao::Selecao nenhuma{};
     EXPECT_EQ(TextoExportacao::monta(a, c, nenhuma, o),
               "CMAPA 2\r\n\r\nLições Cármicas Números 2, 4, 6, 7, 8, 9\r\n\r\n" +

@@ -122,15 +122,7 @@ TEST(PastaDados, SemTextosInstaladosNadaECriado) {
     EXPECT_FALSE(QFileInfo::exists(raiz.filePath("usuario")));
 }
 
-TEST(PastaDados, RecursosDaPastaDeDadosOuDaPastaInstalada) {
-    EXPECT_EQ(PastaDados::recursos("/dados"), "/dados");
-    PastaDados::usaRecursos("/usr/share/vidalume");
-    EXPECT_EQ(PastaDados::recursos("/dados"), "/usr/share/vidalume");
-    PastaDados::usaRecursos({});
-    EXPECT_EQ(PastaDados::recursos("/dados"), "/dados");
-}
-
-TEST(TextosOriginais, GuardaCopiaDatadaAntesDeRestaurar) {
+TEST(TextosOriginais, GuardaCopiaDatadaAntesDeRestaurarOuNadaMuda) {
     Instalacao inst;
     ASSERT_TRUE(PastaDados::resolve(inst.bin(), inst.usuario("ana"), nullptr));
     const QString dados = inst.usuario("ana");
@@ -157,6 +149,14 @@ TEST(TextosOriginais, GuardaCopiaDatadaAntesDeRestaurar) {
     EXPECT_EQ(copias, QStringList{"CVIDA.DAT.copia-2026-12-06-140509-2"});
     EXPECT_EQ(conteudo(dados + "/CVIDA.DAT.copia-2026-12-06-140509"), "editado 1");
     EXPECT_EQ(conteudo(dados + "/CVIDA.DAT.copia-2026-12-06-140509-2"), "editado 2");
+
+    // An original that is missing refuses the whole restore before anything changes.
+    escreve(dados + "/CVIDA.DAT", "editado 3");
+    const auto antes = retrato(dados);
+    EXPECT_FALSE(TextosOriginais::restaura(inst.compartilhada(), dados, {"CVIDA.DAT", "SUMIU.DAT"},
+                                           quando, nullptr, nullptr, &erro));
+    EXPECT_TRUE(erro.contains("SUMIU.DAT")) << erro.toStdString();
+    EXPECT_EQ(retrato(dados), antes);
 }
 
 // The texts compiled into the program fill what an older folder lacks, never a file that is
@@ -181,19 +181,6 @@ TEST(TextosOriginais, EmbutidosRecriamSoOQueFalta) {
     EXPECT_TRUE(TextosOriginais::avisoRecriados({"CMAPA.DAT"}).contains("(CMAPA.DAT)"));
     EXPECT_TRUE(TextosOriginais::recriaFaltantes(TextosOriginais::kEmbutidos, dados.path(), &erro)
                     .isEmpty());
-}
-
-TEST(TextosOriginais, OriginalFaltandoNaoAlteraNada) {
-    Instalacao inst;
-    ASSERT_TRUE(PastaDados::resolve(inst.bin(), inst.usuario("ana"), nullptr));
-    escreve(inst.usuario("ana") + "/CVIDA.DAT", "editado");
-    const auto antes = retrato(inst.usuario("ana"));
-    QString erro;
-    EXPECT_FALSE(TextosOriginais::restaura(inst.compartilhada(), inst.usuario("ana"),
-                                           {"CVIDA.DAT", "SUMIU.DAT"}, QDateTime::currentDateTime(),
-                                           nullptr, nullptr, &erro));
-    EXPECT_TRUE(erro.contains("SUMIU.DAT")) << erro.toStdString();
-    EXPECT_EQ(retrato(inst.usuario("ana")), antes);
 }
 
 // Without HOME, or with a relative XDG_DATA_HOME, there is no sound place for the user's

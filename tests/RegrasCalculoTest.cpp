@@ -21,7 +21,10 @@ TEST(RegrasPitagoricas, ReduzSemNumerosMestres) {
     for (auto [n, esperado] : casos) {
         EXPECT_EQ(kPitagorica.reduz(n), esperado) << n;
     }
+    // Every step of the reduction is kept, 10 included: the debts are read among them.
     EXPECT_EQ(kPitagorica.passosReducao(139), (QList<long long>{139, 13, 4}));
+    EXPECT_EQ(kPitagorica.passosReducao(199), (QList<long long>{199, 19, 10, 1}));
+    EXPECT_EQ(kPitagorica.passosReducao(7), QList<long long>{7});
 }
 
 TEST(RegrasPitagoricas, TabelaDasLetras) {

@@ -78,37 +78,6 @@ TEST(TextosEntregues, CadaDesafioNomeiaOSeuNumero) {
     }
 }
 
-// Most readers are women: no text may speak of the reader in the masculine, neither by an
-// object pronoun ("magoá-lo", "o leva a") nor by a predicate, nor patch it with "(a)".
-TEST(TextosEntregues, NenhumTextoTrataOLeitorNoMasculino) {
-    static const QRegularExpression pronomeAposVerbo(QStringLiteral(R"([áâéêíóôi]-lo\b)"));
-    static const QRegularExpression terminacaoDupla(
-        QStringLiteral(R"(\w(\((a|as|o|os)\)|/as?\b))"));
-    static const QRegularExpression formas(
-        QStringLiteral(
-            R"((?<!\w)(colocá-lo|recompensá-lo|levá-lo|deixá-lo|conduzi-lo|magoá-lo|)"
-            R"(procurá-lo|torná-lo|afastá-lo|sufocá-lo|idealizá-lo|que o leva|o impulsiona|)"
-            R"(o orienta|o aprisionam|o impede|o vejam|sozinho|incompreendido|seguro de si|)"
-            R"(si mesmo|você mesmo|um colaborador|um parceiro|ser dono|sendo admirado|)"
-            R"(papel de salvador)(?!\w))"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
-    for (const auto& e : kArquivos) {
-        const auto textos = fonte(e.radical);
-        for (auto it = textos.cbegin(); it != textos.cend(); ++it) {
-            const QString onde = QStringLiteral("%1(%2)").arg(e.radical).arg(it.key());
-            EXPECT_FALSE(it.value().contains(pronomeAposVerbo)) << onde.toStdString();
-            EXPECT_FALSE(it.value().contains(terminacaoDupla)) << onde.toStdString();
-            EXPECT_FALSE(it.value().contains(formas))
-                << onde.toStdString() << ": " << formas.match(it.value()).captured().toStdString();
-        }
-    }
-    // The checks must not flag a pronoun that stands for a thing.
-    EXPECT_FALSE(QStringLiteral("levá-los até o fim").contains(pronomeAposVerbo));
-    EXPECT_TRUE(QStringLiteral("pode levá-lo a").contains(pronomeAposVerbo));
-    EXPECT_FALSE(QStringLiteral("musculação orientada").contains(formas));
-    EXPECT_TRUE(QStringLiteral("que o orienta melhor").contains(formas));
-}
-
 // The gift, the pinnacles and the challenges of life continue a sentence the analysis opens
 // and closes itself: "O seu Presente do Dia do Nascimento é " + text + ".".
 TEST(TextosEntregues, TextosQueContinuamUmaFraseNaoAFecham) {
@@ -124,20 +93,34 @@ TEST(TextosEntregues, TextosQueContinuamUmaFraseNaoAFecham) {
     }
 }
 
-// Rules every shipped text keeps: a month text promises nothing about the next month (false in
-// December and at a birthday), no text sends the client to the program's menus, and the
-// records every reader gets (children, pairs who are not couples) assume no job, car,
-// partner or shared household.
-TEST(TextosEntregues, NenhumaPromessaMenuOuVidaPressuposta) {
-    static const QRegularExpression proximoMes(
-        QStringLiteral(R"(m[eê]s seguinte|pr[oó]ximo m[eê]s|m[eê]s que vem|que vem a seguir)"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression menu(QStringLiteral(R"(Cálculos e opções|\bmenu\b|Alterar →)"),
-                                         QRegularExpression::CaseInsensitiveOption);
+// Rules every shipped text keeps. Most readers are women: no text speaks of the reader in
+// the masculine, by an object pronoun ("magoá-lo", "o leva a") or a predicate, nor patches
+// it with "(a)". A month text promises nothing about the next month (false in December and
+// at a birthday), no text sends the client to the program's menus, and the records every
+// reader gets (children, pairs who are not couples) assume no job, car, partner or shared
+// household.
+TEST(TextosEntregues, RegrasDeCadaTexto) {
+    static const QRegularExpression::PatternOptions kOpcoes =
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption;
+    static const QRegularExpression pronomeAposVerbo(QStringLiteral(R"([áâéêíóôi]-lo\b)"));
+    static const QRegularExpression terminacaoDupla(
+        QStringLiteral(R"(\w(\((a|as|o|os)\)|/as?\b))"));
+    static const QRegularExpression formas(
+        QStringLiteral(
+            R"((?<!\w)(colocá-lo|recompensá-lo|levá-lo|deixá-lo|conduzi-lo|magoá-lo|)"
+            R"(procurá-lo|torná-lo|afastá-lo|sufocá-lo|idealizá-lo|que o leva|o impulsiona|)"
+            R"(o orienta|o aprisionam|o impede|o vejam|sozinho|incompreendido|seguro de si|)"
+            R"(si mesmo|você mesmo|um colaborador|um parceiro|ser dono|sendo admirado|)"
+            R"(papel de salvador)(?!\w))"),
+        kOpcoes);
+    static const QRegularExpression proibido(
+        QStringLiteral(R"(m[eê]s seguinte|pr[oó]ximo m[eê]s|m[eê]s que vem|que vem a seguir|)"
+                       R"(Cálculos e opções|\bmenu\b|Alterar →)"),
+        kOpcoes);
     static const QRegularExpression pressuposto(
         QStringLiteral(R"(\b(ninho|orçamento combinado|colegas?|carro|aposentadoria|herança|)"
                        R"(cônjuges?|chefe|emprego|marido|esposa)\b)"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+        kOpcoes);
     const QSet<QString> lidosPorTodos = {"INTDIAUN", "INTMESPS", "INTMESUN", "CCOLH",
                                          "DESVIDA",  "CDNAS",    "COMPATIB", "LONGEVOS"};
     for (const auto& e : kArquivos) {
@@ -145,13 +128,21 @@ TEST(TextosEntregues, NenhumaPromessaMenuOuVidaPressuposta) {
         const bool todos = lidosPorTodos.contains(QString::fromLatin1(e.radical));
         for (auto it = textos.cbegin(); it != textos.cend(); ++it) {
             const QString onde = QStringLiteral("%1(%2)").arg(e.radical).arg(it.key());
-            EXPECT_FALSE(it.value().contains(proximoMes)) << onde.toStdString();
-            EXPECT_FALSE(it.value().contains(menu)) << onde.toStdString();
+            for (const QRegularExpression* r :
+                 {&pronomeAposVerbo, &terminacaoDupla, &formas, &proibido}) {
+                EXPECT_FALSE(it.value().contains(*r))
+                    << onde.toStdString() << ": " << r->match(it.value()).captured().toStdString();
+            }
             EXPECT_FALSE(todos && it.value().contains(pressuposto))
                 << onde.toStdString() << ": "
                 << pressuposto.match(it.value()).captured().toStdString();
         }
     }
+    // The checks must not flag a pronoun that stands for a thing, nor a longer word.
+    EXPECT_FALSE(QStringLiteral("levá-los até o fim").contains(pronomeAposVerbo));
+    EXPECT_TRUE(QStringLiteral("pode levá-lo a").contains(pronomeAposVerbo));
+    EXPECT_FALSE(QStringLiteral("musculação orientada").contains(formas));
+    EXPECT_TRUE(QStringLiteral("que o orienta melhor").contains(formas));
     EXPECT_TRUE(QStringLiteral("apoiar um colega").contains(pressuposto));
     EXPECT_FALSE(QStringLiteral("carroça").contains(pressuposto));
 }
@@ -182,12 +173,18 @@ TEST(TextosEntregues, MesDentroDoAnoEMapaFalaComVoce) {
 
 // The health number is the digit that repeats most among the fifteen numbers drawn from the
 // birth date, plus one, and record i sits under the heading "Número i" (record 10: 1, from 10).
-// The opening must name that number and no other.
+// The opening must name that number and no other, and each record says once that it comes
+// from the fifteen numbers of the birth date, never from the whole analysis.
 TEST(TextosEntregues, SaudeFalaDoNumeroQueOTituloMostra) {
     static const QRegularExpression numero(QStringLiteral(R"(\b\d+\b)"));
+    static const QRegularExpression analiseInteira(
+        QStringLiteral(R"(números da (sua )?análise|toda a (sua )?análise|análise inteira)"),
+        QRegularExpression::CaseInsensitiveOption);
     const auto textos = fonte("INDSAUDE");
     for (int r = 1; r <= 10; ++r) {
         const QString t = textos.value(r);
+        EXPECT_FALSE(t.contains(analiseInteira)) << r;
+        EXPECT_EQ(t.count(QStringLiteral("quinze números")), 1) << r;
         static const QRegularExpression fimDeFrase(QStringLiteral(R"((?<=[.!?])\s+)"));
         const QString abertura = t.split(fimDeFrase).mid(0, 2).join(u' ');
         QSet<QString> citados;
@@ -206,14 +203,19 @@ TEST(TextosEntregues, SaudeFalaDoNumeroQueOTituloMostra) {
 
 // The compatibility file holds one record per unordered pair a <= b of 1..9, in the order
 // 1-1, 1-2, ..., 1-9, 2-2, ..., 9-9; a record out of place would be read for the wrong pair.
+// The reading prints the harmony of the two numbers, with their groups, right above the pair
+// text: the text must not say it again.
 TEST(TextosEntregues, CadaCompatibilidadeNomeiaOSeuPar) {
+    static const QRegularExpression grupo(QStringLiteral(R"(\bgrupos?\b|família numérica)"),
+                                          QRegularExpression::CaseInsensitiveOption);
     const auto textos = fonte("COMPATIB");
     int registro = 0;
     for (int a = 1; a <= 9; ++a) {
         for (int b = a; b <= 9; ++b) {
-            const QString inicio = textos.value(++registro).left(200);
+            const QString texto = textos.value(++registro), inicio = texto.left(200);
             EXPECT_TRUE(inicio.contains(QString::number(a)) && inicio.contains(QString::number(b)))
                 << "COMPATIB(" << registro << ") " << a << "-" << b;
+            EXPECT_FALSE(texto.contains(grupo)) << "COMPATIB(" << registro << ")";
         }
     }
 }
@@ -266,32 +268,6 @@ QString ultimaFrase(const QString& texto) {
 }
 
 } // namespace
-
-// What the program computes is what the texts say: the health number comes from the fifteen
-// numbers of the birth date, said once per record, never from the whole analysis.
-TEST(TextosEntregues, SaudeDizComoONumeroECalculado) {
-    static const QRegularExpression analiseInteira(
-        QStringLiteral(R"(números da (sua )?análise|toda a (sua )?análise|análise inteira)"),
-        QRegularExpression::CaseInsensitiveOption);
-    const auto textos = fonte("INDSAUDE");
-    for (auto it = textos.cbegin(); it != textos.cend(); ++it) {
-        EXPECT_FALSE(it.value().contains(analiseInteira)) << "INDSAUDE(" << it.key() << ")";
-        EXPECT_EQ(it.value().count(QStringLiteral("quinze números")), 1)
-            << "INDSAUDE(" << it.key() << ")";
-    }
-}
-
-// The reading prints the harmony of the two numbers, with their groups, right above the pair
-// text; the text must not say it again.
-TEST(TextosEntregues, CompatibilidadeNaoRepeteOsGrupos) {
-    static const QRegularExpression grupo(QStringLiteral(R"(\bgrupos?\b|família numérica)"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    const auto textos = fonte("COMPATIB");
-    for (auto it = textos.cbegin(); it != textos.cend(); ++it) {
-        EXPECT_FALSE(it.value().contains(grupo))
-            << "COMPATIB(" << it.key() << "): " << grupo.match(it.value()).captured().toStdString();
-    }
-}
 
 // The four pinnacles and the four challenges print one after another, a forecast prints a
 // month text after another, and a reading prints three pair texts in a row: none may open,

@@ -461,6 +461,10 @@ TEST(Cli, PrevisoesSeguemAPastaERecusamEntradasRuins) {
                QStringLiteral("O ano das previsões deve estar entre 1900 e 2100.")},
           Caso{{"--ano", "dois mil"},
                QStringLiteral("O ano das previsões deve estar entre 1900 e 2100.")},
+          // A year before the birth year has no personal numbers to forecast.
+          Caso{{"--ano", "1977"},
+               QStringLiteral("O ano das previsões (1977) é anterior ao nascimento, em 1978: as "
+                              "previsões são feitas a partir do ano em que a pessoa nasceu.")},
           Caso{{"--inicio-ano-pessoal", "maio"},
                QStringLiteral("O início do ano pessoal deve ser janeiro ou aniversario "
                               "(--inicio-ano-pessoal).")}}) {
@@ -469,6 +473,7 @@ TEST(Cli, PrevisoesSeguemAPastaERecusamEntradasRuins) {
         EXPECT_EQ(r.err.trimmed(), c.mensagem);
         EXPECT_TRUE(r.out.isEmpty());
     }
+    EXPECT_EQ(executaCli(QStringList{"previsoes", "--json", "--ano", "1978"} + pessoa).codigo, 0);
     const Saida dataRuim = executaCli(
         {"previsoes", "--nome", "Ana Maria", "--nascimento", "31/02/1978", "--pasta", dir.path()});
     EXPECT_EQ(dataRuim.codigo, 2);

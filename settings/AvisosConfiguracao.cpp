@@ -69,9 +69,9 @@ QString avisoFontes(const QString& pasta) {
 
 QStringList AvisosConfiguracao::confere(const QString& pasta) {
     QStringList avisos;
-    for (const QString& nome : {Configuracao::kArquivo, FontesAnalise::kArquivo, Margens::kArquivo,
-                                LinhasRodape::kArquivo, OpcoesMapa::kArquivo,
-                                HarmoniaCabalistica::kArquivo}) {
+    for (const QString& nome :
+         {Configuracao::kArquivo, FontesAnalise::kArquivo, Margens::kArquivo,
+          LinhasRodape::kArquivo, OpcoesMapa::kArquivo, HarmoniaCabalistica::kArquivo}) {
         if (const QString motivo = ilegivel(pasta, nome); !motivo.isEmpty()) {
             avisos << QStringLiteral("o arquivo de configurações %1 não pôde ser lido (%2); "
                                      "foram usadas as configurações padrão dele.")

@@ -12,10 +12,11 @@ namespace vidalume {
 struct Margens {
     static constexpr int kTamanhoUsado = 16;
     static constexpr float kPadrao = 10.0f;
-    // The largest margins a file may give, one fifth of the A4 sheet each way: every page
-    // the program lays out is A4, and the print dialog accepts no more for it.
-    static constexpr float kMaiorHorizontal = 42.0f; // left and right
-    static constexpr float kMaiorVertical = 59.4f;   // top and bottom
+    // The largest margins a file may give, half the A4 sheet each way: no page the program
+    // lays out has room past them. Margins below them that leave no text column are refused
+    // when printing; the print dialog checks its own, smaller limit against the paper.
+    static constexpr float kMaiorHorizontal = 105.0f; // left and right
+    static constexpr float kMaiorVertical = 148.5f;   // top and bottom
     static inline const QString kArquivo = QStringLiteral("margens.dat");
 
     float MargemEsquerda = 0;

@@ -123,8 +123,8 @@ TEST(Margens, ArquivoPadraoValoresInvalidosEIdaEVolta) {
     EXPECT_EQ(Margens::le(dir.path(), &ajustadas), (Margens{1, 2, 3, 4}));
     EXPECT_FALSE(ajustadas);
     // The largest margins the A4 sheet allows are kept; past them, each is held there.
-    ASSERT_TRUE((Margens{42, 59.4f, 1e30f, 60}.GravaMargens(dir.path())));
-    EXPECT_EQ(Margens::le(dir.path(), &ajustadas), (Margens{42, 59.4f, 42, 59.4f}));
+    ASSERT_TRUE((Margens{105, 148.5f, 1e30f, 149}.GravaMargens(dir.path())));
+    EXPECT_EQ(Margens::le(dir.path(), &ajustadas), (Margens{105, 148.5f, 105, 148.5f}));
     EXPECT_TRUE(ajustadas);
 
     escreve(dir.filePath("margens.dat"), b.left(6));

@@ -192,7 +192,8 @@ int ComandosAnalise::previsoes(const ContextoCli& c) {
     }
     int ano = 0;
     QString mensagem;
-    if (!ComandoPrevisoes::leAno(c.parser.value(c.o.ano), entrada.referencia, &ano, &mensagem)) {
+    if (!ComandoPrevisoes::leAno(c.parser.value(c.o.ano), entrada.referencia, entrada.nascimento,
+                                 &ano, &mensagem)) {
         return erro(mensagem);
     }
     if (c.parser.isSet(c.o.json)) {

@@ -23,6 +23,9 @@ public:
         QStringList ajuda; // lines of the help, the first beside the name
         Desenho desenho;
         int (*executa)(const ContextoCli&); // the exit code
+        // Whether the command composes from the folder's settings files, and so is told
+        // which of them are not taken as they stand.
+        bool leConfiguracoes = true;
     };
 
     static std::span<const Comando> comandos();

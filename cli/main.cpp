@@ -8,6 +8,7 @@
 // where there is no display, the others need no display.
 #include "cli/OpcoesCli.h"
 #include "cli/TabelaComandos.h"
+#include "settings/AvisosConfiguracao.h"
 #include "settings/PastaDados.h"
 #include "texts/ArquivoInterpretacao.h"
 #include "texts/GravacaoSegura.h"
@@ -140,6 +141,12 @@ int main(int argc, char* argv[]) {
     const std::optional<QString> pasta = pastaDados(parser, o);
     if (!pasta) {
         return parser.isSet(o.pasta) ? 2 : 1;
+    }
+    // Settings files that are not taken as they stand are named before the analysis.
+    if (comando->leConfiguracoes) {
+        for (const QString& aviso : AvisosConfiguracao::confere(*pasta)) {
+            erro(QStringLiteral("Atenção: ") + aviso);
+        }
     }
     // The analysis comes out whatever texts are missing; what was missing is said after it.
     const int codigo = comando->executa(ContextoCli{parser, o, *pasta});

@@ -151,13 +151,15 @@ bool CopiaCompleta::grava(const QString& pastaDados, const QString& arquivoZip,
 QString CopiaCompleta::mensagemGravada(const QString& arquivoZip, const QStringList& deixados) {
     QString texto = mensagemGravada(arquivoZip);
     if (!deixados.isEmpty()) {
+        // The count is written into the plural only: the singular names no number.
         texto += (deixados.size() == 1
                       ? QStringLiteral("\n\nAtenção: 1 arquivo ficou fora da cópia, pois não "
-                                       "poderia ser restaurado: %2")
+                                       "poderia ser restaurado: %1")
+                            .arg(frases(deixados))
                       : QStringLiteral("\n\nAtenção: %1 arquivos ficaram fora da cópia, pois "
-                                       "não poderiam ser restaurados: %2"))
-                     .arg(deixados.size())
-                     .arg(frases(deixados)) +
+                                       "não poderiam ser restaurados: %2")
+                            .arg(deixados.size())
+                            .arg(frases(deixados))) +
                  QStringLiteral(" Corrija ou retire da pasta o que está errado e faça outra "
                                 "cópia.");
     }

@@ -1,5 +1,7 @@
 #include "clients/CopiaFicha.h"
 
+#include "clients/FichaClientes.h"
+
 #include "texts/GravacaoSegura.h"
 #include "texts/Mensagem.h"
 
@@ -111,9 +113,13 @@ bool CopiaFicha::copia(const QString& origem, const QString& destino, QString* e
         return Mensagem::falha(erro, naoCopiou.arg(motivo));
     }
     // Read-write without creating: the last connection to close checkpoints the log and
-    // removes it, so nothing is left beside the file. VACUUM INTO only reads this file.
+    // removes it, so nothing is left beside the file. VACUUM INTO only reads this file. A
+    // file that cannot be written, or lies in a folder that cannot, is read as immutable.
     int codigo = SQLITE_OK;
-    Banco banco = abreBanco(origem, SQLITE_OPEN_READWRITE, &codigo);
+    const QString imutavel = FichaClientes::uriSomenteLeitura(origem);
+    Banco banco = imutavel.isEmpty()
+                      ? abreBanco(origem, SQLITE_OPEN_READWRITE, &codigo)
+                      : abreBanco(imutavel, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, &codigo);
     if (codigo == SQLITE_OK) {
         sqlite3_stmt* bruto = nullptr;
         codigo = sqlite3_prepare_v2(banco.get(), "VACUUM INTO ?", -1, &bruto, nullptr);

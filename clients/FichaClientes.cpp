@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <QVariant>
 
 namespace vidalume {
@@ -121,7 +122,21 @@ bool gravavel(const QFileInfo& info) {
     return info.isWritable() && (info.permissions() & QFileDevice::WriteOwner);
 }
 
+bool pastaGravavel(const QString& arquivo) {
+    return QFileInfo(QFileInfo(arquivo).absolutePath()).isWritable();
+}
+
 } // namespace
+
+QString FichaClientes::uriSomenteLeitura(const QString& arquivo) {
+    const QFileInfo info(arquivo);
+    const QFileInfo log(arquivo + QStringLiteral("-wal"));
+    if ((gravavel(info) && pastaGravavel(arquivo)) || (log.exists() && log.size() > 0)) {
+        return {};
+    }
+    return QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+           QStringLiteral("?immutable=1");
+}
 
 FichaClientes::FichaClientes() : conexao_(nomeConexao()) {}
 
@@ -229,6 +244,13 @@ bool FichaClientes::abre(const QString& pasta, Modo modo, QString* erro) {
                     .arg(QDir::toNativeSeparators(caminho_));
         return false;
     }
+    if (modo == Modo::Escrita && !pastaGravavel(caminho_)) {
+        *erro = QStringLiteral("A pasta \"%1\" não permite gravação (está protegida ou num disco "
+                               "só de leitura): a ficha de clientes pode ser consultada, mas "
+                               "nada foi alterado.")
+                    .arg(QDir::toNativeSeparators(QFileInfo(caminho_).absolutePath()));
+        return false;
+    }
     if (existe && modo == Modo::Escrita && !gravavel(info)) {
         *erro = mensagem({}, QString::number(kSomenteLeitura));
         return false;
@@ -239,7 +261,13 @@ bool FichaClientes::abre(const QString& pasta, Modo modo, QString* erro) {
     QString opcoes = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kEsperaTravaMs);
     if (modo == Modo::Leitura) {
         // Nothing is created: a missing file is read as an empty one kept in memory.
-        db.setDatabaseName(existe ? caminho_ : QStringLiteral(":memory:"));
+        const QString imutavel = existe ? uriSomenteLeitura(caminho_) : QString();
+        db.setDatabaseName(!imutavel.isEmpty() ? imutavel
+                           : existe            ? caminho_
+                                               : QStringLiteral(":memory:"));
+        if (!imutavel.isEmpty()) {
+            opcoes += QStringLiteral(";QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY");
+        }
     } else {
         if (!existe && !protege(false, erro)) {
             return false;

@@ -57,6 +57,13 @@ public:
     bool aberta() const { return aberta_; }
     QString caminho() const { return caminho_; }
 
+    // How a client file that is only read must be opened when it or its folder cannot be
+    // written: as an SQLite URI that reads it as immutable, so that SQLite needs no
+    // shared-memory file beside it (it could not make one, or would leave one the file's
+    // mode, 0400, that blocks every later write). Empty when it can be opened as usual, or
+    // when a log beside it holds changes the file itself lacks.
+    static QString uriSomenteLeitura(const QString& arquivo);
+
     // The number of clients; -1, with the reason in `erro`, when it cannot be read.
     qint64 total(QString* erro) const;
 

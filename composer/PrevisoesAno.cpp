@@ -159,6 +159,23 @@ bool PrevisoesAno::aceitaAno(int ano, QString* erro) {
     return false;
 }
 
+bool PrevisoesAno::aceitaAno(int ano, const QString& dataNascimento, QString* erro) {
+    if (!aceitaAno(ano, erro)) {
+        return false;
+    }
+    const int nascimento = dataNascimento.section(u'/', 2, 2).toInt();
+    if (ano >= nascimento) {
+        return true;
+    }
+    if (erro != nullptr) {
+        *erro = QStringLiteral("O ano das previsões (%1) é anterior ao nascimento, em %2: as "
+                               "previsões são feitas a partir do ano em que a pessoa nasceu.")
+                    .arg(ano)
+                    .arg(nascimento);
+    }
+    return false;
+}
+
 PrevisoesAno PrevisoesAno::compoe(const QString& nome, const QString& dataNascimento, int ano,
                                   const RegrasCalculo& regras, QDate,
                                   const ArquivoInterpretacao& arquivos) {

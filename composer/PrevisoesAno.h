@@ -65,6 +65,10 @@ struct PrevisoesAno {
 
     // Whether `ano` is a year the forecast is made for; when not, kMensagemAno in `erro`.
     static bool aceitaAno(int ano, QString* erro);
+    // As above, and not before the birth year of `dataNascimento` ("dd/mm/yyyy"): the
+    // personal numbers of a year the person had not yet lived mean nothing, so such a year
+    // is refused with a message saying from which year forecasts are made.
+    static bool aceitaAno(int ano, const QString& dataNascimento, QString* erro);
 
     // The forecast of `ano` (kPrimeiroAno to kUltimoAno) for `nome` (as the pages show it;
     // the numbers come from its normalised form) born on `dataNascimento` ("dd/mm/yyyy", a

@@ -26,7 +26,8 @@ struct QuadroSecao {
     };
 
     // The part of a triangle drawn: rows and base positions, from 1, both ends included.
-    // A pyramid too large to read in one picture is drawn in several parts, each a picture.
+    // A pyramid too large to read in one picture is drawn in several parts, each a picture;
+    // so is a letter chart taller than a page, in bands of its rows (only the rows used).
     struct Parte {
         int primeiraLinha = 1, ultimaLinha = 0;   // 0: to the last row
         int primeiraColuna = 1, ultimaColuna = 0; // 0: to the last position
@@ -53,7 +54,7 @@ struct QuadroSecao {
     bool periodosNumerados = false;
     Triangulo triangulo;        // Piramide: the digits, the sequences to shade, the regent
     QStringList letrasBase;     // Piramide: the letter over each base digit, as typed
-    Parte parte;                // Piramide: the part drawn
+    Parte parte;                // Piramide: the part drawn; Letras: the rows drawn
     QList<Periodo> periodos;    // Arcanos: the periods in this part of the timeline
     QStringList cabecalho;      // Tabela: the column headings
     QList<QStringList> celulas; // Tabela: the rows, one text per column

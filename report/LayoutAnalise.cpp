@@ -150,8 +150,17 @@ double LayoutAnalise::alturaQuadro(const QuadroSecao& quadro) const {
     return QuadrosSecao::altura(quadro, cursor_.folha(), cursor_.direita() - cursor_.esquerda());
 }
 
-// A picture is never cut across pages: it starts a new one when it does not fit.
+// A picture is never cut across pages: it starts a new one when it does not fit. A letter
+// chart taller than a page goes in bands of rows, each on a page.
 void LayoutAnalise::desenhaQuadro(const QuadroSecao& quadro) {
+    for (const QuadroSecao& parte :
+         QuadrosSecao::partes(quadro, cursor_.folha(), cursor_.direita() - cursor_.esquerda(),
+                              cursor_.alturaUtil())) {
+        desenhaQuadroInteiro(parte);
+    }
+}
+
+void LayoutAnalise::desenhaQuadroInteiro(const QuadroSecao& quadro) {
     const double altura = alturaQuadro(quadro);
     if (altura <= 0) {
         return;

@@ -58,6 +58,7 @@ public:
 private:
     void dispoeEntrada(int k, double cauda);
     void desenhaQuadro(const QuadroSecao& quadro);
+    void desenhaQuadroInteiro(const QuadroSecao& quadro);
     double alturaQuadro(const QuadroSecao& quadro) const;
     double alturaAviso();
     void dispoeAviso();

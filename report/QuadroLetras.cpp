@@ -49,13 +49,48 @@ QList<QList<QuadroLetras::Trecho>> QuadroLetras::linhas(double largura) const {
     return resultado;
 }
 
-double QuadroLetras::altura(const SuperficieDesenho&, double largura) const {
-    const qsizetype n = linhas(largura).size();
+QList<QList<QuadroLetras::Trecho>> QuadroLetras::linhasDesenhadas(double largura,
+                                                                  bool* comTotais) const {
+    const QList<QList<Trecho>> todas = linhas(largura);
+    const qsizetype inicio = std::clamp<qsizetype>(primeira_ - 1, 0, todas.size());
+    const qsizetype fim =
+        ultima_ <= 0 ? todas.size() : std::clamp<qsizetype>(ultima_, inicio, todas.size());
+    *comTotais = fim == todas.size();
+    return todas.mid(inicio, fim - inicio);
+}
+
+double QuadroLetras::altura(qsizetype n, bool comTotais) const {
     double h = n * alturaLinha() + std::max<qsizetype>(0, n - 1) * kEntreLinhas;
-    if (!totais_.isEmpty()) {
+    if (comTotais && !totais_.isEmpty()) {
         h += kAntesTotais + totais_.size() * kLinhaTotal;
     }
     return h;
+}
+
+double QuadroLetras::altura(const SuperficieDesenho&, double largura) const {
+    bool comTotais = false;
+    const qsizetype n = linhasDesenhadas(largura, &comTotais).size();
+    return altura(n, comTotais);
+}
+
+QList<std::pair<int, int>> QuadroLetras::faixas(const SuperficieDesenho&, double largura,
+                                                double alturaMaxima) const {
+    const int total = int(linhas(largura).size());
+    // Rows a to b fit in one band; the totals count in the band that ends with the last row.
+    const auto cabem = [&](int a, int b) { return altura(b - a + 1, b == total) <= alturaMaxima; };
+    QList<std::pair<int, int>> resultado;
+    for (int primeira = 1; primeira <= total;) {
+        int ultima = primeira;
+        while (ultima < total && cabem(primeira, ultima + 1)) {
+            ++ultima;
+        }
+        resultado.append({primeira, ultima});
+        primeira = ultima + 1;
+    }
+    if (resultado.isEmpty()) {
+        resultado.append({1, 0});
+    }
+    return resultado;
 }
 
 void QuadroLetras::desenha(SuperficieDesenho& s, double x, double yTopo, double largura) const {
@@ -65,8 +100,9 @@ void QuadroLetras::desenha(SuperficieDesenho& s, double x, double yTopo, double 
     s.DefineCorFrente(SuperficieDesenho::kPreto);
     s.DefineItalico(false);
 
+    bool comTotais = false;
     double y = yTopo;
-    for (const QList<Trecho>& linha : linhas(largura)) {
+    for (const QList<Trecho>& linha : linhasDesenhadas(largura, &comTotais)) {
         const double yLetra = y + kLinhaValor;
         const double yConsoante = yLetra + kLinhaLetra;
         for (const Trecho& t : linha) {
@@ -93,7 +129,7 @@ void QuadroLetras::desenha(SuperficieDesenho& s, double x, double yTopo, double 
         }
         y += alturaLinha() + kEntreLinhas;
     }
-    if (!totais_.isEmpty()) {
+    if (comTotais && !totais_.isEmpty()) {
         y += kAntesTotais - kEntreLinhas;
         s.DefineNegrito(false);
         s.DefineTamanhoFonte(kPontosTotal);

@@ -12,7 +12,8 @@ namespace vidalume {
 double QuadrosSecao::altura(const QuadroSecao& q, const SuperficieDesenho& s, double largura) {
     switch (q.tipo) {
     case QuadroSecao::Tipo::Letras:
-        return QuadroLetras(q.letras, q.totais).altura(s, largura);
+        return QuadroLetras(q.letras, q.totais, q.parte.primeiraLinha, q.parte.ultimaLinha)
+            .altura(s, largura);
     case QuadroSecao::Tipo::Inclusao:
         return QuadroInclusao(q.inclusao, q.legenda).altura(s, largura);
     case QuadroSecao::Tipo::LinhaVida:
@@ -31,11 +32,28 @@ double QuadrosSecao::altura(const QuadroSecao& q, const SuperficieDesenho& s, do
     return 0;
 }
 
+QList<QuadroSecao> QuadrosSecao::partes(const QuadroSecao& q, const SuperficieDesenho& s,
+                                        double largura, double alturaMaxima) {
+    if (q.tipo != QuadroSecao::Tipo::Letras || altura(q, s, largura) <= alturaMaxima) {
+        return {q};
+    }
+    QList<QuadroSecao> resultado;
+    for (const auto& [primeira, ultima] :
+         QuadroLetras(q.letras, q.totais).faixas(s, largura, alturaMaxima)) {
+        QuadroSecao parte = q;
+        parte.parte.primeiraLinha = primeira;
+        parte.parte.ultimaLinha = ultima;
+        resultado.append(std::move(parte));
+    }
+    return resultado;
+}
+
 void QuadrosSecao::desenha(const QuadroSecao& q, SuperficieDesenho& s, double x, double yTopo,
                            double largura) {
     switch (q.tipo) {
     case QuadroSecao::Tipo::Letras:
-        QuadroLetras(q.letras, q.totais).desenha(s, x, yTopo, largura);
+        QuadroLetras(q.letras, q.totais, q.parte.primeiraLinha, q.parte.ultimaLinha)
+            .desenha(s, x, yTopo, largura);
         break;
     case QuadroSecao::Tipo::Inclusao:
         QuadroInclusao(q.inclusao, q.legenda).desenha(s, x, yTopo, largura);

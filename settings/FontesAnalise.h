@@ -15,9 +15,10 @@ struct DadosFonte {
     static constexpr int kTamanhoNome = 50;
     static constexpr int kTamanhoRegistro = 56;
     // The sizes a font is drawn at: a stored size outside them (a file edited by hand or
-    // damaged) is drawn at the nearest one, so no size can make thousands of pages.
+    // damaged) is drawn at the nearest one, so that no size can make an analysis run to
+    // thousands of pages.
     static constexpr int kMenorTamanho = 4;
-    static constexpr int kMaiorTamanho = 200;
+    static constexpr int kMaiorTamanho = 72;
 
     QString Nome; // exactly 50 characters as stored; users trim it
     qint16 Negrito = 0;
@@ -29,6 +30,8 @@ struct DadosFonte {
     // The size to draw in points: `Tamanho` held within kMenorTamanho..kMaiorTamanho, or 0
     // when the stored size is unusable (below 1) and the role's default applies.
     int tamanhoDesenho() const;
+    // Whether `Tamanho` is drawn as stored (false when tamanhoDesenho() replaces it).
+    bool tamanhoUsavel() const { return Tamanho >= kMenorTamanho && Tamanho <= kMaiorTamanho; }
     bool negrito() const { return Negrito != 0; }
     bool italico() const { return Italico != 0; }
     void defineNome(const QString& nome); // cut or padded to 50 characters

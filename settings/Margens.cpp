@@ -5,6 +5,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -15,20 +16,30 @@ namespace vidalume {
 
 namespace {
 
-void leCampo(const QByteArray& b, int pos, float& campo) {
+// Reads the field at `pos` into `campo`; true when a stored value had to be replaced.
+bool leCampo(const QByteArray& b, int pos, float maior, float& campo) {
     const auto v = RegistroBinario::leFloat(b, pos);
-    campo = (v && std::isfinite(*v)) ? *v : Margens::kPadrao;
+    if (!v) {
+        campo = Margens::kPadrao;
+        return false;
+    }
+    campo = std::isfinite(*v) ? std::clamp(*v, 0.0f, maior) : Margens::kPadrao;
+    return campo != *v;
 }
 
 } // namespace
 
-Margens Margens::le(const QString& pasta) {
+Margens Margens::le(const QString& pasta, bool* ajustadas) {
     const QByteArray b = ArquivoRegistros::le(QDir(pasta).filePath(kArquivo), 0, kTamanhoUsado);
     Margens m;
-    leCampo(b, 0, m.MargemEsquerda);
-    leCampo(b, 4, m.MargemSuperior);
-    leCampo(b, 8, m.MargemDireita);
-    leCampo(b, 12, m.MargemInferior);
+    // Every field is read even after one was replaced (no short-circuit).
+    const int trocados = int(leCampo(b, 0, kMaiorHorizontal, m.MargemEsquerda)) +
+                         int(leCampo(b, 4, kMaiorVertical, m.MargemSuperior)) +
+                         int(leCampo(b, 8, kMaiorHorizontal, m.MargemDireita)) +
+                         int(leCampo(b, 12, kMaiorVertical, m.MargemInferior));
+    if (ajustadas) {
+        *ajustadas = trocados > 0;
+    }
     return m;
 }
 

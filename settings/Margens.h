@@ -12,6 +12,11 @@ namespace vidalume {
 struct Margens {
     static constexpr int kTamanhoUsado = 16;
     static constexpr float kPadrao = 10.0f;
+    // The largest margins a file may give, half the A4 sheet each way: no page the program
+    // lays out has room past them. Margins below them that leave no text column are refused
+    // when printing; the print dialog checks its own, smaller limit against the paper.
+    static constexpr float kMaiorHorizontal = 105.0f; // left and right
+    static constexpr float kMaiorVertical = 148.5f;   // top and bottom
     static inline const QString kArquivo = QStringLiteral("margens.dat");
 
     float MargemEsquerda = 0;
@@ -23,8 +28,10 @@ struct Margens {
     static Margens tela() { return {10, 5, 10, 5}; } // the fixed margins of screen pages
 
     // The file's margins; each field that is missing or not a finite number takes the
-    // default 10 mm. Never writes.
-    static Margens le(const QString& pasta);
+    // default 10 mm, and one below 0 or past its largest value above is held to that
+    // bound, so a damaged file never puts text off the page. `ajustadas`, when given, says
+    // whether a stored value was replaced so. Never writes.
+    static Margens le(const QString& pasta, bool* ajustadas = nullptr);
     // As le(), first creating the file with the defaults when it is missing or empty.
     static Margens CarregaMargens(const QString& pasta);
     bool GravaMargens(const QString& pasta, QString* erro = nullptr) const;

@@ -114,12 +114,18 @@ TEST(Margens, ArquivoPadraoValoresInvalidosEIdaEVolta) {
     std::memcpy(b.data(), valores, 16);
     escreve(dir.filePath("margens.dat"), b);
     const Margens m = Margens::CarregaMargens(dir.path());
-    EXPECT_EQ(m, (Margens{12.5f, 10, 10, -3}));
+    EXPECT_EQ(m, (Margens{12.5f, 10, 10, 0})); // a negative margin would put text off the page
     EXPECT_EQ(conteudo(dir.filePath("margens.dat")), b); // reading never rewrites
 
     ASSERT_TRUE((Margens{1, 2, 3, 4}.GravaMargens(dir.path())));
     EXPECT_EQ(conteudo(dir.filePath("margens.dat")).mid(16), b.mid(16));
-    EXPECT_EQ(Margens::le(dir.path()), (Margens{1, 2, 3, 4}));
+    bool ajustadas = true;
+    EXPECT_EQ(Margens::le(dir.path(), &ajustadas), (Margens{1, 2, 3, 4}));
+    EXPECT_FALSE(ajustadas);
+    // The largest margins the A4 sheet allows are kept; past them, each is held there.
+    ASSERT_TRUE((Margens{105, 148.5f, 1e30f, 149}.GravaMargens(dir.path())));
+    EXPECT_EQ(Margens::le(dir.path(), &ajustadas), (Margens{105, 148.5f, 105, 148.5f}));
+    EXPECT_TRUE(ajustadas);
 
     escreve(dir.filePath("margens.dat"), b.left(6));
     EXPECT_EQ(Margens::le(dir.path()), (Margens{12.5f, 10, 10, 10}));

@@ -3,6 +3,8 @@
 #include "composer/LeituraCasal.h"
 #include "composer/TextoExportacao.h"
 #include "settings/Configuracao.h"
+#include "settings/FontesAnalise.h"
+#include "settings/Margens.h"
 #include "settings/OpcoesMapa.h"
 
 #include <QDir>
@@ -12,6 +14,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "tests/ArquivosTeste.h"
 
@@ -375,6 +379,44 @@ TEST(Cli, TextoFaltandoOuDanificadoEAvisado) {
     EXPECT_EQ(s.err.count("CVIDA.DAT ("), 1) << s.err.toStdString();
 }
 
+// A settings file that cannot be read, or holds margins or font sizes the page cannot take,
+// is named on the error output with what is used instead, and the analysis still comes out;
+// a FIFO is never opened (it would block the tool).
+TEST(Cli, ConfiguracoesIlegiveisOuDanificadasSaoAvisadas) {
+    QTemporaryDir dir;
+    const QStringList numeros = {"numeros",    "--nome",  "Ana Maria", "--nascimento",
+                                 "29/11/1978", "--pasta", dir.path()};
+    Saida s = executaCli(numeros);
+    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    EXPECT_EQ(s.err, QString()); // a new folder, without settings files, gets no word
+
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("opcoes.dat")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("vidalume.dat"));
+    ASSERT_TRUE((Margens{-5, 10, 10, 10}.GravaMargens(dir.path())));
+    FontesAnalise fontes;
+    fontes.FonteTexto.Tamanho = 200;
+    ASSERT_TRUE(fontes.GravaFontes(dir.path()));
+    escreve(dir.filePath("harmonia.dat"), QByteArray(48, '\0'));
+    const bool semPermissao =
+        ::chmod(QFile::encodeName(dir.filePath("harmonia.dat")).constData(), 0) == 0 &&
+        ::access(QFile::encodeName(dir.filePath("harmonia.dat")).constData(), R_OK) != 0;
+    s = executaCli(numeros);
+    EXPECT_EQ(s.codigo, 0);
+    EXPECT_FALSE(s.out.isEmpty());
+    for (const char* nome : {"opcoes.dat", "vidalume.dat"}) {
+        EXPECT_TRUE(s.err.contains(QStringLiteral("Atenção: o arquivo de configurações %1 não "
+                                                  "pôde ser lido (não é um arquivo comum); foram "
+                                                  "usadas as configurações padrão dele.")
+                                       .arg(nome)))
+            << s.err.toStdString();
+    }
+    EXPECT_EQ(s.err.contains("harmonia.dat (sem permissão de leitura)"), semPermissao);
+    EXPECT_TRUE(s.err.contains("margens.dat") && s.err.contains("esquerda 0 mm, superior 10 mm"));
+    EXPECT_TRUE(s.err.contains("fontes.dat") && s.err.contains("4 a 72 pontos"));
+    // The folder's own commands compose nothing from the settings.
+    EXPECT_FALSE(executaCli({"clientes", "listar", "--pasta", dir.path()}).err.contains("Atenção"));
+}
+
 TEST(Cli, PrevisoesDoAnoEmJsonIgualAosNumerosDeCadaDia) {
     QTemporaryDir dir;
     const QStringList pessoa = {"--nome",     "Ana Maria", "--nascimento",
@@ -438,6 +480,10 @@ TEST(Cli, PrevisoesSeguemAPastaERecusamEntradasRuins) {
         {{"--ano", "1899"}, kAno},
         {{"--ano", "2101"}, kAno},
         {{"--ano", "dois mil"}, kAno},
+        // A year before the birth year has no personal numbers to forecast.
+        {{"--ano", "1977"},
+         QStringLiteral("O ano das previsões (1977) é anterior ao nascimento, em 1978: as "
+                        "previsões são feitas a partir do ano em que a pessoa nasceu.")},
         {{"--inicio-ano-pessoal", "maio"},
          QStringLiteral("O início do ano pessoal deve ser janeiro ou aniversario "
                         "(--inicio-ano-pessoal).")}};
@@ -447,6 +493,7 @@ TEST(Cli, PrevisoesSeguemAPastaERecusamEntradasRuins) {
         EXPECT_EQ(r.err.trimmed(), mensagem);
         EXPECT_TRUE(r.out.isEmpty());
     }
+    EXPECT_EQ(executaCli(QStringList{"previsoes", "--json", "--ano", "1978"} + pessoa).codigo, 0);
     const Saida dataRuim = executaCli(
         {"previsoes", "--nome", "Ana Maria", "--nascimento", "31/02/1978", "--pasta", dir.path()});
     EXPECT_EQ(dataRuim.codigo, 2);

@@ -7,11 +7,15 @@
 
 namespace vidalume {
 
-bool ComandoPrevisoes::leAno(const QString& texto, QDate referencia, int* ano, QString* erro) {
+bool ComandoPrevisoes::leAno(const QString& texto, QDate referencia, const QString& nascimento,
+                             int* ano, QString* erro) {
     bool ok = true;
     const int valor = texto.isEmpty() ? referencia.year() : texto.trimmed().toInt(&ok);
-    if (!ok || !PrevisoesAno::aceitaAno(valor, erro)) {
+    if (!ok) {
         *erro = PrevisoesAno::kMensagemAno;
+        return false;
+    }
+    if (!PrevisoesAno::aceitaAno(valor, nascimento, erro)) {
         return false;
     }
     *ano = valor;

@@ -20,8 +20,10 @@ class ComandoPrevisoes {
 public:
     // Reads the year of the forecast from `texto`; an empty text takes the year of
     // `referencia`. False, with PrevisoesAno::kMensagemAno in `erro`, for anything that is
-    // not a year from 1900 to 2100.
-    static bool leAno(const QString& texto, QDate referencia, int* ano, QString* erro);
+    // not a year from 1900 to 2100, and with its own message for a year before the birth
+    // year of `nascimento` ("dd/mm/yyyy").
+    static bool leAno(const QString& texto, QDate referencia, const QString& nascimento, int* ano,
+                      QString* erro);
 
     static QByteArray json(const EntradaCli& entrada, int ano);
     // The forecast composed with the interpretation files of `pasta`; the line of life is

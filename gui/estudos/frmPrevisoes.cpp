@@ -105,6 +105,13 @@ void frmPrevisoes::cmdOk_Click() {
     case EntradaDados::Resultado::Aceito:
         break;
     }
+    QString anoRecusado;
+    if (!PrevisoesAno::aceitaAno(ano(), *EntradaDados::normalizaData(data), &anoRecusado)) {
+        mensagens_.informa(this, QStringLiteral("Informação:"), anoRecusado,
+                           Mensagens::Icone::Informacao);
+        txtAno_->setFocus();
+        return;
+    }
     nome_ = RegrasCalculo::pitagorica().normalizaNome(nome);
     nomeDigitado_ = RegrasCalculo::maiusculas(nome.trimmed());
     nascimento_ = *EntradaDados::normalizaData(data);

@@ -480,3 +480,48 @@ TEST(CopiaClientes, FichaAntigaVoltaAtualizadaECompacta) {
     EXPECT_EQ(clientes(dados.path()), 1);
     EXPECT_LT(QFileInfo(dados.filePath("clientes.sqlite")).size(), 100000);
 }
+
+// A client file protected against writing (0400), or in a folder that cannot be written, is
+// still listed and backed up, leaves nothing beside it, and a write to it fails with a
+// message instead of reporting success.
+TEST(CopiaClientes, FichaSomenteLeituraListadaECopiadaSemDeixarArquivos) {
+    QTemporaryDir dir, fora;
+    importa(dir.path(), "Ana", 2);
+    const QString ficha = dir.filePath(FichaClientes::kArquivo);
+    ASSERT_TRUE(QFile::setPermissions(ficha, QFile::ReadOwner));
+    const auto antes = retrato(dir.path());
+    EXPECT_EQ(clientes(dir.path()), 2);
+    const Saida copia =
+        executaCli({"copia", "fazer", fora.filePath("c.zip"), "--pasta", dir.path()});
+    EXPECT_EQ(copia.codigo, 0) << copia.err.toStdString();
+    EXPECT_FALSE(copia.err.contains("ficou fora")) << copia.err.toStdString();
+    QTemporaryDir volta;
+    EXPECT_EQ(executaCli({"copia", "restaurar", fora.filePath("c.zip"), "--so-clientes", "--pasta",
+                          volta.path()})
+                  .codigo,
+              0);
+    EXPECT_EQ(clientes(volta.path()), 2);
+    EXPECT_EQ(retrato(dir.path()), antes); // no -shm or -wal left beside it
+
+    escreve(fora.filePath("l.csv"), "nome;nascimento\nBia Souza;02/03/1990\n");
+    const Saida importacao =
+        executaCli({"clientes", "importar", fora.filePath("l.csv"), "--pasta", dir.path()});
+    EXPECT_NE(importacao.codigo, 0);
+    EXPECT_TRUE(importacao.err.contains("protegido contra gravação"))
+        << importacao.err.toStdString();
+
+    // A folder the user cannot write: root writes anyway, so only a user can check it.
+    ASSERT_TRUE(QFile::setPermissions(ficha, QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0500), 0);
+    if (::access(QFile::encodeName(dir.path()).constData(), W_OK) != 0) {
+        EXPECT_EQ(clientes(dir.path()), 2);
+        const Saida s =
+            executaCli({"clientes", "importar", fora.filePath("l.csv"), "--pasta", dir.path()});
+        EXPECT_NE(s.codigo, 0);
+        EXPECT_TRUE(s.err.contains("não permite gravação")) << s.err.toStdString();
+        EXPECT_EQ(
+            executaCli({"copia", "fazer", fora.filePath("d.zip"), "--pasta", dir.path()}).codigo,
+            0);
+    }
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
+}

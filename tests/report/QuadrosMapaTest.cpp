@@ -130,6 +130,48 @@ TEST(QuadrosMapaTest, QuadroNuncaCortadoEntrePaginas) {
     }
 }
 
+// A letter chart taller than a page (hundreds of letters, one word of them longer than a row)
+// goes in bands of rows, each on a page: every letter is drawn once, none past the text's
+// limit, and the totals close the last band only.
+TEST(QuadrosMapaTest, MapaDeLetrasMaiorQueAPaginaEmFaixas) {
+    QString nome = QString(400, u'B');
+    for (int i = 0; i < 60; ++i) {
+        nome += QStringLiteral(" MARIANA");
+    }
+    Analise a;
+    ComporMapa::compoe(
+        a, nome,
+        CalculaNumeros(nome, QStringLiteral("29/11/1978"), {}, RegrasCalculo::pitagorica()),
+        RegrasCalculo::pitagorica(), ArquivoInterpretacao(QStringLiteral("/nao/existe")),
+        QDate(2026, 12, 6));
+    Diagramacao d;
+    d.margens = Margens::padrao();
+    d.analise = a;
+    d.selecao.fill(0);
+    for (int k = 30; k <= 34; ++k) {
+        d.opcoesMapa.defineSecao(k, false);
+    }
+    FolhasTeste folhas;
+    LayoutAnalise(d, 210).dispoe(folhas);
+    int letras = 0, totais = 0, paginasComLetras = 0;
+    for (int p = 0; p < folhas.quantidade(); ++p) {
+        bool comLetras = false;
+        for (const auto& t : folhas.folha(p).textos()) {
+            if (t.fonte.negrito && t.fonte.tamanho == QuadroLetras::kPontosLetra &&
+                t.texto.size() == 1) {
+                EXPECT_LE(t.y, LayoutAnalise::limiteTexto(297, d.margens)) << p;
+                ++letras;
+                comLetras = true;
+            }
+            totais += t.texto.startsWith(QStringLiteral("Todas as letras")) ? 1 : 0;
+        }
+        paginasComLetras += comLetras ? 1 : 0;
+    }
+    EXPECT_EQ(letras, 400 + 60 * 7);
+    EXPECT_EQ(totais, 1);
+    EXPECT_GE(paginasComLetras, 2);
+}
+
 // Section 34 draws the line of life between its title and its text, whole on one page, and
 // carries the same periods as text for the exports.
 TEST(QuadrosMapaTest, LinhaDaVidaDesenhadaNaSecao34) {

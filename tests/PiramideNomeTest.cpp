@@ -45,7 +45,7 @@ TEST(PiramideNome, ExemplosTrabalhadosAMao) {
     EXPECT_EQ(p.arcanoNaIdade(-0.5), -1);
 
     // JOSÉ born on the 15th: each letter plus R(15) = 6 in the Triângulo Pessoal.
-    const Triangulo& pessoal = piramide("José", "15/02/1980").triangulos[PiramideNome::Pessoal];
+    const Triangulo pessoal = piramide("José", "15/02/1980").triangulos[PiramideNome::Pessoal];
     EXPECT_EQ(pessoal.linhas, (QList<QList<int>>{{7, 4, 9, 4}, {2, 4, 4}, {6, 8}, {5}}));
     EXPECT_EQ(pessoal.arcanoRegente, 5);
 }

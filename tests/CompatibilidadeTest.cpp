@@ -32,17 +32,14 @@ TEST(Compatibilidade, HarmoniaPorGruposEZeroComNada) {
 // once each in the order 1-1, 1-2, ..., 9-9, and the editor opens that record for the pair.
 TEST(Compatibilidade, RegistroDeCadaParNasDuasOrdens) {
     int esperado = 0;
-    QSet<int> vistos;
     const QStringList opcoes = EscolhaTexto::paresCompatibilidade();
     ASSERT_EQ(opcoes.size(), 45);
     for (int a = 1; a <= 9; ++a) {
         for (int b = 1; b <= 9; ++b) {
             const int r = Compatibilidade::registroPar(a, b);
             EXPECT_EQ(r, Compatibilidade::registroPar(b, a));
-            EXPECT_EQ(r, (std::min(a, b) - 1) * (20 - std::min(a, b)) / 2 + std::abs(a - b) + 1);
             if (a <= b) {
                 EXPECT_EQ(r, ++esperado) << a << "-" << b;
-                vistos.insert(r);
                 // A faulty formula fails here instead of reading outside the list.
                 ASSERT_TRUE(r >= 1 && r <= opcoes.size()) << a << "-" << b << ": " << r;
                 EXPECT_EQ(opcoes[r - 1], QStringLiteral("%1 e %2").arg(a).arg(b));
@@ -53,11 +50,7 @@ TEST(Compatibilidade, RegistroDeCadaParNasDuasOrdens) {
             }
         }
     }
-    EXPECT_EQ(vistos.size(), 45);
-    EXPECT_EQ(Compatibilidade::registroPar(1, 1), 1);
-    EXPECT_EQ(Compatibilidade::registroPar(9, 1), 9);
-    EXPECT_EQ(Compatibilidade::registroPar(2, 2), 10);
-    EXPECT_EQ(Compatibilidade::registroPar(9, 9), 45);
+    EXPECT_EQ(esperado, 45);
     for (const auto& [a, b] : {std::pair{0, 1}, {1, 0}, {10, 1}, {0, 0}}) {
         EXPECT_EQ(Compatibilidade::registroPar(a, b), 0);
         EXPECT_FALSE(EscolhaTexto::compatibilidade(a, b));

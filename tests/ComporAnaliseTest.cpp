@@ -306,10 +306,6 @@ TEST_F(ComporAnaliseTest, InicioDoAnoPessoalNoTextoExportado) {
     aniversario.inicioAnoPessoal = InicioAnoPessoal::Aniversario;
     EXPECT_EQ(TextoExportacao::monta(compoe(nome, data, antesDoAniversario), c, janeiro),
               exportado(5, 7, 8));
-    EXPECT_EQ(
-        TextoExportacao::monta(
-            ComporAnalise::compoe(nome, data, antesDoAniversario, arquivos, janeiro), c, janeiro),
-        exportado(5, 7, 8));
     EXPECT_EQ(TextoExportacao::monta(
                   ComporAnalise::compoe(nome, data, antesDoAniversario, arquivos, aniversario), c,
                   aniversario),

@@ -69,12 +69,7 @@ TEST(InicioAnoPessoal, AnaliseSegueARegraEAsPaginasDizemQual) {
                                   antesDoAniversario, RegrasCalculo::pitagorica(kAniversario));
     EXPECT_EQ(std::tie(j.anoPessoal, a.anoPessoal), std::tuple(5, 4));
     EXPECT_EQ(j.anoUniversal, a.anoUniversal);
-    EXPECT_EQ(PartesSecao::nota(20, kJaneiro),
-              QStringLiteral("O ano pessoal começa em 1º de janeiro."));
-    EXPECT_EQ(PartesSecao::nota(22, kAniversario),
-              QStringLiteral("O ano pessoal começa no aniversário."));
     EXPECT_TRUE(PartesSecao::nota(19, kAniversario).isEmpty());
-    EXPECT_TRUE(PartesSecao::nota(23, kJaneiro).isEmpty());
 }
 
 TEST(CalendarioMes, SemanasComecamNoDomingo) {
@@ -289,13 +284,4 @@ TEST_F(PrevisoesAnoTest, NoAniversarioDoisAnosPessoaisEONovembroPartido) {
     EXPECT_TRUE(p.texto().contains(QStringLiteral("Dia pessoal")));
     // The closing paragraph of every report ends it.
     EXPECT_TRUE(p.texto().endsWith(AvisoFinal::kTextoOriginal + QStringLiteral("\r\n")));
-}
-
-TEST(PrevisoesAno, AnoForaDoIntervaloRecusado) {
-    QString erro;
-    EXPECT_TRUE(PrevisoesAno::aceitaAno(1900, &erro));
-    EXPECT_TRUE(PrevisoesAno::aceitaAno(2100, &erro));
-    EXPECT_FALSE(PrevisoesAno::aceitaAno(1899, &erro));
-    EXPECT_EQ(erro, QStringLiteral("O ano das previsões deve estar entre 1900 e 2100."));
-    EXPECT_FALSE(PrevisoesAno::aceitaAno(2101, nullptr));
 }

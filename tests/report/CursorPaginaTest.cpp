@@ -31,23 +31,13 @@ TEST(CursorPagina, PosicaoEmMilimetrosDoTopoDaPaginaComOuSemCabecalho) {
         EXPECT_NEAR(cursor.direita(), 198, kTol);
         cursor.quebraPagina();
         EXPECT_NEAR(cursor.y(), cabecalho ? 5 + NovaPagina::kAlturaCabecalho : 5, kTol);
-        EXPECT_EQ(cursor.termina(), 2);
-        EXPECT_EQ(folhas.quantidade(), 2);
+        // A block fits up to the limit and breaks a hundredth of a millimetre past it.
+        cursor.defineY(cursor.limite() - 10);
+        EXPECT_TRUE(cursor.cabe(10));
+        EXPECT_FALSE(cursor.garanteEspaco(10));
+        EXPECT_TRUE(cursor.garanteEspaco(10.01));
+        EXPECT_EQ(cursor.termina(), 3);
     }
-}
-
-TEST(CursorPagina, CabeAteOLimiteEQuebraUmCentesimoDepois) {
-    const Diagramacao d = tela(false);
-    FolhasTeste folhas;
-    CursorPagina cursor(d, 210, 297);
-    cursor.inicia(folhas);
-    cursor.defineY(cursor.limite() - 10);
-    EXPECT_TRUE(cursor.cabe(10));
-    EXPECT_FALSE(cursor.garanteEspaco(10));
-    EXPECT_EQ(folhas.quantidade(), 1);
-    EXPECT_TRUE(cursor.garanteEspaco(10.01));
-    EXPECT_EQ(folhas.quantidade(), 2);
-    EXPECT_NEAR(cursor.y(), 5, kTol);
 }
 
 TEST(CursorPagina, QuebraLevaAFonteERodaOGanchoUmaVezPorPagina) {
@@ -96,12 +86,8 @@ TEST(CursorPagina, BlocoLongoContinuaNasPaginasSeguintesEDivisoriaNuncaFicaSemEs
     cursor.escreveBloco(linhas.join(QStringLiteral("\r\n")));
     EXPECT_GE(folhas.quantidade(), 2);
     const auto& ultima = folhas.folha(folhas.quantidade() - 1).textos();
-    ASSERT_FALSE(ultima.isEmpty());
-    bool achou = false;
-    for (const auto& t : ultima) {
-        achou = achou || t.texto.contains(QStringLiteral("100"));
-    }
-    EXPECT_TRUE(achou);
+    EXPECT_TRUE(std::any_of(ultima.begin(), ultima.end(),
+                            [](const auto& t) { return t.texto == QStringLiteral("linha 100"); }));
 
     // A divider with no room left below it goes to the top of the next page.
     const int antes = folhas.quantidade();

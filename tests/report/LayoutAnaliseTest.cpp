@@ -248,27 +248,6 @@ TEST(LayoutAnaliseTest, ClosingParagraphTakesTheLastLinesAlong) {
     }
 }
 
-// A block of 1500 lines: more than 21 pages, every line on them once, in its font.
-TEST(LayoutAnaliseTest, LongBlockGoesOnOverEveryPageItNeeds) {
-    Diagramacao p = parametros({1});
-    p.configuracao.ImprimirCabecalho = -1;
-    p.fontes.FonteTexto = DadosFonte::cria(QStringLiteral("Arial"), false, true, 9);
-    Analise a = analiseSimples();
-    a[1].Texto = linhas(1500);
-    FolhasTeste folhas;
-    const int paginas = LayoutAnalise(com(p, a), largura).dispoe(folhas);
-    EXPECT_GT(paginas, 21);
-    ASSERT_EQ(folhas.quantidade(), paginas);
-    EXPECT_EQ(palavrasDesenhadas(folhas), separaPalavras(a[1].Descricao) +
-                                              separaPalavras(a[1].Titulo) +
-                                              separaPalavras(a[1].Texto));
-    for (int i = 1; i < paginas; ++i) {
-        const auto c = corpo(folhas.folha(i));
-        EXPECT_NEAR(c[0].y, 32, kTol) << i; // below the header on every page
-        EXPECT_EQ(c[0].fonte, (FonteSuperficie{"Arial", 9, false, true})) << i;
-    }
-}
-
 // Every word of every selected section of a real analysis is drawn once, in order, at every
 // size the fonts dialog offers, on a narrow and on a wide screen page.
 TEST(LayoutAnaliseTest, ShippedAnalysisLosesNoWordAtAnySize) {

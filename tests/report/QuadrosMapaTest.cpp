@@ -13,6 +13,32 @@ namespace {
 
 constexpr double kTol = 0.01;
 
+// The map sections of `nome`, born 29/11/1978, with no interpretation file.
+Analise analiseMapa(const QString& nome) {
+    Analise a;
+    ComporMapa::compoe(
+        a, nome,
+        CalculaNumeros(nome, QStringLiteral("29/11/1978"), {}, RegrasCalculo::pitagorica()),
+        RegrasCalculo::pitagorica(), ArquivoInterpretacao(QStringLiteral("/nao/existe")),
+        QDate(2026, 12, 6));
+    return a;
+}
+
+// Of the map, only section `k` (with section 1 when asked), laid out on an A4 page.
+FolhasTeste dispoeSo(const Analise& a, int k, const Margens& margens, bool comSecao1 = false) {
+    Diagramacao d;
+    d.margens = margens;
+    d.analise = a;
+    d.selecao.fill(0);
+    d.selecao[1] = comSecao1 ? -1 : 0;
+    for (int s = 29; s <= 34; ++s) {
+        d.opcoesMapa.defineSecao(s, s == k);
+    }
+    FolhasTeste folhas;
+    LayoutAnalise(d, 210).dispoe(folhas);
+    return folhas;
+}
+
 TEST(QuadrosMapaTest, InclusaoSombreiaOsNumerosQueFaltam) {
     const std::array<int, 9> contagens{2, 0, 2, 0, 1, 0, 0, 0, 3};
     const QString legenda = QStringLiteral("legenda");
@@ -83,13 +109,7 @@ TEST(QuadrosMapaTest, LetrasComValoresAcimaEAbaixo) {
 // A section whose picture does not fit under the text before it starts the next page with
 // its title and the whole picture, whatever the text's length.
 TEST(QuadrosMapaTest, QuadroNuncaCortadoEntrePaginas) {
-    Analise a;
-    const QString nome = QStringLiteral("MARIA DA SILVA");
-    ComporMapa::compoe(
-        a, nome,
-        CalculaNumeros(nome, QStringLiteral("29/11/1978"), {}, RegrasCalculo::pitagorica()),
-        RegrasCalculo::pitagorica(), ArquivoInterpretacao(QStringLiteral("/nao/existe")),
-        QDate(2026, 12, 6));
+    Analise a = analiseMapa(QStringLiteral("MARIA DA SILVA"));
     QStringList linhas;
     for (int n = 30; n <= 60; ++n) {
         linhas.clear();
@@ -97,16 +117,7 @@ TEST(QuadrosMapaTest, QuadroNuncaCortadoEntrePaginas) {
             linhas << QStringLiteral("linha");
         }
         a[1] = {QStringLiteral("T1"), {}, linhas.join(QStringLiteral("\r\n")), QStringLiteral("1")};
-        Diagramacao d;
-        d.margens = Margens::tela();
-        d.analise = a;
-        d.selecao.fill(0);
-        d.selecao[1] = -1;
-        for (int k : {29, 31, 32, 33, 34}) {
-            d.opcoesMapa.defineSecao(k, false);
-        }
-        FolhasTeste folhas;
-        LayoutAnalise(d, 210).dispoe(folhas);
+        const FolhasTeste folhas = dispoeSo(a, 30, Margens::tela(), true);
         int paginasComGrade = 0;
         for (int p = 0; p < folhas.quantidade(); ++p) {
             bool titulo = false;
@@ -117,7 +128,7 @@ TEST(QuadrosMapaTest, QuadroNuncaCortadoEntrePaginas) {
             for (const auto& r : folhas.folha(p).retangulos()) {
                 if (r.x1 >= 12 - kTol && r.x2 <= 12 + 60.3 + kTol && r.y2 - r.y1 > 30) {
                     ++tracos; // the vertical lines of the grid
-                    EXPECT_LE(r.y2, LayoutAnalise::limiteTexto(297, d.margens)) << n;
+                    EXPECT_LE(r.y2, LayoutAnalise::limiteTexto(297, Margens::tela())) << n;
                 }
             }
             EXPECT_EQ(titulo, tracos > 0) << n; // the title goes with its picture
@@ -138,28 +149,14 @@ TEST(QuadrosMapaTest, MapaDeLetrasMaiorQueAPaginaEmFaixas) {
     for (int i = 0; i < 60; ++i) {
         nome += QStringLiteral(" MARIANA");
     }
-    Analise a;
-    ComporMapa::compoe(
-        a, nome,
-        CalculaNumeros(nome, QStringLiteral("29/11/1978"), {}, RegrasCalculo::pitagorica()),
-        RegrasCalculo::pitagorica(), ArquivoInterpretacao(QStringLiteral("/nao/existe")),
-        QDate(2026, 12, 6));
-    Diagramacao d;
-    d.margens = Margens::padrao();
-    d.analise = a;
-    d.selecao.fill(0);
-    for (int k = 30; k <= 34; ++k) {
-        d.opcoesMapa.defineSecao(k, false);
-    }
-    FolhasTeste folhas;
-    LayoutAnalise(d, 210).dispoe(folhas);
+    const FolhasTeste folhas = dispoeSo(analiseMapa(nome), 29, Margens::padrao());
     int letras = 0, totais = 0, paginasComLetras = 0;
     for (int p = 0; p < folhas.quantidade(); ++p) {
         bool comLetras = false;
         for (const auto& t : folhas.folha(p).textos()) {
             if (t.fonte.negrito && t.fonte.tamanho == QuadroLetras::kPontosLetra &&
                 t.texto.size() == 1) {
-                EXPECT_LE(t.y, LayoutAnalise::limiteTexto(297, d.margens)) << p;
+                EXPECT_LE(t.y, LayoutAnalise::limiteTexto(297, Margens::padrao())) << p;
                 ++letras;
                 comLetras = true;
             }
@@ -175,29 +172,9 @@ TEST(QuadrosMapaTest, MapaDeLetrasMaiorQueAPaginaEmFaixas) {
 // Section 34 draws the line of life between its title and its text, whole on one page, and
 // carries the same periods as text for the exports.
 TEST(QuadrosMapaTest, LinhaDaVidaDesenhadaNaSecao34) {
-    Analise a;
-    const QString nome = QStringLiteral("MARIA DA SILVA");
-    ComporMapa::compoe(
-        a, nome,
-        CalculaNumeros(nome, QStringLiteral("29/11/1978"), {}, RegrasCalculo::pitagorica()),
-        RegrasCalculo::pitagorica(), ArquivoInterpretacao(QStringLiteral("/nao/existe")),
-        QDate(2026, 12, 6));
-    const QuadroSecao& q = a[34].Quadro;
-    ASSERT_EQ(q.tipo, QuadroSecao::Tipo::LinhaVida);
-    EXPECT_EQ(q.linhaVida.idadeReferencia, 48);
-    EXPECT_EQ(q.linhaVida.ciclos.size(), 3);
-    EXPECT_TRUE(q.linhasTexto.join(u'\n').contains(QStringLiteral("Desafio Maior")));
-    EXPECT_TRUE(q.linhasTexto.last().contains(QStringLiteral("48 anos")));
-
-    Diagramacao d;
-    d.margens = Margens::tela();
-    d.analise = a;
-    d.selecao.fill(0);
-    for (int k = 29; k <= 33; ++k) {
-        d.opcoesMapa.defineSecao(k, false);
-    }
-    FolhasTeste folhas;
-    LayoutAnalise(d, 210).dispoe(folhas);
+    const Analise a = analiseMapa(QStringLiteral("MARIA DA SILVA"));
+    EXPECT_TRUE(a[34].Quadro.linhasTexto.last().contains(QStringLiteral("48 anos")));
+    const FolhasTeste folhas = dispoeSo(a, 34, Margens::tela());
     int paginasComEixo = 0;
     for (int p = 0; p < folhas.quantidade(); ++p) {
         bool eixo = false;

@@ -2,7 +2,6 @@
 // of a month, the line of life, and the forecast composed from the interpretation files.
 #include "composer/AvisoFinal.h"
 #include "composer/ComporAnalise.h"
-#include "composer/PartesSecao.h"
 #include "composer/PrevisoesAno.h"
 #include "composer/TextoExportacao.h"
 #include "engine/CalendarioMes.h"
@@ -58,18 +57,6 @@ TEST(InicioAnoPessoal, VinteENoveDeFevereiro) {
               dia(29, 2, 29, 2, 2028, kJaneiro).anoPessoal);
     // A birth day that is on no calendar keeps the 1 January rule instead of failing.
     EXPECT_EQ(dia(31, 2, 1, 6, 2027, kAniversario), dia(31, 2, 1, 6, 2027, kJaneiro));
-}
-
-// The analysis's personal numbers take the rule; the pages say which, the export does not.
-TEST(InicioAnoPessoal, AnaliseSegueARegraEAsPaginasDizemQual) {
-    const QDate antesDoAniversario(2026, 11, 10);
-    const auto j = CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"),
-                                  antesDoAniversario, RegrasCalculo::pitagorica());
-    const auto a = CalculaNumeros(QStringLiteral("ANA"), QStringLiteral("29/11/1978"),
-                                  antesDoAniversario, RegrasCalculo::pitagorica(kAniversario));
-    EXPECT_EQ(std::tie(j.anoPessoal, a.anoPessoal), std::tuple(5, 4));
-    EXPECT_EQ(j.anoUniversal, a.anoUniversal);
-    EXPECT_TRUE(PartesSecao::nota(19, kAniversario).isEmpty());
 }
 
 TEST(CalendarioMes, SemanasComecamNoDomingo) {

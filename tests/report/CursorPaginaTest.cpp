@@ -100,8 +100,8 @@ TEST(CursorPagina, BlocoLongoContinuaNasPaginasSeguintesEDivisoriaNuncaFicaSemEs
     EXPECT_NEAR(cursor.y(), 5 + CursorPagina::kAvancoDivisoria, kTol);
 }
 
-// A heading is never stretched, goes to the next page rather than stay alone at the foot of
-// one, and a heading inside a text keeps the first lines of its text on its page.
+// A heading is never stretched, and goes to the next page rather than stay alone at the foot
+// of one.
 TEST(CursorPagina, TitulosSemEsticarEJuntoDasPrimeirasLinhas) {
     const Diagramacao d = tela(false);
     FolhasTeste folhas;
@@ -129,18 +129,6 @@ TEST(CursorPagina, TitulosSemEsticarEJuntoDasPrimeirasLinhas) {
     EXPECT_FALSE(cursor.mantemJunto(12));
     cursor.defineY(cursor.limite() - 8);
     EXPECT_FALSE(cursor.mantemJunto(cursor.alturaUtil() + 1));
-
-    // "Sub:" would be the last line of page 2: it goes to page 3 with its text.
-    cursor.escreveComSubtitulos(QStringLiteral("Antes.\r\nSub:\r\nPrimeira.\r\nSegunda."));
-    ASSERT_EQ(folhas.quantidade(), 3);
-    QStringList pagina3;
-    for (const auto& t : folhas.folha(2).textos()) {
-        if (t.y <= cursor.limite()) { // the footer is below the limit
-            pagina3 << t.texto;
-        }
-    }
-    EXPECT_EQ(pagina3, (QStringList{QStringLiteral("Sub:"), QStringLiteral("Primeira."),
-                                    QStringLiteral("Segunda.")}));
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include "composer/PrevisoesAno.h"
 #include "engine/EntradaDados.h"
 #include "gui/entrada/frmEntraCasal.h"
-#include "gui/entrada/frmEntraNome.h"
 #include "gui/estudos/frmEstudoNomes.h"
 #include "gui/estudos/frmPrevisoes.h"
 #include "gui/impressao/frmImprimir.h"

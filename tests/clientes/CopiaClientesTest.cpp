@@ -20,7 +20,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/ArquivosTeste.h"
+#include "tests/clientes/BancoTeste.h"
 
 using namespace vidalume;
 using namespace vidalume::teste;
@@ -70,23 +70,6 @@ public:
 private:
     static inline const QString kNome = QStringLiteral("outra");
 };
-
-// A client file made by SQL of the test's own, as another program would make it.
-QByteArray banco(const QStringList& comandos) {
-    QTemporaryDir dir;
-    const QString arquivo = dir.filePath("b.sqlite");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "feito");
-        db.setDatabaseName(arquivo);
-        EXPECT_TRUE(db.open());
-        QSqlQuery q(db);
-        for (const QString& c : comandos) {
-            EXPECT_TRUE(q.exec(c)) << c.toStdString();
-        }
-    }
-    QSqlDatabase::removeDatabase("feito");
-    return conteudo(arquivo);
-}
 
 // Runs the tool under a limit on the size of the files it writes.
 Saida executaComLimite(qint64 bytes, const QStringList& argumentos) {

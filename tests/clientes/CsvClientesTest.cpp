@@ -8,8 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -17,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/ArquivosTeste.h"
+#include "tests/clientes/BancoTeste.h"
 
 using namespace vidalume;
 using namespace vidalume::teste;
@@ -155,17 +153,9 @@ TEST(CsvClientes, ImportacaoMortaNoMeioNaoDeixaNadaDelaNaFicha) {
     ASSERT_TRUE(p.waitForFinished(10000));
     EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
 
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "verifica");
-        db.setDatabaseName(dir.filePath(FichaClientes::kArquivo));
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        ASSERT_TRUE(q.exec("PRAGMA integrity_check") && q.next());
-        EXPECT_EQ(q.value(0).toString(), "ok");
-        ASSERT_TRUE(q.exec("SELECT count(*) FROM clientes") && q.next());
-        EXPECT_EQ(q.value(0).toInt(), 1);
-    }
-    QSqlDatabase::removeDatabase("verifica");
+    const QString ficha = dir.filePath(FichaClientes::kArquivo);
+    EXPECT_EQ(sql(ficha, {"PRAGMA integrity_check"}).toString(), "ok");
+    EXPECT_EQ(sql(ficha, {"SELECT count(*) FROM clientes"}).toInt(), 1);
 
     // And the same import, left to finish, keeps all of it.
     const QString arquivo = dir.filePath("lista.csv");

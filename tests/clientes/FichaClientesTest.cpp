@@ -4,14 +4,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTemporaryDir>
-#include <QVariant>
 
-#include <gtest/gtest.h>
-
-#include "tests/ArquivosTeste.h"
+#include "tests/clientes/BancoTeste.h"
 
 using namespace vidalume;
 using namespace vidalume::teste;
@@ -23,26 +17,6 @@ Cliente cliente(const QString& nome, QDate nascimento) {
     c.nome = nome;
     c.nascimento = nascimento;
     return c;
-}
-
-// Runs statements on a database file through a connection of its own, as another program
-// would; returns the first column of the last statement's first row.
-QVariant sql(const QString& arquivo, const QStringList& comandos) {
-    QVariant r;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "externa");
-        db.setDatabaseName(arquivo);
-        EXPECT_TRUE(db.open());
-        QSqlQuery q(db);
-        for (const QString& c : comandos) {
-            EXPECT_TRUE(q.exec(c)) << c.toStdString();
-        }
-        if (q.next()) {
-            r = q.value(0);
-        }
-    }
-    QSqlDatabase::removeDatabase("externa");
-    return r;
 }
 
 QStringList nomes(const std::vector<Cliente>& lista) {

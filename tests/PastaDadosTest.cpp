@@ -51,31 +51,26 @@ TEST(PastaDados, NomesDosArquivosDeInterpretacao) {
     }
 }
 
-TEST(PastaDados, PastaDoProgramaComTextosEhPortatil) {
+// A program folder with texts is the data folder; a copy of it that cannot be written is
+// not: its texts are the originals of a data folder of the user's own.
+TEST(PastaDados, PastaDoProgramaComTextosEhPortatilSeGravavel) {
     QTemporaryDir programa, usuario;
-    escreve(programa.filePath("CVIDA.DAT"), "texto");
+    escreve(programa.filePath("CVIDA.DAT"), "texto do programa");
     QString erro;
-    const auto local = PastaDados::resolve(programa.path(), usuario.filePath("Vidalume"), &erro);
+    auto local = PastaDados::resolve(programa.path(), usuario.filePath("Vidalume"), &erro);
     ASSERT_TRUE(local) << erro.toStdString();
     EXPECT_EQ(local->modo, PastaDados::Modo::Portatil);
     EXPECT_EQ(local->dados, programa.path());
     EXPECT_EQ(local->recursos, programa.path());
     EXPECT_FALSE(QFileInfo::exists(usuario.filePath("Vidalume")));
-}
 
-// A copy of a program folder that cannot be written is no data folder: its texts are the
-// originals of a data folder of the user's own.
-TEST(PastaDados, PastaDoProgramaSemGravacaoServeDeOriginais) {
-    QTemporaryDir programa, usuario;
-    escreve(programa.filePath("CVIDA.DAT"), "texto do programa");
     PastaDados::gravavelTeste = [&](const QString& pasta) { return pasta != programa.path(); };
     struct Restaura {
         ~Restaura() { PastaDados::gravavelTeste = nullptr; }
     } restaura;
     EXPECT_FALSE(PastaDados::portatil(programa.path()));
     EXPECT_EQ(PastaDados::somenteLeitura(programa.path()), programa.path());
-    QString erro;
-    const auto local = PastaDados::resolve(programa.path(), usuario.filePath("Vidalume"), &erro);
+    local = PastaDados::resolve(programa.path(), usuario.filePath("Vidalume"), &erro);
     ASSERT_TRUE(local) << erro.toStdString();
     EXPECT_EQ(local->modo, PastaDados::Modo::Instalado);
     EXPECT_EQ(local->dados, usuario.filePath("Vidalume"));

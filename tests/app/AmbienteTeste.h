@@ -97,6 +97,15 @@ inline void clica(const QObject* pai, const QString& botao) {
     filho<QAbstractButton>(pai, botao)->click();
 }
 
+// The texts a list offers, in its order.
+inline QStringList itens(const QComboBox* lista) {
+    QStringList textos;
+    for (int i = 0; i < lista->count(); ++i) {
+        textos << lista->itemText(i);
+    }
+    return textos;
+}
+
 // Runs `acao` on the modal dialog of type T as soon as it is open.
 template <typename T> void quandoAbrir(std::function<void(T*)> acao) {
     auto tenta = std::make_shared<std::function<void()>>();

@@ -17,23 +17,33 @@ namespace {
 
 const QDate kHoje(2024, 3, 15);
 
-std::vector<Cliente> clientes(const QString& pasta, const QString& busca = {}) {
+std::vector<Cliente> clientes(const QString& pasta) {
     FichaClientes f;
     QString erro;
-    return f.abre(pasta, FichaClientes::Modo::Leitura, &erro) ? f.busca(busca, &erro)
+    return f.abre(pasta, FichaClientes::Modo::Leitura, &erro) ? f.busca({}, &erro)
                                                               : std::vector<Cliente>{};
 }
 
-} // namespace
+// Clients born on 06/05/1980, kept in the folder's client file.
+void guarda(const QString& pasta, std::initializer_list<const char*> nomes) {
+    FichaClientes f;
+    QString erro;
+    QVERIFY(f.abre(pasta, FichaClientes::Modo::Escrita, &erro));
+    for (const char* nome : nomes) {
+        Cliente c;
+        c.nome = QString::fromUtf8(nome);
+        c.nascimento = QDate(1980, 5, 6);
+        QVERIFY(f.salva(c, &erro));
+    }
+}
 
-class ClientesTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void guardaBuscaExcluiEReabre() {
-        PastaPrograma pasta;
-        MensagensTeste mensagens;
-        SomTeste som;
+// A program folder and the services of a main window over it: today fixed, no printer, pages
+// drawn here, and every dialog but the start-up window shown for the test to drive.
+struct Ambiente {
+    PastaPrograma pasta;
+    MensagensTeste mensagens;
+    SomTeste som;
+    Servicos servicos() {
         Servicos s = Servicos::doSistema(mensagens, som);
         s.hoje = [] { return kHoje; };
         s.tamanhoTela = [] { return QSize(1600, 1000); };
@@ -46,7 +56,21 @@ private slots:
                 janela.exec();
             }
         };
-        frmPrincipal j(pasta.caminho(), std::move(s));
+        return s;
+    }
+};
+
+} // namespace
+
+class ClientesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void guardaBuscaExcluiEReabre() {
+        Ambiente a;
+        const PastaPrograma& pasta = a.pasta;
+        MensagensTeste& mensagens = a.mensagens;
+        frmPrincipal j(pasta.caminho(), a.servicos());
         j.Form_Load();
 
         // An analysis for 01/01/2030, kept in the client file.
@@ -69,17 +93,7 @@ private slots:
         QCOMPARE(lista[0].nome, u"João da Silva"_s);
         QCOMPARE(lista[0].ultimaAnalise.date(), kHoje);
 
-        {
-            FichaClientes f;
-            QString erro;
-            QVERIFY(f.abre(pasta.caminho(), FichaClientes::Modo::Escrita, &erro));
-            for (const char* nome : {"Maria Joana Luz", "Ângela Maria"}) {
-                Cliente c;
-                c.nome = QString::fromUtf8(nome);
-                c.nascimento = QDate(1980, 5, 6);
-                QVERIFY(f.salva(c, &erro));
-            }
-        }
+        guarda(pasta.caminho(), {"Maria Joana Luz", "Ângela Maria"});
 
         // Search, a removal answered No then Yes, and the analysis reopened.
         mensagens.mostradas.clear();
@@ -117,36 +131,18 @@ private slots:
     // listed and says so first; a second run offers to replace its own files, never another
     // program's.
     void gerarPdfsDeTodosOsListados() {
-        PastaPrograma pasta;
+        Ambiente a;
+        MensagensTeste& mensagens = a.mensagens;
         QTemporaryDir saida;
-        MensagensTeste mensagens;
-        SomTeste som;
-        Servicos s = Servicos::doSistema(mensagens, som);
-        s.hoje = [] { return kHoje; };
-        s.preparaImpressora = [] { return std::unique_ptr<QPrinter>(); };
+        Servicos s = a.servicos();
         s.escolhePasta = [&saida](QWidget*) { return saida.path(); };
         QList<QUrl> abertos;
         s.abreEndereco = [&abertos](const QUrl& u) {
             abertos << u;
             return true;
         };
-        s.exibe = [](QDialog& janela) {
-            if (janela.objectName() != u"frmEntrada"_s) {
-                janela.exec();
-            }
-        };
-        frmPrincipal j(pasta.caminho(), std::move(s));
-        {
-            FichaClientes f;
-            QString erro;
-            QVERIFY(f.abre(pasta.caminho(), FichaClientes::Modo::Escrita, &erro));
-            for (const char* nome : {"Maria Joana Luz", "Maria Clara Dias", "Pedro Alves"}) {
-                Cliente c;
-                c.nome = QString::fromUtf8(nome);
-                c.nascimento = QDate(1980, 5, 6);
-                QVERIFY(f.salva(c, &erro));
-            }
-        }
+        frmPrincipal j(a.pasta.caminho(), std::move(s));
+        guarda(a.pasta.caminho(), {"Maria Joana Luz", "Maria Clara Dias", "Pedro Alves"});
         const QByteArray alheio = "%PDF-1.4 de outro programa";
         QFile outro(QDir(saida.path()).filePath(u"PEDRO_ALVES_06-05-1980.pdf"_s));
         QVERIFY(outro.open(QIODevice::WriteOnly) && outro.write(alheio) == alheio.size());
@@ -196,17 +192,11 @@ private slots:
 
     // A damaged client file: a message, the file as it was, and analyses still made.
     void fichaDanificadaNaoImpedeAAnalise() {
-        PastaPrograma pasta;
+        Ambiente a;
+        const PastaPrograma& pasta = a.pasta;
+        MensagensTeste& mensagens = a.mensagens;
         pasta.escreve(FichaClientes::kArquivo, QByteArray(5000, 'x'));
-        MensagensTeste mensagens;
-        SomTeste som;
-        Servicos s = Servicos::doSistema(mensagens, som);
-        s.hoje = [] { return kHoje; };
-        s.preparaImpressora = [] { return std::unique_ptr<QPrinter>(); };
-        s.paginas = [](const Diagramacao&, float larguraMm, const QColor&) {
-            return paginasDeTeste(1, larguraMm);
-        };
-        frmPrincipal j(pasta.caminho(), std::move(s));
+        frmPrincipal j(pasta.caminho(), a.servicos());
         j.mnuClientes_Click();
         QCOMPARE(mensagens.mostradas.size(), 1);
         QVERIFY(mensagens.mostradas[0].contains(u"danificado"_s));

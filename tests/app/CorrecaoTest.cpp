@@ -59,11 +59,6 @@ private slots:
         QVERIFY(c.tabela->isColumnHidden(ModeloCorrecao::Sequencias));
         QVERIFY(!filho<QCheckBox>(&c.dlg, u"chkSoSemSequencias"_s)->isEnabled());
         QVERIFY(filho<QuadroTriangulos>(&c.dlg, u"picTriangulos"_s)->vazio());
-        for (const AvaliacaoNome& a : c.dlg.estudo().candidatos) {
-            QVERIFY(std::none_of(a.mudancas.cbegin(), a.mudancas.cend(), [](const MudancaNome& m) {
-                return m.tipo == MudancaNome::Tipo::Acento;
-            }));
-        }
         QVERIFY(c.avisos.mostradas.isEmpty());
     }
 

@@ -35,7 +35,6 @@
 #include <QDirIterator>
 #include <QMessageBox>
 #include <QPrinter>
-#include <QTimer>
 
 using namespace vidalume;
 using namespace vidalume::teste;
@@ -186,13 +185,7 @@ private slots:
     void caixasDoProgramaTemTeclas() {
         MensagensQt caixas;
         QStringList achados;
-        QTimer procura;
-        connect(&procura, &QTimer::timeout, this, [&] {
-            auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (caixa == nullptr) {
-                return;
-            }
-            procura.stop();
+        quandoAbrir<QMessageBox>([&achados](QMessageBox* caixa) {
             achados << choques(caixa);
             for (QAbstractButton* b : caixa->buttons()) {
                 if (mnemonico(b->text()).isNull()) {
@@ -201,7 +194,6 @@ private slots:
             }
             QTest::keyClick(caixa, Qt::Key_Return);
         });
-        procura.start(10);
         bool abriu = false;
         ArquivoGravado::avisa(nullptr, caixas, u"A análise foi gravada"_s, u"/tmp/a.pdf"_s,
                               [&abriu](const QUrl&) { return abriu = true; });

@@ -124,9 +124,7 @@ private slots:
         // The window sees the keys whichever of its controls has the focus.
         QTest::keyClick(j.barra("vScroll"), Qt::Key_End);
         QCOMPARE(j.estado(), u"2 159 %1 6"_s.arg(j.janela.rolagem().maximoH()));
-    }
 
-    void paginaSemFiguraMantemAAnterior() {
         Janela semFigura(3, 2); // the third page has no picture: the second one stays
         semFigura.tecla(Qt::ControlModifier | Qt::Key_Right);
         semFigura.tecla(Qt::ControlModifier | Qt::Key_Right);

@@ -311,16 +311,6 @@ private slots:
                                          u"Desculpe mas não há cabeçalho referente ao item "
                                          "selecionado. Impossível continuar."_s,
                                          Mensagens::Icone::Critico)));
-
-        // The explanation record of every title.
-        QList<int> registros; // 0: no header to edit
-        for (int item = 1; item <= TabelaSecoes::kTotal; ++item) {
-            const auto alvo = EscolhaTexto::cabecalho(item);
-            QVERIFY(!alvo || alvo->arquivo == u"CDATA.DAT"_s);
-            registros << (alvo ? alvo->registro : 0);
-        }
-        QCOMPARE(registros, (QList<int>{1, 2, 2, 2, 3, 0, 0, 4, 4, 4, 4,  5,  5,  5,
-                                        5, 0, 6, 6, 6, 7, 7, 7, 8, 9, 10, 11, 12, 13}));
         QVERIFY(!EscolhaTexto::cabecalhoEditavel(u"123456789"_s));
     }
 };

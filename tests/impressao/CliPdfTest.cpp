@@ -1,7 +1,6 @@
 // "pdf" and "lote" of the command-line tool as scripts use them: without a display, reading
 // the program folder only (its margins place the text column), the cover first, one PDF per
 // good line and a report of the bad ones.
-#include "engine/Windows1252.h"
 #include "settings/Margens.h"
 #include "tests/impressao/AmbienteImpressao.h"
 
@@ -86,37 +85,6 @@ TEST(CliPdfTest, PdfWithTheFolderSettingsAndNothingWrittenThere) {
     erro = executaCli({"numeros", "--nome", "Maria da Silva", "--nascimento", "29/11/1978"},
                       QStringLiteral("plataforma-inexistente"));
     EXPECT_EQ(erro.codigo, 0) << erro.err.toStdString();
-}
-
-TEST(CliPdfTest, BatchMakesOnePdfPerGoodLineAndReportsTheBadOnes) {
-    PastaPrograma pasta;
-    PastaPrograma saida; // holds the lists and the folders of PDFs
-    const QString pdfs = saida.arquivo(QStringLiteral("pdfs"));
-    QDir().mkpath(pdfs);
-    const QString existente = QStringLiteral("pdfs/MARIA_DA_SILVA_29-11-1978.pdf");
-    saida.escreve(existente, "já estava aqui");
-    // Windows-1252, with a bad date and the same person twice.
-    saida.escreve(QStringLiteral("lista.csv"),
-                  Windows1252::codifica(QStringLiteral("Maria da Silva;29/11/1978\r\n"
-                                                       "José Araújo;31/02/1980\r\n"
-                                                       "\"Conceição; Gonçalves\";5/3/1961\r\n"
-                                                       "Maria da Silva;29/11/1978\r\n")));
-    const auto antes = retrato(pasta.caminho());
-    const Saida s = executaCli({"lote", saida.arquivo("lista.csv"), "--saida", pdfs, "--pasta",
-                                pasta.caminho(), "--hoje", "01/06/2024"});
-    EXPECT_EQ(s.codigo, 1);
-    EXPECT_EQ(retrato(pasta.caminho()), antes);
-    EXPECT_EQ(
-        QDir(pdfs).entryList(QDir::Files, QDir::Name),
-        QStringList({"CONCEICAO_GONCALVES_05-03-1961.pdf", "MARIA_DA_SILVA_29-11-1978 (2).pdf",
-                     "MARIA_DA_SILVA_29-11-1978 (3).pdf", "MARIA_DA_SILVA_29-11-1978.pdf"}));
-    EXPECT_EQ(saida.conteudo(existente), QByteArray("já estava aqui"));
-    const QStringList relato =
-        s.err.split(u'\n', Qt::SkipEmptyParts).filter(QStringLiteral(" de 4 - "));
-    ASSERT_EQ(relato.size(), 4) << s.err.toStdString();
-    EXPECT_TRUE(relato[1].startsWith(QStringLiteral("2 de 4 - Linha 2: A data informada")));
-    EXPECT_TRUE(s.err.endsWith(QStringLiteral("3 PDFs gravados, 1 linha recusada.\n")))
-        << s.err.toStdString();
 }
 
 // Rows made on several threads at once come out as if made one after the other: the same
@@ -349,7 +317,9 @@ TEST(CliPdfTest, BatchStreamsAHugeRowAndTellsWhatItDid) {
         }
         f.write(";01/01/1980\nBia Lima;03/04/1985\n");
     }
+    const auto antes = retrato(pasta.caminho());
     const Saida s = executaCli({"lote", csv, "--saida", pdfs, "--pasta", pasta.caminho()});
+    EXPECT_EQ(retrato(pasta.caminho()), antes);
     rusage uso{};
     ::getrusage(RUSAGE_CHILDREN, &uso);
     EXPECT_LT(uso.ru_maxrss, 150 * 1024) << "KiB";

@@ -85,21 +85,9 @@ TEST_F(frmImprimirTest, EachAcceptedKeystrokeRedrawsARefusedValueComesBackAndEsc
     EXPECT_EQ(caixa(*abre(), "txtEsquerda")->text(), u"50"_s);
 }
 
-TEST_F(frmImprimirTest, FailedPrintSavesTheMarginsReportsAndStaysOpen) {
-    QPrinter semPasta(QPrinter::HighResolution);
-    TrabalhoImpressao::preparaPdf(semPasta, pasta.arquivo(u"nao/existe/a.pdf"_s));
-    const auto d = abre(&semPasta);
-    digita(*d, "txtDireita", u"17"_s);
-    clica(d.get(), u"cmdImprimir"_s);
-    EXPECT_EQ(Margens::le(pasta.caminho()), (Margens{10, 10, 17, 10}));
-    ASSERT_EQ(mensagens.mostradas.size(), 1);
-    EXPECT_TRUE(mensagens.mostradas[0].startsWith(u"Erro:|Não foi possível gravar"_s));
-    EXPECT_TRUE(d->isVisible());
-    EXPECT_EQ(caixa(*d, "txtDireita")->text(), u"17"_s);
-}
-
-// Without a printer the analysis goes to a PDF the user chooses; giving up the choice keeps
-// the dialog open with the margins already saved, Enter prints as the boxes say.
+// Without a printer the analysis goes to a PDF the user chooses; giving up the choice, or a
+// file that cannot be written, keeps the dialog open with the margins already saved (the
+// failure said); Enter prints as the boxes say.
 TEST_F(frmImprimirTest, WithoutAPrinterEnterPrintsToTheChosenPdfAsTheBoxesSay) {
     const auto d = abre(nullptr);
     QStringList sugestoes;
@@ -116,14 +104,22 @@ TEST_F(frmImprimirTest, WithoutAPrinterEnterPrintsToTheChosenPdfAsTheBoxesSay) {
     EXPECT_EQ(Margens::le(pasta.caminho()), (Margens{25, 10, 10, 10}));
     EXPECT_EQ(filho<QComboBox>(d.get(), u"cmbImpressora"_s)->currentText(),
               frmImprimir::kSalvarComoPdf);
+    escolhido = pasta.arquivo(u"nao/existe/a.pdf"_s);
+    digita(*d, "txtDireita", u"17"_s);
+    clica(d.get(), u"cmdImprimir"_s);
+    EXPECT_EQ(Margens::le(pasta.caminho()), (Margens{25, 10, 17, 10}));
+    ASSERT_EQ(mensagens.mostradas.size(), 1);
+    EXPECT_TRUE(mensagens.mostradas.takeFirst().startsWith(u"Erro:|Não foi possível gravar"_s));
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(caixa(*d, "txtDireita")->text(), u"17"_s);
 
     escolhido = pasta.arquivo(u"escolhido.pdf"_s);
     filho<QCheckBox>(d.get(), u"chkPretoEmBranco"_s)->setChecked(true);
     filho<QCheckBox>(d.get(), u"chkImprimirFolhaRosto"_s)->setChecked(true);
     QTest::keyClick(caixa(*d, "txtEsquerda"), Qt::Key_Return);
     EXPECT_EQ(d->result(), QDialog::Accepted);
-    EXPECT_EQ(sugestoes, QStringList(2, u"MARIA_DA_SILVA_29-11-1978.pdf"_s));
-    EXPECT_EQ(Margens::le(pasta.caminho()), (Margens{25, 10, 10, 10}));
+    EXPECT_EQ(sugestoes, QStringList(3, u"MARIA_DA_SILVA_29-11-1978.pdf"_s));
+    EXPECT_EQ(Margens::le(pasta.caminho()), (Margens{25, 10, 17, 10}));
     EXPECT_EQ(configuracao.PretoEmBranco, -1);
     const PdfLido pdf(escolhido);
     ASSERT_GT(pdf.paginas().size(), 2);
@@ -171,12 +167,8 @@ TEST_F(frmImprimirTest, ThePrinterAndTheCopiesChosenReachThePrintJob) {
     auto d = abreComImpressoras();
     auto* lista = filho<QComboBox>(d.get(), u"cmbImpressora"_s);
     // By description, the program's printer first; a queue without one by its name.
-    QStringList linhas;
-    for (int i = 0; i < lista->count(); ++i) {
-        linhas << lista->itemText(i);
-    }
-    EXPECT_EQ(linhas, (QStringList{u"Laser da Sala"_s, u"Jato da Recepção"_s, u"Cups-PDF"_s,
-                                   frmImprimir::kSalvarComoPdf}));
+    EXPECT_EQ(itens(lista), (QStringList{u"Laser da Sala"_s, u"Jato da Recepção"_s, u"Cups-PDF"_s,
+                                         frmImprimir::kSalvarComoPdf}));
     EXPECT_EQ(lista->currentIndex(), 0);
     EXPECT_TRUE(filho<QSpinBox>(d.get(), u"spnCopias"_s)->isEnabled());
     clica(d.get(), u"cmdImprimir"_s);
@@ -215,12 +207,8 @@ TEST_F(frmImprimirTest, WithoutADefaultEveryPrinterIsOfferedOnTheChosenPaper) {
     const auto d = abre(nullptr);
     ListaImpressoras::sistemaTeste = nullptr;
     auto* lista = filho<QComboBox>(d.get(), u"cmbImpressora"_s);
-    QStringList linhas;
-    for (int i = 0; i < lista->count(); ++i) {
-        linhas << lista->itemText(i);
-    }
-    EXPECT_EQ(linhas, (QStringList{u"Laser da Sala"_s, u"Impressora da recepção"_s,
-                                   frmImprimir::kSalvarComoPdf}));
+    EXPECT_EQ(itens(lista), (QStringList{u"Laser da Sala"_s, u"Impressora da recepção"_s,
+                                         frmImprimir::kSalvarComoPdf}));
     EXPECT_EQ(lista->currentText(), frmImprimir::kSalvarComoPdf);
 
     auto* papel = filho<QComboBox>(d.get(), u"cmbPapel"_s);

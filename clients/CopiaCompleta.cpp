@@ -80,6 +80,13 @@ QString copiaFichaPara(const QString& pastaDados, const QString& trabalho, QStri
     if (info.size() == 0) {
         return {};
     }
+    // Named here: SQLite would only say that some file could not be opened.
+    if (QFile leitura(ficha); !leitura.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("O arquivo de clientes \"%1\" não pode ser lido (%2).")
+            .arg(QDir::toNativeSeparators(ficha), !info.isReadable()
+                                                      ? QStringLiteral("sem permissão de leitura")
+                                                      : QStringLiteral("não pôde ser aberto"));
+    }
     const QString copia = QDir(trabalho).filePath(FichaClientes::kArquivo);
     QString motivo;
     if (!CopiaFicha::copia(ficha, copia, &motivo)) {

@@ -374,13 +374,18 @@ TEST(CopiaClientes, CopiaSemOQueNaoVoltariaERestauracaoDoQueFor) {
     escreve(outra.filePath("alvo"), QByteArray(5120, 'l'));
     ASSERT_TRUE(QFile::link(outra.filePath("alvo"), dados.filePath("CDATA.DAT")));
     ASSERT_EQ(::mkfifo(QFile::encodeName(dados.filePath("CFORM.DAT")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dados.path()).mkdir("rodape.dat"));
+    // Left margin -5 mm, top margin not a number.
+    escreve(dados.filePath("margens.dat"),
+            QByteArray("\0\0\xA0\xC0\0\0\xC0\x7F", 8) + QByteArray(160, '\0'));
     s = executaCli({"copia", "fazer", zip, "--pasta", dados.path()});
     EXPECT_EQ(s.codigo, 1);
-    for (const char* nome :
-         {"opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT", "CDATA.DAT", "CFORM.DAT"}) {
+    for (const char* nome : {"opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT", "CDATA.DAT",
+                             "CFORM.DAT", "rodape.dat", "margens.dat"}) {
         EXPECT_TRUE(s.err.contains(QString::fromLatin1(nome))) << nome;
     }
-    EXPECT_TRUE(s.err.contains("6 arquivos ficaram fora")) << s.err.toStdString();
+    EXPECT_TRUE(s.err.contains("8 arquivos ficaram fora") && !s.err.contains("tempor"))
+        << s.err.toStdString();
     QTemporaryDir b;
     s = executaCli({"copia", "restaurar", zip, "--pasta", b.path()});
     EXPECT_EQ(s.codigo, 0) << s.err.toStdString();
@@ -393,7 +398,8 @@ TEST(CopiaClientes, CopiaSemOQueNaoVoltariaERestauracaoDoQueFor) {
     QFile::remove(dados.filePath("CDATA.DAT"));
     QFile::remove(dados.filePath("CFORM.DAT"));
     zipDe(dados.path(),
-          {"CVIDA.DAT", "opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT", "clientes.sqlite"},
+          {"CVIDA.DAT", "opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT", "margens.dat",
+           "clientes.sqlite"},
           zips.filePath("cru.zip"));
     QTemporaryDir c;
     s = executaCli(
@@ -402,7 +408,9 @@ TEST(CopiaClientes, CopiaSemOQueNaoVoltariaERestauracaoDoQueFor) {
     EXPECT_EQ(clientes(c.path()), 2);
     s = executaCli({"copia", "restaurar", zips.filePath("cru.zip"), "--pasta", c.path()});
     EXPECT_EQ(s.codigo, 1);
-    for (const char* nome : {"opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT"}) {
+    EXPECT_TRUE(s.err.contains("margens que a página não comporta")) << s.err.toStdString();
+    for (const char* nome :
+         {"opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT", "margens.dat"}) {
         EXPECT_TRUE(s.err.contains(QString::fromLatin1(nome))) << nome << s.err.toStdString();
         EXPECT_FALSE(QFileInfo::exists(c.filePath(nome))) << nome;
     }

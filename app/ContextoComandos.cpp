@@ -72,6 +72,7 @@ void ContextoComandos::compoeAnalise() const {
         ComporAnalise::compoe(p.nomeExibido(), p.DataNascimento, hoje(), p.DataReferencia,
                               ArquivoInterpretacao(pasta_), padrao_.OpcoesMapa);
     AvisoTextos::mostra(servicos_.mensagens, janela());
+    avisoConfiguracao_.mostra(servicos_.mensagens, janela(), pasta_);
 }
 
 Diagramacao ContextoComandos::diagramacaoDe(const frmExibeRelatorio& relatorio) const {

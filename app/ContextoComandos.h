@@ -6,6 +6,7 @@
 
 #include "app/Padrao.h"
 #include "app/Servicos.h"
+#include "gui/comum/AvisoConfiguracao.h"
 #include "gui/comum/Mensagens.h"
 
 #include <QDate>
@@ -51,7 +52,8 @@ public:
     // services list them, beside `impressora`, and the opening of a saved PDF.
     void preparaImpressao(frmImprimir& dialogo, const QPrinter* impressora) const;
 
-    // Composes the analysis asked for in Padrao (its name, birth date and reference date).
+    // Composes the analysis asked for in Padrao (its name, birth date and reference date),
+    // then tells of missing texts and, once each, of settings files not taken as they stand.
     void compoeAnalise() const;
     // What a report window prints: a composed report as it is, an analysis composed again
     // from the analysis it shows, which becomes the one asked for.
@@ -62,6 +64,7 @@ private:
     const QString& pasta_;
     Servicos& servicos_;
     Padrao& padrao_;
+    mutable AvisoConfiguracao avisoConfiguracao_;
 };
 
 } // namespace vidalume

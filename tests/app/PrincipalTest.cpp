@@ -15,6 +15,7 @@
 #include "gui/relatorio/frmExibeRelatorio.h"
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
+#include "settings/Margens.h"
 #include "tests/app/AmbienteTeste.h"
 #include "texts/ArquivoInterpretacao.h"
 
@@ -160,13 +161,19 @@ private slots:
         QCOMPARE(p.status(), u"Navegando: Página 3 de 3"_s);
     }
 
-    void semSonsNaoTocaEsperaNemFolha() {
+    // Without sounds nothing plays; a damaged margins file is named once, not at each analysis.
+    void semSonsEMargensDanificadas() {
         Programa p(false);
         QVERIFY((Configuracao{.EscutarSons = 0}).GravaConfiguracao(p.pasta.caminho()));
+        p.pasta.escreve(Margens::kArquivo, QByteArray("\0\0\xA0\xC0", 4)); // left -5 mm
         p.j.Form_Load();
         p.cria(u"Ana Luz"_s, u"01/01/1990"_s);
+        p.cria(u"Bia Luz"_s, u"01/01/1990"_s);
         p.j.picAvanca_Click();
         QCOMPARE(p.som.tocados, QStringList{u"welcomeb.wav"_s});
+        const QStringList avisos = p.mensagens.mostradas.filter(Margens::kArquivo);
+        QCOMPARE(avisos.size(), 1);
+        QVERIFY(avisos[0].startsWith(u"Atenção:|O arquivo margens.dat tem margens"_s));
     }
 
     // With two windows open the commands act on the one in front; creating another asks to

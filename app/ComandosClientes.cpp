@@ -30,7 +30,11 @@ ComandosClientes::Resultado ComandosClientes::abre() {
     };
     l.nomePdf = [](const Cliente& cliente) { return nomePdf(cliente); };
     l.feitoPeloPrograma = GravacaoPdf::feitoPeloPrograma;
-    l.escolheCsv = c_.servicos().escolheCsv;
+    l.escolheCsv = [this](QWidget* pai, bool salvar) {
+        const auto& escolhe = c_.servicos().escolheCsv;
+        const QString arquivo = escolhe ? escolhe(pai, salvar) : QString();
+        return salvar && c_.recusaArquivoProprio(arquivo) ? QString() : arquivo;
+    };
     l.escolhePasta = c_.servicos().escolhePasta;
     l.abreEndereco = c_.servicos().abreEndereco;
     frmClientes janela(ficha, *c_.servicos().mensagens, std::move(l), c_.janela());

@@ -40,6 +40,9 @@ public:
     bool pergunta(const QString& titulo, const QString& texto) const;
     // A question titled "Atenção:" whose default answer is No.
     bool perguntaPadraoNao(const QString& texto) const;
+    // Whether `arquivo`, chosen to be written, is one of the data folder's own files (the
+    // client file, a text, a setting...); the user is then told it will not be replaced.
+    bool recusaArquivoProprio(const QString& arquivo) const;
     // Shows a window of the program modally.
     void exibe(QDialog& janela) const;
     QDate hoje() const;

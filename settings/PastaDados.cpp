@@ -32,6 +32,12 @@ bool PastaDados::nomeProprio(const QString& nome) {
            base.startsWith(CopiaSeguranca::kArquivoClientes);
 }
 
+QString PastaDados::recusaProprio(const QString& pastaDados, const QString& caminho) {
+    return QStringLiteral("\"%1\" é um arquivo da pasta de dados do Vidalume (%2) e não será "
+                          "substituído. Escolha outro nome ou outra pasta.")
+        .arg(QDir::toNativeSeparators(caminho), QDir::toNativeSeparators(pastaDados));
+}
+
 bool PastaDados::arquivoProprio(const QString& pastaDados, const QString& caminho) {
     const QString pasta = QDir(pastaDados).canonicalPath();
     if (pasta.isEmpty()) {

@@ -546,6 +546,16 @@ private slots:
         filho<QAction>(&p.j, u"mnuSalvarPdf"_s)->trigger();
         QCOMPARE(p.enderecos, (QList<QUrl>{QUrl::fromLocalFile(p.pasta.arquivo(u"cliente.odt"_s)),
                                            QUrl::fromLocalFile(p.pasta.caminho())}));
+
+        // Neither a save nor a backup aimed at the client file replaces it.
+        destino = p.pasta.arquivo(FichaClientes::kArquivo);
+        p.pasta.escreve(FichaClientes::kArquivo, "ficha");
+        p.j.servicos().escolheCopia = [&](QWidget*, bool, const QString&) { return destino; };
+        for (const char* acao : {"mnuSalvarPdf", "mnuFazerCopia"}) {
+            filho<QAction>(&p.j, QString::fromLatin1(acao))->trigger();
+            QVERIFY(p.mensagens.mostradas.last().startsWith(u"Erro:|\""_s + destino));
+        }
+        QCOMPARE(p.pasta.conteudo(FichaClientes::kArquivo), QByteArray("ficha"));
     }
 
     // The Janela menu lists each open analysis by its person, the one in front checked, and

@@ -429,6 +429,13 @@ TEST(CopiaClientes, RestauracaoNaoLeFifoNemDispositivo) {
     ASSERT_EQ(executaCli({"copia", "fazer", zip, "--pasta", a.path()}).codigo, 0);
     ASSERT_EQ(::mkfifo(QFile::encodeName(b.filePath("CVIDA.DAT")).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link("/dev/zero", b.filePath("DESVIDA.DAT")));
+    // Nor does an old file in the lock's place that names no process hold the restore back.
+    QFile trava(b.filePath(".restauracao.trava"));
+    ASSERT_TRUE(trava.open(QIODevice::WriteOnly) && trava.write("PK\x03\x04") == 4 &&
+                trava.flush() &&
+                trava.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                  QFileDevice::FileModificationTime));
+    trava.close();
     const Saida s = executaCli({"copia", "restaurar", zip, "--pasta", b.path()});
     EXPECT_EQ(s.codigo, 1);
     EXPECT_TRUE(s.err.contains("Substituídos (1 arquivo): INTNOME.DAT.")) << s.err.toStdString();
@@ -451,7 +458,7 @@ TEST(CopiaClientes, SaidaNuncaEUmArquivoDaPasta) {
     for (const QString& alvo :
          {dados.filePath("clientes.sqlite"), dados.filePath("clientes.sqlite-wal"),
           dados.filePath("CVIDA.DAT"), dados.filePath("opcoes.dat"), fora.filePath("atalho.csv"),
-          fora.filePath("outro-nome.zip")}) {
+          fora.filePath("outro-nome.zip"), dados.filePath(".restauracao.trava")}) {
         for (const QStringList& comando :
              {QStringList{"clientes", "exportar", alvo}, QStringList{"copia", "fazer", alvo}}) {
             const Saida s = executaCli(comando + QStringList{"--pasta", dados.path()});

@@ -517,6 +517,10 @@ TEST(CopiaClientes, FichaSomenteLeituraListadaECopiadaSemDeixarArquivos) {
               0);
     EXPECT_EQ(clientes(volta.path()), 2);
     EXPECT_EQ(retrato(dir.path()), antes); // no -shm or -wal left beside it
+    const Saida sobre = executaCli(
+        {"copia", "restaurar", fora.filePath("c.zip"), "--so-clientes", "--pasta", dir.path()});
+    EXPECT_TRUE(sobre.err.contains("protegido contra gravação")) << sobre.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(ficha + "-shm"));
 
     escreve(fora.filePath("l.csv"), "nome;nascimento\nBia Souza;02/03/1990\n");
     const Saida importacao =

@@ -109,7 +109,9 @@ QString ComandosArquivo::escolheArquivo(const Diagramacao& analise, const QStrin
     nome.chop(3); // "pdf"
     const QString sugestao = DialogoArquivo::naPastaInicial(nome + sufixo);
     const Servicos& s = c_.servicos();
-    return s.escolheArquivo ? s.escolheArquivo(c_.janela(), titulo, sugestao, filtro) : QString();
+    const QString arquivo =
+        s.escolheArquivo ? s.escolheArquivo(c_.janela(), titulo, sugestao, filtro) : QString();
+    return c_.recusaArquivoProprio(arquivo) ? QString() : arquivo;
 }
 
 void ComandosArquivo::salva(Formato formato) {
@@ -177,7 +179,7 @@ void ComandosArquivo::fazCopia() {
     const Servicos& s = c_.servicos();
     const QString arquivo =
         s.escolheCopia ? s.escolheCopia(c_.janela(), true, sugestao) : QString();
-    if (arquivo.isEmpty()) {
+    if (arquivo.isEmpty() || c_.recusaArquivoProprio(arquivo)) {
         return;
     }
     // The settings in use go into the copy as they are now.

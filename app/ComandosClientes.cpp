@@ -8,6 +8,7 @@
 #include "printing/painter/GravacaoPdf.h"
 #include "settings/Margens.h"
 #include "texts/ArquivoInterpretacao.h"
+#include "texts/GravacaoSegura.h"
 
 #include <QDir>
 
@@ -29,7 +30,11 @@ ComandosClientes::Resultado ComandosClientes::abre() {
     };
     l.nomePdf = [](const Cliente& cliente) { return nomePdf(cliente); };
     l.feitoPeloPrograma = GravacaoPdf::feitoPeloPrograma;
-    l.escolheCsv = c_.servicos().escolheCsv;
+    l.escolheCsv = [this](QWidget* pai, bool salvar) {
+        const auto& escolhe = c_.servicos().escolheCsv;
+        const QString arquivo = escolhe ? escolhe(pai, salvar) : QString();
+        return salvar && c_.recusaArquivoProprio(arquivo) ? QString() : arquivo;
+    };
     l.escolhePasta = c_.servicos().escolhePasta;
     l.abreEndereco = c_.servicos().abreEndereco;
     frmClientes janela(ficha, *c_.servicos().mensagens, std::move(l), c_.janela());
@@ -85,11 +90,26 @@ bool ComandosClientes::geraPdf(const Cliente& cliente, const QString& pasta, boo
                                       ArquivoInterpretacao(c_.pasta()), p.OpcoesMapa);
     Diagramacao d = p.diagramacao(c_.pasta());
     d.margens = Margens::le(c_.pasta());
-    if (substitui) {
-        *nome = nomePdf(cliente);
-        return GravacaoPdf::grava(QDir(pasta).filePath(*nome), d, erro);
+    // A batch of the client file puts each client's name and birth date in a file name and on
+    // its pages: readable by its owner only, as the client file is.
+    const QString sugestao = nomePdf(cliente);
+    GravacaoSegura saida(QDir(pasta).filePath(sugestao),
+                         substitui ? GravacaoSegura::Destino::Substitui
+                                   : GravacaoSegura::Destino::NomeNovo,
+                         GravacaoSegura::Acesso::SoDono);
+    if (!GravacaoPdf::escreve(saida, d, erro)) {
+        return false;
     }
-    return GravacaoPdf::gravaComNomeLivre(pasta, nomePdf(cliente), d, nome, erro);
+    if (!substitui) {
+        return GravacaoPdf::concluiComNomeLivre(saida, pasta, sugestao, nome, erro);
+    }
+    *nome = sugestao;
+    QString motivo;
+    if (!saida.conclui(&motivo)) {
+        *erro = GravacaoPdf::naoTerminou(saida.caminho(), motivo);
+        return false;
+    }
+    return true;
 }
 
 } // namespace vidalume

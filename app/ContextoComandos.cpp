@@ -5,6 +5,7 @@
 #include "gui/comum/AvisoTextos.h"
 #include "gui/impressao/frmImprimir.h"
 #include "gui/relatorio/frmExibeRelatorio.h"
+#include "settings/PastaDados.h"
 #include "texts/ArquivoInterpretacao.h"
 
 #include <QDialog>
@@ -28,6 +29,15 @@ bool ContextoComandos::perguntaPadraoNao(const QString& texto) const {
     return servicos_.mensagens != nullptr &&
            servicos_.mensagens->pergunta(&janela_, QStringLiteral("Atenção:"), texto,
                                          Mensagens::Icone::Pergunta, Mensagens::BotaoPadrao::Nao);
+}
+
+bool ContextoComandos::recusaArquivoProprio(const QString& arquivo) const {
+    if (arquivo.isEmpty() || !PastaDados::arquivoProprio(pasta_, arquivo)) {
+        return false;
+    }
+    informa(QStringLiteral("Erro:"), PastaDados::recusaProprio(pasta_, arquivo),
+            Mensagens::Icone::Critico);
+    return true;
 }
 
 void ContextoComandos::avisaGravado(const QString& feito, const QString& arquivo) const {
@@ -72,6 +82,7 @@ void ContextoComandos::compoeAnalise() const {
         ComporAnalise::compoe(p.nomeExibido(), p.DataNascimento, hoje(), p.DataReferencia,
                               ArquivoInterpretacao(pasta_), padrao_.OpcoesMapa);
     AvisoTextos::mostra(servicos_.mensagens, janela());
+    avisoConfiguracao_.mostra(servicos_.mensagens, janela(), pasta_);
 }
 
 Diagramacao ContextoComandos::diagramacaoDe(const frmExibeRelatorio& relatorio) const {

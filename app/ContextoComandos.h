@@ -6,6 +6,7 @@
 
 #include "app/Padrao.h"
 #include "app/Servicos.h"
+#include "gui/comum/AvisoConfiguracao.h"
 #include "gui/comum/Mensagens.h"
 
 #include <QDate>
@@ -39,6 +40,9 @@ public:
     bool pergunta(const QString& titulo, const QString& texto) const;
     // A question titled "Atenção:" whose default answer is No.
     bool perguntaPadraoNao(const QString& texto) const;
+    // Whether `arquivo`, chosen to be written, is one of the data folder's own files (the
+    // client file, a text, a setting...); the user is then told it will not be replaced.
+    bool recusaArquivoProprio(const QString& arquivo) const;
     // Shows a window of the program modally.
     void exibe(QDialog& janela) const;
     QDate hoje() const;
@@ -51,7 +55,8 @@ public:
     // services list them, beside `impressora`, and the opening of a saved PDF.
     void preparaImpressao(frmImprimir& dialogo, const QPrinter* impressora) const;
 
-    // Composes the analysis asked for in Padrao (its name, birth date and reference date).
+    // Composes the analysis asked for in Padrao (its name, birth date and reference date),
+    // then tells of missing texts and, once each, of settings files not taken as they stand.
     void compoeAnalise() const;
     // What a report window prints: a composed report as it is, an analysis composed again
     // from the analysis it shows, which becomes the one asked for.
@@ -62,6 +67,7 @@ private:
     const QString& pasta_;
     Servicos& servicos_;
     Padrao& padrao_;
+    mutable AvisoConfiguracao avisoConfiguracao_;
 };
 
 } // namespace vidalume

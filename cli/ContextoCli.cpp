@@ -58,9 +58,7 @@ bool ContextoCli::alvoPermitido(const QString& arquivo, bool soArquivoComum) con
         return false;
     }
     if (PastaDados::arquivoProprio(pasta, arquivo)) {
-        erro(QStringLiteral("\"%1\" é um arquivo da pasta de dados do Vidalume (%2) e não será "
-                            "substituído. Escolha outro nome ou outra pasta.")
-                 .arg(QDir::toNativeSeparators(arquivo), QDir::toNativeSeparators(pasta)));
+        erro(PastaDados::recusaProprio(pasta, arquivo));
         return false;
     }
     return true;

@@ -64,6 +64,18 @@ QString naoComum(const QString& caminho) {
                : QString();
 }
 
+// Whether the lock file `caminho` that `trava` could not take names no process (it holds
+// anything but a lock's details) and is old enough not to be one being written now. Such a
+// file would otherwise refuse every restore for ever, a lock of no age being never stale.
+bool lixoNoLugarDaTrava(const QLockFile& trava, const QString& caminho) {
+    constexpr qint64 kEscritaDeUmaTravaMs = 5000;
+    qint64 processo = 0;
+    QString maquina, programa;
+    const QFileInfo info(caminho);
+    return info.isFile() && !trava.getLockInfo(&processo, &maquina, &programa) &&
+           info.lastModified().msecsTo(QDateTime::currentDateTime()) > kEscritaDeUmaTravaMs;
+}
+
 // The client file of `pastaDados` as it goes into a backup: its snapshot in `trabalho`, or why
 // it stays out. An empty file is an empty client file, with nothing to keep.
 QString copiaFichaPara(const QString& pastaDados, const QString& trabalho, QString* instantaneo) {
@@ -79,6 +91,13 @@ QString copiaFichaPara(const QString& pastaDados, const QString& trabalho, QStri
     }
     if (info.size() == 0) {
         return {};
+    }
+    // Named here: SQLite would only say that some file could not be opened.
+    if (QFile leitura(ficha); !leitura.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("O arquivo de clientes \"%1\" não pode ser lido (%2).")
+            .arg(QDir::toNativeSeparators(ficha), !info.isReadable()
+                                                      ? QStringLiteral("sem permissão de leitura")
+                                                      : QStringLiteral("não pôde ser aberto"));
     }
     const QString copia = QDir(trabalho).filePath(FichaClientes::kArquivo);
     QString motivo;
@@ -186,7 +205,12 @@ bool CopiaCompleta::abre(const QString& arquivoZip, QString* erro) {
     // One restore at a time in a folder: two would mix the files of both archives.
     trava_ = std::make_unique<QLockFile>(QDir(pasta_).filePath(kTrava));
     trava_->setStaleLockTime(0);
-    if (!trava_->tryLock(0)) {
+    if (!trava_->tryLock(0) && trava_->error() == QLockFile::LockFailedError &&
+        lixoNoLugarDaTrava(*trava_, QDir(pasta_).filePath(kTrava))) {
+        trava_->removeStaleLockFile();
+        trava_->tryLock(0);
+    }
+    if (!trava_->isLocked()) {
         const bool outra = trava_->error() == QLockFile::LockFailedError;
         trava_.reset();
         return Mensagem::falha(

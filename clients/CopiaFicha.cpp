@@ -180,6 +180,13 @@ bool CopiaFicha::restaura(const QString& origem, const QString& destino, QString
         return Mensagem::falha(erro,
                                naoRestaurou.arg(QStringLiteral("ele não é um arquivo comum.")));
     }
+    // A file the user made read-only stays as it is, even where it could be written (root);
+    // SQLite would open it for reading and leave read-only logs beside it that block later
+    // writes.
+    if (const QFileInfo info(destino);
+        info.exists() && !(info.isWritable() && (info.permissions() & QFileDevice::WriteOwner))) {
+        return Mensagem::falha(erro, naoRestaurou.arg(motivoSqlite(SQLITE_READONLY)));
+    }
     if (!QFileInfo::exists(destino) && !criaPrivado(destino, &motivo)) {
         return Mensagem::falha(erro, naoRestaurou.arg(motivo));
     }

@@ -27,9 +27,8 @@ QString ilegivel(const QString& pasta, const QString& nome) {
     }
     QFile arquivo(info.filePath());
     if (!arquivo.open(QIODevice::ReadOnly)) {
-        return arquivo.error() == QFileDevice::PermissionsError
-                   ? QStringLiteral("sem permissão de leitura")
-                   : QStringLiteral("não pôde ser aberto");
+        return !info.isReadable() ? QStringLiteral("sem permissão de leitura")
+                                  : QStringLiteral("não pôde ser aberto");
     }
     return {};
 }

@@ -55,6 +55,21 @@ const QHash<QString, qint64>& tamanhosConfiguracao() {
     return kTamanhos;
 }
 
+// What is wrong with the settings file `nome` lying in `pasta` beyond its size; empty when it
+// would be read as it stands. Margins a damaged file holds (negative, past half the sheet, not a
+// number) are replaced when read, so such a file is neither backed up nor restored.
+QString confereConteudo(const QString& pasta, const QString& nome) {
+    if (nome != Margens::kArquivo) {
+        return {};
+    }
+    bool ajustadas = false;
+    Margens::le(pasta, &ajustadas);
+    return ajustadas ? QStringLiteral("o arquivo %1 tem margens que a página não comporta "
+                                      "(negativas, grandes demais ou danificadas).")
+                           .arg(nome)
+                     : QString();
+}
+
 QString inicial(const QString& motivo) {
     return motivo.isEmpty() ? motivo : motivo[0].toUpper() + motivo.mid(1);
 }
@@ -173,17 +188,19 @@ QStringList CopiaSeguranca::arquivos(const QString& pastaDados) {
 QString CopiaSeguranca::confereArquivo(const QString& pastaDados, const QString& nome) {
     const QFileInfo info(QDir(pastaDados).filePath(nome));
     if (info.isSymLink() || !info.isFile()) {
-        return QStringLiteral("o arquivo %1 não é um arquivo comum (é um link, um canal ou um "
-                              "dispositivo).")
+        return QStringLiteral("o arquivo %1 não é um arquivo comum (é um link, uma pasta, um "
+                              "canal ou um dispositivo).")
             .arg(nome);
     }
     QFile arquivo(info.filePath());
     if (!arquivo.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("o arquivo %1 não pode ser lido: %2")
-            .arg(nome, arquivo.errorString());
+        return QStringLiteral("o arquivo %1 não pode ser lido (%2).")
+            .arg(nome, !info.isReadable() ? QStringLiteral("sem permissão de leitura")
+                                          : QStringLiteral("não pôde ser aberto"));
     }
     const QString motivo = confereTamanho(nome, arquivo.size());
-    return motivo.isEmpty() ? motivo : QStringLiteral("o arquivo %1 %2").arg(nome, motivo);
+    return motivo.isEmpty() ? confereConteudo(pastaDados, nome)
+                            : QStringLiteral("o arquivo %1 %2").arg(nome, motivo);
 }
 
 QString CopiaSeguranca::danificada(const QString& arquivoZip, const QString& motivo) {
@@ -348,7 +365,15 @@ Extracao extraiItem(zip_t* zip, zip_uint64_t i, const QString& nome, qint64 tama
         *motivo = QStringLiteral("o arquivo %1 %2").arg(nome, regra);
         return Extracao::Recusada;
     }
-    return gravacao.conclui(motivo) ? Extracao::Feita : Extracao::Falhou;
+    if (!gravacao.conclui(motivo)) {
+        return Extracao::Falhou;
+    }
+    if (const QString regra = confereConteudo(pasta, nome); !regra.isEmpty()) {
+        QFile::remove(QDir(pasta).filePath(nome));
+        *motivo = regra;
+        return Extracao::Recusada;
+    }
+    return Extracao::Feita;
 }
 
 QDateTime feitaEm(zip_t* zip) {

@@ -28,8 +28,17 @@ bool PastaDados::nomeProprio(const QString& nome) {
     // A dated copy of a kept file ("CVIDA.DAT.copia-2025-01-31-140509") is kept too.
     const qsizetype copia = nome.indexOf(QLatin1String(".copia-"));
     const QString base = copia > 0 ? nome.left(copia) : nome;
+    // The restore's lock and working folders (".restauracao.trava", ".restauracao-PID-...")
+    // too: a file written there would hold every later restore back or be swept away by it.
     return CopiaSeguranca::nomeConhecido(base) || nomeInterpretacao(base) ||
-           base.startsWith(CopiaSeguranca::kArquivoClientes);
+           base.startsWith(CopiaSeguranca::kArquivoClientes) ||
+           base.startsWith(QLatin1String(".restauracao"));
+}
+
+QString PastaDados::recusaProprio(const QString& pastaDados, const QString& caminho) {
+    return QStringLiteral("\"%1\" é um arquivo da pasta de dados do Vidalume (%2) e não será "
+                          "substituído. Escolha outro nome ou outra pasta.")
+        .arg(QDir::toNativeSeparators(caminho), QDir::toNativeSeparators(pastaDados));
 }
 
 bool PastaDados::arquivoProprio(const QString& pastaDados, const QString& caminho) {

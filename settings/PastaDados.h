@@ -69,9 +69,11 @@ public:
 
     // Whether `caminho` is one of the files of the data folder `pastaDados` that the program
     // keeps (the client file and its logs, interpretation and settings files, their dated
-    // copies), reached by its own path, through links, or as another name of the same file.
-    // Commands that write a file the user names refuse these.
+    // copies, the restore's lock), reached by its own path, through links, or as another name of
+    // the same file. Commands that write a file the user names refuse these.
     static bool arquivoProprio(const QString& pastaDados, const QString& caminho);
+    // What the user is told when asked to write over such a file, `caminho`.
+    static QString recusaProprio(const QString& pastaDados, const QString& caminho);
     // Whether `nome` names such a file inside the data folder.
     static bool nomeProprio(const QString& nome);
 

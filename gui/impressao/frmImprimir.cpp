@@ -11,6 +11,7 @@
 #include "printing/painter/DocumentoAnalise.h"
 #include "printing/painter/GravacaoPdf.h"
 #include "report/painter/FigurasSvg.h"
+#include "settings/PastaDados.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -407,6 +408,12 @@ void frmImprimir::cmdImprimir_Click() {
             escolheArquivoPdf_(this, NomeArquivoPdf::sugere(relatorio().baseArquivo(diagramacao_),
                                                             relatorio().dataArquivo(diagramacao_)));
         if (arquivo.isEmpty()) {
+            return;
+        }
+        if (PastaDados::arquivoProprio(pastaDados_, arquivo)) {
+            mensagens_.informa(this, QStringLiteral("Erro:"),
+                               PastaDados::recusaProprio(pastaDados_, arquivo),
+                               Mensagens::Icone::Critico);
             return;
         }
         QPrinter pdf(QPrinter::HighResolution);

@@ -187,6 +187,12 @@ private slots:
                          u"PEDRO_ALVES_06-05-1980 (2).pdf"_s, u"PEDRO_ALVES_06-05-1980.pdf"_s}));
         QVERIFY(outro.open(QIODevice::ReadOnly));
         QCOMPARE(outro.readAll(), alheio);
+        // Every analysis written, new or replaced, is readable by its owner only.
+        for (const QString& f : arquivos()) {
+            QVERIFY2(f == outro.fileName().section(u'/', -1) ||
+                         !(QFile::permissions(saida.filePath(f)) & QFile::ReadOther),
+                     qPrintable(f));
+        }
         QCOMPARE(abertos, QList<QUrl>{QUrl::fromLocalFile(saida.path())});
     }
 

@@ -15,6 +15,7 @@
 #include "gui/relatorio/frmExibeRelatorio.h"
 #include "settings/Configuracao.h"
 #include "settings/FontesAnalise.h"
+#include "settings/Margens.h"
 #include "tests/app/AmbienteTeste.h"
 #include "texts/ArquivoInterpretacao.h"
 
@@ -160,13 +161,19 @@ private slots:
         QCOMPARE(p.status(), u"Navegando: Página 3 de 3"_s);
     }
 
-    void semSonsNaoTocaEsperaNemFolha() {
+    // Without sounds nothing plays; a damaged margins file is named once, not at each analysis.
+    void semSonsEMargensDanificadas() {
         Programa p(false);
         QVERIFY((Configuracao{.EscutarSons = 0}).GravaConfiguracao(p.pasta.caminho()));
+        p.pasta.escreve(Margens::kArquivo, QByteArray("\0\0\xA0\xC0", 4)); // left -5 mm
         p.j.Form_Load();
         p.cria(u"Ana Luz"_s, u"01/01/1990"_s);
+        p.cria(u"Bia Luz"_s, u"01/01/1990"_s);
         p.j.picAvanca_Click();
         QCOMPARE(p.som.tocados, QStringList{u"welcomeb.wav"_s});
+        const QStringList avisos = p.mensagens.mostradas.filter(Margens::kArquivo);
+        QCOMPARE(avisos.size(), 1);
+        QVERIFY(avisos[0].startsWith(u"Atenção:|O arquivo margens.dat tem margens"_s));
     }
 
     // With two windows open the commands act on the one in front; creating another asks to
@@ -504,6 +511,16 @@ private slots:
         filho<QAction>(&p.j, u"mnuSalvarPdf"_s)->trigger();
         QCOMPARE(p.enderecos, (QList<QUrl>{QUrl::fromLocalFile(p.pasta.arquivo(u"cliente.odt"_s)),
                                            QUrl::fromLocalFile(p.pasta.caminho())}));
+
+        // Neither a save nor a backup aimed at the client file replaces it.
+        destino = p.pasta.arquivo(FichaClientes::kArquivo);
+        p.pasta.escreve(FichaClientes::kArquivo, "ficha");
+        p.j.servicos().escolheCopia = [&](QWidget*, bool, const QString&) { return destino; };
+        for (const char* acao : {"mnuSalvarPdf", "mnuFazerCopia"}) {
+            filho<QAction>(&p.j, QString::fromLatin1(acao))->trigger();
+            QVERIFY(p.mensagens.mostradas.last().startsWith(u"Erro:|\""_s + destino));
+        }
+        QCOMPARE(p.pasta.conteudo(FichaClientes::kArquivo), QByteArray("ficha"));
     }
 
     // The Janela menu lists each open analysis by its person, the one in front checked, and

@@ -352,13 +352,18 @@ TEST(CopiaClientes, CopiaSemOQueNaoVoltariaERestauracaoDoQueFor) {
     escreve(outra.filePath("alvo"), QByteArray(5120, 'l'));
     ASSERT_TRUE(QFile::link(outra.filePath("alvo"), dados.filePath("CDATA.DAT")));
     ASSERT_EQ(::mkfifo(QFile::encodeName(dados.filePath("CFORM.DAT")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dados.path()).mkdir("rodape.dat"));
+    // Left margin -5 mm, top margin not a number.
+    escreve(dados.filePath("margens.dat"),
+            QByteArray("\0\0\xA0\xC0\0\0\xC0\x7F", 8) + QByteArray(160, '\0'));
     s = executaCli({"copia", "fazer", zip, "--pasta", dados.path()});
     EXPECT_EQ(s.codigo, 1);
-    for (const char* nome :
-         {"opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT", "CDATA.DAT", "CFORM.DAT"}) {
+    for (const char* nome : {"opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT", "CDATA.DAT",
+                             "CFORM.DAT", "rodape.dat", "margens.dat"}) {
         EXPECT_TRUE(s.err.contains(QString::fromLatin1(nome))) << nome;
     }
-    EXPECT_TRUE(s.err.contains("6 arquivos ficaram fora")) << s.err.toStdString();
+    EXPECT_TRUE(s.err.contains("8 arquivos ficaram fora") && !s.err.contains("tempor"))
+        << s.err.toStdString();
     QTemporaryDir b;
     s = executaCli({"copia", "restaurar", zip, "--pasta", b.path()});
     EXPECT_EQ(s.codigo, 0) << s.err.toStdString();
@@ -371,7 +376,8 @@ TEST(CopiaClientes, CopiaSemOQueNaoVoltariaERestauracaoDoQueFor) {
     QFile::remove(dados.filePath("CDATA.DAT"));
     QFile::remove(dados.filePath("CFORM.DAT"));
     zipDe(dados.path(),
-          {"CVIDA.DAT", "opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT", "clientes.sqlite"},
+          {"CVIDA.DAT", "opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT", "margens.dat",
+           "clientes.sqlite"},
           zips.filePath("cru.zip"));
     QTemporaryDir c;
     s = executaCli(
@@ -380,7 +386,9 @@ TEST(CopiaClientes, CopiaSemOQueNaoVoltariaERestauracaoDoQueFor) {
     EXPECT_EQ(clientes(c.path()), 2);
     s = executaCli({"copia", "restaurar", zips.filePath("cru.zip"), "--pasta", c.path()});
     EXPECT_EQ(s.codigo, 1);
-    for (const char* nome : {"opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT"}) {
+    EXPECT_TRUE(s.err.contains("margens que a página não comporta")) << s.err.toStdString();
+    for (const char* nome :
+         {"opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT", "margens.dat"}) {
         EXPECT_TRUE(s.err.contains(QString::fromLatin1(nome))) << nome << s.err.toStdString();
         EXPECT_FALSE(QFileInfo::exists(c.filePath(nome))) << nome;
     }
@@ -399,6 +407,13 @@ TEST(CopiaClientes, RestauracaoNaoLeFifoNemDispositivo) {
     ASSERT_EQ(executaCli({"copia", "fazer", zip, "--pasta", a.path()}).codigo, 0);
     ASSERT_EQ(::mkfifo(QFile::encodeName(b.filePath("CVIDA.DAT")).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link("/dev/zero", b.filePath("DESVIDA.DAT")));
+    // Nor does an old file in the lock's place that names no process hold the restore back.
+    QFile trava(b.filePath(".restauracao.trava"));
+    ASSERT_TRUE(trava.open(QIODevice::WriteOnly) && trava.write("PK\x03\x04") == 4 &&
+                trava.flush() &&
+                trava.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                  QFileDevice::FileModificationTime));
+    trava.close();
     const Saida s = executaCli({"copia", "restaurar", zip, "--pasta", b.path()});
     EXPECT_EQ(s.codigo, 1);
     EXPECT_TRUE(s.err.contains("Substituídos (1 arquivo): INTNOME.DAT.")) << s.err.toStdString();
@@ -421,7 +436,7 @@ TEST(CopiaClientes, SaidaNuncaEUmArquivoDaPasta) {
     for (const QString& alvo :
          {dados.filePath("clientes.sqlite"), dados.filePath("clientes.sqlite-wal"),
           dados.filePath("CVIDA.DAT"), dados.filePath("opcoes.dat"), fora.filePath("atalho.csv"),
-          fora.filePath("outro-nome.zip")}) {
+          fora.filePath("outro-nome.zip"), dados.filePath(".restauracao.trava")}) {
         for (const QStringList& comando :
              {QStringList{"clientes", "exportar", alvo}, QStringList{"copia", "fazer", alvo}}) {
             const Saida s = executaCli(comando + QStringList{"--pasta", dados.path()});
@@ -480,6 +495,10 @@ TEST(CopiaClientes, FichaSomenteLeituraListadaECopiadaSemDeixarArquivos) {
               0);
     EXPECT_EQ(clientes(volta.path()), 2);
     EXPECT_EQ(retrato(dir.path()), antes); // no -shm or -wal left beside it
+    const Saida sobre = executaCli(
+        {"copia", "restaurar", fora.filePath("c.zip"), "--so-clientes", "--pasta", dir.path()});
+    EXPECT_TRUE(sobre.err.contains("protegido contra gravação")) << sobre.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(ficha + "-shm"));
 
     escreve(fora.filePath("l.csv"), "nome;nascimento\nBia Souza;02/03/1990\n");
     const Saida importacao =

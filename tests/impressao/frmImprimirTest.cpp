@@ -112,13 +112,19 @@ TEST_F(frmImprimirTest, WithoutAPrinterEnterPrintsToTheChosenPdfAsTheBoxesSay) {
     EXPECT_TRUE(mensagens.mostradas.takeFirst().startsWith(u"Erro:|Não foi possível gravar"_s));
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(caixa(*d, "txtDireita")->text(), u"17"_s);
+    // The data folder's own files are refused, the dialog stays.
+    escolhido = pasta.arquivo(Margens::kArquivo);
+    clica(d.get(), u"cmdImprimir"_s);
+    EXPECT_TRUE(d->isVisible() && mensagens.mostradas.last().startsWith(u"Erro:|\""_s));
+    EXPECT_EQ(Margens::le(pasta.caminho()), (Margens{25, 10, 17, 10}));
+    mensagens.mostradas.clear();
 
     escolhido = pasta.arquivo(u"escolhido.pdf"_s);
     filho<QCheckBox>(d.get(), u"chkPretoEmBranco"_s)->setChecked(true);
     filho<QCheckBox>(d.get(), u"chkImprimirFolhaRosto"_s)->setChecked(true);
     QTest::keyClick(caixa(*d, "txtEsquerda"), Qt::Key_Return);
     EXPECT_EQ(d->result(), QDialog::Accepted);
-    EXPECT_EQ(sugestoes, QStringList(3, u"MARIA_DA_SILVA_29-11-1978.pdf"_s));
+    EXPECT_EQ(sugestoes, QStringList(4, u"MARIA_DA_SILVA_29-11-1978.pdf"_s));
     EXPECT_EQ(Margens::le(pasta.caminho()), (Margens{25, 10, 17, 10}));
     EXPECT_EQ(configuracao.PretoEmBranco, -1);
     const PdfLido pdf(escolhido);

@@ -2,7 +2,9 @@
 
 #include "engine/EntradaDados.h"
 #include "engine/Windows1252.h"
+#include "gui/comum/BotaoJanela.h"
 #include "gui/comum/Mensagens.h"
+#include "gui/comum/RecusaEntrada.h"
 #include "settings/HarmoniaCabalistica.h"
 #include "settings/OpcoesMapa.h"
 #include "texts/ArquivoInterpretacao.h"
@@ -24,17 +26,6 @@ const QString frmEstudoNomes::kMensagemLimite =
 const QString frmEstudoNomes::kMensagemSemNomes =
     QStringLiteral("Para imprimir o estudo, acrescente ao menos um nome completo.");
 const QString frmEstudoNomes::kPerguntaFechar = QStringLiteral("Fechar o estudo de nomes? %1");
-
-namespace {
-
-QPushButton* botao(const char* nome, const QString& texto, QWidget* pai) {
-    auto* cmd = new QPushButton(texto, pai);
-    cmd->setObjectName(QString::fromLatin1(nome));
-    cmd->setAutoDefault(false);
-    return cmd;
-}
-
-} // namespace
 
 frmEstudoNomes::frmEstudoNomes(const QString& dataNascimento, const QString& pastaPrograma,
                                Mensagens& mensagens, ImprimeEstudo imprime, QWidget* parent)
@@ -66,8 +57,8 @@ void frmEstudoNomes::montaControles() {
     txtNome_ = new QLineEdit(this);
     txtNome_->setObjectName(QStringLiteral("txtNome"));
     lblNome->setBuddy(txtNome_);
-    cmdAdicionar_ = botao("cmdAdicionar", QStringLiteral("&Adicionar"), this);
-    cmdRemover_ = botao("cmdRemover", QStringLiteral("&Remover"), this);
+    cmdAdicionar_ = BotaoJanela::cria("cmdAdicionar", QStringLiteral("&Adicionar"), this);
+    cmdRemover_ = BotaoJanela::cria("cmdRemover", QStringLiteral("&Remover"), this);
 
     const auto& colunas = EstudoNomes::rotulosDa(regras_.escola()).colunasJanela;
     grdNomes_ = new QTableWidget(0, int(colunas.size()), this);
@@ -83,10 +74,10 @@ void frmEstudoNomes::montaControles() {
     grdNomes_->setWordWrap(false);
     grdNomes_->setMinimumSize(1000, 360);
 
-    cmdImprimir_ = botao("cmdImprimir", QStringLiteral("&Imprimir..."), this);
-    cmdAnalise_ = botao("cmdAnalise", QStringLiteral("Abrir Análi&se"), this);
-    cmdFechar_ = botao("cmdFechar", QStringLiteral("&Fechar"), this);
-    cmdCorrecao_ = botao("cmdCorrecao", QStringLiteral("&Correção de nome…"), this);
+    cmdImprimir_ = BotaoJanela::cria("cmdImprimir", QStringLiteral("&Imprimir..."), this);
+    cmdAnalise_ = BotaoJanela::cria("cmdAnalise", QStringLiteral("Abrir Análi&se"), this);
+    cmdFechar_ = BotaoJanela::cria("cmdFechar", QStringLiteral("&Fechar"), this);
+    cmdCorrecao_ = BotaoJanela::cria("cmdCorrecao", QStringLiteral("&Correção de nome…"), this);
     cmdCorrecao_->setToolTip(QStringLiteral("Propõe grafias para o nome selecionado e compara "
                                             "cada uma com o original."));
     cmdCorrecao_->setVisible(false);
@@ -271,20 +262,14 @@ bool frmEstudoNomes::dataAceita() {
     return false;
 }
 
-// The entry dialog's checks of a name, on the name of `linha`.
+// The entry dialog's checks of a name, on the name of `linha` (the date was checked first).
 bool frmEstudoNomes::nomeAceito(int linha) {
-    switch (EntradaDados::valida(nomes_.value(linha), txtDataNasc_->text())) {
-    case EntradaDados::Resultado::Aceito:
+    const EntradaDados::Conferencia conferida =
+        EntradaDados::confere(nomes_.value(linha), txtDataNasc_->text());
+    if (conferida.aceita) {
         return true;
-    case EntradaDados::Resultado::NomeCurto:
-        mensagens_.informa(this, QStringLiteral("Erro:"), EntradaDados::kMensagemNomeCurto,
-                           Mensagens::Icone::Critico);
-        break;
-    case EntradaDados::Resultado::DataInvalida:
-    case EntradaDados::Resultado::NomeVazio:
-        break;
     }
-    txtNome_->setFocus();
+    RecusaEntrada::mostra(mensagens_, this, conferida, txtNome_, txtDataNasc_);
     return false;
 }
 

@@ -66,7 +66,7 @@ QDateTime ContextoComandos::agora() const {
     return servicos_.agora ? servicos_.agora() : QDateTime::currentDateTime();
 }
 
-void ContextoComandos::compoeAnalise() const {
+void ContextoComandos::compoeAnalise() {
     const AnalisePedida& p = padrao_.Pedido;
     padrao_.Analise =
         ComporAnalise::compoe(p.nomeExibido(), p.DataNascimento, hoje(), p.DataReferencia,
@@ -74,7 +74,7 @@ void ContextoComandos::compoeAnalise() const {
     AvisoTextos::mostra(servicos_.mensagens, janela());
 }
 
-Diagramacao ContextoComandos::diagramacaoDe(const frmExibeRelatorio& relatorio) const {
+Diagramacao ContextoComandos::diagramacaoDe(const frmExibeRelatorio& relatorio) {
     if (const auto& composto = relatorio.composto()) {
         return composto->diagramacao(padrao_.diagramacao(pasta_));
     }

@@ -51,11 +51,12 @@ public:
     // services list them, beside `impressora`, and the opening of a saved PDF.
     void preparaImpressao(frmImprimir& dialogo, const QPrinter* impressora) const;
 
-    // Composes the analysis asked for in Padrao (its name, birth date and reference date).
-    void compoeAnalise() const;
-    // What a report window prints: a composed report as it is, an analysis composed again
-    // from the analysis it shows, which becomes the one asked for.
-    Diagramacao diagramacaoDe(const frmExibeRelatorio& relatorio) const;
+    // Composes the analysis asked for in Padrao (its name, birth date and reference date) into
+    // Padrao, saying which interpretation files it missed.
+    void compoeAnalise();
+    // What a report window prints: a composed report as it is; an analysis window's analysis
+    // becomes the one asked for in Padrao and is composed again from it.
+    Diagramacao diagramacaoDe(const frmExibeRelatorio& relatorio);
 
 private:
     QWidget& janela_;

@@ -41,7 +41,8 @@ frmEntraNome::frmEntraNome(const QString& nomeAnalise, const QString& dataNascim
     connect(cmdCancelar_, &QPushButton::clicked, this, &frmEntraNome::cmdCancelar_Click);
 }
 
-void frmEntraNome::montaControles() {
+// The row of sign pictures along the top of the window.
+QHBoxLayout* frmEntraNome::montaFaixaSigno() {
     auto* faixaSigno = new QHBoxLayout;
     faixaSigno->setSpacing(6);
     for (int i = 0; i < kQuadrosSigno; ++i) {
@@ -51,6 +52,23 @@ void frmEntraNome::montaControles() {
         faixaSigno->addWidget(picSigno_[i]);
     }
     faixaSigno->addStretch();
+    return faixaSigno;
+}
+
+// The school of the analysis, the one chosen in the options first.
+QComboBox* frmEntraNome::montaEscola() {
+    auto* escola = new QComboBox(this);
+    escola->setObjectName(QStringLiteral("cmbEscola"));
+    escola->addItem(QStringLiteral("Pitagórica"), int(EscolaCalculo::Pitagorica));
+    escola->addItem(QStringLiteral("Cabalística"), int(EscolaCalculo::Cabalistica));
+    escola->setCurrentIndex(escola->findData(int(OpcoesMapa::le(pastaPrograma_).escola)));
+    escola->setToolTip(QStringLiteral("A escola cujas regras calculam esta análise. A "
+                                      "escolha padrão fica em Cálculos e opções."));
+    return escola;
+}
+
+void frmEntraNome::montaControles() {
+    QHBoxLayout* faixaSigno = montaFaixaSigno();
 
     auto* lblNome = new QLabel(QStringLiteral("Digite abaixo o NOME COMPLETO:"), this);
     lblNome->setObjectName(QStringLiteral("lblInfo_0"));
@@ -75,13 +93,7 @@ void frmEntraNome::montaControles() {
                                               "meses e dias universais e pessoais (dd/mm/aaaa)."));
     lblReferencia->setBuddy(txtReferencia_);
     auto* lblEscola = new QLabel(QStringLiteral("&Escola de cálculo:"), this);
-    cmbEscola_ = new QComboBox(this);
-    cmbEscola_->setObjectName(QStringLiteral("cmbEscola"));
-    cmbEscola_->addItem(QStringLiteral("Pitagórica"), int(EscolaCalculo::Pitagorica));
-    cmbEscola_->addItem(QStringLiteral("Cabalística"), int(EscolaCalculo::Cabalistica));
-    cmbEscola_->setCurrentIndex(cmbEscola_->findData(int(OpcoesMapa::le(pastaPrograma_).escola)));
-    cmbEscola_->setToolTip(QStringLiteral("A escola cujas regras calculam esta análise. A "
-                                          "escolha padrão fica em Cálculos e opções."));
+    cmbEscola_ = montaEscola();
     lblEscola->setBuddy(cmbEscola_);
     chkGuardar_ = new QCheckBox(QStringLiteral("&Guardar na ficha de clientes"), this);
     chkGuardar_->setObjectName(QStringLiteral("chkGuardar"));

@@ -41,6 +41,49 @@ frmEstudoNomes::frmEstudoNomes(const QString& dataNascimento, const QString& pas
     (dataNascimento.isEmpty() ? txtDataNasc_ : txtNome_)->setFocus();
 }
 
+// The table of names, a column for each number of the school in use.
+void frmEstudoNomes::montaTabela() {
+    const auto& colunas = EstudoNomes::rotulosDa(regras_.escola()).colunasJanela;
+    grdNomes_ = new QTableWidget(0, int(colunas.size()), this);
+    grdNomes_->setObjectName(QStringLiteral("grdNomes"));
+    grdNomes_->setHorizontalHeaderLabels(QStringList(colunas.cbegin(), colunas.cend()));
+    grdNomes_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdNomes_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdNomes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdNomes_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grdNomes_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grdNomes_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    grdNomes_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grdNomes_->setWordWrap(false);
+    grdNomes_->setMinimumSize(1000, 360);
+}
+
+// Every control to its command, and the tab order down the window.
+void frmEstudoNomes::ligaSinais() {
+    connect(txtDataNasc_, &QLineEdit::textChanged, this, &frmEstudoNomes::atualiza);
+    connect(txtNome_, &QLineEdit::textEdited, this, &frmEstudoNomes::txtNome_Change);
+    // Enter after a name starts the next one, as typing a list would.
+    connect(txtNome_, &QLineEdit::returnPressed, this, [this] {
+        if (!txtNome_->text().trimmed().isEmpty()) {
+            cmdAdicionar_Click();
+        }
+    });
+    connect(grdNomes_, &QTableWidget::itemSelectionChanged, this,
+            &frmEstudoNomes::grdNomes_SelectionChange);
+    connect(grdNomes_, &QTableWidget::cellDoubleClicked, this, &frmEstudoNomes::cmdAnalise_Click);
+    connect(cmdAdicionar_, &QPushButton::clicked, this, &frmEstudoNomes::cmdAdicionar_Click);
+    connect(cmdRemover_, &QPushButton::clicked, this, &frmEstudoNomes::cmdRemover_Click);
+    connect(cmdImprimir_, &QPushButton::clicked, this, &frmEstudoNomes::cmdImprimir_Click);
+    connect(cmdAnalise_, &QPushButton::clicked, this, &frmEstudoNomes::cmdAnalise_Click);
+    connect(cmdCorrecao_, &QPushButton::clicked, this, &frmEstudoNomes::cmdCorrecao_Click);
+    connect(cmdFechar_, &QPushButton::clicked, this, &QDialog::reject);
+    QWidget* ordem[] = {txtDataNasc_, txtNome_,    cmdAdicionar_, cmdRemover_, grdNomes_,
+                        cmdImprimir_, cmdAnalise_, cmdCorrecao_,  cmdFechar_};
+    for (size_t i = 1; i < std::size(ordem); ++i) {
+        setTabOrder(ordem[i - 1], ordem[i]);
+    }
+}
+
 void frmEstudoNomes::montaControles() {
     auto* lblData = new QLabel(QStringLiteral("Data de &nascimento (dd/mm/aaaa):"), this);
     txtDataNasc_ = new QLineEdit(this);
@@ -60,19 +103,7 @@ void frmEstudoNomes::montaControles() {
     cmdAdicionar_ = BotaoJanela::cria("cmdAdicionar", QStringLiteral("&Adicionar"), this);
     cmdRemover_ = BotaoJanela::cria("cmdRemover", QStringLiteral("&Remover"), this);
 
-    const auto& colunas = EstudoNomes::rotulosDa(regras_.escola()).colunasJanela;
-    grdNomes_ = new QTableWidget(0, int(colunas.size()), this);
-    grdNomes_->setObjectName(QStringLiteral("grdNomes"));
-    grdNomes_->setHorizontalHeaderLabels(QStringList(colunas.cbegin(), colunas.cend()));
-    grdNomes_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdNomes_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdNomes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdNomes_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grdNomes_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    grdNomes_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    grdNomes_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grdNomes_->setWordWrap(false);
-    grdNomes_->setMinimumSize(1000, 360);
+    montaTabela();
 
     cmdImprimir_ = BotaoJanela::cria("cmdImprimir", QStringLiteral("&Imprimir..."), this);
     cmdAnalise_ = BotaoJanela::cria("cmdAnalise", QStringLiteral("Abrir Análi&se"), this);
@@ -102,28 +133,7 @@ void frmEstudoNomes::montaControles() {
     principal->addWidget(grdNomes_, 1);
     principal->addLayout(botoes);
 
-    connect(txtDataNasc_, &QLineEdit::textChanged, this, &frmEstudoNomes::atualiza);
-    connect(txtNome_, &QLineEdit::textEdited, this, &frmEstudoNomes::txtNome_Change);
-    // Enter after a name starts the next one, as typing a list would.
-    connect(txtNome_, &QLineEdit::returnPressed, this, [this] {
-        if (!txtNome_->text().trimmed().isEmpty()) {
-            cmdAdicionar_Click();
-        }
-    });
-    connect(grdNomes_, &QTableWidget::itemSelectionChanged, this,
-            &frmEstudoNomes::grdNomes_SelectionChange);
-    connect(grdNomes_, &QTableWidget::cellDoubleClicked, this, &frmEstudoNomes::cmdAnalise_Click);
-    connect(cmdAdicionar_, &QPushButton::clicked, this, &frmEstudoNomes::cmdAdicionar_Click);
-    connect(cmdRemover_, &QPushButton::clicked, this, &frmEstudoNomes::cmdRemover_Click);
-    connect(cmdImprimir_, &QPushButton::clicked, this, &frmEstudoNomes::cmdImprimir_Click);
-    connect(cmdAnalise_, &QPushButton::clicked, this, &frmEstudoNomes::cmdAnalise_Click);
-    connect(cmdCorrecao_, &QPushButton::clicked, this, &frmEstudoNomes::cmdCorrecao_Click);
-    connect(cmdFechar_, &QPushButton::clicked, this, &QDialog::reject);
-    QWidget* ordem[] = {txtDataNasc_, txtNome_,    cmdAdicionar_, cmdRemover_, grdNomes_,
-                        cmdImprimir_, cmdAnalise_, cmdCorrecao_,  cmdFechar_};
-    for (size_t i = 1; i < std::size(ordem); ++i) {
-        setTabOrder(ordem[i - 1], ordem[i]);
-    }
+    ligaSinais();
 }
 
 int frmEstudoNomes::linhaSelecionada() const {

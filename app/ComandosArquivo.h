@@ -23,7 +23,7 @@ public:
     static const QString kOriginaisRestaurados, kTextosGuardados, kNadaGuardado;
 
     // Both must outlive this object.
-    ComandosArquivo(const ContextoComandos& contexto, AreaRelatorios& relatorios)
+    ComandosArquivo(ContextoComandos& contexto, AreaRelatorios& relatorios)
         : c_(contexto), relatorios_(relatorios) {}
 
     // The print dialog for the analysis in front, on `impressora` (none when there is no
@@ -48,7 +48,7 @@ private:
     QString escolheArquivo(const Diagramacao& analise, const QString& titulo, const QString& sufixo,
                            const QString& filtro);
 
-    const ContextoComandos& c_;
+    ContextoComandos& c_;
     AreaRelatorios& relatorios_;
 };
 

@@ -76,7 +76,7 @@ QDateTime ContextoComandos::agora() const {
     return servicos_.agora ? servicos_.agora() : QDateTime::currentDateTime();
 }
 
-void ContextoComandos::compoeAnalise() const {
+void ContextoComandos::compoeAnalise() {
     const AnalisePedida& p = padrao_.Pedido;
     padrao_.Analise =
         ComporAnalise::compoe(p.nomeExibido(), p.DataNascimento, hoje(), p.DataReferencia,
@@ -85,7 +85,7 @@ void ContextoComandos::compoeAnalise() const {
     avisoConfiguracao_.mostra(servicos_.mensagens, janela(), pasta_);
 }
 
-Diagramacao ContextoComandos::diagramacaoDe(const frmExibeRelatorio& relatorio) const {
+Diagramacao ContextoComandos::diagramacaoDe(const frmExibeRelatorio& relatorio) {
     if (const auto& composto = relatorio.composto()) {
         return composto->diagramacao(padrao_.diagramacao(pasta_));
     }

@@ -55,19 +55,20 @@ public:
     // services list them, beside `impressora`, and the opening of a saved PDF.
     void preparaImpressao(frmImprimir& dialogo, const QPrinter* impressora) const;
 
-    // Composes the analysis asked for in Padrao (its name, birth date and reference date),
-    // then tells of missing texts and, once each, of settings files not taken as they stand.
-    void compoeAnalise() const;
-    // What a report window prints: a composed report as it is, an analysis composed again
-    // from the analysis it shows, which becomes the one asked for.
-    Diagramacao diagramacaoDe(const frmExibeRelatorio& relatorio) const;
+    // Composes the analysis asked for in Padrao (its name, birth date and reference date) into
+    // Padrao, then tells of missing texts and, once each, of settings files not taken as they
+    // stand.
+    void compoeAnalise();
+    // What a report window prints: a composed report as it is; an analysis window's analysis
+    // becomes the one asked for in Padrao and is composed again from it.
+    Diagramacao diagramacaoDe(const frmExibeRelatorio& relatorio);
 
 private:
     QWidget& janela_;
     const QString& pasta_;
     Servicos& servicos_;
     Padrao& padrao_;
-    mutable AvisoConfiguracao avisoConfiguracao_;
+    AvisoConfiguracao avisoConfiguracao_;
 };
 
 } // namespace vidalume

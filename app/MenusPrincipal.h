@@ -11,6 +11,11 @@ class MenusPrincipal {
 public:
     // Builds the menus of `janela` and connects each item to its command.
     static void monta(frmPrincipal& janela);
+
+private:
+    static void menuArquivo(frmPrincipal& janela);
+    // Its arrangements, then the open report windows, listed each time it opens.
+    static void menuJanela(frmPrincipal& janela);
 };
 
 } // namespace vidalume

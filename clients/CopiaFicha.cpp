@@ -1,5 +1,6 @@
 #include "clients/CopiaFicha.h"
 
+#include "clients/ErroSqlite.h"
 #include "clients/FichaClientes.h"
 
 #include "texts/GravacaoSegura.h"
@@ -26,32 +27,30 @@ using Banco = std::unique_ptr<sqlite3, FechaBanco>;
 
 // SQLite's result said in Portuguese, lower case, ending with a full stop.
 QString motivoSqlite(int codigo) {
-    switch (codigo & 0xFF) {
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
+    switch (ErroSqlite::causa(codigo)) {
+    case ErroSqlite::Causa::EmUso:
         return QStringLiteral("o arquivo está em uso por outro programa; tente de novo em alguns "
                               "instantes.");
-    case SQLITE_READONLY:
-    case SQLITE_PERM:
+    case ErroSqlite::Causa::Protegido:
         return QStringLiteral("o arquivo está protegido contra gravação.");
-    case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
+    case ErroSqlite::Causa::Danificado:
         return QStringLiteral("o arquivo está danificado ou não é uma ficha de clientes.");
-    case SQLITE_FULL:
+    case ErroSqlite::Causa::Cheio:
         return QStringLiteral("não há espaço livre no disco.");
-    case SQLITE_IOERR:
-        if (GravacaoSegura::limiteDeTamanho()) {
-            return GravacaoSegura::motivo(GravacaoSegura::Causa::GrandeDemais);
-        }
+    case ErroSqlite::Causa::GrandeDemais:
+        return GravacaoSegura::motivo(GravacaoSegura::Causa::GrandeDemais);
+    case ErroSqlite::Causa::EntradaSaida:
         return QStringLiteral("houve um erro de leitura ou gravação no disco (ele pode estar "
                               "cheio ou com defeito).");
-    case SQLITE_CANTOPEN:
+    case ErroSqlite::Causa::NaoAbre:
         return QStringLiteral("o arquivo não pode ser aberto.");
-    case SQLITE_NOMEM:
+    case ErroSqlite::Causa::SemMemoria:
         return QStringLiteral("faltou memória.");
-    default:
-        return QStringLiteral("erro %1 do SQLite.").arg(codigo);
+    case ErroSqlite::Causa::Restricao:
+    case ErroSqlite::Causa::Outra:
+        break;
     }
+    return QStringLiteral("erro %1 do SQLite.").arg(codigo);
 }
 
 // A new, empty file only its owner may read: SQLite then fills it and gives its journal the

@@ -1,6 +1,7 @@
 #include "clients/FichaClientes.h"
 
 #include "clients/ChaveNome.h"
+#include "clients/ErroSqlite.h"
 #include "texts/GravacaoSegura.h"
 
 #include <QAtomicInteger>
@@ -19,20 +20,6 @@ namespace {
 
 const QString kDriver = QStringLiteral("QSQLITE");
 constexpr int kEsperaTravaMs = 3000;
-
-// SQLite's primary result codes, as the driver reports them.
-enum CodigoSqlite {
-    kOcupado = 5,
-    kTravado = 6,
-    kSemMemoria = 7,
-    kSomenteLeitura = 8,
-    kEntradaSaida = 10,
-    kDanificado = 11,
-    kCheio = 13,
-    kNaoAbre = 14,
-    kRestricao = 19,
-    kNaoEBanco = 26,
-};
 
 // The columns each table has from the version that made it on; a file that claims a version
 // must have them before anything is changed in it.
@@ -149,46 +136,42 @@ FichaClientes::~FichaClientes() {
 
 QString FichaClientes::mensagem(const QString& falha, const QString& codigoNativo) const {
     const QString arquivo = QDir::toNativeSeparators(caminho_);
-    switch (codigoNativo.toInt() & 0xFF) {
-    case kOcupado:
-    case kTravado:
+    switch (ErroSqlite::causa(codigoNativo.toInt())) {
+    case ErroSqlite::Causa::EmUso:
         return QStringLiteral("O arquivo de clientes \"%1\" está em uso por outro programa. "
                               "Tente de novo em alguns instantes.")
             .arg(arquivo);
-    case kSomenteLeitura:
+    case ErroSqlite::Causa::Protegido:
         return QStringLiteral("O arquivo de clientes \"%1\" está protegido contra gravação; "
                               "nada foi alterado.")
             .arg(arquivo);
-    case kDanificado:
-    case kNaoEBanco:
+    case ErroSqlite::Causa::Danificado:
         return QStringLiteral("O arquivo de clientes \"%1\" está danificado e não pode ser "
                               "usado. Ele foi deixado como está: restaure uma cópia de "
                               "segurança ou retire-o da pasta para começar uma ficha nova.")
             .arg(arquivo);
-    case kCheio:
+    case ErroSqlite::Causa::Cheio:
         return QStringLiteral("Não há espaço no disco para gravar o arquivo de clientes "
                               "\"%1\"; nada foi alterado.")
             .arg(arquivo);
-    case kNaoAbre:
+    case ErroSqlite::Causa::NaoAbre:
         return QStringLiteral("Não foi possível abrir o arquivo de clientes \"%1\".").arg(arquivo);
-    case kRestricao:
+    case ErroSqlite::Causa::Restricao:
         return kDuplicado;
-    case kEntradaSaida:
-        // SQLite says only "I/O error" when a write passes the process's file-size limit.
-        if (GravacaoSegura::limiteDeTamanho()) {
-            return QStringLiteral("Não foi possível gravar o arquivo de clientes \"%1\": %2 A "
-                                  "alteração não foi feita.")
-                .arg(arquivo, GravacaoSegura::motivo(GravacaoSegura::Causa::GrandeDemais));
-        }
+    case ErroSqlite::Causa::GrandeDemais:
+        return QStringLiteral("Não foi possível gravar o arquivo de clientes \"%1\": %2 A "
+                              "alteração não foi feita.")
+            .arg(arquivo, GravacaoSegura::motivo(GravacaoSegura::Causa::GrandeDemais));
+    case ErroSqlite::Causa::EntradaSaida:
         return QStringLiteral("Houve um erro de leitura ou gravação no disco ao usar o arquivo de "
                               "clientes \"%1\" (o disco pode estar cheio, ter sido retirado ou "
                               "estar com defeito); a alteração não foi feita.")
             .arg(arquivo);
-    case kSemMemoria:
+    case ErroSqlite::Causa::SemMemoria:
         return QStringLiteral("Faltou memória para usar o arquivo de clientes \"%1\"; a "
                               "alteração não foi feita.")
             .arg(arquivo);
-    default:
+    case ErroSqlite::Causa::Outra:
         break;
     }
     // The driver's own texts are in English; only the code is passed on.
@@ -252,7 +235,7 @@ bool FichaClientes::abre(const QString& pasta, Modo modo, QString* erro) {
         return false;
     }
     if (existe && modo == Modo::Escrita && !gravavel(info)) {
-        *erro = mensagem({}, QString::number(kSomenteLeitura));
+        *erro = mensagem({}, QString::number(ErroSqlite::kSomenteLeitura));
         return false;
     }
     QSqlDatabase db = QSqlDatabase::contains(conexao_)
@@ -302,7 +285,7 @@ bool FichaClientes::preparaEsquema(QString* erro) {
         return false;
     }
     if (q.value(0).toString() != QLatin1String("ok")) {
-        *erro = mensagem({}, QString::number(kDanificado));
+        *erro = mensagem({}, QString::number(ErroSqlite::kDanificado));
         return false;
     }
     q.finish();
@@ -740,7 +723,7 @@ bool FichaClientes::registraAnalise(AnaliseCliente& a, QString* erro) {
     q.addBindValue(a.escola == EscolaCalculo::Cabalistica ? 1 : 0);
     if (!q.exec()) {
         const QString codigo = q.lastError().nativeErrorCode();
-        *erro = (codigo.toInt() & 0xFF) == kRestricao
+        *erro = ErroSqlite::causa(codigo.toInt()) == ErroSqlite::Causa::Restricao
                     ? QStringLiteral("O cliente não está mais na ficha.")
                     : mensagem(q.lastError().text(), codigo);
         return false;

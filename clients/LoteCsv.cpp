@@ -277,6 +277,32 @@ QString LoteCsv::confere(QStringList& c) {
     return {};
 }
 
+// A quoted field running over the line end: the following lines up to the closing quote
+// belong to the row in `texto`, which is refused as a whole.
+void LoteCsv::pulaCampoAberto(QString& texto) {
+    bool aspasAbertas = true;
+    QString resto;
+    bool restoLongo = false;
+    qsizetype lidos = texto.size();
+    while (aspasAbertas && lidos < kMaximoLinha && linhaFisica(resto, restoLongo)) {
+        texto += u'\n' + resto;
+        lidos += resto.size();
+        campos(texto, &aspasAbertas);
+    }
+}
+
+QString LoteCsv::motivoLonga() const {
+    return posicoes_.isEmpty()
+               ? QStringLiteral("a linha é longa demais; o nome pode ter no máximo %1 "
+                                "caracteres.")
+                     .arg(kMaximoNome)
+               : QStringLiteral("a linha é longa demais; um campo passa do seu limite (nome e "
+                                "e-mail %1, telefone %2, observações %3 caracteres).")
+                     .arg(Cliente::kMaximoNome)
+                     .arg(Cliente::kMaximoTelefone)
+                     .arg(Cliente::kMaximoObservacoes);
+}
+
 bool LoteCsv::proxima(LinhaLote& linha) {
     QString texto;
     bool longa = false;
@@ -299,16 +325,7 @@ bool LoteCsv::proxima(LinhaLote& linha) {
                 return true;
             }
         } else if (aspasAbertas) {
-            // A quoted field running over the line end: the following lines up to the
-            // closing quote belong to this row, which is refused as a whole.
-            QString resto;
-            bool restoLongo = false;
-            qsizetype lidos = texto.size();
-            while (aspasAbertas && lidos < kMaximoLinha && linhaFisica(resto, restoLongo)) {
-                texto += u'\n' + resto;
-                lidos += resto.size();
-                campos(texto, &aspasAbertas);
-            }
+            pulaCampoAberto(texto);
             linha.erro = QStringLiteral("um campo entre aspas atravessa o fim da linha; cada "
                                         "pessoa deve ocupar uma só linha.");
             return true;
@@ -321,16 +338,7 @@ bool LoteCsv::proxima(LinhaLote& linha) {
         }
         if (longa) {
             // A list of clients has more fields than the name: its limits are named instead.
-            linha.erro = posicoes_.isEmpty()
-                             ? QStringLiteral("a linha é longa demais; o nome pode ter no máximo "
-                                              "%1 caracteres.")
-                                   .arg(kMaximoNome)
-                             : QStringLiteral("a linha é longa demais; um campo passa do seu "
-                                              "limite (nome e e-mail %1, telefone %2, "
-                                              "observações %3 caracteres).")
-                                   .arg(Cliente::kMaximoNome)
-                                   .arg(Cliente::kMaximoTelefone)
-                                   .arg(Cliente::kMaximoObservacoes);
+            linha.erro = motivoLonga();
             return true;
         }
         if (!posicoes_.isEmpty()) {

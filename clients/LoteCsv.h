@@ -68,6 +68,9 @@ private:
     void leCabecalho(const QStringList& campos);
     QString separaColunas(const QStringList& campos, LinhaLote& linha) const;
     bool juntaLinhas(QString& texto);
+    void pulaCampoAberto(QString& texto);
+    // Why a row too long to read is refused, naming the limits of the fields it may have.
+    QString motivoLonga() const;
 
     QIODevice& entrada_;
     Codificacao codificacao_ = Codificacao::Utf8Ou1252;

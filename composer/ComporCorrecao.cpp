@@ -12,10 +12,6 @@ namespace {
 const QString kCRLF = QStringLiteral("\r\n");
 const QString kParagrafo = kCRLF + kCRLF;
 
-const QString kNomesTriangulos[] = {
-    QStringLiteral("Triângulo da Vida"), QStringLiteral("Triângulo Pessoal"),
-    QStringLiteral("Triângulo Social"), QStringLiteral("Triângulo do Destino")};
-
 QString lista(const QList<int>& numeros) {
     return CorrecaoNome::textoNumeros(numeros);
 }
@@ -152,7 +148,7 @@ private:
             if (tri.linhas.isEmpty() || m.piramide.igualAVida(PiramideNome::Tipo(t))) {
                 continue;
             }
-            texto << kNomesTriangulos[t];
+            texto << ComporPiramide::nomeTriangulo(PiramideNome::Tipo(t));
             for (qsizetype r = 0; r < tri.linhas.size(); ++r) {
                 QStringList digitos;
                 for (int d : tri.linhas[r]) {
@@ -166,8 +162,9 @@ private:
                 q.triangulo = tri;
                 q.letrasBase = letras;
                 parte.legenda = parte.legenda.isEmpty()
-                                    ? kNomesTriangulos[t]
-                                    : kNomesTriangulos[t] + QStringLiteral(" — ") + parte.legenda;
+                                    ? ComporPiramide::nomeTriangulo(PiramideNome::Tipo(t))
+                                    : ComporPiramide::nomeTriangulo(PiramideNome::Tipo(t)) +
+                                          QStringLiteral(" — ") + parte.legenda;
                 q.parte = parte;
                 quadros << q;
             }

@@ -14,10 +14,6 @@ namespace {
 const QString kCRLF = QStringLiteral("\r\n");
 const QString kParagrafo = kCRLF + kCRLF;
 
-const QString kNomesTriangulos[] = {
-    QStringLiteral("Triângulo da Vida"), QStringLiteral("Triângulo Pessoal"),
-    QStringLiteral("Triângulo Social"), QStringLiteral("Triângulo do Destino")};
-
 // 30 -> "30", 6.923 -> "6,92".
 QString idade(double anos) {
     const double arredondada = std::round(anos * 100) / 100;
@@ -91,7 +87,7 @@ private:
         if (tipo == PiramideNome::Vida) {
             descricao = le("CABTRIEX", 1) + kParagrafo + descricao + kParagrafo + le("CABTRIEX", 6);
         }
-        i = {kNomesTriangulos[tipo], descricao, {}, {}, {}};
+        i = {ComporPiramide::nomeTriangulo(tipo), descricao, {}, {}, {}};
         if (t.linhas.isEmpty()) {
             i.Texto = ComporMapa::kSemLetras;
             return;
@@ -110,7 +106,7 @@ private:
                    "somar 9 a um algarismo e reduzir o resultado devolve o mesmo algarismo. Ele "
                    "não é desenhado de novo; as linhas, o vértice e as sequências são os do "
                    "Triângulo da Vida, lidos aqui pelo tema deste triângulo.")
-            .arg(kNomesTriangulos[tipo]);
+            .arg(ComporPiramide::nomeTriangulo(tipo));
     }
 
     void desenho(ItemAnalise& i, const Triangulo& t) {
@@ -140,7 +136,7 @@ private:
     }
 
     QString sequencias(const Triangulo& t, PiramideNome::Tipo tipo) {
-        const QString nome = kNomesTriangulos[tipo];
+        const QString nome = ComporPiramide::nomeTriangulo(tipo);
         if (t.sequencias.isEmpty()) {
             return QStringLiteral("O %1 deste nome não tem sequências negativas: em nenhuma "
                                   "das suas linhas aparecem três algarismos iguais lado a lado.")
@@ -257,6 +253,13 @@ private:
 };
 
 } // namespace
+
+QString ComporPiramide::nomeTriangulo(PiramideNome::Tipo tipo) {
+    static const QString nomes[] = {
+        QStringLiteral("Triângulo da Vida"), QStringLiteral("Triângulo Pessoal"),
+        QStringLiteral("Triângulo Social"), QStringLiteral("Triângulo do Destino")};
+    return nomes[tipo];
+}
 
 QString ComporPiramide::nomeArcano(int arcano) {
     return TextosAvulsos::nomeArcano(arcano);

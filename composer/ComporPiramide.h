@@ -23,6 +23,8 @@ public:
     static constexpr int kLadoParte = 30;      // the most rows and positions in one part
     static constexpr int kPeriodosPorParte = 25;
 
+    // "Triângulo da Vida", "Triângulo Pessoal", "Triângulo Social", "Triângulo do Destino".
+    static QString nomeTriangulo(PiramideNome::Tipo tipo);
     // The traditional names of the 22 major arcana: nomeArcano(1) "O Mago" ... (22) "O
     // Louco"; empty outside 1 to 22.
     static QString nomeArcano(int arcano);

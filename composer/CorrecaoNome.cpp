@@ -5,7 +5,6 @@
 #include "engine/MapaCabalistico.h"
 #include "engine/MapaCarmico.h"
 #include "engine/NumerosAnalise.h"
-#include "engine/Windows1252.h"
 
 #include <QDate>
 
@@ -239,20 +238,11 @@ CorrecaoNome CorrecaoNome::calcula(const Pedido& pedido, const std::atomic<bool>
 }
 
 QString CorrecaoNome::recusaProprio(const QString& nome, const QString& nascimento) {
-    const QString preparado = EntradaDados::preparaNome(nome);
-    if (QString motivo = EntradaDados::confereCaracteres(preparado); !motivo.isEmpty()) {
-        return motivo;
-    }
-    switch (EntradaDados::valida(Windows1252::restringe(preparado), nascimento)) {
-    case EntradaDados::Resultado::Aceito:
+    const EntradaDados::Conferencia c = EntradaDados::confere(nome, nascimento);
+    if (c.aceita) {
         return {};
-    case EntradaDados::Resultado::DataInvalida:
-        return EntradaDados::kMensagemDataInvalida;
-    case EntradaDados::Resultado::NomeVazio:
-    case EntradaDados::Resultado::NomeCurto:
-        break;
     }
-    return EntradaDados::kMensagemNomeCurto;
+    return c.motivo.isEmpty() ? EntradaDados::kMensagemNomeCurto : c.motivo;
 }
 
 bool CorrecaoNome::antes(const AvaliacaoNome& a, const AvaliacaoNome& b, EscolaCalculo escola) {

@@ -143,4 +143,32 @@ EntradaDados::Resultado EntradaDados::valida(const QString& nome, const QString&
     return Resultado::Aceito;
 }
 
+EntradaDados::Conferencia EntradaDados::confere(const QString& nomeDigitado, const QString& data) {
+    Conferencia c;
+    const QString preparado = preparaNome(nomeDigitado);
+    c.nome = Windows1252::restringe(preparado);
+    switch (valida(c.nome, data)) {
+    case Resultado::DataInvalida:
+        c.naData = true;
+        c.motivo = kMensagemDataInvalida;
+        return c;
+    case Resultado::NomeVazio:
+        return c;
+    case Resultado::NomeCurto:
+        c.motivo = kMensagemNomeCurto;
+        break;
+    case Resultado::Aceito:
+        c.aceita = true;
+        break;
+    }
+    // A character that cannot be held is named before the name is judged short: the '?' it
+    // would become is what made it short.
+    if (QString motivo = confereCaracteres(preparado);
+        !motivo.isEmpty() && !preparado.trimmed().isEmpty()) {
+        c.aceita = false;
+        c.motivo = std::move(motivo);
+    }
+    return c;
+}
+
 } // namespace vidalume

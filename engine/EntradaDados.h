@@ -44,6 +44,17 @@ public:
 
     // The checks of the entry, in their order: date first, then name.
     static Resultado valida(const QString& nome, const QString& data);
+
+    // What the checks of a typed name and birth date found, with what to say about it.
+    struct Conferencia {
+        bool aceita = false;
+        bool naData = false; // the refusal is about the date (else about the name)
+        QString motivo;      // the message to show; empty for an empty name
+        QString nome;        // the name to analyse: prepared and held as Windows-1252 holds it
+    };
+    // Every entry's checks of a name and a birth date as typed, in their order: the date, the
+    // characters of the prepared name (confereCaracteres), an empty name, a short one.
+    static Conferencia confere(const QString& nomeDigitado, const QString& data);
 };
 
 } // namespace vidalume

@@ -1,5 +1,7 @@
 #include "report/QuadroInclusao.h"
 
+#include "report/EstadoSuperficie.h"
+
 namespace vidalume {
 
 double QuadroInclusao::altura(const SuperficieDesenho&, double) const {
@@ -7,9 +9,7 @@ double QuadroInclusao::altura(const SuperficieDesenho&, double) const {
 }
 
 void QuadroInclusao::desenha(SuperficieDesenho& s, double x, double yTopo, double) const {
-    const FonteSuperficie fonte = s.fonte();
-    const quint32 cor = s.CorFrente();
-    const double xAntes = s.X(), yAntes = s.Y();
+    const EstadoSuperficie estado(s);
 
     s.DefineCorFrente(kCinza);
     for (int d = 1; d <= 9; ++d) {
@@ -52,14 +52,6 @@ void QuadroInclusao::desenha(SuperficieDesenho& s, double x, double yTopo, doubl
         s.DefineY(yTopo + alturaGrade + kTraco + 1.5);
         s.Escreve(legenda_);
     }
-
-    s.DefineNomeFonte(fonte.nome);
-    s.DefineTamanhoFonte(fonte.tamanho);
-    s.DefineNegrito(fonte.negrito);
-    s.DefineItalico(fonte.italico);
-    s.DefineCorFrente(cor);
-    s.DefineX(xAntes);
-    s.DefineY(yAntes);
 }
 
 } // namespace vidalume

@@ -1,5 +1,7 @@
 #include "report/QuadroLetras.h"
 
+#include "report/EstadoSuperficie.h"
+
 #include <algorithm>
 
 namespace vidalume {
@@ -94,9 +96,7 @@ QList<std::pair<int, int>> QuadroLetras::faixas(const SuperficieDesenho&, double
 }
 
 void QuadroLetras::desenha(SuperficieDesenho& s, double x, double yTopo, double largura) const {
-    const FonteSuperficie fonte = s.fonte();
-    const quint32 cor = s.CorFrente();
-    const double xAntes = s.X(), yAntes = s.Y();
+    const EstadoSuperficie estado(s);
     s.DefineCorFrente(SuperficieDesenho::kPreto);
     s.DefineItalico(false);
 
@@ -140,14 +140,6 @@ void QuadroLetras::desenha(SuperficieDesenho& s, double x, double yTopo, double 
             y += kLinhaTotal;
         }
     }
-
-    s.DefineNomeFonte(fonte.nome);
-    s.DefineTamanhoFonte(fonte.tamanho);
-    s.DefineNegrito(fonte.negrito);
-    s.DefineItalico(fonte.italico);
-    s.DefineCorFrente(cor);
-    s.DefineX(xAntes);
-    s.DefineY(yAntes);
 }
 
 } // namespace vidalume

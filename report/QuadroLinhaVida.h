@@ -44,6 +44,21 @@ public:
     void desenha(SuperficieDesenho& superficie, double x, double yTopo, double largura) const;
 
 private:
+    // The age axis: where age 0 is, how wide the axis is, the last age on it.
+    struct Eixo {
+        double x0;
+        double largura;
+        int fim;
+        double xIdade(int idade) const; // ages outside 0 to fim at the ends
+    };
+
+    void desenhaEixo(SuperficieDesenho& s, double x, double yTopo, const Eixo& eixo) const;
+    QList<LinhaVida::Periodo> periodosDaFaixa(int f) const;
+    QString nomePeriodo(int f, int i) const;
+    void desenhaFaixa(SuperficieDesenho& s, int f, double x, double yFaixa, const Eixo& eixo) const;
+    void marcaIdade(SuperficieDesenho& s, double x, double yTopo, double largura, double yFaixas,
+                    const Eixo& eixo) const;
+
     LinhaVida l_;
     QString rotuloIdade_;
     bool numerados_ = false;

@@ -1,11 +1,12 @@
 #include "report/Relatorio.h"
 
+#include "composer/ComporCabalistica.h"
+#include "composer/CorrecaoNome.h"
 #include "report/RelatorioAnalise.h"
-#include "report/RelatorioCabalistico.h"
 #include "report/RelatorioCompatibilidade.h"
-#include "report/RelatorioCorrecao.h"
 #include "report/RelatorioEstudoNomes.h"
 #include "report/RelatorioPrevisoes.h"
+#include "report/RelatorioSecoes.h"
 
 namespace vidalume {
 
@@ -14,8 +15,13 @@ const Relatorio& Relatorio::de(const Diagramacao& diagramacao) {
     static const RelatorioEstudoNomes estudoNomes;
     static const RelatorioCompatibilidade compatibilidade;
     static const RelatorioPrevisoes previsoes;
-    static const RelatorioCabalistico cabalistico;
-    static const RelatorioCorrecao correcao;
+    static const RelatorioSecoes cabalistico(
+        {ComporCabalistica::kTitulo, QStringLiteral("MAPA CABALISTICO "),
+         QStringLiteral("mapa cabalístico"), QStringLiteral("O mapa cabalístico")});
+    static const RelatorioSecoes correcao({CorrecaoNome::kTitulo,
+                                           QStringLiteral("CORRECAO DO NOME "),
+                                           QStringLiteral("estudo de correção do nome"),
+                                           QStringLiteral("O estudo de correção do nome")});
     switch (diagramacao.tipo) {
     case TipoRelatorio::EstudoNomes:
         return estudoNomes;

@@ -37,6 +37,9 @@ Avisos& avisos() {
     return a;
 }
 
+// Where this thread's faults go while an ArquivoInterpretacao::Coleta lives.
+thread_local QStringList* coletaDaThread = nullptr;
+
 void avisa(const QString& caminho, const QString& defeito) {
     Avisos& a = avisos();
     const QMutexLocker trava(&a.trava);
@@ -45,10 +48,10 @@ void avisa(const QString& caminho, const QString& defeito) {
         return;
     }
     a.ditos.insert(chave);
-    a.pendentes << QStringLiteral("O arquivo de interpretação %1 (%2) %3; o texto que ele guarda "
-                                  "saiu em branco na análise.")
-                       .arg(QFileInfo(caminho).fileName(), QDir::toNativeSeparators(caminho),
-                            defeito);
+    QStringList& destino = coletaDaThread != nullptr ? *coletaDaThread : a.pendentes;
+    destino << QStringLiteral("O arquivo de interpretação %1 (%2) %3; o texto que ele guarda "
+                              "saiu em branco na análise.")
+                   .arg(QFileInfo(caminho).fileName(), QDir::toNativeSeparators(caminho), defeito);
 }
 
 // Notes what is wrong with `caminho` after `lidos` bytes were read from `deslocamento`: a
@@ -74,6 +77,14 @@ QStringList ArquivoInterpretacao::avisosNovos() {
     Avisos& a = avisos();
     const QMutexLocker trava(&a.trava);
     return std::exchange(a.pendentes, {});
+}
+
+ArquivoInterpretacao::Coleta::Coleta() : anterior_(coletaDaThread) {
+    coletaDaThread = &avisos_;
+}
+
+ArquivoInterpretacao::Coleta::~Coleta() {
+    coletaDaThread = anterior_;
 }
 
 QString ArquivoInterpretacao::caminho(const QString& arquivo) const {

@@ -30,6 +30,22 @@ public:
     // ... não foi encontrado; ..."). Safe to call from any thread.
     static QStringList avisosNovos();
 
+    // While one lives, what its thread meets reading interpretation files goes to it instead
+    // of avisosNovos(), so that the analysis composed meanwhile (one row of a batch) reports
+    // its own faults. Each is still said once per process. Scopes nest.
+    class Coleta {
+    public:
+        Coleta();
+        ~Coleta();
+        Coleta(const Coleta&) = delete;
+        Coleta& operator=(const Coleta&) = delete;
+        const QStringList& avisos() const { return avisos_; }
+
+    private:
+        QStringList avisos_;
+        QStringList* anterior_;
+    };
+
     // Writes the text (cut or padded to 5120 characters) over record `posicao`, extending
     // the file with blank records when needed. False, with a message in `erro`, when the
     // file could not be written; the old file is then unchanged.

@@ -13,18 +13,6 @@ namespace vidalume {
 
 namespace {
 
-QString chaveHarmonia(Harmonia h) {
-    switch (h) {
-    case Harmonia::Favoravel:
-        return QStringLiteral("favoravel");
-    case Harmonia::Desfavoravel:
-        return QStringLiteral("desfavoravel");
-    case Harmonia::Neutra:
-        break;
-    }
-    return QStringLiteral("neutra");
-}
-
 // The "numeros" object of one spelling, indented to sit inside a candidate.
 QString numerosDe(const AvaliacaoNome& a, const EntradaCli& entrada, int limite,
                   const TabelaHarmonia& tabela) {
@@ -52,7 +40,7 @@ QString candidato(const CorrecaoNome& estudo, const AvaliacaoNome& a, const QStr
     if (estudo.escola == EscolaCalculo::Cabalistica) {
         partes << QStringLiteral("\"sequencias\": %1").arg(a.totalSequencias)
                << QStringLiteral("\"harmonia_destino_expressao\": %1")
-                      .arg(ValorJson(chaveHarmonia(a.harmonia)));
+                      .arg(ValorJson(ComandoNumeros::chaveHarmonia(a.harmonia)));
     }
     return QStringLiteral("    {\n      ") + partes.join(QStringLiteral(",\n      ")) +
            QStringLiteral("\n    }");

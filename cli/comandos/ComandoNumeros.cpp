@@ -117,18 +117,6 @@ QString origemCabalistica(MapaCabalistico::OrigemDivida origem) {
     return {};
 }
 
-QString chaveHarmonia(Harmonia h) {
-    switch (h) {
-    case Harmonia::Favoravel:
-        return QStringLiteral("favoravel");
-    case Harmonia::Desfavoravel:
-        return QStringLiteral("desfavoravel");
-    case Harmonia::Neutra:
-        break;
-    }
-    return QStringLiteral("neutra");
-}
-
 QJsonObject jsonTriangulo(const Triangulo& t) {
     QJsonArray linhas, sequencias;
     for (const QList<int>& linha : t.linhas) {
@@ -199,7 +187,7 @@ QByteArray ComandoNumeros::jsonCabalistico(const EntradaCli& e, int limiteTenden
         {"momentos_decisivos", lista(m.momentos)},
         {"fim_momentos", lista(m.fimMomentos)},
         {"desafios", lista(m.desafios)},
-        {"harmonia_destino_expressao", chaveHarmonia(m.harmonia)},
+        {"harmonia_destino_expressao", ComandoNumeros::chaveHarmonia(m.harmonia)},
         {"ano_pessoal", m.numerosDoDia.anoPessoal},
         {"mes_pessoal", m.numerosDoDia.mesPessoal},
         {"dia_pessoal", m.numerosDoDia.diaPessoal},
@@ -218,6 +206,18 @@ QByteArray ComandoNumeros::jsonCabalistico(const EntradaCli& e, int limiteTenden
         partes.append(QStringLiteral("  \"%1\": %2").arg(QLatin1String(chave), ValorJson(v)));
     }
     return ("{\n" + partes.join(QStringLiteral(",\n")) + "\n}\n").toUtf8();
+}
+
+QString ComandoNumeros::chaveHarmonia(Harmonia h) {
+    switch (h) {
+    case Harmonia::Favoravel:
+        return QStringLiteral("favoravel");
+    case Harmonia::Desfavoravel:
+        return QStringLiteral("desfavoravel");
+    case Harmonia::Neutra:
+        break;
+    }
+    return QStringLiteral("neutra");
 }
 
 } // namespace vidalume

@@ -22,6 +22,8 @@ public:
     // The key of a debt's place: "dia_do_nascimento", "caminho_da_vida", "expressao",
     // "impulso_da_alma", "eu_silencioso".
     static QString chaveOrigem(OrigemDivida origem);
+    // The key of a harmony verdict: "favoravel", "desfavoravel" or "neutra".
+    static QString chaveHarmonia(Harmonia h);
 };
 
 } // namespace vidalume

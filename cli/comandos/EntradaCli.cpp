@@ -2,7 +2,6 @@
 
 #include "engine/EntradaDados.h"
 #include "engine/RegrasCalculo.h"
-#include "engine/Windows1252.h"
 #include "settings/OpcoesMapa.h"
 
 namespace vidalume {
@@ -20,31 +19,12 @@ const QString EntradaCli::kMensagemInicioAnoPessoal =
 bool EntradaCli::le(const QString& nomeDigitado, const QString& nascimento,
                     const QString& hojeTexto, QDate hojeRelogio, EntradaCli* entrada,
                     QString* erro) {
-    // The name as a Windows-1252 text box would hold it, once it was told apart from what
-    // only looks like it (decomposed accents, invisible marks) and checked for what cannot be
-    // held at all.
-    const QString preparado = EntradaDados::preparaNome(nomeDigitado);
-    const QString nome = Windows1252::restringe(preparado);
-    const EntradaDados::Resultado resultado = EntradaDados::valida(nome, nascimento);
-    if (resultado != EntradaDados::Resultado::DataInvalida && !preparado.trimmed().isEmpty()) {
-        if (QString motivo = EntradaDados::confereCaracteres(preparado); !motivo.isEmpty()) {
-            *erro = motivo;
-            return false;
-        }
+    const EntradaDados::Conferencia conferida = EntradaDados::confere(nomeDigitado, nascimento);
+    if (!conferida.aceita) {
+        *erro = conferida.motivo.isEmpty() ? kMensagemNomeVazio : conferida.motivo;
+        return false;
     }
-    switch (resultado) {
-    case EntradaDados::Resultado::DataInvalida:
-        *erro = EntradaDados::kMensagemDataInvalida;
-        return false;
-    case EntradaDados::Resultado::NomeVazio:
-        *erro = kMensagemNomeVazio;
-        return false;
-    case EntradaDados::Resultado::NomeCurto:
-        *erro = EntradaDados::kMensagemNomeCurto;
-        return false;
-    case EntradaDados::Resultado::Aceito:
-        break;
-    }
+    const QString& nome = conferida.nome;
     QDate hoje = hojeRelogio;
     if (!hojeTexto.isEmpty()) {
         const auto d = EntradaDados::leData(hojeTexto);

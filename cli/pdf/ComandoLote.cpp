@@ -5,6 +5,7 @@
 #include "engine/EntradaDados.h"
 #include "printing/NomeArquivoPdf.h"
 #include "printing/painter/GravacaoPdf.h"
+#include "texts/ArquivoInterpretacao.h"
 #include "texts/GravacaoSegura.h"
 #include "texts/Mensagem.h"
 
@@ -75,15 +76,17 @@ int contaLinhas(QFile& lista) {
 }
 
 // One row of the list on its way: read on the calling thread, drawn on a worker, then named
-// and reported on the calling thread. The worker writes only into `saida` and `erro`, which
-// stay where they are while the row waits in its queue, and keeps its own share of the
-// promise it fulfils last.
+// and reported on the calling thread. The worker writes only into `saida`, `erro` and
+// `avisos`, which stay where they are while the row waits in its queue, and keeps its own
+// share of the promise it fulfils last.
 struct Pedido {
     int numero = 0;
     QString progresso; // "n de N"
     QString sugestao;  // the file name the PDF is given when it is free
     std::unique_ptr<GravacaoSegura> saida;
     std::unique_ptr<QString> erro = std::make_unique<QString>();
+    // The interpretation files this row's analysis missed, said with the row.
+    std::unique_ptr<QStringList> avisos = std::make_unique<QStringList>();
     std::future<bool> resultado;
 };
 
@@ -175,6 +178,9 @@ int ComandoLote::gravaTodos(const std::function<bool(LinhaLote&)>& proxima, int 
             ++gravados;
             relata(QStringLiteral("%1 - %2").arg(p.progresso, arquivo));
         }
+        for (const QString& aviso : std::as_const(*p.avisos)) {
+            relata(QStringLiteral("%1 - Atenção: %2").arg(p.progresso, aviso));
+        }
         fila.pop_front();
     };
 
@@ -196,11 +202,17 @@ int ComandoLote::gravaTodos(const std::function<bool(LinhaLote&)>& proxima, int 
             p.sugestao = NomeArquivoPdf::sugere(entrada.nome, entrada.nascimento);
             p.saida = std::make_unique<GravacaoSegura>(QDir(pastaSaida).filePath(p.sugestao),
                                                        GravacaoSegura::Destino::NomeNovo, acesso);
-            trabalhadores.start(
-                [&configuracao, entrada, saida = p.saida.get(), erro = p.erro.get(), pronto] {
-                    pronto->set_value(GravacaoPdf::escreve(
-                        *saida, ComandoPdf::diagramacao(entrada, configuracao), erro));
-                });
+            trabalhadores.start([&configuracao, entrada, saida = p.saida.get(), erro = p.erro.get(),
+                                 avisos = p.avisos.get(), pronto] {
+                bool escrito = false;
+                {
+                    const ArquivoInterpretacao::Coleta coleta;
+                    escrito = GravacaoPdf::escreve(
+                        *saida, ComandoPdf::diagramacao(entrada, configuracao), erro);
+                    *avisos = coleta.avisos();
+                }
+                pronto->set_value(escrito);
+            });
         } else {
             pronto->set_value(false);
         }

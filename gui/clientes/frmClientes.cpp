@@ -6,8 +6,10 @@
 #include "gui/clientes/ModeloClientes.h"
 #include "gui/clientes/frmFichaCliente.h"
 #include "gui/comum/ArquivoGravado.h"
+#include "gui/comum/BotaoJanela.h"
 #include "gui/comum/Mensagens.h"
 #include "texts/GravacaoSegura.h"
+#include "texts/Mensagem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,22 +60,11 @@ frmClientes::frmClientes(FichaClientes& ficha, Mensagens& mensagens, LigacoesCli
 frmClientes::~frmClientes() = default;
 
 QPushButton* frmClientes::botao(const char* nome, const QString& legenda) {
-    auto* b = new QPushButton(legenda, this);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setAutoDefault(false);
-    return b;
+    return BotaoJanela::cria(QString::fromLatin1(nome), legenda, this);
 }
 
-void frmClientes::montaControles() {
-    txtBusca_ = new QLineEdit(this);
-    txtBusca_->setObjectName(QStringLiteral("txtBusca"));
-    txtBusca_->setPlaceholderText(QStringLiteral("Parte do nome, com ou sem acentos"));
-    txtBusca_->setClearButtonEnabled(true);
-    auto* lblBusca = new QLabel(QStringLiteral("&Buscar:"), this);
-    lblBusca->setBuddy(txtBusca_);
-    lblTotal_ = new QLabel(this);
-    lblTotal_->setObjectName(QStringLiteral("lblTotal"));
-
+// The list of clients, sorted by any column, several selectable.
+void frmClientes::montaTabela() {
     modelo_ = new ModeloClientes(this);
     ordem_ = new QSortFilterProxyModel(this);
     ordem_->setSourceModel(modelo_);
@@ -94,13 +85,10 @@ void frmClientes::montaControles() {
     tblClientes_->horizontalHeader()->resizeSection(ModeloClientes::UltimaAnalise, largura);
     tblClientes_->setAlternatingRowColors(true);
     tblClientes_->setMinimumSize(560, 320);
+}
 
-    lstAnalises_ = new QListWidget(this);
-    lstAnalises_->setObjectName(QStringLiteral("lstAnalises"));
-    lstAnalises_->setMaximumHeight(110);
-    auto* lblAnalises = new QLabel(QStringLiteral("Aná&lises do cliente:"), this);
-    lblAnalises->setBuddy(lstAnalises_);
-
+// The column of buttons on the right, each connected to its command.
+QVBoxLayout* frmClientes::montaBotoes() {
     cmdNovaAnalise_ = botao("cmdNovaAnalise", QStringLiteral("Nova &análise"));
     cmdPrevisoes_ = botao("cmdPrevisoes", QStringLiteral("Pre&visões do ano…"));
     cmdPrevisoes_->setToolTip(
@@ -121,11 +109,6 @@ void frmClientes::montaControles() {
     cmdReabrir_ = botao("cmdReabrir", QStringLiteral("&Reabrir análise"));
     auto* cmdFechar = botao("cmdFechar", QStringLiteral("&Fechar"));
 
-    connect(txtBusca_, &QLineEdit::textChanged, this, &frmClientes::txtBusca_Change);
-    connect(tblClientes_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &frmClientes::selecaoMudou);
-    connect(tblClientes_, &QTableView::doubleClicked, this, &frmClientes::cmdNovaAnalise_Click);
-    connect(lstAnalises_, &QListWidget::itemDoubleClicked, this, &frmClientes::cmdReabrir_Click);
     connect(cmdNovaAnalise_, &QPushButton::clicked, this, &frmClientes::cmdNovaAnalise_Click);
     connect(cmdPrevisoes_, &QPushButton::clicked, this, &frmClientes::cmdPrevisoes_Click);
     connect(cmdCorrecao_, &QPushButton::clicked, this, &frmClientes::cmdCorrecao_Click);
@@ -137,6 +120,46 @@ void frmClientes::montaControles() {
     connect(cmdGerarPdfs_, &QPushButton::clicked, this, &frmClientes::cmdGerarPdfs_Click);
     connect(cmdReabrir_, &QPushButton::clicked, this, &frmClientes::cmdReabrir_Click);
     connect(cmdFechar, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* direita = new QVBoxLayout;
+    for (QPushButton* b :
+         {cmdNovaAnalise_, cmdPrevisoes_, cmdCorrecao_, cmdNovo, cmdEditar_, cmdExcluir_}) {
+        direita->addWidget(b);
+    }
+    direita->addSpacing(16);
+    for (QPushButton* b : {cmdImportar, cmdExportar, cmdGerarPdfs_}) {
+        direita->addWidget(b);
+    }
+    direita->addStretch();
+    direita->addWidget(cmdFechar);
+    return direita;
+}
+
+void frmClientes::montaControles() {
+    txtBusca_ = new QLineEdit(this);
+    txtBusca_->setObjectName(QStringLiteral("txtBusca"));
+    txtBusca_->setPlaceholderText(QStringLiteral("Parte do nome, com ou sem acentos"));
+    txtBusca_->setClearButtonEnabled(true);
+    auto* lblBusca = new QLabel(QStringLiteral("&Buscar:"), this);
+    lblBusca->setBuddy(txtBusca_);
+    lblTotal_ = new QLabel(this);
+    lblTotal_->setObjectName(QStringLiteral("lblTotal"));
+
+    montaTabela();
+
+    lstAnalises_ = new QListWidget(this);
+    lstAnalises_->setObjectName(QStringLiteral("lstAnalises"));
+    lstAnalises_->setMaximumHeight(110);
+    auto* lblAnalises = new QLabel(QStringLiteral("Aná&lises do cliente:"), this);
+    lblAnalises->setBuddy(lstAnalises_);
+
+    QVBoxLayout* direita = montaBotoes();
+
+    connect(txtBusca_, &QLineEdit::textChanged, this, &frmClientes::txtBusca_Change);
+    connect(tblClientes_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &frmClientes::selecaoMudou);
+    connect(tblClientes_, &QTableView::doubleClicked, this, &frmClientes::cmdNovaAnalise_Click);
+    connect(lstAnalises_, &QListWidget::itemDoubleClicked, this, &frmClientes::cmdReabrir_Click);
 
     auto* linhaBusca = new QHBoxLayout;
     linhaBusca->addWidget(lblBusca);
@@ -150,18 +173,6 @@ void frmClientes::montaControles() {
     linhaAnalises->addWidget(lstAnalises_, 1);
     linhaAnalises->addWidget(cmdReabrir_, 0, Qt::AlignTop);
     esquerda->addLayout(linhaAnalises);
-
-    auto* direita = new QVBoxLayout;
-    for (QPushButton* b :
-         {cmdNovaAnalise_, cmdPrevisoes_, cmdCorrecao_, cmdNovo, cmdEditar_, cmdExcluir_}) {
-        direita->addWidget(b);
-    }
-    direita->addSpacing(16);
-    for (QPushButton* b : {cmdImportar, cmdExportar, cmdGerarPdfs_}) {
-        direita->addWidget(b);
-    }
-    direita->addStretch();
-    direita->addWidget(cmdFechar);
 
     auto* principal = new QHBoxLayout(this);
     principal->addLayout(esquerda, 1);
@@ -387,8 +398,7 @@ void frmClientes::cmdExportar_Click() {
         return;
     }
     informa(QStringLiteral("%1 gravados em \"%2\".")
-                .arg(clientes.size() == 1 ? QStringLiteral("1 cliente")
-                                          : QStringLiteral("%1 clientes").arg(clientes.size()),
+                .arg(Mensagem::conta(clientes.size(), "cliente", "clientes"),
                      QDir::toNativeSeparators(arquivo)));
 }
 

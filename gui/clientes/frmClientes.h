@@ -28,6 +28,7 @@ class QListWidget;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTableView;
+class QVBoxLayout;
 
 namespace vidalume {
 
@@ -75,6 +76,8 @@ public:
 
 private:
     void montaControles();
+    void montaTabela();
+    QVBoxLayout* montaBotoes();
     QPushButton* botao(const char* nome, const QString& legenda);
     void txtBusca_Change();
     void atualiza(qint64 selecionar = 0);

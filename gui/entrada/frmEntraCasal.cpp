@@ -2,8 +2,9 @@
 
 #include "engine/EntradaDados.h"
 #include "engine/RegrasCalculo.h"
-#include "engine/Windows1252.h"
+#include "gui/comum/BotaoJanela.h"
 #include "gui/comum/Mensagens.h"
+#include "gui/comum/RecusaEntrada.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -54,9 +55,8 @@ void frmEntraCasal::montaControles() {
     cmdOk_ = new QPushButton(QStringLiteral("&Ler Compatibilidade"), this);
     cmdOk_->setObjectName(QStringLiteral("cmdOk"));
     cmdOk_->setDefault(true);
-    cmdCancelar_ = new QPushButton(QStringLiteral("Cancela&r"), this);
-    cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
-    cmdCancelar_->setAutoDefault(false);
+    cmdCancelar_ =
+        BotaoJanela::cria(QStringLiteral("cmdCancelar"), QStringLiteral("Cancela&r"), this);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
     botoes->addWidget(cmdOk_);
@@ -94,26 +94,13 @@ void frmEntraCasal::normalizaCaixaData(QLineEdit* caixa) {
 // The checks and messages of the entry dialog, for one person.
 bool frmEntraCasal::confere(int p) {
     normalizaCaixaData(txtDataNasc_[p]);
-    const QString nome = Windows1252::restringe(txtNome_[p]->text());
     const QString data = txtDataNasc_[p]->text();
-    switch (EntradaDados::valida(nome, data)) {
-    case EntradaDados::Resultado::DataInvalida:
-        mensagens_.informa(this, QStringLiteral("Erro:"), EntradaDados::kMensagemDataInvalida,
-                           Mensagens::Icone::Critico);
-        txtDataNasc_[p]->setFocus();
-        txtDataNasc_[p]->selectAll();
+    const EntradaDados::Conferencia conferida = EntradaDados::confere(txtNome_[p]->text(), data);
+    if (!conferida.aceita) {
+        RecusaEntrada::mostra(mensagens_, this, conferida, txtNome_[p], txtDataNasc_[p]);
         return false;
-    case EntradaDados::Resultado::NomeVazio:
-        txtNome_[p]->setFocus();
-        return false;
-    case EntradaDados::Resultado::NomeCurto:
-        mensagens_.informa(this, QStringLiteral("Erro:"), EntradaDados::kMensagemNomeCurto,
-                           Mensagens::Icone::Critico);
-        txtNome_[p]->setFocus();
-        return false;
-    case EntradaDados::Resultado::Aceito:
-        break;
     }
+    const QString& nome = conferida.nome;
     nomes_[p] = RegrasCalculo::pitagorica().normalizaNome(nome);
     datas_[p] = *EntradaDados::normalizaData(data);
     return true;

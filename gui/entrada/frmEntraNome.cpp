@@ -3,10 +3,11 @@
 #include "engine/EntradaDados.h"
 #include "engine/RegrasCalculo.h"
 #include "engine/Signo.h"
-#include "engine/Windows1252.h"
+#include "gui/comum/BotaoJanela.h"
 #include "gui/comum/ImagensPrograma.h"
 #include "gui/comum/Mensagens.h"
 #include "gui/comum/QuadroImagem.h"
+#include "gui/comum/RecusaEntrada.h"
 #include "settings/OpcoesMapa.h"
 
 #include <QCheckBox>
@@ -40,7 +41,8 @@ frmEntraNome::frmEntraNome(const QString& nomeAnalise, const QString& dataNascim
     connect(cmdCancelar_, &QPushButton::clicked, this, &frmEntraNome::cmdCancelar_Click);
 }
 
-void frmEntraNome::montaControles() {
+// The row of sign pictures along the top of the window.
+QHBoxLayout* frmEntraNome::montaFaixaSigno() {
     auto* faixaSigno = new QHBoxLayout;
     faixaSigno->setSpacing(6);
     for (int i = 0; i < kQuadrosSigno; ++i) {
@@ -50,6 +52,23 @@ void frmEntraNome::montaControles() {
         faixaSigno->addWidget(picSigno_[i]);
     }
     faixaSigno->addStretch();
+    return faixaSigno;
+}
+
+// The school of the analysis, the one chosen in the options first.
+QComboBox* frmEntraNome::montaEscola() {
+    auto* escola = new QComboBox(this);
+    escola->setObjectName(QStringLiteral("cmbEscola"));
+    escola->addItem(QStringLiteral("Pitagórica"), int(EscolaCalculo::Pitagorica));
+    escola->addItem(QStringLiteral("Cabalística"), int(EscolaCalculo::Cabalistica));
+    escola->setCurrentIndex(escola->findData(int(OpcoesMapa::le(pastaPrograma_).escola)));
+    escola->setToolTip(QStringLiteral("A escola cujas regras calculam esta análise. A "
+                                      "escolha padrão fica em Cálculos e opções."));
+    return escola;
+}
+
+void frmEntraNome::montaControles() {
+    QHBoxLayout* faixaSigno = montaFaixaSigno();
 
     auto* lblNome = new QLabel(QStringLiteral("Digite abaixo o NOME COMPLETO:"), this);
     lblNome->setObjectName(QStringLiteral("lblInfo_0"));
@@ -74,13 +93,7 @@ void frmEntraNome::montaControles() {
                                               "meses e dias universais e pessoais (dd/mm/aaaa)."));
     lblReferencia->setBuddy(txtReferencia_);
     auto* lblEscola = new QLabel(QStringLiteral("&Escola de cálculo:"), this);
-    cmbEscola_ = new QComboBox(this);
-    cmbEscola_->setObjectName(QStringLiteral("cmbEscola"));
-    cmbEscola_->addItem(QStringLiteral("Pitagórica"), int(EscolaCalculo::Pitagorica));
-    cmbEscola_->addItem(QStringLiteral("Cabalística"), int(EscolaCalculo::Cabalistica));
-    cmbEscola_->setCurrentIndex(cmbEscola_->findData(int(OpcoesMapa::le(pastaPrograma_).escola)));
-    cmbEscola_->setToolTip(QStringLiteral("A escola cujas regras calculam esta análise. A "
-                                          "escolha padrão fica em Cálculos e opções."));
+    cmbEscola_ = montaEscola();
     lblEscola->setBuddy(cmbEscola_);
     chkGuardar_ = new QCheckBox(QStringLiteral("&Guardar na ficha de clientes"), this);
     chkGuardar_->setObjectName(QStringLiteral("chkGuardar"));
@@ -88,9 +101,8 @@ void frmEntraNome::montaControles() {
     cmdOk_ = new QPushButton(QStringLiteral("&Analisar"), this);
     cmdOk_->setObjectName(QStringLiteral("cmdOk"));
     cmdOk_->setDefault(true);
-    cmdCancelar_ = new QPushButton(QStringLiteral("Cancela&r"), this);
-    cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
-    cmdCancelar_->setAutoDefault(false);
+    cmdCancelar_ =
+        BotaoJanela::cria(QStringLiteral("cmdCancelar"), QStringLiteral("Cancela&r"), this);
 
     auto* grade = new QGridLayout;
     grade->addWidget(lblNome, 0, 0, 1, 3);
@@ -192,24 +204,13 @@ void frmEntraNome::cmdOk_Click() {
     // Enter in the date box reaches here without the box being left: the date is rewritten
     // first, so that a date typed as 20/8/78 is handed back as 20/08/1978.
     normalizaCaixaData();
-    const QString nome = Windows1252::restringe(txtNome_->text());
-    switch (EntradaDados::valida(nome, dataNascimento_)) {
-    case EntradaDados::Resultado::DataInvalida:
-        mensagens_.informa(this, QStringLiteral("Erro:"), EntradaDados::kMensagemDataInvalida,
-                           Mensagens::Icone::Critico);
-        txtDataNasc_->setFocus();
+    const EntradaDados::Conferencia conferida =
+        EntradaDados::confere(txtNome_->text(), dataNascimento_);
+    if (!conferida.aceita) {
+        RecusaEntrada::mostra(mensagens_, this, conferida, txtNome_, txtDataNasc_);
         return;
-    case EntradaDados::Resultado::NomeVazio:
-        txtNome_->setFocus();
-        return;
-    case EntradaDados::Resultado::NomeCurto:
-        mensagens_.informa(this, QStringLiteral("Erro:"), EntradaDados::kMensagemNomeCurto,
-                           Mensagens::Icone::Critico);
-        txtNome_->setFocus();
-        return;
-    case EntradaDados::Resultado::Aceito:
-        break;
     }
+    const QString& nome = conferida.nome;
     const auto referencia = EntradaDados::leData(txtReferencia_->text());
     if (!referencia) {
         mensagens_.informa(this, QStringLiteral("Erro:"),
@@ -221,7 +222,7 @@ void frmEntraNome::cmdOk_Click() {
     }
     referencia_ = *referencia;
     txtReferencia_->setText(EntradaDados::formataData(referencia_));
-    nomeDigitado_ = txtNome_->text().trimmed();
+    nomeDigitado_ = nome.trimmed();
     setWindowTitle(QStringLiteral("Gerando análise, aguarde..."));
     cmdOk_->setEnabled(false);
     cmdCancelar_->setEnabled(false);

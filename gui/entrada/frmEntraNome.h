@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -58,6 +59,8 @@ protected:
 
 private:
     void montaControles();
+    QHBoxLayout* montaFaixaSigno();
+    QComboBox* montaEscola();
     void txtDataNasc_LostFocus();
     void normalizaCaixaData();
     void mostraSigno(int indice);

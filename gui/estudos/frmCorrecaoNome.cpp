@@ -2,7 +2,9 @@
 
 #include "engine/EntradaDados.h"
 #include "engine/Windows1252.h"
+#include "gui/comum/BotaoJanela.h"
 #include "gui/comum/Mensagens.h"
+#include "gui/comum/RecusaEntrada.h"
 #include "gui/estudos/ModeloCorrecao.h"
 #include "gui/estudos/QuadroTriangulos.h"
 #include "settings/HarmoniaCabalistica.h"
@@ -35,13 +37,6 @@ const QString frmCorrecaoNome::kMensagemMarcados =
                    "candidato antes de marcar outro.");
 
 namespace {
-
-QPushButton* botao(const char* nome, const QString& texto, QWidget* pai) {
-    auto* cmd = new QPushButton(texto, pai);
-    cmd->setObjectName(QString::fromLatin1(nome));
-    cmd->setAutoDefault(false);
-    return cmd;
-}
 
 QCheckBox* caixa(const char* nome, const QString& texto, QWidget* pai) {
     auto* chk = new QCheckBox(texto, pai);
@@ -123,27 +118,8 @@ QWidget* frmCorrecaoNome::montaEntradas() {
     return painel;
 }
 
-void frmCorrecaoNome::montaControles() {
-    QWidget* entradas = montaEntradas();
-    cmdCalcular_ = botao("cmdCalcular", QStringLiteral("Ca&lcular"), this);
-    cmdCancelar_ = botao("cmdCancelar", QStringLiteral("Cancela&r"), this);
-    barProgresso_ = new QProgressBar(this);
-    barProgresso_->setObjectName(QStringLiteral("barProgresso"));
-    cmdCancelar_->setVisible(false);
-    barProgresso_->setVisible(false);
-
-    lblOrdem_ = new QLabel(this);
-    lblOrdem_->setObjectName(QStringLiteral("lblOrdem"));
-    lblOrdem_->setWordWrap(true);
-    lblConclusao_ = new QLabel(this);
-    lblConclusao_->setObjectName(QStringLiteral("lblConclusao"));
-    lblConclusao_->setWordWrap(true);
-    QFont negrito = lblConclusao_->font();
-    negrito.setBold(true);
-    lblConclusao_->setFont(negrito);
-    chkSoSemSequencias_ = new QCheckBox(QStringLiteral("Só sem se&quências"), this);
-    chkSoSemSequencias_->setObjectName(QStringLiteral("chkSoSemSequencias"));
-
+// The candidates' table beside the tabs of the one selected: its numbers and its triangles.
+QSplitter* frmCorrecaoNome::montaCandidatos() {
     modelo_ = new ModeloCorrecao(this);
     filtro_ = new QSortFilterProxyModel(this);
     filtro_->setSourceModel(modelo_);
@@ -186,12 +162,37 @@ void frmCorrecaoNome::montaControles() {
     divisao->setStretchFactor(0, 3);
     divisao->setStretchFactor(1, 2);
     divisao->setSizes({700, 400});
+    return divisao;
+}
 
-    cmdRelatorio_ = botao("cmdRelatorio", QStringLiteral("Rela&tório…"), this);
+void frmCorrecaoNome::montaControles() {
+    QWidget* entradas = montaEntradas();
+    cmdCalcular_ = BotaoJanela::cria("cmdCalcular", QStringLiteral("Ca&lcular"), this);
+    cmdCancelar_ = BotaoJanela::cria("cmdCancelar", QStringLiteral("Cancela&r"), this);
+    barProgresso_ = new QProgressBar(this);
+    barProgresso_->setObjectName(QStringLiteral("barProgresso"));
+    cmdCancelar_->setVisible(false);
+    barProgresso_->setVisible(false);
+
+    lblOrdem_ = new QLabel(this);
+    lblOrdem_->setObjectName(QStringLiteral("lblOrdem"));
+    lblOrdem_->setWordWrap(true);
+    lblConclusao_ = new QLabel(this);
+    lblConclusao_->setObjectName(QStringLiteral("lblConclusao"));
+    lblConclusao_->setWordWrap(true);
+    QFont negrito = lblConclusao_->font();
+    negrito.setBold(true);
+    lblConclusao_->setFont(negrito);
+    chkSoSemSequencias_ = new QCheckBox(QStringLiteral("Só sem se&quências"), this);
+    chkSoSemSequencias_->setObjectName(QStringLiteral("chkSoSemSequencias"));
+
+    QSplitter* divisao = montaCandidatos();
+
+    cmdRelatorio_ = BotaoJanela::cria("cmdRelatorio", QStringLiteral("Rela&tório…"), this);
     cmdRelatorio_->setToolTip(QStringLiteral("O estudo impresso, com o nome original e os "
                                              "candidatos marcados (até cinco)."));
     cmdRelatorio_->setVisible(bool(relatorio_));
-    auto* cmdFechar = botao("cmdFechar", QStringLiteral("&Fechar"), this);
+    auto* cmdFechar = BotaoJanela::cria("cmdFechar", QStringLiteral("&Fechar"), this);
 
     auto* calculo = new QHBoxLayout;
     calculo->addWidget(cmdCalcular_);
@@ -212,6 +213,10 @@ void frmCorrecaoNome::montaControles() {
     principal->addLayout(botoes);
     resize(1100, 720);
 
+    ligaSinais(cmdFechar);
+}
+
+void frmCorrecaoNome::ligaSinais(QPushButton* cmdFechar) {
     connect(cmbEscola_, &QComboBox::currentIndexChanged, this, &frmCorrecaoNome::cmbEscola_Change);
     connect(chkSoSemSequencias_, &QCheckBox::toggled, this,
             &frmCorrecaoNome::chkSoSemSequencias_Click);
@@ -232,10 +237,7 @@ void frmCorrecaoNome::montaControles() {
 void frmCorrecaoNome::preenche(const QString& nome, const QString& data) {
     txtNome_->setText(Windows1252::restringe(nome));
     txtDataNasc_->setText(data);
-    const bool aceito =
-        EntradaDados::valida(Windows1252::restringe(EntradaDados::preparaNome(nome)), data) ==
-        EntradaDados::Resultado::Aceito;
-    if (aceito) {
+    if (EntradaDados::confere(nome, data).aceita) {
         cmdCalcular_Click();
     }
 }
@@ -298,15 +300,14 @@ bool frmCorrecaoNome::entradasAceitas(CorrecaoNome::Pedido* pedido) {
         campo->setFocus();
         return false;
     };
+    const EntradaDados::Conferencia conferida =
+        EntradaDados::confere(txtNome_->text(), txtDataNasc_->text());
+    if (!conferida.aceita) {
+        RecusaEntrada::mostra(mensagens_, this, conferida, txtNome_, txtDataNasc_);
+        return false;
+    }
     const auto data = EntradaDados::normalizaData(txtDataNasc_->text());
-    if (!data) {
-        return recusa(EntradaDados::kMensagemDataInvalida, txtDataNasc_);
-    }
     txtDataNasc_->setText(*data);
-    const QString nome = EntradaDados::preparaNome(txtNome_->text());
-    if (const QString motivo = CorrecaoNome::recusaProprio(nome, *data); !motivo.isEmpty()) {
-        return recusa(motivo, txtNome_);
-    }
     QStringList proprios;
     for (const QString& linha : txtProprios_->toPlainText().split(u'\n')) {
         if (linha.trimmed().isEmpty()) {
@@ -322,7 +323,7 @@ bool frmCorrecaoNome::entradasAceitas(CorrecaoNome::Pedido* pedido) {
     const OpcoesMapa opcoes = OpcoesMapa::le(pastaPrograma_);
     const EscolaCalculo escola =
         cmbEscola_->currentIndex() == 1 ? EscolaCalculo::Cabalistica : EscolaCalculo::Pitagorica;
-    pedido->nome = Windows1252::restringe(nome);
+    pedido->nome = conferida.nome;
     pedido->nascimento = *data;
     pedido->regras = opcoes.regras(escola);
     pedido->tabela = HarmoniaCabalistica::le(pastaPrograma_);

@@ -29,6 +29,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSortFilterProxyModel;
+class QSplitter;
 class QTabWidget;
 class QTableView;
 class QThread;
@@ -72,6 +73,8 @@ public:
 private:
     void montaControles();
     QWidget* montaEntradas();
+    QSplitter* montaCandidatos();
+    void ligaSinais(QPushButton* cmdFechar);
     void cmbEscola_Change();
     void mostraColunas(bool cabalistica);
     void chkSoSemSequencias_Click();

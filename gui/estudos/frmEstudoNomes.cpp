@@ -2,7 +2,9 @@
 
 #include "engine/EntradaDados.h"
 #include "engine/Windows1252.h"
+#include "gui/comum/BotaoJanela.h"
 #include "gui/comum/Mensagens.h"
+#include "gui/comum/RecusaEntrada.h"
 #include "settings/HarmoniaCabalistica.h"
 #include "settings/OpcoesMapa.h"
 #include "texts/ArquivoInterpretacao.h"
@@ -25,17 +27,6 @@ const QString frmEstudoNomes::kMensagemSemNomes =
     QStringLiteral("Para imprimir o estudo, acrescente ao menos um nome completo.");
 const QString frmEstudoNomes::kPerguntaFechar = QStringLiteral("Fechar o estudo de nomes? %1");
 
-namespace {
-
-QPushButton* botao(const char* nome, const QString& texto, QWidget* pai) {
-    auto* cmd = new QPushButton(texto, pai);
-    cmd->setObjectName(QString::fromLatin1(nome));
-    cmd->setAutoDefault(false);
-    return cmd;
-}
-
-} // namespace
-
 frmEstudoNomes::frmEstudoNomes(const QString& dataNascimento, const QString& pastaPrograma,
                                Mensagens& mensagens, ImprimeEstudo imprime, QWidget* parent)
     : QDialog(parent), pastaPrograma_(pastaPrograma),
@@ -48,6 +39,49 @@ frmEstudoNomes::frmEstudoNomes(const QString& dataNascimento, const QString& pas
     txtDataNasc_->setText(dataNascimento);
     atualiza();
     (dataNascimento.isEmpty() ? txtDataNasc_ : txtNome_)->setFocus();
+}
+
+// The table of names, a column for each number of the school in use.
+void frmEstudoNomes::montaTabela() {
+    const auto& colunas = EstudoNomes::rotulosDa(regras_.escola()).colunasJanela;
+    grdNomes_ = new QTableWidget(0, int(colunas.size()), this);
+    grdNomes_->setObjectName(QStringLiteral("grdNomes"));
+    grdNomes_->setHorizontalHeaderLabels(QStringList(colunas.cbegin(), colunas.cend()));
+    grdNomes_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdNomes_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdNomes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdNomes_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grdNomes_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grdNomes_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    grdNomes_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grdNomes_->setWordWrap(false);
+    grdNomes_->setMinimumSize(1000, 360);
+}
+
+// Every control to its command, and the tab order down the window.
+void frmEstudoNomes::ligaSinais() {
+    connect(txtDataNasc_, &QLineEdit::textChanged, this, &frmEstudoNomes::atualiza);
+    connect(txtNome_, &QLineEdit::textEdited, this, &frmEstudoNomes::txtNome_Change);
+    // Enter after a name starts the next one, as typing a list would.
+    connect(txtNome_, &QLineEdit::returnPressed, this, [this] {
+        if (!txtNome_->text().trimmed().isEmpty()) {
+            cmdAdicionar_Click();
+        }
+    });
+    connect(grdNomes_, &QTableWidget::itemSelectionChanged, this,
+            &frmEstudoNomes::grdNomes_SelectionChange);
+    connect(grdNomes_, &QTableWidget::cellDoubleClicked, this, &frmEstudoNomes::cmdAnalise_Click);
+    connect(cmdAdicionar_, &QPushButton::clicked, this, &frmEstudoNomes::cmdAdicionar_Click);
+    connect(cmdRemover_, &QPushButton::clicked, this, &frmEstudoNomes::cmdRemover_Click);
+    connect(cmdImprimir_, &QPushButton::clicked, this, &frmEstudoNomes::cmdImprimir_Click);
+    connect(cmdAnalise_, &QPushButton::clicked, this, &frmEstudoNomes::cmdAnalise_Click);
+    connect(cmdCorrecao_, &QPushButton::clicked, this, &frmEstudoNomes::cmdCorrecao_Click);
+    connect(cmdFechar_, &QPushButton::clicked, this, &QDialog::reject);
+    QWidget* ordem[] = {txtDataNasc_, txtNome_,    cmdAdicionar_, cmdRemover_, grdNomes_,
+                        cmdImprimir_, cmdAnalise_, cmdCorrecao_,  cmdFechar_};
+    for (size_t i = 1; i < std::size(ordem); ++i) {
+        setTabOrder(ordem[i - 1], ordem[i]);
+    }
 }
 
 void frmEstudoNomes::montaControles() {
@@ -66,27 +100,15 @@ void frmEstudoNomes::montaControles() {
     txtNome_ = new QLineEdit(this);
     txtNome_->setObjectName(QStringLiteral("txtNome"));
     lblNome->setBuddy(txtNome_);
-    cmdAdicionar_ = botao("cmdAdicionar", QStringLiteral("&Adicionar"), this);
-    cmdRemover_ = botao("cmdRemover", QStringLiteral("&Remover"), this);
+    cmdAdicionar_ = BotaoJanela::cria("cmdAdicionar", QStringLiteral("&Adicionar"), this);
+    cmdRemover_ = BotaoJanela::cria("cmdRemover", QStringLiteral("&Remover"), this);
 
-    const auto& colunas = EstudoNomes::rotulosDa(regras_.escola()).colunasJanela;
-    grdNomes_ = new QTableWidget(0, int(colunas.size()), this);
-    grdNomes_->setObjectName(QStringLiteral("grdNomes"));
-    grdNomes_->setHorizontalHeaderLabels(QStringList(colunas.cbegin(), colunas.cend()));
-    grdNomes_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdNomes_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdNomes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdNomes_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grdNomes_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    grdNomes_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    grdNomes_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grdNomes_->setWordWrap(false);
-    grdNomes_->setMinimumSize(1000, 360);
+    montaTabela();
 
-    cmdImprimir_ = botao("cmdImprimir", QStringLiteral("&Imprimir..."), this);
-    cmdAnalise_ = botao("cmdAnalise", QStringLiteral("Abrir Análi&se"), this);
-    cmdFechar_ = botao("cmdFechar", QStringLiteral("&Fechar"), this);
-    cmdCorrecao_ = botao("cmdCorrecao", QStringLiteral("&Correção de nome…"), this);
+    cmdImprimir_ = BotaoJanela::cria("cmdImprimir", QStringLiteral("&Imprimir..."), this);
+    cmdAnalise_ = BotaoJanela::cria("cmdAnalise", QStringLiteral("Abrir Análi&se"), this);
+    cmdFechar_ = BotaoJanela::cria("cmdFechar", QStringLiteral("&Fechar"), this);
+    cmdCorrecao_ = BotaoJanela::cria("cmdCorrecao", QStringLiteral("&Correção de nome…"), this);
     cmdCorrecao_->setToolTip(QStringLiteral("Propõe grafias para o nome selecionado e compara "
                                             "cada uma com o original."));
     cmdCorrecao_->setVisible(false);
@@ -111,28 +133,7 @@ void frmEstudoNomes::montaControles() {
     principal->addWidget(grdNomes_, 1);
     principal->addLayout(botoes);
 
-    connect(txtDataNasc_, &QLineEdit::textChanged, this, &frmEstudoNomes::atualiza);
-    connect(txtNome_, &QLineEdit::textEdited, this, &frmEstudoNomes::txtNome_Change);
-    // Enter after a name starts the next one, as typing a list would.
-    connect(txtNome_, &QLineEdit::returnPressed, this, [this] {
-        if (!txtNome_->text().trimmed().isEmpty()) {
-            cmdAdicionar_Click();
-        }
-    });
-    connect(grdNomes_, &QTableWidget::itemSelectionChanged, this,
-            &frmEstudoNomes::grdNomes_SelectionChange);
-    connect(grdNomes_, &QTableWidget::cellDoubleClicked, this, &frmEstudoNomes::cmdAnalise_Click);
-    connect(cmdAdicionar_, &QPushButton::clicked, this, &frmEstudoNomes::cmdAdicionar_Click);
-    connect(cmdRemover_, &QPushButton::clicked, this, &frmEstudoNomes::cmdRemover_Click);
-    connect(cmdImprimir_, &QPushButton::clicked, this, &frmEstudoNomes::cmdImprimir_Click);
-    connect(cmdAnalise_, &QPushButton::clicked, this, &frmEstudoNomes::cmdAnalise_Click);
-    connect(cmdCorrecao_, &QPushButton::clicked, this, &frmEstudoNomes::cmdCorrecao_Click);
-    connect(cmdFechar_, &QPushButton::clicked, this, &QDialog::reject);
-    QWidget* ordem[] = {txtDataNasc_, txtNome_,    cmdAdicionar_, cmdRemover_, grdNomes_,
-                        cmdImprimir_, cmdAnalise_, cmdCorrecao_,  cmdFechar_};
-    for (size_t i = 1; i < std::size(ordem); ++i) {
-        setTabOrder(ordem[i - 1], ordem[i]);
-    }
+    ligaSinais();
 }
 
 int frmEstudoNomes::linhaSelecionada() const {
@@ -271,20 +272,14 @@ bool frmEstudoNomes::dataAceita() {
     return false;
 }
 
-// The entry dialog's checks of a name, on the name of `linha`.
+// The entry dialog's checks of a name, on the name of `linha` (the date was checked first).
 bool frmEstudoNomes::nomeAceito(int linha) {
-    switch (EntradaDados::valida(nomes_.value(linha), txtDataNasc_->text())) {
-    case EntradaDados::Resultado::Aceito:
+    const EntradaDados::Conferencia conferida =
+        EntradaDados::confere(nomes_.value(linha), txtDataNasc_->text());
+    if (conferida.aceita) {
         return true;
-    case EntradaDados::Resultado::NomeCurto:
-        mensagens_.informa(this, QStringLiteral("Erro:"), EntradaDados::kMensagemNomeCurto,
-                           Mensagens::Icone::Critico);
-        break;
-    case EntradaDados::Resultado::DataInvalida:
-    case EntradaDados::Resultado::NomeVazio:
-        break;
     }
-    txtNome_->setFocus();
+    RecusaEntrada::mostra(mensagens_, this, conferida, txtNome_, txtDataNasc_);
     return false;
 }
 

@@ -71,6 +71,8 @@ public:
 
 private:
     void montaControles();
+    void montaTabela();
+    void ligaSinais();
     void txtNome_Change(const QString& texto);
     void grdNomes_SelectionChange();
     void atualiza();

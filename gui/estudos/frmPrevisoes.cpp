@@ -3,8 +3,9 @@
 #include "composer/PrevisoesAno.h"
 #include "engine/EntradaDados.h"
 #include "engine/RegrasCalculo.h"
-#include "engine/Windows1252.h"
+#include "gui/comum/BotaoJanela.h"
 #include "gui/comum/Mensagens.h"
+#include "gui/comum/RecusaEntrada.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -65,9 +66,8 @@ void frmPrevisoes::montaControles(InicioAnoPessoal regra) {
     cmdOk_ = new QPushButton(QStringLiteral("&Gerar previsões"), this);
     cmdOk_->setObjectName(QStringLiteral("cmdOk"));
     cmdOk_->setDefault(true);
-    cmdCancelar_ = new QPushButton(QStringLiteral("Cancela&r"), this);
-    cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
-    cmdCancelar_->setAutoDefault(false);
+    cmdCancelar_ =
+        BotaoJanela::cria(QStringLiteral("cmdCancelar"), QStringLiteral("Cancela&r"), this);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
     botoes->addWidget(cmdOk_);
@@ -85,26 +85,13 @@ void frmPrevisoes::cmdOk_Click() {
     if (const auto data = EntradaDados::normalizaData(txtDataNasc_->text())) {
         txtDataNasc_->setText(*data);
     }
-    const QString nome = Windows1252::restringe(txtNome_->text());
     const QString data = txtDataNasc_->text();
-    switch (EntradaDados::valida(nome, data)) {
-    case EntradaDados::Resultado::DataInvalida:
-        mensagens_.informa(this, QStringLiteral("Erro:"), EntradaDados::kMensagemDataInvalida,
-                           Mensagens::Icone::Critico);
-        txtDataNasc_->setFocus();
-        txtDataNasc_->selectAll();
+    const EntradaDados::Conferencia conferida = EntradaDados::confere(txtNome_->text(), data);
+    if (!conferida.aceita) {
+        RecusaEntrada::mostra(mensagens_, this, conferida, txtNome_, txtDataNasc_);
         return;
-    case EntradaDados::Resultado::NomeVazio:
-        txtNome_->setFocus();
-        return;
-    case EntradaDados::Resultado::NomeCurto:
-        mensagens_.informa(this, QStringLiteral("Erro:"), EntradaDados::kMensagemNomeCurto,
-                           Mensagens::Icone::Critico);
-        txtNome_->setFocus();
-        return;
-    case EntradaDados::Resultado::Aceito:
-        break;
     }
+    const QString& nome = conferida.nome;
     QString anoRecusado;
     if (!PrevisoesAno::aceitaAno(ano(), *EntradaDados::normalizaData(data), &anoRecusado)) {
         mensagens_.informa(this, QStringLiteral("Informação:"), anoRecusado,

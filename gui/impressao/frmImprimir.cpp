@@ -12,6 +12,7 @@
 #include "printing/painter/GravacaoPdf.h"
 #include "report/painter/FigurasSvg.h"
 #include "settings/PastaDados.h"
+#include "texts/Mensagem.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -265,9 +266,9 @@ void frmImprimir::contaPaginas() {
     const Diagramacao d = diagramacao();
     const int paginas =
         DocumentoAnalise::cabe(areaImpressora_, d) ? GravacaoPdf::paginas(d, papel()) : 0;
-    lblPaginas_->setText(paginas == 0   ? QString()
-                         : paginas == 1 ? QStringLiteral("1 página neste papel")
-                                        : QStringLiteral("%1 páginas neste papel").arg(paginas));
+    lblPaginas_->setText(paginas == 0 ? QString()
+                                      : Mensagem::conta(paginas, "página", "páginas") +
+                                            QStringLiteral(" neste papel"));
 }
 
 QString frmImprimir::textoPaginas() const {

@@ -1,5 +1,7 @@
 #include "gui/relatorio/ArmazemPaginas.h"
 
+#include "texts/Mensagem.h"
+
 namespace vidalume {
 
 void ArmazemPaginas::definePaginas(PaginasProntas paginas) {
@@ -47,10 +49,8 @@ ArmazemPaginas::Posicao ArmazemPaginas::trocaPagina(int pagina, Posicao atual) {
 QString ArmazemPaginas::linhaNavegacao() const {
     const QString linha =
         QStringLiteral("Navegando: Página %1 de %2").arg(paginaExibidaAtual_).arg(totalPaginas_);
-    return paginasPapel_ > 0 ? linha + QStringLiteral(" (impressa em A4: %1 %2)")
-                                           .arg(paginasPapel_)
-                                           .arg(paginasPapel_ == 1 ? QStringLiteral("página")
-                                                                   : QStringLiteral("páginas"))
+    return paginasPapel_ > 0 ? linha + QStringLiteral(" (impressa em A4: %1)")
+                                           .arg(Mensagem::conta(paginasPapel_, "página", "páginas"))
                              : linha;
 }
 

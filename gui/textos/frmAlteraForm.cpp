@@ -1,5 +1,6 @@
 #include "gui/textos/frmAlteraForm.h"
 
+#include "gui/comum/BotaoJanela.h"
 #include "gui/comum/Mensagens.h"
 #include "texts/TextoCaixa.h"
 
@@ -23,13 +24,6 @@ QLabel* rotulo(const QString& nome, const QString& texto, QWidget* pai) {
     lbl->setObjectName(nome);
     lbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return lbl;
-}
-
-QPushButton* botao(const QString& nome, const QString& texto, QWidget* pai) {
-    auto* cmd = new QPushButton(texto, pai);
-    cmd->setObjectName(nome);
-    cmd->setAutoDefault(false); // Enter belongs to the text box: the window has no default
-    return cmd;
 }
 
 } // namespace
@@ -64,10 +58,10 @@ void frmAlteraForm::montaControles(const QString& texto) {
     connect(txtTexto_->document(), &QTextDocument::contentsChange, this,
             &frmAlteraForm::txtTexto_Change);
 
-    cmdSalvar_ = botao(QStringLiteral("cmdSalvar"),
-                       QStringLiteral("Atualizar Interpretação (&Salvar)"), this);
-    cmdRetornar_ = botao(QStringLiteral("cmdRetornar"),
-                         QStringLiteral("Retornar sem Salva&r (Cancelar)"), this);
+    cmdSalvar_ = BotaoJanela::cria(QStringLiteral("cmdSalvar"),
+                                   QStringLiteral("Atualizar Interpretação (&Salvar)"), this);
+    cmdRetornar_ = BotaoJanela::cria(QStringLiteral("cmdRetornar"),
+                                     QStringLiteral("Retornar sem Salva&r (Cancelar)"), this);
     lblAviso_ = new QLabel(this);
     lblAviso_->setObjectName(QStringLiteral("lblAviso"));
     lblAviso_->setWordWrap(true);

@@ -1,6 +1,7 @@
 #include "gui/textos/frmSelecionaAlteracao.h"
 
 #include "composer/AvisoFinal.h"
+#include "gui/comum/BotaoJanela.h"
 #include "gui/comum/Mensagens.h"
 #include "gui/textos/frmAlteraForm.h"
 #include "texts/ArquivoInterpretacao.h"
@@ -19,17 +20,6 @@
 #include <QVBoxLayout>
 
 namespace vidalume {
-
-namespace {
-
-QPushButton* botao(const QString& nome, const QString& texto, QWidget* pai) {
-    auto* cmd = new QPushButton(texto, pai);
-    cmd->setObjectName(nome);
-    cmd->setAutoDefault(false);
-    return cmd;
-}
-
-} // namespace
 
 frmSelecionaAlteracao::frmSelecionaAlteracao(const QString& pastaPrograma, Mensagens& mensagens,
                                              QWidget* parent)
@@ -97,13 +87,13 @@ void frmSelecionaAlteracao::montaControles() {
     linhaRegistro->addStretch();
     fraRegistros_->hide();
 
-    cmdAlterarTexto_ =
-        botao(QStringLiteral("cmdAlterarTexto"), QStringLiteral("A&lterar Texto"), this);
+    cmdAlterarTexto_ = BotaoJanela::cria(QStringLiteral("cmdAlterarTexto"),
+                                         QStringLiteral("A&lterar Texto"), this);
     cmdAlterarTexto_->setDefault(true);
-    cmdAlterarHeader_ =
-        botao(QStringLiteral("cmdAlterarHeader"), QStringLiteral("Alterar o &Cabeçalho"), this);
-    cmdRetornar_ =
-        botao(QStringLiteral("cmdRetornar"), QStringLiteral("Retorna&r ao Programa"), this);
+    cmdAlterarHeader_ = BotaoJanela::cria(QStringLiteral("cmdAlterarHeader"),
+                                          QStringLiteral("Alterar o &Cabeçalho"), this);
+    cmdRetornar_ = BotaoJanela::cria(QStringLiteral("cmdRetornar"),
+                                     QStringLiteral("Retorna&r ao Programa"), this);
     connect(cmdAlterarTexto_, &QPushButton::clicked, this,
             &frmSelecionaAlteracao::cmdAlterarTexto_Click);
     connect(cmdAlterarHeader_, &QPushButton::clicked, this,

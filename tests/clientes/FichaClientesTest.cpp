@@ -29,6 +29,13 @@ QStringList nomes(const std::vector<Cliente>& lista) {
 class FichaClientesTest : public ::testing::Test {
 protected:
     QString arquivo() const { return dir.filePath(FichaClientes::kArquivo); }
+    // A file holding one client, written and closed.
+    void guardaMaria() {
+        FichaClientes f;
+        ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
+        Cliente c = cliente("Maria da Silva", QDate(1978, 11, 29));
+        ASSERT_TRUE(f.salva(c, &erro)) << erro.toStdString();
+    }
     QTemporaryDir dir;
     QString erro;
 };
@@ -70,12 +77,7 @@ TEST_F(FichaClientesTest, FichaNovaEAtualizacaoDeUmaVersaoAnterior) {
 }
 
 TEST_F(FichaClientesTest, ArquivoDanificadoOuSomenteLeituraFicaComoEsta) {
-    {
-        FichaClientes f;
-        ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
-        Cliente c = cliente("Maria da Silva", QDate(1978, 11, 29));
-        ASSERT_TRUE(f.salva(c, &erro));
-    }
+    guardaMaria();
     const QByteArray bom = conteudo(arquivo());
     ASSERT_FALSE(bom.isEmpty());
 
@@ -171,12 +173,7 @@ TEST_F(FichaClientesTest, AnalisesRegistradasSaemComOCliente) {
 // and the window's class: refused, and the file left byte for byte, not even switched to a
 // write-ahead log.
 TEST_F(FichaClientesTest, VersaoDesconhecidaOuBancoDeOutroProgramaFicaComoEsta) {
-    {
-        FichaClientes f;
-        ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
-        Cliente c = cliente("Maria da Silva", QDate(1978, 11, 29));
-        ASSERT_TRUE(f.salva(c, &erro));
-    }
+    guardaMaria();
     const QByteArray bom = conteudo(arquivo());
     escreve(dir.filePath("lista.csv"), "Ana Souza;01/01/1990\n");
     const struct {

@@ -273,11 +273,15 @@ TEST(GravacaoSegura, NomeOcultoRecusadoOuSempreOcupadoFalhaSemLaco) {
         ~Restaura() { GravacaoSegura::nomeTemporarioTeste = nullptr; }
     } restaura;
 
-    // A name with a folder that does not exist stands for a name the system refuses.
-    GravacaoSegura::nomeTemporarioTeste = [&](const QString&) {
-        ++tentativas;
-        return QStringLiteral("nao-existe/.oculto");
+    // Each try is counted and takes the name `nome` gives for its number.
+    const auto nomes = [&tentativas](std::function<QString(int)> nome) {
+        tentativas = 0;
+        GravacaoSegura::nomeTemporarioTeste = [&tentativas, nome](const QString&) {
+            return nome(++tentativas);
+        };
     };
+    // A name with a folder that does not exist stands for a name the system refuses.
+    nomes([](int) { return QStringLiteral("nao-existe/.oculto"); });
     QString erro;
     EXPECT_FALSE(GravacaoSegura::grava(caminho, "novo", &erro));
     EXPECT_EQ(tentativas, 1);
@@ -285,20 +289,13 @@ TEST(GravacaoSegura, NomeOcultoRecusadoOuSempreOcupadoFalhaSemLaco) {
 
     // A name that is always taken is tried a bounded number of times.
     escreve(pasta.filePath(QStringLiteral(".ocupado")), "");
-    tentativas = 0;
-    GravacaoSegura::nomeTemporarioTeste = [&](const QString&) {
-        ++tentativas;
-        return QStringLiteral(".ocupado");
-    };
+    nomes([](int) { return QStringLiteral(".ocupado"); });
     EXPECT_FALSE(GravacaoSegura::grava(caminho, "novo", &erro));
     EXPECT_EQ(tentativas, GravacaoSegura::kTentativasNome);
     EXPECT_EQ(erro, QStringLiteral("já existe um arquivo com este nome."));
 
     // A free name after some taken ones saves, and leaves no hidden file.
-    tentativas = 0;
-    GravacaoSegura::nomeTemporarioTeste = [&](const QString&) {
-        return ++tentativas < 3 ? QStringLiteral(".ocupado") : QStringLiteral(".livre");
-    };
+    nomes([](int n) { return n < 3 ? QStringLiteral(".ocupado") : QStringLiteral(".livre"); });
     ASSERT_TRUE(GravacaoSegura::grava(caminho, "novo", &erro)) << erro.toStdString();
     EXPECT_EQ(conteudo(caminho), QByteArray("novo"));
     EXPECT_FALSE(QFileInfo::exists(pasta.filePath(QStringLiteral(".livre"))));

@@ -2,16 +2,12 @@
 #include "texts/ArquivoInterpretacao.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include "tests/ArquivosTeste.h"
 
 using namespace vidalume;
-using teste::conteudo;
-using teste::escreve;
+using namespace vidalume::teste;
 
 namespace {
 
@@ -71,7 +67,7 @@ TEST(ArquivoInterpretacao, FalhaDeGravacaoDizPorqueEPreservaOArquivo) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("PASTA.DAT"));
     QString erro;
     EXPECT_FALSE(arq.GravaTextoInterpretacao(1, "PASTA.DAT", QStringLiteral("x"), &erro));
-    EXPECT_TRUE(erro.contains(QStringLiteral("PASTA.DAT"))) << erro.toStdString();
+    EXPECT_TRUE(contem(erro, QStringLiteral("PASTA.DAT")));
     EXPECT_FALSE(arq.GravaTextoInterpretacao(0, "A.DAT", QStringLiteral("x"), &erro));
 
     ASSERT_TRUE(arq.GravaTextoInterpretacao(1, "A.DAT", QStringLiteral("antigo")));

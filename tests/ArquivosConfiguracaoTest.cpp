@@ -9,14 +9,11 @@
 #include "texts/ArquivoInterpretacao.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <limits>
-
-#include <gtest/gtest.h>
 
 #include "tests/ArquivosTeste.h"
 

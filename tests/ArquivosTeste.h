@@ -86,6 +86,15 @@ private:
     bool ligado_ = false;
 };
 
+// Passes when `texto` holds `trecho`; a failure shows the whole text.
+inline ::testing::AssertionResult contem(const QString& texto, const QString& trecho) {
+    if (texto.contains(trecho)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << '"' << trecho.toStdString() << "\" not in: " << texto.toStdString();
+}
+
 #ifdef VIDALUME_CLI
 struct Saida {
     int codigo;
@@ -108,6 +117,13 @@ inline Saida executaCli(const QStringList& argumentos, const QString& plataforma
     EXPECT_TRUE(p.waitForFinished(120000));
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             QString::fromUtf8(p.readAllStandardError())};
+}
+
+// Runs the tool and expects exit `codigo`, showing its error output when another comes.
+inline Saida cli(int codigo, const QStringList& argumentos) {
+    Saida s = executaCli(argumentos);
+    EXPECT_EQ(s.codigo, codigo) << s.err.toStdString();
+    return s;
 }
 #endif
 

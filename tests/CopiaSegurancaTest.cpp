@@ -7,17 +7,10 @@
 
 #include <zip.h>
 
-#include <sys/stat.h>
-
-#include <gtest/gtest.h>
-
 #include "tests/ArquivosTeste.h"
 
 using namespace vidalume;
-using teste::aleatorio;
-using teste::conteudo;
-using teste::escreve;
-using teste::retrato;
+using namespace vidalume::teste;
 
 namespace {
 
@@ -148,9 +141,9 @@ TEST(CopiaSeguranca, ArquivoDanificadoOuHostilNaoEExtraido) {
         escreve(zip, c.zip);
         QString erro;
         EXPECT_FALSE(CopiaSeguranca::extrai(zip, extraidos.path(), nullptr, &erro));
-        EXPECT_TRUE(erro.contains("Nenhum arquivo foi alterado")) << erro.toStdString();
+        EXPECT_TRUE(contem(erro, "Nenhum arquivo foi alterado"));
         EXPECT_TRUE(erro.contains(c.motivo, Qt::CaseInsensitive)) << erro.toStdString();
-        EXPECT_TRUE(erro.contains(QDir::toNativeSeparators(zip))) << erro.toStdString();
+        EXPECT_TRUE(contem(erro, QDir::toNativeSeparators(zip)));
         if (QByteArray(c.caso).startsWith("link")) {
             // Refused from the headers, before a byte was written.
             EXPECT_TRUE(retrato(extraidos.path()).isEmpty());
@@ -216,6 +209,6 @@ TEST(CopiaSeguranca, BombaNaSomaRecusadaAntesDeEscrever) {
     escreve(zips.filePath("c.zip"), zip);
     QString erro;
     EXPECT_FALSE(CopiaSeguranca::extrai(zips.filePath("c.zip"), extraidos.path(), nullptr, &erro));
-    EXPECT_TRUE(erro.contains("somam mais")) << erro.toStdString();
+    EXPECT_TRUE(contem(erro, "somam mais"));
     EXPECT_TRUE(retrato(extraidos.path()).isEmpty());
 }

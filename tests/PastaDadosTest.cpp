@@ -4,18 +4,12 @@
 #include "settings/TextosOriginais.h"
 
 #include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include "tests/ArquivosTeste.h"
 
 using namespace vidalume;
-using teste::conteudo;
-using teste::escreve;
-using teste::retrato;
+using namespace vidalume::teste;
 
 namespace {
 
@@ -112,8 +106,7 @@ TEST(PastaDados, SemTextosInstaladosNadaECriado) {
     QDir().mkpath(raiz.filePath("bin"));
     QString erro;
     EXPECT_FALSE(PastaDados::resolve(raiz.filePath("bin"), raiz.filePath("usuario"), &erro));
-    EXPECT_TRUE(erro.contains(QDir::toNativeSeparators(raiz.filePath("share/vidalume"))))
-        << erro.toStdString();
+    EXPECT_TRUE(contem(erro, QDir::toNativeSeparators(raiz.filePath("share/vidalume"))));
     EXPECT_FALSE(QFileInfo::exists(raiz.filePath("usuario")));
 }
 
@@ -150,7 +143,7 @@ TEST(TextosOriginais, GuardaCopiaDatadaAntesDeRestaurarOuNadaMuda) {
     const auto antes = retrato(dados);
     EXPECT_FALSE(TextosOriginais::restaura(inst.compartilhada(), dados, {"CVIDA.DAT", "SUMIU.DAT"},
                                            quando, nullptr, nullptr, &erro));
-    EXPECT_TRUE(erro.contains("SUMIU.DAT")) << erro.toStdString();
+    EXPECT_TRUE(contem(erro, "SUMIU.DAT"));
     EXPECT_EQ(retrato(dados), antes);
 }
 

@@ -8,8 +8,6 @@
 #include "gui/estudos/frmEstudoNomes.h"
 #include "tests/app/AmbienteTeste.h"
 
-#include <QMdiSubWindow>
-
 using namespace vidalume;
 using namespace vidalume::teste;
 

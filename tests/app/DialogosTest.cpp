@@ -15,11 +15,6 @@
 #include "settings/TamanhosFonte.h"
 #include "tests/app/AmbienteTeste.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QRadioButton>
-#include <QTableWidget>
-
 using namespace vidalume;
 using namespace vidalume::teste;
 

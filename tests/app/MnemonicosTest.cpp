@@ -32,8 +32,6 @@
 #include "gui/comum/ArquivoGravado.h"
 #include "gui/comum/MensagensQt.h"
 
-#include <QDirIterator>
-#include <QMessageBox>
 #include <QPrinter>
 
 using namespace vidalume;
@@ -133,41 +131,36 @@ private slots:
         s.exibe = [](QDialog&) {};
 
         std::vector<std::unique_ptr<QWidget>> janelas;
-        janelas.push_back(std::make_unique<frmPrincipal>(pasta.caminho(), s));
-        janelas.push_back(
-            std::make_unique<frmEntraNome>(QString(), QString(), pasta.caminho(), mensagens));
-        janelas.push_back(std::make_unique<frmEntraCasal>(mensagens));
-        janelas.push_back(std::make_unique<frmEstudoNomes>(QString(), pasta.caminho(), mensagens,
-                                                           frmEstudoNomes::ImprimeEstudo()));
-        janelas.push_back(std::make_unique<frmCorrecaoNome>(
-            pasta.caminho(), mensagens, [](QWidget*, const CorrecaoNome&, const QList<int>&) {}));
-        janelas.push_back(std::make_unique<frmClientes>(ficha, mensagens, LigacoesClientes()));
-        janelas.push_back(std::make_unique<frmFichaCliente>(Cliente(), ficha, mensagens));
-        janelas.push_back(std::make_unique<frmImprimir>(nullptr, pasta.caminho(), mensagens,
-                                                        &impressora, config, Diagramacao()));
-        janelas.push_back(std::make_unique<frmConfiguraFonte>(fontes, pasta.caminho(), mensagens,
-                                                              QStringList{u"Arial"_s}));
+        const auto poe = [&janelas](QWidget* janela) { janelas.emplace_back(janela); };
+        poe(new frmPrincipal(pasta.caminho(), s));
+        poe(new frmEntraNome(QString(), QString(), pasta.caminho(), mensagens));
+        poe(new frmEntraCasal(mensagens));
+        poe(new frmEstudoNomes(QString(), pasta.caminho(), mensagens,
+                               frmEstudoNomes::ImprimeEstudo()));
+        poe(new frmCorrecaoNome(pasta.caminho(), mensagens,
+                                [](QWidget*, const CorrecaoNome&, const QList<int>&) {}));
+        poe(new frmClientes(ficha, mensagens, LigacoesClientes()));
+        poe(new frmFichaCliente(Cliente(), ficha, mensagens));
+        poe(new frmImprimir(nullptr, pasta.caminho(), mensagens, &impressora, config,
+                            Diagramacao()));
+        poe(new frmConfiguraFonte(fontes, pasta.caminho(), mensagens, QStringList{u"Arial"_s}));
         TabelaHarmonia harmonia = TabelaHarmonia::padrao();
-        janelas.push_back(std::make_unique<frmConfiguraPrograma>(config, selecao, opcoesMapa,
-                                                                 mensagens, nullptr, &harmonia));
-        janelas.push_back(std::make_unique<frmHarmonia>(harmonia));
-        janelas.push_back(std::make_unique<frmSecoesCabalisticas>(opcoesMapa));
-        janelas.push_back(std::make_unique<frmPrevisoes>(QString(), QString(), 2026,
-                                                         InicioAnoPessoal::Janeiro, mensagens));
-        janelas.push_back(
-            std::make_unique<frmConfiguraRodape>(LinhasRodape(), pasta.caminho(), mensagens));
-        janelas.push_back(std::make_unique<frmRestauraTextos>(QStringList{u"CVIDA.DAT"_s}));
+        poe(new frmConfiguraPrograma(config, selecao, opcoesMapa, mensagens, nullptr, &harmonia));
+        poe(new frmHarmonia(harmonia));
+        poe(new frmSecoesCabalisticas(opcoesMapa));
+        poe(new frmPrevisoes(QString(), QString(), 2026, InicioAnoPessoal::Janeiro, mensagens));
+        poe(new frmConfiguraRodape(LinhasRodape(), pasta.caminho(), mensagens));
+        poe(new frmRestauraTextos(QStringList{u"CVIDA.DAT"_s}));
         const CopiaCompleta copia(pasta.caminho());
-        janelas.push_back(std::make_unique<frmRestauraCopia>(copia));
-        janelas.push_back(std::make_unique<frmSelecionaAlteracao>(pasta.caminho(), mensagens));
-        janelas.push_back(std::make_unique<frmAlteraForm>(
-            pasta.caminho(), TextoEscolhido{u"CVIDA.DAT"_s, 1, u"Caminho da Vida"_s}, u"texto"_s,
-            mensagens));
-        janelas.push_back(
-            std::make_unique<frmExibeRelatorio>(QSize(1024, 768), LigacoesRelatorio()));
-        janelas.push_back(std::make_unique<frmSobre>(pasta.caminho()));
-        janelas.push_back(std::make_unique<frmEntrada>(pasta.caminho()));
-        janelas.push_back(std::make_unique<frmDicas>(pasta.caminho()));
+        poe(new frmRestauraCopia(copia));
+        poe(new frmSelecionaAlteracao(pasta.caminho(), mensagens));
+        poe(new frmAlteraForm(pasta.caminho(),
+                              TextoEscolhido{u"CVIDA.DAT"_s, 1, u"Caminho da Vida"_s}, u"texto"_s,
+                              mensagens));
+        poe(new frmExibeRelatorio(QSize(1024, 768), LigacoesRelatorio()));
+        poe(new frmSobre(pasta.caminho()));
+        poe(new frmEntrada(pasta.caminho()));
+        poe(new frmDicas(pasta.caminho()));
 
         QStringList vistas;
         QStringList achados;

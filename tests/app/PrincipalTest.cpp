@@ -24,13 +24,6 @@
 using namespace vidalume;
 using namespace vidalume::teste;
 
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTextDocument>
-#include <QTimer>
-
 namespace {
 
 const QDate kHoje(2024, 3, 15);

@@ -6,19 +6,10 @@
 #include "clients/FichaClientes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTemporaryDir>
-#include <QVariant>
 
-#include <sys/stat.h>
-#include <unistd.h>
 #include <zip.h>
-
-#include <gtest/gtest.h>
 
 #include "tests/clientes/BancoTeste.h"
 
@@ -35,14 +26,12 @@ void importa(const QString& pasta, const QString& prefixo, int n, int primeiro =
     }
     const QString lista = QDir(pasta).filePath("lista.csv.tmp");
     escreve(lista, csv);
-    const Saida s = executaCli({"clientes", "importar", lista, "--pasta", pasta});
-    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    cli(0, {"clientes", "importar", lista, "--pasta", pasta});
     QFile::remove(lista);
 }
 
 qsizetype clientes(const QString& pasta) {
-    const Saida s = executaCli({"clientes", "listar", "--pasta", pasta});
-    EXPECT_EQ(s.codigo, 0) << s.err.toStdString();
+    const Saida s = cli(0, {"clientes", "listar", "--pasta", pasta});
     return QJsonDocument::fromJson(s.out).array().size();
 }
 
@@ -111,8 +100,7 @@ TEST(CopiaClientes, CopiaLevaOQueEstaNoLogEARestauracaoPassaPeloSqlite) {
         // The two new clients are committed and only in the log.
         ASSERT_GT(QFileInfo(a.filePath("clientes.sqlite-wal")).size(), 0);
         ASSERT_EQ(clientes(a.path()), 5);
-        const Saida s = executaCli({"copia", "fazer", zip, "--pasta", a.path()});
-        ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+        const Saida s = cli(0, {"copia", "fazer", zip, "--pasta", a.path()});
         EXPECT_TRUE(s.out.contains("ficha de clientes")) << s.out.toStdString();
     }
     EXPECT_EQ(modo(zip), 0600);
@@ -124,8 +112,7 @@ TEST(CopiaClientes, CopiaLevaOQueEstaNoLogEARestauracaoPassaPeloSqlite) {
         OutraConexao aberta(b.filePath(FichaClientes::kArquivo));
         importa(b.path(), "Outro", 2, 2);
         ASSERT_GT(QFileInfo(b.filePath("clientes.sqlite-wal")).size(), 0);
-        const Saida s = executaCli({"copia", "restaurar", zip, "--pasta", b.path()});
-        ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+        const Saida s = cli(0, {"copia", "restaurar", zip, "--pasta", b.path()});
         EXPECT_EQ(s.out, QStringLiteral("A cópia de segurança foi restaurada (1 arquivo, com a "
                                         "ficha de clientes: 5 clientes). As versões anteriores "
                                         "ficaram guardadas na pasta %1 (%2).\n")
@@ -156,7 +143,7 @@ TEST(CopiaClientes, PartesRestauradasEmSeparado) {
     escreve(a.filePath("CVIDA.DAT"), QByteArray(5120, 'a'));
     escreve(a.filePath("margens.dat"), QByteArray(168, '\0'));
     importa(a.path(), "Guardado", 1);
-    ASSERT_EQ(executaCli({"copia", "fazer", zip, "--pasta", a.path()}).codigo, 0);
+    cli(0, {"copia", "fazer", zip, "--pasta", a.path()});
 
     const auto prepara = [&b] {
         escreve(b.filePath("CVIDA.DAT"), QByteArray(5120, 'b'));
@@ -164,48 +151,39 @@ TEST(CopiaClientes, PartesRestauradasEmSeparado) {
         importa(b.path(), "Atual", 2);
     };
     prepara();
-    Saida s = executaCli({"copia", "restaurar", zip, "--sem-clientes", "--pasta", b.path()});
-    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    Saida s = cli(0, {"copia", "restaurar", zip, "--sem-clientes", "--pasta", b.path()});
     EXPECT_TRUE(s.out.startsWith("A cópia de segurança foi restaurada (2 arquivos)."));
     EXPECT_EQ(conteudo(b.filePath("CVIDA.DAT")), QByteArray(5120, 'a'));
     EXPECT_EQ(clientes(b.path()), 2);
 
-    s = executaCli({"copia", "restaurar", zip, "--so-clientes", "--pasta", b.path()});
-    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    cli(0, {"copia", "restaurar", zip, "--so-clientes", "--pasta", b.path()});
     EXPECT_EQ(clientes(b.path()), 1);
     // Restoring what is already there changes nothing and copies nothing.
     const QStringList copias = copiasEm(b.path());
     EXPECT_EQ(copias.size(), 2) << copias.join(' ').toStdString(); // CVIDA.DAT, clientes.sqlite
-    s = executaCli({"copia", "restaurar", zip, "--sem-clientes", "--pasta", b.path()});
-    ASSERT_EQ(s.codigo, 0);
+    cli(0, {"copia", "restaurar", zip, "--sem-clientes", "--pasta", b.path()});
     EXPECT_EQ(copiasEm(b.path()), copias);
 
     // The command line.
-    EXPECT_EQ(executaCli({"copia", "restaurar", zip, "--sem-clientes", "--so-clientes", "--pasta",
-                          b.path()})
-                  .codigo,
-              2);
-    EXPECT_EQ(executaCli({"copia", "fazer", "--pasta", b.path()}).codigo, 2);
-    EXPECT_EQ(executaCli({"copia", "apagar", zip, "--pasta", b.path()}).codigo, 2);
+    cli(2, {"copia", "restaurar", zip, "--sem-clientes", "--so-clientes", "--pasta", b.path()});
+    cli(2, {"copia", "fazer", "--pasta", b.path()});
+    cli(2, {"copia", "apagar", zip, "--pasta", b.path()});
     // A backup without a client file cannot restore one.
     QTemporaryDir c;
     escreve(c.filePath("CVIDA.DAT"), QByteArray(5120, 'c'));
-    ASSERT_EQ(executaCli({"copia", "fazer", zips.filePath("sem.zip"), "--pasta", c.path()}).codigo,
-              0);
+    cli(0, {"copia", "fazer", zips.filePath("sem.zip"), "--pasta", c.path()});
     const auto antes = retrato(b.path());
-    s = executaCli(
-        {"copia", "restaurar", zips.filePath("sem.zip"), "--so-clientes", "--pasta", b.path()});
-    EXPECT_EQ(s.codigo, 1);
-    EXPECT_TRUE(s.err.contains("não contém a ficha de clientes")) << s.err.toStdString();
+    s = cli(1,
+            {"copia", "restaurar", zips.filePath("sem.zip"), "--so-clientes", "--pasta", b.path()});
+    EXPECT_TRUE(contem(s.err, "não contém a ficha de clientes"));
     EXPECT_EQ(retrato(b.path()), antes);
 
     // A client file that is a FIFO would block the restore forever: it is refused at once.
     QTemporaryDir d;
     ASSERT_EQ(::mkfifo(QFile::encodeName(d.filePath(FichaClientes::kArquivo)).constData(), 0600),
               0);
-    s = executaCli({"copia", "restaurar", zip, "--so-clientes", "--pasta", d.path()});
-    EXPECT_EQ(s.codigo, 1);
-    EXPECT_TRUE(s.err.contains("não é um arquivo comum")) << s.err.toStdString();
+    s = cli(1, {"copia", "restaurar", zip, "--so-clientes", "--pasta", d.path()});
+    EXPECT_TRUE(contem(s.err, "não é um arquivo comum"));
 }
 
 TEST(CopiaClientes, FichaHostilNaCopiaFicaForaEOsTextosVoltam) {
@@ -243,16 +221,14 @@ TEST(CopiaClientes, FichaHostilNaCopiaFicaForaEOsTextosVoltam) {
         // Taken as bytes into an archive, as a hostile archive would hold it.
         const QString zip = zips.filePath(QStringLiteral("%1.zip").arg(c.caso));
         zipDe(feita.path(), {"CVIDA.DAT", "clientes.sqlite"}, zip);
-        Saida s = executaCli({"copia", "restaurar", zip, "--so-clientes", "--pasta", dados.path()});
-        EXPECT_EQ(s.codigo, 1);
-        EXPECT_TRUE(s.err.contains("nada foi alterado")) << s.err.toStdString();
-        EXPECT_TRUE(s.err.contains("arquivo de clientes da cópia")) << s.err.toStdString();
+        Saida s = cli(1, {"copia", "restaurar", zip, "--so-clientes", "--pasta", dados.path()});
+        EXPECT_TRUE(contem(s.err, "nada foi alterado"));
+        EXPECT_TRUE(contem(s.err, "arquivo de clientes da cópia"));
         EXPECT_EQ(retrato(dados.path()), antes);
         // The whole archive: the text comes back, the client file stays as it was.
-        s = executaCli({"copia", "restaurar", zip, "--pasta", dados.path()});
-        EXPECT_EQ(s.codigo, 1);
-        EXPECT_TRUE(s.err.contains("restaurada (1 arquivo)")) << s.err.toStdString();
-        EXPECT_TRUE(s.err.contains("arquivo de clientes da cópia")) << s.err.toStdString();
+        s = cli(1, {"copia", "restaurar", zip, "--pasta", dados.path()});
+        EXPECT_TRUE(contem(s.err, "restaurada (1 arquivo)"));
+        EXPECT_TRUE(contem(s.err, "arquivo de clientes da cópia"));
         EXPECT_EQ(conteudo(dados.filePath("CVIDA.DAT")), QByteArray(5120, 'h'));
         EXPECT_EQ(conteudo(dados.filePath("clientes.sqlite")),
                   antes.value(dados.filePath("clientes.sqlite")));
@@ -269,7 +245,7 @@ TEST(CopiaClientes, DiscoCheioNoMeioDizOQueFoiSubstituido) {
     escreve(a.filePath("CVIDA.DAT"), QByteArray(5120, 'a'));
     escreve(a.filePath("DESVIDA.DAT"), QByteArray(5120, 'a'));
     importa(a.path(), "Guardado", 1);
-    ASSERT_EQ(executaCli({"copia", "fazer", zip, "--pasta", a.path()}).codigo, 0);
+    cli(0, {"copia", "fazer", zip, "--pasta", a.path()});
 
     // Here the client file is large: its dated copy cannot be written under the limit.
     escreve(b.filePath("CVIDA.DAT"), QByteArray(5120, 'b'));
@@ -279,14 +255,11 @@ TEST(CopiaClientes, DiscoCheioNoMeioDizOQueFoiSubstituido) {
     ASSERT_GT(ficha, 200000);
     const Saida s = executaComLimite(ficha / 2, {"copia", "restaurar", zip, "--pasta", b.path()});
     EXPECT_EQ(s.codigo, 1);
-    EXPECT_TRUE(s.err.contains("ficaria maior do que o sistema permite")) << s.err.toStdString();
-    EXPECT_TRUE(s.err.contains("Substituídos (2 arquivos): CVIDA.DAT, DESVIDA.DAT."))
-        << s.err.toStdString();
-    EXPECT_TRUE(s.err.contains("Não substituídos, como estavam (1 arquivo): clientes.sqlite."))
-        << s.err.toStdString();
-    EXPECT_TRUE(s.err.contains(QStringLiteral("estão na pasta %1: CVIDA.DAT.copia-")
-                                   .arg(QDir::toNativeSeparators(b.path()))))
-        << s.err.toStdString();
+    EXPECT_TRUE(contem(s.err, "ficaria maior do que o sistema permite"));
+    EXPECT_TRUE(contem(s.err, "Substituídos (2 arquivos): CVIDA.DAT, DESVIDA.DAT."));
+    EXPECT_TRUE(contem(s.err, "Não substituídos, como estavam (1 arquivo): clientes.sqlite."));
+    EXPECT_TRUE(contem(s.err, QStringLiteral("estão na pasta %1: CVIDA.DAT.copia-")
+                                  .arg(QDir::toNativeSeparators(b.path()))));
     EXPECT_EQ(conteudo(b.filePath("CVIDA.DAT")), QByteArray(5120, 'a'));
     EXPECT_EQ(clientes(b.path()), 4000);
     EXPECT_EQ(copiasEm(b.path()).size(), 2); // no half copy of the client file left
@@ -294,17 +267,15 @@ TEST(CopiaClientes, DiscoCheioNoMeioDizOQueFoiSubstituido) {
     // Too little room to even read the archive: refused before anything is replaced, and
     // what a restore killed midway left behind is cleared.
     QTemporaryDir c;
-    ASSERT_EQ(
-        executaCli({"copia", "fazer", zips.filePath("grande.zip"), "--pasta", b.path()}).codigo, 0);
+    cli(0, {"copia", "fazer", zips.filePath("grande.zip"), "--pasta", b.path()});
     importa(c.path(), "Pouco", 1);
     ASSERT_TRUE(QDir(c.path()).mkpath(".restauracao-2147483646-abcdef"));
     escreve(c.filePath(".restauracao-2147483646-abcdef/clientes.sqlite"), "resto");
     Saida r = executaComLimite(
         ficha / 2, {"copia", "restaurar", zips.filePath("grande.zip"), "--pasta", c.path()});
     EXPECT_EQ(r.codigo, 1);
-    EXPECT_TRUE(r.err.contains("o arquivo ficaria maior do que o sistema permite. Nenhum arquivo "
-                               "foi alterado."))
-        << r.err.toStdString();
+    EXPECT_TRUE(contem(r.err, "o arquivo ficaria maior do que o sistema permite. Nenhum arquivo "
+                              "foi alterado."));
     EXPECT_FALSE(QFileInfo::exists(c.filePath(".restauracao-2147483646-abcdef")));
     EXPECT_EQ(QDir(c.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"clientes.sqlite"});
@@ -322,8 +293,7 @@ TEST(CopiaClientes, ImportacaoAlemDoLimiteDeTamanhoDizPorque) {
     const Saida s = executaComLimite(
         64 * 1024, {"clientes", "importar", dados.filePath("lista.csv"), "--pasta", dados.path()});
     EXPECT_EQ(s.codigo, 1); // not killed by SIGXFSZ
-    EXPECT_TRUE(s.err.contains("o arquivo ficaria maior do que o sistema permite"))
-        << s.err.toStdString();
+    EXPECT_TRUE(contem(s.err, "o arquivo ficaria maior do que o sistema permite"));
     EXPECT_EQ(clientes(dados.path()), 1);
     EXPECT_EQ(conteudo(dados.filePath(FichaClientes::kArquivo)), antes);
 }
@@ -336,8 +306,7 @@ TEST(CopiaClientes, CopiaSemOQueNaoVoltariaERestauracaoDoQueFor) {
     escreve(dados.filePath("clientes.sqlite"),
             banco({"CREATE TABLE jogos (x)", "PRAGMA user_version=2"}));
     const QString zip = zips.filePath("c.zip");
-    Saida s = executaCli({"copia", "fazer", zip, "--pasta", dados.path()});
-    EXPECT_EQ(s.codigo, 1);
+    Saida s = cli(1, {"copia", "fazer", zip, "--pasta", dados.path()});
     EXPECT_TRUE(s.err.contains("foi gravada") && s.err.contains("1 arquivo ficou fora") &&
                 s.err.contains("clientes.sqlite"))
         << s.err.toStdString();
@@ -356,8 +325,7 @@ TEST(CopiaClientes, CopiaSemOQueNaoVoltariaERestauracaoDoQueFor) {
     // Left margin -5 mm, top margin not a number.
     escreve(dados.filePath("margens.dat"),
             QByteArray("\0\0\xA0\xC0\0\0\xC0\x7F", 8) + QByteArray(160, '\0'));
-    s = executaCli({"copia", "fazer", zip, "--pasta", dados.path()});
-    EXPECT_EQ(s.codigo, 1);
+    s = cli(1, {"copia", "fazer", zip, "--pasta", dados.path()});
     for (const char* nome : {"opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT", "CDATA.DAT",
                              "CFORM.DAT", "rodape.dat", "margens.dat"}) {
         EXPECT_TRUE(s.err.contains(QString::fromLatin1(nome))) << nome;
@@ -365,8 +333,7 @@ TEST(CopiaClientes, CopiaSemOQueNaoVoltariaERestauracaoDoQueFor) {
     EXPECT_TRUE(s.err.contains("8 arquivos ficaram fora") && !s.err.contains("tempor"))
         << s.err.toStdString();
     QTemporaryDir b;
-    s = executaCli({"copia", "restaurar", zip, "--pasta", b.path()});
-    EXPECT_EQ(s.codigo, 0) << s.err.toStdString();
+    cli(0, {"copia", "restaurar", zip, "--pasta", b.path()});
     EXPECT_EQ(QDir(b.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               (QStringList{"CVIDA.DAT", "clientes.sqlite"}));
     EXPECT_EQ(clientes(b.path()), 2);
@@ -380,13 +347,10 @@ TEST(CopiaClientes, CopiaSemOQueNaoVoltariaERestauracaoDoQueFor) {
            "clientes.sqlite"},
           zips.filePath("cru.zip"));
     QTemporaryDir c;
-    s = executaCli(
-        {"copia", "restaurar", zips.filePath("cru.zip"), "--so-clientes", "--pasta", c.path()});
-    EXPECT_EQ(s.codigo, 0) << s.err.toStdString();
+    cli(0, {"copia", "restaurar", zips.filePath("cru.zip"), "--so-clientes", "--pasta", c.path()});
     EXPECT_EQ(clientes(c.path()), 2);
-    s = executaCli({"copia", "restaurar", zips.filePath("cru.zip"), "--pasta", c.path()});
-    EXPECT_EQ(s.codigo, 1);
-    EXPECT_TRUE(s.err.contains("margens que a página não comporta")) << s.err.toStdString();
+    s = cli(1, {"copia", "restaurar", zips.filePath("cru.zip"), "--pasta", c.path()});
+    EXPECT_TRUE(contem(s.err, "margens que a página não comporta"));
     for (const char* nome :
          {"opcoes.dat", "DESVIDA.DAT", "AVISO.DAT", "INTNOME.DAT", "margens.dat"}) {
         EXPECT_TRUE(s.err.contains(QString::fromLatin1(nome))) << nome << s.err.toStdString();
@@ -404,7 +368,7 @@ TEST(CopiaClientes, RestauracaoNaoLeFifoNemDispositivo) {
     for (const char* nome : {"CVIDA.DAT", "DESVIDA.DAT", "INTNOME.DAT"}) {
         escreve(a.filePath(nome), QByteArray(5120, 'a'));
     }
-    ASSERT_EQ(executaCli({"copia", "fazer", zip, "--pasta", a.path()}).codigo, 0);
+    cli(0, {"copia", "fazer", zip, "--pasta", a.path()});
     ASSERT_EQ(::mkfifo(QFile::encodeName(b.filePath("CVIDA.DAT")).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link("/dev/zero", b.filePath("DESVIDA.DAT")));
     // Nor does an old file in the lock's place that names no process hold the restore back.
@@ -414,10 +378,9 @@ TEST(CopiaClientes, RestauracaoNaoLeFifoNemDispositivo) {
                 trava.setFileTime(QDateTime::currentDateTime().addSecs(-60),
                                   QFileDevice::FileModificationTime));
     trava.close();
-    const Saida s = executaCli({"copia", "restaurar", zip, "--pasta", b.path()});
-    EXPECT_EQ(s.codigo, 1);
-    EXPECT_TRUE(s.err.contains("Substituídos (1 arquivo): INTNOME.DAT.")) << s.err.toStdString();
-    EXPECT_TRUE(s.err.contains("CVIDA.DAT, DESVIDA.DAT")) << s.err.toStdString();
+    const Saida s = cli(1, {"copia", "restaurar", zip, "--pasta", b.path()});
+    EXPECT_TRUE(contem(s.err, "Substituídos (1 arquivo): INTNOME.DAT."));
+    EXPECT_TRUE(contem(s.err, "CVIDA.DAT, DESVIDA.DAT"));
     EXPECT_EQ(conteudo(b.filePath("INTNOME.DAT")), QByteArray(5120, 'a'));
     EXPECT_TRUE(copiasEm(b.path()).isEmpty());
 }
@@ -441,14 +404,11 @@ TEST(CopiaClientes, SaidaNuncaEUmArquivoDaPasta) {
              {QStringList{"clientes", "exportar", alvo}, QStringList{"copia", "fazer", alvo}}) {
             const Saida s = executaCli(comando + QStringList{"--pasta", dados.path()});
             EXPECT_EQ(s.codigo, 2) << comando.join(u' ').toStdString();
-            EXPECT_TRUE(s.err.contains("é um arquivo da pasta de dados")) << s.err.toStdString();
+            EXPECT_TRUE(contem(s.err, "é um arquivo da pasta de dados"));
         }
     }
     EXPECT_EQ(retrato(dados.path()), antes);
-    EXPECT_EQ(
-        executaCli({"clientes", "exportar", dados.filePath("lista.csv"), "--pasta", dados.path()})
-            .codigo,
-        0);
+    cli(0, {"clientes", "exportar", dados.filePath("lista.csv"), "--pasta", dados.path()});
 }
 
 // A client file of the first version with many free pages comes back up to date and no
@@ -467,9 +427,7 @@ TEST(CopiaClientes, FichaAntigaVoltaAtualizadaECompacta) {
                "DROP TABLE lixo", "PRAGMA user_version=1"}));
     ASSERT_GT(QFileInfo(feita.filePath("clientes.sqlite")).size(), 3000000);
     zipDe(feita.path(), {"clientes.sqlite"}, zips.filePath("antiga.zip"));
-    const Saida s =
-        executaCli({"copia", "restaurar", zips.filePath("antiga.zip"), "--pasta", dados.path()});
-    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    cli(0, {"copia", "restaurar", zips.filePath("antiga.zip"), "--pasta", dados.path()});
     EXPECT_EQ(clientes(dados.path()), 1);
     EXPECT_LT(QFileInfo(dados.filePath("clientes.sqlite")).size(), 100000);
 }
@@ -484,28 +442,23 @@ TEST(CopiaClientes, FichaSomenteLeituraListadaECopiadaSemDeixarArquivos) {
     ASSERT_TRUE(QFile::setPermissions(ficha, QFile::ReadOwner));
     const auto antes = retrato(dir.path());
     EXPECT_EQ(clientes(dir.path()), 2);
-    const Saida copia =
-        executaCli({"copia", "fazer", fora.filePath("c.zip"), "--pasta", dir.path()});
-    EXPECT_EQ(copia.codigo, 0) << copia.err.toStdString();
+    const Saida copia = cli(0, {"copia", "fazer", fora.filePath("c.zip"), "--pasta", dir.path()});
     EXPECT_FALSE(copia.err.contains("ficou fora")) << copia.err.toStdString();
     QTemporaryDir volta;
-    EXPECT_EQ(executaCli({"copia", "restaurar", fora.filePath("c.zip"), "--so-clientes", "--pasta",
-                          volta.path()})
-                  .codigo,
-              0);
+    cli(0,
+        {"copia", "restaurar", fora.filePath("c.zip"), "--so-clientes", "--pasta", volta.path()});
     EXPECT_EQ(clientes(volta.path()), 2);
     EXPECT_EQ(retrato(dir.path()), antes); // no -shm or -wal left beside it
     const Saida sobre = executaCli(
         {"copia", "restaurar", fora.filePath("c.zip"), "--so-clientes", "--pasta", dir.path()});
-    EXPECT_TRUE(sobre.err.contains("protegido contra gravação")) << sobre.err.toStdString();
+    EXPECT_TRUE(contem(sobre.err, "protegido contra gravação"));
     EXPECT_FALSE(QFileInfo::exists(ficha + "-shm"));
 
     escreve(fora.filePath("l.csv"), "nome;nascimento\nBia Souza;02/03/1990\n");
     const Saida importacao =
         executaCli({"clientes", "importar", fora.filePath("l.csv"), "--pasta", dir.path()});
     EXPECT_NE(importacao.codigo, 0);
-    EXPECT_TRUE(importacao.err.contains("protegido contra gravação"))
-        << importacao.err.toStdString();
+    EXPECT_TRUE(contem(importacao.err, "protegido contra gravação"));
 
     // A folder the user cannot write: root writes anyway, so only a user can check it.
     ASSERT_TRUE(QFile::setPermissions(ficha, QFile::ReadOwner | QFile::WriteOwner));
@@ -515,10 +468,8 @@ TEST(CopiaClientes, FichaSomenteLeituraListadaECopiadaSemDeixarArquivos) {
         const Saida s =
             executaCli({"clientes", "importar", fora.filePath("l.csv"), "--pasta", dir.path()});
         EXPECT_NE(s.codigo, 0);
-        EXPECT_TRUE(s.err.contains("não permite gravação")) << s.err.toStdString();
-        EXPECT_EQ(
-            executaCli({"copia", "fazer", fora.filePath("d.zip"), "--pasta", dir.path()}).codigo,
-            0);
+        EXPECT_TRUE(contem(s.err, "não permite gravação"));
+        cli(0, {"copia", "fazer", fora.filePath("d.zip"), "--pasta", dir.path()});
     }
     ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
 }

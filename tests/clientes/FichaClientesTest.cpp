@@ -3,7 +3,6 @@
 #include "clients/FichaClientes.h"
 
 #include <QDir>
-#include <QFile>
 
 #include "tests/clientes/BancoTeste.h"
 
@@ -30,6 +29,13 @@ QStringList nomes(const std::vector<Cliente>& lista) {
 class FichaClientesTest : public ::testing::Test {
 protected:
     QString arquivo() const { return dir.filePath(FichaClientes::kArquivo); }
+    // A file holding one client, written and closed.
+    void guardaMaria() {
+        FichaClientes f;
+        ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
+        Cliente c = cliente("Maria da Silva", QDate(1978, 11, 29));
+        ASSERT_TRUE(f.salva(c, &erro)) << erro.toStdString();
+    }
     QTemporaryDir dir;
     QString erro;
 };
@@ -71,12 +77,7 @@ TEST_F(FichaClientesTest, FichaNovaEAtualizacaoDeUmaVersaoAnterior) {
 }
 
 TEST_F(FichaClientesTest, ArquivoDanificadoOuSomenteLeituraFicaComoEsta) {
-    {
-        FichaClientes f;
-        ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
-        Cliente c = cliente("Maria da Silva", QDate(1978, 11, 29));
-        ASSERT_TRUE(f.salva(c, &erro));
-    }
+    guardaMaria();
     const QByteArray bom = conteudo(arquivo());
     ASSERT_FALSE(bom.isEmpty());
 
@@ -89,7 +90,7 @@ TEST_F(FichaClientesTest, ArquivoDanificadoOuSomenteLeituraFicaComoEsta) {
         escreve(arquivo(), bytes);
         FichaClientes f;
         EXPECT_FALSE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
-        EXPECT_TRUE(erro.contains("danificado")) << erro.toStdString();
+        EXPECT_TRUE(contem(erro, "danificado"));
         EXPECT_EQ(conteudo(arquivo()), bytes);
     }
 
@@ -98,7 +99,7 @@ TEST_F(FichaClientesTest, ArquivoDanificadoOuSomenteLeituraFicaComoEsta) {
     ASSERT_TRUE(QFile::setPermissions(arquivo(), QFile::ReadOwner | QFile::ReadUser));
     FichaClientes escrita;
     EXPECT_FALSE(escrita.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
-    EXPECT_TRUE(erro.contains("protegido contra gravação")) << erro.toStdString();
+    EXPECT_TRUE(contem(erro, "protegido contra gravação"));
     FichaClientes leitura;
     ASSERT_TRUE(leitura.abre(dir.path(), FichaClientes::Modo::Leitura, &erro))
         << erro.toStdString();
@@ -172,12 +173,7 @@ TEST_F(FichaClientesTest, AnalisesRegistradasSaemComOCliente) {
 // and the window's class: refused, and the file left byte for byte, not even switched to a
 // write-ahead log.
 TEST_F(FichaClientesTest, VersaoDesconhecidaOuBancoDeOutroProgramaFicaComoEsta) {
-    {
-        FichaClientes f;
-        ASSERT_TRUE(f.abre(dir.path(), FichaClientes::Modo::Escrita, &erro));
-        Cliente c = cliente("Maria da Silva", QDate(1978, 11, 29));
-        ASSERT_TRUE(f.salva(c, &erro));
-    }
+    guardaMaria();
     const QByteArray bom = conteudo(arquivo());
     escreve(dir.filePath("lista.csv"), "Ana Souza;01/01/1990\n");
     const struct {
@@ -205,14 +201,13 @@ TEST_F(FichaClientesTest, VersaoDesconhecidaOuBancoDeOutroProgramaFicaComoEsta) 
         for (auto modo : {FichaClientes::Modo::Escrita, FichaClientes::Modo::Leitura}) {
             FichaClientes f;
             EXPECT_FALSE(f.abre(dir.path(), modo, &erro));
-            EXPECT_TRUE(erro.contains(c.motivo)) << erro.toStdString();
+            EXPECT_TRUE(contem(erro, c.motivo));
         }
         for (const QStringList& argumentos :
              {QStringList{"clientes", "importar", dir.filePath("lista.csv")},
               QStringList{"clientes", "listar"}}) {
-            const Saida s = executaCli(argumentos + QStringList{"--pasta", dir.path()});
-            EXPECT_EQ(s.codigo, 1);
-            EXPECT_TRUE(s.err.contains(c.motivo)) << s.err.toStdString();
+            const Saida s = cli(1, argumentos + QStringList{"--pasta", dir.path()});
+            EXPECT_TRUE(contem(s.err, c.motivo));
         }
         EXPECT_EQ(conteudo(arquivo()), antes);
         EXPECT_FALSE(QFileInfo::exists(arquivo() + "-wal"));
@@ -225,9 +220,7 @@ TEST_F(FichaClientesTest, VersaoDesconhecidaOuBancoDeOutroProgramaFicaComoEsta) 
 // listing, and no devices read as lists.
 TEST_F(FichaClientesTest, SoODonoLeENadaDeLinksNemDispositivos) {
     escreve(dir.filePath("lista.csv"), "Ana Souza;01/01/1990\n");
-    Saida s =
-        executaCli({"clientes", "importar", dir.filePath("lista.csv"), "--pasta", dir.path()});
-    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    Saida s = cli(0, {"clientes", "importar", dir.filePath("lista.csv"), "--pasta", dir.path()});
     EXPECT_EQ(modo(arquivo()), 0600);
     {
         FichaClientes f;
@@ -246,14 +239,12 @@ TEST_F(FichaClientesTest, SoODonoLeENadaDeLinksNemDispositivos) {
 
     // A listing leaves nothing beside the file.
     const auto antes = retrato(dir.path());
-    s = executaCli({"clientes", "listar", "--pasta", dir.path()});
-    ASSERT_EQ(s.codigo, 0);
+    cli(0, {"clientes", "listar", "--pasta", dir.path()});
     EXPECT_EQ(retrato(dir.path()), antes);
 
     // No device is read as a list (it might never end while the file is locked).
-    s = executaCli({"clientes", "importar", "/dev/zero", "--pasta", dir.path()});
-    EXPECT_EQ(s.codigo, 2);
-    EXPECT_TRUE(s.err.contains("não é um arquivo comum")) << s.err.toStdString();
+    s = cli(2, {"clientes", "importar", "/dev/zero", "--pasta", dir.path()});
+    EXPECT_TRUE(contem(s.err, "não é um arquivo comum"));
 
     // A link in the file's place, to a file or to nowhere, is never followed.
     QTemporaryDir fora;
@@ -265,10 +256,9 @@ TEST_F(FichaClientesTest, SoODonoLeENadaDeLinksNemDispositivos) {
         for (auto modo : {FichaClientes::Modo::Escrita, FichaClientes::Modo::Leitura}) {
             FichaClientes f;
             EXPECT_FALSE(f.abre(dir.path(), modo, &erro));
-            EXPECT_TRUE(erro.contains("link")) << erro.toStdString();
+            EXPECT_TRUE(contem(erro, "link"));
         }
-        s = executaCli({"clientes", "importar", dir.filePath("lista.csv"), "--pasta", dir.path()});
-        EXPECT_EQ(s.codigo, 1);
+        cli(1, {"clientes", "importar", dir.filePath("lista.csv"), "--pasta", dir.path()});
         ASSERT_TRUE(QFile::remove(arquivo()));
     }
     EXPECT_EQ(conteudo(alvo), bytesAlvo);
@@ -282,7 +272,7 @@ TEST_F(FichaClientesTest, CaracteresDeControleNosCamposSaoRecusados) {
         const QString nome = QStringLiteral("Ana ") + controle + QStringLiteral("Souza");
         Cliente c = cliente(nome, QDate(1990, 1, 1));
         EXPECT_FALSE(f.salva(c, &erro));
-        EXPECT_TRUE(erro.contains("caractere de controle")) << erro.toStdString();
+        EXPECT_TRUE(contem(erro, "caractere de controle"));
     }
     Cliente c = cliente("Ana Souza", QDate(1990, 1, 1));
     c.observacoes = "linha 1\n\tlinha 2";

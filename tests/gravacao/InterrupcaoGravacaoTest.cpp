@@ -4,14 +4,10 @@
 #include "tests/ArquivosTeste.h"
 #include "tests/gravacao/ConjuntosGravacao.h"
 
-#include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <map>
-
-#include <gtest/gtest.h>
 
 using namespace vidalume;
 using namespace vidalume::teste;

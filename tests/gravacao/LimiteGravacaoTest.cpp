@@ -18,11 +18,7 @@
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
-
-#include <gtest/gtest.h>
 
 using namespace vidalume;
 using namespace vidalume::teste;
@@ -184,8 +180,7 @@ TEST(GravacaoSegura, NaoSubstituiPastaFifoNemSoqueteENaoSegueLinks) {
     for (const QString& alvo : {fifo, soquete, pasta.filePath(QStringLiteral("pasta"))}) {
         QString erro;
         EXPECT_FALSE(GravacaoSegura::grava(alvo, "PDF", &erro)) << alvo.toStdString();
-        EXPECT_TRUE(erro.contains(QStringLiteral("não pode ser substituído")))
-            << erro.toStdString();
+        EXPECT_TRUE(contem(erro, QStringLiteral("não pode ser substituído")));
     }
     struct stat st {};
     ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &st), 0);
@@ -278,11 +273,15 @@ TEST(GravacaoSegura, NomeOcultoRecusadoOuSempreOcupadoFalhaSemLaco) {
         ~Restaura() { GravacaoSegura::nomeTemporarioTeste = nullptr; }
     } restaura;
 
-    // A name with a folder that does not exist stands for a name the system refuses.
-    GravacaoSegura::nomeTemporarioTeste = [&](const QString&) {
-        ++tentativas;
-        return QStringLiteral("nao-existe/.oculto");
+    // Each try is counted and takes the name `nome` gives for its number.
+    const auto nomes = [&tentativas](std::function<QString(int)> nome) {
+        tentativas = 0;
+        GravacaoSegura::nomeTemporarioTeste = [&tentativas, nome](const QString&) {
+            return nome(++tentativas);
+        };
     };
+    // A name with a folder that does not exist stands for a name the system refuses.
+    nomes([](int) { return QStringLiteral("nao-existe/.oculto"); });
     QString erro;
     EXPECT_FALSE(GravacaoSegura::grava(caminho, "novo", &erro));
     EXPECT_EQ(tentativas, 1);
@@ -290,20 +289,13 @@ TEST(GravacaoSegura, NomeOcultoRecusadoOuSempreOcupadoFalhaSemLaco) {
 
     // A name that is always taken is tried a bounded number of times.
     escreve(pasta.filePath(QStringLiteral(".ocupado")), "");
-    tentativas = 0;
-    GravacaoSegura::nomeTemporarioTeste = [&](const QString&) {
-        ++tentativas;
-        return QStringLiteral(".ocupado");
-    };
+    nomes([](int) { return QStringLiteral(".ocupado"); });
     EXPECT_FALSE(GravacaoSegura::grava(caminho, "novo", &erro));
     EXPECT_EQ(tentativas, GravacaoSegura::kTentativasNome);
     EXPECT_EQ(erro, QStringLiteral("já existe um arquivo com este nome."));
 
     // A free name after some taken ones saves, and leaves no hidden file.
-    tentativas = 0;
-    GravacaoSegura::nomeTemporarioTeste = [&](const QString&) {
-        return ++tentativas < 3 ? QStringLiteral(".ocupado") : QStringLiteral(".livre");
-    };
+    nomes([](int n) { return n < 3 ? QStringLiteral(".ocupado") : QStringLiteral(".livre"); });
     ASSERT_TRUE(GravacaoSegura::grava(caminho, "novo", &erro)) << erro.toStdString();
     EXPECT_EQ(conteudo(caminho), QByteArray("novo"));
     EXPECT_FALSE(QFileInfo::exists(pasta.filePath(QStringLiteral(".livre"))));

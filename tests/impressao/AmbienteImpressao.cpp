@@ -1,7 +1,5 @@
 #include "tests/impressao/AmbienteImpressao.h"
 
-#include <gtest/gtest.h>
-
 namespace vidalume::teste {
 
 namespace {

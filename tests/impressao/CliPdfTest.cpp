@@ -7,15 +7,8 @@
 #include "cli/pdf/ComandoLote.h"
 #include "texts/GravacaoSegura.h"
 
-#include <QRegularExpression>
-#include <QTest>
-#include <QXmlStreamReader>
-
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
-
-#include <gtest/gtest.h>
 
 namespace vidalume::teste {
 namespace {
@@ -28,9 +21,7 @@ TEST(CliPdfTest, PdfWithTheFolderSettingsAndNothingWrittenThere) {
     const QStringList pessoa = {"--nome",  "Maria da Conceição", "--nascimento", "29/11/1978",
                                 "--pasta", pasta.caminho()};
     const QString capa = saida.filePath(QStringLiteral("capa.pdf"));
-    const Saida s =
-        executaCli(QStringList{"pdf", "--saida", capa, "--capa", "--colorido"} + pessoa);
-    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
+    const Saida s = cli(0, QStringList{"pdf", "--saida", capa, "--capa", "--colorido"} + pessoa);
     EXPECT_EQ(retrato(pasta.caminho()), antes);
     const PdfLido pdf(capa);
     ASSERT_GT(pdf.paginas().size(), 2);
@@ -59,11 +50,8 @@ TEST(CliPdfTest, PdfWithTheFolderSettingsAndNothingWrittenThere) {
 
     // The name-correction study: the table of the spellings, each with its triangles.
     const QString estudo = saida.filePath(QStringLiteral("correcao.pdf"));
-    ASSERT_EQ(executaCli(QStringList{"assinatura", "--escola", "cabalistica", "--max", "3",
-                                     "--saida", estudo} +
-                         pessoa)
-                  .codigo,
-              0);
+    cli(0, QStringList{"assinatura", "--escola", "cabalistica", "--max", "3", "--saida", estudo} +
+               pessoa);
     const PdfLido correcao(estudo);
     QStringList palavras;
     for (const auto& pagina : correcao.paginas()) {
@@ -77,9 +65,7 @@ TEST(CliPdfTest, PdfWithTheFolderSettingsAndNothingWrittenThere) {
         EXPECT_TRUE(texto.contains(QString::fromUtf8(trecho))) << trecho;
     }
 
-    Saida erro =
-        executaCli(QStringList{"pdf", "--saida", saida.filePath("nao/existe/x.pdf")} + pessoa);
-    EXPECT_EQ(erro.codigo, 1);
+    Saida erro = cli(1, QStringList{"pdf", "--saida", saida.filePath("nao/existe/x.pdf")} + pessoa);
     EXPECT_TRUE(erro.err.contains(QStringLiteral("Não foi possível gravar o arquivo")));
     // The commands that draw nothing never start a display connection.
     erro = executaCli({"numeros", "--nome", "Maria da Silva", "--nascimento", "29/11/1978"},
@@ -176,8 +162,7 @@ TEST(CliPdfTest, PdfNeverReplacesWhatIsNotARegularFileNorHalfWritesOne) {
     for (const QString& alvo : {fifo, soquete, saida.path()}) {
         const Saida r = executaCli(QStringList{"pdf", "--saida", alvo} + pessoa);
         EXPECT_EQ(r.codigo, 2) << alvo.toStdString();
-        EXPECT_TRUE(r.err.contains(QStringLiteral("não é um arquivo comum")))
-            << r.err.toStdString();
+        EXPECT_TRUE(contem(r.err, QStringLiteral("não é um arquivo comum")));
     }
     struct stat st {};
     ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &st), 0);
@@ -196,8 +181,7 @@ TEST(CliPdfTest, PdfNeverReplacesWhatIsNotARegularFileNorHalfWritesOne) {
                           "1/1/1990"}}) {
             const Saida r = executaCli(comando + QStringList{"--saida", alvo} + pessoa);
             EXPECT_EQ(r.codigo, 2) << nome;
-            EXPECT_TRUE(r.err.contains(QStringLiteral("é um arquivo da pasta de dados")))
-                << r.err.toStdString();
+            EXPECT_TRUE(contem(r.err, QStringLiteral("é um arquivo da pasta de dados")));
         }
     }
     EXPECT_EQ(retrato(pasta.caminho()), antes);
@@ -208,8 +192,7 @@ TEST(CliPdfTest, PdfNeverReplacesWhatIsNotARegularFileNorHalfWritesOne) {
     for (const rlim_t limite : {rlim_t(0), rlim_t(1000), rlim_t(16385), rlim_t(60000)}) {
         const Saida s = executaComLimite(QStringList{"pdf", "--saida", pdf} + pessoa, limite);
         EXPECT_EQ(s.codigo, 1) << limite;
-        EXPECT_TRUE(s.err.contains(QStringLiteral("maior do que o sistema permite")))
-            << s.err.toStdString();
+        EXPECT_TRUE(contem(s.err, QStringLiteral("maior do que o sistema permite")));
         EXPECT_EQ(conteudo(pdf), QByteArray("o PDF de ontem"));
         EXPECT_EQ(QDir(saida.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(),
                   3);
@@ -222,10 +205,7 @@ TEST(CliPdfTest, BatchOfClientsIsPrivate) {
     PastaPrograma pasta;
     QTemporaryDir saida;
     pasta.escreve(QStringLiteral("lista.csv"), "Maria da Silva;29/11/1978\n");
-    ASSERT_EQ(
-        executaCli({"clientes", "importar", pasta.arquivo("lista.csv"), "--pasta", pasta.caminho()})
-            .codigo,
-        0);
+    cli(0, {"clientes", "importar", pasta.arquivo("lista.csv"), "--pasta", pasta.caminho()});
     const mode_t mascara = ::umask(022);
     const QString privada = saida.filePath(QStringLiteral("nova/clientes"));
     const Saida s = executaCli({"lote", "--clientes", "--saida", privada, "--pasta",
@@ -331,21 +311,16 @@ TEST(CliPdfTest, BatchStreamsAHugeRowAndTellsWhatItDid) {
 
     // Nothing to do, or nowhere to put it: one message and a failure status.
     escreve(csv, "nome;nascimento\r\n\r\n");
-    Saida vazio = executaCli({"lote", csv, "--saida", pdfs, "--pasta", pasta.caminho()});
-    EXPECT_EQ(vazio.codigo, 2);
-    EXPECT_TRUE(vazio.err.contains(QStringLiteral("não tem nenhuma linha")))
-        << vazio.err.toStdString();
+    Saida vazio = cli(2, {"lote", csv, "--saida", pdfs, "--pasta", pasta.caminho()});
+    EXPECT_TRUE(contem(vazio.err, QStringLiteral("não tem nenhuma linha")));
     escreve(csv, linhas(5));
     const QString arquivoNoLugar = saida.filePath(QStringLiteral("arquivo"));
     escreve(arquivoNoLugar, "x");
-    vazio = executaCli({"lote", csv, "--saida", arquivoNoLugar, "--pasta", pasta.caminho()});
-    EXPECT_EQ(vazio.codigo, 2);
-    EXPECT_TRUE(vazio.err.contains(QStringLiteral("pasta de saída"))) << vazio.err.toStdString();
+    vazio = cli(2, {"lote", csv, "--saida", arquivoNoLugar, "--pasta", pasta.caminho()});
+    EXPECT_TRUE(contem(vazio.err, QStringLiteral("pasta de saída")));
     EXPECT_FALSE(vazio.err.contains(QStringLiteral("Linha"))) << vazio.err.toStdString();
-    vazio = executaCli({"lote", saida.filePath(QStringLiteral("nao-existe.csv")), "--saida", pdfs});
-    EXPECT_EQ(vazio.codigo, 2);
-    EXPECT_TRUE(vazio.err.contains(QStringLiteral("o arquivo não existe.")))
-        << vazio.err.toStdString();
+    vazio = cli(2, {"lote", saida.filePath(QStringLiteral("nao-existe.csv")), "--saida", pdfs});
+    EXPECT_TRUE(contem(vazio.err, QStringLiteral("o arquivo não existe.")));
 }
 
 // The paragraphs of an OpenDocument text, as a word processor shows them, outside tables; the
@@ -409,10 +384,8 @@ TEST(CliPdfTest, OdtHoldsTheExportedTextParagraphForParagraph) {
     const QStringList pessoa = {"--nome",  "Maria da Silva", "--nascimento", "29/11/1978",
                                 "--pasta", pasta.caminho(),  "--hoje",       "01/06/2024"};
     const QString odt = saida.filePath(QStringLiteral("analise.odt"));
-    const Saida s = executaCli(QStringList{"odt", "--saida", odt} + pessoa);
-    ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
-    const Saida texto = executaCli(QStringList{"texto"} + pessoa);
-    ASSERT_EQ(texto.codigo, 0);
+    const Saida s = cli(0, QStringList{"odt", "--saida", odt} + pessoa);
+    const Saida texto = cli(0, QStringList{"texto"} + pessoa);
     QStringList esperado{QStringLiteral("Análise Numerológica"), QStringLiteral("MARIA DA SILVA"),
                          QStringLiteral("29 de novembro de 1978")};
     for (const QString& linha : QString::fromUtf8(texto.out).split(QStringLiteral("\r\n"))) {

@@ -15,11 +15,7 @@
 #include "tests/impressao/AmbienteImpressao.h"
 #include "texts/ArquivoInterpretacao.h"
 
-#include <gtest/gtest.h>
-
-#include <QDir>
 #include <QPrinter>
-#include <QProcess>
 
 #include <algorithm>
 #include <memory>

@@ -7,11 +7,7 @@
 #include "tests/impressao/AmbienteImpressao.h"
 #include "texts/ArquivoInterpretacao.h"
 
-#include <gtest/gtest.h>
-
-#include <QComboBox>
 #include <QPrinter>
-#include <QSpinBox>
 
 namespace vidalume::teste {
 namespace {

@@ -9,8 +9,6 @@
 #include "tests/suporte/FolhasTeste.h"
 #include "texts/ArquivoInterpretacao.h"
 
-#include <gtest/gtest.h>
-
 namespace vidalume {
 namespace {
 

@@ -201,8 +201,6 @@ TEST(OpcoesMapa, FaltaPadraoLayoutLiteralEReservadoPreservado) {
     for (int k = 29; k <= 34; ++k) {
         EXPECT_TRUE(padrao.secaoAtiva(k)) << k;
     }
-    EXPECT_FALSE(padrao.secaoAtiva(28));
-    EXPECT_FALSE(padrao.secaoAtiva(35));
     EXPECT_EQ(padrao.limiteTendencias, 4);
     EXPECT_EQ(padrao.inicioAnoPessoal, InicioAnoPessoal::Janeiro);
     EXPECT_FALSE(padrao.textosRepetidosInteiros);

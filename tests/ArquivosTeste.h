@@ -2,6 +2,8 @@
 // random bytes, words of a text, and the tool run as a script runs it.
 #pragma once
 
+#include "texts/ArquivoInterpretacao.h"
+
 #include <QByteArray>
 #include <QDirIterator>
 #include <QFile>
@@ -19,6 +21,16 @@
 #include <gtest/gtest.h>
 
 namespace vidalume::teste {
+
+// Records 1 to `registros` of `radical`.DAT in `arquivos`, each holding its own name
+// ("CVIDA 3"), so that the record a section reads shows in what it prints.
+inline void gravaNomeados(const ArquivoInterpretacao& arquivos, const QString& radical,
+                          int registros) {
+    for (int n = 1; n <= registros; ++n) {
+        ASSERT_TRUE(arquivos.GravaTextoInterpretacao(n, radical + ".DAT",
+                                                     radical + u' ' + QString::number(n)));
+    }
+}
 
 inline QByteArray conteudo(const QString& caminho) {
     QFile f(caminho);

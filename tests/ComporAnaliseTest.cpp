@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/ArquivosTeste.h"
+
 using namespace vidalume;
 
 namespace {
@@ -30,10 +32,7 @@ protected:
             radicais << QString::fromLatin1(TabelaSecoes::secao(k).radical);
         }
         for (const QString& r : radicais) {
-            for (int n = 1; n <= 13; ++n) {
-                ASSERT_TRUE(
-                    arquivos.GravaTextoInterpretacao(n, r + ".DAT", r + " " + QString::number(n)));
-            }
+            teste::gravaNomeados(arquivos, r, 13);
         }
     }
     Analise compoe(const QString& nome, const QString& data, QDate hoje = kHoje) {
@@ -156,10 +155,7 @@ TEST_F(ComporAnaliseTest, TextoRepetidoSaiUmaVez) {
 TEST_F(ComporAnaliseTest, CriancaEOitentaAnosLeemSuasVariantes) {
     const QString nome = QStringLiteral("ANA MARIA");
     EXPECT_TRUE(compoe(nome, QStringLiteral("10/01/2021")).Abertura.isEmpty());
-    for (int r = 1; r <= 37; ++r) {
-        ASSERT_TRUE(arquivos.GravaTextoInterpretacao(r, TextosInfantis::kArquivo,
-                                                     "INFANTIL " + QString::number(r)));
-    }
+    teste::gravaNomeados(arquivos, QStringLiteral("INFANTIL"), 37);
     const auto infantil = [](int r) { return "INFANTIL " + QString::number(r); };
     for (const auto& [data, crianca] :
          {std::pair{"10/01/2021", true}, std::pair{"07/12/2012", true},
@@ -179,10 +175,7 @@ TEST_F(ComporAnaliseTest, CriancaEOitentaAnosLeemSuasVariantes) {
     }
 
     // From 80 on the personal year comes from its own variant; the other texts stay.
-    for (int r = 1; r <= 9; ++r) {
-        ASSERT_TRUE(arquivos.GravaTextoInterpretacao(r, TextosLongevos::kArquivo,
-                                                     "LONGEVOS " + QString::number(r)));
-    }
+    teste::gravaNomeados(arquivos, QStringLiteral("LONGEVOS"), 9);
     for (const auto& [data, longevo] :
          {std::pair{"06/12/1946", true}, std::pair{"07/12/1946", false},
           std::pair{"01/01/1931", true}}) {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 using namespace vidalume;
-using R = EntradaDados::Resultado;
 
 TEST(EntradaDados, DatasAceitasNormalizadasERecusadas) {
     const std::pair<const char*, const char*> casos[] = {
@@ -24,17 +23,26 @@ TEST(EntradaDados, DatasAceitasNormalizadasERecusadas) {
     }
 }
 
-// The date is checked before the name; a character outside Windows-1252 (even one outside
-// the BMP) counts as one.
+// Every entry's checks, in their order: the date before the name; an empty name refused
+// without a message; a character outside Windows-1252 (even one outside the BMP) counts as
+// one, and an unrepresentable one is named before the name is judged short; accents typed as
+// separate marks join their letters.
 TEST(EntradaDados, OrdemDasConferencias) {
-    const std::tuple<QString, const char*, R> casos[] = {
-        {QStringLiteral("Ana"), "31/02/2000", R::DataInvalida},
-        {QString(), "20/08/1978", R::NomeVazio},
-        {QStringLiteral("AnaS"), "20/08/1978", R::NomeCurto},
-        {QStringLiteral("Ana 😀"), "20/08/1978", R::Aceito},
-        {QStringLiteral("An😀"), "20/08/1978", R::NomeCurto}};
-    for (const auto& [nome, data, resultado] : casos) {
-        EXPECT_EQ(EntradaDados::valida(nome, QString::fromLatin1(data)), resultado)
-            << nome.toStdString();
+    const QString curto = EntradaDados::kMensagemNomeCurto;
+    const std::tuple<QString, const char*, bool, bool, QString> casos[] = {
+        {QStringLiteral("Ana"), "31/02/2000", false, true, EntradaDados::kMensagemDataInvalida},
+        {QString(), "20/08/1978", false, false, QString()},
+        {QStringLiteral("AnaS"), "20/08/1978", false, false, curto},
+        {QStringLiteral("Ana 😀"), "20/08/1978", false, false, QStringLiteral("😀")},
+        {QStringLiteral("Joa\u0303o\u200B A"), "20/08/1978", true, false, QString()}};
+    for (const auto& [nome, data, aceita, naData, motivo] : casos) {
+        const auto c = EntradaDados::confere(nome, QString::fromLatin1(data));
+        EXPECT_EQ(std::tuple(c.aceita, c.naData), std::tuple(aceita, naData)) << nome.toStdString();
+        EXPECT_TRUE(motivo.isEmpty() ? c.motivo.isEmpty() : c.motivo.contains(motivo))
+            << c.motivo.toStdString();
     }
+    EXPECT_EQ(EntradaDados::confere(QStringLiteral("joa\u0303o a"), "1/1/2000").nome,
+              QStringLiteral("joão a"));
+    EXPECT_EQ(EntradaDados::valida(QStringLiteral("An😀"), "20/08/1978"),
+              EntradaDados::Resultado::NomeCurto);
 }

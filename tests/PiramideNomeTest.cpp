@@ -69,7 +69,6 @@ TEST(PiramideNome, TriangulosIguaisENomesCurtosELongos) {
     const PiramideNome p = piramide("Ana Lúcia", "04/05/1970");
     EXPECT_TRUE(p.igualAVida(PiramideNome::Destino));
     EXPECT_FALSE(p.igualAVida(PiramideNome::Pessoal));
-    EXPECT_FALSE(p.igualAVida(PiramideNome::Vida));
     EXPECT_EQ(p.triangulos[PiramideNome::Destino], p.triangulos[PiramideNome::Vida]);
 
     const PiramideNome um = piramide("O", "10/10/2000");

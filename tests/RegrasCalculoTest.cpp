@@ -82,5 +82,4 @@ TEST(RegrasCalculo, AnoPessoalEOpcoes) {
     EXPECT_EQ(r.limiteTendencias(), 4);
     EXPECT_FALSE(r.ehTendencia(3));
     EXPECT_TRUE(RegrasCalculo::pitagorica(InicioAnoPessoal::Janeiro, 3).ehTendencia(3));
-    EXPECT_EQ(r.inicioAnoPessoal(), InicioAnoPessoal::Aniversario);
 }

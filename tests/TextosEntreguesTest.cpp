@@ -65,18 +65,15 @@ TEST(TextosEntregues, CadaRegistroExisteECabeNoSeuRegistro) {
 }
 
 // Listed all together when the challenge is 0, the challenge records must each name their own
-// number.
-TEST(TextosEntregues, CadaDesafioNomeiaOSeuNumero) {
+// number; the records that continue a sentence do not close it.
+TEST(TextosEntregues, DesafiosNomeiamSeuNumeroEContinuacoesNaoFecham) {
     const auto desafios = fonte("DESNASC");
     for (int r = 2; r <= 10; ++r) {
         EXPECT_TRUE(desafios.value(r).left(120).contains(QString::number(r - 1)))
             << "DESNASC(" << r << ")";
     }
-}
-
-// The gift, the pinnacles and the challenges of life continue a sentence the analysis opens
-// and closes itself: "O seu Presente do Dia do Nascimento é " + text + ".".
-TEST(TextosEntregues, TextosQueContinuamUmaFraseNaoAFecham) {
+    // The gift, the pinnacles and the challenges of life continue a sentence the analysis
+    // opens and closes itself: "O seu Presente do Dia do Nascimento é " + text + ".".
     for (const char* radical : {"PRESNASC", "APICES", "DESVIDA"}) {
         const auto textos = fonte(radical);
         for (auto it = textos.cbegin(); it != textos.cend(); ++it) {

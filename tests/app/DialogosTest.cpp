@@ -43,12 +43,6 @@ private slots:
         QVERIFY(data->hasFocus());
         QCOMPARE(d.NomeAnalise(), u"ANTERIOR"_s);
 
-        data->setText(u"01/01/2000"_s);
-        nome->clear();
-        clica(&d, u"cmdOk"_s); // empty name: focus only
-        QCOMPARE(mensagens.mostradas.size(), 1);
-        QVERIFY(nome->hasFocus());
-
         nome->setText(u"Zoé B"_s);
         data->setFocus();
         data->selectAll();

@@ -111,7 +111,6 @@ TEST(CursorPagina, TitulosSemEsticarEJuntoDasPrimeirasLinhas) {
     const QString titulo = QStringLiteral("Um título ") + QString(75, u'x') +
                            QStringLiteral(" que passa de uma linha e termina aqui");
     EXPECT_NEAR(cursor.alturaBloco(titulo), 8, kTol);
-    EXPECT_NEAR(cursor.alturaBloco(QString()), 4, kTol);
     const double topo = cursor.y();
     cursor.escreveTitulo(titulo);
     for (const auto& t : folhas.folha(0).textos()) {

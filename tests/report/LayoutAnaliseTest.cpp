@@ -125,14 +125,9 @@ TEST(LayoutAnaliseTest, ClosingParagraphWhateverTheOptions) {
     ASSERT_FALSE(c.isEmpty());
     EXPECT_EQ(c.last().texto, QStringLiteral("Aviso final."));
     EXPECT_EQ(c.last().fonte.nome, QStringLiteral("Arial"));
-    double divisoria = 0;
-    for (const auto& f : folhas.folha(0).figuras()) {
-        if (f.figura == Figura::divisoria()) {
-            divisoria = f.y;
-        }
-    }
-    EXPECT_GT(c.last().y, divisoria);
-    EXPECT_GT(divisoria, 0);
+    const auto& divisoria = folhas.folha(0).figuras().last();
+    EXPECT_EQ(divisoria.figura, Figura::divisoria());
+    EXPECT_GT(c.last().y, divisoria.y);
 
     p.selecao.fill(0);
     FolhasTeste vazia;

@@ -29,11 +29,14 @@ QStringList escritos(const SuperficieTeste& folha) {
     return t;
 }
 
+// The study ends with the closing paragraph, after the last interpretation.
 TEST(LayoutEstudoNomesTest, TabelaEInterpretacoesDosNomesAceitos) {
-    const Diagramacao d = estudo({"Maria José da Conceição", "Ana", "Brr Kst Lmn"}, "Texto de %1.");
+    Diagramacao d = estudo({"Maria José da Conceição", "Ana", "Brr Kst Lmn"}, "Texto de %1.");
+    d.analise.Aviso = QStringLiteral("Aviso final.");
     FolhasTeste folhas;
     EXPECT_EQ(LayoutEstudoNomes(d, 210).dispoe(folhas), 1);
     const QStringList t = escritos(folhas.folha(0));
+    EXPECT_EQ(t.indexOf(QStringLiteral("Aviso final.")), t.size() - 1);
     // The header names the study; the table and the texts show the accepted names as typed.
     EXPECT_TRUE(t.contains(EstudoNomes::kTitulo));
     EXPECT_TRUE(t.contains(QStringLiteral("Caminho da Vida: Número 2")));
@@ -74,18 +77,6 @@ TEST(LayoutEstudoNomesTest, ColunasPelaEscola) {
     }
     EXPECT_FALSE(t.contains(QStringLiteral("Caminho da Vida")) ||
                  t.contains(QStringLiteral("Alma")));
-}
-
-// The study ends with the closing paragraph, after the last divider.
-TEST(LayoutEstudoNomesTest, AvisoFinalDepoisDaUltimaInterpretacao) {
-    Diagramacao d = estudo({"Maria José da Conceição"}, "Texto de %1.");
-    d.analise.Aviso = QStringLiteral("Aviso final.");
-    FolhasTeste folhas;
-    LayoutEstudoNomes(d, 210).dispoe(folhas);
-    const QStringList t = escritos(folhas.folha(0));
-    EXPECT_EQ(t.count(QStringLiteral("Aviso final.")), 1);
-    EXPECT_GT(t.indexOf(QStringLiteral("Aviso final.")),
-              t.indexOf(QStringLiteral("Texto de Maria José da Conceição.")));
 }
 
 // Twenty names with long texts run over pages: the column headings come back on a page the
